@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quotella::cli {
+
+// One sub-command of quotella-cli. run gets the arguments after the command name and
+// returns the exit code: 0 success, 1 failure (a file that cannot be read, ...),
+// 2 usage error.
+struct Command {
+  std::string name;
+  std::string usage;  // one or more lines, shown by "quotella-cli help"
+  std::function<int(const std::vector<std::string>& args)> run;
+};
+
+// Commands register themselves from their own source file:
+//   static const quotella::cli::Registration reg{{"check", "...", RunCheck}};
+struct Registration {
+  explicit Registration(Command command);
+};
+
+const std::vector<Command>& Commands();
+
+// Prints the usage of one command (or of all when name is empty) to stderr and
+// returns 2, the exit code of a usage error.
+int UsageError(const std::string& name, const std::string& problem = {});
+
+// Arguments arrive as the terminal's UTF-8; texts (quotation lines, words, clues) are
+// converted to the program's Windows-1252 with TextArg. File paths stay as they are.
+std::string TextArg(const std::string& terminalText);
+
+// Writes Windows-1252 text to a stream as UTF-8, the terminal's encoding.
+void PrintLine(std::ostream& out, const std::string& cp1252);
+
+}  // namespace quotella::cli

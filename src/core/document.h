@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/random.h"
+#include "core/tpuzzle.h"
+
+namespace quotella {
+
+// The one puzzle of a run with its tables, clue lines and flags. Created once with the
+// host that shows its messages; cleared and refilled for every puzzle, never replaced.
+// Views subscribe to its notifications and repaint from it; they never change it.
+class PuzzleDocument {
+ public:
+  explicit PuzzleDocument(Host& host) : m_host(&host) {}
+  PuzzleDocument(const PuzzleDocument&) = delete;
+  PuzzleDocument& operator=(const PuzzleDocument&) = delete;
+
+  Host& host() const { return *m_host; }
+  void SetHost(Host& host) { m_host = &host; }
+
+  Tpuzzle P;
+  StringTable KeyWords;   // answer-word table
+  StringTable NumberGrid; // number map: cell index of each answer letter
+  std::vector<std::string> ClueLines;  // the clue list, one line per answer word
+  std::array<TClueRecord, kMaxWords + 1> ClueRecords{};  // [1..52]
+
+  bool PuzzleExists = false;
+  bool PuzzleChanged = false;
+  bool HighlightActive = false;
+  std::array<bool, 26> LetterLocked{};
+
+  RandomGenerator Rng;
+
+  // A letter-frequency string from the settings; empty for the built-in order.
+  std::string SettingsFreqString;
+
+  // Label of a 0-based answer row ("A" .. "Z", "AA" .. "ZZ").
+  const std::string& Label(int row) const { return P.Labels[static_cast<std::size_t>(row + 1)]; }
+
+  // Notifications. Listeners run in subscription order.
+  enum class Change { Pool, Cells, Table, Clues, Everything };
+  using Listener = std::function<void(Change)>;
+  void Subscribe(Listener listener) { m_listeners.push_back(std::move(listener)); }
+  void Notify(Change change) const {
+    for (const auto& l : m_listeners) l(change);
+  }
+
+  // Called after every pool change; the pool-status module installs the refresh of the
+  // status texts and hint here, so that every pool change refreshes them.
+  std::function<void(PuzzleDocument&)> PoolStatusRefresh;
+
+ private:
+  Host* m_host;
+  std::vector<Listener> m_listeners;
+};
+
+// Pool bookkeeping: each letter A-Z of s (upper-cased) leaves or returns to the pool;
+// then the pool views and the pool status are refreshed. Other characters count nothing.
+void TakeFromPool(PuzzleDocument& doc, const std::string& s);
+void ReturnToPool(PuzzleDocument& doc, const std::string& s);
+
+// Labels[i] := letter 64+i for 1..26, the letter doubled for 27..52.
+void MakeLabels(Tpuzzle& p);
+
+}  // namespace quotella

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quotella {
+
+// The status bars of the main window.
+enum class StatusBar { Main, Print1, Print2, Search };
+
+// Kind of a Yes/No question: decides the icon of the box, never its answer.
+enum class ConfirmKind { Warning, Question, Information };
+
+// Everything a core operation wants to show or ask goes through the Host.
+// All texts are 8-bit Windows-1252 strings, exactly as the program composes them.
+// The window implements it with dialogs, the command line with stderr and fixed
+// answers, the tests with a scripted recorder.
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // A modal message box with the program's text.
+  virtual void Message(const std::string& text) = 0;
+  // A Yes/No question; true means Yes.
+  virtual bool Confirm(const std::string& text, ConfirmKind kind = ConfirmKind::Warning) = 0;
+  // A one-line input prompt; nullopt when the user cancels.
+  virtual std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
+                                            const std::string& initial) = 0;
+  // A status-bar panel (0-based) gets a text.
+  virtual void Status(StatusBar bar, int panel, const std::string& text) = 0;
+  // One of the program's wave resources by name ("CHEER", "type0", ...). The host
+  // decides whether sounds are on; sync means the caller waits for the end.
+  virtual void PlaySound(const std::string& name, bool sync = false) = 0;
+
+  // File dialogs. filter uses the "Text|*.txt|All|*.*" form; nullopt on cancel.
+  virtual std::optional<std::string> OpenFileName(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::string& initialDir) {
+    (void)title, (void)filter, (void)initialDir;
+    return std::nullopt;
+  }
+  virtual std::optional<std::string> SaveFileName(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::string& initialDir,
+                                                  const std::string& initialName) {
+    (void)title, (void)filter, (void)initialDir, (void)initialName;
+    return std::nullopt;
+  }
+
+  // The quote window above the grids: its whole text, one string per line.
+  virtual void ShowQuoteWindow(const std::vector<std::string>& lines) { (void)lines; }
+
+  // Lets a long operation keep the window alive; true when the user pressed Esc.
+  virtual bool ProcessPendingEvents() { return false; }
+};
+
+}  // namespace quotella

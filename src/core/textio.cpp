@@ -1,0 +1,256 @@
+#include "core/textio.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace quotella {
+
+namespace {
+
+// Unicode code points of bytes 0x80..0x9F in Windows-1252.
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+char ToCp1252(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+// Decodes one UTF-8 sequence at text[i]; returns its length, 0 when malformed.
+std::size_t DecodeUtf8(const std::string& text, std::size_t i, char32_t& cp) {
+  const auto b0 = static_cast<unsigned char>(text[i]);
+  std::size_t len;
+  if (b0 < 0x80) {
+    cp = b0;
+    return 1;
+  } else if ((b0 & 0xE0) == 0xC0) {
+    len = 2;
+    cp = b0 & 0x1F;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    len = 3;
+    cp = b0 & 0x0F;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    len = 4;
+    cp = b0 & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + len > text.size()) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    const auto b = static_cast<unsigned char>(text[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+  if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+      (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+    return 0;
+  return len;
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b >= 0x80 && b < 0xA0)
+      AppendUtf8(out, kHigh[b - 0x80]);
+    else
+      AppendUtf8(out, b);
+  }
+  return out;
+}
+
+std::string Utf8ToCp1252(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8(text, i, cp);
+    if (len == 0) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    out += ToCp1252(cp);
+    i += len;
+  }
+  return out;
+}
+
+bool LooksLikeUtf8(const std::string& bytes) {
+  bool nonAscii = false;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8(bytes, i, cp);
+    if (len == 0) return false;
+    if (len > 1) nonAscii = true;
+    i += len;
+  }
+  return nonAscii;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string current;
+  bool pending = false;  // text since the last line end
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(current);
+      current.clear();
+      pending = false;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      current += c;
+      pending = true;
+    }
+  }
+  if (pending) lines.push_back(current);
+  return lines;
+}
+
+std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return ss.str();
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  std::string text = std::move(*bytes);
+  if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    text = Utf8ToCp1252(text.substr(3));
+  } else if (LooksLikeUtf8(text)) {
+    text = Utf8ToCp1252(text);
+  }
+  return SplitLines(text);
+}
+
+std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  fs::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  std::random_device rd;
+  const std::string tmpName =
+      "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+      std::to_string(rd() % 1000000);
+  const fs::path tmp = dir / tmpName;
+
+  FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return std::string("cannot create a file in ") + dir.string() + ": " + std::strerror(errno);
+  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  int err = ok ? 0 : errno;
+  if (std::fflush(f) != 0 && ok) ok = false, err = errno;
+  if (ok && ::fsync(fileno(f)) != 0) ok = false, err = errno;
+  if (std::fclose(f) != 0 && ok) ok = false, err = errno;
+  if (!ok) {
+    std::remove(tmp.c_str());
+    return std::string("cannot write ") + path + ": " + std::strerror(err);
+  }
+  // Keep the permissions of the file being replaced.
+  std::error_code ec;
+  const auto st = fs::status(target, ec);
+  if (!ec && fs::exists(st)) fs::permissions(tmp, st.permissions(), ec);
+  if (std::rename(tmp.c_str(), target.c_str()) != 0) {
+    err = errno;
+    std::remove(tmp.c_str());
+    return std::string("cannot replace ") + path + ": " + std::strerror(err);
+  }
+  return {};
+}
+
+std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteFileAtomic(path, JoinLinesCrLf(lines));
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string UpperCase(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+std::string LowerCase(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+namespace {
+// Trimming drops spaces and control characters, as the program's trim always has.
+bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+}  // namespace
+
+std::string TrimLeft(const std::string& s) {
+  std::size_t b = 0;
+  while (b < s.size() && IsTrimmed(s[b])) ++b;
+  return s.substr(b);
+}
+
+std::string TrimRight(const std::string& s) {
+  std::size_t e = s.size();
+  while (e > 0 && IsTrimmed(s[e - 1])) --e;
+  return s.substr(0, e);
+}
+
+std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
+
+std::size_t FindNoCase(const std::string& haystack, const std::string& needle) {
+  return UpperCase(haystack).find(UpperCase(needle));
+}
+
+}  // namespace quotella

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/random.h"
+#include "core/textio.h"
+
+namespace quotella {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(RandomGenerator, FromSeedZeroDrawsTheKnownSequence) {
+  RandomGenerator rng;
+  std::vector<int> draws;
+  for (int i = 0; i < 5; ++i) draws.push_back(rng.Random(10));
+  EXPECT_EQ(draws, (std::vector<int>{0, 0, 8, 2, 2}));
+}
+
+TEST(TextEncoding, Cp1252RoundTripsThroughUtf8) {
+  std::string all;
+  for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");    // euro sign
+  EXPECT_EQ(Cp1252ToUtf8("caf\xE9"), "caf\xC3\xA9");  // e acute
+}
+
+TEST(TextEncoding, CharactersOutsideCp1252BecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD!"), "?!");  // a CJK character
+  EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");     // a stray byte
+}
+
+TEST(TextEncoding, RecognisesUtf8OnlyWithNonAsciiText) {
+  EXPECT_TRUE(LooksLikeUtf8("caf\xC3\xA9"));
+  EXPECT_FALSE(LooksLikeUtf8("plain ascii"));
+  EXPECT_FALSE(LooksLikeUtf8("caf\xE9"));       // Windows-1252 e acute
+  EXPECT_FALSE(LooksLikeUtf8("\xC0\xAF"));      // overlong slash
+  EXPECT_FALSE(LooksLikeUtf8("\xED\xA0\x80"));  // surrogate
+}
+
+TEST(TextLines, SplitsAtEveryKindOfLineEnd) {
+  const std::vector<std::string> expected{"one", "two", "", "three"};
+  EXPECT_EQ(SplitLines("one\r\ntwo\r\n\r\nthree\r\n"), expected);
+  EXPECT_EQ(SplitLines("one\ntwo\n\nthree"), expected);
+  EXPECT_EQ(SplitLines("one\rtwo\r\rthree\r"), expected);
+  EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(SplitLines("\r\n"), std::vector<std::string>{""});
+}
+
+TEST(TextLines, TrimDropsBlanksAndControls) {
+  EXPECT_EQ(Trim(" \t word \r"), "word");
+  EXPECT_EQ(TrimLeft("  a "), "a ");
+  EXPECT_EQ(TrimRight("  a "), "  a");
+  EXPECT_EQ(Trim("   "), "");
+}
+
+class TempDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() /
+            ("quotella-textio-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override {
+    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(m_dir);
+  }
+  fs::path m_dir;
+};
+
+using AtomicWrite = TempDir;
+
+TEST_F(AtomicWrite, WritesLinesWithCrLfAndReadsThemBack) {
+  const auto path = (m_dir / "out.txt").string();
+  ASSERT_EQ(WriteLinesAtomic(path, {"first", "caf\xE9"}), "");
+  EXPECT_EQ(*ReadFileBytes(path), "first\r\ncaf\xE9\r\n");
+  EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"first", "caf\xE9"}));
+  // Nothing but the file itself is left in the folder.
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicWrite, Utf8FilesAreReadAsCp1252) {
+  const auto path = (m_dir / "utf8.txt").string();
+  ASSERT_EQ(WriteFileAtomic(path, "\xEF\xBB\xBFna\xC3\xAFve\nx"), "");
+  EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"na\xEFve", "x"}));
+}
+
+TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileUntouched) {
+  if (::geteuid() == 0) {
+    // Root ignores folder permissions; a missing folder fails for everyone.
+    const auto missing = (m_dir / "no-such-folder" / "f.txt").string();
+    EXPECT_NE(WriteFileAtomic(missing, "x"), "");
+    EXPECT_FALSE(fs::exists(missing));
+  }
+  const auto path = (m_dir / "keep.txt").string();
+  ASSERT_EQ(WriteFileAtomic(path, "old contents"), "");
+  // Replacing the target by a folder makes the rename fail after the temporary file
+  // was written; the folder (standing for the old data) must survive.
+  const auto blocked = (m_dir / "blocked").string();
+  fs::create_directories(fs::path(blocked) / "inside");
+  EXPECT_NE(WriteFileAtomic(blocked, "new"), "");
+  EXPECT_TRUE(fs::is_directory(fs::path(blocked) / "inside"));
+  fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+  if (::geteuid() != 0) {
+    EXPECT_NE(WriteFileAtomic(path, "new contents"), "");
+  }
+  fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
+  EXPECT_EQ(*ReadFileBytes(path), "old contents");
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(AtomicWrite, UnreadableFilesAreReportedNotThrown) {
+  EXPECT_FALSE(ReadFileBytes((m_dir / "missing.txt").string()).has_value());
+  EXPECT_FALSE(ReadTextLines(m_dir.string()).has_value());
+}
+
+}  // namespace
+}  // namespace quotella
