@@ -13,7 +13,9 @@ std::vector<Command>& Registry() {
 }
 }  // namespace
 
-Registration::Registration(Command command) { Registry().push_back(std::move(command)); }
+Registration::Registration(Command command) {
+  Registry().push_back(std::move(command));
+}
 
 const std::vector<Command>& Commands() {
   auto& commands = Registry();

@@ -30,8 +30,12 @@ void ChangePool(PuzzleDocument& doc, const std::string& s, int delta) {
 
 }  // namespace
 
-void TakeFromPool(PuzzleDocument& doc, const std::string& s) { ChangePool(doc, s, -1); }
-void ReturnToPool(PuzzleDocument& doc, const std::string& s) { ChangePool(doc, s, +1); }
+void TakeFromPool(PuzzleDocument& doc, const std::string& s) {
+  ChangePool(doc, s, -1);
+}
+void ReturnToPool(PuzzleDocument& doc, const std::string& s) {
+  ChangePool(doc, s, +1);
+}
 
 void MakeLabels(Tpuzzle& p) {
   for (int i = 1; i <= 26; ++i) {

@@ -24,8 +24,8 @@ class PuzzleDocument {
   void SetHost(Host& host) { m_host = &host; }
 
   Tpuzzle P;
-  StringTable KeyWords;   // answer-word table
-  StringTable NumberGrid; // number map: cell index of each answer letter
+  StringTable KeyWords;                // answer-word table
+  StringTable NumberGrid;              // number map: cell index of each answer letter
   std::vector<std::string> ClueLines;  // the clue list, one line per answer word
   std::array<TClueRecord, kMaxWords + 1> ClueRecords{};  // [1..52]
 

@@ -15,10 +15,10 @@ namespace quotella {
 namespace {
 
 // Unicode code points of bytes 0x80..0x9F in Windows-1252.
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -181,13 +181,13 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   std::random_device rd;
-  const std::string tmpName =
-      "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-      std::to_string(rd() % 1000000);
+  const std::string tmpName = "." + target.filename().string() + ".tmp" +
+                              std::to_string(::getpid()) + "-" + std::to_string(rd() % 1000000);
   const fs::path tmp = dir / tmpName;
 
   FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return std::string("cannot create a file in ") + dir.string() + ": " + std::strerror(errno);
+  if (!f)
+    return std::string("cannot create a file in ") + dir.string() + ": " + std::strerror(errno);
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   int err = ok ? 0 : errno;
   if (std::fflush(f) != 0 && ok) ok = false, err = errno;
@@ -232,7 +232,9 @@ std::string LowerCase(std::string s) {
 
 namespace {
 // Trimming drops spaces and control characters, as the program's trim always has.
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsTrimmed(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::string TrimLeft(const std::string& s) {
@@ -247,7 +249,9 @@ std::string TrimRight(const std::string& s) {
   return s.substr(0, e);
 }
 
-std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(const std::string& s) {
+  return TrimLeft(TrimRight(s));
+}
 
 std::size_t FindNoCase(const std::string& haystack, const std::string& needle) {
   return UpperCase(haystack).find(UpperCase(needle));

@@ -17,12 +17,18 @@ inline constexpr const char* kDefaultFreqOrder = "ETAOINSHRDLUCMFGYPWBVKXJQZ";
 
 // A set of 8-bit characters, indexed by the character code.
 using CharSet = std::bitset<256>;
-inline bool InSet(const CharSet& set, char c) { return set.test(static_cast<unsigned char>(c)); }
+inline bool InSet(const CharSet& set, char c) {
+  return set.test(static_cast<unsigned char>(c));
+}
 
 // Per-letter counts, index 0 = 'A'.
 using LetterCounts = std::array<int, 26>;
-inline bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-inline int LetterIndex(char c) { return c - 'A'; }
+inline bool IsUpperLetter(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+inline int LetterIndex(char c) {
+  return c - 'A';
+}
 
 // One position of the master quote. Cell indices are 1-based everywhere in the
 // program (0 means "no cell"), as in the puzzle file and the number map.

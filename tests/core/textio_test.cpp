@@ -29,7 +29,9 @@ TEST(TextEncoding, Cp1252RoundTripsThroughUtf8) {
 
 TEST(TextEncoding, CharactersOutsideCp1252BecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD!"), "?!");  // a CJK character
-  EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");     // a stray byte
+  EXPECT_EQ(Utf8ToCp1252("a\xFF"
+                         "b"),
+            "a?b");  // a stray byte
 }
 
 TEST(TextEncoding, RecognisesUtf8OnlyWithNonAsciiText) {

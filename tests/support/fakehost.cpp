@@ -2,7 +2,9 @@
 
 namespace quotella::test {
 
-void FakeHost::Message(const std::string& text) { messages.push_back(text); }
+void FakeHost::Message(const std::string& text) {
+  messages.push_back(text);
+}
 
 bool FakeHost::Confirm(const std::string& text, ConfirmKind) {
   questions.push_back(text);
@@ -25,7 +27,9 @@ void FakeHost::Status(StatusBar bar, int panel, const std::string& text) {
   statuses.push_back({bar, panel, text});
 }
 
-void FakeHost::PlaySound(const std::string& name, bool sync) { sounds.push_back({name, sync}); }
+void FakeHost::PlaySound(const std::string& name, bool sync) {
+  sounds.push_back({name, sync});
+}
 
 std::optional<std::string> FakeHost::OpenFileName(const std::string& title, const std::string&,
                                                   const std::string&) {
@@ -43,7 +47,9 @@ std::optional<std::string> FakeHost::SaveFileName(const std::string& title,
   return OpenFileName(title, filter, initialDir);
 }
 
-void FakeHost::ShowQuoteWindow(const std::vector<std::string>& lines) { quoteWindow = lines; }
+void FakeHost::ShowQuoteWindow(const std::vector<std::string>& lines) {
+  quoteWindow = lines;
+}
 
 bool FakeHost::ProcessPendingEvents() {
   ++pendingEventCalls;
