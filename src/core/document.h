@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fittest_types.h"
 #include "core/host.h"
 #include "core/random.h"
 #include "core/tpuzzle.h"
@@ -35,6 +36,21 @@ class PuzzleDocument {
   std::array<bool, 26> LetterLocked{};
 
   RandomGenerator Rng;
+
+  // The selected position of the answer-word table (column, 0-based row); the window
+  // mirrors it, core operations read and move it.
+  int CurCol = 1;
+  int CurRow = 0;
+
+  // The scan conditions below the answer-word table ("Must Have", Min, Max, On/Off).
+  ScanConditions Conditions;
+
+  // The three pool grids as data: row 0 is the header, rows 1..26 the letters;
+  // columns 0 letter, 1 pool count, 2 rank.
+  using PoolGrid = std::array<std::array<std::string, 3>, 27>;
+  PoolGrid CharPoolGrid{};
+  PoolGrid RankGrid{};
+  PoolGrid PoolNumSortGrid{};
 
   // A letter-frequency string from the settings; empty for the built-in order.
   std::string SettingsFreqString;
