@@ -6,14 +6,6 @@
 
 namespace quotella {
 
-// The user's scan conditions below the answer-word table.
-struct ScanConditions {
-  bool on = false;       // the "On"/"Off" switch
-  std::string mustHave;  // the "Must Have" text as typed
-  int minLength = 0;     // 0 = no limit
-  int maxLength = 0;     // 0 = no limit
-};
-
 // May this word go into answer row `row` now? The word arrives normalised (upper
 // case, letters only). A character outside A-Z never fits. With conditions, and only
 // when conditions->on, the must-have letters and the length limits apply too.
