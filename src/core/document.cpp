@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/poolstatus.h"
+
 namespace quotella {
 
 CharSet MakeExcludedSet() {
@@ -24,8 +26,8 @@ void ChangePool(PuzzleDocument& doc, const std::string& s, int delta) {
     changed = true;
   }
   if (!changed) return;
-  doc.Notify(PuzzleDocument::Change::Pool);
-  if (doc.PoolStatusRefresh) doc.PoolStatusRefresh(doc);
+  RefreshPoolViews(doc);
+  UpdateCharStatus(doc);
 }
 
 }  // namespace

@@ -66,17 +66,14 @@ class PuzzleDocument {
     for (const auto& l : m_listeners) l(change);
   }
 
-  // Called after every pool change; the pool-status module installs the refresh of the
-  // status texts and hint here, so that every pool change refreshes them.
-  std::function<void(PuzzleDocument&)> PoolStatusRefresh;
-
  private:
   Host* m_host;
   std::vector<Listener> m_listeners;
 };
 
 // Pool bookkeeping: each letter A-Z of s (upper-cased) leaves or returns to the pool;
-// then the pool views and the pool status are refreshed. Other characters count nothing.
+// then the pool views and the pool status are refreshed (RefreshPoolViews and
+// UpdateCharStatus). Other characters count nothing.
 void TakeFromPool(PuzzleDocument& doc, const std::string& s);
 void ReturnToPool(PuzzleDocument& doc, const std::string& s);
 
