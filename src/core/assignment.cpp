@@ -194,6 +194,12 @@ void UpdateRowCol(PuzzleDocument& doc, TablePos pos) {
   doc.host().Status(StatusBar::Main, 1, "Col " + std::to_string(pos.col));
 }
 
+TablePos KeyWordsSelectCell(PuzzleDocument& doc, TablePos pos, bool clicked) {
+  UpdateRowCol(doc, pos);
+  if (clicked) UpdateCharStatus(doc);
+  return Select(doc, pos);
+}
+
 TablePos KeyWordsKeyPress(PuzzleDocument& doc, TablePos pos, char key) {
   Host& host = doc.host();
   if (doc.P.NumWords <= 0 || pos.row < 0 || pos.row > LastRow(doc)) return pos;
@@ -320,6 +326,9 @@ void ClearWord1Click(PuzzleDocument& doc, TablePos pos, bool fromMenu) {
   for (int c = 2; c <= kLastCol; ++c) {
     const int j = MappedIndex(doc, c, r);
     if (j != 0) UnassignCell(doc, Cell(doc, j).Char, j, c, r);
+    // A letter that never found a cell never left the pool: it only has to go.
+    doc.KeyWords.At(c, r).clear();
+    doc.NumberGrid.At(c, r).clear();
   }
   RefreshPool(doc);
   doc.Notify(PuzzleDocument::Change::Table);

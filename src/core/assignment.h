@@ -55,6 +55,9 @@ void FixConditions(PuzzleDocument& doc);
 
 // Shows the table position on the main status bar (panels 0 and 1).
 void UpdateRowCol(PuzzleDocument& doc, TablePos pos);
+// The user selected a table entry (clicked: with the mouse, which also refreshes the
+// pool status).
+TablePos KeyWordsSelectCell(PuzzleDocument& doc, TablePos pos, bool clicked);
 
 // Table keys passed to KeyWordsKeyPress besides letters and the space.
 inline constexpr char kKeyEsc = 27;

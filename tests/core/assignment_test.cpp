@@ -225,6 +225,17 @@ TEST_F(Assignment, ClearPuzzleOnYesKeepsOnlyInitialsAndBareClues) {
   ExpectConsistent();
 }
 
+TEST_F(Assignment, ClearWordReturnsTheLettersAndEmptiesTheRow) {
+  Make("T@B@TO BE OR NOT");
+  Type({2, 0}, "ON");
+  doc.KeyWords.At(4, 0) = "Z";  // a letter that never found a cell
+  host.Clear();
+  ClearWord1Click(doc, {3, 0}, true);
+  EXPECT_EQ(Keystring(doc, 0), "T");
+  EXPECT_EQ(host.SoundNames(), std::vector<std::string>{"whip"});
+  ExpectConsistent();
+}
+
 TEST_F(Assignment, RowAdvanceFollowsTheSwitch) {
   Make("T@B@TO BE");
   EXPECT_EQ(RowAdvanceClick(doc, {2, 0}), (TablePos{2, 0}));
