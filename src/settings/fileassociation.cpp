@@ -125,4 +125,11 @@ std::string UserDataHome() {
   return std::string(home && home[0] ? home : "/tmp") + "/.local/share";
 }
 
+AssociationResult RegisterPuzzleFiles() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec || exe.empty()) return AssociationResult::Failed;
+  return RegisterExtension(exe.string(), UserDataHome());
+}
+
 }  // namespace quotella

@@ -27,4 +27,7 @@ AssociationResult RegisterExtension(const std::string& programPath, const std::s
 // $XDG_DATA_HOME, or ~/.local/share when it is unset or not absolute.
 std::string UserDataHome();
 
+// The start-up registration: the running program, the user's data folder.
+AssociationResult RegisterPuzzleFiles();
+
 }  // namespace quotella

@@ -114,8 +114,7 @@ void SettingsStore::ParseIniFile() {
 
   // Fonts of the answer-word table; the name is taken as written.
   if (v.HasValue("[KEYFONT]")) s.KeyFontName = v.GetIniValue("[KEYFONT]");
-  if (auto n = ParseIniInt(v.GetIniValue("[KEYFONTSIZE]")); n && v.HasValue("[KEYFONTSIZE]"))
-    s.KeyFontSize = *n;
+  if (auto n = ParseIniInt(v.GetIniValue("[KEYFONTSIZE]"))) s.KeyFontSize = *n;
 
   if (v.HasValue("[quotefile]")) {
     const std::string name = v.GetIniValue("[quotefile]");
