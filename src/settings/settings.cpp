@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/host.h"
 #include "core/textio.h"
 
 namespace quotella {
@@ -158,6 +159,13 @@ ProgramPaths CurrentProgramPaths() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
   return ResolveProgramPaths(RunningProgramDir(), config ? config : "", home ? home : "");
+}
+
+bool MakeProgramDirCurrent(Host& host, const std::string& programDir) {
+  std::error_code ec;
+  std::filesystem::current_path(programDir, ec);
+  if (ec) host.Message("Cannot set path: " + programDir);
+  return !ec;
 }
 
 Settings StartupSettings(const ProgramPaths& paths) {

@@ -7,6 +7,8 @@
 
 namespace quotella {
 
+class Host;
+
 inline constexpr const char* kIniFileBaseName = "quotella.ini";
 // The frequency order written into a fresh settings file.
 inline constexpr const char* kDefaultFileFreqOrder = "ETAOINSRDLUCMFGHYPWBVKXJQZ";
@@ -99,6 +101,10 @@ ProgramPaths ResolveProgramPaths(const std::string& programDir, const std::strin
                                  const std::string& home);
 // The same with the running program and the process environment.
 ProgramPaths CurrentProgramPaths();
+
+// Makes the program folder the working directory; a failure is reported with
+// "Cannot set path: " and the folder, and start-up goes on. True when the path is set.
+bool MakeProgramDirCurrent(Host& host, const std::string& programDir);
 
 // The start-up values: file names as at the first start, the program folder, the
 // settings file, the dictionary and current folders.

@@ -460,6 +460,12 @@ TEST(ProgramPaths, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly) {
   const auto installed = StartupSettings(ResolveProgramPaths(gone, "/cfg", "/home/u"));
   EXPECT_EQ(installed.DictDir, gone);
   EXPECT_EQ(installed.IniFileName, "/cfg/quotella/quotella.ini");
+
+  FakeHost host;
+  const auto before = fs::current_path();
+  EXPECT_FALSE(MakeProgramDirCurrent(host, gone));
+  EXPECT_THAT(host.messages, ElementsAre("Cannot set path: " + gone));
+  EXPECT_EQ(fs::current_path(), before);
 }
 
 // ---- File association ----
