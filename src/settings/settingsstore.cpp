@@ -80,6 +80,7 @@ bool SettingsStore::WriteView(const std::string& path, const std::vector<std::st
 void SettingsStore::ReadIniFile(const std::string& name) {
   if (FileExists(name)) {
     if (auto lines = ReadTextLines(name)) {
+      if (name == m_unreadableFile) m_unreadableFile.clear();
       m_view.SetLines(std::move(*lines));
       m_values.IniLoaded = true;
       ParseIniFile();
