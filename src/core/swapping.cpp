@@ -128,9 +128,10 @@ void SwapCells(PuzzleDocument& doc, int i, int j) {
   std::swap(a.KeywordCol, b.KeywordCol);
   std::swap(a.KeywordRow, b.KeywordRow);
   std::swap(a.WordHighlight, b.WordHighlight);
-  RefreshWordInfo(doc, i);
-  RecomputeIllegal(p);
-  RefreshWordInfo(doc, j);
+  // Every cell of the two quote words carries the words' label texts, and their
+  // Illegal marks depend on them: refreshing only i and j would leave the neighbours
+  // of either cell with stale labels and marks.
+  RefreshAllWordInfo(doc);
   RecomputeIllegal(p);
   // The number map is part of the saved puzzle: an exchange must not be lost on exit.
   doc.PuzzleChanged = true;
