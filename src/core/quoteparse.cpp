@@ -79,6 +79,7 @@ std::string FixSpacesAndHyphens(std::string q) {
 
 std::string RemoveExcluded(const std::string& text) {
   std::string out;
+  out.reserve(text.size());
   for (char c : text)
     if (!InSet(Excluded(), c)) out += c;
   return out;
@@ -86,6 +87,7 @@ std::string RemoveExcluded(const std::string& text) {
 
 std::string RemoveSpaces(const std::string& text) {
   std::string out;
+  out.reserve(text.size());
   for (char c : text)
     if (c != ' ') out += c;
   return out;
