@@ -209,7 +209,12 @@ void PuzzleGridDblClick(PuzzleDocument& doc, SwapState& state, int i) {
 
 bool SwapListBoxDblClick(PuzzleDocument& doc, SwapState& state, int line) {
   if (line < 3 || line >= static_cast<int>(state.Lines.size())) return false;
-  const std::string& text = state.Lines[static_cast<std::size_t>(line)];
+  // A copy: a successful exchange clears the list.
+  const std::string text = state.Lines[static_cast<std::size_t>(line)];
+  return SwapListLineDblClick(doc, state, text);
+}
+
+bool SwapListLineDblClick(PuzzleDocument& doc, SwapState& state, const std::string& text) {
   const std::size_t comma = text.find(',');
   const std::size_t stop = text.find('.');
   std::optional<int> first, second;

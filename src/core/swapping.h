@@ -50,5 +50,8 @@ void PuzzleGridDblClick(PuzzleDocument& doc, SwapState& state, int i);
 // Double click on line `line` (0-based) of the swap list; lines before the fourth are
 // ignored. Returns true when an exchange was made.
 bool SwapListBoxDblClick(PuzzleDocument& doc, SwapState& state, int line);
+// The same for the text of a line: "a,b." swaps the cells printed a and b. A text
+// without two such numbers naming cells of one letter changes nothing and says so.
+bool SwapListLineDblClick(PuzzleDocument& doc, SwapState& state, const std::string& text);
 
 }  // namespace quotella
