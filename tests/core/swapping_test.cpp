@@ -104,10 +104,19 @@ TEST_F(Swapping, FirstDoubleClickListsEveryPartner) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(Swapping, SecondDoubleClickMovesALetterIntoAFreeCell) {
+TEST_F(Swapping, SecondDoubleClickSwapsOnlyLegallyAndWithTheSameLetter) {
   MakeThreeWords();
+  PuzzleGridDblClick(doc, state, 5);  // B's E ...
+  PuzzleGridDblClick(doc, state, 4);  // ... with an H: cancelled
+  PuzzleGridDblClick(doc, state, 2);  // A's second E ...
+  PuzzleGridDblClick(doc, state, 1);  // ... into word EE, which holds A twice: cancelled
+  EXPECT_EQ(MappedIndex(doc, 2, 1), 5);
+  EXPECT_EQ(MappedIndex(doc, 3, 0), 2);
+  EXPECT_FALSE(doc.PuzzleChanged);
+
   PuzzleGridDblClick(doc, state, 1);
-  PuzzleGridDblClick(doc, state, 8);
+  PuzzleGridDblClick(doc, state, 3);  // a space: still pending
+  PuzzleGridDblClick(doc, state, 8);  // a free cell
   EXPECT_FALSE(doc.HighlightActive);
   EXPECT_EQ(MappedIndex(doc, 2, 0), 8);
   EXPECT_FALSE(Cell(1).Mapped);
@@ -115,23 +124,7 @@ TEST_F(Swapping, SecondDoubleClickMovesALetterIntoAFreeCell) {
   EXPECT_FALSE(Cell(2).Illegal);  // the duplicate is gone
   // A free cell has no number-map entry: the label column stays intact.
   EXPECT_EQ(doc.NumberGrid.At(0, 0), "A");
-}
-
-TEST_F(Swapping, SecondDoubleClickCancelsIllegalOrOtherLetters) {
-  MakeThreeWords();
-  PuzzleGridDblClick(doc, state, 5);  // B's E
-  PuzzleGridDblClick(doc, state, 4);  // an H: cancelled
-  EXPECT_FALSE(doc.HighlightActive);
-  EXPECT_EQ(MappedIndex(doc, 2, 1), 5);
-  PuzzleGridDblClick(doc, state, 2);  // A's second E, legal towards HE
-  PuzzleGridDblClick(doc, state, 3);  // a space: nothing, still pending
-  EXPECT_TRUE(doc.HighlightActive);
-  PuzzleGridDblClick(doc, state, 1);  // label A into word EE which holds A twice
-  EXPECT_FALSE(doc.HighlightActive);
-  EXPECT_EQ(MappedIndex(doc, 2, 0), 1);
-  EXPECT_EQ(MappedIndex(doc, 3, 0), 2);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_FALSE(doc.PuzzleChanged);
 }
 
 TEST_F(Swapping, ListLinesSwapByPrintedNumbers) {
