@@ -193,7 +193,6 @@ void UpdateCharStatus(PuzzleDocument& doc) {
   p.VowelPercent = 100.0 * VowelShare(p);
   host.Status(StatusBar::CharStatus2, 4, FormatGeneral(p.VowelPercent, 3) + "% Vowels  ");
 
-  p.ProblemPoolStr = ProblemPoolString(p);  // also when a given hint is shown
   GiveHint(doc);
 
   const int cell = MappedIndex(doc, doc.CurCol, doc.CurRow);
