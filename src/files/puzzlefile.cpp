@@ -177,6 +177,9 @@ struct GridShape {
 };
 
 // The grid shape stored in the file; nullopt when it cannot hold the puzzle's cells.
+// The empty positions before and after the quotation are read from the runs of "#";
+// when those do not add up (a quotation that begins or ends with a blank, shown as "#"
+// too), the positions are split as every change of the grid splits them.
 std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines, int numCells) {
   if (gridLines.empty()) return std::nullopt;
   GridShape g;
@@ -184,12 +187,17 @@ std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines
   g.columns = static_cast<int>(first.size());
   g.rows = static_cast<int>(gridLines.size());
   if (g.columns < 1 || g.columns > kMaxGridColumns || g.rows > kMaxCells) return std::nullopt;
+  const int extra = g.columns * g.rows - numCells;
+  if (extra < 0) return std::nullopt;
   while (g.offset < g.columns && first[static_cast<std::size_t>(g.offset)] == '#') ++g.offset;
   const std::string& last = gridLines.back();
   int end = std::min(g.columns, static_cast<int>(last.size()));
   while (end > 0 && last[static_cast<std::size_t>(end - 1)] == '#') --end;
   g.trailing = g.columns - end;
-  if (g.offset + numCells + g.trailing != g.columns * g.rows) return std::nullopt;
+  if (g.offset + g.trailing != extra) {
+    g.offset = extra / 2;
+    g.trailing = extra / 2 + extra % 2;
+  }
   return g;
 }
 

@@ -7,9 +7,9 @@
 
 #include "core/answertable.h"
 #include "core/textio.h"
-#include "filestest.h"
 #include "files/puzzlefile.h"
 #include "files/textexport.h"
+#include "filestest.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -105,9 +105,12 @@ TEST(CliCommands, SwapsOnlyCellsOfOneLetter) {
   int e1 = 0, e2 = 0, other = 0;
   for (const auto& c : state["cells"]) {
     if (c["number"] == 0) continue;
-    if (c["char"] == "E" && !e1) e1 = c["number"];
-    else if (c["char"] == "E" && !e2) e2 = c["number"];
-    else if (c["char"] != "E" && !other) other = c["number"];
+    if (c["char"] == "E" && !e1)
+      e1 = c["number"];
+    else if (c["char"] == "E" && !e2)
+      e2 = c["number"];
+    else if (c["char"] != "E" && !other)
+      other = c["number"];
   }
   EXPECT_EQ(Cli({"swap", s.path, std::to_string(e1), std::to_string(other)}).code, 2);
   EXPECT_EQ(Cli({"swap", s.path, std::to_string(e1), std::to_string(e2)}).code, 0);

@@ -368,3 +368,45 @@ TEST(PuzzleFile, DamagedFilesNeverBreakThePuzzle) {
 
 }  // namespace
 }  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(PuzzleFile, GridShapeIsKeptOrLaidOutAfresh) {
+  test::TempDir dir;
+  const std::string path = dir.Path("g.qtl");
+  test::FakeHost host;
+  PuzzleDocument a(host);
+  FileSession session;
+  // The quotation begins with a blank cell, which the grid lines show as "#" as well.
+  test::MakePuzzle(a, "A@B@ 'Tis a bat, a tab, a bit");
+  ASSERT_EQ(a.P.Cells[1].Char, ' ');
+  ASSERT_TRUE(SavePuzzleAs(a, session, path));
+
+  test::FakeHost host2;
+  PuzzleDocument b(host2);
+  ASSERT_TRUE(LoadPuzzleFile(b, session, path));
+  EXPECT_TRUE(host2.messages.empty());
+  EXPECT_EQ(b.Grid.Columns, a.Grid.Columns);
+  EXPECT_EQ(b.Grid.Rows, a.Grid.Rows);
+  EXPECT_EQ(b.P.GridOffset, a.P.GridOffset);
+  EXPECT_EQ(b.P.TrailingCells, a.P.TrailingCells);
+
+  // A grid section too small for the cells.
+  auto lines = SplitLines(ReadAll(path));
+  const auto grid = std::find(lines.begin(), lines.end(), "[GRID]");
+  const auto numgrid = std::find(lines.begin(), lines.end(), "[NUMGRID]");
+  lines.erase(grid + 1, numgrid);
+  lines.insert(std::find(lines.begin(), lines.end(), "[GRID]") + 1, "###");
+  WriteAll(path, JoinLinesCrLf(lines));
+  host2.Clear();
+  ASSERT_TRUE(LoadPuzzleFile(b, session, path));
+  EXPECT_EQ(host2.messages,
+            std::vector<std::string>{
+                "The grid shape in this file is damaged; the grid is laid out afresh."});
+  EXPECT_EQ(b.Grid.Columns, 21);
+  EXPECT_GE(b.Grid.Columns * b.Grid.Rows, b.P.NumCells);
+}
+
+}  // namespace
+}  // namespace quotella
