@@ -316,40 +316,20 @@ bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vect
   return initialPlaced;
 }
 
-// Labels stored with the cells. They repeat what the answer words already say; an entry
-// that disagrees with the cells is left unused rather than mislabel a cell.
+// Labels stored with the cells. They repeat what the answer words already say, so only
+// their numbers are checked; a label that disagrees with the cells is left unused rather
+// than mislabel a cell.
 void CheckStoredLabels(PuzzleDocument& doc, const std::vector<std::string>& labelLines) {
-  Tpuzzle& p = doc.P;
-  bool mismatch = false;
   for (const std::string& line : labelLines) {
     std::string rest = line;
     std::size_t bar;
     while ((bar = rest.find('|')) != std::string::npos) {
       const std::size_t blank = rest.find(' ');
-      const std::size_t numberEnd = blank < bar ? blank : bar;
-      const std::string numberText = rest.substr(0, numberEnd);
-      const std::string label =
-          numberEnd < bar ? Trim(rest.substr(numberEnd, bar - numberEnd)).substr(0, kMaxCellLabel)
-                          : std::string();
+      const std::string numberText = rest.substr(0, blank < bar ? blank : bar);
       rest = rest.substr(bar + 1);
-      const auto number = ParseInt(numberText);
-      if (!number) {
-        doc.host().Message("Error in value in setting cellnumbers");
-        continue;
-      }
-      if (*number < 1) continue;
-      for (int k = 1; k <= p.NumCells && k <= kMaxCells; ++k) {
-        auto& cell = p.Cells[static_cast<std::size_t>(k)];
-        if (cell.CellNumber != *number) continue;
-        if (cell.CellLabel != label) mismatch = true;
-        break;
-      }
+      if (!ParseInt(numberText)) doc.host().Message("Error in value in setting cellnumbers");
     }
   }
-  if (mismatch)
-    doc.host().Message(
-        "The cell labels in this file do not match its answer words; the labels of the answer "
-        "words are kept.");
 }
 
 void ApplyGridShape(PuzzleDocument& doc, const std::optional<GridShape>& shape) {

@@ -410,3 +410,76 @@ TEST(PuzzleFile, GridShapeIsKeptOrLaidOutAfresh) {
 
 }  // namespace
 }  // namespace quotella
+
+namespace quotella {
+namespace {
+
+// Number-map entries that name no usable cell: the letter keeps its place in the answer
+// without a cell, and nothing else moves.
+TEST(PuzzleFile, BadCellEntriesAreReportedAndSkipped) {
+  SavedPuzzle saved;
+  const PuzzleDocument& a = saved.doc;
+  const auto good = SplitLines(ReadAll(saved.path));
+  const std::size_t rowA =
+      static_cast<std::size_t>(std::find(good.begin(), good.end(), "[NUMGRID]") - good.begin() + 1);
+  const std::string word = Keystring(a, 0);
+  ASSERT_GE(word.size(), 3u);
+  // A cell holding another letter than the second letter of A's word.
+  int otherLetter = 0;
+  for (int i = 1; i <= a.P.NumCells && !otherLetter; ++i)
+    if (!a.P.Cells[i].Special && a.P.Cells[i].Char != word[1]) otherLetter = i;
+  const std::string initialA = a.NumberGrid.At(1, 0), thirdA = a.NumberGrid.At(3, 0);
+  const std::string initialB = a.NumberGrid.At(1, 1);
+
+  const struct {
+    const char* name;
+    std::string secondEntry;
+  } cases[] = {{"index past the cells", "9999"},
+               {"index zero", "0"},
+               {"negative index", "-3"},
+               {"cell taken by another answer", initialB},
+               {"cell of another letter", std::to_string(otherLetter)}};
+  for (const auto& c : cases) {
+    auto lines = good;
+    lines[rowA] = initialA + " " + c.secondEntry + " " + thirdA + " ";
+    for (int k = 4; k <= static_cast<int>(word.size()); ++k)
+      lines[rowA] += a.NumberGrid.At(k, 0) + " ";
+    WriteAll(saved.path, JoinLinesCrLf(lines));
+
+    FakeHost host;
+    PuzzleDocument b(host);
+    FileSession session;
+    ASSERT_TRUE(LoadPuzzleFile(b, session, saved.path)) << c.name;
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Error in value in set keywords "}) << c.name;
+    EXPECT_EQ(test::BrokenInvariant(b), "") << c.name;
+    EXPECT_EQ(Keystring(b, 0), word) << c.name;
+    EXPECT_EQ(b.NumberGrid.At(2, 0), "") << c.name;
+    EXPECT_EQ(b.NumberGrid.At(3, 0), thirdA) << c.name;
+    EXPECT_EQ(b.NumberGrid.At(1, 1), initialB) << c.name;
+  }
+}
+
+TEST(PuzzleFile, AnAnswerThatDoesNotFitItsRowKeepsOnlyItsInitial) {
+  SavedPuzzle saved;
+  auto lines = SplitLines(ReadAll(saved.path));
+  const auto keywords = std::find(lines.begin(), lines.end(), "[keywords]");
+  keywords[2] = "Z" + keywords[2];  // row A's word no longer begins with its initial
+  keywords[5] = keywords[5] + "1";  // row B's word holds a digit
+  WriteAll(saved.path, JoinLinesCrLf(lines));
+  FakeHost host;
+  PuzzleDocument b(host);
+  FileSession session;
+  ASSERT_TRUE(LoadPuzzleFile(b, session, saved.path));
+  EXPECT_EQ(host.messages,
+            (std::vector<std::string>{
+                "The answer word of A in this file is damaged; only its initial is kept.",
+                "The answer word of B in this file is damaged; only its initial is kept."}));
+  EXPECT_EQ(Keystring(b, 0), saved.doc.P.QuotellaStr.substr(0, 1));
+  EXPECT_EQ(Keystring(b, 1), saved.doc.P.QuotellaStr.substr(1, 1));
+  EXPECT_NE(MappedIndex(b, 1, 0), 0);
+  EXPECT_EQ(test::BrokenInvariant(b), "");
+  EXPECT_EQ(Keystring(b, 3), Keystring(saved.doc, 3));
+}
+
+}  // namespace
+}  // namespace quotella
