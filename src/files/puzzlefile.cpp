@@ -424,10 +424,11 @@ bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::strin
     SetCaption(session, path);
     session.LastFile = path;
     if (const std::string folder = FolderOf(path); !folder.empty()) session.CurrentDir = folder;
+    doc.PuzzleChanged = false;
   } else {
+    // The changes are still unsaved: closing the program must go on offering to save them.
     doc.host().Message("Could not save file ");
   }
-  doc.PuzzleChanged = false;
   return ok;
 }
 

@@ -28,7 +28,7 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
 
 // Writes the output editor's text to path. On success the path becomes the current
 // puzzle file, the last file and (its folder) the current folder; on failure the host
-// shows "Could not save file ". PuzzleChanged is cleared either way.
+// shows "Could not save file " and PuzzleChanged stays as it was.
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
 
 // Save > Puzzle: compose, the save dialog, the overwrite question, the write.

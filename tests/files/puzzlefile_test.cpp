@@ -268,7 +268,7 @@ TEST(PuzzleFile, SaveFailureKeepsTheOldFileAndSaysSo) {
     saved.host.Clear();
     EXPECT_FALSE(SavePuzzleAs(saved.doc, saved.session, target));
     EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file "});
-    EXPECT_FALSE(saved.doc.PuzzleChanged);
+    EXPECT_TRUE(saved.doc.PuzzleChanged);  // closing still offers to save
   }
   EXPECT_EQ(ReadAll(saved.path), before);
   EXPECT_EQ(saved.session.CurrentPuzzleFile, saved.path);
