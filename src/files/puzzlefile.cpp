@@ -369,6 +369,21 @@ void FinishLoad(PuzzleDocument& doc, FileSession& session) {
   doc.Notify(PuzzleDocument::Change::Everything);
 }
 
+// The names that describe the puzzle on screen. A refused file leaves the puzzle as it
+// was, so they are put back too: the caption, the save dialog and the next start-up keep
+// naming the file the puzzle came from.
+struct FileNames {
+  std::string current, last, dir, caption;
+  explicit FileNames(const FileSession& s)
+      : current(s.CurrentPuzzleFile), last(s.LastFile), dir(s.CurrentDir), caption(s.Caption) {}
+  void Restore(FileSession& s) const {
+    s.CurrentPuzzleFile = current;
+    s.LastFile = last;
+    s.CurrentDir = dir;
+    s.Caption = caption;
+  }
+};
+
 }  // namespace
 
 void MarkCommonWords(Tpuzzle& p) {
@@ -547,6 +562,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
 }
 
 bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
+  const FileNames before(session);
   auto lines = ReadTextLines(path);
   session.Output.Clear();
   if (!lines) {
@@ -558,11 +574,14 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
   SetCaption(session, path);
   session.LastFile = path;
   if (const std::string folder = FolderOf(path); !folder.empty()) session.CurrentDir = folder;
-  return LoadPuzzleFromEditor(doc, session);
+  if (LoadPuzzleFromEditor(doc, session)) return true;
+  before.Restore(session);
+  return false;
 }
 
 bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
   Host& host = doc.host();
+  const FileNames before(session);
   if (session.BeforePuzzleLoad) session.BeforePuzzleLoad();
 
   if (session.ConfirmBeforeLoad) {
@@ -599,7 +618,9 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
     }
     session.ConfirmBeforeLoad = true;
   }
-  return LoadPuzzleFromEditor(doc, session);
+  if (LoadPuzzleFromEditor(doc, session)) return true;
+  before.Restore(session);
+  return false;
 }
 
 bool SimplyLoadPuzzle(PuzzleDocument& doc, FileSession& session) {

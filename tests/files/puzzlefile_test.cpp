@@ -209,6 +209,8 @@ TEST(PuzzleFile, RefusedFilesLeaveTheDocumentUntouched) {
     EXPECT_EQ(host.messages.back(), c.message) << c.name;
     EXPECT_EQ(doc.P.QuotellaStr, "TB") << c.name;
     EXPECT_EQ(test::BrokenInvariant(doc), "") << c.name;
+    EXPECT_EQ(session.CurrentPuzzleFile, "samplepuzzle1.qtl") << c.name;
+    EXPECT_EQ(session.LastFile, "puzzle1.qtl") << c.name;
   }
 }
 
