@@ -61,6 +61,8 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 }
 
 void SortNoCase(std::vector<std::string>& items) {
+  // Letter files arrive sorted already.
+  if (std::is_sorted(items.begin(), items.end(), LessNoCase)) return;
   std::stable_sort(items.begin(), items.end(), LessNoCase);
 }
 
