@@ -6,19 +6,13 @@
 
 #include "cli/command.h"
 #include "search/wordsource.h"
+#include "settings/settings.h"
 
 namespace quotella::cli {
 
-std::string ProgramDirectory() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return "./";
-  return WithTrailingSeparator(exe.parent_path().string());
-}
-
 std::string CommandDictDir(const std::string& dictArg) {
-  if (!dictArg.empty()) return WithTrailingSeparator(dictArg);
-  return DefaultDictDir(ProgramDirectory());
+  if (!dictArg.empty()) return DirWithSeparator(dictArg);
+  return DefaultDictDir(RunningProgramDir());
 }
 
 std::optional<int> IntArg(const std::string& text, int low, int high) {

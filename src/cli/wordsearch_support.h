@@ -10,9 +10,6 @@ namespace quotella::cli {
 
 // Shared by the word-search commands (rarity, scan, problems).
 
-// The folder of the running quotella-cli, with a trailing separator: where the bundled
-// dictionary lies in a build.
-std::string ProgramDirectory();
 // The dictionary directory of a command: --dict DIR, or the bundled dictionary.
 std::string CommandDictDir(const std::string& dictArg);
 

@@ -37,7 +37,7 @@ TEST(RarityCommand, ReportsTheCountsOfTheBundledLetterFiles) {
   std::istringstream in(run.out);
   std::string line;
   std::getline(in, line);
-  EXPECT_EQ(line, "Dictionary: " + WithTrailingSeparator(QUOTELLA_PROGRAM_DIR));
+  EXPECT_EQ(line, "Dictionary: " + DirWithSeparator(QUOTELLA_PROGRAM_DIR));
   int red = 0;
   for (char c = 'A'; c <= 'Z'; ++c) {
     std::getline(in, line);

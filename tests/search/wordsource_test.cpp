@@ -81,7 +81,7 @@ TEST(WordSource, FamiliarityGivesTheSmallestSizeOfAWord) {
 
 // The dictionary the build generates into the program directory.
 TEST(BundledDictionary, HoldsTwentySixSortedLowerCaseLetterFilesWithCrLf) {
-  const std::string dir = WithTrailingSeparator(QUOTELLA_PROGRAM_DIR);
+  const std::string dir = DirWithSeparator(QUOTELLA_PROGRAM_DIR);
   ASSERT_TRUE(HasDictionary(dir));
   EXPECT_EQ(DefaultDictDir(QUOTELLA_PROGRAM_DIR), dir);
   std::size_t total = 0;
