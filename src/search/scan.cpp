@@ -113,9 +113,9 @@ bool ScanDictionary(PuzzleDocument& doc, WordSources& src, bool applyConditions,
   return true;
 }
 
-void ScanDictionaryCommand(PuzzleDocument& doc, WordSources& src) {
+bool ScanDictionaryCommand(PuzzleDocument& doc, WordSources& src) {
   src.Candidates.clear();
-  ScanDictionary(doc, src, true, src.Candidates);
+  const bool read = ScanDictionary(doc, src, true, src.Candidates);
   ShowCandidates(src);
   if (!src.Candidates.empty()) {
     doc.host().PlaySound("ding");
@@ -123,6 +123,7 @@ void ScanDictionaryCommand(PuzzleDocument& doc, WordSources& src) {
     doc.host().PlaySound("pshew");
     src.Candidates.push_back("No candidates found");
   }
+  return read;
 }
 
 int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n) {
@@ -150,13 +151,14 @@ int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n) {
   return 0;
 }
 
-void ScanListCommand(PuzzleDocument& doc, WordSources& src, int n) {
-  if (!ValidListNumber(n)) return;
+int ScanListCommand(PuzzleDocument& doc, WordSources& src, int n) {
+  if (!ValidListNumber(n)) return 0;
   src.WordListFileLabel = BaseName(src.List(n).FileName);
   src.WordListFileLabelVisible = true;
   src.Candidates.clear();
-  ScanWordlist(doc, src, n);
+  const int found = ScanWordlist(doc, src, n);
   ShowCandidates(src);
+  return found;
 }
 
 CandidateStats CandidateStatistics(const PuzzleDocument& doc, const std::string& line,

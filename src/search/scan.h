@@ -20,15 +20,16 @@ namespace quotella {
 bool ScanDictionary(PuzzleDocument& doc, WordSources& src, bool applyConditions,
                     std::vector<std::string>& out);
 // "Scan Dictionary" (F11): empties the candidates, scans with the conditions switch,
-// shows the candidates and plays "ding", or "pshew" with "No candidates found".
-void ScanDictionaryCommand(PuzzleDocument& doc, WordSources& src);
+// shows the candidates and plays "ding", or "pshew" with "No candidates found". False when
+// the letter file was missing or unreadable.
+bool ScanDictionaryCommand(PuzzleDocument& doc, WordSources& src);
 
 // Appends the fitting entries of word list n to the candidates, or the explanatory lines
 // when none fits. Returns the number of fitting entries.
 int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n);
 // "Scan List n" (F1..F4): names the list over the side picture, empties the candidates,
-// scans, shows the candidates. No sound.
-void ScanListCommand(PuzzleDocument& doc, WordSources& src, int n);
+// scans, shows the candidates. No sound. Returns the number of fitting entries.
+int ScanListCommand(PuzzleDocument& doc, WordSources& src, int n);
 
 // The statistics of a clicked candidate: the vowel outlook for the pool status panel
 // "Vowel %" and the five panels of the candidate status bar.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "search/searchcommands.h"
 #include "search_fixture.h"
 
 namespace quotella {
@@ -153,6 +154,59 @@ TEST(NumberTexts, RoundToSignificantDigitsLikeThePanels) {
   EXPECT_EQ(GeneralNumber(1.5, 1), "2");
   EXPECT_EQ(GeneralNumber(0.0, 1), "0");
   EXPECT_EQ(GeneralNumber(12.3, 1), "10");
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST_F(ScanTest, ScanCommandSwitchesConditionsOnAndSortsOnlyRealCandidates) {
+  ScanRequest request;
+  request.label = "a";
+  request.dictDir = tmp.Dir();
+  request.sort = SortByName("length");
+  Lines out;
+  EXPECT_EQ(RunScan(doc, request, "", out), 0);
+  EXPECT_EQ(out, (Lines{"THEEA", "TREE", "TEA", "THE"}));
+  EXPECT_FALSE(doc.Conditions.on);
+
+  request.maxLength = 3;
+  out.clear();
+  EXPECT_EQ(RunScan(doc, request, "", out), 0);
+  EXPECT_EQ(out, (Lines{"TEA", "THE"}));
+  EXPECT_TRUE(doc.Conditions.on);
+
+  request.label = "b";  // S: no letter file
+  out.clear();
+  EXPECT_EQ(RunScan(doc, request, "", out), 1);
+  EXPECT_EQ(out, (Lines{"No candidates found"}));
+
+  request.label = "C";
+  EXPECT_EQ(RunScan(doc, request, "", out), 2);
+  EXPECT_FALSE(SortByName("alphabet").has_value());
+}
+
+TEST_F(ScanTest, ScanCommandReadsWordListsAndGivesStatistics) {
+  tmp.Write("mine.txt", "tax\r\ntoo\r\n");
+  ScanRequest request;
+  request.label = "A";
+  request.listFile = tmp.Path("mine.txt");
+  Lines out;
+  EXPECT_EQ(RunScan(doc, request, "", out), 0);
+  EXPECT_EQ(out, (Lines{"TAX"}));
+
+  request.listFile = tmp.Path("none.txt");
+  EXPECT_EQ(RunScan(doc, request, "", out), 1);
+
+  request.statsWord = "three";
+  out.clear();
+  EXPECT_EQ(RunScan(doc, request, "GYPWBVKXJQZ", out), 0);
+  EXPECT_EQ(out.size(), 6u);
+  EXPECT_EQ(out[4], "Len 5");
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ class TempDir {
 inline void SetUpPuzzle(PuzzleDocument& doc, const std::string& initials,
                         const std::string& poolLetters) {
   doc.P.NumWords = static_cast<int>(initials.size());
+  MakeLabels(doc.P);
   for (int r = 0; r < doc.P.NumWords; ++r) {
     doc.KeyWords.At(0, r) = std::string(1, static_cast<char>('A' + r));
     doc.KeyWords.At(1, r) = std::string(1, initials[static_cast<std::size_t>(r)]);
