@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/document.h"
 #include "core/host.h"
 
 namespace quotella::cli {
@@ -29,5 +30,13 @@ class StderrHost : public Host {
 
   std::vector<std::string> messages;
 };
+
+// The puzzle a word-search command works on: made fresh from a quotation line
+// (--quote). Returns false (with the reason on stderr) when no puzzle could be made.
+bool MakeSearchPuzzle(PuzzleDocument& doc, const std::string& quoteLine);
+
+// The primary problem letters still in the pool: the problem letters of the pool, each
+// repeated by its count, alphabetical, less the secondary ones (those past the 11 rarest).
+std::string PrimaryProblemLetters(const Tpuzzle& p);
 
 }  // namespace quotella::cli
