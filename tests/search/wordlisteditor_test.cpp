@@ -201,9 +201,14 @@ TEST_F(WordListEditorTest, ExpungeProblems) {
   EXPECT_TRUE(host.SoundNames().empty());
 }
 
-TEST_F(WordListEditorTest, HelpReplacesTheListsUntilPressed) {
-  Open({Lines{"AB"}, Lines{"BC"}, Lines{"CD"}});
+TEST_F(WordListEditorTest, HelpAndLookupFollowTheShownList) {
+  Open({Lines{"AB", "AC"}, Lines{"BC"}, Lines{"CD"}});
+  editor.Select(1, 1);
+  editor.Select(3, 5);  // no such entry
+  EXPECT_EQ(editor.LookupWord(), "AC");
+  EXPECT_EQ(editor.LookupWord(3), std::nullopt);
   editor.ShowList(2);
+  EXPECT_EQ(editor.LookupWord(), std::nullopt);
   editor.Help(host);
   EXPECT_EQ(host.messages, Lines{"Cannot find help file"});
   EXPECT_FALSE(editor.HelpShown());
@@ -216,18 +221,6 @@ TEST_F(WordListEditorTest, HelpReplacesTheListsUntilPressed) {
   editor.HelpViewPressed();
   EXPECT_FALSE(editor.HelpShown());
   EXPECT_EQ(editor.ShownList(), 1);
-}
-
-TEST_F(WordListEditorTest, LookupNeedsASelectedWord) {
-  Open({Lines{"AB", "AC"}, Lines{"BC"}, Lines{"CD"}});
-  EXPECT_EQ(editor.LookupWord(), std::nullopt);
-  editor.Select(1, 1);
-  editor.Select(3, 5);  // no such entry
-  EXPECT_EQ(editor.LookupWord(), "AC");
-  EXPECT_EQ(editor.LookupWord(3), std::nullopt);
-  editor.ShowList(2);
-  EXPECT_EQ(editor.LookupWord(), std::nullopt);
-  EXPECT_EQ(editor.LookupWord(1), "AC");
 }
 
 }  // namespace
