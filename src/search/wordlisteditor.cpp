@@ -191,6 +191,7 @@ void WordListEditor::Close(bool bailedOut) {
 
 void WordListEditor::Help(Host& host) {
   auto text = ReadFileBytes(ProgramDir + kWordListEditorHelpFile);
+  if (!text) text = ReadFileBytes(ProgramDir + LowerCase(kWordListEditorHelpFile));
   if (!text) {
     // The lists stay in view: an empty help view would leave nothing to click on.
     host.Message("Cannot find help file");

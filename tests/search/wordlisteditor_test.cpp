@@ -214,13 +214,19 @@ TEST_F(WordListEditorTest, HelpAndLookupFollowTheShownList) {
   EXPECT_FALSE(editor.HelpShown());
   EXPECT_EQ(editor.ShownList(), 2);
 
-  tmp.Write("Help6.rtf", "{\\rtf1 Tick the words you do not want.}");
+  tmp.Write("help6.rtf", "{\\rtf1 Tick the words you do not want.}");
   editor.Help(host);
   EXPECT_TRUE(editor.HelpShown());
   EXPECT_EQ(editor.HelpText(), "{\\rtf1 Tick the words you do not want.}");
   editor.HelpViewPressed();
   EXPECT_FALSE(editor.HelpShown());
   EXPECT_EQ(editor.ShownList(), 1);
+
+  // The help file the program ships.
+  editor.ProgramDir = QUOTELLA_SOURCE_DIR "/resources/";
+  editor.Help(host);
+  EXPECT_TRUE(editor.HelpShown());
+  EXPECT_EQ(editor.HelpText().rfind("{\\rtf1", 0), 0u);
 }
 
 }  // namespace
