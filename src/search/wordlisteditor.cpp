@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/textio.h"
+#include "core/tpuzzle.h"
 #include "search/wordlists.h"
 #include "search/wordsource.h"
 
@@ -122,8 +123,12 @@ void WordListEditor::Expunge(Host& host) {
     // A list of an initial already done holds the same words, its ticks copied.
     if (k == 2 && letter == letters[0]) continue;
     if (k == 3 && (letter == letters[0] || letter == letters[1])) continue;
-    const std::string path = FindLetterFile(DictDir, letter);
-    auto lines = ReadWordFile(path);
+    // Only a letter names a letter file; anything else would make a path of its own.
+    const std::string path =
+        IsUpperLetter(letter)
+            ? FindLetterFile(DictDir, letter)
+            : DictDir + (letter ? std::string(1, letter) : std::string()) + ".txt";
+    auto lines = IsUpperLetter(letter) ? ReadWordFile(path) : std::nullopt;
     if (!lines) {
       host.Message("Could not load " + path);
       return;
@@ -142,8 +147,12 @@ void WordListEditor::KillItems(CheckList& list, int n) {
   if (std::none_of(list.begin(), list.end(), [](const Entry& e) { return e.checked; })) return;
   std::size_t i = 0;
   while (i < list.size()) {
+    if (!list[i].checked) {
+      ++i;
+      continue;
+    }
     const auto [found, index] = FindInLetterFile(m_workList, list[i].word);
-    if (!found || !list[i].checked) {
+    if (!found) {
       ++i;
       continue;
     }

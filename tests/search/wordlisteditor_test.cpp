@@ -199,6 +199,14 @@ TEST_F(WordListEditorTest, ExpungeProblems) {
   EXPECT_EQ(Ticked(editor.List(1)), Lines{"AX"});
   EXPECT_EQ(Ticked(editor.List(2)), Lines{"QA"});
   EXPECT_TRUE(host.SoundNames().empty());
+  editor.Cancel();
+
+  // A list that starts with an empty entry names no letter file.
+  host.Clear();
+  Open({Lines{"", "AB"}, Lines{"AB"}, Lines{"AB"}});
+  host.confirmAnswers = {true};
+  editor.Expunge(host);
+  EXPECT_EQ(host.messages, Lines{"Could not load " + tmp.Dir() + ".txt"});
 }
 
 TEST_F(WordListEditorTest, HelpAndLookupFollowTheShownList) {
