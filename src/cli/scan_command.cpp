@@ -59,7 +59,7 @@ int RunScanCommand(const std::vector<std::string>& args) {
   PuzzleDocument doc(host);
   if (!MakeSearchPuzzle(doc, quote)) return 1;
   std::vector<std::string> out;
-  const int code = RunScan(doc, request, PrimaryProblemLetters(doc.P), out);
+  const int code = RunScan(doc, request, doc.PrimaryProblemStr, out);
   for (const auto& line : out) PrintLine(std::cout, line);
   return code;
 }

@@ -43,33 +43,9 @@ std::optional<std::string> StderrHost::Prompt(const std::string&, const std::str
 }
 
 bool MakeSearchPuzzle(PuzzleDocument& doc, const std::string& quoteLine) {
-  if (QuotesEditorDblClick(doc, TextArg(quoteLine)) == DblClickResult::Made) {
-    // The pool's vowel share, as the pool status shows it.
-    int total = 0;
-    int vowels = 0;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-      total += doc.P.PoolOf(c);
-      if (std::string_view("AEIOU").find(c) != std::string_view::npos) vowels += doc.P.PoolOf(c);
-    }
-    doc.P.VowelPercent = (total > 0 && vowels > 0) ? 100.0 * vowels / total : 0.0;
-    return true;
-  }
+  if (QuotesEditorDblClick(doc, TextArg(quoteLine)) == DblClickResult::Made) return true;
   std::cerr << "quotella-cli: no puzzle can be made of that quotation line\n";
   return false;
-}
-
-std::string PrimaryProblemLetters(const Tpuzzle& p) {
-  const int n = p.NumProblemChars;
-  if (n <= 11) return {};
-  const std::string reverse(p.FreqOrder.rbegin(), p.FreqOrder.rend());
-  const std::string secondary =
-      reverse.size() > 11 ? reverse.substr(11, static_cast<std::size_t>(n - 11)) : std::string();
-  std::string out;
-  for (char c = 'A'; c <= 'Z'; ++c) {
-    if (!InSet(p.ProblemSet, c) || secondary.find(c) != std::string::npos) continue;
-    out.append(static_cast<std::size_t>(std::max(0, p.PoolOf(c))), c);
-  }
-  return out;
 }
 
 }  // namespace quotella::cli

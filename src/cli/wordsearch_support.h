@@ -35,8 +35,4 @@ class StderrHost : public Host {
 // (--quote). Returns false (with the reason on stderr) when no puzzle could be made.
 bool MakeSearchPuzzle(PuzzleDocument& doc, const std::string& quoteLine);
 
-// The primary problem letters still in the pool: the problem letters of the pool, each
-// repeated by its count, alphabetical, less the secondary ones (those past the 11 rarest).
-std::string PrimaryProblemLetters(const Tpuzzle& p);
-
 }  // namespace quotella::cli
