@@ -8,8 +8,8 @@ namespace quotella::cli {
 namespace {
 
 const char* const kUsage =
-    "  quotella-cli problems --quote \"<author@work@quotation>\" [--min N] [--count K]\n"
-    "                        [--dict DIR]\n"
+    "  quotella-cli problems (P.qtl | --quote \"<author@work@quotation>\") [--min N]\n"
+    "                        [--count K] [--dict DIR]\n"
     "      for every unfinished answer row, the dictionary words holding at least N\n"
     "      problem letters (default 1), the best K per initial (default 18), most\n"
     "      problem letters first";
@@ -18,9 +18,15 @@ int RunProblems(const std::vector<std::string>& args) {
   ProblemSearchParams params;
   std::string quote;
   std::string dictArg;
+  std::string path;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (i + 1 >= args.size()) return UsageError("problems", "unexpected argument '" + a + "'");
+    if (a.empty() || a[0] != '-') {
+      if (!path.empty()) return UsageError("problems", "unexpected argument '" + a + "'");
+      path = a;
+      continue;
+    }
+    if (i + 1 >= args.size()) return UsageError("problems", a + " needs a value");
     if (a == "--quote") {
       quote = args[++i];
     } else if (a == "--dict") {
@@ -33,13 +39,13 @@ int RunProblems(const std::vector<std::string>& args) {
       return UsageError("problems", "unexpected argument '" + a + "'");
     }
   }
-  if (quote.empty()) return UsageError("problems", "give the puzzle with --quote");
+  if (path.empty() == quote.empty())
+    return UsageError("problems", "give either a puzzle file or --quote");
 
-  StderrHost host;
-  PuzzleDocument doc(host);
-  if (!MakeSearchPuzzle(doc, quote)) return 1;
+  CliPuzzle puzzle(false);
+  if (!LoadSearchPuzzle(puzzle, path, quote)) return 1;
   std::vector<std::string> out;
-  const int code = RunProblemSearch(doc, CommandDictDir(dictArg), params, out);
+  const int code = RunProblemSearch(puzzle.doc, CommandDictDir(dictArg), params, out);
   for (const auto& line : out) PrintLine(std::cout, line);
   return code;
 }

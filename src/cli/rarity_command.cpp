@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/state_report.h"
 #include "cli/wordsearch_support.h"
 #include "search/rarity.h"
 #include "search/wordlists.h"
@@ -17,7 +18,7 @@ int RunRarity(const std::vector<std::string>& args) {
       return UsageError("rarity", "unexpected argument '" + args[i] + "'");
     }
   }
-  StderrHost host;
+  CliHost host;
   const std::string dir = CommandDictDir(dictArg);
   LetterCounts counts{};
   std::vector<std::string> log;

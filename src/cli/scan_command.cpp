@@ -8,8 +8,8 @@ namespace quotella::cli {
 namespace {
 
 const char* const kUsage =
-    "  quotella-cli scan --quote \"<author@work@quotation>\" LABEL [--dict DIR | --list FILE]\n"
-    "                    [--must LETTERS] [--min N] [--max N]\n"
+    "  quotella-cli scan (P.qtl | --quote \"<author@work@quotation>\") LABEL\n"
+    "                    [--dict DIR | --list FILE] [--must LETTERS] [--min N] [--max N]\n"
     "                    [--sort length|vowels|problems|primary|rarity] [--stats WORD]\n"
     "      the candidates for answer row LABEL, one per line, in the order the program\n"
     "      shows them (or its explanatory lines); --must, --min and --max switch the\n"
@@ -48,18 +48,21 @@ int RunScanCommand(const std::vector<std::string>& args) {
       positional.push_back(a);
     }
   }
-  if (quote.empty()) return UsageError("scan", "give the puzzle with --quote");
-  if (positional.size() != 1) return UsageError("scan", "give one answer row label");
+  // The puzzle file comes first unless the puzzle is made from --quote.
+  const std::size_t wanted = quote.empty() ? 2 : 1;
+  if (positional.size() != wanted)
+    return UsageError("scan", quote.empty() ? "give a puzzle file and an answer row label"
+                                            : "give one answer row label");
+  const std::string path = quote.empty() ? positional[0] : std::string();
   if (!dictArg.empty() && !request.listFile.empty())
     return UsageError("scan", "--dict and --list exclude each other");
-  request.label = positional[0];
+  request.label = positional.back();
   request.dictDir = CommandDictDir(dictArg);
 
-  StderrHost host;
-  PuzzleDocument doc(host);
-  if (!MakeSearchPuzzle(doc, quote)) return 1;
+  CliPuzzle puzzle(false);
+  if (!LoadSearchPuzzle(puzzle, path, quote)) return 1;
   std::vector<std::string> out;
-  const int code = RunScan(doc, request, doc.PrimaryProblemStr, out);
+  const int code = RunScan(puzzle.doc, request, puzzle.doc.PrimaryProblemStr, out);
   for (const auto& line : out) PrintLine(std::cout, line);
   return code;
 }

@@ -23,27 +23,9 @@ std::optional<int> IntArg(const std::string& text, int low, int high) {
   return value;
 }
 
-void StderrHost::Message(const std::string& text) {
-  messages.push_back(text);
-  std::string oneLine = text;
-  for (char& c : oneLine)
-    if (c == '\r') c = '\n';
-  std::cerr << "quotella-cli: ";
-  PrintLine(std::cerr, oneLine);
-}
-
-bool StderrHost::Confirm(const std::string& text, ConfirmKind) {
-  Message(text);
-  return false;
-}
-
-std::optional<std::string> StderrHost::Prompt(const std::string&, const std::string&,
-                                              const std::string&) {
-  return std::nullopt;
-}
-
-bool MakeSearchPuzzle(PuzzleDocument& doc, const std::string& quoteLine) {
-  if (QuotesEditorDblClick(doc, TextArg(quoteLine)) == DblClickResult::Made) return true;
+bool LoadSearchPuzzle(CliPuzzle& puzzle, const std::string& path, const std::string& quoteLine) {
+  if (!path.empty()) return LoadForCommand(puzzle, path);
+  if (QuotesEditorDblClick(puzzle.doc, TextArg(quoteLine)) == DblClickResult::Made) return true;
   std::cerr << "quotella-cli: no puzzle can be made of that quotation line\n";
   return false;
 }

@@ -65,3 +65,33 @@ TEST(RarityCommand, FailsOnAnIncompleteDictionary) {
 
 }  // namespace
 }  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(ScanCommand, ReadsAPuzzleFileOrMakesOneFromAQuotationLine) {
+  test::TempDir tmp;
+  const std::string quote =
+      "'Charles Dickens@A Tale of Two Cities@It was the best of times, it was the worst of "
+      "times, it was the age of wisdom, it was the age of foolishness, it was the epoch of "
+      "belief, it was the epoch of incredulity, it was the season of Light, it was the season "
+      "of Darkness.'";
+  ASSERT_EQ(RunCli("new " + quote + " --lay A=CHEST -o '" + tmp.Path("p.qtl") + "'").status, 0);
+  const CliRun fromFile = RunCli("scan '" + tmp.Path("p.qtl") + "' b --max 4 --sort length");
+  ASSERT_EQ(fromFile.status, 0);
+  const auto words = SplitLines(fromFile.out);
+  ASSERT_FALSE(words.empty());
+  for (const auto& w : words) {
+    EXPECT_EQ(w[0], 'H') << w;  // CHARLES: row B is H
+    EXPECT_LE(w.size(), 4u) << w;
+  }
+  EXPECT_GE(words.front().size(), words.back().size());
+  // The fresh puzzle still holds the letters CHEST took from the pool of the saved one.
+  EXPECT_GE(SplitLines(RunCli("scan --quote " + quote + " b --max 4").out).size(), words.size());
+  EXPECT_EQ(RunCli("problems '" + tmp.Path("p.qtl") + "' --count 2").status, 0);
+  EXPECT_EQ(RunCli("scan '" + tmp.Path("none.qtl") + "' A").status, 1);
+  EXPECT_EQ(RunCli("scan '" + tmp.Path("p.qtl") + "' A --sort sideways").status, 2);
+}
+
+}  // namespace
+}  // namespace quotella
