@@ -144,18 +144,6 @@ TEST_F(ScanTest, CandidateStatisticsCountBackTheRowsPresentWord) {
   EXPECT_EQ(s.panels[3], "Len 1");
 }
 
-TEST(NumberTexts, RoundToSignificantDigitsLikeThePanels) {
-  EXPECT_EQ(FixedNumber(42.857, 3, 1), "42.9");
-  EXPECT_EQ(FixedNumber(100.0, 3, 1), "100.0");
-  EXPECT_EQ(FixedNumber(5.678, 3, 1), "5.7");
-  EXPECT_EQ(FixedNumber(33.333, 3, 2), "33.30");
-  EXPECT_EQ(FixedNumber(0.0, 3, 2), "0.00");
-  EXPECT_EQ(GeneralNumber(0.4, 1), "0.4");
-  EXPECT_EQ(GeneralNumber(1.5, 1), "2");
-  EXPECT_EQ(GeneralNumber(0.0, 1), "0");
-  EXPECT_EQ(GeneralNumber(12.3, 1), "10");
-}
-
 }  // namespace
 }  // namespace quotella
 

@@ -65,23 +65,6 @@ TEST(CandidateSorts, VowelPercentSortsItsKeysAsText) {
   EXPECT_EQ(list, (Lines{"A", "AXX", "BCDFGHJKLMNPQRSTVA", "AB"}));
 }
 
-TEST(CandidateSorts, CommandsPlayTheirSoundsAndSetTheProblemFlag) {
-  FakeHost host;
-  PuzzleDocument doc(host);
-  test::SetUpPuzzle(doc, "B", "");
-  WordSources src;
-  src.Candidates = {"BOX", "BHH"};
-  SortCandidates(doc, src, CandidateSort::Length);
-  SortCandidates(doc, src, CandidateSort::VowelPercent);
-  EXPECT_EQ(host.SoundNames(), (Lines{"ding", "ding", "ding"}));
-  SortCandidates(doc, src, CandidateSort::AllProblems);
-  EXPECT_TRUE(doc.P.AllProblemChars);
-  EXPECT_EQ(src.Candidates, (Lines{"BHH", "BOX"}));
-  SortCandidates(doc, src, CandidateSort::PrimaryProblems);
-  EXPECT_FALSE(doc.P.AllProblemChars);
-  EXPECT_EQ(src.Candidates, (Lines{"BOX", "BHH"}));
-}
-
 // Rows T (empty), B (empty), T (empty), S (filled); pool A E O X Z R K Q U.
 class ProblemSearchTest : public ::testing::Test {
  protected:

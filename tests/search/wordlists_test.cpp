@@ -151,14 +151,5 @@ TEST(DictWordCounts, CountLinesPerLetterAndStopAtAMissingFile) {
   EXPECT_EQ(counts[12], 0);
 }
 
-TEST(WordListManager, ReportsAMissingProgram) {
-  TempDir tmp;
-  FakeHost host;
-  WordSources src;
-  src.ProgramDir = tmp.Dir();
-  LaunchWordListManager(src, host);
-  EXPECT_EQ(host.messages, (Lines{"Program not found: " + tmp.Dir() + kWordListManagerName}));
-}
-
 }  // namespace
 }  // namespace quotella
