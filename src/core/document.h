@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/fittest_types.h"
+#include "core/geometry_types.h"
 #include "core/host.h"
 #include "core/random.h"
 #include "core/tpuzzle.h"
@@ -42,6 +43,12 @@ class PuzzleDocument {
   int CurCol = 1;
   int CurRow = 0;
 
+  // After a candidate is taken or Esc is pressed, move to the next answer row.
+  bool AutoRowAdvance = false;
+
+  // The quotation grid's shape and the printer values behind the cell size.
+  GridGeometry Grid;
+
   // The scan conditions below the answer-word table ("Must Have", Min, Max, On/Off).
   ScanConditions Conditions;
 
@@ -51,6 +58,13 @@ class PuzzleDocument {
   PoolGrid CharPoolGrid{};
   PoolGrid RankGrid{};
   PoolGrid PoolNumSortGrid{};
+
+  // Which pool grid is shown (0 alphabetical, 1 by rank, 2 by count), whether the main
+  // status bar lists the problem letters or the whole pool, and the primary problem
+  // letters still in the pool as last computed.
+  int PoolView = 0;
+  bool ShowProblemChars = true;
+  std::string PrimaryProblemStr = "GYPWBVKXJQZ";
 
   // A letter-frequency string from the settings; empty for the built-in order.
   std::string SettingsFreqString;

@@ -6,8 +6,10 @@
 
 namespace quotella {
 
-// The status bars of the main window.
-enum class StatusBar { Main, Print1, Print2, Search };
+// The status bars of the main window. CharStatus1 (cell, character, row, empty words)
+// and CharStatus2 (average word length, pool, consonants, vowels, vowel share) sit
+// under the letter pool.
+enum class StatusBar { Main, Print1, Print2, Search, CharStatus1, CharStatus2 };
 
 // Kind of a Yes/No question: decides the icon of the box, never its answer.
 enum class ConfirmKind { Warning, Question, Information };
@@ -39,6 +41,15 @@ class Host {
                                                   const std::string& initialDir) {
     (void)title, (void)filter, (void)initialDir;
     return std::nullopt;
+  }
+  // The open dialog preset with a file name. Hosts that cannot preset one show the plain
+  // dialog.
+  virtual std::optional<std::string> OpenFileNamed(const std::string& title,
+                                                   const std::string& filter,
+                                                   const std::string& initialDir,
+                                                   const std::string& initialName) {
+    (void)initialName;
+    return OpenFileName(title, filter, initialDir);
   }
   virtual std::optional<std::string> SaveFileName(const std::string& title,
                                                   const std::string& filter,
