@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/answertable.h"
+#include "core/assignment.h"
 #include "core/fittest.h"
 #include "core/textio.h"
 #include "search/wordsource.h"
@@ -66,7 +67,7 @@ void HeuristicSearch::Log(const std::string& line) {
 }
 
 void HeuristicSearch::SwitchBack() {
-  m_doc.Conditions.on = m_savedSwitch;
+  if (m_switchSaved) m_doc.Conditions.on = m_savedSwitch;
 }
 
 void HeuristicSearch::EndEarly() {
@@ -82,6 +83,7 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   m_control.skip.store(false);
   m_control.escape.store(false);
   m_savedSwitch = m_doc.Conditions.on;
+  m_switchSaved = true;
 
   auto& list4 = *m_lists.lists[3];
   list4.clear();
@@ -281,6 +283,48 @@ void HeuristicSearch::EndNow() {
   m_control.searching.store(false);
   m_control.skip.store(true);
   if (m_worker.joinable()) m_worker.request_stop();
+}
+
+}  // namespace quotella
+
+namespace quotella {
+
+int HeuristicSearch::LaySolution(const std::string& line) {
+  Host& host = m_doc.host();
+  if (NumEmpty(m_doc) != 3) {
+    host.Message(" There must be 3 and only 3 empty Answers available ");
+    SwitchBack();
+    return 0;
+  }
+  if (Searching()) {
+    host.Message(
+        "First you must exit the Heuristic Search!\rRight-Click Wordlist and select \"End Search "
+        "Now\"");
+    SwitchBack();
+    return 0;
+  }
+  const std::size_t star1 = line.find('*');
+  const std::size_t star2 = star1 == std::string::npos ? star1 : line.find('*', star1 + 1);
+  if (star2 == std::string::npos) {
+    SwitchBack();
+    return 0;
+  }
+  const std::string words[3] = {UpperCase(Trim(line.substr(0, star1))),
+                                UpperCase(Trim(line.substr(star1 + 1, star2 - star1 - 1))),
+                                UpperCase(Trim(line.substr(star2 + 1)))};
+  int laid = 0;
+  for (const auto& word : words) {
+    if (word.empty()) continue;
+    for (int row = 0; row < m_doc.P.NumWords; ++row) {
+      const std::string& initial = m_doc.KeyWords.At(1, row);
+      if (initial.empty() || initial[0] != word[0] || !m_doc.KeyWords.At(2, row).empty()) continue;
+      if (LayInString(m_doc, word, row)) ++laid;
+      break;
+    }
+  }
+  m_doc.PuzzleChanged = laid > 0 || m_doc.PuzzleChanged;
+  EndNow();
+  return laid;
 }
 
 }  // namespace quotella

@@ -75,6 +75,10 @@ class HeuristicSearch {
   void Escape() { m_control.escape.store(true); }
   bool Searching() const { return m_control.searching.load(); }
 
+  // A double-click on a line of word list 4: lays its three words ("w1 * w2 * w3") into
+  // the first empty rows of their initials. Returns the number of words laid.
+  int LaySolution(const std::string& line);
+
   // The rows being filled (table rows, 0-based) and the pool total at the start.
   const std::array<int, 3>& TargetRows() const { return m_targets; }
   int PoolTotal() const { return m_poolTotal; }
@@ -91,6 +95,7 @@ class HeuristicSearch {
   HeuristicLists m_lists;
   ThreeWordControl m_control;
   bool m_savedSwitch = false;
+  bool m_switchSaved = false;  // a search has saved the switch: there is a state to go back to
   std::array<int, 3> m_targets{-1, -1, -1};
   int m_poolTotal = 0;
   std::jthread m_worker;
