@@ -155,7 +155,8 @@ void UnassignCell(PuzzleDocument& doc, char letter, int i, int col, int row) {
 }
 
 bool LayInString(PuzzleDocument& doc, const std::string& w, int row) {
-  if (!StringTable::Valid(0, row) || static_cast<int>(w.size()) > kMaxWordLetters) return false;
+  if (row < 0 || row > LastRow(doc) || static_cast<int>(w.size()) > kMaxWordLetters) return false;
+  if (w.size() > 1 && !IsWord(w.substr(1))) return false;
   for (int k = 2; k <= static_cast<int>(w.size()); ++k) {
     const int j = MappedIndex(doc, k, row);
     if (j != 0) UnassignCell(doc, Cell(doc, j).Char, j, k, row);
@@ -192,6 +193,12 @@ void FixConditions(PuzzleDocument& doc) {
 void UpdateRowCol(PuzzleDocument& doc, TablePos pos) {
   doc.host().Status(StatusBar::Main, 0, "Row " + std::to_string(pos.row));
   doc.host().Status(StatusBar::Main, 1, "Col " + std::to_string(pos.col));
+}
+
+TablePos KeyWordsSelectCell(PuzzleDocument& doc, TablePos pos, bool clicked) {
+  UpdateRowCol(doc, pos);
+  if (clicked) UpdateCharStatus(doc);
+  return Select(doc, pos);
 }
 
 TablePos KeyWordsKeyPress(PuzzleDocument& doc, TablePos pos, char key) {
@@ -320,6 +327,9 @@ void ClearWord1Click(PuzzleDocument& doc, TablePos pos, bool fromMenu) {
   for (int c = 2; c <= kLastCol; ++c) {
     const int j = MappedIndex(doc, c, r);
     if (j != 0) UnassignCell(doc, Cell(doc, j).Char, j, c, r);
+    // A letter that never found a cell never left the pool: it only has to go.
+    doc.KeyWords.At(c, r).clear();
+    doc.NumberGrid.At(c, r).clear();
   }
   RefreshPool(doc);
   doc.Notify(PuzzleDocument::Change::Table);

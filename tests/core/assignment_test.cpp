@@ -225,6 +225,26 @@ TEST_F(Assignment, ClearPuzzleOnYesKeepsOnlyInitialsAndBareClues) {
   ExpectConsistent();
 }
 
+TEST_F(Assignment, ClearWordReturnsTheLettersAndEmptiesTheRow) {
+  Make("T@B@TO BE OR NOT");
+  Type({2, 0}, "ON");
+  doc.KeyWords.At(4, 0) = "Z";  // a letter that never found a cell
+  host.Clear();
+  ClearWord1Click(doc, {3, 0}, true);
+  EXPECT_EQ(Keystring(doc, 0), "T");
+  EXPECT_EQ(host.SoundNames(), std::vector<std::string>{"whip"});
+  ExpectConsistent();
+}
+
+TEST_F(Assignment, LayInStringRefusesWhatNoRowCanHold) {
+  Make("T@@T " + std::string(30, 'O') + " " + std::string(30, 'O'));
+  EXPECT_FALSE(LayInString(doc, "TO{", 0));
+  EXPECT_FALSE(LayInString(doc, "T" + std::string(51, 'O'), 0));
+  EXPECT_EQ(Keystring(doc, 0), "T");
+  EXPECT_TRUE(LayInString(doc, "T" + std::string(50, 'O'), 0));
+  ExpectConsistent();
+}
+
 TEST_F(Assignment, RowAdvanceFollowsTheSwitch) {
   Make("T@B@TO BE");
   EXPECT_EQ(RowAdvanceClick(doc, {2, 0}), (TablePos{2, 0}));
