@@ -93,7 +93,8 @@ bool WriteInfoFile(const PuzzleDocument& doc, FileSession& session, const std::s
 void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
   Host& host = doc.host();
   if (Trim(session.TitleBox).empty()) {
-    if (auto title = host.Prompt("Input Box", "Enter Puzzle Title: ", "")) session.TitleBox = *title;
+    if (auto title = host.Prompt("Input Box", "Enter Puzzle Title: ", ""))
+      session.TitleBox = *title;
   }
   if (Trim(session.CopyrightText).empty()) {
     if (auto copyright =
@@ -110,8 +111,8 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
   session.RequestView(View::Output);
 
   const std::string ext = rich ? ".rtf" : ".txt";
-  const std::string filter = rich ? "Rich Text Files|*.rtf|All Files|*.*"
-                                  : "Text Files|*.txt|All Files|*.*";
+  const std::string filter =
+      rich ? "Rich Text Files|*.rtf|All Files|*.*" : "Text Files|*.txt|All Files|*.*";
   const auto chosen = host.SaveFileName(session.SaveDialogTitle, filter, session.CurrentDir,
                                         ChangeExtension(session.CurrentPuzzleFile, ext));
   if (chosen) {

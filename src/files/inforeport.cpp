@@ -17,8 +17,7 @@ std::string LabelForPosition(int position) {
 
 }  // namespace
 
-std::vector<std::string> MakeInfoReport(FileSession& session, Host& host,
-                                        const std::string& path) {
+std::vector<std::string> MakeInfoReport(FileSession& session, Host& host, const std::string& path) {
   std::vector<std::string> pane;
   auto lines = ReadTextLines(path);
   if (!lines) {

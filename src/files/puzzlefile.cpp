@@ -1,7 +1,7 @@
 #include "files/puzzlefile.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <optional>
@@ -115,17 +115,17 @@ void AddKeywordLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
 // ---- reading ----
 
 struct Sections {
-  int numgrid = -1, quote = -1, grid = -1, labels = -1, keywords = -1, randseed = -1,
-      title = -1, byline = -1, copyright = -1;
+  int numgrid = -1, quote = -1, grid = -1, labels = -1, keywords = -1, randseed = -1, title = -1,
+      byline = -1, copyright = -1;
 };
 
 Sections ScanSections(const std::vector<std::string>& lines) {
   Sections s;
   const std::pair<const char*, int Sections::*> tags[] = {
-      {"[NUMGRID]", &Sections::numgrid},   {"[QUOTE]", &Sections::quote},
-      {"[GRID]", &Sections::grid},         {"[LABELS]", &Sections::labels},
-      {"[KEYWORDS]", &Sections::keywords}, {"[RANDSEED]", &Sections::randseed},
-      {"[TITLE]", &Sections::title},       {"[BYLINE]", &Sections::byline},
+      {"[NUMGRID]", &Sections::numgrid},    {"[QUOTE]", &Sections::quote},
+      {"[GRID]", &Sections::grid},          {"[LABELS]", &Sections::labels},
+      {"[KEYWORDS]", &Sections::keywords},  {"[RANDSEED]", &Sections::randseed},
+      {"[TITLE]", &Sections::title},        {"[BYLINE]", &Sections::byline},
       {"[COPYRIGHT]", &Sections::copyright}};
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string upper = UpperCase(lines[i]);
@@ -214,7 +214,8 @@ bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad
   }
   load.version30 = t.numgrid < 0;
   if (load.version30)
-    host.Message("This file is format 3.0, not 3.1 \rThis will be converted to 3.1 when you save it!");
+    host.Message(
+        "This file is format 3.0, not 3.1 \rThis will be converted to 3.1 when you save it!");
 
   load.parts = ParseQuoteLine(LineAfter(lines, t.quote).value_or(""));
   if (!load.parts.ok) {
@@ -238,8 +239,8 @@ bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad
   }
   const int numWords = static_cast<int>(load.quotellaStr.size());
 
-  load.shape = ReadGridShape(SectionLines(lines, t.grid),
-                             static_cast<int>(load.masterQuote.size()));
+  load.shape =
+      ReadGridShape(SectionLines(lines, t.grid), static_cast<int>(load.masterQuote.size()));
 
   if (!load.version30) {
     const auto mapLines = SectionLines(lines, t.numgrid);
@@ -281,9 +282,8 @@ bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vect
   bool initialPlaced = false;
   for (int c = 1; c <= static_cast<int>(word.size()); ++c) {
     const char letter = word[static_cast<std::size_t>(c - 1)];
-    const int n = static_cast<std::size_t>(c) <= cells.size()
-                      ? cells[static_cast<std::size_t>(c - 1)]
-                      : 0;
+    const int n =
+        static_cast<std::size_t>(c) <= cells.size() ? cells[static_cast<std::size_t>(c - 1)] : 0;
     const bool fits = n >= 1 && n <= p.NumCells && n <= kMaxCells &&
                       p.Cells[static_cast<std::size_t>(n)].Char == letter &&
                       !p.Cells[static_cast<std::size_t>(n)].Mapped;
@@ -522,7 +522,8 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
   // once every stored word is in place, so that no stored mapping loses its cell.
   std::vector<int> initialsToPlace;
   for (int r = 0; r < p.NumWords; ++r) {
-    const std::size_t at = static_cast<std::size_t>(t.keywords) + 1 + 3 * static_cast<std::size_t>(r);
+    const std::size_t at =
+        static_cast<std::size_t>(t.keywords) + 1 + 3 * static_cast<std::size_t>(r);
     doc.host().PlaySound("qclick");
     doc.ClueLines[static_cast<std::size_t>(r)] = lines[at];
     const std::string word = UpperCase(Trim(lines[at + 1]));

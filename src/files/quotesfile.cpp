@@ -48,8 +48,8 @@ bool SaveQuotesFile(FileSession& session, Host& host) {
                                         session.CurrentDir, session.QuotesFile);
   if (!chosen) return false;
   const std::string path = *chosen;
-  if (FileExists(path) && !host.Confirm("File " + path + " exists! Overwrite?",
-                                        ConfirmKind::Question))
+  if (FileExists(path) &&
+      !host.Confirm("File " + path + " exists! Overwrite?", ConfirmKind::Question))
     return false;
   if (!WriteLinesAtomic(path, session.QuotesEditor).empty()) {
     host.Message("Could not save file ");
