@@ -61,6 +61,8 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 }
 
 void SortNoCase(std::vector<std::string>& items) {
+  // Letter files arrive sorted already.
+  if (std::is_sorted(items.begin(), items.end(), LessNoCase)) return;
   std::stable_sort(items.begin(), items.end(), LessNoCase);
 }
 
@@ -71,7 +73,7 @@ std::size_t InsertSorted(std::vector<std::string>& items, const std::string& ite
   return index;
 }
 
-std::string WithTrailingSeparator(const std::string& dir) {
+std::string DirWithSeparator(const std::string& dir) {
   if (dir.empty() || dir.back() == '/') return dir;
   return dir + "/";
 }
@@ -108,7 +110,7 @@ bool HasDictionary(const std::string& dir) {
 }
 
 std::string DefaultDictDir(const std::string& programDir) {
-  const std::string program = WithTrailingSeparator(programDir);
+  const std::string program = DirWithSeparator(programDir);
   if (FileExists(FindLetterFile(program, 'a'))) return program;
   const std::string installed = QUOTELLA_INSTALLED_DATA_DIR;
   if (!installed.empty() && FileExists(FindLetterFile(installed, 'a'))) return installed;

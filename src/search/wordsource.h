@@ -30,7 +30,7 @@ void SortNoCase(std::vector<std::string>& items);
 std::size_t InsertSorted(std::vector<std::string>& items, const std::string& item);
 
 // "dir" -> "dir/" (an empty dir stays empty).
-std::string WithTrailingSeparator(const std::string& dir);
+std::string DirWithSeparator(const std::string& dir);
 // The directory the dictionary is read from: dictDir, or programDir when dictDir is empty.
 std::string EffectiveDictDir(const std::string& dictDir, const std::string& programDir);
 // The letter file as the program names it: dir + upper-case initial + ".txt".

@@ -6,35 +6,10 @@
 #include <fstream>
 
 #include "core/textio.h"
+#include "search_fixture.h"
 
 namespace quotella {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A fresh folder under the system temp folder, removed at the end of the test.
-class TempDir {
- public:
-  TempDir() {
-    m_path =
-        fs::temp_directory_path() /
-        ("quotella-search-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_path);
-    fs::create_directories(m_path);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(m_path, ec);
-  }
-  std::string Dir() const { return m_path.string() + "/"; }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(m_path / name, std::ios::binary) << bytes;
-  }
-
- private:
-  fs::path m_path;
-};
 
 TEST(WordSource, NormalisersKeepOnlyTheLettersAScanSees) {
   struct Case {
@@ -66,6 +41,8 @@ TEST(WordSource, SortAndInsertAreCaseInsensitiveAndKeepDuplicates) {
   EXPECT_EQ(InsertSorted(items, "zebra"), 6u);
   EXPECT_EQ(InsertSorted(items, ""), 0u);
 }
+
+using test::TempDir;
 
 TEST(WordSource, LetterFilesAreFoundWhateverTheCaseOfTheirNames) {
   TempDir tmp;
@@ -104,7 +81,7 @@ TEST(WordSource, FamiliarityGivesTheSmallestSizeOfAWord) {
 
 // The dictionary the build generates into the program directory.
 TEST(BundledDictionary, HoldsTwentySixSortedLowerCaseLetterFilesWithCrLf) {
-  const std::string dir = WithTrailingSeparator(QUOTELLA_PROGRAM_DIR);
+  const std::string dir = DirWithSeparator(QUOTELLA_PROGRAM_DIR);
   ASSERT_TRUE(HasDictionary(dir));
   EXPECT_EQ(DefaultDictDir(QUOTELLA_PROGRAM_DIR), dir);
   std::size_t total = 0;
