@@ -65,7 +65,7 @@ TEST(PoolStatus, HintFollowsVowelShareAndProblemLetters) {
   EXPECT_EQ(GiveHint(given.doc, "Scanning..."), "Scanning...");
 }
 
-TEST(PoolStatus, StatusPanelsReadTheSpecifiedTexts) {
+TEST(PoolStatus, StatusPanelsShowTotalsSelectionAndProblemLetters) {
   PoolFixture f("EEETBZZQ", 4, 2);
   f.doc.CurCol = 2;
   f.doc.CurRow = 1;
