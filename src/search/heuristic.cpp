@@ -6,6 +6,7 @@
 #include "core/assignment.h"
 #include "core/fittest.h"
 #include "core/textio.h"
+#include "search/wordlists.h"
 #include "search/wordsource.h"
 
 namespace quotella {
@@ -53,6 +54,16 @@ HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists)
   m_control.searching.store(false);
 }
 
+HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, WordSources& sources)
+    : HeuristicSearch(doc, HeuristicLists{{&sources.Lists[0].Items, &sources.Lists[1].Items,
+                                           &sources.Lists[2].Items, &sources.Lists[3].Items},
+                                          &sources.Candidates,
+                                          {sources.Lists[0].FileName, sources.Lists[1].FileName,
+                                           sources.Lists[2].FileName, sources.Lists[3].FileName}}) {
+  m_sources = &sources;
+  ReloadWordLists = [&sources] { quotella::ReloadWordLists(sources); };
+}
+
 HeuristicSearch::~HeuristicSearch() {
   EndNow();
   Join();
@@ -79,6 +90,10 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   Host& host = m_doc.host();
   if (NumEmpty(m_doc) != 3 || m_worker.joinable()) return Prepared::NotThreeEmpty;
 
+  if (m_sources != nullptr) {
+    DictDir = m_sources->DictionaryDir();
+    for (std::size_t n = 0; n < 4; ++n) m_lists.fileNames[n] = m_sources->Lists[n].FileName;
+  }
   m_control.searching.store(true);
   m_control.skip.store(false);
   m_control.escape.store(false);
@@ -126,7 +141,7 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
     *m_lists.lists[t] = candidates;
     if (candidates.empty()) {
       candidates.push_back("No words found in word list " + std::to_string(t + 1));
-      candidates.push_back("(" + LetterFileName(DictDir, m_doc.KeyWords.At(1, row)[0]) + ")");
+      candidates.push_back("(" + m_lists.fileNames[t] + ")");
       candidates.push_back("scanning with NO conditions ");
     }
   }

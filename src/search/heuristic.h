@@ -17,7 +17,11 @@ namespace quotella {
 struct HeuristicLists {
   std::array<std::vector<std::string>*, 4> lists{};
   std::vector<std::string>* candidates = nullptr;
+  // The lists' file names as stored, named when a list yields no word.
+  std::array<std::string, 4> fileNames{"words1.txt", "words2.txt", "words3.txt", "words4.txt"};
 };
+
+struct WordSources;
 
 // One thing a running search reports; the window applies them in order on its own
 // thread with HeuristicSearch::Apply.
@@ -44,6 +48,9 @@ class HeuristicSearch {
   enum class Prepared { Ready, NotThreeEmpty, EmptyList, BailedOut, TooShort, MissingLetters };
 
   HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists);
+  // On the window's word sources: their lists, candidates, file names, dictionary
+  // directory and "Reload Word Lists".
+  HeuristicSearch(PuzzleDocument& doc, WordSources& sources);
   ~HeuristicSearch();
   HeuristicSearch(const HeuristicSearch&) = delete;
   HeuristicSearch& operator=(const HeuristicSearch&) = delete;
@@ -93,6 +100,7 @@ class HeuristicSearch {
 
   PuzzleDocument& m_doc;
   HeuristicLists m_lists;
+  WordSources* m_sources = nullptr;
   ThreeWordControl m_control;
   bool m_savedSwitch = false;
   bool m_switchSaved = false;  // a search has saved the switch: there is a state to go back to
