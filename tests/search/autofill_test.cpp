@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <future>
 #include <map>
 #include <random>
 #include <set>
@@ -14,6 +15,7 @@
 #include "files/filesession.h"
 #include "files/puzzlefile.h"
 #include "search/autofillsource.h"
+#include "search/autofillworker.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -263,6 +265,25 @@ TEST(AutofillDictionary, FillsOfRealQuotationsEmptyThePoolAndSurviveAReload) {
     EXPECT_TRUE(host2.messages.empty());
   }
   fs::remove(file);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(AutofillWorker, DeliversTheResultFromItsThreadAndStopsOnRequest) {
+  const Words words{{'S', {{"SAT", 10, false}}}, {'T', {{"TEA", 10, false}}}};
+  AutofillWorker worker;
+  std::promise<AutofillResult> done;
+  worker.Start(ProblemOf("ST", "AEAT"), SourceOf(words), Options(), {},
+               [&done](AutofillResult r) { done.set_value(std::move(r)); });
+  const AutofillResult r = done.get_future().get();
+  ASSERT_EQ(r.end, AutofillEnd::Filled);
+  EXPECT_EQ(r.fills[0].words, (std::vector<std::string>{"SAT", "TEA"}));
+  worker.Stop();
+  EXPECT_FALSE(worker.Running());
 }
 
 }  // namespace
