@@ -499,7 +499,7 @@ class Search {
     return static_cast<double>(h >> 11) / static_cast<double>(1ull << 53);
   }
 
-  static constexpr std::size_t kMaxRemembered = 4'000'000;
+  static constexpr std::size_t kMaxRemembered = 1'000'000;
   static constexpr std::uint64_t kBaseBudget = 2000;
   static constexpr double kGroupWeight = 1000.0;
   static constexpr double kSoftGroupWeight = 8.0;

@@ -8,8 +8,7 @@ void AutofillWorker::Start(AutofillProblem problem, AutofillWordSource source,
   m_finished = std::make_shared<std::atomic<bool>>(false);
   m_thread = std::jthread([problem = std::move(problem), source = std::move(source),
                            options = std::move(options), progress = std::move(progress),
-                           done = std::move(done),
-                           finished = m_finished](std::stop_token stop) {
+                           done = std::move(done), finished = m_finished](std::stop_token stop) {
     AutofillResult result = RunAutofill(problem, source, options, stop, progress);
     finished->store(true);
     if (done) done(std::move(result));
