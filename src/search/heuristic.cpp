@@ -88,7 +88,9 @@ void HeuristicSearch::EndEarly() {
 
 HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   Host& host = m_doc.host();
-  if (NumEmpty(m_doc) != 3 || m_worker.joinable()) return Prepared::NotThreeEmpty;
+  if (m_awaitingFinish) return Prepared::Busy;
+  Join();
+  if (NumEmpty(m_doc) != 3) return Prepared::NotThreeEmpty;
 
   if (m_sources != nullptr) {
     DictDir = m_sources->DictionaryDir();
@@ -250,6 +252,7 @@ void HeuristicSearch::Start(std::function<void(HeuristicEvent)> post) {
   m_lists.candidates->clear();
   m_lists.lists[3]->clear();
   m_control.poll = nullptr;
+  m_awaitingFinish = true;
   m_worker = std::jthread([this, lists = TargetLists(), pool = m_doc.P.Pool,
                            post = std::move(post)](std::stop_token stop) {
     std::stop_callback onStop(stop, [this] { m_control.searching.store(false); });
@@ -283,6 +286,7 @@ void HeuristicSearch::Apply(const HeuristicEvent& event) {
           host.Status(StatusBar::Search, n, event.words[static_cast<std::size_t>(n)]);
       break;
     case HeuristicEvent::Kind::Finished:
+      m_awaitingFinish = false;
       Finish(event.outcome);
       break;
   }

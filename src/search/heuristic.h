@@ -45,7 +45,15 @@ struct HeuristicEvent {
 // solution from being laid until the search is ended explicitly.
 class HeuristicSearch {
  public:
-  enum class Prepared { Ready, NotThreeEmpty, EmptyList, BailedOut, TooShort, MissingLetters };
+  enum class Prepared {
+    Ready,
+    NotThreeEmpty,  // nothing done: not exactly three empty rows
+    Busy,           // nothing done: a search still runs in the worker
+    EmptyList,
+    BailedOut,
+    TooShort,
+    MissingLetters
+  };
 
   HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists);
   // On the window's word sources: their lists, candidates, file names, dictionary
@@ -106,6 +114,7 @@ class HeuristicSearch {
   bool m_switchSaved = false;  // a search has saved the switch: there is a state to go back to
   std::array<int, 3> m_targets{-1, -1, -1};
   int m_poolTotal = 0;
+  bool m_awaitingFinish = false;  // a worker's end has not been applied yet
   std::jthread m_worker;
 };
 

@@ -145,6 +145,7 @@ TEST_F(HeuristicTest, SearchInAWorkerDeliversTheSameEventsInOrder) {
     events.push_back(std::move(e));
   });
   search.Join();
+  EXPECT_EQ(search.Prepare(), HeuristicSearch::Prepared::Busy);  // its end is not applied yet
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back().kind, HeuristicEvent::Kind::Finished);
   for (const auto& e : events) search.Apply(e);
