@@ -51,6 +51,8 @@ void FillOne(benchmark::State& state, const std::string& line) {
   for (auto _ : state) {
     QuietHost host;
     PuzzleDocument doc(host);
+    InitPuzzleDefaults(doc);
+    ResetPuzzle(doc);
     if (QuotesEditorDblClick(doc, line) != DblClickResult::Made) {
       state.SkipWithError("puzzle not made");
       return;

@@ -59,6 +59,8 @@ std::optional<Input> MakeInput(const std::string& dictDir) {
     if (Trim(line).empty()) continue;
     QuietHost host;
     PuzzleDocument doc(host);
+    InitPuzzleDefaults(doc);
+    ResetPuzzle(doc);
     if (QuotesEditorDblClick(doc, line) != DblClickResult::Made) continue;
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;

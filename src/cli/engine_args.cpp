@@ -35,6 +35,8 @@ std::optional<EngineArgs> ParseEngineArgs(const std::string& command,
 bool LoadEnginePuzzle(CliPuzzle& puzzle, const EngineArgs& args, const std::string& command) {
   const std::string quote = args.Value("--quote");
   if (!quote.empty()) {
+    InitPuzzleDefaults(puzzle.doc);
+    ResetPuzzle(puzzle.doc);
     if (QuotesEditorDblClick(puzzle.doc, TextArg(quote)) != DblClickResult::Made) {
       std::cerr << "quotella-cli: " << command << ": no puzzle can be made of that line\n";
       return false;

@@ -88,7 +88,7 @@ void HeuristicSearch::EndEarly() {
 
 HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   Host& host = m_doc.host();
-  if (m_awaitingFinish) return Prepared::Busy;
+  if (m_awaitingFinish || m_awaitingEditor) return Prepared::Busy;
   Join();
   if (NumEmpty(m_doc) != 3) return Prepared::NotThreeEmpty;
 
@@ -183,18 +183,43 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   }
 
   if (host.Confirm("Do you want to prune the 3 lists?", ConfirmKind::Question)) {
+    if (OpenPruneEditor) {
+      m_awaitingEditor = true;
+      OpenPruneEditor(TargetLists());
+      return Prepared::AwaitingEditor;
+    }
     if (PruneEditor) {
       ThreeWordSearch::Lists edited = TargetLists();
-      if (!PruneEditor(edited)) {
-        for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = edited[t];
-        SwitchBack();
-        return Prepared::BailedOut;
-      }
-      for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = std::move(edited[t]);
+      const bool kept = PruneEditor(edited);
+      return AfterEditor(!kept, &edited);
     }
-    host.PlaySound("ding");
+    return AfterEditor(false, nullptr);
   }
+  return CheckLists();
+}
 
+HeuristicSearch::Prepared HeuristicSearch::EditorClosed(bool bailedOut,
+                                                        ThreeWordSearch::Lists lists) {
+  if (!m_awaitingEditor) return Prepared::NotThreeEmpty;
+  m_awaitingEditor = false;
+  return AfterEditor(bailedOut, &lists);
+}
+
+HeuristicSearch::Prepared HeuristicSearch::AfterEditor(bool bailedOut,
+                                                       ThreeWordSearch::Lists* lists) {
+  if (lists != nullptr)
+    for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = std::move((*lists)[t]);
+  if (bailedOut) {
+    SwitchBack();
+    return Prepared::BailedOut;
+  }
+  m_doc.host().PlaySound("ding");
+  return CheckLists();
+}
+
+HeuristicSearch::Prepared HeuristicSearch::CheckLists() {
+  Host& host = m_doc.host();
+  const int p = m_poolTotal;
   int longest = 0;
   for (std::size_t t = 0; t < 3; ++t) {
     int m = -1;

@@ -52,7 +52,8 @@ class HeuristicSearch {
     EmptyList,
     BailedOut,
     TooShort,
-    MissingLetters
+    MissingLetters,
+    AwaitingEditor  // the word-list editor is open; EditorClosed continues
   };
 
   HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists);
@@ -71,8 +72,15 @@ class HeuristicSearch {
   // Without an editor a Yes to the prune question keeps the lists as they are.
   std::function<bool(ThreeWordSearch::Lists& lists)> PruneEditor;
 
+  // A word-list editor that does not block (the window's): opened on lists 1-3 after a
+  // Yes to the prune question; Prepare then returns AwaitingEditor and the window calls
+  // EditorClosed when the user leaves it. Takes precedence over PruneEditor.
+  std::function<void(const ThreeWordSearch::Lists& lists)> OpenPruneEditor;
+
   // Steps up to the search: flags, list 4, the targets, the three lists, the checks.
   Prepared Prepare();
+  // The rest of the preparation once the non-blocking editor was left.
+  Prepared EditorClosed(bool bailedOut, ThreeWordSearch::Lists lists);
   // The search loops on this thread; Esc is polled through the host between steps.
   ThreeWordOutcome Run();
   // The search loops in a worker; post gets every event, in order, from the worker.
@@ -104,6 +112,8 @@ class HeuristicSearch {
   void SwitchBack();
   void EndEarly();
   void Finish(const ThreeWordOutcome& outcome);
+  Prepared AfterEditor(bool bailedOut, ThreeWordSearch::Lists* lists);
+  Prepared CheckLists();
   ThreeWordSearch::Lists TargetLists() const;
 
   PuzzleDocument& m_doc;
@@ -115,6 +125,7 @@ class HeuristicSearch {
   std::array<int, 3> m_targets{-1, -1, -1};
   int m_poolTotal = 0;
   bool m_awaitingFinish = false;  // a worker's end has not been applied yet
+  bool m_awaitingEditor = false;  // the non-blocking editor is open
   std::jthread m_worker;
 };
 

@@ -235,6 +235,8 @@ TEST(AutofillDictionary, FillsOfRealQuotationsEmptyThePoolAndSurviveAReload) {
   for (std::size_t q : {1u, 6u, 12u}) {
     test::FakeHost host;
     PuzzleDocument doc(host);
+    InitPuzzleDefaults(doc);
+    ResetPuzzle(doc);
     ASSERT_EQ(QuotesEditorDblClick(doc, (*lines)[q]), DblClickResult::Made);
     // A row the user filled stays as it is.
     if (doc.P.PoolOf('E') > 0) {

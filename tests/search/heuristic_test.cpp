@@ -26,6 +26,8 @@ class HeuristicTest : public ::testing::Test {
     dir = fs::temp_directory_path() /
           ("quotella_heuristic_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::create_directories(dir);
+    InitPuzzleDefaults(doc);
+    ResetPuzzle(doc);
     ASSERT_EQ(QuotesEditorDblClick(doc, "Al@Ox@A lot, I tax not"), DblClickResult::Made);
     ASSERT_TRUE(LayInString(doc, "XI", 3));
     WriteLetters({{"a", {"ATE", "ANT", "at"}},
@@ -203,6 +205,17 @@ TEST_F(HeuristicTest, BailingOutOfTheEditorKeepsTheEditedListsWithoutReload) {
   };
   EXPECT_EQ(search.Prepare(), HeuristicSearch::Prepared::Ready);
   EXPECT_EQ(lists[1], (std::vector<std::string>{"LOT"}));
+
+  // The window's editor does not block: the preparation waits for it to be left.
+  ThreeWordSearch::Lists shown;
+  search.OpenPruneEditor = [&shown](const ThreeWordSearch::Lists& l) { shown = l; };
+  host.confirmAnswers = {true};
+  EXPECT_EQ(search.Prepare(), HeuristicSearch::Prepared::AwaitingEditor);
+  EXPECT_EQ(shown[2], (std::vector<std::string>{"OAT", "ON"}));
+  EXPECT_EQ(search.Prepare(), HeuristicSearch::Prepared::Busy);
+  shown[0] = {"AT"};
+  EXPECT_EQ(search.EditorClosed(false, shown), HeuristicSearch::Prepared::TooShort);
+  EXPECT_EQ(lists[0], (std::vector<std::string>{"AT"}));
 }
 
 TEST_F(HeuristicTest, AnUnreadableLetterFileIsReportedAndTheListKeepsItsEntries) {
