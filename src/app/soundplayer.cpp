@@ -1,0 +1,40 @@
+#include "app/soundplayer.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace quotella {
+
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+
+SoundPlayer::~SoundPlayer() = default;
+
+QString SoundPlayer::resourcePath(const QString& name) {
+  const QString path = QStringLiteral(":/sounds/") + name.trimmed().toUpper();
+  return QFile::exists(path) ? path : QString();
+}
+
+bool SoundPlayer::play(const QString& name, bool sync) {
+  if (!m_enabled) return false;
+  const QString path = resourcePath(name);
+  if (path.isEmpty()) return false;
+  QSoundEffect*& effect = m_effects[path];
+  if (!effect) {
+    effect = new QSoundEffect(this);
+    effect->setSource(QUrl(QStringLiteral("qrc") + path));
+  }
+  if (effect->status() == QSoundEffect::Error) return false;
+  effect->play();
+  if (sync) {
+    // Waits for the end of a short sound, never longer than two seconds.
+    const QDeadlineTimer deadline(2000);
+    while (effect->isPlaying() && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  return true;
+}
+
+}  // namespace quotella
