@@ -52,6 +52,13 @@ class PuzzleDocument {
   PoolGrid RankGrid{};
   PoolGrid PoolNumSortGrid{};
 
+  // Which pool grid is shown (0 alphabetical, 1 by rank, 2 by count), whether the main
+  // status bar lists the problem letters or the whole pool, and the primary problem
+  // letters still in the pool as last computed.
+  int PoolView = 0;
+  bool ShowProblemChars = true;
+  std::string PrimaryProblemStr = "GYPWBVKXJQZ";
+
   // A letter-frequency string from the settings; empty for the built-in order.
   std::string SettingsFreqString;
 

@@ -6,8 +6,10 @@
 
 namespace quotella {
 
-// The status bars of the main window.
-enum class StatusBar { Main, Print1, Print2, Search };
+// The status bars of the main window. CharStatus1 (cell, character, row, empty words)
+// and CharStatus2 (average word length, pool, consonants, vowels, vowel share) sit
+// under the letter pool.
+enum class StatusBar { Main, Print1, Print2, Search, CharStatus1, CharStatus2 };
 
 // Kind of a Yes/No question: decides the icon of the box, never its answer.
 enum class ConfirmKind { Warning, Question, Information };

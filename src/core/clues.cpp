@@ -1,0 +1,39 @@
+#include "core/clues.h"
+
+#include "core/answertable.h"
+#include "core/textio.h"
+
+namespace quotella {
+
+std::string RemoveLabel(const std::string& line) {
+  const std::size_t stop = line.find('.');
+  if (stop != std::string::npos && stop <= 2) return line.substr(stop + 1);
+  return line;
+}
+
+bool PromptClue(PuzzleDocument& doc, int row) {
+  if (row < 0 || row >= doc.P.NumWords || row >= kMaxWords) return false;
+  if (doc.ClueLines.size() < static_cast<std::size_t>(doc.P.NumWords))
+    doc.ClueLines.resize(static_cast<std::size_t>(doc.P.NumWords));
+  std::string& line = doc.ClueLines[static_cast<std::size_t>(row)];
+  const std::string current = RemoveLabel(Trim(line));
+  const std::string& label = doc.Label(row);
+  const auto answer = doc.host().Prompt(
+      "CLUE ENTRY", "Enter the clue for " + label + ".  " + Keystring(doc, row), current);
+  line = label + ". " + Trim(answer.value_or(current));
+  doc.Notify(PuzzleDocument::Change::Clues);
+  return true;
+}
+
+int WriteClue1Click(PuzzleDocument& doc) {
+  const int row = doc.CurRow;
+  if (!PromptClue(doc, row)) return -1;
+  if (row < doc.P.NumWords - 1) doc.CurRow = row + 1;
+  return row;
+}
+
+void WriteClue2Click(PuzzleDocument& doc, int caretLine) {
+  PromptClue(doc, caretLine);
+}
+
+}  // namespace quotella
