@@ -6,8 +6,7 @@
 
 namespace quotella {
 
-PuzzleGridWidget::PuzzleGridWidget(const PuzzleDocument& doc, const FontSet& fonts,
-                                   QWidget* parent)
+PuzzleGridWidget::PuzzleGridWidget(const PuzzleDocument& doc, const FontSet& fonts, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_fonts(fonts) {
   setObjectName(QStringLiteral("PuzzleGrid"));
   setCursor(Qt::PointingHandCursor);

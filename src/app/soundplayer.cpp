@@ -6,13 +6,25 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+// The sounds live in a static library, whose resources the linker keeps only when asked.
+static void InitSoundResources() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(sounds);
+    return true;
+  }();
+  (void)done;
+}
+
 namespace quotella {
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
+  InitSoundResources();
+}
 
 SoundPlayer::~SoundPlayer() = default;
 
 QString SoundPlayer::resourcePath(const QString& name) {
+  InitSoundResources();
   const QString path = QStringLiteral(":/sounds/") + name.trimmed().toUpper();
   return QFile::exists(path) ? path : QString();
 }

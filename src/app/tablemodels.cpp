@@ -103,8 +103,8 @@ PoolGridDelegate::PoolGridDelegate(const PuzzleDocument& doc, PoolGridKind kind,
 void PoolGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
   painter->save();
-  const bool own = PaintPoolCell(*painter, option.rect, m_doc, m_kind, index.column(),
-                                 index.row(), option.font);
+  const bool own =
+      PaintPoolCell(*painter, option.rect, m_doc, m_kind, index.column(), index.row(), option.font);
   painter->restore();
   if (!own) QStyledItemDelegate::paint(painter, option, index);
 }

@@ -151,9 +151,8 @@ QRect PuzzleCellRect(int c, int r, int cellSize, int lineWidth) {
           cellSize};
 }
 
-void PaintPuzzleGrid(QPainter& painter, const Tpuzzle& puzzle, int columns, int rows,
-                     int cellSize, const GridStyle& style, const FontSet& fonts,
-                     const TextMeasure& measure) {
+void PaintPuzzleGrid(QPainter& painter, const Tpuzzle& puzzle, int columns, int rows, int cellSize,
+                     const GridStyle& style, const FontSet& fonts, const TextMeasure& measure) {
   const QSize size = PuzzleGridSize(columns, rows, cellSize, style.lineWidth);
   painter.fillRect(QRect(QPoint(0, 0), size), style.background);
   for (int r = 0; r < rows; ++r)
@@ -214,8 +213,8 @@ bool PaintPoolCell(QPainter& painter, const QRect& rect, const PuzzleDocument& d
     for (char m : doc.Conditions.mustHave)
       if (std::toupper(static_cast<unsigned char>(m)) == letter) mustHave = true;
     if (!mustHave) return false;
-    FillAndText(painter, rect, kIllegalColour, kind == PoolGridKind::CharPool ? kBlack : kRed,
-                font, 2, 2, text);
+    FillAndText(painter, rect, kIllegalColour, kind == PoolGridKind::CharPool ? kBlack : kRed, font,
+                2, 2, text);
     return true;
   }
   if (kind != PoolGridKind::CharPool) return false;

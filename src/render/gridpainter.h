@@ -45,9 +45,8 @@ void PaintPuzzleCell(QPainter& painter, const QRect& rect, const Tpuzzle& puzzle
 // The whole grid with square cells of cellSize pixels and grid lines between them.
 QSize PuzzleGridSize(int columns, int rows, int cellSize, int lineWidth);
 QRect PuzzleCellRect(int c, int r, int cellSize, int lineWidth);
-void PaintPuzzleGrid(QPainter& painter, const Tpuzzle& puzzle, int columns, int rows,
-                     int cellSize, const GridStyle& style, const FontSet& fonts,
-                     const TextMeasure& measure);
+void PaintPuzzleGrid(QPainter& painter, const Tpuzzle& puzzle, int columns, int rows, int cellSize,
+                     const GridStyle& style, const FontSet& fonts, const TextMeasure& measure);
 
 // One cell of the answer-word table. rarity holds the colour of each letter A..Z.
 // Returns false when the cell keeps the ordinary look and the caller draws it.

@@ -68,3 +68,17 @@ void MarkCommonWords(Tpuzzle& puzzle) {
 }
 
 }  // namespace quotella
+
+namespace quotella {
+
+void ClearDisplayMarks(PuzzleDocument& doc) {
+  ForEachCell(doc.P, [](TMasterCellRec& c) {
+    c.Highlight = false;
+    c.SwapMark = false;
+    c.WordHighlight = false;
+    c.Cursor = false;
+  });
+  doc.HighlightActive = false;
+}
+
+}  // namespace quotella

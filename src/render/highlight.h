@@ -26,3 +26,11 @@ bool IsCommonWord(const std::string& word);
 void MarkCommonWords(Tpuzzle& puzzle);
 
 }  // namespace quotella
+
+namespace quotella {
+
+// Clears every swap and highlight mark a view switch removes: Highlight, SwapMark,
+// WordHighlight and Cursor; the letter highlight is no longer active.
+void ClearDisplayMarks(PuzzleDocument& doc);
+
+}  // namespace quotella
