@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quotella {
+
+class Host;
+
+inline constexpr const char* kIniFileBaseName = "quotella.ini";
+// The frequency order written into a fresh settings file.
+inline constexpr const char* kDefaultFileFreqOrder = "ETAOINSRDLUCMFGHYPWBVKXJQZ";
+inline constexpr int kDefaultNumProblems = 14;
+// Used for the quotation window when its stored colour is not a number.
+inline constexpr int kQuoteWinFallbackColor = 16777134;
+
+// Every value the settings file feeds, as plain data. The window and the other modules
+// apply what they own from here (colours, fonts, word lists, the quotes file, title and
+// byline) and put their current values back before the file is written. Colours use the
+// stored encoding: blue in bits 16-23, green in bits 8-15, red in bits 0-7.
+struct Settings {
+  // Where the program is and which settings file is in use. ProgramDir ends in '/'.
+  std::string ProgramDir;
+  std::string IniFileName;
+
+  std::string QuotesFile = "quotes.txt";
+  std::array<std::string, 4> WordListFiles{"words1.txt", "words2.txt", "words3.txt", "words4.txt"};
+  std::string DictDir;     // ends in '/'
+  std::string CurrentDir;  // folder offered by the file dialogs
+  std::string LastFile = "puzzle1.qtl";
+  std::string CopyrightText = "Puzzle \xA9 2003 by";
+
+  // The 26 letters from most to least frequent; empty for the built-in order.
+  std::string FreqString;
+  int NumProblemChars = kDefaultNumProblems;
+
+  bool LoadLastFile = false;
+  bool LaunchAtStartup = false;  // shown and saved, nothing else
+  bool IniLoaded = false;        // a settings file was read in this run
+
+  // Title and byline boxes: set only when the file carries them.
+  std::optional<std::string> Title;
+  std::optional<std::string> Byline;
+
+  int FormColor = 15780518;      // main window background
+  int ClueColor = 15522303;      // clue list
+  int QEditorColor = 15532030;   // quotes editor
+  int OEditorColor = 16699345;   // output editor
+  int QuoteWinColor = 16699345;  // quotation window
+  int GridColor = 16699345;      // quotation grid
+
+  std::string KeyFontName = "Arial";  // answer-word table
+  int KeyFontSize = 10;
+  std::string ClueFontName = "Arial";  // clue list
+  int ClueFontSize = 10;
+};
+
+// One key of the settings file, declared once: the key as the program writes it, its
+// value in a fresh settings file (nullptr: not in it), what it sets, and the value it
+// currently stands for.
+struct SettingsKey {
+  const char* key;
+  std::string (*defaultValue)(const Settings&);
+  const char* meaning;
+  std::string (*current)(const Settings&);
+};
+
+// All keys, in the order of a fresh settings file, then the keys it does not carry.
+const std::vector<SettingsKey>& SettingsKeys();
+
+// The 38 lines of a fresh settings file for the given file names.
+std::vector<std::string> DefaultIniLines(const Settings& s);
+
+// The file-name part of a path (after the last '/').
+std::string FileNamePart(const std::string& path);
+// The folder part of a path with its trailing '/'; empty when there is none.
+std::string FolderPart(const std::string& path);
+// The path with a trailing '/' added when it lacks one (empty stays empty).
+std::string WithTrailingSeparator(const std::string& dir);
+
+// A decimal integer, blanks around it allowed; nullopt for anything else.
+std::optional<int> ParseIniInt(const std::string& text);
+
+// Where the program and its settings live at start-up.
+struct ProgramPaths {
+  std::string ProgramDir;   // folder of the executable, ends in '/'
+  std::string SettingsDir;  // folder of the settings file, ends in '/'
+  std::string IniFileName;  // SettingsDir + "quotella.ini"
+  bool Installed = false;   // the program folder is not writable
+};
+
+// The folder of the running executable, with a trailing '/'.
+std::string RunningProgramDir();
+
+// Settings sit beside the program; when its folder cannot be written (an installed
+// copy) they go to $XDG_CONFIG_HOME/quotella/, by default ~/.config/quotella/.
+// configHome and home are the values of $XDG_CONFIG_HOME and $HOME (empty when unset).
+ProgramPaths ResolveProgramPaths(const std::string& programDir, const std::string& configHome,
+                                 const std::string& home);
+// The same with the running program and the process environment.
+ProgramPaths CurrentProgramPaths();
+
+// Makes the program folder the working directory; a failure is reported with
+// "Cannot set path: " and the folder, and start-up goes on. True when the path is set.
+bool MakeProgramDirCurrent(Host& host, const std::string& programDir);
+
+// The start-up values: file names as at the first start, the program folder, the
+// settings file, the dictionary and current folders.
+Settings StartupSettings(const ProgramPaths& paths);
+
+}  // namespace quotella

@@ -1,0 +1,682 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "core/document.h"
+#include "core/textio.h"
+#include "settings/fileassociation.h"
+#include "settings/hotkeys.h"
+#include "settings/initext.h"
+#include "settings/lookups.h"
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+#include "support/fakehost.h"
+
+namespace quotella {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeHost;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// ---- The text model ----
+
+TEST(IniText, FindsKeysWhateverTheirCaseAndSurroundingBlanks) {
+  const IniText t({"junk", "  [WORDLIST1] ", "first", "[wordlist1]", "second", "[last]"});
+  EXPECT_EQ(t.GetIniValue("[wordlist1]"), "first");
+  EXPECT_EQ(t.GetIniValue(" [WordList1]"), "first");
+  EXPECT_EQ(t.GetIniLine("[wordlist1]"), 2u);
+  // A key on the last line has no value; an absent key neither.
+  EXPECT_EQ(t.GetIniLine("[last]"), std::nullopt);
+  EXPECT_EQ(t.GetIniValue("[last]"), "");
+  EXPECT_TRUE(t.KeyLine("[last]").has_value());
+  EXPECT_EQ(t.GetIniLine("[absent]"), std::nullopt);
+  // Only whole lines match.
+  EXPECT_EQ(t.KeyLine("[wordlist"), std::nullopt);
+}
+
+TEST(IniText, WritersReplaceTheValueAppendAfterALastKeyOrAppendBoth) {
+  IniText t({"[a]", "old", "[b]"});
+  t.SetIniValue("[A]", "new");
+  t.SetIniValue("[b]", "vb");
+  t.SetIniValue("[NEW]", "v");
+  EXPECT_THAT(t.Lines(), ElementsAre("[a]", "new", "[b]", "vb", "[NEW]", "v"));
+}
+
+// ---- Reading and writing the settings file ----
+
+// Loads nothing and leaves the working directory alone; remembers what it was asked.
+class RecordingLoader : public SettingsLoader {
+ public:
+  bool LoadQuotesFile(const std::string& path) override {
+    quotes.push_back(path);
+    return true;
+  }
+  bool LoadWordList(int list, const std::string& path) override {
+    lists.push_back(std::to_string(list) + ":" + path);
+    return true;
+  }
+  bool ChangeDirectory(const std::string& dir) override {
+    dirs.push_back(dir);
+    return true;
+  }
+  std::vector<std::string> quotes, lists, dirs;
+};
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/quotella-settings-XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir = std::string(tmpl) + "/";
+    ini = dir + "quotella.ini";
+    doc = std::make_unique<PuzzleDocument>(host);
+    // A dictionary in the program folder, so that only the tests that ask get warned.
+    WriteRaw(dir + "a.txt", "ABLE\r\n");
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+
+  Settings Start() const { return StartupSettings(ProgramPaths{dir, dir, ini, false}); }
+  std::unique_ptr<SettingsStore> Store() {
+    return std::make_unique<SettingsStore>(host, Start(), doc.get(), &loader);
+  }
+  void WriteRaw(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  void WriteIni(const std::vector<std::string>& lines) { WriteRaw(ini, JoinLinesCrLf(lines)); }
+  std::vector<std::string> IniLines() {
+    return ReadTextLines(ini).value_or(std::vector<std::string>{});
+  }
+
+  FakeHost host;
+  RecordingLoader loader;
+  std::unique_ptr<PuzzleDocument> doc;
+  std::string dir, ini;
+};
+
+TEST_F(SettingsFileTest, DefaultFileHasThirtyEightLinesAndGainsTheFourFontKeysAtItsEnd) {
+  auto store = Store();
+  host.confirmAnswers = {true};
+  store->MakeDefaultFile();
+  const auto written = IniLines();
+  ASSERT_EQ(written.size(), 38u);
+  EXPECT_EQ(written, store->OutputEditor());
+  EXPECT_THAT(std::vector<std::string>(written.begin(), written.begin() + 4),
+              ElementsAre("[initial directory]", "", "[quotefile]", "quotes.txt"));
+  EXPECT_THAT(std::vector<std::string>(written.begin() + 14, written.begin() + 18),
+              ElementsAre("[Frequency]", "ETAOINSRDLUCMFGHYPWBVKXJQZ", "[NumProblems]", "14"));
+  EXPECT_THAT(std::vector<std::string>(written.end() - 2, written.end()),
+              ElementsAre("[gridcolor]", "16699345"));
+  for (const char* key : {"[KEYFONT]", "[KEYFONTSIZE]", "[CLUEFONT]", "[CLUEFONTSIZE]"})
+    EXPECT_FALSE(IniText(written).KeyLine(key)) << key;
+
+  auto next = Store();
+  next->ReadIniFile(ini);
+  next->SaveAtExit();
+  const auto saved = IniLines();
+  ASSERT_EQ(saved.size(), 46u);
+  EXPECT_THAT(std::vector<std::string>(saved.begin() + 38, saved.end()),
+              ElementsAre("[KEYFONT]", "Arial", "[KEYFONTSIZE]", "10", "[CLUEFONT]", "Arial",
+                          "[CLUEFONTSIZE]", "10"));
+  EXPECT_THAT(host.messages, IsEmpty());
+}
+
+TEST_F(SettingsFileTest, ReadingThenWritingKeepsEveryLineTheProgramDoesNotOwn) {
+  const std::vector<std::string> original = {
+      "; my own notes",  "[myown]", "keep me",  "",           "  [LASTFILE]  ",
+      "/old/puzzle.qtl", "[title]", "My Title", "[lastfile]", "second copy stays"};
+  WriteIni(original);
+  auto store = Store();
+  store->ReadIniFile(ini);
+  EXPECT_EQ(store->Values().LastFile, "/old/puzzle.qtl");
+  store->SaveAtExit();
+  const auto saved = IniLines();
+  ASSERT_GT(saved.size(), original.size());
+  EXPECT_EQ(std::vector<std::string>(saved.begin(), saved.begin() + 10), original);
+}
+
+TEST_F(SettingsFileTest, FilesWithLfOrCrLineEndsReadLikeCrLf) {
+  const std::vector<std::string> lines = {
+      "[lastfile]",      " /p/x.qtl ", "[loadlastfile]",      " true ", "[title]", "  Hello  ",
+      "[quotewincolor]", "255",        "[launch at startup]", "maybe"};
+  std::vector<Settings> results;
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    std::string text;
+    for (const auto& l : lines) text += l + end;
+    WriteRaw(ini, text);
+    auto store = Store();
+    store->ReadIniFile(ini);
+    EXPECT_EQ(store->View().Lines(), lines) << "line end " << (end[0] == '\r' ? "CR" : "LF");
+    results.push_back(store->Values());
+  }
+  for (const auto& s : results) {
+    EXPECT_EQ(s.LastFile, "/p/x.qtl");
+    EXPECT_TRUE(s.LoadLastFile);
+    EXPECT_FALSE(s.LaunchAtStartup);  // neither TRUE nor FALSE: unchanged
+    EXPECT_EQ(s.Title, "Hello");
+    EXPECT_EQ(s.QuoteWinColor, 255);
+  }
+}
+
+TEST_F(SettingsFileTest, FrequencyStringIsTakenOnlyAsTheTwentySixLetters) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::string order;
+    std::string problems;
+  };
+  const Case cases[] = {
+      // No "[frequency]": the built-in order stays.
+      {{"[NumProblems]", "5"}, kDefaultFreqOrder, "JKQXZ"},
+      {{"[frequency]", " zyxwvutsrqponmlkjihgfedcba ", "[NumProblems]", "3"},
+       "ZYXWVUTSRQPONMLKJIHGFEDCBA",
+       "ABC"},
+      // Too short, or a letter twice: ignored rather than indexed past its end.
+      {{"[frequency]", "ETAOINSHRDLUCMFGYPWBVKXJQ", "[NumProblems]", "2"}, kDefaultFreqOrder, "QZ"},
+      {{"[frequency]", "EEAOINSHRDLUCMFGYPWBVKXJQZ", "[NumProblems]", "40"},
+       kDefaultFreqOrder,
+       "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+  };
+  for (const auto& c : cases) {
+    WriteIni(c.lines);
+    doc = std::make_unique<PuzzleDocument>(host);
+    auto store = Store();
+    store->ReadIniFile(ini);
+    EXPECT_EQ(doc->P.FreqOrder, c.order) << c.lines[0];
+    std::string problems;
+    for (char ch = 'A'; ch <= 'Z'; ++ch)
+      if (InSet(doc->P.ProblemSet, ch)) problems += ch;
+    EXPECT_EQ(problems, c.problems) << c.lines[0];
+  }
+}
+
+TEST_F(SettingsFileTest, BareWordListNamesMeanTheProgramFolderAndMissingFilesChangeNothing) {
+  WriteRaw(dir + "birds.txt", "ROBIN\r\n");
+  WriteRaw(dir + "q.txt", "A@B@C\r\n");
+  WriteIni({"[wordlist1]", " birds.txt ", "[wordlist2]", "missing.txt", "[wordlist3]",
+            "/nowhere/words.txt", "[quotefile]", "q.txt"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  const auto& files = store->Values().WordListFiles;
+  EXPECT_EQ(files[0], dir + "birds.txt");
+  EXPECT_EQ(files[1], "words2.txt");
+  EXPECT_EQ(files[2], "words3.txt");
+  EXPECT_THAT(loader.lists, ElementsAre("1:" + dir + "birds.txt"));
+  EXPECT_EQ(store->Values().QuotesFile, dir + "q.txt");
+  EXPECT_THAT(loader.quotes, ElementsAre(dir + "q.txt"));
+}
+
+TEST_F(SettingsFileTest, DictionaryFolderDefaultsToTheProgramFolderAndIsChecked) {
+  fs::remove(dir + "a.txt");
+  fs::create_directory(dir + "dict");
+  WriteRaw(dir + "dict/A.txt", "ABLE\r\n");
+  struct Case {
+    std::string value;
+    std::string dictDir;
+    bool warned;
+  };
+  const Case cases[] = {
+      {"", dir, true},
+      {".", dir, true},
+      {dir + "dict", dir + "dict/", false},  // found as "A.txt", separator added
+      {dir + "dict/", dir + "dict/", false},
+      {dir + "gone/", dir, false},
+  };
+  for (const auto& c : cases) {
+    host.Clear();
+    WriteIni({"[dictionary directory]", c.value, "[quotewincolor]", "1"});
+    auto store = Store();
+    store->Values().DictDir = "/elsewhere/";
+    store->ReadIniFile(ini);
+    EXPECT_EQ(store->Values().DictDir, c.dictDir) << c.value;
+    if (c.warned)
+      EXPECT_THAT(host.messages,
+                  ElementsAre("WARNING! Cannot find Dictionary (a.txt) in directory " + dir));
+    else
+      EXPECT_THAT(host.messages, IsEmpty()) << c.value;
+  }
+}
+
+TEST_F(SettingsFileTest, InitialDirectoryBecomesTheCurrentFolderWhenItExists) {
+  WriteIni({"[initial directory]", " " + dir + " ", "[quotewincolor]", "1"});
+  auto store = Store();
+  store->Values().CurrentDir = "/start/";
+  store->ReadIniFile(ini);
+  EXPECT_EQ(store->Values().CurrentDir, dir);
+  EXPECT_THAT(loader.dirs, ElementsAre(dir));
+
+  WriteIni({"[initial directory]", "/no/such/folder/", "[quotewincolor]", "1"});
+  auto other = Store();
+  other->Values().CurrentDir = "/start/";
+  other->ReadIniFile(ini);
+  EXPECT_EQ(other->Values().CurrentDir, "/start/");
+}
+
+TEST_F(SettingsFileTest, QuoteWindowColourThatIsNoNumberIsReportedAndReplaced) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::vector<std::string> messages;
+    int color;
+  };
+  const Case cases[] = {
+      {{"[QuoteWinColor]", "abc"}, {"err in getinivalue [QUOTEWINCOLOR]    str:abc"}, 16777134},
+      {{"[formcolor]", "1"}, {"err in getinivalue [QUOTEWINCOLOR]    str:"}, 16777134},
+      {{"[quotewincolor]", " 255 "}, {}, 255},
+  };
+  for (const auto& c : cases) {
+    host.Clear();
+    WriteIni(c.lines);
+    auto store = Store();
+    store->Values().FormColor = 7;
+    store->ReadIniFile(ini);
+    EXPECT_EQ(host.messages, c.messages);
+    EXPECT_EQ(store->Values().QuoteWinColor, c.color);
+    // Any other colour that is absent or no number takes its built-in value.
+    EXPECT_EQ(store->Values().FormColor, c.lines[0] == "[formcolor]" ? 1 : 15780518);
+  }
+}
+
+TEST_F(SettingsFileTest, MissingFileOffersADefaultOnlyUntilOneHasBeenRead) {
+  auto store = Store();
+  host.confirmAnswers = {true, true};
+  store->ReadIniFile(ini);
+  EXPECT_THAT(host.messages, ElementsAre("IniFile " + ini + " not found"));
+  EXPECT_THAT(host.questions, ElementsAre("Could not load INI file. Make default file?",
+                                          "Save as your default INI file?"));
+  EXPECT_TRUE(store->Values().IniLoaded);
+  EXPECT_EQ(IniLines().size(), 38u);
+  EXPECT_EQ(store->View().Lines(), IniLines());
+  EXPECT_TRUE(store->Values().LoadLastFile);
+
+  host.Clear();
+  fs::remove(ini);
+  store->ReadIniFile(ini);
+  EXPECT_THAT(host.messages, ElementsAre("IniFile " + ini + " not found"));
+  EXPECT_THAT(host.questions, IsEmpty());
+
+  auto declined = Store();
+  host.Clear();
+  declined->ReadIniFile(ini);
+  EXPECT_THAT(host.questions, ElementsAre("Could not load INI file. Make default file?"));
+  EXPECT_FALSE(declined->Values().IniLoaded);
+  EXPECT_FALSE(fs::exists(ini));
+}
+
+TEST_F(SettingsFileTest, DefaultFileThatCannotBeSavedIsReported) {
+  auto store = Store();
+  store->Values().IniFileName = dir + "not-a-folder/quotella.ini";
+  WriteRaw(dir + "not-a-folder", "x");
+  host.confirmAnswers = {true, false};
+  store->MakeDefaultFile();
+  host.fileAnswers = {dir + "not-a-folder/other.ini"};
+  store->MakeDefaultFile();
+  EXPECT_THAT(host.messages, ElementsAre("Could not save " + dir + "not-a-folder/quotella.ini",
+                                         "Could not save " + dir + "not-a-folder/other.ini"));
+  EXPECT_EQ(store->OutputEditor().size(), 38u);
+}
+
+TEST_F(SettingsFileTest, ExitSaveThatFailsIsReportedAndLeavesTheOldFile) {
+  const std::string old = "[lastfile]\r\nold.qtl\r\n";
+  WriteRaw(ini, old);
+  auto store = Store();
+  store->ReadIniFile(ini);
+  store->Values().LastFile = "new.qtl";
+  host.Clear();
+
+  // A file-size limit makes the write fail whoever runs the test.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tight = saved;
+  tight.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  store->SaveAtExit();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_THAT(host.messages, ElementsAre("Could not save ini file"));
+  EXPECT_EQ(ReadFileBytes(ini), old);
+  for (const auto& e : fs::directory_iterator(dir))  // no temporary file left behind
+    EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
+}
+
+TEST_F(SettingsFileTest, SaveInitFileAppliesTheTextWhateverTheDialogDoes) {
+  WriteIni({"[NumProblems]", "3", "[quotewincolor]", "1"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  store->View().SetIniValue("[frequency]", "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+
+  store->SaveInitFile();  // cancelled
+  EXPECT_EQ(doc->P.FreqOrder, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+  EXPECT_EQ(doc->P.NumProblemChars, 3);
+  EXPECT_FALSE(fs::exists(dir + "copy.ini"));
+
+  host.fileAnswers = {dir + "not-a-folder/x.ini"};
+  WriteRaw(dir + "not-a-folder", "x");
+  EXPECT_FALSE(store->SaveInitFile());
+  EXPECT_THAT(host.messages, ElementsAre("Could not save file "));
+  EXPECT_EQ(store->Values().IniFileName, ini);
+
+  host.fileAnswers = {dir + "copy.ini"};
+  EXPECT_TRUE(store->SaveInitFile());
+  EXPECT_EQ(store->Values().IniFileName, dir + "copy.ini");
+  EXPECT_THAT(host.fileDialogs, ElementsAre("Save Initialization File", "Save Initialization File",
+                                            "Save Initialization File"));
+}
+
+TEST_F(SettingsFileTest, RereadingTheFileUpdatesTheBoxesThatAreSavedAtExit) {
+  WriteIni({"[loadlastfile]", "TRUE", "[quotewincolor]", "1"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  store->CreateGeneralSettings();
+  EXPECT_TRUE(store->Form().LoadLast);
+  // The user edits the settings text by hand and applies it.
+  store->View().SetIniValue("[loadlastfile]", "FALSE");
+  store->ParseIniFile();
+  store->SaveAtExit();
+  EXPECT_EQ(IniText(IniLines()).GetIniValue("[loadlastfile]"), "FALSE");
+}
+
+TEST_F(SettingsFileTest, GeneralSettingsSaveIniAsksForTwentySixLetters) {
+  WriteRaw(dir + "q.txt", "A@B@C\r\n");
+  fs::create_directory(dir + "dict");
+  WriteRaw(dir + "dict/a.txt", "ABLE\r\n");
+  WriteIni({"[quotewincolor]", "1"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  store->CreateGeneralSettings();
+  auto& form = store->Form();
+  form.QuotesName = "q.txt";
+  form.LetterFrequency = "ETAOINSHRDLUCMFGYPWBVKXJQ";  // 25 letters
+  form.NumProblems = " ";
+  form.StartupDir = "/tmp";
+  form.DictDir = dir + "dict";
+  form.LoadLast = true;
+  form.Visible = true;
+  host.promptAnswers = {"ABC", " ZYXWVUTSRQPONMLKJIHGFEDCBA "};
+  host.fileAnswers = {ini};
+  store->SaveGeneralSettings();
+
+  EXPECT_THAT(host.prompts, ElementsAre("Letter Frequency | Enter 26 letters exaclty",
+                                        "Letter Frequency | Enter 26 letters exaclty"));
+  EXPECT_EQ(store->Values().FreqString, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+  EXPECT_EQ(doc->P.FreqOrder, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+  EXPECT_EQ(form.NumProblems, "14");
+  EXPECT_EQ(form.StartupDir, "/tmp/");
+  EXPECT_EQ(store->Values().DictDir, dir + "dict/");
+  EXPECT_EQ(store->Values().CurrentDir, dir);
+  EXPECT_FALSE(form.Visible);
+  const IniText saved(IniLines());
+  EXPECT_EQ(saved.GetIniValue("[frequency]"), "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+  EXPECT_EQ(saved.GetIniValue("[loadlastfile]"), "TRUE");
+  EXPECT_EQ(saved.GetIniValue("[dictionary directory]"), dir + "dict/");
+  EXPECT_EQ(saved.GetIniValue("[quotefile]"), "q.txt");
+  // Read once when the saved file is applied, once more when the window reloads it.
+  EXPECT_THAT(loader.quotes, ElementsAre(dir + "q.txt", dir + "q.txt"));
+
+  // Cancelling the prompt keeps the order in force instead of asking for ever.
+  host.Clear();
+  form.LetterFrequency = "ABC";
+  host.fileAnswers = {ini};
+  store->SaveGeneralSettings();
+  EXPECT_EQ(host.prompts.size(), 1u);
+  EXPECT_EQ(store->Values().FreqString, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
+}
+
+TEST_F(SettingsFileTest, GeneralSettingsCloseTakesTheFileBoxes) {
+  auto store = Store();
+  store->CreateGeneralSettings();
+  store->Form().ListNames[2] = "/w/three.txt";
+  store->Form().Copyright = "(c) me";
+  store->Form().NumProblems = "3";
+  store->CloseGeneralSettings();
+  EXPECT_EQ(store->Values().WordListFiles[2], "/w/three.txt");
+  EXPECT_EQ(store->Values().CopyrightText, "(c) me");
+  EXPECT_EQ(store->Values().NumProblemChars, 14);
+}
+
+TEST(ProgramPaths, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly) {
+  const auto here = ResolveProgramPaths("/tmp", "/cfg", "/home/u");
+  EXPECT_FALSE(here.Installed);
+  EXPECT_EQ(here.ProgramDir, "/tmp/");
+  EXPECT_EQ(here.IniFileName, "/tmp/quotella.ini");
+
+  const std::string gone = "/nonexistent-quotella-dir/bin/";
+  EXPECT_EQ(ResolveProgramPaths(gone, "/cfg", "/home/u").IniFileName, "/cfg/quotella/quotella.ini");
+  EXPECT_EQ(ResolveProgramPaths(gone, "", "/home/u").IniFileName,
+            "/home/u/.config/quotella/quotella.ini");
+  EXPECT_EQ(ResolveProgramPaths(gone, "relative", "/home/u").IniFileName,
+            "/home/u/.config/quotella/quotella.ini");
+  const auto installed = StartupSettings(ResolveProgramPaths(gone, "/cfg", "/home/u"));
+  EXPECT_EQ(installed.DictDir, gone);
+  EXPECT_EQ(installed.IniFileName, "/cfg/quotella/quotella.ini");
+
+  FakeHost host;
+  const auto before = fs::current_path();
+  EXPECT_FALSE(MakeProgramDirCurrent(host, gone));
+  EXPECT_THAT(host.messages, ElementsAre("Cannot set path: " + gone));
+  EXPECT_EQ(fs::current_path(), before);
+}
+
+// ---- File association ----
+
+TEST(FileAssociation, RegistersOnceAndLeavesTheFilesAloneOnTheNextStart) {
+  char tmpl[] = "/tmp/quotella-xdg-XXXXXX";
+  ASSERT_NE(::mkdtemp(tmpl), nullptr);
+  const std::string data = tmpl;
+  const std::string program = "/opt/my progs/quotella";
+  EXPECT_EQ(RegisterExtension(program, data, false), AssociationResult::Written);
+  const std::string desktop = data + "/applications/quotella.desktop";
+  const std::string mime = data + "/mime/packages/quotella.xml";
+  const auto desktopText = ReadFileBytes(desktop).value_or("");
+  EXPECT_NE(desktopText.find("Exec=\"/opt/my progs/quotella\" %f\n"), std::string::npos);
+  EXPECT_NE(desktopText.find("MimeType=application/x-quotella3;\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(mime).value_or("").find("<glob pattern=\"*.qtl\"/>"), std::string::npos);
+
+  const auto stamp = fs::last_write_time(desktop);
+  EXPECT_EQ(RegisterExtension(program, data, false), AssociationResult::Unchanged);
+  EXPECT_EQ(fs::last_write_time(desktop), stamp);
+  // A moved program is registered again.
+  EXPECT_EQ(RegisterExtension("/usr/bin/quotella", data, false), AssociationResult::Written);
+
+  // A data folder that cannot be made is no error for the caller.
+  std::ofstream(data + "/blocker") << "x";
+  EXPECT_EQ(RegisterExtension(program, data + "/blocker", false), AssociationResult::Failed);
+  fs::remove_all(data);
+}
+
+TEST(FileAssociation, ExecLineEscapesWhatTheDesktopWouldExpand) {
+  EXPECT_NE(
+      DesktopEntryText("/a/100%/q$x\"y\\z").find("Exec=\"/a/100%%/q\\\\$x\\\\\"y\\\\\\\\z\" %f"),
+      std::string::npos);
+}
+
+// ---- Hotkeys ----
+
+TEST(Hotkeys, ShortcutValuesAndKeySequencesConvertBothWays) {
+  const std::pair<int, const char*> cases[] = {
+      {45, "Ins"},
+      {120, "F9"},
+      {16430, "Ctrl+Del"},
+      {49236, "Ctrl+Alt+T"},
+      {32834, "Alt+B"},
+      {16497, "Ctrl+F2"},
+      {16384 + 8192 + 116, "Ctrl+Shift+F5"},
+      {49152 + 8192 + 65, "Ctrl+Alt+Shift+A"},
+      {16384 + 188, "Ctrl+,"},
+  };
+  for (const auto& [value, text] : cases) {
+    EXPECT_EQ(ShortcutToText(value), text);
+    EXPECT_EQ(TextToShortcut(text), value) << text;
+  }
+  EXPECT_EQ(TextToShortcut(" shift+ctrl+f5 "), 16384 + 8192 + 116);
+  EXPECT_EQ(TextToShortcut("Control+Insert"), 16384 + 45);
+  for (const char* bad : {"", "Ctrl+", "Hyper+A", "Ctrl+Ctrl+A", "Ctrl+Banana"})
+    EXPECT_EQ(TextToShortcut(bad), std::nullopt) << bad;
+  EXPECT_EQ(ShortcutToText(0), "");
+  EXPECT_EQ(ShortcutToText(16384 + 7), "");
+}
+
+TEST(Hotkeys, TheBoxesShowTheirFixedValuesAndAChangeRebindsItsItemsOnly) {
+  const auto& boxes = HotkeyBoxes();
+  ASSERT_EQ(boxes.size(), 26u);
+  for (const auto& b : boxes) EXPECT_FALSE(ShortcutToText(b.shown).empty()) << b.box;
+  EXPECT_EQ(boxes.back().label, "Make Bitmap (BMP) ");
+
+  HotkeyBindings bindings;
+  EXPECT_EQ(bindings.ShortcutOf("Puzzle1"), 0);
+  EXPECT_EQ(bindings.ShortcutOf("Puzzle3"), TextToShortcut("Ctrl+W"));
+  EXPECT_EQ(bindings.ShortcutOf("SavePuzzleKey1"), TextToShortcut("Ctrl+Alt+S"));
+  const int ctrlL = *TextToShortcut("Ctrl+L");
+  EXPECT_TRUE(bindings.BoxChanged("OpenPuzzleHotkey", ctrlL));
+  EXPECT_EQ(bindings.ShortcutOf("Puzzle1"), ctrlL);
+  EXPECT_EQ(bindings.ShortcutOf("Puzzle2"), TextToShortcut("Ctrl+S"));
+  EXPECT_THAT(bindings.ItemsWith(ctrlL), ElementsAre("Puzzle1"));
+  EXPECT_FALSE(bindings.BoxChanged("NoSuchBox", ctrlL));
+  // The window opens with the fixed values again.
+  EXPECT_EQ(boxes[9].box, "OpenPuzzleHotkey");
+  EXPECT_EQ(boxes[9].shown, TextToShortcut("Ctrl+O"));
+
+  // The entry control refuses a bare key or Shift alone by adding Alt.
+  EXPECT_EQ(HotkeyEntryValue('A'), kAltBit + 'A');
+  EXPECT_EQ(HotkeyEntryValue(kShiftBit + 'A'), kAltBit + kShiftBit + 'A');
+  EXPECT_EQ(HotkeyEntryValue(kCtrlBit + 'A'), kCtrlBit + 'A');
+}
+
+// ---- Look-ups ----
+
+TEST(Lookups, TypedTermsGiveTheServicesAddresses) {
+  struct Case {
+    LookupService service;
+    std::optional<std::string> typed;
+    std::optional<std::string> address;
+  };
+  const Case cases[] = {
+      {LookupService::Dictionary, "Quiet Hour",
+       "https://www.merriam-webster.com/cgi-bin/dictionary?book=Dictionary&va=Quiet Hour"},
+      {LookupService::Thesaurus, "calm",
+       "https://www.merriam-webster.com/cgi-bin/thesaurus?book=Thesaurus&va=calm"},
+      {LookupService::Google, "two words",
+       "https://www.google.com/search?hl=en&ie=UTF-8&oe=UTF-8&q=%22two words%22"},
+      {LookupService::Imdb, "Star Wars", "https://www.imdb.com/Find?star wars"},
+      {LookupService::Britannica, "new york",
+       "https://www.britannica.com/search?query=new%20york&ct=&fuzzy=N"},
+      {LookupService::Britannica, "new  york",
+       "https://www.britannica.com/search?query=new%20%20york&ct=&fuzzy=N"},
+      {LookupService::Britannica, "", "https://www.britannica.com/search?query=&ct=&fuzzy=N"},
+      {LookupService::Britannica, std::nullopt,
+       "https://www.britannica.com/search?query=&ct=&fuzzy=N"},
+      {LookupService::Dictionary, "", std::nullopt},
+      {LookupService::Google, std::nullopt, std::nullopt},
+      {LookupService::Imdb, std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TypedLookupAddress(c.service, c.typed), c.address) << c.typed.value_or("(cancel)");
+  EXPECT_EQ(BritannicaSpaces(" a b "), "%20a%20b");
+}
+
+TEST(Lookups, EachMenuCommandAsksWithItsOwnPrompt) {
+  using Fn = std::optional<std::string> (*)(Host&);
+  const std::pair<Fn, const char*> cases[] = {
+      {MainMerriamLookup, "Merriam-Webster Website Lookup | Word to look up: "},
+      {ThesaurusLookup, "Merriam-Webster Thesaurus Lookup | Word to look up: "},
+      {GoogleLookup, "Google Lookup | Word or phrase to look up: "},
+      {MovieDataBaseLookup, "INTERNET MOVIE DATABASE | Enter movie title, actor or actress : "},
+      {BritannicaLookup, "Britannica Lookup | Word or phrase to look up: "},
+  };
+  for (const auto& [fn, prompt] : cases) {
+    FakeHost host;
+    host.promptAnswers = {"Word"};
+    EXPECT_TRUE(fn(host).has_value());
+    EXPECT_THAT(host.prompts, ElementsAre(prompt));
+  }
+}
+
+TEST(Lookups, AnswerAndCandidateLookupsUseTheWordLowerCased) {
+  EXPECT_EQ(KeywordMerriamLookup(""), std::nullopt);
+  EXPECT_EQ(KeywordMerriamLookup("ZEBRA"),
+            "https://www.merriam-webster.com/cgi-bin/dictionary?book=Dictionary&va=zebra");
+  EXPECT_EQ(KeywordThesaurusLookup(""),
+            "https://www.merriam-webster.com/cgi-bin/thesaurus?book=Thesaurus&va=");
+  EXPECT_EQ(CandidateMerriamLookup(""),
+            "https://www.merriam-webster.com/cgi-bin/dictionary?book=Dictionary&va=");
+
+  FakeHost host;
+  host.promptAnswers = {"New York", std::nullopt, ""};
+  EXPECT_EQ(KeywordGoogleLookup(host, "NEWYORK"),
+            "https://www.google.com/search?hl=en&ie=UTF-8&oe=UTF-8&q=%22new york%22");
+  EXPECT_EQ(KeywordGoogleLookup(host, "NEWYORK"), std::nullopt);  // cancelled
+  EXPECT_EQ(CandidateGoogleLookup(host, "PEAR"), std::nullopt);   // emptied
+  EXPECT_THAT(host.prompts,
+              ElementsAre("GOOGLE LOOKUP | Put SPACES between words, if necessary : ",
+                          "GOOGLE LOOKUP | Put SPACES between words, if necessary : ",
+                          "GOOGLE LOOKUP | Put SPACES between words if necessary : "));
+}
+
+TEST(Lookups, BlankCopyrightNoticeStartsFromTheSignAndTheYear) {
+  FakeHost host;
+  EXPECT_EQ(EditCopyrightNotice(host, "   ", 2026), "\xA9 2026");  // cancelled
+  host.promptAnswers = {"\xA9 2026 by Me"};
+  EXPECT_EQ(EditCopyrightNotice(host, "old", 2026), "\xA9 2026 by Me");
+  EXPECT_EQ(EditCopyrightNotice(host, "old", 2026), "old");
+  EXPECT_EQ(host.prompts[0], "Copyright Notice | (See General Settings for placement)");
+}
+
+// ---- The command line ----
+
+std::string RunCli(const std::string& args, int* status = nullptr) {
+  const std::string cmd = std::string(QUOTELLA_PROGRAM_DIR) + "/quotella-cli " + args + " 2>&1";
+  FILE* pipe = ::popen(cmd.c_str(), "r");
+  std::string out;
+  if (!pipe) return out;
+  char buf[512];
+  while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
+  const int rc = ::pclose(pipe);
+  if (status) *status = WEXITSTATUS(rc);
+  return out;
+}
+
+TEST(SettingsCli, LookupPrintsTheAddressAndSettingsPrintsTheDefaultFile) {
+  int rc = -1;
+  EXPECT_EQ(RunCli("lookup britannica 'new  york'", &rc),
+            "https://www.britannica.com/search?query=new%20%20york&ct=&fuzzy=N\n");
+  EXPECT_EQ(rc, 0);
+  EXPECT_EQ(RunCli("lookup imdb 'Star Wars'"), "https://www.imdb.com/Find?star wars\n");
+  RunCli("lookup google ''", &rc);
+  EXPECT_EQ(rc, 1);
+  RunCli("lookup encyclopedia x", &rc);
+  EXPECT_EQ(rc, 2);
+
+  const auto lines = SplitLines(RunCli("settings --default", &rc));
+  EXPECT_EQ(rc, 0);
+  ASSERT_EQ(lines.size(), 38u);
+  EXPECT_EQ(lines[36], "[gridcolor]");
+
+  char tmpl[] = "/tmp/quotella-check-XXXXXX";
+  const int fd = ::mkstemp(tmpl);
+  ASSERT_GE(fd, 0);
+  const std::string text = "[quotewincolor]\r\nblue\r\n[NumProblems]\r\n5\r\n";
+  EXPECT_EQ(::write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  ::close(fd);
+  const auto report = RunCli(std::string("settings --check ") + tmpl, &rc);
+  std::remove(tmpl);
+  EXPECT_EQ(rc, 0);
+  EXPECT_NE(report.find("message: err in getinivalue [QUOTEWINCOLOR]    str:blue\n"),
+            std::string::npos);
+  EXPECT_NE(report.find("problem letters: JKQXZ\n"), std::string::npos);
+  RunCli("settings --check /nonexistent/quotella.ini", &rc);
+  EXPECT_EQ(rc, 1);
+}
+
+}  // namespace
+}  // namespace quotella
