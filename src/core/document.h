@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/fittest_types.h"
+#include "core/geometry_types.h"
 #include "core/host.h"
 #include "core/random.h"
 #include "core/tpuzzle.h"
@@ -41,6 +42,12 @@ class PuzzleDocument {
   // mirrors it, core operations read and move it.
   int CurCol = 1;
   int CurRow = 0;
+
+  // After a candidate is taken or Esc is pressed, move to the next answer row.
+  bool AutoRowAdvance = false;
+
+  // The quotation grid's shape and the printer values behind the cell size.
+  GridGeometry Grid;
 
   // The scan conditions below the answer-word table ("Must Have", Min, Max, On/Off).
   ScanConditions Conditions;

@@ -1,0 +1,168 @@
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "cli/command.h"
+#include "core/quoteparse.h"
+#include "core/textio.h"
+
+namespace quotella::cli {
+namespace {
+
+using nlohmann::ordered_json;
+
+const char* const kUsage =
+    "  quotella-cli check \"<author@work@quotation>\" [--json]\n"
+    "      the line as parsed, the quotella string, the master quote and whether a\n"
+    "      puzzle can be made of it\n"
+    "  quotella-cli check --file QUOTES [--json]\n"
+    "      one verdict per line of a quotes file: POSSIBLE, IMPOSSIBLE, UNPARSABLE, BLANK";
+
+struct Verdict {
+  std::string name;
+  std::string message;
+};
+
+// The verdict of a quotes-editor line, judged as a double click on it would be.
+Verdict Judge(const std::string& line, const QuoteLineCheck& check) {
+  if (Trim(line).empty()) return {"BLANK", ""};
+  if (!check.parts.ok) return {"UNPARSABLE", "Could not parse Quote line. Check formatting."};
+  if (!check.possible) return {"IMPOSSIBLE", check.message};
+  return {"POSSIBLE", ""};
+}
+
+std::string U(const std::string& cp1252) {
+  return Cp1252ToUtf8(cp1252);
+}
+
+std::string SpareText(const QuoteLineCheck& c) {
+  std::string out;
+  const LetterCounts quote = CountAZ(c.masterQuote);
+  const LetterCounts initials = CountAZ(c.quotellaStr);
+  for (std::size_t l = 0; l < 26; ++l) {
+    if (quote[l] == 0 && initials[l] == 0) continue;
+    if (!out.empty()) out += ' ';
+    out += std::string(1, static_cast<char>('A' + l)) + "=" + std::to_string(c.spareCount[l]);
+  }
+  return out;
+}
+
+ordered_json SpareJson(const QuoteLineCheck& c) {
+  ordered_json spare = ordered_json::object();
+  const LetterCounts quote = CountAZ(c.masterQuote);
+  const LetterCounts initials = CountAZ(c.quotellaStr);
+  for (std::size_t l = 0; l < 26; ++l)
+    if (quote[l] != 0 || initials[l] != 0)
+      spare[std::string(1, static_cast<char>('A' + l))] = c.spareCount[l];
+  return spare;
+}
+
+int CheckOne(const std::string& line, bool json) {
+  const std::string trimmed = Trim(line);
+  const QuoteLineCheck c = CheckQuoteLine(trimmed);
+  const Verdict v = Judge(trimmed, c);
+  if (json) {
+    ordered_json j;
+    j["line"] = U(trimmed);
+    j["verdict"] = v.name;
+    j["possible"] = v.name == "POSSIBLE";
+    j["message"] = U(v.message);
+    j["author"] = U(c.parts.author);
+    j["work"] = U(c.parts.work);
+    j["quotation"] = U(c.parts.quote);
+    j["authorText"] = U(c.authorText);
+    j["workText"] = U(c.workText);
+    j["quotellaStr"] = U(c.quotellaStr);
+    j["quote"] = U(c.quote);
+    j["masterQuote"] = U(c.masterQuote);
+    j["numWords"] = c.quotellaStr.size();
+    j["numCells"] = c.masterQuote.size();
+    j["spareCount"] = SpareJson(c);
+    j["singletonStr"] = U(c.singletonStr);
+    std::cout << j.dump(2) << "\n";
+    return 0;
+  }
+  const std::pair<const char*, std::string> rows[] = {
+      {"Author:          ", c.parts.author}, {"Work:            ", c.parts.work},
+      {"Quotation:       ", c.parts.quote},  {"Reduced author:  ", c.authorText},
+      {"Reduced work:    ", c.workText},     {"Quotella string: ", c.quotellaStr},
+      {"Normalised:      ", c.quote},        {"Master quote:    ", c.masterQuote},
+      {"Verdict:         ", v.name},         {"Message:         ", v.message},
+      {"Spare counts:    ", SpareText(c)},   {"Singletons:      ", c.singletonStr},
+  };
+  for (const auto& [label, text] : rows) PrintLine(std::cout, label + text);
+  return 0;
+}
+
+int CheckFile(const std::string& path, bool json) {
+  const auto lines = ReadTextLines(path);
+  if (!lines) {
+    std::cerr << "quotella-cli: cannot read " << path << "\n";
+    return 1;
+  }
+  std::size_t counts[4] = {0, 0, 0, 0};
+  const char* const names[4] = {"POSSIBLE", "IMPOSSIBLE", "UNPARSABLE", "BLANK"};
+  ordered_json items = ordered_json::array();
+  std::string text;
+  for (std::size_t n = 0; n < lines->size(); ++n) {
+    const std::string line = Trim((*lines)[n]);
+    const Verdict v = Judge(line, CheckQuoteLine(line));
+    for (int k = 0; k < 4; ++k)
+      if (v.name == names[k]) ++counts[k];
+    if (json) {
+      items.push_back({{"line", n + 1}, {"verdict", v.name}, {"message", U(v.message)}});
+    } else {
+      text += std::to_string(n + 1);
+      text += '\t';
+      text += v.name;
+      if (!v.message.empty()) {
+        text += '\t';
+        text += U(v.message);
+      }
+      text += '\n';
+    }
+  }
+  if (json) {
+    ordered_json j;
+    j["file"] = path;
+    j["lines"] = std::move(items);
+    ordered_json summary;
+    for (int k = 0; k < 4; ++k) summary[names[k]] = counts[k];
+    j["summary"] = std::move(summary);
+    std::cout << j.dump(2) << "\n";
+  } else {
+    std::cout << text;
+    std::cerr << lines->size() << " lines: " << counts[0] << " possible, " << counts[1]
+              << " impossible, " << counts[2] << " unparsable, " << counts[3] << " blank\n";
+  }
+  return 0;
+}
+
+int RunCheck(const std::vector<std::string>& args) {
+  bool json = false;
+  std::optional<std::string> file;
+  std::optional<std::string> line;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--json") {
+      json = true;
+    } else if (args[i] == "--file") {
+      if (i + 1 >= args.size()) return UsageError("check", "--file needs a file name");
+      if (file) return UsageError("check", "only one --file");
+      file = args[++i];
+    } else if (args[i].rfind("--", 0) == 0) {
+      return UsageError("check", "unknown option " + args[i]);
+    } else {
+      if (line) return UsageError("check", "give one quotation line (quote it)");
+      line = TextArg(args[i]);
+    }
+  }
+  if (file && line) return UsageError("check", "give a quotation line or --file, not both");
+  if (file) return CheckFile(*file, json);
+  if (line) return CheckOne(*line, json);
+  return UsageError("check", "give a quotation line or --file QUOTES");
+}
+
+const Registration reg{{"check", kUsage, RunCheck}};
+
+}  // namespace
+}  // namespace quotella::cli

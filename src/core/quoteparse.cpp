@@ -1,0 +1,241 @@
+#include "core/quoteparse.h"
+
+#include "core/textio.h"
+
+namespace quotella {
+
+namespace {
+
+const CharSet& Excluded() {
+  static const CharSet set = MakeExcludedSet();
+  return set;
+}
+
+bool IsSeparator(char c) {
+  return c == ' ' || c == '-';
+}
+
+// Positions below are 1-based, as the editing rules are stated; At/Erase convert.
+char At(const std::string& s, int i) {
+  return s[static_cast<std::size_t>(i - 1)];
+}
+void Erase(std::string& s, int i) {
+  s.erase(static_cast<std::size_t>(i - 1), 1);
+}
+int Len(const std::string& s) {
+  return static_cast<int>(s.size());
+}
+
+}  // namespace
+
+QuoteLineParts ParseQuoteLine(const std::string& line) {
+  QuoteLineParts parts;
+  const auto p1 = line.find('@');
+  if (p1 == std::string::npos) return parts;
+  auto p2 = line.find('@', p1 + 1);
+  if (p2 == std::string::npos) p2 = p1;
+  parts.author = line.substr(0, p1);
+  parts.work = p2 > p1 ? line.substr(p1 + 1, p2 - p1 - 1) : std::string();
+  parts.quote = line.substr(p2 + 1);
+  parts.ok = true;
+  return parts;
+}
+
+std::string StripParens(const std::string& text) {
+  std::string out;
+  bool inside = false;
+  for (char c : text) {
+    if (c == '(') {
+      inside = true;
+    } else if (c == ')') {
+      inside = false;
+    } else if (!inside && c != ' ' && !InSet(Excluded(), c)) {
+      out += c;
+    }
+  }
+  return Trim(UpperCase(out));
+}
+
+std::string FixSpacesAndHyphens(std::string q) {
+  // Runs of spaces become one space.
+  for (int i = 1; i < Len(q) - 1; ++i)
+    if (At(q, i) == ' ')
+      while (i + 1 <= Len(q) && At(q, i + 1) == ' ') Erase(q, i + 1);
+  // No space after a hyphen.
+  for (int i = 1; i < Len(q) - 1; ++i)
+    if (At(q, i) == '-')
+      while (i + 1 <= Len(q) && At(q, i + 1) == ' ') Erase(q, i + 1);
+  // No space before a hyphen.
+  if (Len(q) < 2) return q;
+  for (int i = Len(q); i >= 2; --i) {
+    if (At(q, i) != '-') continue;
+    while (i >= 2 && At(q, i - 1) == ' ') {
+      Erase(q, i - 1);
+      --i;
+    }
+  }
+  return q;
+}
+
+std::string RemoveExcluded(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text)
+    if (!InSet(Excluded(), c)) out += c;
+  return out;
+}
+
+std::string RemoveSpaces(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text)
+    if (c != ' ') out += c;
+  return out;
+}
+
+std::string stripComment(const std::string& line) {
+  std::string word = line.substr(0, line.find('@'));
+  return UpperCase(RemoveExcluded(RemoveSpaces(word)));
+}
+
+LetterCounts CountAZ(const std::string& text) {
+  LetterCounts n{};
+  for (char c : text)
+    if (IsUpperLetter(c)) ++n[static_cast<std::size_t>(LetterIndex(c))];
+  return n;
+}
+
+bool IsPossible(const std::string& s, const std::string& q, std::string& message) {
+  const LetterCounts a = CountAZ(RemoveSpaces(RemoveExcluded(UpperCase(s))));
+  const LetterCounts n = CountAZ(RemoveSpaces(RemoveExcluded(UpperCase(q))));
+  for (std::size_t l = 0; l < 26; ++l) {
+    if (n[l] < a[l]) {
+      message = "Letter " + std::string(1, static_cast<char>('A' + l)) + " appears " +
+                std::to_string(a[l]) + " times in Author/Work but only " + std::to_string(n[l]) +
+                " times in Quote";
+      return false;
+    }
+  }
+  return true;
+}
+
+// The braces and the vertical bar pass the excluded-character filter but are not
+// letters: no answer word can use them, so they become neither initials nor cells.
+std::string MakeQuotellaString(const std::string& s) {
+  std::string out;
+  for (char c : RemoveSpaces(RemoveExcluded(Trim(UpperCase(s)))))
+    if (IsUpperLetter(c)) out += c;
+  return out;
+}
+
+std::string MakeMasterQuote(const std::string& s) {
+  std::string m;
+  for (char c : s)
+    if (IsUpperLetter(c) || IsSeparator(c)) m += c;
+  // Dropping punctuation can bring a space next to a hyphen ("WELL ,-KNOWN").
+  for (int i = 1; i <= Len(m) - 1; ++i) {
+    if (At(m, i) != '-') continue;
+    if (i > 1 && At(m, i - 1) == ' ') {
+      Erase(m, i - 1);
+      --i;
+    }
+    if (i + 1 <= Len(m) && At(m, i + 1) == ' ') Erase(m, i + 1);
+  }
+  return m;
+}
+
+void ComputeSpareCounts(Tpuzzle& p, const std::string& quotellaStr,
+                        const std::string& masterQuote) {
+  const LetterCounts have = CountAZ(UpperCase(RemoveSpaces(Trim(masterQuote))));
+  const LetterCounts need = CountAZ(UpperCase(quotellaStr));
+  for (std::size_t l = 0; l < 26; ++l) p.SpareCount[l] = have[l] - need[l];
+}
+
+namespace {
+bool IsSingleton(const LetterCounts& spare, const std::string& quotellaStr, char letter) {
+  return IsUpperLetter(letter) && spare[static_cast<std::size_t>(LetterIndex(letter))] == 1 &&
+         quotellaStr.find(letter) == std::string::npos;
+}
+
+std::string SingletonsOf(const LetterCounts& spare, const std::string& quotellaStr) {
+  std::string out;
+  for (char l = 'A'; l <= 'Z'; ++l) {
+    if (!IsSingleton(spare, quotellaStr, l)) continue;
+    out += l;
+    out += '*';
+  }
+  return out;
+}
+}  // namespace
+
+void LockSingletons(Tpuzzle& p) {
+  for (int i = 1; i <= p.NumCells && i <= kMaxCells; ++i) {
+    auto& cell = p.Cells[static_cast<std::size_t>(i)];
+    if (IsSingleton(p.SpareCount, p.QuotellaStr, cell.Char)) cell.Locked = true;
+  }
+}
+
+std::string SingletonStr(const Tpuzzle& p) {
+  return SingletonsOf(p.SpareCount, p.QuotellaStr);
+}
+
+std::string CapacityProblem(const std::string& quotellaStr, const std::string& masterQuote) {
+  if (static_cast<int>(masterQuote.size()) > kMaxCells)
+    return "The quotation needs " + std::to_string(masterQuote.size()) +
+           " cells; a puzzle holds at most " + std::to_string(kMaxCells) + ".";
+  if (static_cast<int>(quotellaStr.size()) > kMaxWords)
+    return "Author and work have " + std::to_string(quotellaStr.size()) +
+           " letters; a puzzle holds at most " + std::to_string(kMaxWords) + " answer words.";
+  std::size_t start = 0;
+  while (start < masterQuote.size()) {
+    std::size_t end = masterQuote.find_first_of(" -", start);
+    if (end == std::string::npos) end = masterQuote.size();
+    if (end - start > static_cast<std::size_t>(kTableSize))
+      return "The quotation word " + masterQuote.substr(start, end - start) + " has " +
+             std::to_string(end - start) + " letters; a quotation word may have at most " +
+             std::to_string(kTableSize) + ".";
+    start = end + 1;
+  }
+  return {};
+}
+
+QuoteLineCheck CheckQuoteLine(const std::string& line) {
+  QuoteLineCheck r;
+  r.parts = ParseQuoteLine(line);
+  if (!r.parts.ok) return r;
+  r.authorText = StripParens(r.parts.author);
+  r.workText = StripParens(r.parts.work);
+  const std::string q = FixSpacesAndHyphens(r.parts.quote);
+  r.quote = UpperCase(q);
+  r.quotellaStr = MakeQuotellaString(r.authorText + r.workText);
+  r.masterQuote = MakeMasterQuote(r.quote);
+  r.possible = IsPossible(r.authorText + r.workText, q, r.message);
+  if (r.possible) {
+    r.message = CapacityProblem(r.quotellaStr, r.masterQuote);
+    r.possible = r.message.empty();
+  }
+  const LetterCounts have = CountAZ(RemoveSpaces(Trim(r.masterQuote)));
+  const LetterCounts need = CountAZ(r.quotellaStr);
+  for (std::size_t l = 0; l < 26; ++l) r.spareCount[l] = have[l] - need[l];
+  r.singletonStr = SingletonsOf(r.spareCount, r.quotellaStr);
+  return r;
+}
+
+std::string QuoteWindowLine(const std::string& quoteOrig, const std::string& authorOrig,
+                            const std::string& workOrig) {
+  return "\"" + quoteOrig + "\" - " + authorOrig + " " + workOrig;
+}
+
+void QuotesEditorClick(PuzzleDocument& doc, const std::string& line) {
+  Host& host = doc.host();
+  host.Status(StatusBar::Main, 3, "");
+  const QuoteLineParts parts = ParseQuoteLine(line);
+  const std::string author = StripParens(parts.author);
+  const std::string work = StripParens(parts.work);
+  if (parts.ok) host.ShowQuoteWindow({QuoteWindowLine(parts.quote, parts.author, parts.work)});
+  std::string message;
+  if (!IsPossible(author + work, parts.quote, message))
+    host.Status(StatusBar::Main, 3, "IMPOSSIBLE QUOTELLA! " + message);
+}
+
+}  // namespace quotella
