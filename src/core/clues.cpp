@@ -20,7 +20,10 @@ bool PromptClue(PuzzleDocument& doc, int row) {
   const std::string& label = doc.Label(row);
   const auto answer = doc.host().Prompt(
       "CLUE ENTRY", "Enter the clue for " + label + ".  " + Keystring(doc, row), current);
-  line = label + ". " + Trim(answer.value_or(current));
+  std::string written = label + ". " + Trim(answer.value_or(current));
+  // Clues are saved with the puzzle; a changed one must not be lost on exit.
+  if (written != line) doc.PuzzleChanged = true;
+  line = std::move(written);
   doc.Notify(PuzzleDocument::Change::Clues);
   return true;
 }
