@@ -42,6 +42,15 @@ class Host {
     (void)title, (void)filter, (void)initialDir;
     return std::nullopt;
   }
+  // The open dialog preset with a file name. Hosts that cannot preset one show the plain
+  // dialog.
+  virtual std::optional<std::string> OpenFileNamed(const std::string& title,
+                                                   const std::string& filter,
+                                                   const std::string& initialDir,
+                                                   const std::string& initialName) {
+    (void)initialName;
+    return OpenFileName(title, filter, initialDir);
+  }
   virtual std::optional<std::string> SaveFileName(const std::string& title,
                                                   const std::string& filter,
                                                   const std::string& initialDir,

@@ -1,0 +1,55 @@
+#include <iostream>
+
+#include "cli/command.h"
+#include "cli/puzzle_args.h"
+#include "core/textio.h"
+#include "files/infofile.h"
+#include "files/textexport.h"
+
+namespace quotella::cli {
+namespace {
+
+int RunExport(const std::vector<std::string>& args) {
+  const auto a =
+      ParsePuzzleArgs("export", args, {"--text", "--no-grid", "--key", "--info", "--rtf"}, true);
+  if (!a) return 2;
+  if (a->positional.size() != 1) return UsageError("export", "export takes one puzzle file");
+  const int kinds = a->Has("--text") + a->Has("--key") + a->Has("--info");
+  if (kinds != 1) return UsageError("export", "give one of --text, --key, --info");
+  if (a->Has("--no-grid") && !a->Has("--text"))
+    return UsageError("export", "--no-grid goes with --text");
+  if (a->Has("--rtf") && !a->Has("--info")) return UsageError("export", "--rtf goes with --info");
+  if (a->output.empty()) return UsageError("export", "export needs -o FILE");
+
+  const std::string& file = a->positional[0];
+  CliPuzzle puzzle(a->Has("--yes"));
+  if (!LoadForCommand(puzzle, file)) return 1;
+  if (a->output == file) {
+    std::cerr << "quotella-cli: an export would replace the puzzle file itself\n";
+    return 1;
+  }
+  if (!MayWrite(puzzle, a->output, file)) return 1;
+
+  bool ok;
+  if (a->Has("--info")) {
+    ok = WriteInfoFile(puzzle.doc, puzzle.files, a->output, a->Has("--rtf"));
+  } else {
+    const TextForm form = a->Has("--key") ? TextForm::Key : TextForm::Puzzle;
+    const auto lines = ComposePuzzleText(puzzle.doc, puzzle.files, form, !a->Has("--no-grid"));
+    ok = WriteLinesAtomic(a->output, lines).empty();
+  }
+  if (!ok) {
+    puzzle.host.Message("Could not save file ");
+    return 1;
+  }
+  return 0;
+}
+
+const Registration reg{
+    {"export",
+     "  quotella-cli export P.qtl --text [--no-grid] | --key | --info [--rtf] -o FILE [--yes]\n"
+     "      write the puzzle as text, its key as text, or its information file",
+     RunExport}};
+
+}  // namespace
+}  // namespace quotella::cli

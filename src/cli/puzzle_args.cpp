@@ -1,0 +1,69 @@
+#include "cli/puzzle_args.h"
+
+#include <iostream>
+
+#include "cli/command.h"
+#include "core/textio.h"
+#include "files/puzzlefile.h"
+
+namespace quotella::cli {
+
+std::optional<PuzzleArgs> ParsePuzzleArgs(const std::string& command,
+                                          const std::vector<std::string>& args,
+                                          const std::set<std::string>& allowedFlags,
+                                          bool allowOutput) {
+  PuzzleArgs out;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o" && allowOutput) {
+      if (i + 1 >= args.size()) {
+        UsageError(command, "-o needs a file name");
+        return std::nullopt;
+      }
+      out.output = args[++i];
+    } else if (a == "--yes" || a == "--json" || allowedFlags.count(a)) {
+      out.flags.insert(a);
+    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+      UsageError(command, "unknown option '" + a + "'");
+      return std::nullopt;
+    } else {
+      out.positional.push_back(a);
+    }
+  }
+  return out;
+}
+
+bool LoadForCommand(CliPuzzle& puzzle, const std::string& path) {
+  if (!FileExists(path)) {
+    std::cerr << "quotella-cli: " << path << ": no such file\n";
+    return false;
+  }
+  if (!LoadPuzzleFile(puzzle.doc, puzzle.files, path)) {
+    std::cerr << "quotella-cli: " << path << ": not loaded\n";
+    return false;
+  }
+  return true;
+}
+
+bool MayWrite(CliPuzzle& puzzle, const std::string& target, const std::string& input) {
+  if (target == input || !FileExists(target)) return true;
+  if (puzzle.host.Confirm("File " + target + " exists! Overwrite ?", ConfirmKind::Question))
+    return true;
+  std::cerr << "quotella-cli: " << target << " not written (give --yes to overwrite it)\n";
+  return false;
+}
+
+int WriteBack(CliPuzzle& puzzle, const std::string& input, const std::string& output) {
+  const std::string target = output.empty() ? input : output;
+  if (!MayWrite(puzzle, target, input)) return 1;
+  return SavePuzzleAs(puzzle.doc, puzzle.files, target) ? 0 : 1;
+}
+
+int RowOfLabel(const PuzzleDocument& doc, const std::string& label) {
+  const std::string wanted = UpperCase(label);
+  for (int r = 0; r < doc.P.NumWords; ++r)
+    if (doc.Label(r) == wanted) return r;
+  return -1;
+}
+
+}  // namespace quotella::cli

@@ -1,0 +1,11 @@
+#include "files/outputeditor.h"
+
+#include "core/textio.h"
+
+namespace quotella {
+
+std::string OutputEditor::Text() const {
+  return JoinLinesCrLf(Lines);
+}
+
+}  // namespace quotella

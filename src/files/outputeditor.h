@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quotella {
+
+// The staging buffer of every bulk text operation: a puzzle file, a text export, the
+// information file or a settings file is composed here as lines and then written, or read
+// here and then parsed. Each such operation replaces what the editor held.
+class OutputEditor {
+ public:
+  std::vector<std::string> Lines;
+  // The file name offered by the editor's own save and open commands.
+  std::string OutputFileName = "output.txt";
+  // Set while the information file is composed in its rich-text form.
+  bool RichText = false;
+  bool WordWrap = false;
+
+  void Clear() { Lines.clear(); }
+  void Add(std::string line) { Lines.push_back(std::move(line)); }
+  // The whole text as it is written to disk: CR LF after every line.
+  std::string Text() const;
+};
+
+}  // namespace quotella

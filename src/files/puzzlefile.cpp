@@ -1,0 +1,628 @@
+#include "files/puzzlefile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+#include <optional>
+
+#include "core/answertable.h"
+#include "core/assignment.h"
+#include "core/construction.h"
+#include "core/geometry.h"
+#include "core/poolstatus.h"
+#include "core/quoteparse.h"
+#include "core/swapping.h"
+#include "core/textio.h"
+
+namespace quotella {
+
+namespace {
+
+constexpr const char* kCommonWords =
+    "THE OF TO AND A IN IS IT YOU THAT HE WAS FOR ON ARE WITH AS I HIS THEY BE AT ONE HAVE THIS "
+    "FROM OR HAD BY BUT WHAT SOME WE CAN OUT OTHER WERE ALL THERE WHEN UP USE YOUR HOW SAID AN "
+    "SHE WHICH DO THEIR IF WILL THEN THEM";
+
+std::optional<long long> ParseInteger(const std::string& text) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::optional<int> ParseInt(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+// ---- writing ----
+
+void AddGridLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
+  const Tpuzzle& p = doc.P;
+  const int cols = doc.Grid.Columns;
+  for (int row = 0; row < doc.Grid.Rows; ++row) {
+    std::string line(static_cast<std::size_t>(cols), '#');
+    bool anyCell = false;
+    for (int col = 0; col < cols; ++col) {
+      const int cell = row * cols + col + 1 - p.GridOffset;
+      if (cell < 1 || cell > p.NumCells || cell > kMaxCells) continue;
+      const char ch = p.Cells[static_cast<std::size_t>(cell)].Char;
+      line[static_cast<std::size_t>(col)] = ch == ' ' ? '#' : ch;
+      anyCell = true;
+    }
+    if (anyCell) out.push_back(line);
+  }
+}
+
+std::string NumberMapLine(const PuzzleDocument& doc, int row) {
+  std::string line;
+  int pendingGaps = 0;  // unmapped columns waiting for a later entry
+  for (int col = 1; col < kTableSize; ++col) {
+    const std::string text = Trim(doc.NumberGrid.At(col, row));
+    if (text.empty()) {
+      ++pendingGaps;
+      continue;
+    }
+    if (!ParseInteger(text)) {
+      doc.host().Message("Err in value writing number grid ");
+      ++pendingGaps;
+      continue;
+    }
+    for (; pendingGaps > 0; --pendingGaps) line += "0 ";
+    line += text + " ";
+  }
+  return line;
+}
+
+void AddLabelLines(const Tpuzzle& p, std::vector<std::string>& out) {
+  std::string buffer;
+  for (int k = 1; k <= p.NumCells && k <= kMaxCells; ++k) {
+    const auto& cell = p.Cells[static_cast<std::size_t>(k)];
+    if (cell.CellNumber > 0) buffer += std::to_string(cell.CellNumber) + " " + cell.CellLabel + "|";
+    if (k % 20 == 0) {
+      out.push_back(buffer);
+      buffer.clear();
+    }
+  }
+  out.push_back(buffer);
+}
+
+void AddKeywordLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
+  const Tpuzzle& p = doc.P;
+  for (int r = 0; r < p.NumWords && r < kTableSize; ++r) {
+    out.push_back(static_cast<std::size_t>(r) < doc.ClueLines.size()
+                      ? doc.ClueLines[static_cast<std::size_t>(r)]
+                      : std::string());
+    std::string word;
+    std::string numbers;
+    for (int c = 1; c < kTableSize; ++c) {
+      const std::string letter = Trim(doc.KeyWords.At(c, r));
+      if (letter.empty()) break;
+      word += letter;
+      if (const int cell = MappedIndex(doc, c, r))
+        numbers += std::to_string(p.Cells[static_cast<std::size_t>(cell)].CellNumber) + " ";
+    }
+    out.push_back(word);
+    out.push_back(numbers);
+  }
+}
+
+// ---- reading ----
+
+struct Sections {
+  int numgrid = -1, quote = -1, grid = -1, labels = -1, keywords = -1, randseed = -1, title = -1,
+      byline = -1, copyright = -1;
+};
+
+Sections ScanSections(const std::vector<std::string>& lines) {
+  Sections s;
+  const std::pair<const char*, int Sections::*> tags[] = {
+      {"[NUMGRID]", &Sections::numgrid},    {"[QUOTE]", &Sections::quote},
+      {"[GRID]", &Sections::grid},          {"[LABELS]", &Sections::labels},
+      {"[KEYWORDS]", &Sections::keywords},  {"[RANDSEED]", &Sections::randseed},
+      {"[TITLE]", &Sections::title},        {"[BYLINE]", &Sections::byline},
+      {"[COPYRIGHT]", &Sections::copyright}};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string upper = UpperCase(lines[i]);
+    for (const auto& [tag, field] : tags)
+      if (upper.find(tag) != std::string::npos) s.*field = static_cast<int>(i);
+  }
+  return s;
+}
+
+// The line after a tag; nullopt when the tag is missing or ends the file.
+std::optional<std::string> LineAfter(const std::vector<std::string>& lines, int tag) {
+  if (tag < 0 || static_cast<std::size_t>(tag) + 1 >= lines.size()) return std::nullopt;
+  return lines[static_cast<std::size_t>(tag) + 1];
+}
+
+// The lines after a tag up to the first line holding "[" (or the end of the file).
+std::vector<std::string> SectionLines(const std::vector<std::string>& lines, int tag) {
+  std::vector<std::string> out;
+  if (tag < 0) return out;
+  for (std::size_t i = static_cast<std::size_t>(tag) + 1; i < lines.size(); ++i) {
+    if (lines[i].find('[') != std::string::npos) break;
+    out.push_back(lines[i]);
+  }
+  return out;
+}
+
+// The tokens of a number-map line: each an integer followed by a blank.
+std::optional<std::vector<int>> ParseNumberMapLine(const std::string& line) {
+  std::vector<int> tokens;
+  std::size_t start = 0;
+  while (start < line.size()) {
+    const std::size_t blank = line.find(' ', start);
+    if (blank == std::string::npos) return std::nullopt;  // the last number lacks its blank
+    if (blank > start) {
+      const auto value = ParseInt(line.substr(start, blank - start));
+      if (!value) return std::nullopt;
+      tokens.push_back(*value);
+    }
+    start = blank + 1;
+  }
+  return tokens;
+}
+
+struct GridShape {
+  int columns = 0;
+  int rows = 0;
+  int offset = 0;
+  int trailing = 0;
+};
+
+// The grid shape stored in the file; nullopt when it cannot hold the puzzle's cells.
+std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines, int numCells) {
+  if (gridLines.empty()) return std::nullopt;
+  GridShape g;
+  const std::string first = Trim(gridLines.front());
+  g.columns = static_cast<int>(first.size());
+  g.rows = static_cast<int>(gridLines.size());
+  if (g.columns < 1 || g.columns > kMaxGridColumns || g.rows > kMaxCells) return std::nullopt;
+  while (g.offset < g.columns && first[static_cast<std::size_t>(g.offset)] == '#') ++g.offset;
+  const std::string& last = gridLines.back();
+  int end = std::min(g.columns, static_cast<int>(last.size()));
+  while (end > 0 && last[static_cast<std::size_t>(end - 1)] == '#') --end;
+  g.trailing = g.columns - end;
+  if (g.offset + numCells + g.trailing != g.columns * g.rows) return std::nullopt;
+  return g;
+}
+
+// What the checks before the reset learned from the file.
+struct PreparedLoad {
+  Sections tags;
+  bool version30 = false;
+  QuoteLineParts parts;
+  std::string authorText, workText;
+  std::string quote;  // normalised, not upper-cased
+  std::string quotellaStr, masterQuote;
+  std::optional<GridShape> shape;
+  std::vector<std::vector<int>> numberMap;  // per answer row
+};
+
+bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad& load) {
+  load.tags = ScanSections(lines);
+  const Sections& t = load.tags;
+  if (t.quote < 0 || t.grid < 0 || t.labels < 0 || t.keywords < 0 || t.randseed < 0) {
+    host.Message("This is not a Puzzle File!");
+    return false;
+  }
+  load.version30 = t.numgrid < 0;
+  if (load.version30)
+    host.Message(
+        "This file is format 3.0, not 3.1 \rThis will be converted to 3.1 when you save it!");
+
+  load.parts = ParseQuoteLine(LineAfter(lines, t.quote).value_or(""));
+  if (!load.parts.ok) {
+    host.Message("Could not parse the Quotation.");
+    return false;
+  }
+  load.authorText = StripParens(load.parts.author);
+  load.workText = StripParens(load.parts.work);
+  std::string reason;
+  if (!IsPossible(load.authorText + load.workText, load.parts.quote, reason)) {
+    host.Message("Sorry, IMPOSSIBLE Quote! " + reason);
+    return false;
+  }
+  load.quote = FixSpacesAndHyphens(load.parts.quote);
+  load.quotellaStr = MakeQuotellaString(UpperCase(load.authorText) + UpperCase(load.workText));
+  load.masterQuote = MakeMasterQuote(UpperCase(load.quote));
+  if (const std::string problem = CapacityProblem(load.quotellaStr, load.masterQuote);
+      !problem.empty()) {
+    host.Message(problem);
+    return false;
+  }
+  const int numWords = static_cast<int>(load.quotellaStr.size());
+
+  load.shape =
+      ReadGridShape(SectionLines(lines, t.grid), static_cast<int>(load.masterQuote.size()));
+
+  if (!load.version30) {
+    const auto mapLines = SectionLines(lines, t.numgrid);
+    for (int r = 0; r < numWords && static_cast<std::size_t>(r) < mapLines.size(); ++r) {
+      auto tokens = ParseNumberMapLine(mapLines[static_cast<std::size_t>(r)]);
+      if (!tokens) {
+        host.Message("error in value parsing number grid ");
+        return false;
+      }
+      load.numberMap.push_back(std::move(*tokens));
+    }
+  }
+  load.numberMap.resize(static_cast<std::size_t>(numWords));
+
+  if (static_cast<std::size_t>(t.keywords) + 3 * static_cast<std::size_t>(numWords) >=
+      lines.size()) {
+    host.Message("The answer words of this puzzle file are cut short; it cannot be loaded.");
+    return false;
+  }
+  return true;
+}
+
+// An answer word the table can hold for row r: letters only, at most 51, beginning with
+// the row's initial.
+bool WordFitsRow(const std::string& word, char initial) {
+  if (word.empty() || word.size() > static_cast<std::size_t>(kMaxWordLetters)) return false;
+  for (char ch : word)
+    if (!IsUpperLetter(ch)) return false;
+  return word[0] == initial;
+}
+
+// Lays the stored word of row r into the cells its number-map entries name. A letter
+// whose entry does not name a free cell holding that letter keeps its table entry
+// without a cell. Returns false when the initial found no cell.
+bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vector<int>& cells,
+                   int r) {
+  Tpuzzle& p = doc.P;
+  std::string placed;
+  bool initialPlaced = false;
+  for (int c = 1; c <= static_cast<int>(word.size()); ++c) {
+    const char letter = word[static_cast<std::size_t>(c - 1)];
+    const int n =
+        static_cast<std::size_t>(c) <= cells.size() ? cells[static_cast<std::size_t>(c - 1)] : 0;
+    const bool fits = n >= 1 && n <= p.NumCells && n <= kMaxCells &&
+                      p.Cells[static_cast<std::size_t>(n)].Char == letter &&
+                      !p.Cells[static_cast<std::size_t>(n)].Mapped;
+    if (!fits) {
+      doc.host().Message("Error in value in set keywords ");
+      if (c > 1) doc.KeyWords.At(c, r) = std::string(1, letter);
+      continue;
+    }
+    auto& cell = p.Cells[static_cast<std::size_t>(n)];
+    doc.KeyWords.At(c, r) = std::string(1, letter);
+    doc.NumberGrid.At(c, r) = std::to_string(n);
+    cell.Char = letter;
+    cell.Mapped = true;
+    cell.KeywordCol = c;
+    cell.KeywordRow = r;
+    cell.Special = false;
+    cell.CellLabel = doc.Label(r).substr(0, kMaxCellLabel);
+    placed += letter;
+    if (c == 1) initialPlaced = true;
+  }
+  TakeFromPool(doc, placed);
+  return initialPlaced;
+}
+
+// Labels stored with the cells. They repeat what the answer words already say; an entry
+// that disagrees with the cells is left unused rather than mislabel a cell.
+void CheckStoredLabels(PuzzleDocument& doc, const std::vector<std::string>& labelLines) {
+  Tpuzzle& p = doc.P;
+  bool mismatch = false;
+  for (const std::string& line : labelLines) {
+    std::string rest = line;
+    std::size_t bar;
+    while ((bar = rest.find('|')) != std::string::npos) {
+      const std::size_t blank = rest.find(' ');
+      const std::size_t numberEnd = blank < bar ? blank : bar;
+      const std::string numberText = rest.substr(0, numberEnd);
+      const std::string label =
+          numberEnd < bar ? Trim(rest.substr(numberEnd, bar - numberEnd)).substr(0, kMaxCellLabel)
+                          : std::string();
+      rest = rest.substr(bar + 1);
+      const auto number = ParseInt(numberText);
+      if (!number) {
+        doc.host().Message("Error in value in setting cellnumbers");
+        continue;
+      }
+      if (*number < 1) continue;
+      for (int k = 1; k <= p.NumCells && k <= kMaxCells; ++k) {
+        auto& cell = p.Cells[static_cast<std::size_t>(k)];
+        if (cell.CellNumber != *number) continue;
+        if (cell.CellLabel != label) mismatch = true;
+        break;
+      }
+    }
+  }
+  if (mismatch)
+    doc.host().Message(
+        "The cell labels in this file do not match its answer words; the labels of the answer "
+        "words are kept.");
+}
+
+void ApplyGridShape(PuzzleDocument& doc, const std::optional<GridShape>& shape) {
+  Tpuzzle& p = doc.P;
+  if (shape) {
+    doc.Grid.Columns = shape->columns;
+    doc.Grid.Rows = shape->rows;
+    p.ExtraCells = shape->columns * shape->rows - p.NumCells;
+    p.GridOffset = shape->offset;
+    p.TrailingCells = shape->trailing;
+    return;
+  }
+  // A damaged shape: lay the grid out as for a new puzzle.
+  doc.host().Message("The grid shape in this file is damaged; the grid is laid out afresh.");
+  doc.Grid.Columns = 20;
+  doc.Grid.Rows = p.NumCells / 20 + 1;
+  StretchGrid1Click(doc);
+  SetCentringCounters(doc);
+}
+
+void FinishLoad(PuzzleDocument& doc, FileSession& session) {
+  Tpuzzle& p = doc.P;
+  TakeFromPool(doc, p.QuotellaStr);
+  ComputeSpareCounts(p, p.QuotellaStr, p.MasterQuote);
+  LockSingletons(p);
+  p.SingletonStr = SingletonStr(p);
+  RefreshAllWordInfo(doc);
+  RecomputeIllegal(p);
+  session.RequestView(View::Puzzle);
+  RefreshPoolViews(doc);
+  UpdateCharStatus(doc);
+  doc.PuzzleExists = true;
+  doc.PuzzleChanged = false;
+  RefreshAllWordInfo(doc);
+  MarkCommonWords(p);
+  SetCaption(session, session.CurrentPuzzleFile);
+  doc.Notify(PuzzleDocument::Change::Everything);
+}
+
+}  // namespace
+
+void MarkCommonWords(Tpuzzle& p) {
+  const std::string common = kCommonWords;
+  for (int k = 1; k <= p.NumCells && k <= kMaxCells; ++k) {
+    auto& cell = p.Cells[static_cast<std::size_t>(k)];
+    const std::string word = UpperCase(Trim(cell.Wordstr));
+    cell.CommonMark = !word.empty() && common.find(word) != std::string::npos;
+  }
+}
+
+std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& session) {
+  Tpuzzle& p = doc.P;
+  std::vector<std::string> out;
+  out.push_back(kPuzzleFileHeader);
+  out.push_back("[QUOTE]");
+  out.push_back(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig);
+  out.push_back("[GRID]");
+  AddGridLines(doc, out);
+  out.push_back("[NUMGRID]");
+  for (int r = 0; r < p.NumWords && r < kTableSize; ++r) out.push_back(NumberMapLine(doc, r));
+  out.push_back("[title]");
+  std::string title = Trim(session.TitleBox);
+  if (title.empty()) {
+    title = "Untitled";
+    session.TitleBox = title;
+    p.Title = title;
+  }
+  out.push_back(title);
+  out.push_back("[byline]");
+  std::string byline = Trim(session.BylineBox);
+  if (byline.empty()) {
+    byline = "by Anonymous";
+    session.BylineBox = byline;
+  }
+  out.push_back(byline);
+  out.push_back("[copyright]");
+  out.push_back(session.CopyrightText);
+  out.push_back("[labels]");
+  AddLabelLines(p, out);
+  out.push_back("[keywords]");
+  AddKeywordLines(doc, out);
+  out.push_back("[randseed]");
+  out.push_back(kStoredSeed);
+  session.Output.Lines = out;
+  return out;
+}
+
+bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
+  const bool ok = WriteFileAtomic(path, session.Output.Text()).empty();
+  if (ok) {
+    session.CurrentPuzzleFile = path;
+    SetCaption(session, path);
+    session.LastFile = path;
+    if (const std::string folder = FolderOf(path); !folder.empty()) session.CurrentDir = folder;
+  } else {
+    doc.host().Message("Could not save file ");
+  }
+  doc.PuzzleChanged = false;
+  return ok;
+}
+
+void Puzzle2Click(PuzzleDocument& doc, FileSession& session) {
+  if (!doc.PuzzleExists) return;
+  Host& host = doc.host();
+  ComposePuzzleFile(doc, session);
+  std::string folder = FolderOf(session.CurrentPuzzleFile);
+  if (folder.empty()) folder = session.CurrentDir;
+  const auto chosen =
+      host.SaveFileName("Save Puzzle File", kPuzzleFileFilter, folder, session.CurrentPuzzleFile);
+  if (chosen) {
+    const std::string& path = *chosen;
+    if (!FileExists(path) ||
+        host.Confirm("File " + path + " exists! Overwrite ?", ConfirmKind::Question))
+      WritePuzzleFile(doc, session, path);
+    session.SaveDialogTitle = "Save File";
+  }
+  SetCaption(session, session.CurrentPuzzleFile);
+}
+
+bool SavePuzzleAs(PuzzleDocument& doc, FileSession& session, const std::string& path) {
+  if (!doc.PuzzleExists) return false;
+  ComposePuzzleFile(doc, session);
+  return WritePuzzleFile(doc, session, path);
+}
+
+bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
+  const std::vector<std::string> lines = session.Output.Lines;
+  PreparedLoad load;
+  if (!PrepareLoad(doc.host(), lines, load)) return false;
+  const Sections& t = load.tags;
+
+  ResetPuzzle(doc);
+  Tpuzzle& p = doc.P;
+
+  // Title, byline, copyright: a missing line or one holding "[" keeps the default.
+  const auto title = LineAfter(lines, t.title);
+  session.TitleBox = title && title->find('[') == std::string::npos ? Trim(*title) : "Untitled";
+  p.Title = session.TitleBox;
+  const auto byline = LineAfter(lines, t.byline);
+  session.BylineBox =
+      byline && byline->find('[') == std::string::npos ? *byline : std::string("by Anonymous");
+  const auto copyright = LineAfter(lines, t.copyright);
+  if (copyright && copyright->find('[') == std::string::npos) session.CopyrightText = *copyright;
+
+  // The quotation.
+  p.QuoteLine = LineAfter(lines, t.quote).value_or("");
+  p.AuthorOrig = load.parts.author;
+  p.WorkOrig = load.parts.work;
+  p.QuoteOrig = load.parts.quote;
+  p.AuthorText = load.authorText;
+  p.WorkText = load.workText;
+  p.QuoteText = load.parts.quote;
+  doc.host().ShowQuoteWindow({QuoteWindowLine(p.QuoteOrig, p.AuthorOrig, p.WorkOrig)});
+  p.Author = UpperCase(p.AuthorText);
+  p.Work = UpperCase(p.WorkText);
+  p.Quote = UpperCase(load.quote);
+
+  // Construction as for a new puzzle.
+  p.QuotellaStr = load.quotellaStr;
+  p.MasterQuote = load.masterQuote;
+  p.NumWords = static_cast<int>(p.QuotellaStr.size());
+  InitClueList(doc, p.NumWords);
+  InitNumberGrid(doc);
+  CountLetters(doc, UpperCase(p.MasterQuote) + UpperCase(p.QuotellaStr));
+  RefreshPoolViews(doc);
+  LayCells(p, p.MasterQuote);
+
+  ApplyGridShape(doc, load.shape);
+
+  if (const auto seedLine = LineAfter(lines, t.randseed)) {
+    const auto seed = ParseInteger(Trim(*seedLine));
+    if (seed && *seed >= INT32_MIN && *seed <= static_cast<long long>(UINT32_MAX))
+      doc.Rng.SetSeed(static_cast<std::uint32_t>(*seed));
+  }
+  p.SpareCount = p.Pool;
+
+  // The answer words. Rows whose stored word cannot be laid get their initial afresh
+  // once every stored word is in place, so that no stored mapping loses its cell.
+  std::vector<int> initialsToPlace;
+  for (int r = 0; r < p.NumWords; ++r) {
+    const std::size_t at =
+        static_cast<std::size_t>(t.keywords) + 1 + 3 * static_cast<std::size_t>(r);
+    doc.host().PlaySound("qclick");
+    doc.ClueLines[static_cast<std::size_t>(r)] = lines[at];
+    const std::string word = UpperCase(Trim(lines[at + 1]));
+    doc.KeyWords.At(0, r) = doc.Label(r);
+    const char initial = p.QuotellaStr[static_cast<std::size_t>(r)];
+    if (!WordFitsRow(word, initial)) {
+      doc.host().Message("The answer word of " + doc.Label(r) +
+                         " in this file is damaged; only its initial is kept.");
+      initialsToPlace.push_back(r);
+      continue;
+    }
+    if (load.version30) {
+      for (int c = 1; c <= static_cast<int>(word.size()); ++c) {
+        const char letter = word[static_cast<std::size_t>(c - 1)];
+        AssignKeywordChar(doc, letter, c, r);
+        doc.KeyWords.At(c, r) = std::string(1, letter);
+      }
+    } else if (!LayStoredWord(doc, word, load.numberMap[static_cast<std::size_t>(r)], r)) {
+      initialsToPlace.push_back(r);
+    }
+  }
+  for (int r : initialsToPlace) {
+    const char initial = p.QuotellaStr[static_cast<std::size_t>(r)];
+    AssignKeywordChar(doc, initial, 1, r);
+    doc.KeyWords.At(1, r) = std::string(1, initial);
+  }
+
+  if (!load.version30) CheckStoredLabels(doc, SectionLines(lines, t.labels));
+
+  FinishLoad(doc, session);
+  return true;
+}
+
+bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
+  auto lines = ReadTextLines(path);
+  session.Output.Clear();
+  if (!lines) {
+    doc.host().Message("Could not load file ");
+    return false;
+  }
+  session.Output.Lines = std::move(*lines);
+  session.CurrentPuzzleFile = path;
+  SetCaption(session, path);
+  session.LastFile = path;
+  if (const std::string folder = FolderOf(path); !folder.empty()) session.CurrentDir = folder;
+  return LoadPuzzleFromEditor(doc, session);
+}
+
+bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
+  Host& host = doc.host();
+  if (session.BeforePuzzleLoad) session.BeforePuzzleLoad();
+
+  if (session.ConfirmBeforeLoad) {
+    if (!host.Confirm("This will erase the current puzzle! \rAre you sure you want to do that?",
+                      ConfirmKind::Warning))
+      return false;
+    const auto chosen = host.OpenFileNamed("Open File", kPuzzleFileFilter, session.CurrentDir,
+                                           session.CurrentPuzzleFile);
+    if (!chosen) return false;
+    session.Output.Clear();
+    if (auto lines = ReadTextLines(*chosen)) {
+      session.Output.Lines = std::move(*lines);
+      SetCaption(session, *chosen);
+      session.CurrentPuzzleFile = *chosen;
+      session.LastFile = *chosen;
+      if (const std::string folder = FolderOf(*chosen); !folder.empty())
+        session.CurrentDir = folder;
+    } else {
+      host.Message("Could not load file ");
+    }
+  } else {
+    const std::string path = session.CurrentPuzzleFile;
+    if (!FileExists(path)) {
+      host.Message("File " + path + " does not exist");
+      session.ConfirmBeforeLoad = true;
+      return false;
+    }
+    session.Output.Clear();
+    if (auto lines = ReadTextLines(path)) {
+      session.Output.Lines = std::move(*lines);
+      session.LastFile = path;
+    } else {
+      host.Message("Last file, " + path + " not found");
+    }
+    session.ConfirmBeforeLoad = true;
+  }
+  return LoadPuzzleFromEditor(doc, session);
+}
+
+bool SimplyLoadPuzzle(PuzzleDocument& doc, FileSession& session) {
+  session.RequestView(View::Puzzle);
+  session.ConfirmBeforeLoad = false;
+  return Puzzle1Click(doc, session);
+}
+
+void OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session) {
+  if (!doc.PuzzleChanged) return;
+  if (doc.host().Confirm("Puzzle file has changed.  Save it?", ConfirmKind::Question))
+    Puzzle2Click(doc, session);
+}
+
+}  // namespace quotella

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/document.h"
+#include "files/filesession.h"
+
+namespace quotella {
+
+// The puzzle file (".qtl"): the quotation line, the grid shape, the number map, title,
+// byline, copyright, cell labels, every answer word with its clue, and the seed. Saving
+// composes the file as the output editor's lines and writes them; loading reads the file
+// into the output editor and rebuilds the puzzle from the quotation, then lays the stored
+// answer words into the stored cells.
+//
+// Within a number-map line an unmapped letter in the middle of a word is written as "0 ",
+// so that the letters after it keep their columns; the reader keeps such a letter in the
+// answer table without a cell, as it was when saved.
+
+inline constexpr const char* kPuzzleFileHeader =
+    "! This file made by Quotella 3.0 program. DO NOT EDIT!";
+inline constexpr const char* kStoredSeed = "1500";
+
+// Composes the file as the output editor's lines and returns them. An empty title or
+// byline box gets its default here ("Untitled", "by Anonymous").
+std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& session);
+
+// Writes the output editor's text to path. On success the path becomes the current
+// puzzle file, the last file and (its folder) the current folder; on failure the host
+// shows "Could not save file ". PuzzleChanged is cleared either way.
+bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
+
+// Save > Puzzle: compose, the save dialog, the overwrite question, the write.
+void Puzzle2Click(PuzzleDocument& doc, FileSession& session);
+
+// Composes and writes to path without a dialog or question (the command line). False
+// when there is no puzzle or the write failed.
+bool SavePuzzleAs(PuzzleDocument& doc, FileSession& session, const std::string& path);
+
+// Open > Puzzle: with ConfirmBeforeLoad the question and the open dialog, otherwise the
+// current puzzle file directly. True when a puzzle was loaded.
+bool Puzzle1Click(PuzzleDocument& doc, FileSession& session);
+
+// Loads CurrentPuzzleFile without asking (start-up and the puzzle browser).
+bool SimplyLoadPuzzle(PuzzleDocument& doc, FileSession& session);
+
+// Reads path into the output editor and loads it, without a question or a dialog (the
+// command line). "Could not load file " when it cannot be read.
+bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
+
+// Rebuilds the puzzle from the lines held by the output editor. Every check that can
+// refuse the file runs before the current puzzle is cleared, so a refused file leaves
+// the document as it was. True when a puzzle was loaded.
+bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session);
+
+// At closing: "Puzzle file has changed.  Save it?" when the answers changed.
+void OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session);
+
+// CommonMark of every cell: its quotation word is one of the common short words.
+void MarkCommonWords(Tpuzzle& p);
+
+}  // namespace quotella

@@ -1,0 +1,79 @@
+#include "files/quotesfile.h"
+
+#include "core/textio.h"
+
+namespace quotella {
+
+namespace {
+
+void SetFolder(FileSession& session, const std::string& path) {
+  const std::string folder = FolderOf(path);
+  if (!folder.empty()) session.CurrentDir = folder;
+}
+
+}  // namespace
+
+bool OpenQuotesFile(FileSession& session, Host& host) {
+  const std::string previous = session.QuotesFile;
+  const auto chosen =
+      host.OpenFileNamed("Open File", kPuzzleFileFilter, session.CurrentDir, session.QuotesFile);
+  if (!chosen) return false;
+  const std::string path = *chosen;
+
+  // Re-opening the same file discards the edits without asking.
+  if (session.QuotesModified && path != previous) {
+    if (host.Confirm("File " + FileNameOf(previous) + " has been modified! Save it first? ",
+                     ConfirmKind::Warning)) {
+      if (!WriteLinesAtomic(previous, session.QuotesEditor).empty())
+        host.Message("Cannot save file " + previous);
+    }
+  }
+
+  auto lines = ReadTextLines(path);
+  if (!lines) {
+    host.Message("Could not load file ");
+    return false;
+  }
+  session.QuotesEditor = std::move(*lines);
+  session.QuotesFile = path;
+  SetFolder(session, path);
+  session.RequestView(View::Quotes);
+  session.QuotesModified = false;
+  return true;
+}
+
+bool SaveQuotesFile(FileSession& session, Host& host) {
+  session.SaveDialogTitle = "Save Quotes File";
+  const auto chosen = host.SaveFileName(session.SaveDialogTitle, kPuzzleFileFilter,
+                                        session.CurrentDir, session.QuotesFile);
+  if (!chosen) return false;
+  const std::string path = *chosen;
+  if (FileExists(path) &&
+      !host.Confirm("File " + path + " exists! Overwrite?", ConfirmKind::Question))
+    return false;
+  if (!WriteLinesAtomic(path, session.QuotesEditor).empty()) {
+    host.Message("Could not save file ");
+    return false;
+  }
+  session.QuotesFile = path;
+  SetFolder(session, path);
+  session.QuotesModified = false;
+  return true;
+}
+
+void QuotesEditorChange(FileSession& session) {
+  session.QuotesModified = true;
+}
+
+void OfferToSaveQuotesOnClose(FileSession& session, Host& host) {
+  if (!session.QuotesModified) return;
+  if (host.Confirm("Quotes file has changed.  Save it?", ConfirmKind::Question))
+    SaveQuotesFile(session, host);
+}
+
+std::string QuotesListLabel(const FileSession& session) {
+  return FileNameOf(session.QuotesFile) + " " + std::to_string(session.QuotesEditor.size()) +
+         " lines ";
+}
+
+}  // namespace quotella
