@@ -64,6 +64,13 @@ class Host {
 
   // Lets a long operation keep the window alive; true when the user pressed Esc.
   virtual bool ProcessPendingEvents() { return false; }
+
+  // Starts a companion program file (the window opens it the desktop way, with no shell);
+  // false when it could not be started. Hosts without a desktop start nothing.
+  virtual bool OpenProgram(const std::string& path) {
+    (void)path;
+    return false;
+  }
 };
 
 }  // namespace quotella

@@ -1,0 +1,199 @@
+#include "search/wordlists.h"
+
+#include <algorithm>
+
+#include "core/textio.h"
+#include "search/wordsource.h"
+
+namespace quotella {
+
+void WordList::Assign(std::vector<std::string> lines) {
+  SortNoCase(lines);
+  Items = std::move(lines);
+}
+
+std::size_t WordList::Add(const std::string& entry) {
+  return InsertSorted(Items, entry);
+}
+
+WordSources::WordSources() {
+  for (int n = 1; n <= 4; ++n) List(n).FileName = "words" + std::to_string(n) + ".txt";
+}
+
+std::string WordSources::Resolve(const std::string& fileName) const {
+  if (fileName.find('/') != std::string::npos) return fileName;
+  return ProgramDir + fileName;
+}
+
+std::string WordSources::DictionaryDir() const {
+  return EffectiveDictDir(DictDir, ProgramDir);
+}
+
+bool ValidListNumber(int n) {
+  return n >= 1 && n <= 4;
+}
+
+std::string BaseName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void UpdateListLabel(WordSources& src, int n) {
+  if (!ValidListNumber(n)) return;
+  const WordList& list = src.List(n);
+  const std::size_t count = list.Items.size();
+  src.ListLabel = std::to_string(n) + ": " + BaseName(list.FileName) + " - " +
+                  std::to_string(count) + (count == 1 ? " item " : " items ");
+  src.ListLabelVisible = true;
+}
+
+namespace {
+
+void ShowList(WordSources& src, int n) {
+  src.Pane = static_cast<ListPane>(static_cast<int>(ListPane::List1) + n - 1);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+const char* const kWordFileFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+
+}  // namespace
+
+bool LoadWordList(WordSources& src, int n, Host& host) {
+  if (!ValidListNumber(n)) return false;
+  // The dialog starts on the list's own file.
+  const auto path = host.OpenFileName("Wordlist " + std::to_string(n), kWordFileFilter,
+                                      src.Resolve(src.List(n).FileName));
+  if (!path) return false;
+  return LoadWordListFile(src, n, *path, host);
+}
+
+bool LoadWordListFile(WordSources& src, int n, const std::string& path, Host& host) {
+  if (!ValidListNumber(n)) return false;
+  auto lines = ReadWordFile(src.Resolve(path));
+  if (!lines) {
+    host.Message("Could not load file ");
+    return false;
+  }
+  src.List(n).Assign(std::move(*lines));
+  src.List(n).FileName = path;
+  ShowList(src, n);
+  UpdateListLabel(src, n);
+  return true;
+}
+
+bool SaveWordList(WordSources& src, int n, Host& host) {
+  if (!ValidListNumber(n)) return false;
+  ShowList(src, n);
+  UpdateListLabel(src, n);
+  const std::string current = src.Resolve(src.List(n).FileName);
+  const auto path = host.SaveFileName("Save Wordlist " + std::to_string(n), kWordFileFilter,
+                                      DirectoryOf(current), BaseName(current));
+  if (!path) return false;
+  return SaveWordListFile(src, n, *path, host);
+}
+
+bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& host) {
+  if (!ValidListNumber(n)) return false;
+  if (!WriteLinesAtomic(src.Resolve(path), src.List(n).Items).empty()) {
+    host.Message("Could not save file ");
+    return false;
+  }
+  src.List(n).FileName = path;
+  return true;
+}
+
+void ReloadWordLists(WordSources& src) {
+  for (int n = 1; n <= 4; ++n) {
+    auto lines = ReadWordFile(src.Resolve(src.List(n).FileName));
+    if (lines) src.List(n).Assign(std::move(*lines));
+  }
+}
+
+void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines) {
+  if (!ValidListNumber(n)) return;
+  for (const auto& line : lines) src.List(n).Add(line);
+}
+
+int DeleteListEntry(WordSources& src, int n, int index) {
+  if (!ValidListNumber(n)) return -1;
+  auto& items = src.List(n).Items;
+  if (index < 0 || index >= static_cast<int>(items.size())) return -1;
+  items.erase(items.begin() + index);
+  if (items.empty()) return -1;
+  return std::min(index, static_cast<int>(items.size()) - 1);
+}
+
+bool GetDictWordCounts(const std::string& dir, LetterCounts& counts, std::vector<std::string>& log,
+                       Host& host) {
+  log.push_back("Working in Directory: ");
+  log.push_back(dir);
+  for (char c = 'A'; c <= 'Z'; ++c) {
+    const std::string path = FindLetterFile(dir, c);
+    const auto lines = ReadWordFile(path);
+    if (!lines) {
+      host.Message("Could not load file " + path);
+      return false;
+    }
+    counts[static_cast<std::size_t>(LetterIndex(c))] = static_cast<int>(lines->size());
+    log.push_back("File:" + BaseName(path) + "  Count=" + std::to_string(lines->size()));
+    if (host.ProcessPendingEvents()) return false;  // Esc: the counts so far stay
+  }
+  return true;
+}
+
+std::pair<bool, int> SearchList1(const std::vector<std::string>& list, const std::string& word) {
+  std::string key = Trim(UpperCase(word));
+  const std::size_t marker = key.find(kCommentMarker);
+  if (marker != std::string::npos) key = Trim(key.substr(0, marker));
+  if (list.empty()) return {false, 0};
+  std::size_t low = 0;
+  std::size_t high = list.size();
+  while (low != high - 1) {
+    const std::size_t middle = (low + high) / 2;
+    if (key < UpperCase(list[middle])) {
+      high = middle;
+    } else {
+      low = middle;
+    }
+  }
+  return {UpperCase(list[low]) == key, static_cast<int>(low)};
+}
+
+bool DeleteFromDictionary(WordSources& src, int candidateIndex, Host& host) {
+  if (candidateIndex < 0 || candidateIndex >= static_cast<int>(src.Candidates.size())) return false;
+  const std::string word = UpperCase(src.Candidates[static_cast<std::size_t>(candidateIndex)]);
+  if (word.empty()) return false;
+  if (src.DictDir.empty()) src.DictDir = src.ProgramDir;
+  const std::string path = FindLetterFile(src.DictDir, word[0]);
+  auto lines = ReadWordFile(path);
+  if (!lines) return false;
+  SortNoCase(*lines);
+  const auto [found, index] = SearchList1(*lines, word);
+  if (!found) {
+    host.Message(word + " was not in the Dictionary");
+    return false;
+  }
+  lines->erase(lines->begin() + index);
+  if (!WriteLinesAtomic(path, *lines).empty()) {
+    host.Message("Could not save file " + path);
+    return false;
+  }
+  src.Candidates.erase(src.Candidates.begin() + candidateIndex);
+  host.Message("Deleted! " + word);
+  return true;
+}
+
+void LaunchWordListManager(const WordSources& src, Host& host) {
+  const std::string path = src.ProgramDir + kWordListManagerName;
+  if (!FileExists(path)) {
+    host.Message("Program not found: " + path);
+    return;
+  }
+  if (!host.OpenProgram(path)) host.Message("Could not start " + path);
+}
+
+}  // namespace quotella

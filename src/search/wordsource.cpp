@@ -1,0 +1,175 @@
+#include "search/wordsource.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+
+#include "core/textio.h"
+#include "core/tpuzzle.h"
+
+#ifndef QUOTELLA_INSTALLED_DATA_DIR
+#define QUOTELLA_INSTALLED_DATA_DIR ""
+#endif
+
+namespace quotella {
+
+namespace {
+
+const CharSet& Excluded() {
+  static const CharSet set = MakeExcludedSet();
+  return set;
+}
+
+char Upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Upper-case, drop blanks and excluded characters. Blanks and excluded characters are
+// removed wherever they stand, so the trim of the dictionary scan has nothing left to do.
+std::string KeepLetters(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == ' ') continue;
+    const char u = Upper(c);
+    if (InSet(Excluded(), u)) continue;
+    out.push_back(u);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string NormaliseListEntry(const std::string& entry) {
+  const std::size_t marker = entry.find(kCommentMarker);
+  return KeepLetters(std::string_view(entry).substr(0, marker));
+}
+
+std::string NormaliseDictLine(const std::string& line) {
+  // Trim drops control characters too; those are excluded characters anyway.
+  return KeepLetters(line);
+}
+
+bool LessNoCase(const std::string& a, const std::string& b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto ca = static_cast<unsigned char>(Upper(a[i]));
+    const auto cb = static_cast<unsigned char>(Upper(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  return a.size() < b.size();
+}
+
+void SortNoCase(std::vector<std::string>& items) {
+  // Letter files arrive sorted already.
+  if (std::is_sorted(items.begin(), items.end(), LessNoCase)) return;
+  std::stable_sort(items.begin(), items.end(), LessNoCase);
+}
+
+std::size_t InsertSorted(std::vector<std::string>& items, const std::string& item) {
+  const auto index = static_cast<std::size_t>(
+      std::upper_bound(items.begin(), items.end(), item, LessNoCase) - items.begin());
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(index), item);
+  return index;
+}
+
+std::string DirWithSeparator(const std::string& dir) {
+  if (dir.empty() || dir.back() == '/') return dir;
+  return dir + "/";
+}
+
+std::string EffectiveDictDir(const std::string& dictDir, const std::string& programDir) {
+  return dictDir.empty() ? programDir : dictDir;
+}
+
+std::string LetterFileName(const std::string& dir, char initial) {
+  return dir + Upper(initial) + ".txt";
+}
+
+std::string FindLetterFile(const std::string& dir, char initial) {
+  const std::string upper = LetterFileName(dir, initial);
+  if (FileExists(upper)) return upper;
+  const std::string lower = dir + LowerCase(std::string(1, initial)) + ".txt";
+  if (FileExists(lower)) return lower;
+  // Any other spelling of the name ("A.TXT", "a.Txt").
+  namespace fs = std::filesystem;
+  const std::string wanted = UpperCase(std::string(1, initial) + ".txt");
+  std::error_code ec;
+  for (fs::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (UpperCase(name) == wanted && FileExists(dir + name)) return dir + name;
+  }
+  return upper;
+}
+
+bool HasDictionary(const std::string& dir) {
+  for (char c = 'A'; c <= 'Z'; ++c)
+    if (!FileExists(FindLetterFile(dir, c))) return false;
+  return true;
+}
+
+std::string DefaultDictDir(const std::string& programDir) {
+  const std::string program = DirWithSeparator(programDir);
+  if (FileExists(FindLetterFile(program, 'a'))) return program;
+  const std::string installed = QUOTELLA_INSTALLED_DATA_DIR;
+  if (!installed.empty() && FileExists(FindLetterFile(installed, 'a'))) return installed;
+  return program;
+}
+
+std::optional<std::vector<std::string>> ReadWordFile(const std::string& path) {
+  if (!FileExists(path)) return std::nullopt;
+  return ReadTextLines(path);
+}
+
+namespace {
+
+std::optional<std::vector<std::string>> LoadNormalised(
+    const std::string& path, std::string (*normalise)(const std::string&)) {
+  auto lines = ReadWordFile(path);
+  if (!lines) return std::nullopt;
+  SortNoCase(*lines);
+  std::vector<std::string> words;
+  words.reserve(lines->size());
+  for (const auto& line : *lines) {
+    std::string w = normalise(line);
+    if (!w.empty()) words.push_back(std::move(w));
+  }
+  return words;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> LoadLetterWords(const std::string& dir, char initial) {
+  return LoadNormalised(FindLetterFile(dir, initial), NormaliseDictLine);
+}
+
+std::optional<std::vector<std::string>> LoadListWords(const std::string& path) {
+  return LoadNormalised(path, NormaliseListEntry);
+}
+
+bool Familiarity::Load(const std::string& path) {
+  m_sizes.clear();
+  auto lines = ReadWordFile(path);
+  if (!lines) return false;
+  m_sizes.reserve(lines->size());
+  for (const auto& line : *lines) {
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string::npos || blank == 0) continue;
+    int size = 0;
+    const char* first = line.data() + blank + 1;
+    const char* last = line.data() + line.size();
+    const auto [p, ec] = std::from_chars(first, last, size);
+    if (ec != std::errc() || size <= 0) continue;
+    (void)p;
+    m_sizes.emplace(UpperCase(line.substr(0, blank)), size);
+  }
+  return true;
+}
+
+int Familiarity::SizeOf(const std::string& word) const {
+  const auto it = m_sizes.find(UpperCase(word));
+  return it == m_sizes.end() ? 0 : it->second;
+}
+
+}  // namespace quotella

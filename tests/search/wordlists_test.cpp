@@ -1,0 +1,161 @@
+#include "search/wordlists.h"
+
+#include <gtest/gtest.h>
+
+#include "core/textio.h"
+#include "search_fixture.h"
+
+namespace quotella {
+namespace {
+
+using test::FakeHost;
+using test::TempDir;
+using Lines = std::vector<std::string>;
+
+TEST(ListLabel, NamesTheListItsFileAndItsSize) {
+  WordSources src;
+  src.List(2).FileName = "/any/where/birds.txt";
+  src.List(2).Items = {"a", "b", "c"};
+  UpdateListLabel(src, 2);
+  EXPECT_EQ(src.ListLabel, "2: birds.txt - 3 items ");
+  EXPECT_TRUE(src.ListLabelVisible);
+  src.List(2).Items = {"a"};
+  UpdateListLabel(src, 2);
+  EXPECT_EQ(src.ListLabel, "2: birds.txt - 1 item ");
+  UpdateListLabel(src, 1);
+  EXPECT_EQ(src.ListLabel, "1: words1.txt - 0 items ");
+}
+
+TEST(WordListFiles, LoadSortsSaveWritesCrLfAndFailuresChangeNothing) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  tmp.Write("birds.txt", "wren\nRobin\r\n\r\nauk\rrobin\n");
+  ASSERT_TRUE(LoadWordListFile(src, 3, "birds.txt", host));
+  EXPECT_EQ(src.List(3).Items, (Lines{"", "auk", "Robin", "robin", "wren"}));
+  EXPECT_EQ(src.List(3).FileName, "birds.txt");
+  EXPECT_EQ(src.Pane, ListPane::List3);
+  EXPECT_EQ(src.ListLabel, "3: birds.txt - 5 items ");
+
+  EXPECT_FALSE(LoadWordListFile(src, 3, tmp.Path("missing.txt"), host));
+  EXPECT_EQ(host.messages, (Lines{"Could not load file "}));
+  EXPECT_EQ(src.List(3).FileName, "birds.txt");
+  EXPECT_EQ(src.List(3).Items.size(), 5u);
+
+  host.fileAnswers.push_back(tmp.Path("out.txt"));
+  ASSERT_TRUE(SaveWordList(src, 3, host));
+  EXPECT_EQ(host.fileDialogs.back(), "Save Wordlist 3");
+  EXPECT_EQ(tmp.Read("out.txt"), "\r\nauk\r\nRobin\r\nrobin\r\nwren\r\n");
+  EXPECT_EQ(src.List(3).FileName, tmp.Path("out.txt"));
+
+  host.messages.clear();
+  EXPECT_FALSE(SaveWordListFile(src, 3, tmp.Path("no/such/dir/x.txt"), host));
+  EXPECT_EQ(host.messages, (Lines{"Could not save file "}));
+  EXPECT_EQ(src.List(3).FileName, tmp.Path("out.txt"));
+}
+
+TEST(WordListFiles, ReloadSkipsMissingFilesAndEditsKeepTheOrder) {
+  TempDir tmp;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  tmp.Write("words1.txt", "b\r\na\r\n");
+  src.List(1).Items = {"old"};
+  src.List(2).Items = {"kept"};
+  ReloadWordLists(src);
+  EXPECT_EQ(src.List(1).Items, (Lines{"a", "b"}));
+  EXPECT_EQ(src.List(2).Items, (Lines{"kept"}));
+
+  AddLinesToList(src, 1, {"C", "", "a"});
+  EXPECT_EQ(src.List(1).Items, (Lines{"", "a", "a", "b", "C"}));
+  EXPECT_EQ(DeleteListEntry(src, 1, 4), 3);  // the last: the new last is selected
+  EXPECT_EQ(DeleteListEntry(src, 1, 0), 0);
+  EXPECT_EQ(DeleteListEntry(src, 1, 7), -1);
+  EXPECT_EQ(src.List(1).Items, (Lines{"a", "a", "b"}));
+}
+
+TEST(SearchList1, BinarySearchMatchesWholeUpperCasedEntries) {
+  const Lines list{"apple", "Bee", "cat @ pet", "dog ", "eel", "fig"};
+  struct Case {
+    const char* word;
+    bool found;
+    int index;
+  };
+  const Case cases[] = {
+      {"apple", true, 0},     {"APPLE", true, 0},      {" bee ", true, 1},
+      {"fig", true, 5},       {"eel @ fish", true, 4},  // the search word's comment goes
+      {"cat", false, 1},                                // an entry's comment stays
+      {"dog", false, 2},                                // ... and so does its blank
+      {"aardvark", false, 0}, {"zebra", false, 5},
+  };
+  for (const auto& c : cases) {
+    const auto [found, index] = SearchList1(list, c.word);
+    EXPECT_EQ(found, c.found) << c.word;
+    EXPECT_EQ(index, c.index) << c.word;
+  }
+  EXPECT_EQ(SearchList1({}, "x"), std::make_pair(false, 0));
+  EXPECT_EQ(SearchList1({"x"}, "X"), std::make_pair(true, 0));
+  EXPECT_EQ(SearchList1({"", "", "a"}, "a"), std::make_pair(true, 2));
+}
+
+TEST(DeleteFromDictionary, RewritesTheLetterFileSortedWithoutTheWord) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();  // no dictionary directory: the program directory
+  tmp.Write("z.txt", "zoo\r\nZebra\r\nzymurgy\r\nzeal\r\n");
+  src.Candidates = {"ZEAL", "ZYMURGY", "ZORRO", "QUIZ"};
+
+  ASSERT_TRUE(DeleteFromDictionary(src, 1, host));  // the alphabetically last word
+  EXPECT_EQ(src.DictDir, tmp.Dir());
+  EXPECT_EQ(host.messages.back(), "Deleted! ZYMURGY");
+  EXPECT_EQ(tmp.Read("z.txt"), "zeal\r\nZebra\r\nzoo\r\n");
+  EXPECT_EQ(src.Candidates, (Lines{"ZEAL", "ZORRO", "QUIZ"}));
+
+  EXPECT_FALSE(DeleteFromDictionary(src, 1, host));
+  EXPECT_EQ(host.messages.back(), "ZORRO was not in the Dictionary");
+  EXPECT_EQ(tmp.Read("z.txt"), "zeal\r\nZebra\r\nzoo\r\n");
+
+  host.messages.clear();
+  EXPECT_FALSE(DeleteFromDictionary(src, 2, host));  // no q.txt: nothing happens
+  EXPECT_FALSE(DeleteFromDictionary(src, 9, host));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(src.Candidates.size(), 3u);
+}
+
+TEST(DictWordCounts, CountLinesPerLetterAndStopAtAMissingFile) {
+  TempDir tmp;
+  FakeHost host;
+  for (char c = 'a'; c <= 'z'; ++c) tmp.Write(std::string(1, c) + ".txt", "x\r\n");
+  tmp.Write("b.txt", "bee\r\nbat\r\n\r\n");
+  LetterCounts counts{};
+  Lines log;
+  ASSERT_TRUE(GetDictWordCounts(tmp.Dir(), counts, log, host));
+  EXPECT_EQ(counts[0], 1);
+  EXPECT_EQ(counts[1], 3);
+  ASSERT_EQ(log.size(), 28u);
+  EXPECT_EQ(log[0], "Working in Directory: ");
+  EXPECT_EQ(log[1], tmp.Dir());
+  EXPECT_EQ(log[3], "File:b.txt  Count=3");
+  EXPECT_EQ(host.pendingEventCalls, 26);
+
+  std::filesystem::remove(tmp.Path("m.txt"));
+  counts = {};
+  log.clear();
+  EXPECT_FALSE(GetDictWordCounts(tmp.Dir(), counts, log, host));
+  EXPECT_EQ(host.messages, (Lines{"Could not load file " + tmp.Dir() + "M.txt"}));
+  EXPECT_EQ(counts[11], 1);  // L was counted
+  EXPECT_EQ(counts[12], 0);
+}
+
+TEST(WordListManager, ReportsAMissingProgram) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  LaunchWordListManager(src, host);
+  EXPECT_EQ(host.messages, (Lines{"Program not found: " + tmp.Dir() + kWordListManagerName}));
+}
+
+}  // namespace
+}  // namespace quotella
