@@ -1,0 +1,66 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "core/document.h"
+#include "search/autofill.h"
+#include "search/wordsource.h"
+
+namespace quotella {
+
+// The editable list of words autofill never proposes, beside the dictionary.
+inline constexpr const char* kOffensiveFileName = "offensive.txt";
+
+// One word per line; blank lines and lines starting with "#" are skipped; each word is
+// normalised as a word-list entry. Empty when the file cannot be read.
+std::unordered_set<std::string> LoadOffensiveWords(const std::string& path);
+
+// The words autofill draws from: the user's word lists (preferred) and the dictionary's
+// letter files with their familiarity, less the offensive words. Letter files are read
+// when an initial is first asked for.
+class AutofillDictionary {
+ public:
+  // dictDir ends in a separator; its familiarity and offensive-word files are read now.
+  explicit AutofillDictionary(std::string dictDir);
+
+  // Entries of a word list (free text, normalised here); they rank before any other word.
+  void AddListEntries(const std::vector<std::string>& entries);
+
+  const std::vector<AutofillWord>& Words(char initial);
+  AutofillWordSource Source() {
+    return [this](char initial) -> const std::vector<AutofillWord>& { return Words(initial); };
+  }
+
+  const std::unordered_set<std::string>& Offensive() const { return m_offensive; }
+  const Familiarity& Sizes() const { return m_familiarity; }
+  // Letter files that could not be read, in the order asked for.
+  const std::vector<std::string>& Unreadable() const { return m_unreadable; }
+
+ private:
+  std::string m_dir;
+  Familiarity m_familiarity;
+  std::unordered_set<std::string> m_offensive;
+  std::vector<std::string> m_listWords;
+  std::map<char, std::vector<AutofillWord>> m_words;
+  std::vector<std::string> m_unreadable;
+};
+
+// The rows to fill: every answer row that holds only its initial, or only those of
+// `rows` (0-based table rows) that do. The pool and the locked letters come along.
+AutofillProblem MakeAutofillProblem(const PuzzleDocument& doc, const std::vector<int>& rows = {});
+
+// The answer words already in the table, so that a fill does not repeat them.
+std::unordered_set<std::string> WordsInTable(const PuzzleDocument& doc);
+
+// Lays every word of the fill into its row with the normal assignment rule. True when all
+// went in and the pool is empty afterwards.
+bool LayFill(PuzzleDocument& doc, const AutofillProblem& problem, const AutofillFill& fill);
+
+// "A,C,AA" -> table rows; labels as the table shows them (case-insensitive). False on a
+// label that is not a row of the puzzle.
+bool ParseRowLabels(const PuzzleDocument& doc, const std::string& text, std::vector<int>& rows);
+
+}  // namespace quotella

@@ -1,0 +1,286 @@
+#include "search/heuristic.h"
+
+#include <algorithm>
+
+#include "core/answertable.h"
+#include "core/fittest.h"
+#include "core/textio.h"
+#include "search/wordsource.h"
+
+namespace quotella {
+namespace {
+
+// Forwards the search's reports as events, to a callback.
+class EventSink : public ThreeWordSink {
+ public:
+  explicit EventSink(std::function<void(HeuristicEvent)> post) : m_post(std::move(post)) {}
+  void LogLine(const std::string& line) override { Send(HeuristicEvent::Kind::Log, line); }
+  void CandidateLine(const std::string& line) override {
+    Send(HeuristicEvent::Kind::Candidate, line);
+  }
+  void StatusReport(const std::string& text) override { Send(HeuristicEvent::Kind::Status, text); }
+  void Progress(const std::string& w1, const std::string& w2, const std::string& w3, std::size_t i,
+                std::size_t n1) override {
+    HeuristicEvent e;
+    e.kind = HeuristicEvent::Kind::Progress;
+    e.words = {w1, w2, w3};
+    e.done = i + 1;
+    e.total = n1;
+    m_post(std::move(e));
+  }
+
+ private:
+  void Send(HeuristicEvent::Kind kind, const std::string& text) {
+    HeuristicEvent e;
+    e.kind = kind;
+    e.text = text;
+    m_post(std::move(e));
+  }
+  std::function<void(HeuristicEvent)> m_post;
+};
+
+bool ContainsLetter(const std::string& entry, char letter) {
+  for (char c : entry)
+    if (c == letter || c == letter - 'A' + 'a') return true;
+  return false;
+}
+
+}  // namespace
+
+HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists)
+    : m_doc(doc), m_lists(lists) {
+  m_control.searching.store(false);
+}
+
+HeuristicSearch::~HeuristicSearch() {
+  EndNow();
+  Join();
+}
+
+void HeuristicSearch::Report(const std::string& text) {
+  m_doc.host().Status(StatusBar::Main, kMessagePanel, text);
+}
+
+void HeuristicSearch::Log(const std::string& line) {
+  m_lists.lists[3]->push_back(line);
+}
+
+void HeuristicSearch::SwitchBack() {
+  m_doc.Conditions.on = m_savedSwitch;
+}
+
+void HeuristicSearch::EndEarly() {
+  if (ReloadWordLists) ReloadWordLists();
+  SwitchBack();
+}
+
+HeuristicSearch::Prepared HeuristicSearch::Prepare() {
+  Host& host = m_doc.host();
+  if (NumEmpty(m_doc) != 3 || m_worker.joinable()) return Prepared::NotThreeEmpty;
+
+  m_control.searching.store(true);
+  m_control.skip.store(false);
+  m_control.escape.store(false);
+  m_savedSwitch = m_doc.Conditions.on;
+
+  auto& list4 = *m_lists.lists[3];
+  list4.clear();
+  Report("Preparing Lists....");
+  m_doc.Conditions.on = false;
+  Log("One moment please.....");
+  Log("Preparing the brute force search");
+
+  m_targets = {-1, -1, -1};
+  std::size_t found = 0;
+  for (int row = 0; row < m_doc.P.NumWords && found < 3; ++row)
+    if (m_doc.KeyWords.At(2, row).empty()) m_targets[found++] = row;
+  m_poolTotal = 0;
+  for (int n : m_doc.P.Pool) m_poolTotal += n;
+  const int p = m_poolTotal;
+
+  Report("");
+  for (std::size_t t = 0; t < 3; ++t) {
+    const std::string& cell = m_doc.KeyWords.At(1, m_targets[t]);
+    const char letter = cell.empty() ? '?' : cell[0];
+    Report("Loading " + LetterFileName(DictDir, letter));
+    auto lines = ReadWordFile(FindLetterFile(DictDir, letter));
+    if (!lines) {
+      host.Message("Could not load file ");
+      continue;
+    }
+    SortNoCase(*lines);
+    *m_lists.lists[t] = std::move(*lines);
+  }
+
+  auto& candidates = *m_lists.candidates;
+  for (std::size_t t = 0; t < 3; ++t) {
+    const int row = m_targets[t];
+    m_doc.CurRow = row;
+    candidates.clear();
+    for (const auto& entry : *m_lists.lists[t]) {
+      const std::string word = NormaliseListEntry(entry);
+      if (WordFits(m_doc, word, row)) candidates.push_back(word);
+    }
+    *m_lists.lists[t] = candidates;
+    if (candidates.empty()) {
+      candidates.push_back("No words found in word list " + std::to_string(t + 1));
+      candidates.push_back("(" + LetterFileName(DictDir, m_doc.KeyWords.At(1, row)[0]) + ")");
+      candidates.push_back("scanning with NO conditions ");
+    }
+  }
+
+  for (std::size_t t = 0; t < 3; ++t) {
+    Report("");
+    Report("WORKING, please wait...");
+    Report("Clearing empty lines in List " + std::to_string(t + 1));
+    auto& list = *m_lists.lists[t];
+    std::erase_if(list, [](const std::string& s) { return s.empty(); });
+    host.PlaySound("qclick", true);
+  }
+  Report("");
+  Report("Pruning lists... please wait..");
+  for (std::size_t t = 0; t < 3; ++t) {
+    auto& list = *m_lists.lists[t];
+    const auto removed = std::erase_if(
+        list, [p](const std::string& s) { return static_cast<int>(s.size()) - 1 > p - 4; });
+    if (t < 2) host.PlaySound("ding");
+    Report("Pruned " + std::to_string(removed) + " words from list " + std::to_string(t + 1));
+  }
+  Report("");
+  Report("Lists are ready for brute force search.");
+  Report(
+      "This can take a long time... To end search, right-click menu, \"End Heurisitic Search "
+      "Now\"");
+  host.PlaySound("ding");
+
+  std::string empty;
+  for (std::size_t t = 0; t < 3; ++t)
+    if (m_lists.lists[t]->empty()) empty += std::to_string(t + 1) + "* ";
+  if (!empty.empty()) {
+    Report("Sorry, could not find any words in list " + empty);
+    SwitchBack();
+    if (ReloadWordLists) ReloadWordLists();
+    return Prepared::EmptyList;
+  }
+
+  if (host.Confirm("Do you want to prune the 3 lists?", ConfirmKind::Question)) {
+    if (PruneEditor) {
+      ThreeWordSearch::Lists edited = TargetLists();
+      if (!PruneEditor(edited)) {
+        for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = edited[t];
+        SwitchBack();
+        return Prepared::BailedOut;
+      }
+      for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = std::move(edited[t]);
+    }
+    host.PlaySound("ding");
+  }
+
+  int longest = 0;
+  for (std::size_t t = 0; t < 3; ++t) {
+    int m = -1;
+    for (const auto& s : *m_lists.lists[t]) m = std::max(m, static_cast<int>(s.size()) - 1);
+    longest += m;
+  }
+  if (longest < p) {
+    Report("Quotella search failed because words in list are too short");
+    host.PlaySound("ding");
+    EndEarly();
+    return Prepared::TooShort;
+  }
+
+  std::string missing;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (m_doc.P.PoolOf(letter) <= 0) continue;
+    bool present = false;
+    for (std::size_t t = 0; t < 3 && !present; ++t)
+      for (const auto& s : *m_lists.lists[t])
+        if (ContainsLetter(s, letter)) {
+          present = true;
+          break;
+        }
+    if (!present) missing += letter;
+  }
+  if (!missing.empty()) {
+    Report("Ooops! Letter(s) missing from the lists: " + missing);
+    EndEarly();
+    return Prepared::MissingLetters;
+  }
+  return Prepared::Ready;
+}
+
+ThreeWordSearch::Lists HeuristicSearch::TargetLists() const {
+  return {*m_lists.lists[0], *m_lists.lists[1], *m_lists.lists[2]};
+}
+
+ThreeWordOutcome HeuristicSearch::Run() {
+  m_lists.candidates->clear();
+  m_lists.lists[3]->clear();
+  Host& host = m_doc.host();
+  m_control.poll = [this, &host] {
+    if (host.ProcessPendingEvents()) m_control.escape.store(true);
+  };
+  EventSink sink([this](HeuristicEvent e) { Apply(e); });
+  const ThreeWordOutcome outcome =
+      ThreeWordSearch::RunFast(TargetLists(), m_doc.P.Pool, m_control, sink);
+  m_control.poll = nullptr;
+  Finish(outcome);
+  return outcome;
+}
+
+void HeuristicSearch::Start(std::function<void(HeuristicEvent)> post) {
+  Join();
+  m_lists.candidates->clear();
+  m_lists.lists[3]->clear();
+  m_control.poll = nullptr;
+  m_worker = std::jthread([this, lists = TargetLists(), pool = m_doc.P.Pool,
+                           post = std::move(post)](std::stop_token stop) {
+    std::stop_callback onStop(stop, [this] { m_control.searching.store(false); });
+    EventSink sink(post);
+    HeuristicEvent done;
+    done.kind = HeuristicEvent::Kind::Finished;
+    done.outcome = ThreeWordSearch::RunFast(lists, pool, m_control, sink);
+    post(std::move(done));
+  });
+}
+
+void HeuristicSearch::Join() {
+  if (m_worker.joinable()) m_worker.join();
+}
+
+void HeuristicSearch::Apply(const HeuristicEvent& event) {
+  Host& host = m_doc.host();
+  switch (event.kind) {
+    case HeuristicEvent::Kind::Log:
+      Log(event.text);
+      break;
+    case HeuristicEvent::Kind::Candidate:
+      m_lists.candidates->push_back(event.text);
+      break;
+    case HeuristicEvent::Kind::Status:
+      Report(event.text);
+      break;
+    case HeuristicEvent::Kind::Progress:
+      for (int n = 0; n < 3; ++n)
+        if (!event.words[static_cast<std::size_t>(n)].empty())
+          host.Status(StatusBar::Search, n, event.words[static_cast<std::size_t>(n)]);
+      break;
+    case HeuristicEvent::Kind::Finished:
+      Finish(event.outcome);
+      break;
+  }
+}
+
+void HeuristicSearch::Finish(const ThreeWordOutcome& outcome) {
+  m_control.searching.store(false);
+  SwitchBack();
+  if (outcome.solutions == 0 && ReloadWordLists) ReloadWordLists();
+}
+
+void HeuristicSearch::EndNow() {
+  m_control.searching.store(false);
+  m_control.skip.store(true);
+  if (m_worker.joinable()) m_worker.request_stop();
+}
+
+}  // namespace quotella

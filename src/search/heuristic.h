@@ -1,0 +1,102 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/document.h"
+#include "search/threewordsearch.h"
+
+namespace quotella {
+
+// The list views the search works on, owned by the window: word lists 1-4 (lists 1-3
+// become the three target lists, list 4 the search log) and the candidate list.
+struct HeuristicLists {
+  std::array<std::vector<std::string>*, 4> lists{};
+  std::vector<std::string>* candidates = nullptr;
+};
+
+// One thing a running search reports; the window applies them in order on its own
+// thread with HeuristicSearch::Apply.
+struct HeuristicEvent {
+  enum class Kind { Log, Candidate, Status, Progress, Finished };
+  Kind kind = Kind::Log;
+  std::string text;                  // Log, Candidate, Status
+  std::array<std::string, 3> words;  // Progress: the search status bar's panels
+  std::size_t done = 0, total = 0;   // Progress: list-1 words begun / list 1's size
+  ThreeWordOutcome outcome;          // Finished
+};
+
+// The heuristic search: when exactly three answer rows are empty, prepare the three
+// target lists (letter files, the words that fit, pruning, the early ends) and then
+// find every combination of one word per row that uses up the pool exactly.
+//
+// The session runs on the window's thread except the search loops, which may run in a
+// worker (Start); the worker reads only its own copies of lists 1-3 and the pool and
+// talks through events, so the document and the lists are touched by one thread only.
+// The searching flag stays set after an early end of the preparation, which keeps a
+// solution from being laid until the search is ended explicitly.
+class HeuristicSearch {
+ public:
+  enum class Prepared { Ready, NotThreeEmpty, EmptyList, BailedOut, TooShort, MissingLetters };
+
+  HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists);
+  ~HeuristicSearch();
+  HeuristicSearch(const HeuristicSearch&) = delete;
+  HeuristicSearch& operator=(const HeuristicSearch&) = delete;
+
+  // The directory of the letter files, ending in a separator (empty: the current one).
+  std::string DictDir;
+  // "Reload Word Lists": puts the user's lists back after an early end.
+  std::function<void()> ReloadWordLists;
+  // The word-list editor on lists 1-3; edits them in place. False when the user bails out.
+  // Without an editor a Yes to the prune question keeps the lists as they are.
+  std::function<bool(ThreeWordSearch::Lists& lists)> PruneEditor;
+
+  // Steps up to the search: flags, list 4, the targets, the three lists, the checks.
+  Prepared Prepare();
+  // The search loops on this thread; Esc is polled through the host between steps.
+  ThreeWordOutcome Run();
+  // The search loops in a worker; post gets every event, in order, from the worker.
+  void Start(std::function<void(HeuristicEvent)> post);
+  // Applies a worker's event (on the window's thread).
+  void Apply(const HeuristicEvent& event);
+  // Waits for a worker to end.
+  void Join();
+
+  // "End Heuristic Search Now": searching off, skip on.
+  void EndNow();
+  // A click on the search status bar.
+  void Skip() { m_control.skip.store(true); }
+  // Esc held down.
+  void Escape() { m_control.escape.store(true); }
+  bool Searching() const { return m_control.searching.load(); }
+
+  // The rows being filled (table rows, 0-based) and the pool total at the start.
+  const std::array<int, 3>& TargetRows() const { return m_targets; }
+  int PoolTotal() const { return m_poolTotal; }
+
+ private:
+  void Report(const std::string& text);
+  void Log(const std::string& line);
+  void SwitchBack();
+  void EndEarly();
+  void Finish(const ThreeWordOutcome& outcome);
+  ThreeWordSearch::Lists TargetLists() const;
+
+  PuzzleDocument& m_doc;
+  HeuristicLists m_lists;
+  ThreeWordControl m_control;
+  bool m_savedSwitch = false;
+  std::array<int, 3> m_targets{-1, -1, -1};
+  int m_poolTotal = 0;
+  std::jthread m_worker;
+};
+
+// The message panel of the main status bar.
+inline constexpr int kMessagePanel = 2;
+
+}  // namespace quotella
