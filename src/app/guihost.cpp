@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStringList>
 
 #include "render/qtext.h"
@@ -94,6 +95,25 @@ std::optional<std::string> GuiHost::SaveFileName(const std::string& title,
       QFileDialog::getSaveFileName(m_parent, FromCp(title), start, QtFilter(filter));
   if (file.isEmpty()) return std::nullopt;
   return ToCp(file);
+}
+
+std::optional<std::string> GuiHost::OpenFileNamed(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::string& initialDir,
+                                                  const std::string& initialName) {
+  QString start = FromCp(initialDir);
+  if (!initialName.empty()) {
+    const QString name = FromCp(initialName);
+    start = QDir::isAbsolutePath(name) || start.isEmpty() ? name : start + QLatin1Char('/') + name;
+  }
+  const QString file =
+      QFileDialog::getOpenFileName(m_parent, FromCp(title), start, QtFilter(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return ToCp(file);
+}
+
+bool GuiHost::OpenProgram(const std::string& path) {
+  return QProcess::startDetached(FromCp(path), {});
 }
 
 void GuiHost::ShowQuoteWindow(const std::vector<std::string>&) {}

@@ -28,6 +28,10 @@ class GuiHost : public Host {
   std::optional<std::string> SaveFileName(const std::string& title, const std::string& filter,
                                           const std::string& initialDir,
                                           const std::string& initialName) override;
+  std::optional<std::string> OpenFileNamed(const std::string& title, const std::string& filter,
+                                           const std::string& initialDir,
+                                           const std::string& initialName) override;
+  bool OpenProgram(const std::string& path) override;
   void ShowQuoteWindow(const std::vector<std::string>& lines) override;
   bool ProcessPendingEvents() override;
 

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -17,6 +19,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +29,8 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -37,11 +42,27 @@
 #include "app/tablemodels.h"
 #include "app/windowhost.h"
 #include "core/answertable.h"
+#include "core/assignment.h"
 #include "core/clues.h"
+#include "core/construction.h"
+#include "core/geometry.h"
 #include "core/poolstatus.h"
+#include "core/quoteparse.h"
 #include "core/textio.h"
+#include "files/filesession.h"
+#include "files/infofile.h"
+#include "files/puzzlefile.h"
+#include "files/quotesfile.h"
+#include "files/textexport.h"
 #include "render/highlight.h"
 #include "render/qtext.h"
+#include "search/scan.h"
+#include "search/sorts.h"
+#include "search/wordlists.h"
+#include "settings/fileassociation.h"
+#include "settings/lookups.h"
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
 
 namespace quotella {
 
@@ -51,7 +72,6 @@ constexpr int kEditorWide = 673;
 constexpr int kEditorShort = 425;
 constexpr int kDistributionBarMax = 740;
 constexpr int kAnswerBarRightEdge = 790;
-constexpr const char* kFileFilter = "Quotella3 Files|*.qtl|Text Files|*.txt|All Files|*.*";
 
 QString Cp(const std::string& s) {
   return FromCp(s);
@@ -69,7 +89,71 @@ void SetCaptionColour(QPushButton* b, bool red) {
   b->setStyleSheet(red ? QStringLiteral("color: red;") : QString());
 }
 
+// Settings colours keep blue in bits 16-23 and red in bits 0-7.
+QColor StoredColour(int value) {
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+int StoredValue(const QColor& c) {
+  return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+QColor BackgroundOf(const QWidget* w) {
+  return w->palette().color(QPalette::Base);
+}
+
+void SetBackground(QWidget* w, const QColor& c, QPalette::ColorRole role = QPalette::Base) {
+  QPalette pal = w->palette();
+  pal.setColor(role, c);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+QStringList ToQLines(const std::vector<std::string>& lines) {
+  QStringList out;
+  for (const auto& l : lines) out << FromCp(l);
+  return out;
+}
+
+std::vector<std::string> FromQText(const QString& text) {
+  std::vector<std::string> lines;
+  if (text.isEmpty()) return lines;
+  for (const QString& l : text.split(QLatin1Char('\n'))) lines.push_back(ToCp(l));
+  return lines;
+}
+
+class QtClipboard : public Clipboard {
+ public:
+  void SetText(const std::string& text) override {
+    QApplication::clipboard()->setText(FromCp(text));
+  }
+};
+
 }  // namespace
+
+// The settings name the quotes file and the word lists; the window loads them into its
+// own editors and lists.
+class WindowLoader : public SettingsLoader {
+ public:
+  WindowLoader(FileSession& session, WordSources& sources, Host& host)
+      : m_session(session), m_sources(sources), m_host(host) {}
+  bool LoadQuotesFile(const std::string& path) override {
+    const auto lines = ReadTextLines(path);
+    if (!lines) return false;
+    m_session.QuotesEditor = *lines;
+    m_session.QuotesFile = path;
+    m_session.QuotesModified = false;
+    return true;
+  }
+  bool LoadWordList(int list, const std::string& path) override {
+    if (!ValidListNumber(list) || !FileExists(path)) return false;
+    return LoadWordListFile(m_sources, list, path, m_host);
+  }
+
+ private:
+  FileSession& m_session;
+  WordSources& m_sources;
+  Host& m_host;
+};
 
 // One row of the action table.
 struct MainWindow::CommandSpec {
@@ -100,6 +184,11 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   };
   m_host = std::make_unique<WindowHost>(*dialogs, std::move(sinks));
   m_doc = std::make_unique<PuzzleDocument>(*m_host);
+  m_session = std::make_unique<FileSession>();
+  m_sources = std::make_unique<WordSources>();
+  m_session->ShowView = [this](View v) { ShowRequestedView(static_cast<int>(v)); };
+  m_session->BeforePuzzleLoad = [this] { ReloadWordLists(*m_sources); };
+  m_loader = std::make_unique<WindowLoader>(*m_session, *m_sources, *m_host);
   m_rarity.fill(QColor(Qt::white));
   m_quoteFont = QFont(QStringLiteral("Times New Roman"), 11);
 
@@ -361,11 +450,29 @@ void MainWindow::BuildControls() {
   m_titleEdit = new QLineEdit(central);
   m_titleEdit->setObjectName(QStringLiteral("TitleEdit"));
   connect(m_titleEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { m_doc->P.Title = ToCp(text); });
+          [this](const QString& text) { m_session->TitleBox = ToCp(text); });
   m_bylineLabel = new QLabel(QStringLiteral("Byline"), central);
   m_bylineLabel->setObjectName(QStringLiteral("BylineLabel"));
   m_bylineEdit = new QLineEdit(central);
   m_bylineEdit->setObjectName(QStringLiteral("BylineEdit"));
+  connect(m_bylineEdit, &QLineEdit::textEdited, this,
+          [this](const QString& text) { m_session->BylineBox = ToCp(text); });
+  m_stretchButton = MakeButton(QStringLiteral("GridStretchButton"), QStringLiteral("<->"), central);
+  m_stretchButton->setToolTip(QStringLiteral("Stretch Grid"));
+  connect(m_stretchButton, &QPushButton::clicked, this, [this] { StretchGrid1Click(); });
+  m_squeezeButton = MakeButton(QStringLiteral("GridSqueezeButton"), QStringLiteral(">-<"), central);
+  m_squeezeButton->setToolTip(QStringLiteral("Squeeze Grid"));
+  connect(m_squeezeButton, &QPushButton::clicked, this, [this] { SqueezeGrid1Click(); });
+  m_orientationButton =
+      MakeButton(QStringLiteral("OrentationButton"), QStringLiteral("Portrait"), central);
+  connect(m_orientationButton, &QPushButton::clicked, this,
+          [this] { m_orientationButton->setText(Cp(OrentationButtonClick(*m_doc))); });
+  for (QWidget* w : {static_cast<QWidget*>(m_stretchButton), static_cast<QWidget*>(m_squeezeButton),
+                     static_cast<QWidget*>(m_orientationButton)})
+    w->hide();
+  m_scanButton = MakeButton(QStringLiteral("ScanButton"), QStringLiteral("Scan"), central);
+  m_scanButton->setFixedWidth(40);
+  connect(m_scanButton, &QPushButton::clicked, this, [this] { ScanDictionary(); });
   m_blockColourButton =
       MakeButton(QStringLiteral("BlockColorButton"), QStringLiteral("Block Color"), central);
   connect(m_blockColourButton, &QPushButton::clicked, this, [this] { BlockColorClick(); });
@@ -405,6 +512,18 @@ void MainWindow::BuildControls() {
             if (m_doc->PuzzleExists) UpdateCharStatus(*m_doc);
           });
   m_quotesEditor->viewport()->installEventFilter(this);
+  connect(m_keyWords, &KeyTableView::keyTyped, this, [this](char key) { KeyWordsKeyPress(key); });
+  connect(m_candidates, &QListWidget::itemDoubleClicked, this, [this] { CandidatesDblClick(); });
+  connect(m_candidates, &QListWidget::itemClicked, this, [this] { CandidateClick(); });
+  connect(m_swapList, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { SwapListBoxDblClick(m_swapList->row(item)); });
+  connect(m_puzzleGrid, &PuzzleGridWidget::positionDoubleClicked, this,
+          [this](int c, int r) { PuzzleGridDblClick(c, r); });
+  connect(m_quotesEditor, &QPlainTextEdit::textChanged, this, [this] {
+    if (m_syncing) return;
+    m_session->QuotesEditor = FromQText(m_quotesEditor->toPlainText());
+    QuotesEditorChange(*m_session);
+  });
 }
 
 void MainWindow::BuildLayout() {
@@ -466,6 +585,7 @@ void MainWindow::BuildLayout() {
   bottom->addWidget(m_minLength);
   bottom->addWidget(m_maxLength);
   bottom->addWidget(m_conditionsBox);
+  bottom->addWidget(m_scanButton);
   for (auto* b : m_listButtons) bottom->addWidget(b);
   bottom->addWidget(m_cluesButton);
   bottom->addWidget(m_candidatesButton);
@@ -474,6 +594,9 @@ void MainWindow::BuildLayout() {
   bottom->addWidget(m_bylineLabel);
   bottom->addWidget(m_bylineEdit, 1);
   bottom->addWidget(m_blockColourButton);
+  bottom->addWidget(m_orientationButton);
+  bottom->addWidget(m_stretchButton);
+  bottom->addWidget(m_squeezeButton);
   bottom->addWidget(m_distributionButton);
   bottom->addWidget(m_distributionBar);
   bottom->addSpacing(10);
@@ -510,32 +633,114 @@ void MainWindow::BuildCommands() {
   using W = MainWindow;
   const std::vector<CommandSpec> table = {
       // Main menu.
+      {"Puzzle1", "&Open", "Puzzle", "", [](W& w) { w.RunPullPush([&w] { Puzzle1Click(*w.m_doc, *w.m_session); }); }},
+      {"Quotes1", "&Open", "Quotes", "",
+       [](W& w) {
+         w.RunPullPush([&w] {
+           if (OpenQuotesFile(*w.m_session, w.host())) w.Quotes3Click();
+         });
+       }},
+      {"OutPut3", "&Open", "Output Editor", "",
+       [](W& w) {
+         w.RunPullPush([&w] {
+           if (OutPut3Click(*w.m_session, w.host())) w.Output1Click();
+         });
+       }},
+      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 1, w.host()); }); }},
+      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 2, w.host()); }); }},
+      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 3, w.host()); }); }},
+      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 4, w.host()); }); }},
+      {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->OpenIniFile(); w.ApplySettings(); }); }},
       {"ExitProgram1", "&Open", "Exit Program", "", [](W& w) { w.close(); }},
+      {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.RunPullPush([&w] { SaveQuotesFile(*w.m_session, w.host()); }); }},
+      {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.RunPullPush([&w] { Puzzle2Click(*w.m_doc, *w.m_session); }); }},
+      {"Output2", "&Save", "Output Editor", "", [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
+      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); }); }},
+      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); }); }},
+      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); }); }},
+      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); }); }},
+      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); }); }},
+      {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
+       [](W& w) { w.RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},
+      {"SavePuzzleKey1", "&Save", "Save Puzzle Key as Text", "Ctrl+Alt+S",
+       [](W& w) { w.RunPullPush([&w] { SavePuzzleKey1Click(*w.m_doc, *w.m_session); }); }},
+      {"SaveInfo", "&Save", "Save Puzzle Information File", "",
+       [](W& w) { w.RunPullPush([&w] { SaveInfoClick(*w.m_doc, *w.m_session); }); }},
       {"Puzzle3", "&View", "Puzzle", "Ctrl+W", [](W& w) { w.Puzzle3Click(); }},
       {"Grid1", "&View", "Grid", "Ctrl+E", [](W& w) { w.Grid1Click(); }},
       {"Quotes3", "&View", "Quotes", "Ctrl+Q", [](W& w) { w.Quotes3Click(); }},
       {"Output1", "&View", "Output", "Ctrl+R", [](W& w) { w.Output1Click(); }},
+      {"IniFile2", "&View", "Ini File", "Ctrl+I", [](W& w) { w.IniFile2Click(); }},
       {"NumberMap1", "&View", "Number Map", "", [](W& w) { w.NumberMap1Click(); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.RunCompanion(SolverProgram(), {w.m_currentPuzzleFile}); }},
+       [](W& w) { w.RunCompanion(SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
+      {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
       {"extEditor1", "&Tools", "Text Editor", "",
        [](W& w) { w.RunCompanion(TextEditorProgram(), {}); }},
+      {"ToggleConditonsX", "&Tools", "Toggle Conditons", "Ctrl+D",
+       [](W& w) { w.m_conditionsBox->click(); }, true},
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
        [](W& w) { w.RunCompanion(PuzzleManagerProgram(), {}); }},
+      {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
+      {"SetRarityColors1", "&Tools", "Set Rarity Colors to Dict", "",
+       [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }, true},
+      {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }, true},
+      {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }, true},
+      {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }, true},
+      {"MovieDataBaseLookup", "&Tools", "Search Internet Movie Database", "Ctrl+M", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }, true},
+      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }},
+      {"MerriamThesaurus", "&Internet", "Merriam-Webster Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }},
+      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }},
+      {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
+      {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
       {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
+      {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
+      {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
+       [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }},
       {"Basics1", "&Help", "Basics", "", [](W& w) { w.HelpTopicClick(1); }},
       {"heProcess1", "&Help", "The Process", "", [](W& w) { w.HelpTopicClick(2); }},
       {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
       {"MoreTipsShortcuts1", "&Help", "More Tips && Shortcuts", "",
        [](W& w) { w.HelpTopicClick(4); }},
       // Context menus.
+      {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
+      {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
+      {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
+      {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",
+       [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(Cp(ScanConditionalClick(*w.m_doc))); }},
+      {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.ScanList(1); }},
+      {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.ScanList(2); }},
+      {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.ScanList(3); }},
+      {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.ScanList(4); }},
+      {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
+       [](W& w) { ClearWord1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}, true); w.RefreshViews(); }},
+      {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.m_conditionsBox->click(); }},
+      {"RowAdvance", "KeyWordsPopup", "Row Advance", "",
+       [](W& w) { RowAdvanceClick(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }, true},
       {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.WriteClue3Click(); }},
+      {"ClearPuzzle1", "KeyWordsPopup", "Clear Puzzle", "",
+       [](W& w) { ClearPuzzle1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }},
+      {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.OpenAddress(KeywordMerriamLookup(w.CurrentAnswer())); }},
+      {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.OpenAddress(KeywordThesaurusLookup(w.CurrentAnswer())); }},
+      {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.OpenAddress(KeywordGoogleLookup(w.host(), w.CurrentAnswer())); }},
+      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.CurrentCandidate())); }},
+      {"Dictionary", "CandidatesPopup", "Delete from Dictionary", "",
+       [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_candidates->currentRow(), w.host()); w.PushLists(); }},
+      {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.PushLists(); }},
+      {"SortbyVowelPercent1", "CandidatesPopup", "Sort by Vowel Percent", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::VowelPercent); w.PushLists(); }},
+      {"SortbyAllProblemChars1", "CandidatesPopup", "Sort by All Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::AllProblems); w.PushLists(); }},
+      {"SortbyRarityScore1", "CandidatesPopup", "Sort by Rarity Score", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Rarity); w.PushLists(); }},
+      {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::PrimaryProblems); w.PushLists(); }},
+      {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(CandidateMerriamLookup(w.CurrentCandidate())); }},
+      {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.OpenAddress(CandidateGoogleLookup(w.host(), w.CurrentCandidate())); }},
       {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.WriteClue2Click(); }},
       {"ClueColorMenuItem", "CluePopup", "Color", "",
        [](W& w) { w.ChooseColour(w.m_clueList, QPalette::Base, QStringLiteral("Color")); }},
       {"ClueFontMenuItem", "CluePopup", "Font", "", [](W& w) { w.ChooseFont(w.m_clueList); }},
       {"HighLightCommon", "GridPopup", "Highlight Common Words OFF", "",
        [](W& w) { w.HighLightCommonClick(); }},
+      {"StretchGrid1", "GridPopup", "Stretch Grid", "Ctrl+X", [](W& w) { w.StretchGrid1Click(); }},
+      {"SqueezeGrid1", "GridPopup", "Squeeze Grid", "Ctrl+Z", [](W& w) { w.SqueezeGrid1Click(); }},
       {"Color7", "GridPopup", "Color", "", [](W& w) { w.Color7Click(); }},
       {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.GridHelpClick(); }},
       {"ShowQuotellaDistribution1", "DistributionPopup", "Show Quotella Distribution", "",
@@ -554,6 +759,8 @@ void MainWindow::BuildCommands() {
          w.m_quoteWindow->setFont(f);
          w.m_quoteWindow->setCurrentFont(f);
        }},
+      {"MakePuzzleofCurrentLine1", "QuotesPopup", "Make Puzzle of Current Line", "",
+       [](W& w) { w.QuotesEditorDblClick(); }},
       {"Font3", "QuotesPopup", "Font", "", [](W& w) { w.ChooseFont(w.m_quotesEditor); }},
       {"Color8", "QuotesPopup", "Color", "",
        [](W& w) { w.ChooseColour(w.m_quotesEditor, QPalette::Base, QStringLiteral("Color")); }},
@@ -572,6 +779,8 @@ void MainWindow::BuildCommands() {
          if (ok) w.m_outputEditor->setCurrentFont(f);
        }},
       {"Short1", "OutputPopup", "Short", "", [](W& w) { w.Short1Click(); }},
+      {"SaveOutputFile1", "OutputPopup", "Sa&ve Output File", "",
+       [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
       {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.Wordwrap3Click(); }},
       {"Bold1", "OutputPopup", "&Bold", "Ctrl+B",
        [](W& w) {
@@ -580,6 +789,9 @@ void MainWindow::BuildCommands() {
        }},
       {"Underline1", "OutputPopup", "&Underline", "Ctrl+U",
        [](W& w) { w.m_outputEditor->setFontUnderline(!w.m_outputEditor->fontUnderline()); }},
+      {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
+      {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
+      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); }); }},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
       {"Form1Popup", "FormPopup", "Color", "",
        [](W& w) { w.ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
@@ -622,12 +834,53 @@ void MainWindow::BuildCommands() {
     auto* font = new QAction(QStringLiteral("Font"), this);
     font->setObjectName(QStringLiteral("Font%1").arg(i + 4));
     connect(font, &QAction::triggered, this, [this, list] { ChooseFont(list); });
-    ContextMenu(menuName)->addAction(colour);
-    ContextMenu(menuName)->addAction(font);
-    m_commands[colour->objectName()] = colour;
-    m_commands[font->objectName()] = font;
+    const int n = static_cast<int>(i) + 1;
+    auto* copy = new QAction(n == 1 ? QStringLiteral("&Copy") : QStringLiteral("Copy"), this);
+    copy->setObjectName(n == 1 ? QStringLiteral("List1Copy") : QStringLiteral("List%1copy").arg(n));
+    connect(copy, &QAction::triggered, this, [list] {
+      if (list->currentItem()) QApplication::clipboard()->setText(list->currentItem()->text());
+    });
+    auto* addOutput = new QAction(QStringLiteral("Add from Output Editor"), this);
+    addOutput->setObjectName(QStringLiteral("AddFromOutput%1").arg(n));
+    connect(addOutput, &QAction::triggered, this, [this, n] {
+      RunPullPush([this, n] { AddLinesToList(*m_sources, n, m_session->Output.Lines); });
+    });
+    auto* save = new QAction(QStringLiteral("Save List %1").arg(n), this);
+    save->setObjectName(QStringLiteral("SaveList%11").arg(n));
+    connect(save, &QAction::triggered, this,
+            [this, n] { RunPullPush([this, n] { SaveWordList(*m_sources, n, host()); }); });
+    auto* load = new QAction(QStringLiteral("Load List %1").arg(n), this);
+    load->setObjectName(QStringLiteral("LoadList%11").arg(n));
+    connect(load, &QAction::triggered, this,
+            [this, n] { RunPullPush([this, n] { LoadWordList(*m_sources, n, host()); }); });
+    for (QAction* a : {copy, addOutput, save, load, colour, font}) {
+      ContextMenu(menuName)->addAction(a);
+      m_commands[a->objectName()] = a;
+    }
+    if (n == 4) {
+      auto* toOutput = new QAction(QStringLiteral("Add This Item to Output Editor"), this);
+      toOutput->setObjectName(QStringLiteral("AddThisItemtoOutputEditor1"));
+      connect(toOutput, &QAction::triggered, this, [this, list] {
+        if (!list->currentItem()) return;
+        RunPullPush([this, list] { m_session->Output.Add(ToCp(list->currentItem()->text())); });
+      });
+      ContextMenu(menuName)->addAction(toOutput);
+      m_commands[toOutput->objectName()] = toOutput;
+    }
     AttachContextMenu(list, menuName);
+    const QString clearMenu = QStringLiteral("ListButton%1Popup").arg(n);
+    auto* clear = new QAction(QStringLiteral("Clear"), this);
+    clear->setObjectName(QStringLiteral("ClearList%1").arg(n));
+    connect(clear, &QAction::triggered, this, [this, n] {
+      m_sources->List(n).Items.clear();
+      PushLists();
+    });
+    ContextMenu(clearMenu)->addAction(clear);
+    m_commands[clear->objectName()] = clear;
+    AttachContextMenu(m_listButtons[i], clearMenu);
   }
+  AttachContextMenu(m_candidates, QStringLiteral("CandidatesPopup"));
+  AttachContextMenu(m_iniFile, QStringLiteral("IniPopup"));
   AttachContextMenu(m_keyWords, QStringLiteral("KeyWordsPopup"));
   AttachContextMenu(m_clueList, QStringLiteral("CluePopup"));
   AttachContextMenu(m_puzzleGrid, QStringLiteral("GridPopup"));
@@ -653,14 +906,30 @@ void MainWindow::BuildCommands() {
 
 void MainWindow::StartUp(const Options& options) {
   QApplication::processEvents();
-  m_programDir =
-      options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir;
-  m_programDir = QDir(m_programDir).absolutePath();
-  m_pathSet = QDir::setCurrent(m_programDir);
-  if (!m_pathSet) host().Message("Cannot set path: " + ToCp(m_programDir));
+  ProgramPaths paths;
+  if (options.programDir.isEmpty()) {
+    paths = CurrentProgramPaths();
+  } else {
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray home = qgetenv("HOME");
+    paths =
+        ResolveProgramPaths(WithTrailingSeparator(ToCp(QDir(options.programDir).absolutePath())),
+                            config.toStdString(), home.toStdString());
+  }
+  m_programDir = Cp(paths.ProgramDir);
+  if (m_programDir.endsWith(QLatin1Char('/')) && m_programDir.size() > 1) m_programDir.chop(1);
+  m_pathSet = MakeProgramDirCurrent(host(), paths.ProgramDir);
 
-  ResetPoolGrids(*m_doc);
-  m_doc->ClueLines.assign(kMaxWords, std::string());
+  m_sources->ProgramDir = paths.ProgramDir;
+  m_settings =
+      std::make_unique<SettingsStore>(host(), StartupSettings(paths), m_doc.get(), m_loader.get());
+  m_settings->SetOutputEditor(m_session->Output.Lines);
+  m_settings->ReadIniFile(paths.IniFileName);
+
+  ResetPuzzle(*m_doc);
+  m_settings->ApplyLetterOrder();
+  ApplySettings();
+  InitClueList(*m_doc, kMaxWords);
 
   const QString quoteFile = QDir(m_programDir).filePath(QStringLiteral("QuoteWindow.rtf"));
   if (QFileInfo::exists(quoteFile)) {
@@ -672,25 +941,104 @@ void MainWindow::StartUp(const Options& options) {
     }
   }
   PoolViewClick(0);
+  m_doc->P.RarityOrder = m_doc->P.FreqOrder;
+  std::vector<std::string> log;
+  InitRarityColors(m_doc->P, m_sources->DictWordCounts, m_rarityColors, log, host());
+  UpdateRarityColours();
   HelpTopicClick(1);
+  PushEditors();
+  PushLists();
   RefreshViews();
   QApplication::processEvents();
+  if (options.registerFileType) RegisterPuzzleFiles();
 
-  if (!options.arguments.isEmpty())
-    m_currentPuzzleFile = options.arguments.join(QLatin1Char(' ')).trimmed();
-  if (!m_currentPuzzleFile.isEmpty() &&
-      QFileInfo(m_currentPuzzleFile).fileName() == m_currentPuzzleFile)
-    m_currentPuzzleFile = QDir(m_programDir).filePath(m_currentPuzzleFile);
-  setWindowTitle(QStringLiteral("Quotella 3.1 ") + m_currentPuzzleFile);
+  ChooseStartupPuzzle(options.arguments);
+
+  // Printing goes to the PDF target when there is no system printer, so a printer is
+  // always there: 600 dots per inch on a page 4800 dots wide.
+  m_doc->Grid.PrinterAvailable = true;
+  m_doc->Grid.PrinterDPI = 600;
+  m_doc->Grid.PageWidth = 4800;
+}
+
+void MainWindow::ChooseStartupPuzzle(const QStringList& arguments) {
+  std::string file = m_settings->Values().LastFile;
+  if (!arguments.isEmpty()) file = ToCp(arguments.join(QLatin1Char(' ')).trimmed());
+  if (!file.empty() && FolderPart(file).empty()) file = ToCp(QDir(m_programDir).filePath(Cp(file)));
+  m_session->CurrentPuzzleFile = file;
+  if (FileExists(file) && m_settings->Values().LoadLastFile)
+    RunPullPush([this] { SimplyLoadPuzzle(*m_doc, *m_session); });
+  SetCaption(*m_session, m_session->CurrentPuzzleFile);
+  setWindowTitle(Cp(m_session->Caption));
+}
+
+void MainWindow::ApplySettings() {
+  const Settings& v = m_settings->Values();
+  m_session->CurrentDir = v.CurrentDir;
+  m_session->LastFile = v.LastFile;
+  m_session->CopyrightText = v.CopyrightText;
+  if (v.Title) m_session->TitleBox = *v.Title;
+  if (v.Byline) m_session->BylineBox = *v.Byline;
+  m_sources->DictDir = v.DictDir;
+  for (int i = 0; i < 4; ++i)
+    if (m_sources->Lists[static_cast<std::size_t>(i)].FileName.empty())
+      m_sources->Lists[static_cast<std::size_t>(i)].FileName =
+          v.WordListFiles[static_cast<std::size_t>(i)];
+  SetBackground(centralWidget(), StoredColour(v.FormColor), QPalette::Window);
+  SetBackground(m_clueList, StoredColour(v.ClueColor));
+  SetBackground(m_quotesEditor, StoredColour(v.QEditorColor));
+  SetBackground(m_outputEditor, StoredColour(v.OEditorColor));
+  SetBackground(m_quoteWindow, StoredColour(v.QuoteWinColor));
+  m_puzzleGrid->style().background = StoredColour(v.GridColor);
+  m_keyWords->setFont(QFont(Cp(v.KeyFontName), v.KeyFontSize));
+  m_clueList->setFont(QFont(Cp(v.ClueFontName), v.ClueFontSize));
+  PushEditors();
+  PushLists();
+  PushIniText();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  PullEditors();
+  Settings& v = m_settings->Values();
+  v.FormColor = StoredValue(centralWidget()->palette().color(QPalette::Window));
+  v.ClueColor = StoredValue(BackgroundOf(m_clueList));
+  v.QEditorColor = StoredValue(BackgroundOf(m_quotesEditor));
+  v.OEditorColor = StoredValue(BackgroundOf(m_outputEditor));
+  v.QuoteWinColor = StoredValue(BackgroundOf(m_quoteWindow));
+  v.GridColor = StoredValue(m_puzzleGrid->style().background);
+  v.KeyFontName = ToCp(m_keyWords->font().family());
+  v.KeyFontSize = m_keyWords->font().pointSize();
+  v.ClueFontName = ToCp(m_clueList->font().family());
+  v.ClueFontSize = m_clueList->font().pointSize();
+  v.LastFile = m_session->LastFile;
+  v.CurrentDir = m_session->CurrentDir;
+  v.CopyrightText = m_session->CopyrightText;
+  v.QuotesFile = m_session->QuotesFile;
+  v.Title = m_session->TitleBox;
+  v.Byline = m_session->BylineBox;
+  for (int i = 0; i < 4; ++i)
+    v.WordListFiles[static_cast<std::size_t>(i)] =
+        m_sources->Lists[static_cast<std::size_t>(i)].FileName;
+  m_settings->SaveAtExit();
+  OfferToSaveQuotesOnClose(*m_session, host());
+  OfferToSavePuzzleOnClose(*m_doc, *m_session);
   event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
     m_escPressed = true;
+  if (m_quotesEditor && watched == m_quotesEditor->viewport()) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      const auto* me = static_cast<QMouseEvent*>(event);
+      m_quotesEditor->setTextCursor(m_quotesEditor->cursorForPosition(me->position().toPoint()));
+      QuotesEditorDblClick();
+      return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+      QTimer::singleShot(0, this, [this] { QuotesEditorClick(); });
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -745,7 +1093,13 @@ void MainWindow::RefreshViews() {
   for (int r = 0; r < n; ++r) clues << Cp(m_doc->ClueLines[static_cast<std::size_t>(r)]);
   const QString clueText = clues.join(QLatin1Char('\n'));
   if (m_clueList->toPlainText() != clueText) m_clueList->setPlainText(clueText);
-  if (m_titleEdit->text() != Cp(m_doc->P.Title)) m_titleEdit->setText(Cp(m_doc->P.Title));
+  if (m_titleEdit->text() != Cp(m_session->TitleBox)) m_titleEdit->setText(Cp(m_session->TitleBox));
+  if (m_bylineEdit->text() != Cp(m_session->BylineBox))
+    m_bylineEdit->setText(Cp(m_session->BylineBox));
+  if (m_conditions->text() != Cp(m_doc->Conditions.mustHave))
+    m_conditions->setText(Cp(m_doc->Conditions.mustHave));
+  if (m_doc->PuzzleExists)
+    m_puzzleGrid->setShape(m_doc->Grid.Columns, m_doc->Grid.Rows, GridCellSize(m_doc->Grid).screen);
   m_puzzleGrid->update();
   SyncSelection();
 }
@@ -792,6 +1146,9 @@ void MainWindow::RestoreStatusArea() {
   m_distributionButton->hide();
   m_printStatus1->hide();
   m_printStatus2->hide();
+  m_orientationButton->hide();
+  m_stretchButton->hide();
+  m_squeezeButton->hide();
 }
 
 void MainWindow::ClearStatusArea() {
@@ -909,9 +1266,19 @@ void MainWindow::Grid1Click() {
   ClearStatusArea();
   HideAllLists();
   HideAllEditors();
+  if (m_doc->Grid.PrinterAvailable) {
+    UpdatePrintStatusBar(*m_doc);
+    m_orientationButton->setText(m_doc->Grid.Landscape ? QStringLiteral("Portrait")
+                                                       : QStringLiteral("Landscape"));
+  }
+  m_orientationButton->show();
+  m_stretchButton->show();
+  m_squeezeButton->show();
   m_puzzleArea->show();
   m_puzzleGrid->show();
   m_puzzleGrid->setFocus();
+  SqueezeGrid1Click();
+  StretchGrid1Click();
 }
 
 void MainWindow::Quotes3Click() {
@@ -929,7 +1296,7 @@ void MainWindow::Quotes3Click() {
   m_candidateStatus->hide();
   m_listLabel->show();
   m_quotesEditor->show();
-  SetListLabelToLines(m_quotesFileName, m_quotesEditor->document()->blockCount());
+  m_listLabel->setText(Cp(QuotesListLabel(*m_session)));
 }
 
 void MainWindow::Output1Click() {
@@ -944,7 +1311,8 @@ void MainWindow::Output1Click() {
   if (!m_outputShort) HideAllLists();
   m_outputEditor->show();
   if (m_outputShort && !AnyListVisible()) m_wordLists[0]->show();
-  SetListLabelToLines(m_outputFileName, m_outputEditor->document()->blockCount());
+  SetListLabelToLines(Cp(m_session->Output.OutputFileName),
+                      static_cast<int>(m_session->Output.Lines.size()));
   RestoreStatusArea();
   ClearGridBottomControls();
   RestoreBottomBar();
@@ -1014,7 +1382,8 @@ void MainWindow::HelpTopicClick(int topic) {
                                                     m_outputEditor, m_iniFile, m_numberGrid})
     w->hide();
   if (!AnyListVisible()) m_clueList->show();
-  SetListLabelToLines(m_outputFileName, m_outputEditor->document()->blockCount());
+  SetListLabelToLines(Cp(m_session->Output.OutputFileName),
+                      static_cast<int>(m_session->Output.Lines.size()));
   const QString path = QDir(m_programDir).filePath(QStringLiteral("help%1.rtf").arg(topic));
   if (!QFileInfo::exists(path)) {
     host().Message("Cannot find file " + ToCp(path));
@@ -1266,6 +1635,207 @@ void MainWindow::LockPopupClick() {
   const int row = m_poolGrids[0]->currentIndex().row();
   if (row < 1 || row > 26) return;
   quotella::LockPopupClick(*m_doc, row);
+  RefreshViews();
+}
+
+}  // namespace quotella
+
+namespace quotella {
+
+// ---------------------------------------------------------------------------------
+// Editors and lists as the operations see them
+
+void MainWindow::PullEditors() {
+  m_session->Output.Lines = FromQText(m_outputEditor->toPlainText());
+  m_session->QuotesEditor = FromQText(m_quotesEditor->toPlainText());
+  if (m_settings) m_settings->View().SetLines(FromQText(m_iniFile->toPlainText()));
+}
+
+void MainWindow::PushEditors() {
+  m_syncing = true;
+  const QString output = ToQLines(m_session->Output.Lines).join(QLatin1Char('\n'));
+  if (m_outputEditor->toPlainText() != output) m_outputEditor->setPlainText(output);
+  const QString quotes = ToQLines(m_session->QuotesEditor).join(QLatin1Char('\n'));
+  if (m_quotesEditor->toPlainText() != quotes) m_quotesEditor->setPlainText(quotes);
+  m_syncing = false;
+}
+
+void MainWindow::PushIniText() {
+  if (!m_settings) return;
+  const QString text = ToQLines(m_settings->View().Lines()).join(QLatin1Char('\n'));
+  if (m_iniFile->toPlainText() != text) m_iniFile->setPlainText(text);
+}
+
+void MainWindow::PushLists() {
+  const auto fill = [](QListWidget* list, const std::vector<std::string>& items) {
+    const QStringList want = ToQLines(items);
+    QStringList have;
+    for (int i = 0; i < list->count(); ++i) have << list->item(i)->text();
+    if (have == want) return;
+    const int row = list->currentRow();
+    list->clear();
+    list->addItems(want);
+    if (row >= 0 && row < list->count()) list->setCurrentRow(row);
+  };
+  for (std::size_t i = 0; i < 4; ++i) fill(m_wordLists[i], m_sources->Lists[i].Items);
+  fill(m_candidates, m_sources->Candidates);
+}
+
+void MainWindow::RunPullPush(const std::function<void()>& operation) {
+  PullEditors();
+  operation();
+  PushEditors();
+  PushLists();
+  PushIniText();
+  setWindowTitle(Cp(m_session->Caption));
+  RefreshViews();
+}
+
+void MainWindow::ShowRequestedView(int view) {
+  switch (static_cast<View>(view)) {
+    case View::Puzzle:
+      Puzzle3Click();
+      break;
+    case View::Output:
+      PushEditors();
+      Output1Click();
+      break;
+    case View::Quotes:
+      PushEditors();
+      Quotes3Click();
+      break;
+  }
+}
+
+void MainWindow::IniFile2Click() {
+  RunPullPush([this] { m_settings->ReloadIniView(); });
+  m_keyWords->hide();
+  m_helpFile->hide();
+  m_numberGrid->hide();
+  m_outputEditor->hide();
+  m_quotesEditor->hide();
+  m_puzzleArea->hide();
+  m_iniFile->show();
+}
+
+void MainWindow::OpenAddress(const std::optional<std::string>& address) {
+  if (address) QDesktopServices::openUrl(QUrl(Cp(*address)));
+}
+
+std::string MainWindow::CurrentAnswer() const {
+  return Keystring(*m_doc, m_doc->CurRow);
+}
+
+std::string MainWindow::CurrentCandidate() const {
+  const QListWidgetItem* item = m_candidates->currentItem();
+  return item ? ToCp(item->text()) : std::string();
+}
+
+void MainWindow::UpdateRarityColours() {
+  for (std::size_t i = 0; i < 26; ++i) {
+    const Rgb c = RarityRgb(m_rarityColors.band[i]);
+    m_rarity[i] = QColor(c.r, c.g, c.b);
+  }
+  m_keyWords->viewport()->update();
+}
+
+// ---------------------------------------------------------------------------------
+// Making puzzles, typing, candidates, scans, swapping, grid shape
+
+void MainWindow::QuotesEditorDblClick() {
+  const QString line = m_quotesEditor->textCursor().block().text();
+  const DblClickResult result = quotella::QuotesEditorDblClick(*m_doc, ToCp(line));
+  if (result != DblClickResult::Blank && result != DblClickResult::Refused) {
+    m_session->CurrentPuzzleFile = "noname.txt";
+    SetCaption(*m_session, m_session->CurrentPuzzleFile);
+    setWindowTitle(Cp(m_session->Caption));
+    ClearDisplayMarks(*m_doc);
+    m_swap = SwapState{};
+  }
+  if (result == DblClickResult::Made) {
+    m_doc->CurCol = 2;
+    m_doc->CurRow = 0;
+    Puzzle3Click();
+  }
+  RefreshViews();
+}
+
+void MainWindow::QuotesEditorClick() {
+  if (!m_quotesEditor->isVisible()) return;
+  quotella::QuotesEditorClick(*m_doc, ToCp(m_quotesEditor->textCursor().block().text()));
+  m_quotesEditor->setFocus();
+}
+
+void MainWindow::KeyWordsKeyPress(char key) {
+  if (!m_doc->PuzzleExists) return;
+  quotella::KeyWordsKeyPress(*m_doc, {m_doc->CurCol, m_doc->CurRow}, key);
+  RefreshViews();
+}
+
+void MainWindow::CandidatesDblClick() {
+  if (!m_doc->PuzzleExists) return;
+  quotella::CandidatesDblClick(*m_doc, {m_doc->CurCol, m_doc->CurRow}, m_sources->Candidates,
+                               m_candidates->currentRow(), m_keyWords->isVisible());
+  RefreshViews();
+  if (m_keyWords->isVisible()) m_keyWords->setFocus();
+}
+
+void MainWindow::CandidateClick() {
+  if (!m_doc->PuzzleExists) return;
+  const CandidateStats stats =
+      CandidateStatistics(*m_doc, CurrentCandidate(), m_doc->PrimaryProblemStr);
+  for (int i = 0; i < 5; ++i)
+    m_candidateStatus->setPanel(i, Cp(stats.panels[static_cast<std::size_t>(i)]));
+  m_charStatus2->setPanel(4, Cp(stats.vowelOutlook));
+}
+
+void MainWindow::ScanDictionary() {
+  if (!m_doc->PuzzleExists) return;
+  ScanDictionaryCommand(*m_doc, *m_sources);
+  PushLists();
+  CandidatesButtonClick();
+}
+
+void MainWindow::ScanList(int n) {
+  if (!m_doc->PuzzleExists) return;
+  ScanListCommand(*m_doc, *m_sources, n);
+  PushLists();
+  CandidatesButtonClick();
+}
+
+void MainWindow::PuzzleGridDblClick(int col, int row) {
+  if (!m_doc->PuzzleExists) return;
+  const int cell = CellAtGridPosition(*m_doc, row, col, m_doc->Grid.Columns);
+  quotella::PuzzleGridDblClick(*m_doc, m_swap, cell);
+  if (m_swap.ListShown) {
+    m_swapList->clear();
+    m_swapList->addItems(ToQLines(m_swap.Lines));
+    m_quoteWindow->hide();
+    m_swapList->show();
+    m_swapList->scrollToBottom();
+  }
+  m_puzzleGrid->setCursor(m_swap.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  RefreshViews();
+}
+
+void MainWindow::SwapListBoxDblClick(int line) {
+  if (!m_doc->PuzzleExists) return;
+  quotella::SwapListBoxDblClick(*m_doc, m_swap, line);
+  m_swapList->clear();
+  m_swapList->addItems(ToQLines(m_swap.Lines));
+  m_puzzleGrid->setCursor(m_swap.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  RefreshViews();
+}
+
+void MainWindow::StretchGrid1Click() {
+  if (!m_doc->PuzzleExists) return;
+  quotella::StretchGrid1Click(*m_doc);
+  RefreshViews();
+}
+
+void MainWindow::SqueezeGrid1Click() {
+  if (!m_doc->PuzzleExists) return;
+  quotella::SqueezeGrid1Click(*m_doc);
   RefreshViews();
 }
 

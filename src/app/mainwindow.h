@@ -3,11 +3,15 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "core/document.h"
+#include "core/swapping.h"
 #include "render/textmeasure.h"
+#include "search/rarity.h"
 
 class QAction;
 class QCheckBox;
@@ -26,12 +30,16 @@ class QTextEdit;
 namespace quotella {
 
 class BarWidget;
+class FileSession;
 class GuiHost;
+class SettingsStore;
+struct WordSources;
 class KeyTableView;
 class PanelBar;
 class PoolGridModel;
 class PuzzleGridWidget;
 class StringTableModel;
+class WindowLoader;
 class WindowHost;
 
 // The one main window: owns the document, every control and every command. Handlers
@@ -44,11 +52,17 @@ class MainWindow : public QMainWindow {
     QString programDir;       // empty: the folder of the executable
     QStringList arguments;    // command-line arguments after the program name
     Host* dialogs = nullptr;  // null: real dialogs; tests pass a scripted host
+    // Register the puzzle-file type with the desktop (off in tests: it writes to the
+    // user's data folder).
+    bool registerFileType = true;
   };
   explicit MainWindow(const Options& options, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   PuzzleDocument& doc() { return *m_doc; }
+  FileSession& session() { return *m_session; }
+  WordSources& sources() { return *m_sources; }
+  SettingsStore& settings() { return *m_settings; }
   Host& host();
   QString programDir() const { return m_programDir; }
   bool pathSet() const { return m_pathSet; }
@@ -88,7 +102,16 @@ class MainWindow : public QMainWindow {
   void SaveHelpfile1Click();
   void RunCompanion(const QString& program, const QStringList& args);
 
-  // The answer-word table.
+  // The answer-word table, candidates, swapping.
+  void KeyWordsKeyPress(char key);
+  void CandidatesDblClick();
+  void CandidateClick();
+  void QuotesEditorDblClick();
+  void QuotesEditorClick();
+  void PuzzleGridDblClick(int col, int row);
+  void SwapListBoxDblClick(int line);
+  void StretchGrid1Click();
+  void SqueezeGrid1Click();
   void WriteClue3Click();
   void WriteClue2Click();
   void LockPopupClick();
@@ -115,6 +138,22 @@ class MainWindow : public QMainWindow {
   void AttachContextMenu(QWidget* widget, const QString& menuName);
 
   void OnStatus(StatusBar bar, int panel, const std::string& text);
+  // The editors and lists the file and search operations read and fill, as lines.
+  void PullEditors();
+  void PushEditors();
+  void PushLists();
+  void PushIniText();
+  void ApplySettings();
+  void ShowRequestedView(int view);
+  void ChooseStartupPuzzle(const QStringList& arguments);
+  void RunPullPush(const std::function<void()>& operation);
+  void ScanDictionary();
+  void ScanList(int n);
+  void IniFile2Click();
+  void OpenAddress(const std::optional<std::string>& address);
+  std::string CurrentAnswer() const;
+  std::string CurrentCandidate() const;
+  void UpdateRarityColours();
   void OnQuoteWindow(const std::vector<std::string>& lines);
   void OnDocumentChanged(PuzzleDocument::Change change);
   void SyncSelection();
@@ -143,6 +182,13 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<GuiHost> m_guiHost;
   std::unique_ptr<WindowHost> m_host;
   std::unique_ptr<PuzzleDocument> m_doc;
+  std::unique_ptr<FileSession> m_session;
+  std::unique_ptr<WordSources> m_sources;
+  std::unique_ptr<SettingsStore> m_settings;
+  std::unique_ptr<WindowLoader> m_loader;
+  SwapState m_swap;
+  RarityColors m_rarityColors;
+  bool m_syncing = false;
   FontSet m_fonts;
   std::array<QColor, 26> m_rarity{};
   QString m_programDir;
@@ -154,8 +200,6 @@ class MainWindow : public QMainWindow {
   QString m_helpFileName;
   std::string m_helpRtf;
   QString m_currentPuzzleFile;
-  QString m_quotesFileName;
-  QString m_outputFileName;
   QFont m_quoteFont;
 
   std::map<QString, QAction*> m_commands;
@@ -205,6 +249,10 @@ class MainWindow : public QMainWindow {
   QLineEdit* m_bylineEdit = nullptr;
   QPushButton* m_blockColourButton = nullptr;
   QPushButton* m_distributionButton = nullptr;
+  QPushButton* m_stretchButton = nullptr;
+  QPushButton* m_squeezeButton = nullptr;
+  QPushButton* m_orientationButton = nullptr;
+  QPushButton* m_scanButton = nullptr;
   BarWidget* m_distributionBar = nullptr;
   BarWidget* m_answerBar = nullptr;
   QGridLayout* m_middle = nullptr;

@@ -40,6 +40,12 @@ class WindowHost : public Host {
                                           const std::string& initialDir) override {
     return m_dialogs->OpenFileName(title, filter, initialDir);
   }
+  std::optional<std::string> OpenFileNamed(const std::string& title, const std::string& filter,
+                                           const std::string& initialDir,
+                                           const std::string& initialName) override {
+    return m_dialogs->OpenFileNamed(title, filter, initialDir, initialName);
+  }
+  bool OpenProgram(const std::string& path) override { return m_dialogs->OpenProgram(path); }
   std::optional<std::string> SaveFileName(const std::string& title, const std::string& filter,
                                           const std::string& initialDir,
                                           const std::string& initialName) override {

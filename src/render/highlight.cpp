@@ -13,12 +13,6 @@ void ForEachCell(Tpuzzle& puzzle, F f) {
     f(puzzle.Cells[static_cast<std::size_t>(i)]);
 }
 
-// A plain substring search over this text, so "HE", "AT" or "HER" count as common too.
-constexpr const char* kCommonWords =
-    "the of to and a in is it you that he was for on are with as I his they be at one have "
-    "this from or had by but what some we can out other were all there when up use your how "
-    "said an she which do their if will then them";
-
 }  // namespace
 
 void Unhighlight(Tpuzzle& puzzle) {
@@ -54,17 +48,6 @@ bool SetCursorCell(PuzzleDocument& doc, int col, int row) {
   ForEachCell(doc.P, [](TMasterCellRec& c) { c.Cursor = false; });
   doc.P.Cells[static_cast<std::size_t>(i)].Cursor = true;
   return true;
-}
-
-bool IsCommonWord(const std::string& word) {
-  const std::string w = UpperCase(Trim(word));
-  if (w.empty()) return false;
-  static const std::string common = UpperCase(kCommonWords);
-  return common.find(w) != std::string::npos;
-}
-
-void MarkCommonWords(Tpuzzle& puzzle) {
-  ForEachCell(puzzle, [](TMasterCellRec& c) { c.CommonMark = IsCommonWord(c.Wordstr); });
 }
 
 }  // namespace quotella

@@ -6,8 +6,8 @@
 
 namespace quotella {
 
-// The display marks of the distribution mode and of common words. They change only the
-// cells' display flags, never the puzzle itself.
+// The display marks of the distribution mode. They change only the cells' display flags,
+// never the puzzle itself.
 
 // Clears WordHighlight and Cursor on every cell.
 void Unhighlight(Tpuzzle& puzzle);
@@ -19,11 +19,6 @@ void HighlightWord(PuzzleDocument& doc, int row);
 // Moves the Cursor mark to the cell of letter col (1 = initial) of answer word row.
 // Returns false, changing nothing, when that letter is not placed.
 bool SetCursorCell(PuzzleDocument& doc, int col, int row);
-
-// True when word (trimmed, any case) is part of the list of the commonest English words.
-bool IsCommonWord(const std::string& word);
-// CommonMark := IsCommonWord(Wordstr) on every cell.
-void MarkCommonWords(Tpuzzle& puzzle);
 
 }  // namespace quotella
 

@@ -17,6 +17,9 @@
 #include "app/mainwindow.h"
 #include "app/rtfreader.h"
 #include "app/soundplayer.h"
+#include "core/textio.h"
+#include "settings/initext.h"
+#include "settings/settings.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -32,13 +35,20 @@ void EnsureApp() {
   (void)app;
 }
 
-// A program directory holding the bundled help and quote-window files.
+// A program directory holding the bundled help, quote-window and quotes files and a
+// fresh settings file.
 class ProgramDir {
  public:
   ProgramDir() {
     const QDir source(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources"));
-    for (const QString& name : source.entryList({QStringLiteral("*.rtf")}, QDir::Files))
+    for (const QString& name :
+         source.entryList({QStringLiteral("*.rtf"), QStringLiteral("quotes.txt")}, QDir::Files))
       QFile::copy(source.filePath(name), m_dir.filePath(name));
+    const ProgramPaths paths = ResolveProgramPaths(path().toStdString() + "/", "", "");
+    IniText ini(DefaultIniLines(StartupSettings(paths)));
+    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
+    ini.SetIniValue("[loadlastfile]", "FALSE");
+    WriteLinesAtomic(paths.IniFileName, ini.Lines());
   }
   QString path() const { return m_dir.path(); }
 
@@ -53,6 +63,7 @@ class WindowTest : public ::testing::Test {
     MainWindow::Options options;
     options.programDir = dir.path();
     options.dialogs = &host;
+    options.registerFileType = false;
     window = std::make_unique<MainWindow>(options);
     window->show();
     QApplication::processEvents();
@@ -188,7 +199,7 @@ TEST_F(WindowTest, CommandLineArgumentsAreJoinedIntoOnePath) {
   options.dialogs = &host;
   options.arguments = {QStringLiteral("/tmp/my"), QStringLiteral("puzzle.qtl ")};
   MainWindow second(options);
-  EXPECT_EQ(second.windowTitle(), QStringLiteral("Quotella 3.1 /tmp/my puzzle.qtl"));
+  EXPECT_EQ(second.windowTitle(), QStringLiteral("Quotella 3.1 - /tmp/my puzzle.qtl"));
 }
 
 TEST(GuiHost, FiltersAndMessagesConvertToQtForms) {

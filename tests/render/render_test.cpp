@@ -291,13 +291,5 @@ TEST(Highlight, WordsInitialsAndCursor) {
   EXPECT_FALSE(SetCursorCell(doc, 1, 1));
 }
 
-TEST(Highlight, CommonWordsAreSubstringsOfTheList) {
-  EXPECT_TRUE(IsCommonWord("the"));
-  EXPECT_TRUE(IsCommonWord(" HER "));  // inside "there"
-  EXPECT_TRUE(IsCommonWord("AT"));
-  EXPECT_FALSE(IsCommonWord(""));
-  EXPECT_FALSE(IsCommonWord("QUOTATION"));
-}
-
 }  // namespace
 }  // namespace quotella
