@@ -11,13 +11,21 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include "app/guihost.h"
 #include "app/mainwindow.h"
+#include "app/panelbar.h"
+#include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
 #include "app/soundplayer.h"
+#include "app/tablemodels.h"
+#include "core/answertable.h"
+#include "core/swapping.h"
 #include "core/textio.h"
+#include "render/colours.h"
+#include "render/gridpainter.h"
 #include "settings/initext.h"
 #include "settings/settings.h"
 #include "support/fakehost.h"
@@ -200,6 +208,298 @@ TEST_F(WindowTest, CommandLineArgumentsAreJoinedIntoOnePath) {
   options.arguments = {QStringLiteral("/tmp/my"), QStringLiteral("puzzle.qtl ")};
   MainWindow second(options);
   EXPECT_EQ(second.windowTitle(), QStringLiteral("Quotella 3.1 - /tmp/my puzzle.qtl"));
+}
+
+// A puzzle made from a quotes-editor line and worked through the window.
+class PuzzleWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window->command(QStringLiteral("Quotes3"))->trigger();
+    auto* editor = Find<QPlainTextEdit>("QuotesEditor");
+    editor->setPlainText(QString::fromLatin1(kLine));
+    // Double-click the middle of the only line.
+    const QRect line = editor->cursorRect(QTextCursor(editor->document()));
+    QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
+    QApplication::processEvents();
+    host.Clear();
+  }
+  PuzzleDocument& doc() { return window->doc(); }
+  KeyTableView* table() { return Find<KeyTableView>("KeyWords"); }
+  // The letter of the quotation with no copy left in the pool, or 0.
+  char ExhaustedLetter() {
+    for (char c = 'A'; c <= 'Z'; ++c)
+      if (doc().P.PoolOf(c) == 0) return c;
+    return 0;
+  }
+  char AvailableLetter() {
+    for (char c = 'A'; c <= 'Z'; ++c)
+      if (doc().P.PoolOf(c) > 0) return c;
+    return 0;
+  }
+  void Type(char c) {
+    QTest::keyClick(table(), c);
+    QApplication::processEvents();
+  }
+  static constexpr const char* kLine =
+      "Milton@Paradise Lost@The mind is its own place, and in itself can make a Heaven of Hell, "
+      "a Hell of Heaven. Here we may reign secure, and in my choice To reign is worth ambition "
+      "though in Hell: Better to reign in Hell, than serve in Heaven.";
+};
+
+TEST_F(PuzzleWindowTest, DoubleClickingAQuoteLineMakesThePuzzleAndShowsIt) {
+  ASSERT_TRUE(doc().PuzzleExists);
+  EXPECT_EQ(doc().P.QuotellaStr, "MILTONPARADISELOST");
+  EXPECT_TRUE(Visible("KeyWords"));
+  EXPECT_TRUE(Visible("Cluelist"));
+  EXPECT_FALSE(Visible("QuotesEditor"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Quotella 3.1 - noname.txt"));
+  EXPECT_EQ(table()->model()->rowCount(), 18);
+  EXPECT_EQ(table()->model()->index(3, 0).data().toString(), QStringLiteral("D"));
+  EXPECT_EQ(table()->model()->index(3, 1).data().toString(), QStringLiteral("T"));
+  EXPECT_EQ(Find<QPlainTextEdit>("Cluelist")->document()->blockCount(), 18);
+}
+
+TEST_F(PuzzleWindowTest, TypingTakesLettersFromThePoolAndBackspaceReturnsThem) {
+  window->command(QStringLiteral("SoundToggle1"))->trigger();
+  const char letter = AvailableLetter();
+  ASSERT_NE(letter, 0);
+  const int before = doc().P.PoolOf(letter);
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  Type(static_cast<char>(letter + 32));  // typed in lower case
+  EXPECT_EQ(doc().KeyWords.At(2, 0), std::string(1, letter));
+  EXPECT_EQ(doc().P.PoolOf(letter), before - 1);
+  EXPECT_NE(MappedIndex(doc(), 2, 0), 0);
+  EXPECT_EQ(doc().CurCol, 3);
+  EXPECT_EQ(table()->currentIndex().column(), 3);
+  const auto& row = doc().CharPoolGrid[static_cast<std::size_t>(letter - 'A' + 1)];
+  EXPECT_EQ(row[1], std::to_string(before - 1));
+  EXPECT_EQ(host.SoundNames().front(), "type0");
+  EXPECT_FALSE(Find<PanelBar>("CharStatus2")->panel(1).isEmpty());
+
+  // A letter the pool lacks: the message, the sound, no change.
+  const char none = ExhaustedLetter();
+  if (none != 0) {
+    Type(none);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages.back(),
+              std::string(" There is no more of letter ") + none + " in the character pool! ");
+    EXPECT_EQ(host.SoundNames().back(), "ding");
+    EXPECT_TRUE(doc().KeyWords.At(3, 0).empty());
+  }
+
+  // Backspace moves back and returns the letter.
+  QTest::keyClick(table(), Qt::Key_Backspace);
+  EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
+  EXPECT_EQ(doc().P.PoolOf(letter), before);
+  EXPECT_EQ(doc().CurCol, 2);
+
+  // Space clears the letter under the cursor and moves on.
+  Type(letter);
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  QTest::keyClick(table(), Qt::Key_Space);
+  EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
+  EXPECT_EQ(doc().P.PoolOf(letter), before);
+  EXPECT_EQ(doc().CurCol, 3);
+
+  // The last column keeps the selection.
+  table()->setCurrentIndex(table()->model()->index(0, kTableSize - 1));
+  Type(letter);
+  EXPECT_EQ(doc().CurCol, kTableSize - 1);
+}
+
+TEST_F(PuzzleWindowTest, ScanAndDoubleClickACandidate) {
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  window->command(QStringLiteral("Scan1"))->trigger();
+  auto* candidates = Find<QListWidget>("Candidates");
+  EXPECT_TRUE(candidates->isVisible());
+  ASSERT_GT(candidates->count(), 0);
+  int pick = 0;
+  while (pick + 1 < candidates->count() && candidates->item(pick)->text().trimmed().size() < 4)
+    ++pick;
+  const QString word = candidates->item(pick)->text().trimmed();
+  ASSERT_TRUE(word.toUpper().startsWith(QLatin1Char('M'))) << word.toStdString();
+  ASSERT_GE(word.size(), 4);
+  candidates->setCurrentRow(pick);
+  candidates->scrollToItem(candidates->item(pick));
+  // A view reports a double click only on the item the button went down on.
+  const QPoint at = candidates->visualItemRect(candidates->item(pick)).center();
+  QTest::mousePress(candidates->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(candidates->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(Keystring(doc(), 0), word.toUpper().toStdString());
+  EXPECT_TRUE(doc().PuzzleChanged);
+}
+
+TEST_F(PuzzleWindowTest, WriteAClueSaveAndReload) {
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  host.promptAnswers.push_back(std::string("  Blind poet's epic"));
+  window->command(QStringLiteral("WriteClue3"))->trigger();
+  EXPECT_EQ(host.prompts.back(), "CLUE ENTRY | Enter the clue for A.  M");
+  EXPECT_EQ(doc().ClueLines[0], "A. Blind poet's epic");
+  EXPECT_EQ(Find<QPlainTextEdit>("Cluelist")->document()->firstBlock().text(),
+            QStringLiteral("A. Blind poet's epic"));
+  EXPECT_EQ(doc().CurRow, 1);  // the next row for the next clue
+
+  const std::string path = QDir(dir.path()).filePath(QStringLiteral("milton.qtl")).toStdString();
+  host.fileAnswers.push_back(path);
+  window->command(QStringLiteral("Puzzle2"))->trigger();
+  ASSERT_TRUE(FileExists(path)) << (host.messages.empty() ? "" : host.messages.back());
+  EXPECT_EQ(window->windowTitle().toStdString(), "Quotella 3.1 - " + path);
+
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(path);
+  doc().ClueLines[0] = "A.";
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  EXPECT_EQ(doc().ClueLines[0], "A. Blind poet's epic");
+  EXPECT_EQ(doc().P.QuotellaStr, "MILTONPARADISELOST");
+  EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  EXPECT_TRUE(Visible("PuzzleGridArea"));
+  EXPECT_TRUE(Visible("PrintStatusBar1"));
+  EXPECT_FALSE(Visible("CharPoolGrid"));
+  EXPECT_FALSE(Visible("KeyWords"));
+  window->WordListButtonClick(1);  // ignored while the grid shows
+  EXPECT_FALSE(Visible("Wordlist1"));
+
+  // Two mapped cells of one letter whose exchange is legal.
+  const Tpuzzle& p = doc().P;
+  int a = 0, b = 0;
+  for (int i = 1; i <= p.NumCells && !b; ++i)
+    for (int j = i + 1; j <= p.NumCells && !b; ++j) {
+      const auto& ci = p.Cells[static_cast<std::size_t>(i)];
+      const auto& cj = p.Cells[static_cast<std::size_t>(j)];
+      if (ci.Char == cj.Char && ci.Mapped && cj.Mapped && !ci.Locked && !cj.Locked &&
+          ci.CellLabel != cj.CellLabel && SwapLegal(ci.CellLabel, cj.Labelstr)) {
+        a = i;
+        b = j;
+      }
+    }
+  ASSERT_NE(b, 0);
+  const std::string labelA = p.Cells[static_cast<std::size_t>(a)].CellLabel;
+  const std::string labelB = p.Cells[static_cast<std::size_t>(b)].CellLabel;
+  PuzzleGridWidget* grid = window->puzzleGrid();
+  const auto click = [&](int cell) {
+    const int pos = cell - 1 + p.GridOffset;
+    const QRect r = PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
+                                   grid->style().lineWidth);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, r.center());
+  };
+  click(a);
+  EXPECT_TRUE(Visible("SwapListBox"));
+  EXPECT_GT(Find<QListWidget>("SwapListBox")->count(), 3);
+  EXPECT_TRUE(doc().HighlightActive);
+  click(b);
+  EXPECT_EQ(p.Cells[static_cast<std::size_t>(a)].CellLabel, labelB);
+  EXPECT_EQ(p.Cells[static_cast<std::size_t>(b)].CellLabel, labelA);
+  EXPECT_FALSE(doc().HighlightActive);
+}
+
+TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  Tpuzzle& p = doc().P;
+  // The distribution mode highlights the initials; an unmapped cell, an illegal one and a
+  // locked one keep their own looks.
+  window->DistributionButtonClick();
+  EXPECT_TRUE(Visible("DistributionBar"));
+  EXPECT_FALSE(Visible("TitleEdit"));
+  int highlighted = 0;
+  std::vector<int> free;
+  for (int i = 1; i <= p.NumCells; ++i) {
+    const auto& c = p.Cells[static_cast<std::size_t>(i)];
+    if (c.Char == ' ' || c.Char == '-') continue;
+    if (c.WordHighlight && !highlighted) highlighted = i;
+    if (!c.Mapped && !c.Locked && !c.CommonMark && !c.WordHighlight) free.push_back(i);
+  }
+  ASSERT_GE(free.size(), 3u);
+  const int unmapped = free[0], illegal = free[1], locked = free[2];
+  p.Cells[static_cast<std::size_t>(illegal)].Illegal = true;
+  p.Cells[static_cast<std::size_t>(locked)].Locked = true;
+  ASSERT_TRUE(highlighted && unmapped && illegal && locked);
+  PuzzleGridWidget* grid = window->puzzleGrid();
+  const QImage img = grid->grab().toImage();
+  const auto rectOf = [&](int cell) {
+    const int pos = cell - 1 + p.GridOffset;
+    return PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
+                          grid->style().lineWidth);
+  };
+  const auto corner = [&](int cell) {
+    const QRect r = rectOf(cell);
+    return img.pixelColor(r.right() - 1, r.bottom() - 1);
+  };
+  EXPECT_EQ(corner(highlighted), kHighlightColour);
+  EXPECT_EQ(corner(unmapped), kUnmappedColour);
+  EXPECT_EQ(corner(illegal), kIllegalColour);
+  EXPECT_EQ(corner(locked), kUnmappedColour);
+  // A locked cell writes its letter in blue.
+  int blue = 0;
+  const QRect r = rectOf(locked);
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = img.pixelColor(x, y);
+      if (c.blue() > 150 && c.red() < 100 && c.green() < 100) ++blue;
+    }
+  EXPECT_GT(blue, 0);
+
+  window->DistributionButtonClick();
+  EXPECT_FALSE(Visible("DistributionBar"));
+  EXPECT_TRUE(Visible("TitleEdit"));
+  EXPECT_FALSE(p.Cells[static_cast<std::size_t>(highlighted)].WordHighlight);
+}
+
+TEST(StartUp, OpensWithClearMessagesWhateverIsMissing) {
+  EnsureApp();
+  QTemporaryDir empty;
+  test::FakeHost host;
+  // No settings file: it is reported and a default is offered (declined here).
+  {
+    MainWindow::Options options;
+    options.programDir = empty.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    MainWindow window(options);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_NE(host.messages[0].find("not found"), std::string::npos) << host.messages[0];
+    EXPECT_EQ(host.questions.front(), "Could not load INI file. Make default file?");
+    EXPECT_NE(window.findChild<QWidget*>(QStringLiteral("KeyWords")), nullptr);
+  }
+  // A folder that cannot be made current.
+  host.Clear();
+  {
+    MainWindow::Options options;
+    options.programDir = QStringLiteral("/nonexistent/quotella");
+    options.dialogs = &host;
+    options.registerFileType = false;
+    MainWindow window(options);
+    EXPECT_FALSE(window.pathSet());
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages[0], "Cannot set path: /nonexistent/quotella/");
+  }
+  // A damaged puzzle file named on the command line with loading on.
+  host.Clear();
+  {
+    ProgramDir dir;
+    const QString ini = QDir(dir.path()).filePath(QStringLiteral("quotella.ini"));
+    auto lines = ReadTextLines(ini.toStdString());
+    ASSERT_TRUE(lines);
+    IniText text(*lines);
+    text.SetIniValue("[loadlastfile]", "TRUE");
+    text.SetIniValue("[dictionary directory]", "/nonexistent/dictionary/");
+    WriteLinesAtomic(ini.toStdString(), text.Lines());
+    const QString damaged = QDir(dir.path()).filePath(QStringLiteral("damaged.qtl"));
+    WriteFileAtomic(damaged.toStdString(), "! This file made by Quotella\r\n@@\r\n7\r\n");
+    MainWindow::Options options;
+    options.programDir = dir.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    options.arguments = {damaged};
+    MainWindow window(options);
+    EXPECT_FALSE(window.doc().PuzzleExists);
+    EXPECT_FALSE(host.messages.empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quotella 3.1 - ") + damaged);
+  }
 }
 
 TEST(GuiHost, FiltersAndMessagesConvertToQtForms) {
