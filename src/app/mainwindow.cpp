@@ -363,8 +363,9 @@ void MainWindow::BuildControls() {
     view->verticalHeader()->hide();
     view->horizontalHeader()->setMinimumSectionSize(10);
     view->verticalHeader()->setMinimumSectionSize(10);
-    view->horizontalHeader()->setDefaultSectionSize(30);
+    view->horizontalHeader()->setDefaultSectionSize(31);
     view->verticalHeader()->setDefaultSectionSize(15);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setFixedWidth(100);
