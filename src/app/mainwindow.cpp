@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
@@ -56,8 +57,10 @@
 #include "files/textexport.h"
 #include "render/highlight.h"
 #include "render/qtext.h"
+#include "search/heuristic.h"
 #include "search/scan.h"
 #include "search/sorts.h"
+#include "search/threewordsearch.h"
 #include "search/wordlists.h"
 #include "settings/fileassociation.h"
 #include "settings/lookups.h"
@@ -203,6 +206,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  m_heuristic.reset();  // ends and joins a running search before the lists go
 }
 
 Host& MainWindow::host() {
@@ -474,6 +478,10 @@ void MainWindow::BuildControls() {
   m_scanButton = MakeButton(QStringLiteral("ScanButton"), QStringLiteral("Scan"), central);
   m_scanButton->setFixedWidth(40);
   connect(m_scanButton, &QPushButton::clicked, this, [this] { ScanDictionary(); });
+  m_heuristicButton =
+      MakeButton(QStringLiteral("HeuristicButton"), QStringLiteral("Heuristic Search"), central);
+  m_heuristicButton->setEnabled(false);
+  connect(m_heuristicButton, &QPushButton::clicked, this, [this] { HeuristicButtonClick(); });
   m_blockColourButton =
       MakeButton(QStringLiteral("BlockColorButton"), QStringLiteral("Block Color"), central);
   connect(m_blockColourButton, &QPushButton::clicked, this, [this] { BlockColorClick(); });
@@ -515,6 +523,11 @@ void MainWindow::BuildControls() {
   m_quotesEditor->viewport()->installEventFilter(this);
   connect(m_keyWords, &KeyTableView::keyTyped, this, [this](char key) { KeyWordsKeyPress(key); });
   connect(m_candidates, &QListWidget::itemDoubleClicked, this, [this] { CandidatesDblClick(); });
+  connect(m_wordLists[3], &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { Wordlist4DblClick(m_wordLists[3]->row(item)); });
+  connect(m_searchStatus, &PanelBar::clicked, this, [this] {
+    if (m_heuristic) m_heuristic->Skip();
+  });
   connect(m_candidates, &QListWidget::itemClicked, this, [this] { CandidateClick(); });
   connect(m_swapList, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { SwapListBoxDblClick(m_swapList->row(item)); });
@@ -553,6 +566,7 @@ void MainWindow::BuildLayout() {
   listHead->addWidget(m_wordListFileLabel);
   listHead->addWidget(m_searchStatus, 1);
   listHead->addWidget(m_candidateStatus, 1);
+  listHead->addWidget(m_heuristicButton);
   statusArea->addLayout(listHead);
   top->addLayout(statusArea, 353);
   root->addLayout(top);
@@ -859,6 +873,11 @@ void MainWindow::BuildCommands() {
       m_commands[a->objectName()] = a;
     }
     if (n == 4) {
+      auto* end = new QAction(QStringLiteral("End Heuristic Search Now"), this);
+      end->setObjectName(QStringLiteral("EndHeuristicSearchNow1"));
+      connect(end, &QAction::triggered, this, [this] { EndHeuristicSearchNow1Click(); });
+      ContextMenu(menuName)->addAction(end);
+      m_commands[end->objectName()] = end;
       auto* toOutput = new QAction(QStringLiteral("Add This Item to Output Editor"), this);
       toOutput->setObjectName(QStringLiteral("AddThisItemtoOutputEditor1"));
       connect(toOutput, &QAction::triggered, this, [this, list] {
@@ -1097,6 +1116,13 @@ void MainWindow::RefreshViews() {
   if (m_titleEdit->text() != Cp(m_session->TitleBox)) m_titleEdit->setText(Cp(m_session->TitleBox));
   if (m_bylineEdit->text() != Cp(m_session->BylineBox))
     m_bylineEdit->setText(Cp(m_session->BylineBox));
+  const SearchButtonState button = CheckNumEmpty(*m_doc);
+  m_heuristicButton->setEnabled(m_doc->PuzzleExists && button.enabled);
+  SetCaptionColour(m_heuristicButton, m_doc->PuzzleExists && button.red);
+  if (m_conditionsBox->isChecked() != m_doc->Conditions.on) {
+    m_conditionsBox->setChecked(m_doc->Conditions.on);
+    m_conditionsBox->setText(m_doc->Conditions.on ? QStringLiteral("On") : QStringLiteral("Off"));
+  }
   if (m_conditions->text() != Cp(m_doc->Conditions.mustHave))
     m_conditions->setText(Cp(m_doc->Conditions.mustHave));
   if (m_doc->PuzzleExists)
@@ -1144,6 +1170,7 @@ void MainWindow::RestoreStatusArea() {
   m_charStatus1->show();
   m_charStatus2->show();
   m_listLabel->show();
+  m_heuristicButton->show();
   m_distributionButton->hide();
   m_printStatus1->hide();
   m_printStatus2->hide();
@@ -1156,6 +1183,7 @@ void MainWindow::ClearStatusArea() {
   m_charStatus1->hide();
   m_charStatus2->hide();
   m_listLabel->hide();
+  m_heuristicButton->hide();
   m_candidateStatus->hide();
 }
 
@@ -1238,7 +1266,10 @@ void MainWindow::Puzzle3Click() {
                               Cp(m_doc->P.WorkOrig));
   HideAllLists();
   HideAllEditors();
-  m_clueList->show();
+  if (heuristicSearching())
+    m_wordLists[3]->show();
+  else
+    m_clueList->show();
   m_keyWords->show();
   m_keyWords->setFocus();
 }
@@ -1837,6 +1868,95 @@ void MainWindow::StretchGrid1Click() {
 void MainWindow::SqueezeGrid1Click() {
   if (!m_doc->PuzzleExists) return;
   quotella::SqueezeGrid1Click(*m_doc);
+  RefreshViews();
+}
+
+}  // namespace quotella
+
+namespace quotella {
+
+// ---------------------------------------------------------------------------------
+// The heuristic search
+
+bool MainWindow::heuristicSearching() const {
+  return m_heuristicRunning || (m_heuristic && m_heuristic->Searching());
+}
+
+void MainWindow::HeuristicButtonClick() {
+  if (!m_doc->PuzzleExists || heuristicSearching()) return;
+  if (!m_heuristic) {
+    HeuristicLists lists;
+    for (std::size_t i = 0; i < 4; ++i) lists.lists[i] = &m_sources->Lists[i].Items;
+    lists.candidates = &m_sources->Candidates;
+    m_heuristic = std::make_unique<HeuristicSearch>(*m_doc, lists);
+    m_heuristic->ReloadWordLists = [this] { quotella::ReloadWordLists(*m_sources); };
+  }
+  m_heuristic->Join();
+  m_heuristic->DictDir = m_sources->DictionaryDir();
+  HideAllLists();
+  m_candidateStatus->hide();
+  m_wordLists[3]->show();
+  m_searchStatus->show();
+  const HeuristicSearch::Prepared prepared = m_heuristic->Prepare();
+  PushLists();
+  RefreshViews();
+  if (prepared != HeuristicSearch::Prepared::Ready) return;
+  QPointer<MainWindow> self(this);
+  m_heuristicRunning = true;
+  m_heuristic->Start([self](HeuristicEvent event) {
+    QMetaObject::invokeMethod(
+        self.data(),
+        [self, event] {
+          if (!self || !self->m_heuristic) return;
+          self->m_heuristic->Apply(event);
+          self->PushLists();
+          if (event.kind == HeuristicEvent::Kind::Finished) {
+            self->m_heuristicRunning = false;
+            self->RefreshViews();
+          }
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void MainWindow::EndHeuristicSearchNow1Click() {
+  if (m_heuristic) m_heuristic->EndNow();
+  RefreshViews();
+}
+
+void MainWindow::Wordlist4DblClick(int line) {
+  if (!m_doc->PuzzleExists || line < 0 ||
+      line >= static_cast<int>(m_sources->Lists[3].Items.size()))
+    return;
+  if (NumEmpty(*m_doc) != 3) {
+    host().Message(" There must be 3 and only 3 empty Answers available ");
+    return;
+  }
+  if (heuristicSearching()) {
+    host().Message(
+        "First you must exit the Heuristic Search!\rRight-Click Wordlist and select \"End Search "
+        "Now\"");
+    return;
+  }
+  const std::string text = m_sources->Lists[3].Items[static_cast<std::size_t>(line)];
+  const std::size_t first = text.find('*');
+  const std::size_t second = first == std::string::npos ? first : text.find('*', first + 1);
+  if (second == std::string::npos) return;
+  const std::string words[3] = {UpperCase(Trim(text.substr(0, first))),
+                                UpperCase(Trim(text.substr(first + 1, second - first - 1))),
+                                UpperCase(Trim(text.substr(second + 1)))};
+  for (const std::string& word : words) {
+    if (word.empty()) continue;
+    for (int r = 0; r < m_doc->P.NumWords && r < kTableSize; ++r) {
+      const std::string& initial = m_doc->KeyWords.At(1, r);
+      if (!initial.empty() && initial[0] == word[0] && m_doc->KeyWords.At(2, r).empty()) {
+        LayInString(*m_doc, word, r);
+        break;
+      }
+    }
+  }
+  EndHeuristicSearchNow1Click();
+  Puzzle3Click();
   RefreshViews();
 }
 

@@ -31,6 +31,7 @@ namespace quotella {
 
 class BarWidget;
 class FileSession;
+class HeuristicSearch;
 class GuiHost;
 class SettingsStore;
 struct WordSources;
@@ -110,6 +111,11 @@ class MainWindow : public QMainWindow {
   void QuotesEditorClick();
   void PuzzleGridDblClick(int col, int row);
   void SwapListBoxDblClick(int line);
+  void HeuristicButtonClick();
+  void EndHeuristicSearchNow1Click();
+  // Double click on a line of word list 4: lays a three-word solution.
+  void Wordlist4DblClick(int line);
+  bool heuristicSearching() const;
   void StretchGrid1Click();
   void SqueezeGrid1Click();
   void WriteClue3Click();
@@ -186,6 +192,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WordSources> m_sources;
   std::unique_ptr<SettingsStore> m_settings;
   std::unique_ptr<WindowLoader> m_loader;
+  std::unique_ptr<HeuristicSearch> m_heuristic;
+  bool m_heuristicRunning = false;  // a worker's results are still arriving
   SwapState m_swap;
   RarityColors m_rarityColors;
   bool m_syncing = false;
@@ -253,6 +261,7 @@ class MainWindow : public QMainWindow {
   QPushButton* m_squeezeButton = nullptr;
   QPushButton* m_orientationButton = nullptr;
   QPushButton* m_scanButton = nullptr;
+  QPushButton* m_heuristicButton = nullptr;
   BarWidget* m_distributionBar = nullptr;
   BarWidget* m_answerBar = nullptr;
   QGridLayout* m_middle = nullptr;

@@ -36,6 +36,11 @@ QString PanelBar::panel(int index) const {
   return m_labels[static_cast<std::size_t>(index)]->text();
 }
 
+void PanelBar::mousePressEvent(QMouseEvent* event) {
+  QFrame::mousePressEvent(event);
+  emit clicked();
+}
+
 void PanelBar::mouseDoubleClickEvent(QMouseEvent* event) {
   QFrame::mouseDoubleClickEvent(event);
   emit doubleClicked();

@@ -19,9 +19,11 @@ class PanelBar : public QFrame {
   int panelCount() const { return static_cast<int>(m_labels.size()); }
 
  signals:
+  void clicked();
   void doubleClicked();
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -447,6 +448,43 @@ TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
   EXPECT_FALSE(Visible("DistributionBar"));
   EXPECT_TRUE(Visible("TitleEdit"));
   EXPECT_FALSE(p.Cells[static_cast<std::size_t>(highlighted)].WordHighlight);
+}
+
+TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
+  const QString sample = QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(sample.toStdString());
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  PuzzleDocument& doc = window->doc();
+  ASSERT_TRUE(doc.PuzzleExists) << (host.messages.empty() ? "" : host.messages.back());
+  auto* button = Find<QPushButton>("HeuristicButton");
+  EXPECT_FALSE(button->isEnabled());
+  // Rows D, G and H hold ADDS, MEET and LAIN.
+  for (int row : {3, 6, 7}) {
+    doc.CurRow = row;
+    doc.CurCol = 2;
+    window->command(QStringLiteral("ClearWord1"))->trigger();
+  }
+  EXPECT_TRUE(button->isEnabled());
+  host.confirmAnswers.push_back(false);  // no pruning
+  button->click();
+  auto* list4 = Find<QListWidget>("Wordlist4");
+  EXPECT_TRUE(list4->isVisible());
+  for (int i = 0; i < 600 && window->heuristicSearching(); ++i) QTest::qWait(100);
+  ASSERT_FALSE(window->heuristicSearching());
+  int solution = -1;
+  // A solution of three real words (a one-letter dictionary word leaves its row empty).
+  for (int i = 0; i < list4->count() && solution < 0; ++i) {
+    const QStringList words = list4->item(i)->text().split(QLatin1Char('*'));
+    if (words.size() == 3 && std::all_of(words.begin(), words.end(),
+                                         [](const QString& w) { return w.trimmed().size() > 1; }))
+      solution = i;
+  }
+  ASSERT_GE(solution, 0);
+  window->Wordlist4DblClick(solution);
+  EXPECT_EQ(NumEmpty(doc), 0);
+  EXPECT_TRUE(PoolIsEmpty(doc));
+  EXPECT_TRUE(Visible("KeyWords"));
 }
 
 TEST(StartUp, OpensWithClearMessagesWhateverIsMissing) {
