@@ -1,10 +1,10 @@
 #include "cli/wordsearch_support.h"
 
 #include <charconv>
-#include <filesystem>
 #include <iostream>
 
 #include "cli/command.h"
+#include "core/construction.h"
 #include "search/wordsource.h"
 #include "settings/settings.h"
 
@@ -40,6 +40,12 @@ bool StderrHost::Confirm(const std::string& text, ConfirmKind) {
 std::optional<std::string> StderrHost::Prompt(const std::string&, const std::string&,
                                               const std::string&) {
   return std::nullopt;
+}
+
+bool MakeSearchPuzzle(PuzzleDocument& doc, const std::string& quoteLine) {
+  if (QuotesEditorDblClick(doc, TextArg(quoteLine)) == DblClickResult::Made) return true;
+  std::cerr << "quotella-cli: no puzzle can be made of that quotation line\n";
+  return false;
 }
 
 }  // namespace quotella::cli

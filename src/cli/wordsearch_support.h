@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/document.h"
 #include "core/host.h"
 
 namespace quotella::cli {
@@ -29,5 +30,9 @@ class StderrHost : public Host {
 
   std::vector<std::string> messages;
 };
+
+// The puzzle a word-search command works on: made fresh from a quotation line
+// (--quote). Returns false (with the reason on stderr) when no puzzle could be made.
+bool MakeSearchPuzzle(PuzzleDocument& doc, const std::string& quoteLine);
 
 }  // namespace quotella::cli

@@ -155,7 +155,8 @@ void UnassignCell(PuzzleDocument& doc, char letter, int i, int col, int row) {
 }
 
 bool LayInString(PuzzleDocument& doc, const std::string& w, int row) {
-  if (!StringTable::Valid(0, row) || static_cast<int>(w.size()) > kMaxWordLetters) return false;
+  if (row < 0 || row > LastRow(doc) || static_cast<int>(w.size()) > kMaxWordLetters) return false;
+  if (w.size() > 1 && !IsWord(w.substr(1))) return false;
   for (int k = 2; k <= static_cast<int>(w.size()); ++k) {
     const int j = MappedIndex(doc, k, row);
     if (j != 0) UnassignCell(doc, Cell(doc, j).Char, j, k, row);

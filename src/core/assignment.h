@@ -38,7 +38,8 @@ int AssignKeywordChar(PuzzleDocument& doc, char letter, int col, int row);
 void UnassignCell(PuzzleDocument& doc, char letter, int i, int col, int row);
 
 // Lays word w into row `row` letter by letter from its second letter on; the initial is
-// not touched. Words longer than an answer row are refused (false, nothing changed).
+// not touched. Words longer than an answer row, or holding anything but letters, are
+// refused (false, nothing changed).
 bool LayInString(PuzzleDocument& doc, const std::string& w, int row);
 
 // The heuristic-search button: enabled (with a red caption) exactly when three answer

@@ -156,12 +156,12 @@ std::string GiveHint(PuzzleDocument& doc, const std::string& text) {
   auto& p = doc.P;
   std::string hint = text;
   if (hint.empty()) {
+    // The problem letters are taken from the pool as it is now, so the hint never lags
+    // one change behind.
+    p.ProblemPoolStr = ProblemPoolString(p);
     if (PoolTotal(p) == 0) {
       hint = "Puzzle is complete!";
     } else {
-      // The problem letters are taken from the pool as it is now, so the hint never
-      // lags one change behind.
-      p.ProblemPoolStr = ProblemPoolString(p);
       doc.PrimaryProblemStr = FirstEleven(p, p.ProblemPoolStr);
       const std::string problemCount = std::to_string(doc.PrimaryProblemStr.size());
       const double v = VowelShare(p);
@@ -193,7 +193,6 @@ void UpdateCharStatus(PuzzleDocument& doc) {
   p.VowelPercent = 100.0 * VowelShare(p);
   host.Status(StatusBar::CharStatus2, 4, FormatGeneral(p.VowelPercent, 3) + "% Vowels  ");
 
-  p.ProblemPoolStr = ProblemPoolString(p);
   GiveHint(doc);
 
   const int cell = MappedIndex(doc, doc.CurCol, doc.CurRow);

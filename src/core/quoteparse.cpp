@@ -15,15 +15,18 @@ bool IsSeparator(char c) {
   return c == ' ' || c == '-';
 }
 
-// Positions below are 1-based, as the editing rules are stated; At/Erase convert.
-char At(const std::string& s, int i) {
-  return s[static_cast<std::size_t>(i - 1)];
-}
-void Erase(std::string& s, int i) {
-  s.erase(static_cast<std::size_t>(i - 1), 1);
-}
-int Len(const std::string& s) {
-  return static_cast<int>(s.size());
+// Copies s, and after each `mark` character that has at least two characters after it
+// drops the spaces that directly follow it.
+std::string DropSpacesAfter(const std::string& s, char mark) {
+  std::string out;
+  out.reserve(s.size());
+  const std::size_t n = s.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    out += s[i];
+    if (s[i] == mark && n - i - 1 >= 2)
+      while (i + 1 < n && s[i + 1] == ' ') ++i;
+  }
+  return out;
 }
 
 }  // namespace
@@ -57,24 +60,20 @@ std::string StripParens(const std::string& text) {
 }
 
 std::string FixSpacesAndHyphens(std::string q) {
-  // Runs of spaces become one space.
-  for (int i = 1; i < Len(q) - 1; ++i)
-    if (At(q, i) == ' ')
-      while (i + 1 <= Len(q) && At(q, i + 1) == ' ') Erase(q, i + 1);
-  // No space after a hyphen.
-  for (int i = 1; i < Len(q) - 1; ++i)
-    if (At(q, i) == '-')
-      while (i + 1 <= Len(q) && At(q, i + 1) == ' ') Erase(q, i + 1);
+  // Runs of spaces become one space; no space after a hyphen. A run that starts at one
+  // of the last two positions is left alone.
+  q = DropSpacesAfter(q, ' ');
+  q = DropSpacesAfter(q, '-');
+  if (q.size() < 2) return q;
   // No space before a hyphen.
-  if (Len(q) < 2) return q;
-  for (int i = Len(q); i >= 2; --i) {
-    if (At(q, i) != '-') continue;
-    while (i >= 2 && At(q, i - 1) == ' ') {
-      Erase(q, i - 1);
-      --i;
-    }
+  std::string rev;
+  rev.reserve(q.size());
+  for (std::size_t i = q.size(); i-- > 0;) {
+    rev += q[i];
+    if (q[i] == '-')
+      while (i >= 1 && q[i - 1] == ' ') --i;
   }
-  return q;
+  return std::string(rev.rbegin(), rev.rend());
 }
 
 std::string RemoveExcluded(const std::string& text) {
@@ -132,16 +131,20 @@ std::string MakeMasterQuote(const std::string& s) {
   std::string m;
   for (char c : s)
     if (IsUpperLetter(c) || IsSeparator(c)) m += c;
-  // Dropping punctuation can bring a space next to a hyphen ("WELL ,-KNOWN").
-  for (int i = 1; i <= Len(m) - 1; ++i) {
-    if (At(m, i) != '-') continue;
-    if (i > 1 && At(m, i - 1) == ' ') {
-      Erase(m, i - 1);
-      --i;
+  // Dropping punctuation can bring a space next to a hyphen ("WELL ,-KNOWN"): one space
+  // goes on either side of every hyphen but a final one.
+  std::string out;
+  out.reserve(m.size());
+  for (std::size_t i = 0; i < m.size(); ++i) {
+    if (m[i] != '-' || i + 1 == m.size()) {
+      out += m[i];
+      continue;
     }
-    if (i + 1 <= Len(m) && At(m, i + 1) == ' ') Erase(m, i + 1);
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    out += '-';
+    if (m[i + 1] == ' ') ++i;
   }
-  return m;
+  return out;
 }
 
 void ComputeSpareCounts(Tpuzzle& p, const std::string& quotellaStr,

@@ -181,13 +181,8 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   std::random_device rd;
-  // Built piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on the chained operator+.
-  std::string tmpName = ".";
-  tmpName += target.filename().string();
-  tmpName += ".tmp";
-  tmpName += std::to_string(::getpid());
-  tmpName += "-";
-  tmpName += std::to_string(rd() % 1000000);
+  const std::string tmpName = "." + target.filename().string() + ".tmp" +
+                              std::to_string(::getpid()) + "-" + std::to_string(rd() % 1000000);
   const fs::path tmp = dir / tmpName;
 
   FILE* f = std::fopen(tmp.c_str(), "wb");

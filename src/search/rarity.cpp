@@ -113,6 +113,7 @@ void ApplyFreqOrder(PuzzleDocument& doc, const std::string& freqOrder) {
   doc.SettingsFreqString = p.FreqOrder;
   ResetPoolGrids(doc);
   RefreshPoolViews(doc);
+  UpdateCharStatus(doc);  // the problem letters of the pool follow the new order
   doc.Notify(PuzzleDocument::Change::Pool);
 }
 

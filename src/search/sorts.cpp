@@ -44,7 +44,9 @@ int NumProblemChars(const Tpuzzle& p, const std::string& text) {
 }
 
 int NumPrimaryProblemChars(const Tpuzzle& p, const std::string& text) {
-  const std::string primary = p.ReverseFreqOrder.substr(0, 11);
+  // The 11 least common letters: the tail of the frequency order.
+  const std::string& order = p.FreqOrder;
+  const std::string primary = order.size() > 11 ? order.substr(order.size() - 11) : order;
   int n = 0;
   for (char c : text)
     if (primary.find(Upper(c)) != std::string::npos) ++n;

@@ -113,6 +113,11 @@ void ReloadWordLists(WordSources& src) {
   }
 }
 
+std::size_t AddItemFromField(WordSources& src, const std::string& text) {
+  const int n = ValidListNumber(src.AddItemTarget) ? src.AddItemTarget : 1;
+  return src.List(n).Add(text);
+}
+
 void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines) {
   if (!ValidListNumber(n)) return;
   for (const auto& line : lines) src.List(n).Add(line);

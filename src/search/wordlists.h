@@ -83,6 +83,9 @@ bool SaveWordList(WordSources& src, int n, Host& host);
 bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& host);
 // Re-reads every list whose file exists; missing files are skipped silently.
 void ReloadWordLists(WordSources& src);
+// Enter in the add-item field: its text, unchanged (even empty), joins the list the field
+// adds to; returns the index of the new entry.
+std::size_t AddItemFromField(WordSources& src, const std::string& text);
 // The output editor's lines become entries of list n (empty lines too).
 void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines);
 // Delete key on list n: removes the entry at index; returns the index to select next

@@ -236,6 +236,15 @@ TEST_F(Assignment, ClearWordReturnsTheLettersAndEmptiesTheRow) {
   ExpectConsistent();
 }
 
+TEST_F(Assignment, LayInStringRefusesWhatNoRowCanHold) {
+  Make("T@@T " + std::string(30, 'O') + " " + std::string(30, 'O'));
+  EXPECT_FALSE(LayInString(doc, "TO{", 0));
+  EXPECT_FALSE(LayInString(doc, "T" + std::string(51, 'O'), 0));
+  EXPECT_EQ(Keystring(doc, 0), "T");
+  EXPECT_TRUE(LayInString(doc, "T" + std::string(50, 'O'), 0));
+  ExpectConsistent();
+}
+
 TEST_F(Assignment, RowAdvanceFollowsTheSwitch) {
   Make("T@B@TO BE");
   EXPECT_EQ(RowAdvanceClick(doc, {2, 0}), (TablePos{2, 0}));

@@ -110,6 +110,14 @@ TEST(CheckQuoteLine, ReportsSparesSingletonsAndCapacity) {
   EXPECT_FALSE(CheckQuoteLine("no at sign").parts.ok);
 }
 
+TEST(CheckQuoteLine, HandlesHugeLinesInLinearTime) {
+  std::string quote;
+  for (int k = 0; k < 100000; ++k) quote += "A  - ,";
+  const QuoteLineCheck c = CheckQuoteLine("A@@" + quote);
+  EXPECT_FALSE(c.possible);  // far over the capacity, and answered at once
+  EXPECT_EQ(c.masterQuote.substr(0, 6), "A-A-A-");
+}
+
 TEST(QuotesEditorClick, PreviewsWithoutTouchingThePuzzle) {
   test::FakeHost host;
   PuzzleDocument doc(host);

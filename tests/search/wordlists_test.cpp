@@ -66,6 +66,9 @@ TEST(WordListFiles, ReloadSkipsMissingFilesAndEditsKeepTheOrder) {
   EXPECT_EQ(src.List(1).Items, (Lines{"a", "b"}));
   EXPECT_EQ(src.List(2).Items, (Lines{"kept"}));
 
+  src.AddItemTarget = 2;
+  EXPECT_EQ(AddItemFromField(src, ""), 0u);
+  EXPECT_EQ(src.List(2).Items, (Lines{"", "kept"}));
   AddLinesToList(src, 1, {"C", "", "a"});
   EXPECT_EQ(src.List(1).Items, (Lines{"", "a", "a", "b", "C"}));
   EXPECT_EQ(DeleteListEntry(src, 1, 4), 3);  // the last: the new last is selected

@@ -1,0 +1,70 @@
+#include <iostream>
+
+#include "cli/command.h"
+#include "cli/wordsearch_support.h"
+#include "search/searchcommands.h"
+
+namespace quotella::cli {
+namespace {
+
+const char* const kUsage =
+    "  quotella-cli scan --quote \"<author@work@quotation>\" LABEL [--dict DIR | --list FILE]\n"
+    "                    [--must LETTERS] [--min N] [--max N]\n"
+    "                    [--sort length|vowels|problems|primary|rarity] [--stats WORD]\n"
+    "      the candidates for answer row LABEL, one per line, in the order the program\n"
+    "      shows them (or its explanatory lines); --must, --min and --max switch the\n"
+    "      conditions on; --stats prints the statistics of WORD as a candidate";
+
+int RunScanCommand(const std::vector<std::string>& args) {
+  ScanRequest request;
+  std::string quote;
+  std::string dictArg;
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a.size() > 2 && a.rfind("--", 0) == 0 && !hasValue)
+      return UsageError("scan", a + " needs a value");
+    if (a == "--quote") {
+      quote = args[++i];
+    } else if (a == "--dict") {
+      dictArg = args[++i];
+    } else if (a == "--list") {
+      request.listFile = args[++i];
+    } else if (a == "--must") {
+      request.mustHave = TextArg(args[++i]);
+    } else if (a == "--min" || a == "--max") {
+      const auto n = IntArg(args[++i], 0, 52);
+      if (!n) return UsageError("scan", a + " takes a whole number from 0 to 52");
+      (a == "--min" ? request.minLength : request.maxLength) = *n;
+    } else if (a == "--sort") {
+      request.sort = SortByName(args[++i]);
+      if (!request.sort) return UsageError("scan", "unknown sort '" + args[i] + "'");
+    } else if (a == "--stats") {
+      request.statsWord = TextArg(args[++i]);
+    } else if (a.size() > 1 && a[0] == '-') {
+      return UsageError("scan", "unknown option '" + a + "'");
+    } else {
+      positional.push_back(a);
+    }
+  }
+  if (quote.empty()) return UsageError("scan", "give the puzzle with --quote");
+  if (positional.size() != 1) return UsageError("scan", "give one answer row label");
+  if (!dictArg.empty() && !request.listFile.empty())
+    return UsageError("scan", "--dict and --list exclude each other");
+  request.label = positional[0];
+  request.dictDir = CommandDictDir(dictArg);
+
+  StderrHost host;
+  PuzzleDocument doc(host);
+  if (!MakeSearchPuzzle(doc, quote)) return 1;
+  std::vector<std::string> out;
+  const int code = RunScan(doc, request, doc.PrimaryProblemStr, out);
+  for (const auto& line : out) PrintLine(std::cout, line);
+  return code;
+}
+
+const Registration reg{{"scan", kUsage, RunScanCommand}};
+
+}  // namespace
+}  // namespace quotella::cli
