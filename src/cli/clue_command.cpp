@@ -16,7 +16,7 @@ int RunClue(const std::vector<std::string>& args) {
   const int row = RowOfLabel(puzzle.doc, a->positional[1]);
   if (row < 0) return UsageError("clue", "this puzzle has no answer " + a->positional[1]);
   // The clue prompt, answered with the text given.
-  puzzle.host.promptAnswers.push_back(TextArg(a->positional[2]));
+  puzzle.host.answers.push_back(TextArg(a->positional[2]));
   if (!PromptClue(puzzle.doc, row)) return 1;
   return WriteBack(puzzle, file, a->output);
 }

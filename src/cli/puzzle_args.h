@@ -29,7 +29,7 @@ std::optional<PuzzleArgs> ParsePuzzleArgs(const std::string& command,
 
 // One puzzle loaded from a file, with the host and file state of a run.
 struct CliPuzzle {
-  explicit CliPuzzle(bool yes) : host(yes) {}
+  explicit CliPuzzle(bool yes, bool echo = true) : host(yes, echo) {}
   CliHost host;
   PuzzleDocument doc{host};
   FileSession files;
@@ -42,7 +42,8 @@ bool LoadForCommand(CliPuzzle& puzzle, const std::string& path);
 // a question (answered by --yes).
 bool MayWrite(CliPuzzle& puzzle, const std::string& target, const std::string& input);
 
-// Saves the changed puzzle back to input, or to output when given. Returns the exit code.
+// Saves the changed puzzle back to input, or to output when given (input may be empty
+// for a new puzzle). Returns the exit code.
 int WriteBack(CliPuzzle& puzzle, const std::string& input, const std::string& output);
 
 // The 0-based answer row of a label ("A" .. "Z", "AA" .. "ZZ", any case); -1 when the

@@ -10,12 +10,18 @@ int RunShow(const std::vector<std::string>& args) {
   const auto a = ParsePuzzleArgs("show", args, {}, false);
   if (!a) return 2;
   if (a->positional.size() != 1) return UsageError("show", "show takes one puzzle file");
-  CliPuzzle puzzle(a->Has("--yes"));
-  if (!LoadForCommand(puzzle, a->positional[0])) return 1;
+  // The report lists the messages of the load, so they are not echoed as well.
+  CliPuzzle puzzle(a->Has("--yes"), false);
+  const bool loaded = LoadForCommand(puzzle, a->positional[0]);
+  if (!loaded && !puzzle.doc.PuzzleExists) {
+    for (const auto& m : puzzle.host.messages) PrintLine(std::cerr, m);
+    return 1;
+  }
+  const auto state = StateJson(puzzle.doc, puzzle.host, loaded);
   if (a->Has("--json"))
-    std::cout << StateJson(puzzle.doc, puzzle.host).dump(2) << "\n";
+    std::cout << state.dump(2) << "\n";
   else
-    PrintState(std::cout, puzzle.doc, puzzle.host);
+    PrintState(std::cout, state);
   return 0;
 }
 

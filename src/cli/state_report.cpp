@@ -4,75 +4,92 @@
 
 #include "cli/command.h"
 #include "core/answertable.h"
+#include "core/poolstatus.h"
+#include "core/swapping.h"
 #include "core/textio.h"
 
 namespace quotella::cli {
 
 namespace {
 
-std::string BarName(StatusBar bar) {
-  switch (bar) {
-    case StatusBar::Main:
-      return "main";
-    case StatusBar::Print1:
-      return "print1";
-    case StatusBar::Print2:
-      return "print2";
-    case StatusBar::Search:
-      return "search";
-    case StatusBar::CharStatus1:
-      return "charStatus1";
-    case StatusBar::CharStatus2:
-      return "charStatus2";
+std::string StatusName(StatusBar bar, int panel) {
+  static const std::map<std::pair<StatusBar, int>, const char*> names = {
+      {{StatusBar::Main, 0}, "tableRow"},
+      {{StatusBar::Main, 1}, "tableCol"},
+      {{StatusBar::Main, 2}, "hint"},
+      {{StatusBar::Main, 3}, "letters"},
+      {{StatusBar::CharStatus1, 0}, "cell"},
+      {{StatusBar::CharStatus1, 1}, "char"},
+      {{StatusBar::CharStatus1, 2}, "row"},
+      {{StatusBar::CharStatus1, 3}, "emptyWords"},
+      {{StatusBar::CharStatus2, 0}, "avgWordLength"},
+      {{StatusBar::CharStatus2, 1}, "pool"},
+      {{StatusBar::CharStatus2, 2}, "consonants"},
+      {{StatusBar::CharStatus2, 3}, "vowels"},
+      {{StatusBar::CharStatus2, 4}, "vowelShare"},
+      {{StatusBar::Print1, 0}, "printWidth"},
+      {{StatusBar::Print1, 1}, "printHeight"},
+      {{StatusBar::Print1, 2}, "printCellSize"},
+      {{StatusBar::Print1, 3}, "printOrientation"},
+      {{StatusBar::Print1, 4}, "printCluesAt"},
+      {{StatusBar::Print2, 0}, "gridColumns"},
+      {{StatusBar::Print2, 1}, "gridRows"},
+      {{StatusBar::Print2, 2}, "gridExtra"},
+  };
+  const auto it = names.find({bar, panel});
+  if (it != names.end()) return it->second;
+  return "bar" + std::to_string(static_cast<int>(bar)) + "." + std::to_string(panel);
+}
+
+// The quotation grid as the puzzle file writes it: one line per grid row that holds a
+// cell, blanks and empty positions as "#".
+std::vector<std::string> GridLines(const PuzzleDocument& doc) {
+  const auto& p = doc.P;
+  const int columns = doc.Grid.Columns;
+  std::vector<std::string> lines;
+  for (int row = 0; row < doc.Grid.Rows; ++row) {
+    std::string line;
+    bool anyCell = false;
+    for (int col = 0; col < columns; ++col) {
+      const int i = CellAtGridPosition(doc, row, col, columns);
+      const char c = i != 0 ? p.Cells[static_cast<std::size_t>(i)].Char : '#';
+      line += c == ' ' ? '#' : c;
+      anyCell = anyCell || (i != 0 && c != ' ');
+    }
+    if (anyCell) lines.push_back(line);
   }
-  return "bar";
+  return lines;
 }
 
-// JSON strings must be UTF-8; the program's texts are Windows-1252.
-std::string U(const std::string& text) {
-  return Cp1252ToUtf8(text);
-}
-
-struct RowFacts {
-  std::string word;
+std::vector<int> RowCells(const PuzzleDocument& doc, int row) {
   std::vector<int> cells;
-  std::vector<int> numbers;
-};
-
-RowFacts Row(const PuzzleDocument& doc, int r) {
-  RowFacts f;
-  f.word = Keystring(doc, r);
-  for (int c = 1; c < kTableSize; ++c) {
-    if (doc.KeyWords.At(c, r).empty()) break;
-    const int i = MappedIndex(doc, c, r);
-    f.cells.push_back(i);
-    f.numbers.push_back(i ? doc.P.Cells[static_cast<std::size_t>(i)].CellNumber : 0);
-  }
-  return f;
+  for (int c = 1; c < kTableSize && !doc.KeyWords.At(c, row).empty(); ++c)
+    cells.push_back(MappedIndex(doc, c, row));
+  return cells;
 }
 
-std::string Hint(const CliHost& host) {
-  const auto it = host.status.find({StatusBar::Main, 2});
-  return it == host.status.end() ? std::string() : it->second;
+std::string Utf8(const std::string& cp1252) {
+  return Cp1252ToUtf8(cp1252);
 }
 
 }  // namespace
 
 void CliHost::Message(const std::string& text) {
   messages.push_back(text);
-  if (echo) PrintLine(std::cerr, text);
+  if (m_echo) PrintLine(std::cerr, text);
 }
 
 bool CliHost::Confirm(const std::string& text, ConfirmKind) {
-  if (echo) PrintLine(std::cerr, text + (m_yes ? "  [Yes]" : "  [No]"));
+  messages.push_back(text);
+  if (m_echo) PrintLine(std::cerr, text + (m_yes ? "  [Yes]" : "  [No]"));
   return m_yes;
 }
 
 std::optional<std::string> CliHost::Prompt(const std::string&, const std::string&,
                                            const std::string&) {
-  if (promptAnswers.empty()) return std::nullopt;
-  std::string answer = promptAnswers.front();
-  promptAnswers.pop_front();
+  if (answers.empty()) return std::nullopt;
+  std::string answer = answers.front();
+  answers.pop_front();
   return answer;
 }
 
@@ -80,55 +97,46 @@ void CliHost::Status(StatusBar bar, int panel, const std::string& text) {
   status[{bar, panel}] = text;
 }
 
-std::vector<std::string> GridText(const PuzzleDocument& doc) {
-  const Tpuzzle& p = doc.P;
-  std::vector<std::string> lines;
-  for (int row = 0; row < doc.Grid.Rows; ++row) {
-    std::string line;
-    for (int col = 0; col < doc.Grid.Columns; ++col) {
-      const int i = row * doc.Grid.Columns + col + 1 - p.GridOffset;
-      const char ch = i >= 1 && i <= p.NumCells ? p.Cells[static_cast<std::size_t>(i)].Char : '#';
-      line += ch == ' ' ? '#' : ch;
-    }
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host) {
-  const Tpuzzle& p = doc.P;
+nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host, bool made) {
+  const auto& p = doc.P;
   nlohmann::json j;
-  j["quotellaStr"] = U(p.QuotellaStr);
-  j["masterQuote"] = U(p.MasterQuote);
+  j["made"] = made;
+  j["quotellaStr"] = Utf8(p.QuotellaStr);
+  j["masterQuote"] = Utf8(p.MasterQuote);
   j["numCells"] = p.NumCells;
-  j["gridText"] = nlohmann::json::array();
-  for (const auto& line : GridText(doc)) j["gridText"].push_back(U(line));
+  j["gridLines"] = nlohmann::json::array();
+  for (const auto& line : GridLines(doc)) j["gridLines"].push_back(Utf8(line));
   j["cells"] = nlohmann::json::array();
   for (int i = 1; i <= p.NumCells; ++i) {
-    const auto& c = p.Cells[static_cast<std::size_t>(i)];
+    const auto& cell = p.Cells[static_cast<std::size_t>(i)];
     j["cells"].push_back({{"index", i},
-                          {"char", U(std::string(1, c.Char))},
-                          {"number", c.CellNumber},
-                          {"label", U(c.CellLabel)},
-                          {"mapped", c.Mapped},
-                          {"illegal", c.Illegal},
-                          {"locked", c.Locked}});
+                          {"char", Utf8(std::string(1, cell.Char))},
+                          {"number", cell.CellNumber},
+                          {"label", Utf8(cell.CellLabel)},
+                          {"mapped", cell.Mapped},
+                          {"illegal", cell.Illegal},
+                          {"locked", cell.Locked}});
   }
   j["rows"] = nlohmann::json::array();
   for (int r = 0; r < p.NumWords; ++r) {
-    const RowFacts f = Row(doc, r);
-    const std::string clue = static_cast<std::size_t>(r) < doc.ClueLines.size()
-                                 ? doc.ClueLines[static_cast<std::size_t>(r)]
-                                 : "";
-    j["rows"].push_back({{"label", U(doc.Label(r))},
-                         {"word", U(f.word)},
-                         {"cells", f.cells},
-                         {"numbers", f.numbers},
-                         {"clue", U(clue)}});
+    nlohmann::json cells = nlohmann::json::array();
+    nlohmann::json numbers = nlohmann::json::array();
+    for (int i : RowCells(doc, r)) {
+      cells.push_back(i);
+      numbers.push_back(i != 0 ? p.Cells[static_cast<std::size_t>(i)].CellNumber : 0);
+    }
+    j["rows"].push_back({{"label", doc.Label(r)},
+                         {"word", Utf8(Keystring(doc, r))},
+                         {"cells", cells},
+                         {"numbers", numbers},
+                         {"clue", r < static_cast<int>(doc.ClueLines.size())
+                                      ? Utf8(doc.ClueLines[static_cast<std::size_t>(r)])
+                                      : std::string()}});
   }
   j["pool"] = nlohmann::json::object();
-  for (int l = 0; l < 26; ++l)
-    j["pool"][std::string(1, static_cast<char>('A' + l))] = p.Pool[static_cast<std::size_t>(l)];
+  for (char l = 'A'; l <= 'Z'; ++l)
+    if (p.PoolOf(l) != 0) j["pool"][std::string(1, l)] = p.PoolOf(l);
+  j["poolTotal"] = PoolTotal(p);
   j["grid"] = {{"columns", doc.Grid.Columns},
                {"rows", doc.Grid.Rows},
                {"extraCells", p.ExtraCells},
@@ -136,60 +144,48 @@ nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host) {
                {"trailingCells", p.TrailingCells}};
   j["status"] = nlohmann::json::object();
   for (const auto& [key, text] : host.status)
-    j["status"][BarName(key.first) + "." + std::to_string(key.second)] = U(text);
-  j["hint"] = U(Hint(host));
+    j["status"][StatusName(key.first, key.second)] = Utf8(text);
+  const auto hint = host.status.find({StatusBar::Main, 2});
+  j["hint"] = hint != host.status.end() ? Utf8(hint->second) : std::string();
   j["messages"] = nlohmann::json::array();
-  for (const auto& m : host.messages) j["messages"].push_back(U(m));
+  for (const auto& m : host.messages) j["messages"].push_back(Utf8(m));
   return j;
 }
 
-void PrintState(std::ostream& out, const PuzzleDocument& doc, const CliHost& host) {
-  const Tpuzzle& p = doc.P;
-  PrintLine(out, "Quotella string: " + p.QuotellaStr);
-  PrintLine(out, "Master quote:    " + p.MasterQuote);
-  out << "Cells: " << p.NumCells << "\n\nGrid (" << doc.Grid.Columns << " columns, "
-      << doc.Grid.Rows << " rows, extra " << p.ExtraCells << ", offset " << p.GridOffset
-      << ", trailing " << p.TrailingCells << "):\n";
-  for (const auto& line : GridText(doc)) PrintLine(out, "  " + line);
-
-  out << "\nCells (index char number label flags):\n";
-  for (int i = 1; i <= p.NumCells; ++i) {
-    const auto& c = p.Cells[static_cast<std::size_t>(i)];
-    std::string flags;
-    if (c.Mapped) flags += " mapped";
-    if (c.Illegal) flags += " illegal";
-    if (c.Locked) flags += " locked";
-    PrintLine(out, "  " + std::to_string(i) + " '" + std::string(1, c.Char) + "' " +
-                       std::to_string(c.CellNumber) + " " +
-                       (c.CellLabel.empty() ? "-" : c.CellLabel) + flags);
+void PrintState(std::ostream& out, const nlohmann::json& j) {
+  out << "Quotella string: " << j["quotellaStr"].get<std::string>() << "\n";
+  out << "Master quote: " << j["masterQuote"].get<std::string>() << "\n";
+  out << "Cells: " << j["numCells"] << "\n";
+  const auto& g = j["grid"];
+  out << "Grid: " << g["columns"] << " columns, " << g["rows"] << " rows, extra " << g["extraCells"]
+      << ", offset " << g["gridOffset"] << ", trailing " << g["trailingCells"] << "\n";
+  for (const auto& line : j["gridLines"]) out << "  " << line.get<std::string>() << "\n";
+  out << "Cells (index char number label mapped illegal locked):\n";
+  for (const auto& c : j["cells"]) {
+    const std::string ch = c["char"].get<std::string>();
+    out << "  " << c["index"] << " '" << ch << "' " << c["number"] << " "
+        << (c["label"].get<std::string>().empty() ? "-" : c["label"].get<std::string>()) << " "
+        << (c["mapped"].get<bool>() ? "mapped" : "free") << " "
+        << (c["illegal"].get<bool>() ? "illegal" : "legal") << " "
+        << (c["locked"].get<bool>() ? "locked" : "unlocked") << "\n";
   }
-
-  out << "\nAnswers (label word: cells / numbers):\n";
-  for (int r = 0; r < p.NumWords; ++r) {
-    const RowFacts f = Row(doc, r);
+  out << "Rows (label word cells numbers clue):\n";
+  for (const auto& r : j["rows"]) {
     std::string cells, numbers;
-    for (std::size_t k = 0; k < f.cells.size(); ++k) {
-      cells += (k ? " " : "") + std::to_string(f.cells[k]);
-      numbers += (k ? " " : "") + std::to_string(f.numbers[k]);
-    }
-    PrintLine(out, "  " + doc.Label(r) + " " + f.word + ": " + cells + " / " + numbers);
-    if (static_cast<std::size_t>(r) < doc.ClueLines.size())
-      PrintLine(out, "     " + doc.ClueLines[static_cast<std::size_t>(r)]);
+    for (const auto& i : r["cells"]) cells += (cells.empty() ? "" : ",") + i.dump();
+    for (const auto& n : r["numbers"]) numbers += (numbers.empty() ? "" : ",") + n.dump();
+    out << "  " << r["label"].get<std::string>() << " " << r["word"].get<std::string>() << " ["
+        << cells << "] [" << numbers << "] " << r["clue"].get<std::string>() << "\n";
   }
-
-  std::string pool;
-  for (int l = 0; l < 26; ++l)
-    if (p.Pool[static_cast<std::size_t>(l)] != 0)
-      pool += std::string(pool.empty() ? "" : " ") + static_cast<char>('A' + l) + "=" +
-              std::to_string(p.Pool[static_cast<std::size_t>(l)]);
-  out << "\nPool: " << (pool.empty() ? "(empty)" : pool) << "\n";
-
-  out << "\nStatus:\n";
-  for (const auto& [key, text] : host.status)
-    PrintLine(out, "  " + BarName(key.first) + "." + std::to_string(key.second) + ": " + text);
-  PrintLine(out, "Hint: " + Hint(host));
-  out << "\nMessages:\n";
-  for (const auto& m : host.messages) PrintLine(out, "  " + m);
+  out << "Pool:";
+  for (const auto& [letter, count] : j["pool"].items()) out << " " << letter << count;
+  out << " (total " << j["poolTotal"] << ")\n";
+  out << "Status:\n";
+  for (const auto& [name, text] : j["status"].items())
+    out << "  " << name << ": " << text.get<std::string>() << "\n";
+  out << "Hint: " << j["hint"].get<std::string>() << "\n";
+  out << "Messages:\n";
+  for (const auto& m : j["messages"]) out << "  " << m.get<std::string>() << "\n";
 }
 
 }  // namespace quotella::cli

@@ -3,6 +3,7 @@
 #include <deque>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,12 +15,14 @@
 
 namespace quotella::cli {
 
-// The host of the command line: messages go to stderr and are kept for the state report,
-// questions get the safe answer (No) unless the user gave --yes, prompts take the answers
-// queued by the command (or are cancelled), status texts are kept, sounds are silent.
+// The host of the command line. It keeps what the user would have seen: every message
+// and question in order, the latest text of every status panel. Questions get the safe
+// answer (No) unless the user gave --yes; prompts take the answers queued by the command
+// (or are cancelled); sounds are silent. With echo on, messages and questions also go to
+// stderr as they come.
 class CliHost : public Host {
  public:
-  explicit CliHost(bool yes = false) : m_yes(yes) {}
+  explicit CliHost(bool yes = false, bool echo = false) : m_yes(yes), m_echo(echo) {}
 
   void Message(const std::string& text) override;
   bool Confirm(const std::string& text, ConfirmKind kind = ConfirmKind::Warning) override;
@@ -28,24 +31,21 @@ class CliHost : public Host {
   void Status(StatusBar bar, int panel, const std::string& text) override;
   void PlaySound(const std::string&, bool) override {}
 
-  bool echo = true;                       // write messages and questions to stderr
-  std::deque<std::string> promptAnswers;  // answers for the next prompts
-  std::vector<std::string> messages;      // every message, in order
-  std::map<std::pair<StatusBar, int>, std::string> status;  // the latest text of each panel
+  std::vector<std::string> messages;
+  std::deque<std::string> answers;  // for the next prompts
+  std::map<std::pair<StatusBar, int>, std::string> status;
 
  private:
   bool m_yes;
+  bool m_echo;
 };
 
-// The state of a puzzle as one JSON object: quotellaStr, masterQuote, numCells, gridText,
-// cells, rows, pool, grid, status, hint, messages.
-nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host);
+// The state of a puzzle as one JSON object (field names documented for the README):
+// made, quotellaStr, masterQuote, numCells, gridLines, cells, rows, pool, poolTotal, grid,
+// status, hint, messages.
+nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host, bool made);
 
 // The same facts as readable text.
-void PrintState(std::ostream& out, const PuzzleDocument& doc, const CliHost& host);
-
-// The quotation grid, one line per grid row, "#" for every position without a letter
-// or with a blank.
-std::vector<std::string> GridText(const PuzzleDocument& doc);
+void PrintState(std::ostream& out, const nlohmann::json& state);
 
 }  // namespace quotella::cli

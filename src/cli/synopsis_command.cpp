@@ -17,7 +17,7 @@ int RunSynopsis(const std::vector<std::string>& args) {
     std::cerr << "quotella-cli: " << file << ": no such file\n";
     return 1;
   }
-  CliHost host;
+  CliHost host(false, true);
   FileSession files;
   for (const auto& line : MakeInfoReport(files, host, file)) PrintLine(std::cout, line);
   return host.messages.empty() ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "files/inforeport.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/quoteparse.h"
 #include "core/textio.h"
@@ -72,6 +73,12 @@ std::vector<std::string> MakeInfoReport(FileSession& session, Host& host, const 
     pane.push_back("There are " + std::to_string(incomplete) + " Answers left to be completed.");
   }
   return pane;
+}
+
+void DirectoryListBox1Change(FileSession& session, const std::string& folder) {
+  session.CurrentDir = folder;
+  std::error_code ec;
+  std::filesystem::current_path(folder, ec);
 }
 
 bool OpenButtonClick(PuzzleDocument& doc, FileSession& session, const std::string& path) {

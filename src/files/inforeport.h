@@ -19,6 +19,9 @@ inline constexpr const char* kBrowserCaption =
 // editor's. A file that cannot be read shows "Cannot load " + name and gives no lines.
 std::vector<std::string> MakeInfoReport(FileSession& session, Host& host, const std::string& path);
 
+// The browser's folder changed: it becomes the current folder and the working directory.
+void DirectoryListBox1Change(FileSession& session, const std::string& folder);
+
 // The browser's "Open": asks, then loads the selected file as the current puzzle.
 // True when a puzzle was loaded.
 bool OpenButtonClick(PuzzleDocument& doc, FileSession& session, const std::string& path);

@@ -177,6 +177,9 @@ struct GridShape {
 };
 
 // The grid shape stored in the file; nullopt when it cannot hold the puzzle's cells.
+// The empty positions before and after the quotation are read from the runs of "#";
+// when those do not add up (a quotation that begins or ends with a blank, shown as "#"
+// too), the positions are split as every change of the grid splits them.
 std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines, int numCells) {
   if (gridLines.empty()) return std::nullopt;
   GridShape g;
@@ -184,12 +187,17 @@ std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines
   g.columns = static_cast<int>(first.size());
   g.rows = static_cast<int>(gridLines.size());
   if (g.columns < 1 || g.columns > kMaxGridColumns || g.rows > kMaxCells) return std::nullopt;
+  const int extra = g.columns * g.rows - numCells;
+  if (extra < 0) return std::nullopt;
   while (g.offset < g.columns && first[static_cast<std::size_t>(g.offset)] == '#') ++g.offset;
   const std::string& last = gridLines.back();
   int end = std::min(g.columns, static_cast<int>(last.size()));
   while (end > 0 && last[static_cast<std::size_t>(end - 1)] == '#') --end;
   g.trailing = g.columns - end;
-  if (g.offset + numCells + g.trailing != g.columns * g.rows) return std::nullopt;
+  if (g.offset + g.trailing != extra) {
+    g.offset = extra / 2;
+    g.trailing = extra / 2 + extra % 2;
+  }
   return g;
 }
 
@@ -308,40 +316,20 @@ bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vect
   return initialPlaced;
 }
 
-// Labels stored with the cells. They repeat what the answer words already say; an entry
-// that disagrees with the cells is left unused rather than mislabel a cell.
+// Labels stored with the cells. They repeat what the answer words already say, so only
+// their numbers are checked; a label that disagrees with the cells is left unused rather
+// than mislabel a cell.
 void CheckStoredLabels(PuzzleDocument& doc, const std::vector<std::string>& labelLines) {
-  Tpuzzle& p = doc.P;
-  bool mismatch = false;
   for (const std::string& line : labelLines) {
     std::string rest = line;
     std::size_t bar;
     while ((bar = rest.find('|')) != std::string::npos) {
       const std::size_t blank = rest.find(' ');
-      const std::size_t numberEnd = blank < bar ? blank : bar;
-      const std::string numberText = rest.substr(0, numberEnd);
-      const std::string label =
-          numberEnd < bar ? Trim(rest.substr(numberEnd, bar - numberEnd)).substr(0, kMaxCellLabel)
-                          : std::string();
+      const std::string numberText = rest.substr(0, blank < bar ? blank : bar);
       rest = rest.substr(bar + 1);
-      const auto number = ParseInt(numberText);
-      if (!number) {
-        doc.host().Message("Error in value in setting cellnumbers");
-        continue;
-      }
-      if (*number < 1) continue;
-      for (int k = 1; k <= p.NumCells && k <= kMaxCells; ++k) {
-        auto& cell = p.Cells[static_cast<std::size_t>(k)];
-        if (cell.CellNumber != *number) continue;
-        if (cell.CellLabel != label) mismatch = true;
-        break;
-      }
+      if (!ParseInt(numberText)) doc.host().Message("Error in value in setting cellnumbers");
     }
   }
-  if (mismatch)
-    doc.host().Message(
-        "The cell labels in this file do not match its answer words; the labels of the answer "
-        "words are kept.");
 }
 
 void ApplyGridShape(PuzzleDocument& doc, const std::optional<GridShape>& shape) {
@@ -380,6 +368,21 @@ void FinishLoad(PuzzleDocument& doc, FileSession& session) {
   SetCaption(session, session.CurrentPuzzleFile);
   doc.Notify(PuzzleDocument::Change::Everything);
 }
+
+// The names that describe the puzzle on screen. A refused file leaves the puzzle as it
+// was, so they are put back too: the caption, the save dialog and the next start-up keep
+// naming the file the puzzle came from.
+struct FileNames {
+  std::string current, last, dir, caption;
+  explicit FileNames(const FileSession& s)
+      : current(s.CurrentPuzzleFile), last(s.LastFile), dir(s.CurrentDir), caption(s.Caption) {}
+  void Restore(FileSession& s) const {
+    s.CurrentPuzzleFile = current;
+    s.LastFile = last;
+    s.CurrentDir = dir;
+    s.Caption = caption;
+  }
+};
 
 }  // namespace
 
@@ -436,10 +439,11 @@ bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::strin
     SetCaption(session, path);
     session.LastFile = path;
     if (const std::string folder = FolderOf(path); !folder.empty()) session.CurrentDir = folder;
+    doc.PuzzleChanged = false;
   } else {
+    // The changes are still unsaved: closing the program must go on offering to save them.
     doc.host().Message("Could not save file ");
   }
-  doc.PuzzleChanged = false;
   return ok;
 }
 
@@ -558,6 +562,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
 }
 
 bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
+  const FileNames before(session);
   auto lines = ReadTextLines(path);
   session.Output.Clear();
   if (!lines) {
@@ -569,11 +574,14 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
   SetCaption(session, path);
   session.LastFile = path;
   if (const std::string folder = FolderOf(path); !folder.empty()) session.CurrentDir = folder;
-  return LoadPuzzleFromEditor(doc, session);
+  if (LoadPuzzleFromEditor(doc, session)) return true;
+  before.Restore(session);
+  return false;
 }
 
 bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
   Host& host = doc.host();
+  const FileNames before(session);
   if (session.BeforePuzzleLoad) session.BeforePuzzleLoad();
 
   if (session.ConfirmBeforeLoad) {
@@ -610,7 +618,9 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
     }
     session.ConfirmBeforeLoad = true;
   }
-  return LoadPuzzleFromEditor(doc, session);
+  if (LoadPuzzleFromEditor(doc, session)) return true;
+  before.Restore(session);
+  return false;
 }
 
 bool SimplyLoadPuzzle(PuzzleDocument& doc, FileSession& session) {

@@ -28,7 +28,7 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
 
 // Writes the output editor's text to path. On success the path becomes the current
 // puzzle file, the last file and (its folder) the current folder; on failure the host
-// shows "Could not save file ". PuzzleChanged is cleared either way.
+// shows "Could not save file " and PuzzleChanged stays as it was.
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
 
 // Save > Puzzle: compose, the save dialog, the overwrite question, the write.
@@ -51,7 +51,8 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
 
 // Rebuilds the puzzle from the lines held by the output editor. Every check that can
 // refuse the file runs before the current puzzle is cleared, so a refused file leaves
-// the document as it was. True when a puzzle was loaded.
+// the document as it was (and the loads above keep the file names that go with it).
+// True when a puzzle was loaded.
 bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session);
 
 // At closing: "Puzzle file has changed.  Save it?" when the answers changed.

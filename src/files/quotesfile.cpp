@@ -24,8 +24,11 @@ bool OpenQuotesFile(FileSession& session, Host& host) {
   if (session.QuotesModified && path != previous) {
     if (host.Confirm("File " + FileNameOf(previous) + " has been modified! Save it first? ",
                      ConfirmKind::Warning)) {
-      if (!WriteLinesAtomic(previous, session.QuotesEditor).empty())
+      // The edits could not be kept on disk: loading now would lose them.
+      if (!WriteLinesAtomic(previous, session.QuotesEditor).empty()) {
         host.Message("Cannot save file " + previous);
+        return false;
+      }
     }
   }
 

@@ -8,7 +8,8 @@ namespace quotella {
 // The quotes file: one quotation line per line, edited in the quotes editor.
 
 // Open > Quotes: offers to save a modified editor first, then reads the chosen file.
-// True when a file was loaded.
+// When that save fails the editor keeps its edits and nothing is loaded. True when a
+// file was loaded.
 bool OpenQuotesFile(FileSession& session, Host& host);
 // Save > Quotes: the save dialog, the overwrite question, the write. True when written.
 bool SaveQuotesFile(FileSession& session, Host& host);

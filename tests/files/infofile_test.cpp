@@ -145,3 +145,27 @@ TEST(InfoReport, FilesThatAreNotPuzzlesAreNamedSo) {
 
 }  // namespace
 }  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(InfoReport, OpeningFromTheBrowserAsksThenLoads) {
+  test::FakeHost host;
+  PuzzleDocument doc(host);
+  FileSession session;
+  const std::string sample = std::string(QUOTELLA_SOURCE_DIR) + "/resources/samplepuzzle1.qtl";
+  EXPECT_FALSE(OpenButtonClick(doc, session, sample));
+  EXPECT_EQ(host.questions,
+            std::vector<std::string>{"This will REPLACE current puzzle. Continue?"});
+  EXPECT_FALSE(doc.PuzzleExists);
+
+  host.confirmAnswers = {true};
+  EXPECT_TRUE(OpenButtonClick(doc, session, sample));
+  EXPECT_TRUE(doc.PuzzleExists);
+  EXPECT_TRUE(session.ConfirmBeforeLoad);
+  EXPECT_EQ(session.LastFile, sample);
+  EXPECT_EQ(session.Caption, std::string(kCaptionTitle) + sample);
+}
+
+}  // namespace
+}  // namespace quotella

@@ -209,6 +209,8 @@ TEST(PuzzleFile, RefusedFilesLeaveTheDocumentUntouched) {
     EXPECT_EQ(host.messages.back(), c.message) << c.name;
     EXPECT_EQ(doc.P.QuotellaStr, "TB") << c.name;
     EXPECT_EQ(test::BrokenInvariant(doc), "") << c.name;
+    EXPECT_EQ(session.CurrentPuzzleFile, "samplepuzzle1.qtl") << c.name;
+    EXPECT_EQ(session.LastFile, "puzzle1.qtl") << c.name;
   }
 }
 
@@ -268,7 +270,7 @@ TEST(PuzzleFile, SaveFailureKeepsTheOldFileAndSaysSo) {
     saved.host.Clear();
     EXPECT_FALSE(SavePuzzleAs(saved.doc, saved.session, target));
     EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file "});
-    EXPECT_FALSE(saved.doc.PuzzleChanged);
+    EXPECT_TRUE(saved.doc.PuzzleChanged);  // closing still offers to save
   }
   EXPECT_EQ(ReadAll(saved.path), before);
   EXPECT_EQ(saved.session.CurrentPuzzleFile, saved.path);
@@ -361,9 +363,125 @@ TEST(PuzzleFile, DamagedFilesNeverBreakThePuzzle) {
     check(bytes, "random damage round " + std::to_string(round));
   }
   // The walk must reach the answer words: many damaged files still load, some with reports.
-  std::cout << "loaded " << loadedCount << ", with reports " << damageReported << "\n";
+  std::cout << lines.size() + 1 << " cuts and 150 damaged copies: " << loadedCount << " loaded, "
+            << damageReported << " of them with reports\n";
   EXPECT_GT(loadedCount, 100);
   EXPECT_GT(damageReported, 20);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(PuzzleFile, GridShapeIsKeptOrLaidOutAfresh) {
+  test::TempDir dir;
+  const std::string path = dir.Path("g.qtl");
+  test::FakeHost host;
+  PuzzleDocument a(host);
+  FileSession session;
+  // The quotation begins with a blank cell, which the grid lines show as "#" as well.
+  test::MakePuzzle(a, "A@B@ 'Tis a bat, a tab, a bit");
+  ASSERT_EQ(a.P.Cells[1].Char, ' ');
+  ASSERT_TRUE(SavePuzzleAs(a, session, path));
+
+  test::FakeHost host2;
+  PuzzleDocument b(host2);
+  ASSERT_TRUE(LoadPuzzleFile(b, session, path));
+  EXPECT_TRUE(host2.messages.empty());
+  EXPECT_EQ(b.Grid.Columns, a.Grid.Columns);
+  EXPECT_EQ(b.Grid.Rows, a.Grid.Rows);
+  EXPECT_EQ(b.P.GridOffset, a.P.GridOffset);
+  EXPECT_EQ(b.P.TrailingCells, a.P.TrailingCells);
+
+  // A grid section too small for the cells.
+  auto lines = SplitLines(ReadAll(path));
+  const auto grid = std::find(lines.begin(), lines.end(), "[GRID]");
+  const auto numgrid = std::find(lines.begin(), lines.end(), "[NUMGRID]");
+  lines.erase(grid + 1, numgrid);
+  lines.insert(std::find(lines.begin(), lines.end(), "[GRID]") + 1, "###");
+  WriteAll(path, JoinLinesCrLf(lines));
+  host2.Clear();
+  ASSERT_TRUE(LoadPuzzleFile(b, session, path));
+  EXPECT_EQ(host2.messages,
+            std::vector<std::string>{
+                "The grid shape in this file is damaged; the grid is laid out afresh."});
+  EXPECT_EQ(b.Grid.Columns, 21);
+  EXPECT_GE(b.Grid.Columns * b.Grid.Rows, b.P.NumCells);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+// Number-map entries that name no usable cell: the letter keeps its place in the answer
+// without a cell, and nothing else moves.
+TEST(PuzzleFile, BadCellEntriesAreReportedAndSkipped) {
+  SavedPuzzle saved;
+  const PuzzleDocument& a = saved.doc;
+  const auto good = SplitLines(ReadAll(saved.path));
+  const std::size_t rowA =
+      static_cast<std::size_t>(std::find(good.begin(), good.end(), "[NUMGRID]") - good.begin() + 1);
+  const std::string word = Keystring(a, 0);
+  ASSERT_GE(word.size(), 3u);
+  // A cell holding another letter than the second letter of A's word.
+  int otherLetter = 0;
+  for (int i = 1; i <= a.P.NumCells && !otherLetter; ++i)
+    if (!a.P.Cells[i].Special && a.P.Cells[i].Char != word[1]) otherLetter = i;
+  const std::string initialA = a.NumberGrid.At(1, 0), thirdA = a.NumberGrid.At(3, 0);
+  const std::string initialB = a.NumberGrid.At(1, 1);
+
+  const struct {
+    const char* name;
+    std::string secondEntry;
+  } cases[] = {{"index past the cells", "9999"},
+               {"index zero", "0"},
+               {"negative index", "-3"},
+               {"cell taken by another answer", initialB},
+               {"cell of another letter", std::to_string(otherLetter)}};
+  for (const auto& c : cases) {
+    auto lines = good;
+    lines[rowA] = initialA + " " + c.secondEntry + " " + thirdA + " ";
+    for (int k = 4; k <= static_cast<int>(word.size()); ++k)
+      lines[rowA] += a.NumberGrid.At(k, 0) + " ";
+    WriteAll(saved.path, JoinLinesCrLf(lines));
+
+    FakeHost host;
+    PuzzleDocument b(host);
+    FileSession session;
+    ASSERT_TRUE(LoadPuzzleFile(b, session, saved.path)) << c.name;
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Error in value in set keywords "}) << c.name;
+    EXPECT_EQ(test::BrokenInvariant(b), "") << c.name;
+    EXPECT_EQ(Keystring(b, 0), word) << c.name;
+    EXPECT_EQ(b.NumberGrid.At(2, 0), "") << c.name;
+    EXPECT_EQ(b.NumberGrid.At(3, 0), thirdA) << c.name;
+    EXPECT_EQ(b.NumberGrid.At(1, 1), initialB) << c.name;
+  }
+}
+
+TEST(PuzzleFile, AnAnswerThatDoesNotFitItsRowKeepsOnlyItsInitial) {
+  SavedPuzzle saved;
+  auto lines = SplitLines(ReadAll(saved.path));
+  const auto keywords = std::find(lines.begin(), lines.end(), "[keywords]");
+  keywords[2] = "Z" + keywords[2];  // row A's word no longer begins with its initial
+  keywords[5] = keywords[5] + "1";  // row B's word holds a digit
+  WriteAll(saved.path, JoinLinesCrLf(lines));
+  FakeHost host;
+  PuzzleDocument b(host);
+  FileSession session;
+  ASSERT_TRUE(LoadPuzzleFile(b, session, saved.path));
+  EXPECT_EQ(host.messages,
+            (std::vector<std::string>{
+                "The answer word of A in this file is damaged; only its initial is kept.",
+                "The answer word of B in this file is damaged; only its initial is kept."}));
+  EXPECT_EQ(Keystring(b, 0), saved.doc.P.QuotellaStr.substr(0, 1));
+  EXPECT_EQ(Keystring(b, 1), saved.doc.P.QuotellaStr.substr(1, 1));
+  EXPECT_NE(MappedIndex(b, 1, 0), 0);
+  EXPECT_EQ(test::BrokenInvariant(b), "");
+  EXPECT_EQ(Keystring(b, 3), Keystring(saved.doc, 3));
 }
 
 }  // namespace

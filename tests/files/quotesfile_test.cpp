@@ -44,6 +44,20 @@ TEST(QuotesFile, OpeningAnotherFileOffersToSaveTheEditsFirst) {
   EXPECT_FALSE(q.session.QuotesModified);
 }
 
+TEST(QuotesFile, AFailedSaveFirstKeepsTheEdits) {
+  Quotes q;
+  q.session.QuotesEditor.push_back("G@H@FOUR");
+  QuotesEditorChange(q.session);
+  q.session.QuotesFile = q.dir.Path("gone/first.txt");
+  q.host.fileAnswers = {q.second};
+  q.host.confirmAnswers = {true};
+  EXPECT_FALSE(OpenQuotesFile(q.session, q.host));
+  EXPECT_EQ(q.host.messages,
+            std::vector<std::string>{"Cannot save file " + q.dir.Path("gone/first.txt")});
+  EXPECT_EQ(q.session.QuotesEditor.size(), 3u);
+  EXPECT_TRUE(q.session.QuotesModified);
+}
+
 TEST(QuotesFile, ReopeningTheSameFileDiscardsTheEditsWithoutAsking) {
   Quotes q;
   q.session.QuotesEditor.push_back("G@H@FOUR");
