@@ -83,8 +83,7 @@ void FillOne(benchmark::State& state, const std::string& line) {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  g_dictDir =
-      WithTrailingSeparator(std::filesystem::canonical("/proc/self/exe").parent_path().string());
+  g_dictDir = DirWithSeparator(std::filesystem::canonical("/proc/self/exe").parent_path().string());
   const std::string quotes = QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt";
   const auto lines = ReadTextLines(quotes);
   if (!lines) {

@@ -129,7 +129,17 @@ class Search {
       result.end = AutofillEnd::NothingToFill;
       return result;
     }
-    Node(0);
+    ComputeExpectedShares();
+    // Restarts with growing node budgets (the Luby sequence): a deep search that went
+    // wrong near the top is given up early and tried again in another order. Hopeless
+    // remainders learnt in one run stay known in the next. A run that ends within its
+    // budget has tried everything: then no fill exists.
+    for (m_restart = 0;; ++m_restart) {
+      m_cut = false;
+      m_budgetEnd = m_progress.nodes + kBaseBudget * Luby(m_restart + 1);
+      Node(0);
+      if (m_aborted || !m_cut) break;
+    }
     m_progress.elapsed = Elapsed();
     m_progress.fills = static_cast<int>(m_fills.size());
     if (m_progressFn) m_progressFn(m_progress);
@@ -220,8 +230,44 @@ class Search {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
   }
 
+  static std::uint64_t Luby(std::uint64_t i) {
+    for (std::uint64_t k = 1;; ++k) {
+      if (i == (1ull << k) - 1) return 1ull << (k - 1);
+      if (i >= (1ull << (k - 1)) && i < (1ull << k) - 1) return Luby(i - (1ull << (k - 1)) + 1);
+    }
+  }
+
+  // The share of each letter among the letters all candidates take: what a remainder
+  // that the dictionary can still absorb looks like.
+  void ComputeExpectedShares() {
+    std::array<double, 26> sum{};
+    double total = 0;
+    for (const auto& data : m_data)
+      for (const auto& c : data.cands)
+        for (std::size_t l = 0; l < 26; ++l) {
+          sum[l] += c.counts.At(l);
+          total += c.counts.At(l);
+        }
+    for (std::size_t l = 0; l < 26; ++l) m_share[l] = total > 0 ? sum[l] / total : 1.0 / 26;
+  }
+
+  // How far a remainder is from what words are made of (a chi-square distance).
+  double Imbalance(const Counts& rest, int total) const {
+    double d = 0;
+    for (std::size_t l = 0; l < 26; ++l) {
+      const double expected = m_share[l] * total;
+      const double diff = rest.At(l) - expected;
+      d += diff * diff / (expected + 1.0);
+    }
+    return d;
+  }
+
   bool Aborted() {
-    if (m_aborted) return true;
+    if (m_aborted || m_cut) return true;
+    if (m_progress.nodes >= m_budgetEnd) {
+      m_cut = true;
+      return true;
+    }
     if ((m_progress.nodes & 1023) != 0) return false;
     if (m_stop.stop_requested()) {
       m_stopped = m_aborted = true;
@@ -259,7 +305,7 @@ class Search {
     const std::uint64_t key = StateKey();
     if (m_failed.count(key) != 0) return false;
     const bool found = Expand(depth);
-    if (!found && !m_aborted && m_failed.size() < kMaxRemembered) m_failed.insert(key);
+    if (!found && !m_aborted && !m_cut && m_failed.size() < kMaxRemembered) m_failed.insert(key);
     return found;
   }
 
@@ -313,20 +359,30 @@ class Search {
     if (open == 1) return CloseLast(best, ranges[best], buf);
     if (open == 2) return ClosePair(depth, best);
 
-    // Familiar words first, then words near the average length still needed.
+    // Familiar words first; among them words near the average length still needed that
+    // leave a remainder most like what words are made of. Later restarts add a little
+    // deterministic noise so that they look elsewhere.
     const Range& r = ranges[best];
-    const auto& cands = Data(best).cands;
-    std::vector<std::uint32_t> order(buf.begin() + r.begin, buf.begin() + r.begin + r.count);
-    const int twiceAvg = 2 * m_total / open;
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-      const Cand& x = cands[a];
-      const Cand& y = cands[b];
-      if (x.group != y.group) return x.group < y.group;
-      return std::abs(2 * x.len - twiceAvg) < std::abs(2 * y.len - twiceAvg);
-    });
+    const auto& data = Data(best);
+    const auto& cands = data.cands;
+    const double avg = static_cast<double>(m_total) / open;
+    // Every other restart only leans towards familiar words: some pools need a rarer one.
+    const double groupWeight = m_restart % 2 == 0 ? kGroupWeight : kSoftGroupWeight;
+    std::vector<std::pair<double, std::uint32_t>> order;
+    order.reserve(r.count);
+    for (std::uint32_t k = 0; k < r.count; ++k) {
+      const std::uint32_t idx = buf[r.begin + k];
+      const Cand& c = cands[idx];
+      double key = c.group * groupWeight + kLengthWeight * std::abs(c.len - avg) +
+                   kBalanceWeight * Imbalance(Minus(m_remaining, c.counts), m_total - c.len);
+      if (m_restart > 0) key += kNoise * Noise(c.hash, m_restart);
+      order.emplace_back(key, idx);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     bool found = false;
     const std::uint64_t bit = 1ull << best;
-    for (std::uint32_t idx : order) {
+    for (const auto& [key, idx] : order) {
       const Cand& c = cands[idx];
       if (UsedElsewhere(best, idx)) {
         found = true;  // a word twice is refused here only: the state is not hopeless as such
@@ -336,7 +392,7 @@ class Search {
       Take(c, bit);
       found |= Node(depth + 1);
       Give(c, bit);
-      if (m_aborted) return true;
+      if (m_aborted || m_cut) return true;
     }
     return found;
   }
@@ -376,7 +432,7 @@ class Search {
       Take(cands[idx], bit);
       Record();
       Give(cands[idx], bit);
-      if (m_aborted) return true;
+      if (m_aborted || m_cut) return true;
     }
     return found;
   }
@@ -413,7 +469,7 @@ class Search {
         const bool duplicate = UsedElsewhere(tight, ia) || UsedElsewhere(other, it->second);
         if (!duplicate) Record();
         m_open |= bits;
-        if (m_aborted) return true;
+        if (m_aborted || m_cut) return true;
       }
       if ((++m_progress.nodes & 1023) == 0 && Aborted()) return true;
     }
@@ -435,7 +491,21 @@ class Search {
     return true;
   }
 
+  static double Noise(std::uint64_t h, std::uint64_t restart) {
+    h ^= restart * 0x9E3779B97F4A7C15ull;
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    return static_cast<double>(h >> 11) / static_cast<double>(1ull << 53);
+  }
+
   static constexpr std::size_t kMaxRemembered = 4'000'000;
+  static constexpr std::uint64_t kBaseBudget = 2000;
+  static constexpr double kGroupWeight = 1000.0;
+  static constexpr double kSoftGroupWeight = 8.0;
+  static constexpr double kLengthWeight = 2.0;
+  static constexpr double kNoise = 4.0;
+  static constexpr double kBalanceWeight = 4.0;
 
   const AutofillProblem& m_problem;
   const AutofillOptions& m_options;
@@ -458,6 +528,10 @@ class Search {
 
   std::vector<AutofillFill> m_fills;
   AutofillProgress m_progress;
+  std::array<double, 26> m_share{};
+  std::uint64_t m_restart = 0;
+  std::uint64_t m_budgetEnd = 0;
+  bool m_cut = false;  // this run's node budget is spent
   bool m_aborted = false;
   bool m_timedOut = false;
   bool m_stopped = false;

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "core/answertable.h"
+#include "core/assignment.h"
 #include "core/fittest.h"
 #include "core/textio.h"
+#include "search/wordlists.h"
 #include "search/wordsource.h"
 
 namespace quotella {
@@ -52,6 +54,16 @@ HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists)
   m_control.searching.store(false);
 }
 
+HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, WordSources& sources)
+    : HeuristicSearch(doc, HeuristicLists{{&sources.Lists[0].Items, &sources.Lists[1].Items,
+                                           &sources.Lists[2].Items, &sources.Lists[3].Items},
+                                          &sources.Candidates,
+                                          {sources.Lists[0].FileName, sources.Lists[1].FileName,
+                                           sources.Lists[2].FileName, sources.Lists[3].FileName}}) {
+  m_sources = &sources;
+  ReloadWordLists = [&sources] { quotella::ReloadWordLists(sources); };
+}
+
 HeuristicSearch::~HeuristicSearch() {
   EndNow();
   Join();
@@ -66,7 +78,7 @@ void HeuristicSearch::Log(const std::string& line) {
 }
 
 void HeuristicSearch::SwitchBack() {
-  m_doc.Conditions.on = m_savedSwitch;
+  if (m_switchSaved) m_doc.Conditions.on = m_savedSwitch;
 }
 
 void HeuristicSearch::EndEarly() {
@@ -78,10 +90,15 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   Host& host = m_doc.host();
   if (NumEmpty(m_doc) != 3 || m_worker.joinable()) return Prepared::NotThreeEmpty;
 
+  if (m_sources != nullptr) {
+    DictDir = m_sources->DictionaryDir();
+    for (std::size_t n = 0; n < 4; ++n) m_lists.fileNames[n] = m_sources->Lists[n].FileName;
+  }
   m_control.searching.store(true);
   m_control.skip.store(false);
   m_control.escape.store(false);
   m_savedSwitch = m_doc.Conditions.on;
+  m_switchSaved = true;
 
   auto& list4 = *m_lists.lists[3];
   list4.clear();
@@ -124,7 +141,7 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
     *m_lists.lists[t] = candidates;
     if (candidates.empty()) {
       candidates.push_back("No words found in word list " + std::to_string(t + 1));
-      candidates.push_back("(" + LetterFileName(DictDir, m_doc.KeyWords.At(1, row)[0]) + ")");
+      candidates.push_back("(" + m_lists.fileNames[t] + ")");
       candidates.push_back("scanning with NO conditions ");
     }
   }
@@ -281,6 +298,48 @@ void HeuristicSearch::EndNow() {
   m_control.searching.store(false);
   m_control.skip.store(true);
   if (m_worker.joinable()) m_worker.request_stop();
+}
+
+}  // namespace quotella
+
+namespace quotella {
+
+int HeuristicSearch::LaySolution(const std::string& line) {
+  Host& host = m_doc.host();
+  if (NumEmpty(m_doc) != 3) {
+    host.Message(" There must be 3 and only 3 empty Answers available ");
+    SwitchBack();
+    return 0;
+  }
+  if (Searching()) {
+    host.Message(
+        "First you must exit the Heuristic Search!\rRight-Click Wordlist and select \"End Search "
+        "Now\"");
+    SwitchBack();
+    return 0;
+  }
+  const std::size_t star1 = line.find('*');
+  const std::size_t star2 = star1 == std::string::npos ? star1 : line.find('*', star1 + 1);
+  if (star2 == std::string::npos) {
+    SwitchBack();
+    return 0;
+  }
+  const std::string words[3] = {UpperCase(Trim(line.substr(0, star1))),
+                                UpperCase(Trim(line.substr(star1 + 1, star2 - star1 - 1))),
+                                UpperCase(Trim(line.substr(star2 + 1)))};
+  int laid = 0;
+  for (const auto& word : words) {
+    if (word.empty()) continue;
+    for (int row = 0; row < m_doc.P.NumWords; ++row) {
+      const std::string& initial = m_doc.KeyWords.At(1, row);
+      if (initial.empty() || initial[0] != word[0] || !m_doc.KeyWords.At(2, row).empty()) continue;
+      if (LayInString(m_doc, word, row)) ++laid;
+      break;
+    }
+  }
+  m_doc.PuzzleChanged = laid > 0 || m_doc.PuzzleChanged;
+  EndNow();
+  return laid;
 }
 
 }  // namespace quotella

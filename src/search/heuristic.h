@@ -17,7 +17,11 @@ namespace quotella {
 struct HeuristicLists {
   std::array<std::vector<std::string>*, 4> lists{};
   std::vector<std::string>* candidates = nullptr;
+  // The lists' file names as stored, named when a list yields no word.
+  std::array<std::string, 4> fileNames{"words1.txt", "words2.txt", "words3.txt", "words4.txt"};
 };
+
+struct WordSources;
 
 // One thing a running search reports; the window applies them in order on its own
 // thread with HeuristicSearch::Apply.
@@ -44,6 +48,9 @@ class HeuristicSearch {
   enum class Prepared { Ready, NotThreeEmpty, EmptyList, BailedOut, TooShort, MissingLetters };
 
   HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists);
+  // On the window's word sources: their lists, candidates, file names, dictionary
+  // directory and "Reload Word Lists".
+  HeuristicSearch(PuzzleDocument& doc, WordSources& sources);
   ~HeuristicSearch();
   HeuristicSearch(const HeuristicSearch&) = delete;
   HeuristicSearch& operator=(const HeuristicSearch&) = delete;
@@ -75,6 +82,10 @@ class HeuristicSearch {
   void Escape() { m_control.escape.store(true); }
   bool Searching() const { return m_control.searching.load(); }
 
+  // A double-click on a line of word list 4: lays its three words ("w1 * w2 * w3") into
+  // the first empty rows of their initials. Returns the number of words laid.
+  int LaySolution(const std::string& line);
+
   // The rows being filled (table rows, 0-based) and the pool total at the start.
   const std::array<int, 3>& TargetRows() const { return m_targets; }
   int PoolTotal() const { return m_poolTotal; }
@@ -89,8 +100,10 @@ class HeuristicSearch {
 
   PuzzleDocument& m_doc;
   HeuristicLists m_lists;
+  WordSources* m_sources = nullptr;
   ThreeWordControl m_control;
   bool m_savedSwitch = false;
+  bool m_switchSaved = false;  // a search has saved the switch: there is a state to go back to
   std::array<int, 3> m_targets{-1, -1, -1};
   int m_poolTotal = 0;
   std::jthread m_worker;

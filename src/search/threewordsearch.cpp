@@ -45,7 +45,7 @@ class Run {
   // A list-1 or list-2 step: lets the caller poll, then honours Esc. True = leave all loops.
   bool StepAborts() {
     if (m_control.poll) m_control.poll();
-    if (m_control.escape.load()) {
+    if (m_control.escape.load(std::memory_order_relaxed)) {
       m_control.searching.store(false);
       m_outcome.aborted = true;
       m_sink.LogLine("");
@@ -57,8 +57,9 @@ class Run {
 
   // True when the current word of list 1 is to be left (skip or end of search).
   bool LeaveWord1() {
-    if (!m_control.searching.load()) return true;
-    return m_control.skip.exchange(false);
+    if (!m_control.searching.load(std::memory_order_relaxed)) return true;
+    // Read before taking: a locked exchange at every step would cost more than the step.
+    return m_control.skip.load(std::memory_order_relaxed) && m_control.skip.exchange(false);
   }
   bool Searching() const { return m_control.searching.load(std::memory_order_relaxed); }
 
@@ -121,26 +122,29 @@ Entry MakeEntry(const std::string& s) {
   return e;
 }
 
-// List 3 grouped by (taken letters, length), found by hash with open addressing.
+// List 3 grouped by (taken letters, length), found by hash with open addressing. A slot
+// holds the hash beside the group number, so that a miss touches the slot array only.
 class Groups {
  public:
   explicit Groups(const std::vector<Entry>& entries) {
     std::size_t cap = 16;
     while (cap < entries.size() * 2 + 2) cap *= 2;
-    m_slots.assign(cap, -1);
+    m_slots.assign(cap, Slot{0, -1});
     m_mask = cap - 1;
     for (std::size_t k = 0; k < entries.size(); ++k) {
       const Entry& e = entries[k];
+      if (e.length >= 0 && static_cast<std::size_t>(e.length) < m_lengths.size())
+        m_lengths[static_cast<std::size_t>(e.length)] = true;
       std::size_t s = e.hash & m_mask;
       for (;; s = (s + 1) & m_mask) {
-        const int g = m_slots[s];
-        if (g < 0) {
-          m_slots[s] = static_cast<int>(m_groups.size());
-          m_groups.push_back({e.hash, e.length, e.taken, {k}});
+        Slot& slot = m_slots[s];
+        if (slot.group < 0) {
+          slot = {e.hash, static_cast<int>(m_groups.size())};
+          m_groups.push_back({e.length, e.taken, {k}});
           break;
         }
-        Group& grp = m_groups[static_cast<std::size_t>(g)];
-        if (grp.hash == e.hash && grp.length == e.length && grp.taken == e.taken) {
+        Group& grp = m_groups[static_cast<std::size_t>(slot.group)];
+        if (slot.hash == e.hash && grp.length == e.length && grp.taken == e.taken) {
           grp.members.push_back(k);
           break;
         }
@@ -148,36 +152,47 @@ class Groups {
     }
   }
 
-  // The list-3 indices, in list order, of the words that take exactly `need`.
-  const std::vector<std::size_t>* Find(std::uint64_t hash, const LetterCounts& need,
-                                       int length) const {
-    for (std::size_t s = hash & m_mask;; s = (s + 1) & m_mask) {
-      const int g = m_slots[s];
-      if (g < 0) return nullptr;
-      const Group& grp = m_groups[static_cast<std::size_t>(g)];
-      if (grp.hash == hash && grp.length == length && grp.taken == need) return &grp.members;
-    }
+  // Does list 3 hold a word of this length at all?
+  bool HasLength(int length) const {
+    return length >= 0 && static_cast<std::size_t>(length) < m_lengths.size() &&
+           m_lengths[static_cast<std::size_t>(length)];
   }
 
   // Cheap pre-test: is any slot under this hash taken at all?
   bool MayHold(std::uint64_t hash) const {
     for (std::size_t s = hash & m_mask;; s = (s + 1) & m_mask) {
-      const int g = m_slots[s];
-      if (g < 0) return false;
-      if (m_groups[static_cast<std::size_t>(g)].hash == hash) return true;
+      const Slot& slot = m_slots[s];
+      if (slot.group < 0) return false;
+      if (slot.hash == hash) return true;
+    }
+  }
+
+  // The list-3 indices, in list order, of the words that take exactly `need`.
+  const std::vector<std::size_t>* Find(std::uint64_t hash, const LetterCounts& need,
+                                       int length) const {
+    for (std::size_t s = hash & m_mask;; s = (s + 1) & m_mask) {
+      const Slot& slot = m_slots[s];
+      if (slot.group < 0) return nullptr;
+      if (slot.hash != hash) continue;
+      const Group& grp = m_groups[static_cast<std::size_t>(slot.group)];
+      if (grp.length == length && grp.taken == need) return &grp.members;
     }
   }
 
  private:
-  struct Group {
+  struct Slot {
     std::uint64_t hash;
+    int group;
+  };
+  struct Group {
     int length;
     LetterCounts taken;
     std::vector<std::size_t> members;
   };
-  std::vector<int> m_slots;
+  std::vector<Slot> m_slots;
   std::size_t m_mask = 0;
   std::vector<Group> m_groups;
+  std::array<bool, 256> m_lengths{};  // longer entries are looked up by hash alone
 };
 
 }  // namespace
@@ -259,6 +274,8 @@ ThreeWordOutcome ThreeWordSearch::RunFast(const Lists& lists, const LetterCounts
       if (run.LeaveWord1()) break;
       if (!possible) continue;
       const Entry& e2 = entries[1][j];
+      const int length3 = targetLength - e1.length - e2.length;
+      if (length3 < 256 && !groups.HasLength(length3)) continue;
       const std::uint64_t h = rest1 - e2.hash;
       if (!groups.MayHold(h)) continue;
       LetterCounts need{};
@@ -268,7 +285,7 @@ ThreeWordOutcome ThreeWordSearch::RunFast(const Lists& lists, const LetterCounts
         if (need[l] < 0) negative = true;
       }
       if (negative) continue;
-      const auto* members = groups.Find(h, need, targetLength - e1.length - e2.length);
+      const auto* members = groups.Find(h, need, length3);
       if (members == nullptr) continue;
       bool leave = false;
       for (std::size_t k : *members) {

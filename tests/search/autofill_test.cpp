@@ -1,0 +1,290 @@
+#include "search/autofill.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <future>
+#include <map>
+#include <random>
+#include <set>
+
+#include "core/answertable.h"
+#include "core/assignment.h"
+#include "core/construction.h"
+#include "core/textio.h"
+#include "files/filesession.h"
+#include "files/puzzlefile.h"
+#include "search/autofillsource.h"
+#include "search/autofillworker.h"
+#include "support/fakehost.h"
+
+namespace quotella {
+namespace {
+
+using Words = std::map<char, std::vector<AutofillWord>>;
+
+AutofillWordSource SourceOf(const Words& words) {
+  return [&words](char initial) -> const std::vector<AutofillWord>& {
+    static const std::vector<AutofillWord> none;
+    auto it = words.find(initial);
+    return it == words.end() ? none : it->second;
+  };
+}
+
+AutofillProblem ProblemOf(const std::string& initials, const std::string& poolLetters) {
+  AutofillProblem p;
+  for (std::size_t k = 0; k < initials.size(); ++k)
+    p.slots.push_back({static_cast<int>(k), initials[k]});
+  for (char c : poolLetters) ++p.pool[static_cast<std::size_t>(c - 'A')];
+  return p;
+}
+
+// A fill is sound when each word starts with its slot's initial and the words' letters
+// after the initials are exactly the pool.
+void ExpectSound(const AutofillProblem& p, const AutofillFill& fill) {
+  ASSERT_EQ(fill.words.size(), p.slots.size());
+  LetterCounts used{};
+  for (std::size_t s = 0; s < p.slots.size(); ++s) {
+    ASSERT_FALSE(fill.words[s].empty());
+    EXPECT_EQ(fill.words[s][0], p.slots[s].initial);
+    for (std::size_t k = 1; k < fill.words[s].size(); ++k)
+      ++used[static_cast<std::size_t>(fill.words[s][k] - 'A')];
+  }
+  EXPECT_EQ(used, p.pool);
+  std::set<std::string> distinct(fill.words.begin(), fill.words.end());
+  EXPECT_EQ(distinct.size(), fill.words.size()) << "a word used twice";
+}
+
+AutofillOptions Options(int solutions = 1) {
+  AutofillOptions o;
+  o.minLength = 0;
+  o.solutions = solutions;
+  o.timeLimit = 0;
+  return o;
+}
+
+TEST(Autofill, FindsEveryFillOfSmallRandomProblemsAndProvesWhenThereIsNone) {
+  // Brute force over all combinations is the reference: the set of fills and whether any
+  // exists must agree, whatever the pruning, the restarts and the remembered states do.
+  std::mt19937 rng(7);
+  int withFill = 0, without = 0;
+  for (int round = 0; round < 60; ++round) {
+    const std::string initials = round % 3 == 0 ? "SSTA" : "STAB";
+    Words words;
+    for (char i : std::string("STAB")) {
+      for (int n = 0; n < 7; ++n) {
+        std::string w(1, i);
+        const int len = 1 + static_cast<int>(rng() % 4);
+        for (int k = 0; k < len; ++k) w += static_cast<char>('A' + rng() % 4);
+        words[i].push_back({w, 10 + static_cast<int>(rng() % 60), false});
+      }
+    }
+    std::string poolLetters;
+    for (char i : initials) poolLetters += words[i][rng() % 7].word.substr(1);
+    if (round % 4 == 1) poolLetters += 'Z';  // now no fill can exist
+    AutofillProblem p = ProblemOf(initials, poolLetters);
+
+    std::set<std::vector<std::string>> expected;
+    std::vector<std::string> pick(4);
+    auto brute = [&](auto&& self, std::size_t s) -> void {
+      if (s == 4) {
+        LetterCounts used{};
+        for (const auto& w : pick)
+          for (std::size_t k = 1; k < w.size(); ++k) ++used[static_cast<std::size_t>(w[k] - 'A')];
+        std::set<std::string> distinct(pick.begin(), pick.end());
+        if (used == p.pool && distinct.size() == 4) expected.insert(pick);
+        return;
+      }
+      std::set<std::string> seen;
+      for (const auto& w : words[initials[s]])
+        if (seen.insert(w.word).second) {
+          pick[s] = w.word;
+          self(self, s + 1);
+        }
+    };
+    brute(brute, 0);
+
+    const AutofillResult r = RunAutofill(p, SourceOf(words), Options(1000));
+    std::set<std::vector<std::string>> got;
+    for (const auto& f : r.fills) {
+      ExpectSound(p, f);
+      got.insert(f.words);
+    }
+    EXPECT_EQ(got, expected) << "round " << round;
+    EXPECT_EQ(got.size(), r.fills.size()) << "a fill listed twice";
+    EXPECT_EQ(r.end, expected.empty() ? AutofillEnd::NoFill : AutofillEnd::Filled);
+    (expected.empty() ? without : withFill)++;
+  }
+  EXPECT_GT(withFill, 10);
+  EXPECT_GT(without, 10);
+}
+
+TEST(Autofill, PrefersFamiliarWordsAndIsDeterministic) {
+  const Words words{{'S', {{"SAT", 70, false}, {"SIT", 10, false}}},
+                    {'T', {{"TIE", 70, false}, {"TAE", 20, false}}}};
+  // Pool A I E T: SAT+TIE or SIT+TAE; the second pair is all familiar.
+  const AutofillProblem p = ProblemOf("ST", "AEIT");
+  const AutofillResult r = RunAutofill(p, SourceOf(words), Options(5));
+  ASSERT_EQ(r.fills.size(), 2u);
+  EXPECT_EQ(r.fills[0].words, (std::vector<std::string>{"SIT", "TAE"}));
+  EXPECT_EQ(r.fills[0].familiar, 2);
+  EXPECT_EQ(r.fills[1].familiar, 0);
+  EXPECT_GT(r.fills[0].score, r.fills[1].score);
+  const AutofillResult again = RunAutofill(p, SourceOf(words), Options(5));
+  EXPECT_EQ(again.fills[0].words, r.fills[0].words);
+  EXPECT_EQ(again.fills[1].words, r.fills[1].words);
+}
+
+TEST(Autofill, OptionsAndLockedLettersRestrictTheWords) {
+  const Words words{{'S', {{"SAT", 10, false}, {"SATE", 10, false}, {"SA", 10, false}}},
+                    {'T', {{"TEA", 10, false}, {"TE", 10, false}, {"TATE", 10, false}}}};
+  const AutofillProblem p = ProblemOf("ST", "AAETT");  // SAT+TATE, SATE+TAT?, SA+?...
+  struct Case {
+    const char* name;
+    std::function<void(AutofillOptions&, AutofillProblem&)> set;
+    std::vector<std::string> first;  // empty: no fill
+  } cases[] = {
+      {"plain", [](AutofillOptions&, AutofillProblem&) {}, {"SAT", "TATE"}},
+      {"max length 3", [](AutofillOptions& o, AutofillProblem&) { o.maxLength = 3; }, {}},
+      {"excluded", [](AutofillOptions& o, AutofillProblem&) { o.exclude = {"TATE"}; }, {}},
+      {"locked E", [](AutofillOptions&, AutofillProblem& q) { q.locked[4] = true; }, {}},
+      {"min length 4", [](AutofillOptions& o, AutofillProblem&) { o.minLength = 4; }, {}},
+  };
+  for (const auto& c : cases) {
+    AutofillOptions o = Options();
+    AutofillProblem q = p;
+    c.set(o, q);
+    const AutofillResult r = RunAutofill(q, SourceOf(words), o);
+    if (c.first.empty()) {
+      EXPECT_EQ(r.end, AutofillEnd::NoFill) << c.name;
+      EXPECT_EQ(AutofillEndText(r.end), "No fill exists");
+    } else {
+      ASSERT_EQ(r.end, AutofillEnd::Filled) << c.name;
+      EXPECT_EQ(r.fills[0].words, c.first) << c.name;
+    }
+  }
+}
+
+TEST(Autofill, StopsOnRequestAndAtTheTimeLimitWithoutClaimingThereIsNoFill) {
+  // Every word takes an even number of letters and the pool is odd: no fill, but the
+  // bounds cannot see it and the remainders are too many to remember quickly.
+  std::mt19937 rng(3);
+  Words words;
+  std::string initials, poolLetters;
+  for (char i = 'B'; i <= 'U'; ++i) {
+    initials += i;
+    for (int n = 0; n < 30; ++n) {
+      std::string w(1, i);
+      const int len = 2 + 2 * static_cast<int>(rng() % 2);
+      for (int k = 0; k < len; ++k) w += static_cast<char>('A' + rng() % 8);
+      words[i].push_back({w, 10, false});
+    }
+    poolLetters += words[i][rng() % 30].word.substr(1);
+  }
+  const AutofillProblem p = ProblemOf(initials, poolLetters + "A");
+  std::stop_source stop;
+  stop.request_stop();
+  AutofillOptions o = Options();
+  EXPECT_EQ(RunAutofill(p, SourceOf(words), o, stop.get_token()).end, AutofillEnd::Stopped);
+  o.timeLimit = 0.05;
+  int reports = 0;
+  const AutofillResult r = RunAutofill(p, SourceOf(words), o, {}, [&](const AutofillProgress& pr) {
+    ++reports;
+    EXPECT_EQ(pr.rows, 20);
+  });
+  EXPECT_EQ(r.end, AutofillEnd::TimeLimit);
+  EXPECT_EQ(AutofillEndText(r.end), "No fill found within the time limit");
+  EXPECT_GT(r.progress.nodes, 1000u);
+  EXPECT_GE(reports, 1);
+}
+
+TEST(Autofill, NothingToFillWithoutEmptyRows) {
+  EXPECT_EQ(RunAutofill(ProblemOf("", "A"), SourceOf({}), Options()).end,
+            AutofillEnd::NothingToFill);
+}
+
+TEST(AutofillDictionary, NeverProposesAnOffensiveWordAndRanksListWordsFirst) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "quotella_autofill_dict";
+  fs::create_directories(dir);
+  ASSERT_EQ(WriteLinesAtomic((dir / "s.txt").string(), {"sat", "Sit", "SOT"}), "");
+  ASSERT_EQ(WriteLinesAtomic((dir / "offensive.txt").string(), {"# comment", "", "sot"}), "");
+  ASSERT_EQ(WriteLinesAtomic((dir / "familiarity.txt").string(), {"SAT 20", "SIT 60"}), "");
+  AutofillDictionary dict(dir.string() + "/");
+  dict.AddListEntries({"sit @ a comment", "SOT"});
+  std::vector<std::string> got;
+  for (const auto& w : dict.Words('S')) got.push_back(w.word + (w.fromList ? "*" : ""));
+  EXPECT_EQ(got, (std::vector<std::string>{"SIT*", "SAT", "SIT"}));
+  EXPECT_EQ(dict.Words('S')[1].size, 20);
+  EXPECT_TRUE(dict.Words('Q').empty());
+  EXPECT_EQ(dict.Unreadable().size(), 1u);
+  fs::remove_all(dir);
+}
+
+// The real dictionary on real quotations: every fill is laid with the normal assignment,
+// empties the pool, and survives saving and loading the puzzle file.
+TEST(AutofillDictionary, FillsOfRealQuotationsEmptyThePoolAndSurviveAReload) {
+  namespace fs = std::filesystem;
+  const std::string dictDir = QUOTELLA_PROGRAM_DIR "/";
+  if (!HasDictionary(dictDir)) GTEST_SKIP() << "no dictionary in " << dictDir;
+  const auto lines = ReadTextLines(QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt");
+  ASSERT_TRUE(lines.has_value());
+  AutofillDictionary dict(dictDir);
+  ASSERT_FALSE(dict.Offensive().empty());
+  const fs::path file = fs::temp_directory_path() / "quotella_autofill_reload.qtl";
+  for (std::size_t q : {1u, 6u, 12u}) {
+    test::FakeHost host;
+    PuzzleDocument doc(host);
+    ASSERT_EQ(QuotesEditorDblClick(doc, (*lines)[q]), DblClickResult::Made);
+    // A row the user filled stays as it is.
+    if (doc.P.PoolOf('E') > 0) {
+      ASSERT_TRUE(LayInString(doc, doc.KeyWords.At(1, 0) + "E", 0));
+    }
+    const AutofillProblem problem = MakeAutofillProblem(doc);
+    AutofillOptions options;
+    options.timeLimit = 30;
+    options.exclude = WordsInTable(doc);
+    const AutofillResult r = RunAutofill(problem, dict.Source(), options);
+    ASSERT_EQ(r.end, AutofillEnd::Filled) << (*lines)[q];
+    const AutofillFill& fill = r.fills.front();
+    ExpectSound(problem, fill);
+    for (const auto& w : fill.words) EXPECT_EQ(dict.Offensive().count(w), 0u) << w;
+    ASSERT_TRUE(LayFill(doc, problem, fill));
+    EXPECT_TRUE(PoolIsEmpty(doc));
+    EXPECT_EQ(NumEmpty(doc), 0);
+
+    FileSession session;
+    ASSERT_TRUE(SavePuzzleAs(doc, session, file.string()));
+    test::FakeHost host2;
+    PuzzleDocument loaded(host2);
+    FileSession session2;
+    ASSERT_TRUE(LoadPuzzleFile(loaded, session2, file.string()));
+    EXPECT_TRUE(PoolIsEmpty(loaded));
+    for (std::size_t s = 0; s < problem.slots.size(); ++s)
+      EXPECT_EQ(Keystring(loaded, problem.slots[s].row), fill.words[s]);
+    EXPECT_TRUE(host2.messages.empty());
+  }
+  fs::remove(file);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(AutofillWorker, DeliversTheResultFromItsThreadAndStopsOnRequest) {
+  const Words words{{'S', {{"SAT", 10, false}}}, {'T', {{"TEA", 10, false}}}};
+  AutofillWorker worker;
+  std::promise<AutofillResult> done;
+  worker.Start(ProblemOf("ST", "AEAT"), SourceOf(words), Options(), {},
+               [&done](AutofillResult r) { done.set_value(std::move(r)); });
+  const AutofillResult r = done.get_future().get();
+  ASSERT_EQ(r.end, AutofillEnd::Filled);
+  EXPECT_EQ(r.fills[0].words, (std::vector<std::string>{"SAT", "TEA"}));
+  worker.Stop();
+  EXPECT_FALSE(worker.Running());
+}
+
+}  // namespace
+}  // namespace quotella
