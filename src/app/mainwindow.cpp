@@ -37,6 +37,7 @@
 
 #include "app/barwidget.h"
 #include "app/guihost.h"
+#include "app/hotkeysdialog.h"
 #include "app/panelbar.h"
 #include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
@@ -478,6 +479,10 @@ void MainWindow::BuildControls() {
   m_scanButton = MakeButton(QStringLiteral("ScanButton"), QStringLiteral("Scan"), central);
   m_scanButton->setFixedWidth(40);
   connect(m_scanButton, &QPushButton::clicked, this, [this] { ScanDictionary(); });
+  m_copyrightButton =
+      MakeButton(QStringLiteral("CopyrightButton"), QStringLiteral("Copyright"), central);
+  connect(m_copyrightButton, &QPushButton::clicked, this, [this] { CopyrightButtonClick(); });
+  m_copyrightButton->hide();
   m_heuristicButton =
       MakeButton(QStringLiteral("HeuristicButton"), QStringLiteral("Heuristic Search"), central);
   m_heuristicButton->setEnabled(false);
@@ -609,6 +614,7 @@ void MainWindow::BuildLayout() {
   bottom->addWidget(m_bylineLabel);
   bottom->addWidget(m_bylineEdit, 1);
   bottom->addWidget(m_blockColourButton);
+  bottom->addWidget(m_copyrightButton);
   bottom->addWidget(m_orientationButton);
   bottom->addWidget(m_stretchButton);
   bottom->addWidget(m_squeezeButton);
@@ -708,6 +714,7 @@ void MainWindow::BuildCommands() {
       {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }},
       {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
       {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
+      {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
       {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
       {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
       {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
@@ -1290,8 +1297,9 @@ void MainWindow::Grid1Click() {
     m_printStatus1->show();
     m_printStatus2->show();
     m_distributionButton->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_titleLabel, m_titleEdit, m_bylineLabel,
-                                                      m_bylineEdit, m_blockColourButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_titleLabel, m_titleEdit, m_bylineLabel, m_bylineEdit,
+                                         m_blockColourButton, m_copyrightButton})
       w->show();
   }
   ClearSwapMarksAndHighlights();
@@ -1958,6 +1966,29 @@ void MainWindow::Wordlist4DblClick(int line) {
   EndHeuristicSearchNow1Click();
   Puzzle3Click();
   RefreshViews();
+}
+
+}  // namespace quotella
+
+namespace quotella {
+
+void MainWindow::PuzzleHotkeys1Click() {
+  if (!m_hotkeys) {
+    m_hotkeys = new HotkeysDialog(
+        [this](const std::string& item, const QString& text) {
+          if (QAction* a = command(Cp(item)))
+            a->setShortcut(QKeySequence(text, QKeySequence::PortableText));
+        },
+        this);
+  }
+  m_hotkeys->show();
+  m_hotkeys->raise();
+}
+
+void MainWindow::CopyrightButtonClick() {
+  m_session->CopyrightText = EditCopyrightNotice(host(), m_session->CopyrightText, CurrentYear());
+  m_settings->Form().Copyright = m_session->CopyrightText;
+  m_copyrightButton->setToolTip(Cp(m_session->CopyrightText));
 }
 
 }  // namespace quotella

@@ -32,6 +32,7 @@ namespace quotella {
 class BarWidget;
 class FileSession;
 class HeuristicSearch;
+class HotkeysDialog;
 class GuiHost;
 class SettingsStore;
 struct WordSources;
@@ -111,6 +112,9 @@ class MainWindow : public QMainWindow {
   void QuotesEditorClick();
   void PuzzleGridDblClick(int col, int row);
   void SwapListBoxDblClick(int line);
+  void PuzzleHotkeys1Click();
+  HotkeysDialog* hotkeys() const { return m_hotkeys; }
+  void CopyrightButtonClick();
   void HeuristicButtonClick();
   void EndHeuristicSearchNow1Click();
   // Double click on a line of word list 4: lays a three-word solution.
@@ -193,6 +197,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SettingsStore> m_settings;
   std::unique_ptr<WindowLoader> m_loader;
   std::unique_ptr<HeuristicSearch> m_heuristic;
+  HotkeysDialog* m_hotkeys = nullptr;
   bool m_heuristicRunning = false;  // a worker's results are still arriving
   SwapState m_swap;
   RarityColors m_rarityColors;
@@ -262,6 +267,7 @@ class MainWindow : public QMainWindow {
   QPushButton* m_orientationButton = nullptr;
   QPushButton* m_scanButton = nullptr;
   QPushButton* m_heuristicButton = nullptr;
+  QPushButton* m_copyrightButton = nullptr;
   BarWidget* m_distributionBar = nullptr;
   BarWidget* m_answerBar = nullptr;
   QGridLayout* m_middle = nullptr;

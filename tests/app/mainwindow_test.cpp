@@ -16,6 +16,7 @@
 #include <QTextEdit>
 
 #include "app/guihost.h"
+#include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
 #include "app/panelbar.h"
 #include "app/puzzlegridwidget.h"
@@ -485,6 +486,22 @@ TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
   EXPECT_EQ(NumEmpty(doc), 0);
   EXPECT_TRUE(PoolIsEmpty(doc));
   EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
+  window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
+  ASSERT_NE(window->hotkeys(), nullptr);
+  EXPECT_TRUE(window->hotkeys()->isVisible());
+  EXPECT_EQ(window->hotkeys()->windowTitle(), QStringLiteral("Short Cut Keys"));
+  // The puzzle-view box re-binds View > Puzzle; a bare key gets Alt added as in the box.
+  window->hotkeys()->setBox("PuzzleViewHotkey", QKeySequence(QStringLiteral("Ctrl+K")));
+  EXPECT_EQ(window->command(QStringLiteral("Puzzle3"))->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+K")));
+  window->hotkeys()->setBox("ClueEditHotKey", QKeySequence(QStringLiteral("F9")));
+  EXPECT_EQ(window->command(QStringLiteral("WriteClue3"))->shortcut(),
+            QKeySequence(QStringLiteral("Alt+F9")));
+  EXPECT_EQ(window->command(QStringLiteral("WriteClue2"))->shortcut(),
+            QKeySequence(QStringLiteral("Alt+F9")));
 }
 
 TEST(StartUp, OpensWithClearMessagesWhateverIsMissing) {
