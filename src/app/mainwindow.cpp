@@ -263,7 +263,7 @@ void MainWindow::BuildControls() {
       QStringLiteral("PrintStatusBar1"),
       {QStringLiteral("PWidth"), QStringLiteral("PHeight"), QStringLiteral("PCellsize"),
        QStringLiteral("Orientation"), QStringLiteral("GridHeight")},
-      {70, 70, 60, 70, 0}, central);
+      {80, 80, 60, 70, 0}, central);
   m_printStatus2 =
       new PanelBar(QStringLiteral("PrintStatusBar2"),
                    {QStringLiteral("Columns"), QStringLiteral("Rows"), QStringLiteral("Extra")},
@@ -464,9 +464,11 @@ void MainWindow::BuildControls() {
   connect(m_bylineEdit, &QLineEdit::textEdited, this,
           [this](const QString& text) { m_session->BylineBox = ToCp(text); });
   m_stretchButton = MakeButton(QStringLiteral("GridStretchButton"), QStringLiteral("<->"), central);
+  m_stretchButton->setFixedWidth(36);
   m_stretchButton->setToolTip(QStringLiteral("Stretch Grid"));
   connect(m_stretchButton, &QPushButton::clicked, this, [this] { StretchGrid1Click(); });
   m_squeezeButton = MakeButton(QStringLiteral("GridSqueezeButton"), QStringLiteral(">-<"), central);
+  m_squeezeButton->setFixedWidth(36);
   m_squeezeButton->setToolTip(QStringLiteral("Squeeze Grid"));
   connect(m_squeezeButton, &QPushButton::clicked, this, [this] { SqueezeGrid1Click(); });
   m_orientationButton =
@@ -1197,7 +1199,7 @@ void MainWindow::ClearStatusArea() {
 void MainWindow::RestoreBottomBar() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{m_conditions, m_minLength, m_maxLength, m_conditionsBox,
-                                       m_cluesButton, m_candidatesButton})
+                                       m_scanButton, m_cluesButton, m_candidatesButton})
     w->show();
   for (auto* b : m_listButtons) b->show();
   for (auto* b : m_viewButtons) b->show();
@@ -1206,7 +1208,7 @@ void MainWindow::RestoreBottomBar() {
 void MainWindow::ClearBottomBar() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{m_conditions, m_minLength, m_maxLength, m_conditionsBox,
-                                       m_cluesButton, m_candidatesButton})
+                                       m_scanButton, m_cluesButton, m_candidatesButton})
     w->hide();
   for (auto* b : m_listButtons) b->hide();
 }
@@ -1214,7 +1216,7 @@ void MainWindow::ClearBottomBar() {
 void MainWindow::ClearGridBottomControls() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{m_titleLabel, m_titleEdit, m_bylineLabel, m_bylineEdit,
-                                       m_distributionBar, m_blockColourButton})
+                                       m_distributionBar, m_blockColourButton, m_copyrightButton})
     w->hide();
 }
 
@@ -1564,7 +1566,7 @@ void MainWindow::DistributionButtonClick() {
   m_distributionButton->setText(QStringLiteral("Set Title"));
   for (QWidget* w : std::initializer_list<QWidget*>{
            m_titleLabel, m_titleEdit, m_bylineLabel, m_bylineEdit, m_blockColourButton,
-           m_viewButtons[2], m_viewButtons[3], m_viewButtons[1]})
+           m_viewButtons[2], m_viewButtons[3], m_copyrightButton, m_viewButtons[1]})
     w->hide();
   std::vector<std::string> initials;
   for (char c : m_doc->P.QuotellaStr) initials.emplace_back(1, c);
@@ -1585,7 +1587,7 @@ void MainWindow::LeaveDistributionMode() {
   m_answerBar->hide();
   for (QWidget* w : std::initializer_list<QWidget*>{
            m_titleLabel, m_titleEdit, m_bylineLabel, m_bylineEdit, m_blockColourButton,
-           m_viewButtons[2], m_viewButtons[3], m_viewButtons[1]})
+           m_viewButtons[2], m_viewButtons[3], m_copyrightButton, m_viewButtons[1]})
     w->show();
   Unhighlight(m_doc->P);
   m_puzzleGrid->update();

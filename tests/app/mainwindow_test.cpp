@@ -363,6 +363,10 @@ TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
   EXPECT_TRUE(Visible("PrintStatusBar1"));
   EXPECT_FALSE(Visible("CharPoolGrid"));
   EXPECT_FALSE(Visible("KeyWords"));
+  EXPECT_FALSE(Visible("ScanButton"));
+  EXPECT_FALSE(Visible("List1Button"));
+  EXPECT_TRUE(Visible("CopyrightButton"));
+  EXPECT_TRUE(Visible("DistributionButton"));
   window->WordListButtonClick(1);  // ignored while the grid shows
   EXPECT_FALSE(Visible("Wordlist1"));
 
