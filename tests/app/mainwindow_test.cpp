@@ -367,8 +367,14 @@ TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
   EXPECT_FALSE(Visible("List1Button"));
   EXPECT_TRUE(Visible("CopyrightButton"));
   EXPECT_TRUE(Visible("DistributionButton"));
-  window->WordListButtonClick(1);  // ignored while the grid shows
+  // The list buttons are ignored while the grid shows.
+  window->WordListButtonClick(1);
+  window->CluesButtonClick();
+  window->CandidatesButtonClick();
   EXPECT_FALSE(Visible("Wordlist1"));
+  EXPECT_FALSE(Visible("Cluelist"));
+  EXPECT_FALSE(Visible("Candidates"));
+  EXPECT_FALSE(Visible("KeyWords"));
 
   // Two mapped cells of one letter whose exchange is legal.
   const Tpuzzle& p = doc().P;
@@ -411,6 +417,8 @@ TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
   window->DistributionButtonClick();
   EXPECT_TRUE(Visible("DistributionBar"));
   EXPECT_FALSE(Visible("TitleEdit"));
+  EXPECT_FALSE(Visible("CopyrightButton"));
+  EXPECT_FALSE(Visible("QuotesButton"));
   int highlighted = 0;
   std::vector<int> free;
   for (int i = 1; i <= p.NumCells; ++i) {
