@@ -38,6 +38,7 @@
 #include "app/barwidget.h"
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
+#include "app/manualentrydialog.h"
 #include "app/panelbar.h"
 #include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
@@ -656,6 +657,8 @@ void MainWindow::BuildCommands() {
   using W = MainWindow;
   const std::vector<CommandSpec> table = {
       // Main menu.
+      {"ManualEntry1", "&Open", "New Puzzle (Manual Entry)", "",
+       [](W& w) { w.ManualEntry1Click(); }},
       {"Puzzle1", "&Open", "Puzzle", "", [](W& w) { w.RunPullPush([&w] { Puzzle1Click(*w.m_doc, *w.m_session); }); }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
@@ -1991,6 +1994,33 @@ void MainWindow::CopyrightButtonClick() {
   m_session->CopyrightText = EditCopyrightNotice(host(), m_session->CopyrightText, CurrentYear());
   m_settings->Form().Copyright = m_session->CopyrightText;
   m_copyrightButton->setToolTip(Cp(m_session->CopyrightText));
+}
+
+}  // namespace quotella
+
+namespace quotella {
+
+void MainWindow::ManualEntry1Click() {
+  if (!m_manualEntry) {
+    m_manualEntry = new ManualEntryDialog(*m_doc, m_session->QuotesEditor, this);
+    m_manualEntry->entry().SwitchHeuristicOff = [this] { EndHeuristicSearchNow1Click(); };
+    m_manualEntry->onPuzzleMade = [this] {
+      m_session->CurrentPuzzleFile = "noname.txt";
+      SetCaption(*m_session, m_session->CurrentPuzzleFile);
+      setWindowTitle(Cp(m_session->Caption));
+      m_swap = SwapState{};
+      m_doc->CurCol = 2;
+      m_doc->CurRow = 0;
+      Puzzle3Click();
+      m_quoteWindow->setPlainText(Cp(m_manualEntry->entry().ManualQuoteLine));
+      RefreshViews();
+    };
+    m_manualEntry->onQuoteAdded = [this] {
+      QuotesEditorChange(*m_session);
+      PushEditors();
+    };
+  }
+  m_manualEntry->OpenFor();
 }
 
 }  // namespace quotella

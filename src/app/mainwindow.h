@@ -33,6 +33,7 @@ class BarWidget;
 class FileSession;
 class HeuristicSearch;
 class HotkeysDialog;
+class ManualEntryDialog;
 class GuiHost;
 class SettingsStore;
 struct WordSources;
@@ -113,6 +114,8 @@ class MainWindow : public QMainWindow {
   void PuzzleGridDblClick(int col, int row);
   void SwapListBoxDblClick(int line);
   void PuzzleHotkeys1Click();
+  void ManualEntry1Click();
+  ManualEntryDialog* manualEntry() const { return m_manualEntry; }
   HotkeysDialog* hotkeys() const { return m_hotkeys; }
   void CopyrightButtonClick();
   void HeuristicButtonClick();
@@ -198,6 +201,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowLoader> m_loader;
   std::unique_ptr<HeuristicSearch> m_heuristic;
   HotkeysDialog* m_hotkeys = nullptr;
+  ManualEntryDialog* m_manualEntry = nullptr;
   bool m_heuristicRunning = false;  // a worker's results are still arriving
   SwapState m_swap;
   RarityColors m_rarityColors;

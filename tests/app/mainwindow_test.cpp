@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
+#include "app/manualentrydialog.h"
 #include "app/panelbar.h"
 #include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
@@ -26,6 +28,7 @@
 #include "core/answertable.h"
 #include "core/swapping.h"
 #include "core/textio.h"
+#include "files/filesession.h"
 #include "render/colours.h"
 #include "render/gridpainter.h"
 #include "settings/initext.h"
@@ -514,6 +517,61 @@ TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
             QKeySequence(QStringLiteral("Alt+F9")));
   EXPECT_EQ(window->command(QStringLiteral("WriteClue2"))->shortcut(),
             QKeySequence(QStringLiteral("Alt+F9")));
+}
+
+TEST_F(WindowTest, ManualEntryMakesAPuzzleOrAddsTheQuote) {
+  window->command(QStringLiteral("ManualEntry1"))->trigger();
+  ManualEntryDialog* dialog = window->manualEntry();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Manual Entry Form"));
+  auto* quote = dialog->findChild<QPlainTextEdit*>(QStringLiteral("ManualQuote"));
+  auto* author = dialog->findChild<QLineEdit*>(QStringLiteral("AuthorEdit"));
+  auto* work = dialog->findChild<QLineEdit*>(QStringLiteral("QuoteSourceEdit"));
+  ASSERT_TRUE(quote && author && work);
+
+  // An empty field keeps the window open with its message.
+  dialog->MakePuzzleButtonClick();
+  EXPECT_EQ(host.messages.back(), "Incomplete Data! All fields required.");
+  EXPECT_TRUE(dialog->isVisible());
+
+  // Two lines of the box join without a blank.
+  quote->setPlainText(
+      QStringLiteral("All that glisters is not gold; often have you hea\nrd that told"));
+  author->setText(QStringLiteral("Shakespeare"));
+  work->setText(QStringLiteral("Merchant"));
+  dialog->findChild<QPushButton*>(QStringLiteral("AddQuoteButton"))->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(window->session().QuotesModified);
+  EXPECT_TRUE(Find<QPlainTextEdit>("QuotesEditor")
+                  ->toPlainText()
+                  .contains(QStringLiteral(
+                      "Shakespeare@Merchant@All that glisters is not gold; often have you heard "
+                      "that told")));
+
+  window->command(QStringLiteral("ManualEntry1"))->trigger();
+  quote->setPlainText(QStringLiteral("Beware the ides of March"));
+  author->setText(QStringLiteral("Soothsayer"));
+  work->setText(QStringLiteral("Caesar"));
+  host.confirmAnswers.push_back(true);
+  dialog->MakePuzzleButtonClick();
+  if (!window->doc().PuzzleExists) {
+    // The quotation cannot hold SOOTHSAYERCAESAR: the window stays open and says why.
+    EXPECT_EQ(host.messages.back().rfind("Impossible Quotella: ", 0), 0u);
+    EXPECT_TRUE(dialog->isVisible());
+  }
+  quote->setPlainText(QStringLiteral(
+      "A stitch in time saves nine, and a penny saved is a penny earned; nothing ventured, "
+      "nothing gained"));
+  author->setText(QStringLiteral("Anon"));
+  work->setText(QStringLiteral("Saying"));
+  host.confirmAnswers.push_back(true);
+  dialog->MakePuzzleButtonClick();
+  ASSERT_TRUE(window->doc().PuzzleExists) << host.messages.back();
+  EXPECT_EQ(window->doc().P.QuotellaStr, "ANONSAYING");
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(Visible("KeyWords"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Quotella 3.1 - noname.txt"));
 }
 
 TEST(StartUp, OpensWithClearMessagesWhateverIsMissing) {
