@@ -1,0 +1,126 @@
+#include "app/guihost.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStringList>
+
+#include "render/qtext.h"
+
+namespace quotella {
+
+GuiHost::GuiHost(QWidget* parent) : m_parent(parent) {
+  // The window decides whether sounds are on; everything that reaches this host plays.
+  m_sounds.setEnabled(true);
+}
+
+QString GuiHost::MessageText(const std::string& text) {
+  QString s = FromCp(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+QString GuiHost::QtFilter(const std::string& filter) {
+  const QStringList parts = FromCp(filter).split(QLatin1Char('|'));
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+void GuiHost::Message(const std::string& text) {
+  QMessageBox::information(m_parent, QApplication::applicationName(), MessageText(text));
+}
+
+bool GuiHost::Confirm(const std::string& text, ConfirmKind kind) {
+  const auto buttons = QMessageBox::Yes | QMessageBox::No;
+  const QString title = QApplication::applicationName();
+  QMessageBox::StandardButton answer;
+  switch (kind) {
+    case ConfirmKind::Warning:
+      answer = QMessageBox::warning(m_parent, title, MessageText(text), buttons);
+      break;
+    case ConfirmKind::Information:
+      answer = QMessageBox::information(m_parent, title, MessageText(text), buttons);
+      break;
+    case ConfirmKind::Question:
+    default:
+      answer = QMessageBox::question(m_parent, title, MessageText(text), buttons);
+      break;
+  }
+  return answer == QMessageBox::Yes;
+}
+
+std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std::string& label,
+                                           const std::string& initial) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(m_parent, FromCp(caption), MessageText(label),
+                                               QLineEdit::Normal, FromCp(initial), &ok);
+  if (!ok) return std::nullopt;
+  return ToCp(answer);
+}
+
+void GuiHost::Status(StatusBar, int, const std::string&) {}
+
+void GuiHost::PlaySound(const std::string& name, bool sync) {
+  m_sounds.play(FromCp(name), sync);
+}
+
+std::optional<std::string> GuiHost::OpenFileName(const std::string& title,
+                                                 const std::string& filter,
+                                                 const std::string& initialDir) {
+  const QString file =
+      QFileDialog::getOpenFileName(m_parent, FromCp(title), FromCp(initialDir), QtFilter(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return ToCp(file);
+}
+
+std::optional<std::string> GuiHost::SaveFileName(const std::string& title,
+                                                 const std::string& filter,
+                                                 const std::string& initialDir,
+                                                 const std::string& initialName) {
+  QString start = FromCp(initialDir);
+  if (!initialName.empty()) {
+    const QString name = FromCp(initialName);
+    start = QDir::isAbsolutePath(name) || start.isEmpty() ? name : start + QLatin1Char('/') + name;
+  }
+  const QString file =
+      QFileDialog::getSaveFileName(m_parent, FromCp(title), start, QtFilter(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return ToCp(file);
+}
+
+std::optional<std::string> GuiHost::OpenFileNamed(const std::string& title,
+                                                  const std::string& filter,
+                                                  const std::string& initialDir,
+                                                  const std::string& initialName) {
+  QString start = FromCp(initialDir);
+  if (!initialName.empty()) {
+    const QString name = FromCp(initialName);
+    start = QDir::isAbsolutePath(name) || start.isEmpty() ? name : start + QLatin1Char('/') + name;
+  }
+  const QString file =
+      QFileDialog::getOpenFileName(m_parent, FromCp(title), start, QtFilter(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return ToCp(file);
+}
+
+bool GuiHost::OpenProgram(const std::string& path) {
+  return QProcess::startDetached(FromCp(path), {});
+}
+
+void GuiHost::ShowQuoteWindow(const std::vector<std::string>&) {}
+
+bool GuiHost::ProcessPendingEvents() {
+  QApplication::processEvents();
+  return false;
+}
+
+}  // namespace quotella

@@ -1,0 +1,72 @@
+#include "app/hotkeysdialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "render/qtext.h"
+
+namespace quotella {
+
+HotkeysDialog::HotkeysDialog(std::function<void(const std::string&, const QString&)> rebind,
+                             QWidget* parent)
+    : QDialog(parent), m_rebind(std::move(rebind)) {
+  setObjectName(QStringLiteral("ShortCutsForm"));
+  setWindowTitle(QStringLiteral("Short Cut Keys"));
+  setModal(false);
+  auto* layout = new QVBoxLayout(this);
+  auto* heading = new QLabel(QStringLiteral("<b>Puzzle Shortcuts</b>"), this);
+  layout->addWidget(heading);
+  layout->addWidget(new QLabel(
+      QStringLiteral("Go to each box and press the key combination  you want to use. (No "
+                     "duplicates)"),
+      this));
+  auto* boxes = new QWidget(this);
+  auto* form = new QFormLayout(boxes);
+  form->addRow(new QLabel(QStringLiteral("<b>Shortcut keys</b>"), boxes));
+  for (const HotkeyBox& box : HotkeyBoxes()) {
+    auto* edit = new QKeySequenceEdit(
+        QKeySequence(FromCp(ShortcutToText(box.shown)), QKeySequence::PortableText), boxes);
+    edit->setObjectName(FromCp(box.box));
+    const std::string name = box.box;
+    connect(edit, &QKeySequenceEdit::editingFinished, this,
+            [this, name, edit] { BoxChanged(name, edit->keySequence()); });
+    form->addRow(FromCp(box.label), edit);
+    m_boxes[box.box] = edit;
+  }
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(boxes);
+  scroll->setWidgetResizable(true);
+  layout->addWidget(scroll, 1);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::hide);
+  layout->addWidget(buttons);
+  resize(420, 520);
+}
+
+void HotkeysDialog::setBox(const std::string& box, const QKeySequence& keys) {
+  const auto it = m_boxes.find(box);
+  if (it == m_boxes.end()) return;
+  it->second->setKeySequence(keys);
+  BoxChanged(box, keys);
+}
+
+void HotkeysDialog::BoxChanged(const std::string& box, const QKeySequence& keys) {
+  int value = 0;
+  if (!keys.isEmpty()) {
+    const auto parsed =
+        TextToShortcut(ToCp(QKeySequence(keys[0]).toString(QKeySequence::PortableText)));
+    if (!parsed) return;
+    value = HotkeyEntryValue(*parsed);
+  }
+  if (!m_bindings.BoxChanged(box, value)) return;
+  const QString text = FromCp(ShortcutToText(value));
+  for (const HotkeyBox& b : HotkeyBoxes())
+    if (b.box == box)
+      for (const std::string& item : b.items) m_rebind(item, text);
+}
+
+}  // namespace quotella

@@ -1,0 +1,672 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "app/guihost.h"
+#include "app/hotkeysdialog.h"
+#include "app/mainwindow.h"
+#include "app/manualentrydialog.h"
+#include "app/panelbar.h"
+#include "app/puzzlegridwidget.h"
+#include "app/rtfreader.h"
+#include "app/soundplayer.h"
+#include "app/tablemodels.h"
+#include "core/answertable.h"
+#include "core/swapping.h"
+#include "core/textio.h"
+#include "files/filesession.h"
+#include "render/colours.h"
+#include "render/gridpainter.h"
+#include "settings/initext.h"
+#include "settings/settings.h"
+#include "support/fakehost.h"
+
+namespace quotella {
+namespace {
+
+void EnsureApp() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "app_tests";
+  static char* argv[] = {name, nullptr};
+  // Never destroyed: Qt must outlive every static that tears down after main.
+  static QApplication* app = new QApplication(argc, argv);
+  (void)app;
+}
+
+// A program directory holding the bundled help, quote-window and quotes files and a
+// fresh settings file.
+class ProgramDir {
+ public:
+  ProgramDir() {
+    const QDir source(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources"));
+    for (const QString& name :
+         source.entryList({QStringLiteral("*.rtf"), QStringLiteral("quotes.txt")}, QDir::Files))
+      QFile::copy(source.filePath(name), m_dir.filePath(name));
+    const ProgramPaths paths = ResolveProgramPaths(path().toStdString() + "/", "", "");
+    IniText ini(DefaultIniLines(StartupSettings(paths)));
+    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
+    ini.SetIniValue("[loadlastfile]", "FALSE");
+    WriteLinesAtomic(paths.IniFileName, ini.Lines());
+  }
+  QString path() const { return m_dir.path(); }
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApp();
+    MainWindow::Options options;
+    options.programDir = dir.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    window = std::make_unique<MainWindow>(options);
+    window->show();
+    QApplication::processEvents();
+  }
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+  }
+  bool Visible(const char* name) {
+    QWidget* w = Find(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w && w->isVisible();
+  }
+  ProgramDir dir;
+  test::FakeHost host;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(WindowTest, StartsWithTheBasicsHelpAndNoMessages) {
+  EXPECT_EQ(window->size(), QSize(805, 587));
+  EXPECT_TRUE(window->pathSet());
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  EXPECT_TRUE(Visible("HelpFile"));
+  EXPECT_TRUE(Visible("CharPoolGrid"));
+  EXPECT_FALSE(Visible("RankGrid"));
+  EXPECT_TRUE(Visible("Cluelist"));
+  EXPECT_FALSE(Find<QTextEdit>("HelpFile")->toPlainText().isEmpty());
+  EXPECT_FALSE(Find<QTextEdit>("QuoteWindow")->toPlainText().isEmpty());
+}
+
+TEST_F(WindowTest, MissingHelpFileIsReported) {
+  QFile::remove(QDir(dir.path()).filePath(QStringLiteral("help3.rtf")));
+  window->command(QStringLiteral("Advanced1"))->trigger();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0],
+            "Cannot find file " + QDir(dir.path()).filePath("help3.rtf").toStdString());
+}
+
+TEST_F(WindowTest, ViewsShowAndHideTheirControls) {
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  EXPECT_TRUE(Visible("QuotesEditor"));
+  EXPECT_FALSE(Visible("KeyWords"));
+  EXPECT_FALSE(Visible("HelpFile"));
+  EXPECT_FALSE(Visible("Cluelist"));
+  EXPECT_TRUE(Visible("ListLabel"));
+
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  EXPECT_TRUE(Visible("KeyWords"));
+  EXPECT_TRUE(Visible("Cluelist"));
+  EXPECT_TRUE(Visible("CharStatus1"));
+  EXPECT_FALSE(Visible("QuotesEditor"));
+  EXPECT_FALSE(Visible("PrintStatusBar1"));
+
+  window->command(QStringLiteral("Output1"))->trigger();
+  EXPECT_TRUE(Visible("OutputEditor"));
+  EXPECT_FALSE(Visible("KeyWords"));
+  EXPECT_FALSE(Visible("Cluelist"));  // the wide editor hides every list
+
+  // Short shows word list 1 beside the editor; Short again returns to wide, lists hidden.
+  window->command(QStringLiteral("Short1"))->trigger();
+  EXPECT_TRUE(window->outputShort());
+  EXPECT_TRUE(Visible("Wordlist1"));
+  EXPECT_EQ(window->command(QStringLiteral("Short1"))->text(), QStringLiteral("Wide"));
+  window->command(QStringLiteral("Short1"))->trigger();
+  EXPECT_FALSE(window->outputShort());
+  EXPECT_FALSE(Visible("Wordlist1"));
+
+  window->WordListButtonClick(3);
+  EXPECT_TRUE(Visible("Wordlist3"));
+  EXPECT_TRUE(window->outputShort());  // a wide output editor becomes short
+
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  window->CandidatesButtonClick();
+  EXPECT_TRUE(Visible("Candidates"));
+  EXPECT_TRUE(Visible("CandidateStatusBar"));
+  EXPECT_FALSE(Visible("ListLabel"));
+  window->CluesButtonClick();
+  EXPECT_TRUE(Visible("Cluelist"));
+  EXPECT_FALSE(Visible("Candidates"));
+  EXPECT_EQ(Find<QLabel>("ListLabel")->text(), QStringLiteral(" List of Clues "));
+
+  window->command(QStringLiteral("NumberMap1"))->trigger();
+  EXPECT_TRUE(Visible("NumberGrid"));
+  window->NumberGridDblClick();
+  EXPECT_FALSE(Visible("NumberGrid"));
+  EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(WindowTest, GridWithoutPuzzleOnlySaysSo) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"There is no puzzle loaded yet!"});
+  EXPECT_FALSE(Visible("PuzzleGridArea"));
+}
+
+TEST_F(WindowTest, SoundsPlayOnlyWhileSwitchedOn) {
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  EXPECT_TRUE(host.sounds.empty());
+  window->command(QStringLiteral("SoundToggle1"))->trigger();
+  EXPECT_EQ(window->command(QStringLiteral("SoundToggle1"))->text(), QStringLiteral("Sounds Off"));
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  EXPECT_EQ(host.SoundNames(), std::vector<std::string>{"CHIMES"});
+  window->command(QStringLiteral("SoundToggle1"))->trigger();
+  window->command(QStringLiteral("Output1"))->trigger();
+  EXPECT_EQ(host.SoundNames().size(), 1u);
+}
+
+TEST_F(WindowTest, ContextCommandsFlipTheirCaptions) {
+  QAction* common = window->command(QStringLiteral("HighLightCommon"));
+  EXPECT_EQ(common->text(), QStringLiteral("Highlight Common Words OFF"));
+  common->trigger();
+  EXPECT_EQ(common->text(), QStringLiteral("Highlight Common Words ON"));
+  QAction* wrap = window->command(QStringLiteral("Wordwrap3"));
+  wrap->trigger();
+  EXPECT_EQ(wrap->text(), QStringLiteral("No Wrap"));
+  wrap->trigger();
+  EXPECT_EQ(wrap->text(), QStringLiteral("&Wordwrap"));
+}
+
+TEST_F(WindowTest, GridHelpAndMissingCompanionPrograms) {
+  window->command(QStringLiteral("GridHelp"))->trigger();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].rfind("You can swap any cell's label", 0), 0u);
+  EXPECT_NE(host.messages[0].find("\r\rThe DARK GREY cells"), std::string::npos);
+  window->command(QStringLiteral("PuzzleManager1"))->trigger();
+  EXPECT_EQ(host.messages.back(),
+            "Program not found: " +
+                QDir(dir.path()).filePath(MainWindow::PuzzleManagerProgram()).toStdString());
+}
+
+TEST_F(WindowTest, CommandLineArgumentsAreJoinedIntoOnePath) {
+  MainWindow::Options options;
+  options.programDir = dir.path();
+  options.dialogs = &host;
+  options.arguments = {QStringLiteral("/tmp/my"), QStringLiteral("puzzle.qtl ")};
+  MainWindow second(options);
+  EXPECT_EQ(second.windowTitle(), QStringLiteral("Quotella 3.1 - /tmp/my puzzle.qtl"));
+}
+
+// A puzzle made from a quotes-editor line and worked through the window.
+class PuzzleWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window->command(QStringLiteral("Quotes3"))->trigger();
+    auto* editor = Find<QPlainTextEdit>("QuotesEditor");
+    editor->setPlainText(QString::fromLatin1(kLine));
+    // Double-click the middle of the only line.
+    const QRect line = editor->cursorRect(QTextCursor(editor->document()));
+    QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
+    QApplication::processEvents();
+    host.Clear();
+  }
+  PuzzleDocument& doc() { return window->doc(); }
+  KeyTableView* table() { return Find<KeyTableView>("KeyWords"); }
+  // The letter of the quotation with no copy left in the pool, or 0.
+  char ExhaustedLetter() {
+    for (char c = 'A'; c <= 'Z'; ++c)
+      if (doc().P.PoolOf(c) == 0) return c;
+    return 0;
+  }
+  char AvailableLetter() {
+    for (char c = 'A'; c <= 'Z'; ++c)
+      if (doc().P.PoolOf(c) > 0) return c;
+    return 0;
+  }
+  void Type(char c) {
+    QTest::keyClick(table(), c);
+    QApplication::processEvents();
+  }
+  static constexpr const char* kLine =
+      "Milton@Paradise Lost@The mind is its own place, and in itself can make a Heaven of Hell, "
+      "a Hell of Heaven. Here we may reign secure, and in my choice To reign is worth ambition "
+      "though in Hell: Better to reign in Hell, than serve in Heaven.";
+};
+
+TEST_F(PuzzleWindowTest, DoubleClickingAQuoteLineMakesThePuzzleAndShowsIt) {
+  ASSERT_TRUE(doc().PuzzleExists);
+  EXPECT_EQ(doc().P.QuotellaStr, "MILTONPARADISELOST");
+  EXPECT_TRUE(Visible("KeyWords"));
+  EXPECT_TRUE(Visible("Cluelist"));
+  EXPECT_FALSE(Visible("QuotesEditor"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Quotella 3.1 - noname.txt"));
+  EXPECT_EQ(table()->model()->rowCount(), 18);
+  EXPECT_EQ(table()->model()->index(3, 0).data().toString(), QStringLiteral("D"));
+  EXPECT_EQ(table()->model()->index(3, 1).data().toString(), QStringLiteral("T"));
+  EXPECT_EQ(Find<QPlainTextEdit>("Cluelist")->document()->blockCount(), 18);
+}
+
+TEST_F(PuzzleWindowTest, TypingTakesLettersFromThePoolAndBackspaceReturnsThem) {
+  window->command(QStringLiteral("SoundToggle1"))->trigger();
+  const char letter = AvailableLetter();
+  ASSERT_NE(letter, 0);
+  const int before = doc().P.PoolOf(letter);
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  Type(static_cast<char>(letter + 32));  // typed in lower case
+  EXPECT_EQ(doc().KeyWords.At(2, 0), std::string(1, letter));
+  EXPECT_EQ(doc().P.PoolOf(letter), before - 1);
+  EXPECT_NE(MappedIndex(doc(), 2, 0), 0);
+  EXPECT_EQ(doc().CurCol, 3);
+  EXPECT_EQ(table()->currentIndex().column(), 3);
+  const auto& row = doc().CharPoolGrid[static_cast<std::size_t>(letter - 'A' + 1)];
+  EXPECT_EQ(row[1], std::to_string(before - 1));
+  EXPECT_EQ(host.SoundNames().front(), "type0");
+  EXPECT_FALSE(Find<PanelBar>("CharStatus2")->panel(1).isEmpty());
+
+  // A letter the pool lacks: the message, the sound, no change.
+  const char none = ExhaustedLetter();
+  if (none != 0) {
+    Type(none);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages.back(),
+              std::string(" There is no more of letter ") + none + " in the character pool! ");
+    EXPECT_EQ(host.SoundNames().back(), "ding");
+    EXPECT_TRUE(doc().KeyWords.At(3, 0).empty());
+  }
+
+  // Backspace moves back and returns the letter.
+  QTest::keyClick(table(), Qt::Key_Backspace);
+  EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
+  EXPECT_EQ(doc().P.PoolOf(letter), before);
+  EXPECT_EQ(doc().CurCol, 2);
+
+  // Space clears the letter under the cursor and moves on.
+  Type(letter);
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  QTest::keyClick(table(), Qt::Key_Space);
+  EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
+  EXPECT_EQ(doc().P.PoolOf(letter), before);
+  EXPECT_EQ(doc().CurCol, 3);
+
+  // The last column keeps the selection.
+  table()->setCurrentIndex(table()->model()->index(0, kTableSize - 1));
+  Type(letter);
+  EXPECT_EQ(doc().CurCol, kTableSize - 1);
+}
+
+TEST_F(PuzzleWindowTest, ScanAndDoubleClickACandidate) {
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  window->command(QStringLiteral("Scan1"))->trigger();
+  auto* candidates = Find<QListWidget>("Candidates");
+  EXPECT_TRUE(candidates->isVisible());
+  ASSERT_GT(candidates->count(), 0);
+  int pick = 0;
+  while (pick + 1 < candidates->count() && candidates->item(pick)->text().trimmed().size() < 4)
+    ++pick;
+  const QString word = candidates->item(pick)->text().trimmed();
+  ASSERT_TRUE(word.toUpper().startsWith(QLatin1Char('M'))) << word.toStdString();
+  ASSERT_GE(word.size(), 4);
+  candidates->setCurrentRow(pick);
+  candidates->scrollToItem(candidates->item(pick));
+  // A view reports a double click only on the item the button went down on.
+  const QPoint at = candidates->visualItemRect(candidates->item(pick)).center();
+  QTest::mousePress(candidates->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(candidates->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(Keystring(doc(), 0), word.toUpper().toStdString());
+  EXPECT_TRUE(doc().PuzzleChanged);
+}
+
+TEST_F(PuzzleWindowTest, WriteAClueSaveAndReload) {
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  host.promptAnswers.push_back(std::string("  Blind poet's epic"));
+  window->command(QStringLiteral("WriteClue3"))->trigger();
+  EXPECT_EQ(host.prompts.back(), "CLUE ENTRY | Enter the clue for A.  M");
+  EXPECT_EQ(doc().ClueLines[0], "A. Blind poet's epic");
+  EXPECT_EQ(Find<QPlainTextEdit>("Cluelist")->document()->firstBlock().text(),
+            QStringLiteral("A. Blind poet's epic"));
+  EXPECT_EQ(doc().CurRow, 1);  // the next row for the next clue
+
+  const std::string path = QDir(dir.path()).filePath(QStringLiteral("milton.qtl")).toStdString();
+  host.fileAnswers.push_back(path);
+  window->command(QStringLiteral("Puzzle2"))->trigger();
+  ASSERT_TRUE(FileExists(path)) << (host.messages.empty() ? "" : host.messages.back());
+  EXPECT_EQ(window->windowTitle().toStdString(), "Quotella 3.1 - " + path);
+
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(path);
+  doc().ClueLines[0] = "A.";
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  EXPECT_EQ(doc().ClueLines[0], "A. Blind poet's epic");
+  EXPECT_EQ(doc().P.QuotellaStr, "MILTONPARADISELOST");
+  EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  EXPECT_TRUE(Visible("PuzzleGridArea"));
+  EXPECT_TRUE(Visible("PrintStatusBar1"));
+  EXPECT_FALSE(Visible("CharPoolGrid"));
+  EXPECT_FALSE(Visible("KeyWords"));
+  EXPECT_FALSE(Visible("ScanButton"));
+  EXPECT_FALSE(Visible("List1Button"));
+  EXPECT_TRUE(Visible("CopyrightButton"));
+  EXPECT_TRUE(Visible("DistributionButton"));
+  // The list buttons are ignored while the grid shows.
+  window->WordListButtonClick(1);
+  window->CluesButtonClick();
+  window->CandidatesButtonClick();
+  EXPECT_FALSE(Visible("Wordlist1"));
+  EXPECT_FALSE(Visible("Cluelist"));
+  EXPECT_FALSE(Visible("Candidates"));
+  EXPECT_FALSE(Visible("KeyWords"));
+
+  // Two mapped cells of one letter whose exchange is legal.
+  const Tpuzzle& p = doc().P;
+  int a = 0, b = 0;
+  for (int i = 1; i <= p.NumCells && !b; ++i)
+    for (int j = i + 1; j <= p.NumCells && !b; ++j) {
+      const auto& ci = p.Cells[static_cast<std::size_t>(i)];
+      const auto& cj = p.Cells[static_cast<std::size_t>(j)];
+      if (ci.Char == cj.Char && ci.Mapped && cj.Mapped && !ci.Locked && !cj.Locked &&
+          ci.CellLabel != cj.CellLabel && SwapLegal(ci.CellLabel, cj.Labelstr)) {
+        a = i;
+        b = j;
+      }
+    }
+  ASSERT_NE(b, 0);
+  const std::string labelA = p.Cells[static_cast<std::size_t>(a)].CellLabel;
+  const std::string labelB = p.Cells[static_cast<std::size_t>(b)].CellLabel;
+  PuzzleGridWidget* grid = window->puzzleGrid();
+  const auto click = [&](int cell) {
+    const int pos = cell - 1 + p.GridOffset;
+    const QRect r = PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
+                                   grid->style().lineWidth);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, r.center());
+  };
+  click(a);
+  EXPECT_TRUE(Visible("SwapListBox"));
+  EXPECT_GT(Find<QListWidget>("SwapListBox")->count(), 3);
+  EXPECT_TRUE(doc().HighlightActive);
+  click(b);
+  EXPECT_EQ(p.Cells[static_cast<std::size_t>(a)].CellLabel, labelB);
+  EXPECT_EQ(p.Cells[static_cast<std::size_t>(b)].CellLabel, labelA);
+  EXPECT_FALSE(doc().HighlightActive);
+}
+
+TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  Tpuzzle& p = doc().P;
+  // The distribution mode highlights the initials; an unmapped cell, an illegal one and a
+  // locked one keep their own looks.
+  window->DistributionButtonClick();
+  EXPECT_TRUE(Visible("DistributionBar"));
+  EXPECT_FALSE(Visible("TitleEdit"));
+  EXPECT_FALSE(Visible("CopyrightButton"));
+  EXPECT_FALSE(Visible("QuotesButton"));
+  int highlighted = 0;
+  std::vector<int> free;
+  for (int i = 1; i <= p.NumCells; ++i) {
+    const auto& c = p.Cells[static_cast<std::size_t>(i)];
+    if (c.Char == ' ' || c.Char == '-') continue;
+    if (c.WordHighlight && !highlighted) highlighted = i;
+    if (!c.Mapped && !c.Locked && !c.CommonMark && !c.WordHighlight) free.push_back(i);
+  }
+  ASSERT_GE(free.size(), 3u);
+  const int unmapped = free[0], illegal = free[1], locked = free[2];
+  p.Cells[static_cast<std::size_t>(illegal)].Illegal = true;
+  p.Cells[static_cast<std::size_t>(locked)].Locked = true;
+  ASSERT_TRUE(highlighted && unmapped && illegal && locked);
+  PuzzleGridWidget* grid = window->puzzleGrid();
+  const QImage img = grid->grab().toImage();
+  const auto rectOf = [&](int cell) {
+    const int pos = cell - 1 + p.GridOffset;
+    return PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
+                          grid->style().lineWidth);
+  };
+  const auto corner = [&](int cell) {
+    const QRect r = rectOf(cell);
+    return img.pixelColor(r.right() - 1, r.bottom() - 1);
+  };
+  EXPECT_EQ(corner(highlighted), kHighlightColour);
+  EXPECT_EQ(corner(unmapped), kUnmappedColour);
+  EXPECT_EQ(corner(illegal), kIllegalColour);
+  EXPECT_EQ(corner(locked), kUnmappedColour);
+  // A locked cell writes its letter in blue.
+  int blue = 0;
+  const QRect r = rectOf(locked);
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = img.pixelColor(x, y);
+      if (c.blue() > 150 && c.red() < 100 && c.green() < 100) ++blue;
+    }
+  EXPECT_GT(blue, 0);
+
+  window->DistributionButtonClick();
+  EXPECT_FALSE(Visible("DistributionBar"));
+  EXPECT_TRUE(Visible("TitleEdit"));
+  EXPECT_FALSE(p.Cells[static_cast<std::size_t>(highlighted)].WordHighlight);
+}
+
+TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
+  const QString sample = QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(sample.toStdString());
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  PuzzleDocument& doc = window->doc();
+  ASSERT_TRUE(doc.PuzzleExists) << (host.messages.empty() ? "" : host.messages.back());
+  auto* button = Find<QPushButton>("HeuristicButton");
+  EXPECT_FALSE(button->isEnabled());
+  // Rows D, G and H hold ADDS, MEET and LAIN.
+  for (int row : {3, 6, 7}) {
+    doc.CurRow = row;
+    doc.CurCol = 2;
+    window->command(QStringLiteral("ClearWord1"))->trigger();
+  }
+  EXPECT_TRUE(button->isEnabled());
+  host.confirmAnswers.push_back(false);  // no pruning
+  button->click();
+  auto* list4 = Find<QListWidget>("Wordlist4");
+  EXPECT_TRUE(list4->isVisible());
+  for (int i = 0; i < 600 && window->heuristicSearching(); ++i) QTest::qWait(100);
+  ASSERT_FALSE(window->heuristicSearching());
+  int solution = -1;
+  // A solution of three real words (a one-letter dictionary word leaves its row empty).
+  for (int i = 0; i < list4->count() && solution < 0; ++i) {
+    const QStringList words = list4->item(i)->text().split(QLatin1Char('*'));
+    if (words.size() == 3 && std::all_of(words.begin(), words.end(),
+                                         [](const QString& w) { return w.trimmed().size() > 1; }))
+      solution = i;
+  }
+  ASSERT_GE(solution, 0);
+  window->Wordlist4DblClick(solution);
+  EXPECT_EQ(NumEmpty(doc), 0);
+  EXPECT_TRUE(PoolIsEmpty(doc));
+  EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
+  window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
+  ASSERT_NE(window->hotkeys(), nullptr);
+  EXPECT_TRUE(window->hotkeys()->isVisible());
+  EXPECT_EQ(window->hotkeys()->windowTitle(), QStringLiteral("Short Cut Keys"));
+  // The puzzle-view box re-binds View > Puzzle; a bare key gets Alt added as in the box.
+  window->hotkeys()->setBox("PuzzleViewHotkey", QKeySequence(QStringLiteral("Ctrl+K")));
+  EXPECT_EQ(window->command(QStringLiteral("Puzzle3"))->shortcut(),
+            QKeySequence(QStringLiteral("Ctrl+K")));
+  window->hotkeys()->setBox("ClueEditHotKey", QKeySequence(QStringLiteral("F9")));
+  EXPECT_EQ(window->command(QStringLiteral("WriteClue3"))->shortcut(),
+            QKeySequence(QStringLiteral("Alt+F9")));
+  EXPECT_EQ(window->command(QStringLiteral("WriteClue2"))->shortcut(),
+            QKeySequence(QStringLiteral("Alt+F9")));
+}
+
+TEST_F(WindowTest, ManualEntryMakesAPuzzleOrAddsTheQuote) {
+  window->command(QStringLiteral("ManualEntry1"))->trigger();
+  ManualEntryDialog* dialog = window->manualEntry();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Manual Entry Form"));
+  auto* quote = dialog->findChild<QPlainTextEdit*>(QStringLiteral("ManualQuote"));
+  auto* author = dialog->findChild<QLineEdit*>(QStringLiteral("AuthorEdit"));
+  auto* work = dialog->findChild<QLineEdit*>(QStringLiteral("QuoteSourceEdit"));
+  ASSERT_TRUE(quote && author && work);
+
+  // An empty field keeps the window open with its message.
+  dialog->MakePuzzleButtonClick();
+  EXPECT_EQ(host.messages.back(), "Incomplete Data! All fields required.");
+  EXPECT_TRUE(dialog->isVisible());
+
+  // Two lines of the box join without a blank.
+  quote->setPlainText(
+      QStringLiteral("All that glisters is not gold; often have you hea\nrd that told"));
+  author->setText(QStringLiteral("Shakespeare"));
+  work->setText(QStringLiteral("Merchant"));
+  dialog->findChild<QPushButton*>(QStringLiteral("AddQuoteButton"))->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(window->session().QuotesModified);
+  EXPECT_TRUE(Find<QPlainTextEdit>("QuotesEditor")
+                  ->toPlainText()
+                  .contains(QStringLiteral(
+                      "Shakespeare@Merchant@All that glisters is not gold; often have you heard "
+                      "that told")));
+
+  window->command(QStringLiteral("ManualEntry1"))->trigger();
+  quote->setPlainText(QStringLiteral("Beware the ides of March"));
+  author->setText(QStringLiteral("Soothsayer"));
+  work->setText(QStringLiteral("Caesar"));
+  host.confirmAnswers.push_back(true);
+  dialog->MakePuzzleButtonClick();
+  if (!window->doc().PuzzleExists) {
+    // The quotation cannot hold SOOTHSAYERCAESAR: the window stays open and says why.
+    EXPECT_EQ(host.messages.back().rfind("Impossible Quotella: ", 0), 0u);
+    EXPECT_TRUE(dialog->isVisible());
+  }
+  quote->setPlainText(QStringLiteral(
+      "A stitch in time saves nine, and a penny saved is a penny earned; nothing ventured, "
+      "nothing gained"));
+  author->setText(QStringLiteral("Anon"));
+  work->setText(QStringLiteral("Saying"));
+  host.confirmAnswers.push_back(true);
+  dialog->MakePuzzleButtonClick();
+  ASSERT_TRUE(window->doc().PuzzleExists) << host.messages.back();
+  EXPECT_EQ(window->doc().P.QuotellaStr, "ANONSAYING");
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(Visible("KeyWords"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Quotella 3.1 - noname.txt"));
+}
+
+TEST(StartUp, OpensWithClearMessagesWhateverIsMissing) {
+  EnsureApp();
+  QTemporaryDir empty;
+  test::FakeHost host;
+  // No settings file: it is reported and a default is offered (declined here).
+  {
+    MainWindow::Options options;
+    options.programDir = empty.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    MainWindow window(options);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_NE(host.messages[0].find("not found"), std::string::npos) << host.messages[0];
+    EXPECT_EQ(host.questions.front(), "Could not load INI file. Make default file?");
+    EXPECT_NE(window.findChild<QWidget*>(QStringLiteral("KeyWords")), nullptr);
+  }
+  // A folder that cannot be made current.
+  host.Clear();
+  {
+    MainWindow::Options options;
+    options.programDir = QStringLiteral("/nonexistent/quotella");
+    options.dialogs = &host;
+    options.registerFileType = false;
+    MainWindow window(options);
+    EXPECT_FALSE(window.pathSet());
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages[0], "Cannot set path: /nonexistent/quotella/");
+  }
+  // A damaged puzzle file named on the command line with loading on.
+  host.Clear();
+  {
+    ProgramDir dir;
+    const QString ini = QDir(dir.path()).filePath(QStringLiteral("quotella.ini"));
+    auto lines = ReadTextLines(ini.toStdString());
+    ASSERT_TRUE(lines);
+    IniText text(*lines);
+    text.SetIniValue("[loadlastfile]", "TRUE");
+    text.SetIniValue("[dictionary directory]", "/nonexistent/dictionary/");
+    WriteLinesAtomic(ini.toStdString(), text.Lines());
+    const QString damaged = QDir(dir.path()).filePath(QStringLiteral("damaged.qtl"));
+    WriteFileAtomic(damaged.toStdString(), "! This file made by Quotella\r\n@@\r\n7\r\n");
+    MainWindow::Options options;
+    options.programDir = dir.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    options.arguments = {damaged};
+    MainWindow window(options);
+    EXPECT_FALSE(window.doc().PuzzleExists);
+    EXPECT_FALSE(host.messages.empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quotella 3.1 - ") + damaged);
+  }
+}
+
+TEST(GuiHost, FiltersAndMessagesConvertToQtForms) {
+  EXPECT_EQ(GuiHost::QtFilter("Quotella3 Files|*.qtl|Text Files|*.txt|All Files|*.*"),
+            QStringLiteral("Quotella3 Files (*.qtl);;Text Files (*.txt);;All Files (*)"));
+  EXPECT_EQ(GuiHost::MessageText("one\rtwo\r\nthree"), QStringLiteral("one\ntwo\nthree"));
+}
+
+TEST(SoundPlayer, EveryNamedSoundExistsInAnyCase) {
+  EnsureApp();
+  for (const char* name :
+       {"CAMERA", "CHEER", "CHIMES", "DING", "PSHEW", "QCLICK", "TICK", "TYPE0", "WHIP", "WIND"}) {
+    EXPECT_FALSE(SoundPlayer::resourcePath(QString::fromLatin1(name)).isEmpty()) << name;
+    EXPECT_FALSE(SoundPlayer::resourcePath(QString::fromLatin1(name).toLower()).isEmpty());
+  }
+  EXPECT_TRUE(SoundPlayer::resourcePath(QStringLiteral("BOING")).isEmpty());
+  SoundPlayer off;
+  EXPECT_FALSE(off.play(QStringLiteral("DING")));
+  off.setEnabled(true);
+  EXPECT_FALSE(off.play(QStringLiteral("BOING")));
+}
+
+TEST(RtfReader, ReadsTheSubsetOfTheHelpFiles) {
+  bool ok = false;
+  const QString html = RtfToHtml(
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "\\pard\\b Bold\\b0  plain \\{x\\} caf\\'e9\\par{\\cf1 red}\\par\\u8364?}",
+      &ok);
+  EXPECT_TRUE(ok);
+  EXPECT_FALSE(html.contains(QStringLiteral("Arial")));
+  EXPECT_TRUE(html.contains(QStringLiteral("font-weight:bold;\">Bold")));
+  EXPECT_TRUE(html.contains(QStringLiteral(" plain {x} caf\u00e9")));
+  EXPECT_TRUE(html.contains(QStringLiteral("color:#ff0000;\">red")));
+  EXPECT_TRUE(html.contains(QStringLiteral("\u20ac")));
+  EXPECT_FALSE(html.contains(QLatin1Char('?')));
+  RtfToHtml("plain text", &ok);
+  EXPECT_FALSE(ok);
+  // Truncated input ends quietly.
+  RtfToHtml("{\\rtf1 \\'e", &ok);
+  RtfToHtml("{\\rtf1 {\\colortbl;\\red", &ok);
+  EXPECT_TRUE(ok);
+}
+
+}  // namespace
+}  // namespace quotella
