@@ -12,6 +12,7 @@
 #include <iostream>
 #include <map>
 
+#include "bench_support.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/construction.h"
@@ -23,18 +24,7 @@
 namespace {
 
 using namespace quotella;
-
-class QuietHost : public Host {
- public:
-  void Message(const std::string&) override {}
-  bool Confirm(const std::string&, ConfirmKind) override { return false; }
-  std::optional<std::string> Prompt(const std::string&, const std::string&,
-                                    const std::string&) override {
-    return std::nullopt;
-  }
-  void Status(StatusBar, int, const std::string&) override {}
-  void PlaySound(const std::string&, bool) override {}
-};
+using bench::QuietHost;
 
 struct CountingSink : ThreeWordSink {
   std::size_t lines = 0;
@@ -52,16 +42,13 @@ struct Input {
 
 // The first bench quotation whose three emptied rows give lists of 2,000 words or more.
 std::optional<Input> MakeInput(const std::string& dictDir) {
-  const auto lines = ReadTextLines(QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt");
+  const auto lines = bench::QuoteLines();
   if (!lines) return std::nullopt;
   AutofillDictionary dict(dictDir);
   for (const auto& line : *lines) {
-    if (Trim(line).empty()) continue;
     QuietHost host;
     PuzzleDocument doc(host);
-    InitPuzzleDefaults(doc);
-    ResetPuzzle(doc);
-    if (QuotesEditorDblClick(doc, line) != DblClickResult::Made) continue;
+    if (!bench::MakePuzzle(doc, line)) continue;
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
     options.timeLimit = 10;
@@ -135,9 +122,7 @@ void BM_LookupWholeLists(benchmark::State& state) {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  const std::string dictDir =
-      DirWithSeparator(std::filesystem::canonical("/proc/self/exe").parent_path().string());
-  const auto input = MakeInput(dictDir);
+  const auto input = MakeInput(bench::DictDir());
   if (!input) {
     std::cerr << "no bench quotation gives three lists of 2,000 words\n";
     return 1;
