@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "bench_support.h"
 #include "core/answertable.h"
 #include "core/construction.h"
 #include "core/document.h"
@@ -18,18 +19,7 @@
 namespace {
 
 using namespace quotella;
-
-class QuietHost : public Host {
- public:
-  void Message(const std::string&) override {}
-  bool Confirm(const std::string&, ConfirmKind) override { return false; }
-  std::optional<std::string> Prompt(const std::string&, const std::string&,
-                                    const std::string&) override {
-    return std::nullopt;
-  }
-  void Status(StatusBar, int, const std::string&) override {}
-  void PlaySound(const std::string&, bool) override {}
-};
+using bench::QuietHost;
 
 struct Row {
   std::string quote;
@@ -51,9 +41,7 @@ void FillOne(benchmark::State& state, const std::string& line) {
   for (auto _ : state) {
     QuietHost host;
     PuzzleDocument doc(host);
-    InitPuzzleDefaults(doc);
-    ResetPuzzle(doc);
-    if (QuotesEditorDblClick(doc, line) != DblClickResult::Made) {
+    if (!bench::MakePuzzle(doc, line)) {
       state.SkipWithError("puzzle not made");
       return;
     }
@@ -85,16 +73,14 @@ void FillOne(benchmark::State& state, const std::string& line) {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  g_dictDir = DirWithSeparator(std::filesystem::canonical("/proc/self/exe").parent_path().string());
-  const std::string quotes = QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt";
-  const auto lines = ReadTextLines(quotes);
+  g_dictDir = bench::DictDir();
+  const auto lines = bench::QuoteLines();
   if (!lines) {
-    std::cerr << "cannot read " << quotes << "\n";
+    std::cerr << "cannot read " << bench::kQuotesPath << "\n";
     return 1;
   }
   int n = 0;
   for (const auto& line : *lines) {
-    if (Trim(line).empty()) continue;
     ++n;
     benchmark::RegisterBenchmark(("autofill/quote" + std::to_string(n)).c_str(), FillOne, line)
         ->Iterations(1)

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <map>
 
+#include "bench_support.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/construction.h"
@@ -23,18 +24,7 @@
 namespace {
 
 using namespace quotella;
-
-class QuietHost : public Host {
- public:
-  void Message(const std::string&) override {}
-  bool Confirm(const std::string&, ConfirmKind) override { return false; }
-  std::optional<std::string> Prompt(const std::string&, const std::string&,
-                                    const std::string&) override {
-    return std::nullopt;
-  }
-  void Status(StatusBar, int, const std::string&) override {}
-  void PlaySound(const std::string&, bool) override {}
-};
+using bench::QuietHost;
 
 struct CountingSink : ThreeWordSink {
   std::size_t lines = 0;
@@ -52,16 +42,13 @@ struct Input {
 
 // The first bench quotation whose three emptied rows give lists of 2,000 words or more.
 std::optional<Input> MakeInput(const std::string& dictDir) {
-  const auto lines = ReadTextLines(QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt");
+  const auto lines = bench::QuoteLines();
   if (!lines) return std::nullopt;
   AutofillDictionary dict(dictDir);
   for (const auto& line : *lines) {
-    if (Trim(line).empty()) continue;
     QuietHost host;
     PuzzleDocument doc(host);
-    InitPuzzleDefaults(doc);
-    ResetPuzzle(doc);
-    if (QuotesEditorDblClick(doc, line) != DblClickResult::Made) continue;
+    if (!bench::MakePuzzle(doc, line)) continue;
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
     options.timeLimit = 10;
@@ -104,21 +91,16 @@ ThreeWordSearch::Lists Head() {
   return l;
 }
 
-void BM_PlainLoop(benchmark::State& state) {
-  const auto lists = Head();
-  for (auto _ : state) {
-    ThreeWordControl control;
-    CountingSink sink;
-    benchmark::DoNotOptimize(ThreeWordSearch::RunPlain(lists, g_input.pool, control, sink));
-  }
-}
+using Engine = ThreeWordOutcome (*)(const ThreeWordSearch::Lists&, const LetterCounts&,
+                                    ThreeWordControl&, ThreeWordSink&);
 
-void BM_Lookup(benchmark::State& state) {
+// One engine over the head of list 1.
+void BM_Head(benchmark::State& state, Engine engine) {
   const auto lists = Head();
   for (auto _ : state) {
     ThreeWordControl control;
     CountingSink sink;
-    benchmark::DoNotOptimize(ThreeWordSearch::RunFast(lists, g_input.pool, control, sink));
+    benchmark::DoNotOptimize(engine(lists, g_input.pool, control, sink));
   }
 }
 
@@ -135,9 +117,7 @@ void BM_LookupWholeLists(benchmark::State& state) {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  const std::string dictDir =
-      DirWithSeparator(std::filesystem::canonical("/proc/self/exe").parent_path().string());
-  const auto input = MakeInput(dictDir);
+  const auto input = MakeInput(bench::DictDir());
   if (!input) {
     std::cerr << "no bench quotation gives three lists of 2,000 words\n";
     return 1;
@@ -161,10 +141,11 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  benchmark::RegisterBenchmark("heuristic/plain_loop", BM_PlainLoop)
+  benchmark::RegisterBenchmark("heuristic/plain_loop", BM_Head, &ThreeWordSearch::RunPlain)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1);
-  benchmark::RegisterBenchmark("heuristic/lookup", BM_Lookup)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("heuristic/lookup", BM_Head, &ThreeWordSearch::RunFast)
+      ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("heuristic/lookup_whole_lists", BM_LookupWholeLists)
       ->Unit(benchmark::kMillisecond);
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/document.h"
 #include "core/textio.h"
 #include "search/scan.h"
@@ -22,22 +23,7 @@
 namespace {
 
 using namespace quotella;
-
-class SilentHost : public Host {
- public:
-  void Message(const std::string& text) override { std::cerr << text << "\n"; }
-  bool Confirm(const std::string&, ConfirmKind) override { return false; }
-  std::optional<std::string> Prompt(const std::string&, const std::string&,
-                                    const std::string&) override {
-    return std::nullopt;
-  }
-  void Status(StatusBar, int, const std::string&) override {}
-  void PlaySound(const std::string&, bool) override {}
-};
-
-std::string DictDir() {
-  return DefaultDictDir(std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
-}
+using bench::DictDir;
 
 // The initial with the most dictionary words.
 char LargestInitial(const std::string& dir) {
@@ -62,12 +48,12 @@ std::string LettersOf(const std::string& text) {
 // and work, the pool the quotation's letters less those initials. The scanned row is the
 // first whose initial is `initial` (row 0 is given it when there is none).
 struct BenchPuzzle {
-  SilentHost host;
+  bench::QuietHost host{true};
   PuzzleDocument doc{host};
   WordSources src;
 
   explicit BenchPuzzle(char initial) {
-    const auto lines = ReadTextLines(QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt");
+    const auto lines = bench::QuoteLines();
     const std::string line = lines && !lines->empty() ? lines->front() : "A@B@ABSTRACTS";
     const std::size_t at1 = line.find('@');
     const std::size_t at2 = line.find('@', at1 + 1);

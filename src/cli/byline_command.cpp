@@ -5,14 +5,11 @@ namespace quotella::cli {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-  const auto a = ParsePuzzleArgs("byline", args, {}, true);
-  if (!a) return 2;
-  if (a->positional.size() != 2) return UsageError("byline", "byline takes a file and the text");
-  const std::string& file = a->positional[0];
-  CliPuzzle puzzle(a->Has("--yes"));
-  if (!LoadForCommand(puzzle, file)) return 1;
-  puzzle.files.BylineBox = TextArg(a->positional[1]);
-  return WriteBack(puzzle, file, a->output);
+  return ChangePuzzleFile("byline", args, 2, "byline takes a file and the text",
+                          [](CliPuzzle& puzzle, const std::vector<std::string>& pos) {
+                            puzzle.files.BylineBox = TextArg(pos[1]);
+                            return 0;
+                          });
 }
 
 const Registration reg{{"byline",

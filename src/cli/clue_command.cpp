@@ -6,19 +6,15 @@ namespace quotella::cli {
 namespace {
 
 int RunClue(const std::vector<std::string>& args) {
-  const auto a = ParsePuzzleArgs("clue", args, {}, true);
-  if (!a) return 2;
-  if (a->positional.size() != 3)
-    return UsageError("clue", "clue takes a file, a label and the clue text");
-  const std::string& file = a->positional[0];
-  CliPuzzle puzzle(a->Has("--yes"));
-  if (!LoadForCommand(puzzle, file)) return 1;
-  const int row = RowOfLabel(puzzle.doc, a->positional[1]);
-  if (row < 0) return UsageError("clue", "this puzzle has no answer " + a->positional[1]);
-  // The clue prompt, answered with the text given.
-  puzzle.host.answers.push_back(TextArg(a->positional[2]));
-  if (!PromptClue(puzzle.doc, row)) return 1;
-  return WriteBack(puzzle, file, a->output);
+  return ChangePuzzleFile("clue", args, 3, "clue takes a file, a label and the clue text",
+                          [](CliPuzzle& puzzle, const std::vector<std::string>& pos) {
+                            const int row = RowOfLabel(puzzle.doc, pos[1]);
+                            if (row < 0)
+                              return UsageError("clue", "this puzzle has no answer " + pos[1]);
+                            // The clue prompt, answered with the text given.
+                            puzzle.host.answers.push_back(TextArg(pos[2]));
+                            return PromptClue(puzzle.doc, row) ? 0 : 1;
+                          });
 }
 
 const Registration reg{{"clue",

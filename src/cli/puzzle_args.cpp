@@ -59,6 +59,18 @@ int WriteBack(CliPuzzle& puzzle, const std::string& input, const std::string& ou
   return SavePuzzleAs(puzzle.doc, puzzle.files, target) ? 0 : 1;
 }
 
+int ChangePuzzleFile(const std::string& command, const std::vector<std::string>& args,
+                     std::size_t count, const std::string& wrongCount, const PuzzleChange& change) {
+  const auto a = ParsePuzzleArgs(command, args, {}, true);
+  if (!a) return 2;
+  if (a->positional.size() != count) return UsageError(command, wrongCount);
+  const std::string& file = a->positional[0];
+  CliPuzzle puzzle(a->Has("--yes"));
+  if (!LoadForCommand(puzzle, file)) return 1;
+  if (const int code = change(puzzle, a->positional); code != 0) return code;
+  return WriteBack(puzzle, file, a->output);
+}
+
 int RowOfLabel(const PuzzleDocument& doc, const std::string& label) {
   const std::string wanted = UpperCase(label);
   for (int r = 0; r < doc.P.NumWords; ++r)

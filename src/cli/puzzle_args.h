@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -45,6 +46,14 @@ bool MayWrite(CliPuzzle& puzzle, const std::string& target, const std::string& i
 // Saves the changed puzzle back to input, or to output when given (input may be empty
 // for a new puzzle). Returns the exit code.
 int WriteBack(CliPuzzle& puzzle, const std::string& input, const std::string& output);
+
+// The frame of a command that changes one puzzle file: `command FILE ARG... [-o OUT]
+// [--yes]` with `count` positional arguments in all (FILE among them; otherwise the usage
+// error `wrongCount`). FILE is loaded, `change` alters the puzzle and returns 0 to save it
+// back (to OUT when given) or the exit code to end with unsaved.
+using PuzzleChange = std::function<int(CliPuzzle&, const std::vector<std::string>& positional)>;
+int ChangePuzzleFile(const std::string& command, const std::vector<std::string>& args,
+                     std::size_t count, const std::string& wrongCount, const PuzzleChange& change);
 
 // The 0-based answer row of a label ("A" .. "Z", "AA" .. "ZZ", any case); -1 when the
 // puzzle has no such row.

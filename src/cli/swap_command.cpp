@@ -14,30 +14,26 @@ int Number(const std::string& text) {
 }
 
 int RunSwap(const std::vector<std::string>& args) {
-  const auto a = ParsePuzzleArgs("swap", args, {}, true);
-  if (!a) return 2;
-  if (a->positional.size() != 3)
-    return UsageError("swap", "swap takes a file and two printed cell numbers");
-  const std::string& file = a->positional[0];
-  const int n = Number(a->positional[1]);
-  const int m = Number(a->positional[2]);
-  CliPuzzle puzzle(a->Has("--yes"));
-  if (!LoadForCommand(puzzle, file)) return 1;
-  PuzzleDocument& doc = puzzle.doc;
-  const int i = FindCellByNumber(doc.P, n);
-  const int j = FindCellByNumber(doc.P, m);
-  if (i == 0 || j == 0) return UsageError("swap", "no cell has one of those numbers");
-  // Only cells of one letter trade places; anything else would map a letter to a cell
-  // holding another.
-  if (doc.P.Cells[static_cast<std::size_t>(i)].Char !=
-      doc.P.Cells[static_cast<std::size_t>(j)].Char)
-    return UsageError("swap", "cells " + a->positional[1] + " and " + a->positional[2] +
-                                  " hold different letters");
-  // Carried out as a line of the swap list would be.
-  SwapState state;
-  state.Lines = {"", "", "", std::to_string(n) + "," + std::to_string(m) + ". "};
-  if (!SwapListBoxDblClick(doc, state, 3)) return 1;
-  return WriteBack(puzzle, file, a->output);
+  return ChangePuzzleFile(
+      "swap", args, 3, "swap takes a file and two printed cell numbers",
+      [](CliPuzzle& puzzle, const std::vector<std::string>& pos) {
+        PuzzleDocument& doc = puzzle.doc;
+        const int n = Number(pos[1]);
+        const int m = Number(pos[2]);
+        const int i = FindCellByNumber(doc.P, n);
+        const int j = FindCellByNumber(doc.P, m);
+        if (i == 0 || j == 0) return UsageError("swap", "no cell has one of those numbers");
+        // Only cells of one letter trade places; anything else would map a letter to a cell
+        // holding another.
+        if (doc.P.Cells[static_cast<std::size_t>(i)].Char !=
+            doc.P.Cells[static_cast<std::size_t>(j)].Char)
+          return UsageError("swap",
+                            "cells " + pos[1] + " and " + pos[2] + " hold different letters");
+        // Carried out as a line of the swap list would be.
+        SwapState state;
+        state.Lines = {"", "", "", std::to_string(n) + "," + std::to_string(m) + ". "};
+        return SwapListBoxDblClick(doc, state, 3) ? 0 : 1;
+      });
 }
 
 const Registration reg{{"swap",

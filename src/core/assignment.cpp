@@ -120,19 +120,23 @@ int AssignKeywordChar(PuzzleDocument& doc, char letter, int col, int row) {
     chosen = candidates.back();
     illegal = true;
   }
-  TMasterCellRec& cell = Cell(doc, chosen);
-  cell.Char = L;
+  MapCell(doc, chosen, L, col, row);
+  if (illegal) Cell(doc, chosen).Illegal = true;
+  RefreshWordInfo(doc, chosen);
+  TakeFromPool(doc, std::string(1, L));
+  doc.Notify(PuzzleDocument::Change::Cells);
+  return chosen;
+}
+
+void MapCell(PuzzleDocument& doc, int i, char letter, int col, int row) {
+  TMasterCellRec& cell = Cell(doc, i);
+  cell.Char = letter;
   cell.Special = false;
   cell.Mapped = true;
   cell.KeywordRow = row;
   cell.KeywordCol = col;
   cell.CellLabel = doc.Label(row).substr(0, kMaxCellLabel);
-  if (illegal) cell.Illegal = true;
-  RefreshWordInfo(doc, chosen);
-  doc.NumberGrid.At(col, row) = std::to_string(chosen);
-  TakeFromPool(doc, std::string(1, L));
-  doc.Notify(PuzzleDocument::Change::Cells);
-  return chosen;
+  doc.NumberGrid.At(col, row) = std::to_string(i);
 }
 
 void UnassignCell(PuzzleDocument& doc, char letter, int i, int col, int row) {

@@ -33,6 +33,10 @@ QuoteWordInfo WordAtCell(const PuzzleDocument& doc, int i);
 // Maps letter (an upper-case letter) of answer row `row`, column `col`, to a free cell.
 // Returns the cell index, 0 when none could be taken (reported through the host).
 int AssignKeywordChar(PuzzleDocument& doc, char letter, int col, int row);
+// Ties cell i (a valid cell index) to answer row `row`, column `col`: the cell takes the
+// letter, the row's label and the mapping, and the number map records the cell. The pool
+// and the word information are left to the caller.
+void MapCell(PuzzleDocument& doc, int i, char letter, int col, int row);
 // Releases cell i from (col, row): the letter returns to the pool and both table
 // entries are emptied.
 void UnassignCell(PuzzleDocument& doc, char letter, int i, int col, int row);

@@ -92,9 +92,18 @@ std::string RemoveSpaces(const std::string& text) {
   return out;
 }
 
+std::string WordLetters(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == ' ' || InSet(Excluded(), c)) continue;
+    out.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+  }
+  return out;
+}
+
 std::string stripComment(const std::string& line) {
-  std::string word = line.substr(0, line.find('@'));
-  return UpperCase(RemoveExcluded(RemoveSpaces(word)));
+  return WordLetters(std::string_view(line).substr(0, line.find('@')));
 }
 
 LetterCounts CountAZ(const std::string& text) {

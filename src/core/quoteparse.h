@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/document.h"
 
@@ -26,6 +27,10 @@ std::string FixSpacesAndHyphens(std::string q);
 // Letter filters; neither changes case.
 std::string RemoveExcluded(const std::string& text);
 std::string RemoveSpaces(const std::string& text);
+
+// The letters of a word as the searches compare them: upper case, spaces and excluded
+// characters dropped wherever they stand.
+std::string WordLetters(std::string_view text);
 
 // A word of a word source: the text before the first at sign, spaces and excluded
 // characters dropped, upper case.

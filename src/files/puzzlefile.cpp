@@ -300,15 +300,8 @@ bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vect
       if (c > 1) doc.KeyWords.At(c, r) = std::string(1, letter);
       continue;
     }
-    auto& cell = p.Cells[static_cast<std::size_t>(n)];
     doc.KeyWords.At(c, r) = std::string(1, letter);
-    doc.NumberGrid.At(c, r) = std::to_string(n);
-    cell.Char = letter;
-    cell.Mapped = true;
-    cell.KeywordCol = c;
-    cell.KeywordRow = r;
-    cell.Special = false;
-    cell.CellLabel = doc.Label(r).substr(0, kMaxCellLabel);
+    MapCell(doc, n, letter, c, r);
     placed += letter;
     if (c == 1) initialPlaced = true;
   }

@@ -75,6 +75,23 @@ class Run {
     m_sink.Progress(w1, "", "", i, n1);
   }
 
+  // Steps through every pair of a list-1 and a list-2 word with the checks between steps.
+  // `onWord1(i)` prepares a first word; `onPair(i, j)` looks for third words and returns
+  // true when the first word is to be left.
+  template <typename OnWord1, typename OnPair>
+  void Walk(const std::vector<std::string>& l1, std::size_t n2, OnWord1 onWord1, OnPair onPair) {
+    for (std::size_t i = 0; i < l1.size(); ++i) {
+      if (StepAborts()) return;
+      Word1(l1[i], i, l1.size());
+      onWord1(i);
+      for (std::size_t j = 0; j < n2; ++j) {
+        if (StepAborts()) return;
+        if (LeaveWord1() || onPair(i, j)) break;
+      }
+      if (!Searching()) return;
+    }
+  }
+
   ThreeWordOutcome End() {
     if (m_outcome.solutions > 0)
       m_sink.LogLine("Found " + std::to_string(m_outcome.solutions) + " solutions");
@@ -214,32 +231,23 @@ ThreeWordOutcome ThreeWordSearch::RunPlain(const Lists& lists, const LetterCount
   const auto& l1 = lists[0];
   const auto& l2 = lists[1];
   const auto& l3 = lists[2];
-  for (std::size_t i = 0; i < l1.size(); ++i) {
-    if (run.StepAborts()) break;
-    run.Word1(l1[i], i, l1.size());
-    for (std::size_t j = 0; j < l2.size(); ++j) {
-      if (run.StepAborts()) return run.End();
-      if (run.LeaveWord1()) break;
-      bool leave = false;
-      for (std::size_t k = 0; k < l3.size() && run.Searching(); ++k) {
+  run.Walk(
+      l1, l2.size(), [](std::size_t) {},
+      [&](std::size_t i, std::size_t j) {
         const std::string& w1 = l1[i];
         const std::string& w2 = l2[j];
-        const std::string& w3 = l3[k];
-        if (static_cast<int>(w1.size() + w2.size() + w3.size()) - 3 != p) continue;
-        const std::string joined = (w1.empty() ? w1 : w1.substr(1)) +
-                                   (w2.empty() ? w2 : w2.substr(1)) +
-                                   (w3.empty() ? w3 : w3.substr(1));
-        if (!CompletesPuzzle(joined, pool)) continue;
-        run.Solution(w1, w2, w3, i, l1.size());
-        if (run.LeaveWord1()) {
-          leave = true;
-          break;
+        for (std::size_t k = 0; k < l3.size() && run.Searching(); ++k) {
+          const std::string& w3 = l3[k];
+          if (static_cast<int>(w1.size() + w2.size() + w3.size()) - 3 != p) continue;
+          const std::string joined = (w1.empty() ? w1 : w1.substr(1)) +
+                                     (w2.empty() ? w2 : w2.substr(1)) +
+                                     (w3.empty() ? w3 : w3.substr(1));
+          if (!CompletesPuzzle(joined, pool)) continue;
+          run.Solution(w1, w2, w3, i, l1.size());
+          if (run.LeaveWord1()) return true;
         }
-      }
-      if (leave) break;
-    }
-    if (!run.Searching()) break;
-  }
+        return false;
+      });
   return run.End();
 }
 
@@ -259,46 +267,40 @@ ThreeWordOutcome ThreeWordSearch::RunFast(const Lists& lists, const LetterCounts
   const Groups groups(entries[2]);
   const auto& l1 = lists[0];
 
-  for (std::size_t i = 0; i < l1.size(); ++i) {
-    if (run.StepAborts()) break;
-    run.Word1(l1[i], i, l1.size());
-    const Entry& e1 = entries[0][i];
-    // A first word that takes more of a letter than the pool holds has no partner; the
-    // steps are still taken so that skip, stop and Esc behave as in the full loop.
-    bool possible = true;
-    for (std::size_t l = 0; l < 26; ++l)
-      if (e1.taken[l] > target[l]) possible = false;
-    const std::uint64_t rest1 = targetHash - e1.hash;
-    for (std::size_t j = 0; j < lists[1].size(); ++j) {
-      if (run.StepAborts()) return run.End();
-      if (run.LeaveWord1()) break;
-      if (!possible) continue;
-      const Entry& e2 = entries[1][j];
-      const int length3 = targetLength - e1.length - e2.length;
-      if (length3 < 256 && !groups.HasLength(length3)) continue;
-      const std::uint64_t h = rest1 - e2.hash;
-      if (!groups.MayHold(h)) continue;
-      LetterCounts need{};
-      bool negative = false;
-      for (std::size_t l = 0; l < 26; ++l) {
-        need[l] = target[l] - e1.taken[l] - e2.taken[l];
-        if (need[l] < 0) negative = true;
-      }
-      if (negative) continue;
-      const auto* members = groups.Find(h, need, length3);
-      if (members == nullptr) continue;
-      bool leave = false;
-      for (std::size_t k : *members) {
-        run.Solution(l1[i], lists[1][j], lists[2][k], i, l1.size());
-        if (run.LeaveWord1()) {
-          leave = true;
-          break;
+  // A first word that takes more of a letter than the pool holds has no partner; the
+  // steps are still taken so that skip, stop and Esc behave as in the full loop.
+  bool possible = true;
+  std::uint64_t rest1 = 0;
+  const Entry* e1 = nullptr;
+  run.Walk(
+      l1, lists[1].size(),
+      [&](std::size_t i) {
+        e1 = &entries[0][i];
+        possible = true;
+        for (std::size_t l = 0; l < 26; ++l)
+          if (e1->taken[l] > target[l]) possible = false;
+        rest1 = targetHash - e1->hash;
+      },
+      [&](std::size_t i, std::size_t j) {
+        if (!possible) return false;
+        const Entry& e2 = entries[1][j];
+        const int length3 = targetLength - e1->length - e2.length;
+        if (length3 < 256 && !groups.HasLength(length3)) return false;
+        const std::uint64_t h = rest1 - e2.hash;
+        if (!groups.MayHold(h)) return false;
+        LetterCounts need{};
+        for (std::size_t l = 0; l < 26; ++l) {
+          need[l] = target[l] - e1->taken[l] - e2.taken[l];
+          if (need[l] < 0) return false;
         }
-      }
-      if (leave) break;
-    }
-    if (!run.Searching()) break;
-  }
+        const auto* members = groups.Find(h, need, length3);
+        if (members == nullptr) return false;
+        for (std::size_t k : *members) {
+          run.Solution(l1[i], lists[1][j], lists[2][k], i, l1.size());
+          if (run.LeaveWord1()) return true;
+        }
+        return false;
+      });
   return run.End();
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "core/quoteparse.h"
 #include "core/textio.h"
 #include "core/tpuzzle.h"
 
@@ -15,39 +16,21 @@ namespace quotella {
 
 namespace {
 
-const CharSet& Excluded() {
-  static const CharSet set = MakeExcludedSet();
-  return set;
-}
-
 char Upper(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Upper-case, drop blanks and excluded characters. Blanks and excluded characters are
-// removed wherever they stand, so the trim of the dictionary scan has nothing left to do.
-std::string KeepLetters(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    if (c == ' ') continue;
-    const char u = Upper(c);
-    if (InSet(Excluded(), u)) continue;
-    out.push_back(u);
-  }
-  return out;
 }
 
 }  // namespace
 
 std::string NormaliseListEntry(const std::string& entry) {
   const std::size_t marker = entry.find(kCommentMarker);
-  return KeepLetters(std::string_view(entry).substr(0, marker));
+  return WordLetters(std::string_view(entry).substr(0, marker));
 }
 
 std::string NormaliseDictLine(const std::string& line) {
-  // Trim drops control characters too; those are excluded characters anyway.
-  return KeepLetters(line);
+  // Blanks and excluded characters go wherever they stand, so the trim of the dictionary
+  // scan has nothing left to do (control characters are excluded too).
+  return WordLetters(line);
 }
 
 bool LessNoCase(const std::string& a, const std::string& b) {

@@ -1,55 +1,37 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "support/clirunner.h"
+
 namespace {
 
-struct CliRun {
-  std::string out;
-  int status = -1;
-};
-
-// Runs quotella-cli with the arguments (already shell-quoted); stdout only.
-CliRun Cli(const std::string& args) {
-  const std::string cmd =
-      std::string(QUOTELLA_PROGRAM_DIR) + "/quotella-cli " + args + " 2>/dev/null";
-  CliRun run;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buf[4096];
-  std::size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using quotella::test::CliRun;
+using quotella::test::RunCli;
 
 TEST(CheckCommand, ReportsOneLineAsJson) {
-  CliRun r = Cli("check 'Anon@Proverbs@Look before you leap' --json");
+  CliRun r = RunCli("check 'Anon@Proverbs@Look before you leap' --json");
   ASSERT_EQ(r.status, 0);
   auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["quotellaStr"], "ANONPROVERBS");
   EXPECT_EQ(j["masterQuote"], "LOOK BEFORE YOU LEAP");
 
-  r = Cli("check 'AA@B@A B' --json");
+  r = RunCli("check 'AA@B@A B' --json");
   j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["possible"], false);
   EXPECT_EQ(j["verdict"], "IMPOSSIBLE");
   EXPECT_EQ(j["message"], "Letter A appears 2 times in Author/Work but only 1 times in Quote");
   EXPECT_EQ(j["spareCount"]["A"], -1);
 
-  r = Cli("check 'Caf\xc3\xa9 (cr\xc3\xa8me)@@Caf\xc3\xa9 au lait' --json");
+  r = RunCli("check 'Caf\xc3\xa9 (cr\xc3\xa8me)@@Caf\xc3\xa9 au lait' --json");
   j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["author"], "Caf\xc3\xa9 (cr\xc3\xa8me)");  // back as UTF-8
   EXPECT_EQ(j["quotellaStr"], "CAF");
 
-  EXPECT_NE(Cli("check 'no separator'").out.find("UNPARSABLE"), std::string::npos);
+  EXPECT_NE(RunCli("check 'no separator'").out.find("UNPARSABLE"), std::string::npos);
 }
 
 TEST(CheckCommand, JudgesEveryLineOfAFile) {
@@ -58,13 +40,13 @@ TEST(CheckCommand, JudgesEveryLineOfAFile) {
     std::ofstream f(path, std::ios::binary);
     f << "T@B@TO BE\r\n\r\nAA@B@A B\r\nno at sign\r\n";
   }
-  CliRun r = Cli("check --file '" + path.string() + "'");
+  CliRun r = RunCli("check --file '" + path.string() + "'");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(
       r.out,
       "1\tPOSSIBLE\n2\tBLANK\n3\tIMPOSSIBLE\tLetter A appears 2 times in Author/Work but "
       "only 1 times in Quote\n4\tUNPARSABLE\tCould not parse Quote line. Check formatting.\n");
-  r = Cli("check --json --file '" + path.string() + "'");
+  r = RunCli("check --json --file '" + path.string() + "'");
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["lines"].size(), 4u);
   EXPECT_EQ(j["lines"][2]["verdict"], "IMPOSSIBLE");
@@ -72,16 +54,16 @@ TEST(CheckCommand, JudgesEveryLineOfAFile) {
   std::filesystem::remove(path);
 
   const auto resources = std::string(QUOTELLA_SOURCE_DIR) + "/resources/quotes.txt";
-  const auto all = nlohmann::json::parse(Cli("check --json --file '" + resources + "'").out);
+  const auto all = nlohmann::json::parse(RunCli("check --json --file '" + resources + "'").out);
   EXPECT_EQ(all["summary"]["POSSIBLE"], all["lines"].size());
 }
 
 TEST(CheckCommand, UsageAndFileErrorsHaveTheirExitCodes) {
-  EXPECT_EQ(Cli("check").status, 2);
-  EXPECT_EQ(Cli("check --file").status, 2);
-  EXPECT_EQ(Cli("check 'A@B@C' --file x").status, 2);
-  EXPECT_EQ(Cli("check --bogus 'A@B@C'").status, 2);
-  EXPECT_EQ(Cli("check --file /nonexistent/quotes.txt").status, 1);
+  EXPECT_EQ(RunCli("check").status, 2);
+  EXPECT_EQ(RunCli("check --file").status, 2);
+  EXPECT_EQ(RunCli("check 'A@B@C' --file x").status, 2);
+  EXPECT_EQ(RunCli("check --bogus 'A@B@C'").status, 2);
+  EXPECT_EQ(RunCli("check --file /nonexistent/quotes.txt").status, 1);
 }
 
 }  // namespace

@@ -1,36 +1,19 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "support/clirunner.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  std::string out;
-  int status = -1;
-};
-
-// Runs quotella-cli with the arguments (already shell-quoted); stdout only.
-CliRun RunCli(const std::string& args) {
-  const std::string cmd =
-      std::string(QUOTELLA_PROGRAM_DIR) + "/quotella-cli " + args + " 2>/dev/null";
-  CliRun run;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buf[4096];
-  std::size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using quotella::test::CliRun;
+using quotella::test::RunCli;
 
 class EngineCommands : public ::testing::Test {
  protected:

@@ -1,43 +1,24 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "support/clirunner.h"
+
 namespace {
 
-struct NewRun {
-  std::string out;
-  int status = -1;
-};
+using quotella::test::CliRun;
+using quotella::test::ShellQuote;
 
-// Runs "quotella-cli new" with the arguments (already shell-quoted); stdout only.
-NewRun RunNew(const std::string& args) {
-  const std::string cmd =
-      std::string(QUOTELLA_PROGRAM_DIR) + "/quotella-cli new " + args + " 2>/dev/null";
-  NewRun run;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buf[4096];
-  std::size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-// One shell word, whatever the text holds.
-std::string ShellQuote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
+// Runs "quotella-cli new" with the arguments (already shell-quoted).
+CliRun RunNew(const std::string& args) {
+  return quotella::test::RunCli("new " + args);
 }
 
 nlohmann::json Json(const std::string& args) {
-  const NewRun r = RunNew(args + " --json");
+  const CliRun r = RunNew(args + " --json");
   EXPECT_EQ(r.status, 0) << args;
   return nlohmann::json::parse(r.out);
 }
@@ -72,7 +53,7 @@ TEST(NewCommand, ToBeMapsTheInitialsAndPrintsTheSameTwice) {
   EXPECT_EQ(j["messages"], nlohmann::json::array());
 
   EXPECT_EQ(RunNew("'T@B@TO BE' --json").out, RunNew("'T@B@TO BE' --json").out);
-  const NewRun text = RunNew("'T@B@TO BE'");
+  const CliRun text = RunNew("'T@B@TO BE'");
   EXPECT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("########TO#BE########"), std::string::npos);
 }
@@ -139,7 +120,7 @@ TEST(NewCommand, AppliesActionsInOrderAndRefusesBadArguments) {
   for (const char* args : {"", "'T@B@TO BE' --lay TO", "'T@B@TO BE' --lay C=CAT",
                            "'T@B@TO BE' --swap 1", "'T@B@TO BE' --stretch -1"})
     EXPECT_EQ(RunNew(args).status, 2) << args;
-  const NewRun impossible = RunNew("'A@B@TO BE' --json");
+  const CliRun impossible = RunNew("'A@B@TO BE' --json");
   EXPECT_EQ(impossible.status, 1);
   const auto k = nlohmann::json::parse(impossible.out);
   EXPECT_EQ(k["made"], false);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include <nlohmann/json.hpp>
@@ -10,6 +9,7 @@
 #include "files/puzzlefile.h"
 #include "files/textexport.h"
 #include "filestest.h"
+#include "support/clirunner.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -17,26 +17,7 @@ namespace {
 
 using test::ReadAll;
 
-struct Run {
-  int code = -1;
-  std::string out;
-};
-
-// Runs quotella-cli with the arguments (each quoted for the shell), stderr discarded.
-Run Cli(const std::vector<std::string>& args) {
-  std::string command = std::string(QUOTELLA_PROGRAM_DIR) + "/quotella-cli";
-  for (const auto& a : args) command += " '" + a + "'";
-  command += " 2>/dev/null";
-  Run run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::RunCliArgs;
 
 struct Sample {
   test::TempDir dir;
@@ -45,7 +26,9 @@ struct Sample {
     std::filesystem::copy_file(std::string(QUOTELLA_SOURCE_DIR) + "/resources/samplepuzzle1.qtl",
                                path);
   }
-  nlohmann::json Show() const { return nlohmann::json::parse(Cli({"show", path, "--json"}).out); }
+  nlohmann::json Show() const {
+    return nlohmann::json::parse(RunCliArgs({"show", path, "--json"}).out);
+  }
 };
 
 TEST(CliCommands, TheSamplePuzzleIsCompleteWithEveryClue) {
@@ -60,12 +43,12 @@ TEST(CliCommands, TheSamplePuzzleIsCompleteWithEveryClue) {
 
 TEST(CliCommands, CommandsChangeThePuzzleFileInPlace) {
   Sample s;
-  EXPECT_EQ(Cli({"clear", s.path, "b"}).code, 0);
+  EXPECT_EQ(RunCliArgs({"clear", s.path, "b"}).status, 0);
   EXPECT_EQ(s.Show()["rows"][1]["word"], "O");
-  EXPECT_EQ(Cli({"lay", s.path, "B", "otter"}).code, 0);
-  EXPECT_EQ(Cli({"clue", s.path, "B", "  Playful swimmer "}).code, 0);
-  EXPECT_EQ(Cli({"title", s.path, "Caf\xC3\xA9 Quiz"}).code, 0);
-  EXPECT_EQ(Cli({"byline", s.path, "by Me"}).code, 0);
+  EXPECT_EQ(RunCliArgs({"lay", s.path, "B", "otter"}).status, 0);
+  EXPECT_EQ(RunCliArgs({"clue", s.path, "B", "  Playful swimmer "}).status, 0);
+  EXPECT_EQ(RunCliArgs({"title", s.path, "Caf\xC3\xA9 Quiz"}).status, 0);
+  EXPECT_EQ(RunCliArgs({"byline", s.path, "by Me"}).status, 0);
 
   test::FakeHost host;
   PuzzleDocument doc(host);
@@ -79,9 +62,9 @@ TEST(CliCommands, CommandsChangeThePuzzleFileInPlace) {
 
   // A word that no longer fits the pool is refused and the file is left alone.
   const std::string before = ReadAll(s.path);
-  EXPECT_EQ(Cli({"lay", s.path, "A", "PEAR"}).code, 1);
-  EXPECT_EQ(Cli({"lay", s.path, "A", "QUIZ"}).code, 2);
-  EXPECT_EQ(Cli({"lay", s.path, "ZZ", "ZOO"}).code, 2);
+  EXPECT_EQ(RunCliArgs({"lay", s.path, "A", "PEAR"}).status, 1);
+  EXPECT_EQ(RunCliArgs({"lay", s.path, "A", "QUIZ"}).status, 2);
+  EXPECT_EQ(RunCliArgs({"lay", s.path, "ZZ", "ZOO"}).status, 2);
   EXPECT_EQ(ReadAll(s.path), before);
 }
 
@@ -89,12 +72,12 @@ TEST(CliCommands, WritingOverAnotherFileNeedsYes) {
   Sample s;
   const std::string other = s.dir.Path("other.qtl");
   test::WriteAll(other, "keep me");
-  EXPECT_EQ(Cli({"title", s.path, "New", "-o", other}).code, 1);
+  EXPECT_EQ(RunCliArgs({"title", s.path, "New", "-o", other}).status, 1);
   EXPECT_EQ(ReadAll(other), "keep me");
-  EXPECT_EQ(Cli({"title", s.path, "New", "-o", other, "--yes"}).code, 0);
+  EXPECT_EQ(RunCliArgs({"title", s.path, "New", "-o", other, "--yes"}).status, 0);
   EXPECT_NE(ReadAll(other).find("\r\nNew\r\n"), std::string::npos);
-  EXPECT_EQ(Cli({"new", "T@B@TO BE", "-o", other}).code, 1);
-  EXPECT_EQ(Cli({"new", "T@B@TO BE", "-o", s.dir.Path("fresh.qtl")}).code, 0);
+  EXPECT_EQ(RunCliArgs({"new", "T@B@TO BE", "-o", other}).status, 1);
+  EXPECT_EQ(RunCliArgs({"new", "T@B@TO BE", "-o", s.dir.Path("fresh.qtl")}).status, 0);
   EXPECT_TRUE(FileExists(s.dir.Path("fresh.qtl")));
 }
 
@@ -112,8 +95,8 @@ TEST(CliCommands, SwapsOnlyCellsOfOneLetter) {
     else if (c["char"] != "E" && !other)
       other = c["number"];
   }
-  EXPECT_EQ(Cli({"swap", s.path, std::to_string(e1), std::to_string(other)}).code, 2);
-  EXPECT_EQ(Cli({"swap", s.path, std::to_string(e1), std::to_string(e2)}).code, 0);
+  EXPECT_EQ(RunCliArgs({"swap", s.path, std::to_string(e1), std::to_string(other)}).status, 2);
+  EXPECT_EQ(RunCliArgs({"swap", s.path, std::to_string(e1), std::to_string(e2)}).status, 0);
   const auto after = s.Show();
   const auto label = [](const nlohmann::json& st, int number) {
     for (const auto& c : st["cells"])
@@ -131,33 +114,35 @@ TEST(CliCommands, ExportsMatchTheProgramsOwnComposition) {
   FileSession session;
   ASSERT_TRUE(LoadPuzzleFile(doc, session, s.path));
 
-  EXPECT_EQ(Cli({"export", s.path, "--text", "-o", s.dir.Path("p.txt")}).code, 0);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--text", "-o", s.dir.Path("p.txt")}).status, 0);
   EXPECT_EQ(ReadAll(s.dir.Path("p.txt")),
             JoinLinesCrLf(ComposePuzzleText(doc, session, TextForm::Puzzle, true)));
-  EXPECT_EQ(Cli({"export", s.path, "--text", "--no-grid", "-o", s.dir.Path("n.txt")}).code, 0);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--text", "--no-grid", "-o", s.dir.Path("n.txt")}).status,
+            0);
   EXPECT_EQ(ReadAll(s.dir.Path("n.txt")),
             JoinLinesCrLf(ComposePuzzleText(doc, session, TextForm::Puzzle, false)));
-  EXPECT_EQ(Cli({"export", s.path, "--key", "-o", s.dir.Path("k.txt")}).code, 0);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--key", "-o", s.dir.Path("k.txt")}).status, 0);
   EXPECT_EQ(ReadAll(s.dir.Path("k.txt")),
             JoinLinesCrLf(ComposePuzzleText(doc, session, TextForm::Key, true)));
-  EXPECT_EQ(Cli({"export", s.path, "--info", "--rtf", "-o", s.dir.Path("i.rtf")}).code, 0);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--info", "--rtf", "-o", s.dir.Path("i.rtf")}).status, 0);
   EXPECT_EQ(ReadAll(s.dir.Path("i.rtf")).rfind("{\\rtf1", 0), 0u);
 
-  EXPECT_EQ(Cli({"export", s.path, "--text"}).code, 2);
-  EXPECT_EQ(Cli({"export", s.path, "--text", "--key", "-o", s.dir.Path("x")}).code, 2);
-  EXPECT_EQ(Cli({"export", s.path, "--key", "-o", s.path}).code, 1);
-  EXPECT_EQ(Cli({"export", s.dir.Path("none.qtl"), "--key", "-o", s.dir.Path("x")}).code, 1);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--text"}).status, 2);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--text", "--key", "-o", s.dir.Path("x")}).status, 2);
+  EXPECT_EQ(RunCliArgs({"export", s.path, "--key", "-o", s.path}).status, 1);
+  EXPECT_EQ(RunCliArgs({"export", s.dir.Path("none.qtl"), "--key", "-o", s.dir.Path("x")}).status,
+            1);
 }
 
 TEST(CliCommands, SynopsisAndShowOnOtherFiles) {
   Sample s;
-  const auto synopsis = Cli({"synopsis", s.path});
-  EXPECT_EQ(synopsis.code, 0);
+  const auto synopsis = RunCliArgs({"synopsis", s.path});
+  EXPECT_EQ(synopsis.status, 0);
   EXPECT_EQ(synopsis.out.substr(0, 13), "Hope Eternal\n");
   test::WriteAll(s.dir.Path("text.txt"), "hello\r\n");
-  EXPECT_EQ(Cli({"synopsis", s.dir.Path("text.txt")}).out, "This is not a puzzle file!\n");
-  EXPECT_EQ(Cli({"show", s.dir.Path("text.txt")}).code, 1);
-  EXPECT_EQ(Cli({"show"}).code, 2);
+  EXPECT_EQ(RunCliArgs({"synopsis", s.dir.Path("text.txt")}).out, "This is not a puzzle file!\n");
+  EXPECT_EQ(RunCliArgs({"show", s.dir.Path("text.txt")}).status, 1);
+  EXPECT_EQ(RunCliArgs({"show"}).status, 2);
 }
 
 }  // namespace

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "core/assignment.h"
 #include "core/textio.h"
 #include "files/inforeport.h"
 #include "files/puzzlefile.h"
 #include "filestest.h"
+#include "support/clirunner.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -34,14 +33,7 @@ const std::vector<std::string> kInfoLines = {
     "Small {one}", "\xA9 2026 Me", "", "Quotella: T B (1600)", "", "TO BE", "", "A. TO", "B. B"};
 
 std::string RunUnrtf(const std::string& path) {
-  std::string out;
-  FILE* pipe = popen(("unrtf --text '" + path + "' 2>/dev/null").c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  pclose(pipe);
-  return out;
+  return test::RunShell("unrtf --text " + test::ShellQuote(path) + " 2>/dev/null").out;
 }
 
 TEST(InfoFile, PlainTextHoldsTheLinesInOrder) {

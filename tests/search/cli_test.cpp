@@ -1,35 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <sstream>
 
 #include "core/textio.h"
 #include "search/wordsource.h"
 #include "search_fixture.h"
+#include "support/clirunner.h"
 
 namespace quotella {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
-
-// Runs quotella-cli from the program directory with the arguments (already quoted).
-CliRun RunCli(const std::string& args) {
-  const std::string command =
-      std::string("'") + QUOTELLA_PROGRAM_DIR + "/quotella-cli' " + args + " 2>/dev/null";
-  CliRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buf{};
-  std::size_t n = 0;
-  while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
-  const int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::CliRun;
+using test::RunCli;
 
 TEST(RarityCommand, ReportsTheCountsOfTheBundledLetterFiles) {
   const CliRun run = RunCli("rarity");

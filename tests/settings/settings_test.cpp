@@ -17,6 +17,7 @@
 #include "settings/lookups.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
+#include "support/clirunner.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -634,16 +635,11 @@ TEST(Lookups, BlankCopyrightNoticeStartsFromTheSignAndTheYear) {
 
 // ---- The command line ----
 
+// Runs quotella-cli with stderr mixed into the output.
 std::string RunCli(const std::string& args, int* status = nullptr) {
-  const std::string cmd = std::string(QUOTELLA_PROGRAM_DIR) + "/quotella-cli " + args + " 2>&1";
-  FILE* pipe = ::popen(cmd.c_str(), "r");
-  std::string out;
-  if (!pipe) return out;
-  char buf[512];
-  while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
-  const int rc = ::pclose(pipe);
-  if (status) *status = WEXITSTATUS(rc);
-  return out;
+  const test::CliRun run = test::RunCli(args, true);
+  if (status) *status = run.status;
+  return run.out;
 }
 
 TEST(SettingsCli, LookupPrintsTheAddressAndSettingsPrintsTheDefaultFile) {
