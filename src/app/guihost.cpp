@@ -73,6 +73,16 @@ void GuiHost::PlaySound(const std::string& name, bool sync) {
   m_sounds.play(FromCp(name), sync);
 }
 
+namespace {
+// Where a file dialog opens: the folder, or the proposed file in it.
+QString StartPath(const std::string& initialDir, const std::string& initialName) {
+  const QString dir = FromCp(initialDir);
+  if (initialName.empty()) return dir;
+  const QString name = FromCp(initialName);
+  return QDir::isAbsolutePath(name) || dir.isEmpty() ? name : dir + QLatin1Char('/') + name;
+}
+}  // namespace
+
 std::optional<std::string> GuiHost::OpenFileName(const std::string& title,
                                                  const std::string& filter,
                                                  const std::string& initialDir) {
@@ -86,11 +96,7 @@ std::optional<std::string> GuiHost::SaveFileName(const std::string& title,
                                                  const std::string& filter,
                                                  const std::string& initialDir,
                                                  const std::string& initialName) {
-  QString start = FromCp(initialDir);
-  if (!initialName.empty()) {
-    const QString name = FromCp(initialName);
-    start = QDir::isAbsolutePath(name) || start.isEmpty() ? name : start + QLatin1Char('/') + name;
-  }
+  const QString start = StartPath(initialDir, initialName);
   const QString file =
       QFileDialog::getSaveFileName(m_parent, FromCp(title), start, QtFilter(filter));
   if (file.isEmpty()) return std::nullopt;
@@ -101,11 +107,7 @@ std::optional<std::string> GuiHost::OpenFileNamed(const std::string& title,
                                                   const std::string& filter,
                                                   const std::string& initialDir,
                                                   const std::string& initialName) {
-  QString start = FromCp(initialDir);
-  if (!initialName.empty()) {
-    const QString name = FromCp(initialName);
-    start = QDir::isAbsolutePath(name) || start.isEmpty() ? name : start + QLatin1Char('/') + name;
-  }
+  const QString start = StartPath(initialDir, initialName);
   const QString file =
       QFileDialog::getOpenFileName(m_parent, FromCp(title), start, QtFilter(filter));
   if (file.isEmpty()) return std::nullopt;
