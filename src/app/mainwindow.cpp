@@ -49,6 +49,7 @@
 #include "app/rtfreader.h"
 #include "app/tablemodels.h"
 #include "app/windowhost.h"
+#include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/clues.h"
@@ -221,6 +222,8 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  delete m_listEditorDialog;  // it works on m_listEditor
+  m_listEditorDialog = nullptr;
   m_autofill.reset();   // stops and joins a running fill before its dictionary goes
   m_heuristic.reset();  // ends and joins a running search before the lists go
 }
@@ -1939,6 +1942,9 @@ void MainWindow::HeuristicButtonClick() {
     lists.candidates = &m_sources->Candidates;
     m_heuristic = std::make_unique<HeuristicSearch>(*m_doc, lists);
     m_heuristic->ReloadWordLists = [this] { quotella::ReloadWordLists(*m_sources); };
+    m_heuristic->OpenPruneEditor = [this](const ThreeWordSearch::Lists& lists) {
+      OpenWordListEditor(lists);
+    };
   }
   m_heuristic->Join();
   m_heuristic->DictDir = m_sources->DictionaryDir();
@@ -1949,7 +1955,35 @@ void MainWindow::HeuristicButtonClick() {
   const HeuristicSearch::Prepared prepared = m_heuristic->Prepare();
   PushLists();
   RefreshViews();
-  if (prepared != HeuristicSearch::Prepared::Ready) return;
+  if (prepared == HeuristicSearch::Prepared::Ready) StartHeuristicWorker();
+}
+
+void MainWindow::OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists) {
+  if (!m_listEditor) m_listEditor = std::make_unique<WordListEditor>();
+  m_listEditor->DictDir = m_sources->DictionaryDir();
+  m_listEditor->ProgramDir = m_settings->Values().ProgramDir;
+  if (!m_listEditorDialog) {
+    m_listEditorDialog = new WordListEditorDialog(*m_listEditor, host(), this);
+    connect(m_listEditorDialog, &WordListEditorDialog::lookupRequested, this,
+            [this](const QString& word) { OpenAddress(KeywordMerriamLookup(ToCp(word))); });
+  }
+  m_listEditor->Open(lists, [this](bool bailedOut, WordListEditor::Lists pruned) {
+    // The editor calls this from its own button handler: carry on once that is done.
+    QTimer::singleShot(0, this, [this, bailedOut, pruned = std::move(pruned)]() mutable {
+      if (!m_heuristic) return;
+      const HeuristicSearch::Prepared next =
+          m_heuristic->EditorClosed(bailedOut, std::move(pruned));
+      PushLists();
+      RefreshViews();
+      if (next == HeuristicSearch::Prepared::Ready) StartHeuristicWorker();
+    });
+  });
+  m_listEditorDialog->refresh();
+  m_listEditorDialog->show();
+  m_listEditorDialog->raise();
+}
+
+void MainWindow::StartHeuristicWorker() {
   QPointer<MainWindow> self(this);
   m_heuristicRunning = true;
   m_heuristic->Start([self](HeuristicEvent event) {

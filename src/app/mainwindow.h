@@ -34,6 +34,8 @@ namespace quotella {
 class AutofillDictionary;
 class AutofillWorker;
 class BarWidget;
+class WordListEditor;
+class WordListEditorDialog;
 class BrowseDialog;
 class GeneralSettingsDialog;
 struct AutofillProblem;
@@ -134,6 +136,8 @@ class MainWindow : public QMainWindow {
   // Double click on a line of word list 4: lays a three-word solution.
   void Wordlist4DblClick(int line);
   bool heuristicSearching() const;
+  // The word-list editor the heuristic search opens when the user wants to prune.
+  WordListEditorDialog* wordListEditor() const { return m_listEditorDialog; }
   // Fills every empty answer row from the word lists and the dictionary in a worker; the
   // same command (or Esc) stops a running fill.
   void Autofill1Click();
@@ -213,6 +217,8 @@ class MainWindow : public QMainWindow {
   void ShowAnswerBarFor(int row);
   void PlaySound(const char* name);
   void OnAutofillDone(const AutofillResult& result);
+  void StartHeuristicWorker();
+  void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
 
   void ChooseColour(QWidget* widget, QPalette::ColorRole role, const QString& title);
   void ChooseFont(QWidget* widget);
@@ -233,6 +239,8 @@ class MainWindow : public QMainWindow {
   QShortcut* m_stopAutofill = nullptr;
   int m_lastWordList = 1;
   ProblemSearchParams m_problemParams;  // kept for the run, never saved
+  std::unique_ptr<WordListEditor> m_listEditor;
+  WordListEditorDialog* m_listEditorDialog = nullptr;
   GeneralSettingsDialog* m_generalSettings = nullptr;
   BrowseDialog* m_browser = nullptr;
   HotkeysDialog* m_hotkeys = nullptr;

@@ -31,6 +31,7 @@
 #include "app/rtfreader.h"
 #include "app/soundplayer.h"
 #include "app/tablemodels.h"
+#include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/swapping.h"
 #include "core/textio.h"
@@ -750,6 +751,45 @@ TEST_F(WindowTest, BrowserShowsSynopsesAndOpensThePuzzle) {
   EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("sample.qtl")))
       << window->windowTitle().toStdString();
   EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  PuzzleDocument& doc = window->doc();
+  ASSERT_TRUE(doc.PuzzleExists);
+  for (int row : {3, 6, 7}) {
+    doc.CurRow = row;
+    doc.CurCol = 2;
+    window->command(QStringLiteral("ClearWord1"))->trigger();
+  }
+  host.confirmAnswers.push_back(true);  // prune the lists first
+  Find<QPushButton>("HeuristicButton")->click();
+  WordListEditorDialog* editor = window->wordListEditor();
+  ASSERT_NE(editor, nullptr);
+  ASSERT_TRUE(editor->isVisible());
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Edit Lists to Remove Words "));
+  QListWidget* first = editor->list(1);
+  EXPECT_TRUE(first->isVisible());
+  ASSERT_GT(first->count(), 1);
+  const std::string ticked = first->item(0)->text().toStdString();
+  first->item(0)->setCheckState(Qt::Checked);
+
+  // "2." shows the second list in place of the first.
+  editor->button(QStringLiteral("2."))->click();
+  EXPECT_FALSE(first->isVisible());
+  EXPECT_TRUE(editor->list(2)->isVisible());
+
+  // Leaving with Cancel stops short of the search but still drops the ticked word.
+  editor->button(QStringLiteral("Cancel"))->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(editor->isVisible());
+  window->EndHeuristicSearchNow1Click();  // an early end keeps the search flag until then
+  EXPECT_FALSE(window->heuristicSearching());
+  const auto& list1 = window->sources().Lists[0].Items;
+  EXPECT_FALSE(list1.empty());
+  EXPECT_EQ(std::find(list1.begin(), list1.end(), ticked), list1.end()) << ticked;
 }
 
 TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
