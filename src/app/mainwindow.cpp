@@ -346,6 +346,17 @@ void MainWindow::BuildControls() {
   m_wordListFileLabel = new QLabel(central);
   m_wordListFileLabel->setObjectName(QStringLiteral("WordListFileLabel"));
   m_wordListFileLabel->hide();
+  m_addItemField = new QLineEdit(central);
+  m_addItemField->setObjectName(QStringLiteral("AddItemEdit"));
+  m_addItemField->hide();
+  connect(m_addItemField, &QLineEdit::returnPressed, this, [this] {
+    const int n = m_sources->AddItemTarget;
+    const std::size_t index = AddItemFromField(*m_sources, ToCp(m_addItemField->text()));
+    PushLists();
+    if (n >= 1 && n <= 4)
+      m_wordLists[static_cast<std::size_t>(n - 1)]->setCurrentRow(static_cast<int>(index));
+    m_addItemField->clear();
+  });
   m_searchStatus =
       new PanelBar(QStringLiteral("SearchStatusBar"),
                    {QStringLiteral("word1"), QStringLiteral("word2"), QStringLiteral("word3")},
@@ -596,6 +607,7 @@ void MainWindow::BuildLayout() {
   auto* listHead = new QHBoxLayout;
   listHead->addWidget(m_listLabel);
   listHead->addWidget(m_wordListFileLabel);
+  listHead->addWidget(m_addItemField, 1);
   listHead->addWidget(m_searchStatus, 1);
   listHead->addWidget(m_candidateStatus, 1);
   listHead->addWidget(m_heuristicButton);
@@ -909,7 +921,10 @@ void MainWindow::BuildCommands() {
     load->setObjectName(QStringLiteral("LoadList%11").arg(n));
     connect(load, &QAction::triggered, this,
             [this, n] { RunPullPush([this, n] { LoadWordList(*m_sources, n, host()); }); });
-    for (QAction* a : {copy, addOutput, save, load, colour, font}) {
+    auto* addItems = new QAction(QStringLiteral("Add Items"), this);
+    addItems->setObjectName(QStringLiteral("AddanItem%1").arg(n));
+    connect(addItems, &QAction::triggered, this, [this, n] { AddanItemClick(n); });
+    for (QAction* a : {copy, addOutput, addItems, save, load, colour, font}) {
       ContextMenu(menuName)->addAction(a);
       m_commands[a->objectName()] = a;
     }
@@ -1089,6 +1104,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
     m_escPressed = true;
+  // A double click on the window's bare background adds items to word list 1.
+  if (event->type() == QEvent::MouseButtonDblClick && watched == centralWidget()) {
+    AddanItemClick(1);
+    return true;
+  }
   if (m_quotesEditor && watched == m_quotesEditor->viewport()) {
     if (event->type() == QEvent::MouseButtonDblClick) {
       const auto* me = static_cast<QMouseEvent*>(event);
@@ -1191,6 +1211,7 @@ void MainWindow::PlaySound(const char* name) {
 // View helpers
 
 void MainWindow::HideAllLists() {
+  m_addItemField->hide();
   for (auto* list : m_wordLists) list->hide();
   m_clueList->hide();
   m_candidates->hide();
@@ -1410,6 +1431,17 @@ void MainWindow::WordListButtonClick(int n) {
   m_lastWordList = n;
   m_listLabel->setText(QStringLiteral("Wordlist %1").arg(n));
   m_listLabel->show();
+}
+
+void MainWindow::AddanItemClick(int n) {
+  if (n < 1 || n > 4) return;
+  WordListButtonClick(n);
+  m_sources->AddItemTarget = n;
+  m_listLabel->hide();
+  m_candidates->hide();
+  m_candidateStatus->hide();
+  m_addItemField->show();
+  m_addItemField->setFocus();
 }
 
 void MainWindow::CluesButtonClick() {

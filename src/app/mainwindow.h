@@ -93,6 +93,8 @@ class MainWindow : public QMainWindow {
   void Quotes3Click();
   void Output1Click();
   void WordListButtonClick(int n);
+  // "Add Items" of list n: the add-item field opens, with the caret in it.
+  void AddanItemClick(int n);
   void CluesButtonClick();
   void CandidatesButtonClick();
   void HelpTopicClick(int topic);
@@ -287,6 +289,7 @@ class MainWindow : public QMainWindow {
   PuzzleGridWidget* m_puzzleGrid = nullptr;
   QLabel* m_listLabel = nullptr;
   QLabel* m_wordListFileLabel = nullptr;
+  QLineEdit* m_addItemField = nullptr;  // "Add Items": each Enter adds its text to a list
   QListWidget* m_candidates = nullptr;
   std::array<QListWidget*, 4> m_wordLists{};
   QPlainTextEdit* m_clueList = nullptr;

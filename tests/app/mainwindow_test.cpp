@@ -792,6 +792,31 @@ TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
   EXPECT_EQ(std::find(list1.begin(), list1.end(), ticked), list1.end()) << ticked;
 }
 
+TEST_F(WindowTest, AddItemsKeepsTheFieldOpenAndTheListSorted) {
+  window->sources().Lists[1].Items = {"MIDDLE"};
+  window->command(QStringLiteral("AddanItem2"))->trigger();
+  auto* field = Find<QLineEdit>("AddItemEdit");
+  ASSERT_TRUE(field->isVisible());
+  EXPECT_FALSE(Visible("ListLabel"));
+  auto* list = Find<QListWidget>("Wordlist2");
+  EXPECT_TRUE(list->isVisible());
+  for (const char* entry : {"zebra crossing", "apple"}) {
+    QTest::keyClicks(field, QString::fromLatin1(entry));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_TRUE(field->isVisible());
+  }
+  EXPECT_EQ(window->sources().Lists[1].Items,
+            (std::vector<std::string>{"apple", "MIDDLE", "zebra crossing"}));
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->currentItem()->text(), QStringLiteral("apple"));
+
+  // A double click on the bare background opens the field for list 1.
+  QTest::mouseDClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_TRUE(Visible("Wordlist1"));
+  EXPECT_EQ(window->sources().AddItemTarget, 1);
+}
+
 TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
   ASSERT_NE(window->hotkeys(), nullptr);
