@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
@@ -33,17 +34,22 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 #include "app/barwidget.h"
+#include "app/browsedialog.h"
+#include "app/generalsettingsdialog.h"
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
 #include "app/manualentrydialog.h"
 #include "app/panelbar.h"
+#include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
 #include "app/tablemodels.h"
 #include "app/windowhost.h"
+#include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/clues.h"
@@ -54,6 +60,7 @@
 #include "core/textio.h"
 #include "files/filesession.h"
 #include "files/infofile.h"
+#include "files/inforeport.h"
 #include "files/puzzlefile.h"
 #include "files/quotesfile.h"
 #include "files/textexport.h"
@@ -68,6 +75,13 @@
 #include "settings/lookups.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
+
+// Autofill names a member "slots", which Qt defines as a keyword; nothing after this
+// point declares Qt slots.
+#undef slots
+#include "search/autofill.h"
+#include "search/autofillsource.h"
+#include "search/autofillworker.h"
 
 namespace quotella {
 
@@ -208,6 +222,9 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  delete m_listEditorDialog;  // it works on m_listEditor
+  m_listEditorDialog = nullptr;
+  m_autofill.reset();   // stops and joins a running fill before its dictionary goes
   m_heuristic.reset();  // ends and joins a running search before the lists go
 }
 
@@ -329,6 +346,17 @@ void MainWindow::BuildControls() {
   m_wordListFileLabel = new QLabel(central);
   m_wordListFileLabel->setObjectName(QStringLiteral("WordListFileLabel"));
   m_wordListFileLabel->hide();
+  m_addItemField = new QLineEdit(central);
+  m_addItemField->setObjectName(QStringLiteral("AddItemEdit"));
+  m_addItemField->hide();
+  connect(m_addItemField, &QLineEdit::returnPressed, this, [this] {
+    const int n = m_sources->AddItemTarget;
+    const std::size_t index = AddItemFromField(*m_sources, ToCp(m_addItemField->text()));
+    PushLists();
+    if (n >= 1 && n <= 4)
+      m_wordLists[static_cast<std::size_t>(n - 1)]->setCurrentRow(static_cast<int>(index));
+    m_addItemField->clear();
+  });
   m_searchStatus =
       new PanelBar(QStringLiteral("SearchStatusBar"),
                    {QStringLiteral("word1"), QStringLiteral("word2"), QStringLiteral("word3")},
@@ -530,6 +558,13 @@ void MainWindow::BuildControls() {
           });
   m_quotesEditor->viewport()->installEventFilter(this);
   connect(m_keyWords, &KeyTableView::keyTyped, this, [this](char key) { KeyWordsKeyPress(key); });
+  connect(m_keyWords, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { KeyWordsDblClick(index.column(), index.row()); });
+  m_stopAutofill = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  m_stopAutofill->setEnabled(false);
+  connect(m_stopAutofill, &QShortcut::activated, this, [this] {
+    if (m_autofill) m_autofill->Stop();
+  });
   connect(m_candidates, &QListWidget::itemDoubleClicked, this, [this] { CandidatesDblClick(); });
   connect(m_wordLists[3], &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { Wordlist4DblClick(m_wordLists[3]->row(item)); });
@@ -572,6 +607,7 @@ void MainWindow::BuildLayout() {
   auto* listHead = new QHBoxLayout;
   listHead->addWidget(m_listLabel);
   listHead->addWidget(m_wordListFileLabel);
+  listHead->addWidget(m_addItemField, 1);
   listHead->addWidget(m_searchStatus, 1);
   listHead->addWidget(m_candidateStatus, 1);
   listHead->addWidget(m_heuristicButton);
@@ -660,6 +696,7 @@ void MainWindow::BuildCommands() {
       {"ManualEntry1", "&Open", "New Puzzle (Manual Entry)", "",
        [](W& w) { w.ManualEntry1Click(); }},
       {"Puzzle1", "&Open", "Puzzle", "", [](W& w) { w.RunPullPush([&w] { Puzzle1Click(*w.m_doc, *w.m_session); }); }},
+      {"PuzzlebyBrowsing1", "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.PuzzlebyBrowsing1Click(); }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
          w.RunPullPush([&w] {
@@ -708,6 +745,7 @@ void MainWindow::BuildCommands() {
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
        [](W& w) { w.RunCompanion(PuzzleManagerProgram(), {}); }},
       {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
+      {"Autofill1", "&Tools", "Autofill", "F9", [](W& w) { w.Autofill1Click(); }},
       {"SetRarityColors1", "&Tools", "Set Rarity Colors to Dict", "",
        [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }, true},
       {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }, true},
@@ -720,6 +758,7 @@ void MainWindow::BuildCommands() {
       {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
       {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
       {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
+      {"GeneralSettings1", "&Settings", "General Settings", "", [](W& w) { w.GeneralSettings1Click(); }},
       {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
       {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
       {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
@@ -739,6 +778,8 @@ void MainWindow::BuildCommands() {
       {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.ScanList(2); }},
       {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.ScanList(3); }},
       {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.ScanList(4); }},
+      {"MajorProblemScan", "KeyWordsPopup", "Find Words using most Problem Chars", "",
+       [](W& w) { w.MajorProblemScanClick(); }},
       {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
        [](W& w) { ClearWord1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}, true); w.RefreshViews(); }},
       {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.m_conditionsBox->click(); }},
@@ -880,7 +921,10 @@ void MainWindow::BuildCommands() {
     load->setObjectName(QStringLiteral("LoadList%11").arg(n));
     connect(load, &QAction::triggered, this,
             [this, n] { RunPullPush([this, n] { LoadWordList(*m_sources, n, host()); }); });
-    for (QAction* a : {copy, addOutput, save, load, colour, font}) {
+    auto* addItems = new QAction(QStringLiteral("Add Items"), this);
+    addItems->setObjectName(QStringLiteral("AddanItem%1").arg(n));
+    connect(addItems, &QAction::triggered, this, [this, n] { AddanItemClick(n); });
+    for (QAction* a : {copy, addOutput, addItems, save, load, colour, font}) {
       ContextMenu(menuName)->addAction(a);
       m_commands[a->objectName()] = a;
     }
@@ -1060,6 +1104,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
     m_escPressed = true;
+  // A double click on the window's bare background adds items to word list 1.
+  if (event->type() == QEvent::MouseButtonDblClick && watched == centralWidget()) {
+    AddanItemClick(1);
+    return true;
+  }
   if (m_quotesEditor && watched == m_quotesEditor->viewport()) {
     if (event->type() == QEvent::MouseButtonDblClick) {
       const auto* me = static_cast<QMouseEvent*>(event);
@@ -1162,6 +1211,7 @@ void MainWindow::PlaySound(const char* name) {
 // View helpers
 
 void MainWindow::HideAllLists() {
+  m_addItemField->hide();
   for (auto* list : m_wordLists) list->hide();
   m_clueList->hide();
   m_candidates->hide();
@@ -1378,8 +1428,20 @@ void MainWindow::WordListButtonClick(int n) {
   HideAllLists();
   m_candidateStatus->hide();
   m_wordLists[static_cast<std::size_t>(n - 1)]->show();
+  m_lastWordList = n;
   m_listLabel->setText(QStringLiteral("Wordlist %1").arg(n));
   m_listLabel->show();
+}
+
+void MainWindow::AddanItemClick(int n) {
+  if (n < 1 || n > 4) return;
+  WordListButtonClick(n);
+  m_sources->AddItemTarget = n;
+  m_listLabel->hide();
+  m_candidates->hide();
+  m_candidateStatus->hide();
+  m_addItemField->show();
+  m_addItemField->setFocus();
 }
 
 void MainWindow::CluesButtonClick() {
@@ -1843,9 +1905,18 @@ void MainWindow::ScanDictionary() {
 
 void MainWindow::ScanList(int n) {
   if (!m_doc->PuzzleExists) return;
+  m_lastWordList = n;
   ScanListCommand(*m_doc, *m_sources, n);
   PushLists();
   CandidatesButtonClick();
+}
+
+void MainWindow::KeyWordsDblClick(int col, int row) {
+  m_wordListFileLabel->hide();
+  ShowPoolGrid();
+  if (col != 1 || !m_doc->PuzzleExists) return;
+  SelectTableCell(col, row);
+  ScanList(m_lastWordList);
 }
 
 void MainWindow::PuzzleGridDblClick(int col, int row) {
@@ -1903,6 +1974,9 @@ void MainWindow::HeuristicButtonClick() {
     lists.candidates = &m_sources->Candidates;
     m_heuristic = std::make_unique<HeuristicSearch>(*m_doc, lists);
     m_heuristic->ReloadWordLists = [this] { quotella::ReloadWordLists(*m_sources); };
+    m_heuristic->OpenPruneEditor = [this](const ThreeWordSearch::Lists& lists) {
+      OpenWordListEditor(lists);
+    };
   }
   m_heuristic->Join();
   m_heuristic->DictDir = m_sources->DictionaryDir();
@@ -1913,7 +1987,35 @@ void MainWindow::HeuristicButtonClick() {
   const HeuristicSearch::Prepared prepared = m_heuristic->Prepare();
   PushLists();
   RefreshViews();
-  if (prepared != HeuristicSearch::Prepared::Ready) return;
+  if (prepared == HeuristicSearch::Prepared::Ready) StartHeuristicWorker();
+}
+
+void MainWindow::OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists) {
+  if (!m_listEditor) m_listEditor = std::make_unique<WordListEditor>();
+  m_listEditor->DictDir = m_sources->DictionaryDir();
+  m_listEditor->ProgramDir = m_settings->Values().ProgramDir;
+  if (!m_listEditorDialog) {
+    m_listEditorDialog = new WordListEditorDialog(*m_listEditor, host(), this);
+    connect(m_listEditorDialog, &WordListEditorDialog::lookupRequested, this,
+            [this](const QString& word) { OpenAddress(KeywordMerriamLookup(ToCp(word))); });
+  }
+  m_listEditor->Open(lists, [this](bool bailedOut, WordListEditor::Lists pruned) {
+    // The editor calls this from its own button handler: carry on once that is done.
+    QTimer::singleShot(0, this, [this, bailedOut, pruned = std::move(pruned)]() mutable {
+      if (!m_heuristic) return;
+      const HeuristicSearch::Prepared next =
+          m_heuristic->EditorClosed(bailedOut, std::move(pruned));
+      PushLists();
+      RefreshViews();
+      if (next == HeuristicSearch::Prepared::Ready) StartHeuristicWorker();
+    });
+  });
+  m_listEditorDialog->refresh();
+  m_listEditorDialog->show();
+  m_listEditorDialog->raise();
+}
+
+void MainWindow::StartHeuristicWorker() {
   QPointer<MainWindow> self(this);
   m_heuristicRunning = true;
   m_heuristic->Start([self](HeuristicEvent event) {
@@ -1930,6 +2032,198 @@ void MainWindow::HeuristicButtonClick() {
         },
         Qt::QueuedConnection);
   });
+}
+
+void MainWindow::MajorProblemScanClick() {
+  if (!m_doc->PuzzleExists) return;
+  ProblemSearchDialog dialog(m_problemParams, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_problemParams = dialog.params();
+  FindWordsUsingMostProblemChars(*m_doc, *m_sources, m_problemParams);
+  PushLists();
+  CandidatesButtonClick();
+  RefreshViews();
+}
+
+void MainWindow::GeneralSettings1Click() {
+  m_settings->ShowGeneralSettings();
+  if (!m_generalSettings) {
+    auto* dialog = new GeneralSettingsDialog(this);
+    m_generalSettings = dialog;
+    connect(dialog, &GeneralSettingsDialog::closeRequested, this, [this, dialog] {
+      dialog->store(m_settings->Form());
+      m_settings->CloseGeneralSettings();
+      ApplySettings();
+      dialog->hide();
+    });
+    connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
+      dialog->store(m_settings->Form());
+      RunPullPush([this] {
+        m_settings->SaveGeneralSettings();
+        ApplySettings();
+      });
+      dialog->load(m_settings->Form());
+      dialog->setVisible(m_settings->Form().Visible);
+    });
+    connect(dialog, &GeneralSettingsDialog::browseFile, this, [this, dialog](int index) {
+      const auto chosen = host().OpenFileName("Open", kFileFilter, m_settings->Values().CurrentDir);
+      if (!chosen) return;
+      dialog->fileBox(index)->setText(Cp(*chosen));
+      Settings& v = m_settings->Values();
+      if (index == 0)
+        v.QuotesFile = *chosen;
+      else
+        v.WordListFiles[static_cast<std::size_t>(index - 1)] = *chosen;
+    });
+    connect(dialog, &GeneralSettingsDialog::colourRequested, this, [this](int colour) {
+      const QString title = QStringLiteral("Color");
+      switch (colour) {
+        case GeneralSettingsDialog::Background:
+          ChooseColour(centralWidget(), QPalette::Window, title);
+          break;
+        case GeneralSettingsDialog::Quotes:
+          ChooseColour(m_quotesEditor, QPalette::Base, title);
+          break;
+        case GeneralSettingsDialog::Editor:
+          ChooseColour(m_outputEditor, QPalette::Base, title);
+          break;
+        case GeneralSettingsDialog::Clues:
+          ChooseColour(m_clueList, QPalette::Base, title);
+          break;
+        case GeneralSettingsDialog::QuoteWindow:
+          ChooseColour(m_quoteWindow, QPalette::Base, title);
+          break;
+        default:
+          Color7Click();
+          break;
+      }
+    });
+    connect(dialog, &GeneralSettingsDialog::answersFontRequested, this,
+            [this] { ChooseFont(m_keyWords); });
+  }
+  m_generalSettings->load(m_settings->Form());
+  m_generalSettings->show();
+  m_generalSettings->raise();
+}
+
+void MainWindow::PuzzlebyBrowsing1Click() {
+  if (!m_browser) {
+    auto* browser = new BrowseDialog(this);
+    m_browser = browser;
+    connect(browser, &BrowseDialog::folderChanged, this,
+            [this](const QString& folder) { DirectoryListBox1Change(*m_session, ToCp(folder)); });
+    connect(browser, &BrowseDialog::fileClicked, this, [this, browser](const QString& path) {
+      PullEditors();
+      const std::vector<std::string> lines = MakeInfoReport(*m_session, host(), ToCp(path));
+      PushEditors();
+      browser->setSynopsis(ToQLines(lines));
+    });
+    connect(browser, &BrowseDialog::openRequested, this, [this, browser](const QString& path) {
+      bool opened = false;
+      RunPullPush(
+          [this, &path, &opened] { opened = OpenButtonClick(*m_doc, *m_session, ToCp(path)); });
+      browser->hide();
+      if (opened) Puzzle3Click();
+    });
+  }
+  const std::string folder =
+      m_session->CurrentDir.empty() ? ToCp(QDir::currentPath()) : m_session->CurrentDir;
+  m_browser->setFolder(Cp(folder));
+  m_browser->show();
+  m_browser->raise();
+}
+
+bool MainWindow::autofilling() const {
+  return m_autofillRunning;
+}
+
+void MainWindow::Autofill1Click() {
+  if (m_autofillRunning) {
+    // The result (a stop, or the fills found so far) still arrives through OnAutofillDone.
+    if (m_autofill) m_autofill->Stop();
+    return;
+  }
+  if (!m_doc->PuzzleExists) return;
+  if (heuristicSearching()) {
+    host().Message(
+        "First you must exit the Heuristic Search!\rRight-Click Wordlist and select \"End Search "
+        "Now\"");
+    return;
+  }
+  auto problem = std::make_unique<AutofillProblem>(MakeAutofillProblem(*m_doc));
+  if (problem->slots.empty()) {
+    host().Message(AutofillEndText(AutofillEnd::NothingToFill));
+    return;
+  }
+  if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
+  m_autofill->Stop();
+  m_autofillDict = std::make_unique<AutofillDictionary>(m_sources->DictionaryDir());
+  for (const auto& list : m_sources->Lists) m_autofillDict->AddListEntries(list.Items);
+  AutofillOptions options;
+  options.exclude = WordsInTable(*m_doc);
+  options.timeLimit = 30.0;
+  m_autofillProblem = std::move(problem);
+  m_autofillRunning = true;
+  m_stopAutofill->setEnabled(true);
+  command(QStringLiteral("Autofill1"))->setText(QStringLiteral("Stop Autofill"));
+  m_statusBar1->setPanel(2, QStringLiteral("Autofill: starting"));
+
+  QPointer<MainWindow> self(this);
+  const int rows = static_cast<int>(m_autofillProblem->slots.size());
+  m_autofill->Start(
+      *m_autofillProblem, m_autofillDict->Source(), options,
+      [self, rows](const AutofillProgress& p) {
+        const QString text = QStringLiteral("Autofill: %1 of %2 rows, %3 s")
+                                 .arg(p.bestDepth)
+                                 .arg(rows)
+                                 .arg(p.elapsed, 0, 'f', 1);
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, text] {
+              if (self && self->m_autofillRunning) self->m_statusBar1->setPanel(2, text);
+            },
+            Qt::QueuedConnection);
+      },
+      [self](AutofillResult result) {
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, result = std::move(result)] {
+              if (self) self->OnAutofillDone(result);
+            },
+            Qt::QueuedConnection);
+      });
+}
+
+void MainWindow::OnAutofillDone(const AutofillResult& result) {
+  if (!m_autofillRunning) return;
+  m_autofillRunning = false;
+  m_stopAutofill->setEnabled(false);
+  command(QStringLiteral("Autofill1"))->setText(QStringLiteral("Autofill"));
+  m_statusBar1->setPanel(2, QString());
+  if (result.end != AutofillEnd::Filled || result.fills.empty()) {
+    host().Message(AutofillEndText(result.end));
+    return;
+  }
+  // The table may have changed while the search ran: a fill that no longer fits is
+  // reported rather than laid half-way.
+  const AutofillProblem now = MakeAutofillProblem(*m_doc);
+  const auto sameSlot = [](const AutofillSlot& a, const AutofillSlot& b) {
+    return a.row == b.row && a.initial == b.initial;
+  };
+  const bool unchanged =
+      now.pool == m_autofillProblem->pool &&
+      std::equal(now.slots.begin(), now.slots.end(), m_autofillProblem->slots.begin(),
+                 m_autofillProblem->slots.end(), sameSlot);
+  if (!unchanged || !LayFill(*m_doc, *m_autofillProblem, result.fills.front())) {
+    RefreshViews();
+    host().Message("The answers changed during Autofill: its fill no longer fits");
+    return;
+  }
+  m_doc->PuzzleChanged = true;
+  RefreshViews();
+  m_statusBar1->setPanel(
+      2, QStringLiteral("Autofill: %1 rows filled").arg(m_autofillProblem->slots.size()));
+  if (PoolIsEmpty(*m_doc)) PlaySound("cheer");
 }
 
 void MainWindow::EndHeuristicSearchNow1Click() {

@@ -12,6 +12,7 @@
 #include "core/swapping.h"
 #include "render/textmeasure.h"
 #include "search/rarity.h"
+#include "search/sorts.h"
 
 class QAction;
 class QCheckBox;
@@ -23,13 +24,22 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class QShortcut;
 class QSpinBox;
 class QTableView;
 class QTextEdit;
 
 namespace quotella {
 
+class AutofillDictionary;
+class AutofillWorker;
 class BarWidget;
+class WordListEditor;
+class WordListEditorDialog;
+class BrowseDialog;
+class GeneralSettingsDialog;
+struct AutofillProblem;
+struct AutofillResult;
 class FileSession;
 class HeuristicSearch;
 class HotkeysDialog;
@@ -83,6 +93,8 @@ class MainWindow : public QMainWindow {
   void Quotes3Click();
   void Output1Click();
   void WordListButtonClick(int n);
+  // "Add Items" of list n: the add-item field opens, with the caret in it.
+  void AddanItemClick(int n);
   void CluesButtonClick();
   void CandidatesButtonClick();
   void HelpTopicClick(int topic);
@@ -107,6 +119,9 @@ class MainWindow : public QMainWindow {
 
   // The answer-word table, candidates, swapping.
   void KeyWordsKeyPress(char key);
+  // Double click on the answer table: on the initials' column, scans the word list last
+  // shown (list 1 at first) for that row.
+  void KeyWordsDblClick(int col, int row);
   void CandidatesDblClick();
   void CandidateClick();
   void QuotesEditorDblClick();
@@ -123,6 +138,21 @@ class MainWindow : public QMainWindow {
   // Double click on a line of word list 4: lays a three-word solution.
   void Wordlist4DblClick(int line);
   bool heuristicSearching() const;
+  // The word-list editor the heuristic search opens when the user wants to prune.
+  WordListEditorDialog* wordListEditor() const { return m_listEditorDialog; }
+  // Fills every empty answer row from the word lists and the dictionary in a worker; the
+  // same command (or Esc) stops a running fill.
+  void Autofill1Click();
+  // "Find Words using most Problem Chars": asks for the search's two values, then fills
+  // the candidates.
+  void MajorProblemScanClick();
+  // Shows the General Settings window with the values in force.
+  void GeneralSettings1Click();
+  // The puzzle browser at the current folder.
+  void PuzzlebyBrowsing1Click();
+  BrowseDialog* browser() const { return m_browser; }
+  GeneralSettingsDialog* generalSettings() const { return m_generalSettings; }
+  bool autofilling() const;
   void StretchGrid1Click();
   void SqueezeGrid1Click();
   void WriteClue3Click();
@@ -188,6 +218,9 @@ class MainWindow : public QMainWindow {
   void LeaveDistributionMode();
   void ShowAnswerBarFor(int row);
   void PlaySound(const char* name);
+  void OnAutofillDone(const AutofillResult& result);
+  void StartHeuristicWorker();
+  void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
 
   void ChooseColour(QWidget* widget, QPalette::ColorRole role, const QString& title);
   void ChooseFont(QWidget* widget);
@@ -200,6 +233,18 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SettingsStore> m_settings;
   std::unique_ptr<WindowLoader> m_loader;
   std::unique_ptr<HeuristicSearch> m_heuristic;
+  std::unique_ptr<AutofillDictionary> m_autofillDict;
+  std::unique_ptr<AutofillProblem> m_autofillProblem;
+  // After the dictionary it reads from, so that it is stopped first.
+  std::unique_ptr<AutofillWorker> m_autofill;
+  bool m_autofillRunning = false;  // until its result has been taken on this thread
+  QShortcut* m_stopAutofill = nullptr;
+  int m_lastWordList = 1;
+  ProblemSearchParams m_problemParams;  // kept for the run, never saved
+  std::unique_ptr<WordListEditor> m_listEditor;
+  WordListEditorDialog* m_listEditorDialog = nullptr;
+  GeneralSettingsDialog* m_generalSettings = nullptr;
+  BrowseDialog* m_browser = nullptr;
   HotkeysDialog* m_hotkeys = nullptr;
   ManualEntryDialog* m_manualEntry = nullptr;
   bool m_heuristicRunning = false;  // a worker's results are still arriving
@@ -244,6 +289,7 @@ class MainWindow : public QMainWindow {
   PuzzleGridWidget* m_puzzleGrid = nullptr;
   QLabel* m_listLabel = nullptr;
   QLabel* m_wordListFileLabel = nullptr;
+  QLineEdit* m_addItemField = nullptr;  // "Add Items": each Enter adds its text to a list
   QListWidget* m_candidates = nullptr;
   std::array<QListWidget*, 4> m_wordLists{};
   QPlainTextEdit* m_clueList = nullptr;

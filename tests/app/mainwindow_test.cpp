@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -10,21 +11,27 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 
+#include "app/browsedialog.h"
+#include "app/generalsettingsdialog.h"
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
 #include "app/manualentrydialog.h"
 #include "app/panelbar.h"
+#include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
 #include "app/soundplayer.h"
 #include "app/tablemodels.h"
+#include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/swapping.h"
 #include "core/textio.h"
@@ -335,6 +342,81 @@ TEST_F(PuzzleWindowTest, ScanAndDoubleClickACandidate) {
   EXPECT_TRUE(doc().PuzzleChanged);
 }
 
+TEST_F(PuzzleWindowTest, DoubleClickOnAnInitialScansTheLastWordList) {
+  auto& lists = window->sources().Lists;
+  lists[0].Items = {"mind", "Mzzzz", "tame"};
+  lists[1].Items = {"make @ a comment", "mire"};
+  lists[1].FileName = "second.txt";
+  const auto dclick = [&](int row, int col) {
+    const QPoint at = table()->visualRect(table()->model()->index(row, col)).center();
+    QTest::mousePress(table()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+  };
+  auto* candidates = Find<QListWidget>("Candidates");
+  const auto shown = [&] {
+    QStringList words;
+    for (int i = 0; i < candidates->count(); ++i) words << candidates->item(i)->text();
+    return words;
+  };
+
+  dclick(0, 2);  // not the initials' column: no scan
+  EXPECT_FALSE(candidates->isVisible());
+
+  dclick(0, 1);  // row A starts with M; list 1 at first
+  EXPECT_TRUE(candidates->isVisible());
+  EXPECT_EQ(shown(), QStringList{QStringLiteral("MIND")});
+  EXPECT_EQ(doc().CurRow, 0);
+
+  // After list 2 was looked at, its entries are scanned instead, comments cut.
+  window->WordListButtonClick(2);
+  dclick(0, 1);
+  EXPECT_EQ(shown(), (QStringList{QStringLiteral("MAKE"), QStringLiteral("MIRE")}));
+
+  // Row D starts with T: nothing of list 2 fits, and the scan says so.
+  dclick(3, 1);
+  ASSERT_GE(candidates->count(), 2);
+  EXPECT_EQ(candidates->item(0)->text(), QStringLiteral("No words found in word list 2"));
+  EXPECT_TRUE(table()->isVisible());
+}
+
+TEST_F(PuzzleWindowTest, ProblemLetterSearchKeepsItsValuesForTheRun) {
+  auto* candidates = Find<QListWidget>("Candidates");
+  QAction* search = window->command(QStringLiteral("MajorProblemScan"));
+  ASSERT_NE(search, nullptr);
+  // Answers the dialog once it is up: checks the preset values, sets new ones, presses.
+  const auto answer = [&](int expectMin, int expectWords, int words, const char* button) {
+    QTimer::singleShot(0, window.get(), [=, this] {
+      auto* dialog = window->findChild<ProblemSearchDialog*>();
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Find words with most Problem Chars"));
+      EXPECT_EQ(dialog->minimumBox()->value(), expectMin);
+      EXPECT_EQ(dialog->wordsBox()->value(), expectWords);
+      dialog->wordsBox()->setValue(words);
+      dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    });
+    search->trigger();
+    QApplication::processEvents();
+  };
+
+  answer(1, 18, 5, "CancelButton");
+  EXPECT_FALSE(candidates->isVisible());
+
+  answer(1, 18, 2, "SearchNowButton");
+  EXPECT_TRUE(candidates->isVisible());
+  ASSERT_GT(candidates->count(), 0);
+  // At most two words for each initial of the quotella string.
+  std::map<QChar, int> perInitial;
+  for (int i = 0; i < candidates->count(); ++i) {
+    const QString word = candidates->item(i)->text().trimmed();
+    ASSERT_FALSE(word.isEmpty());
+    EXPECT_TRUE(QStringLiteral("MILTONPARADISELOST").contains(word[0])) << word.toStdString();
+    EXPECT_LE(++perInitial[word[0]], 2) << word.toStdString();
+  }
+
+  answer(1, 2, 2, "CancelButton");  // the last values are offered again
+}
+
 TEST_F(PuzzleWindowTest, WriteAClueSaveAndReload) {
   table()->setCurrentIndex(table()->model()->index(0, 2));
   host.promptAnswers.push_back(std::string("  Blind poet's epic"));
@@ -501,6 +583,238 @@ TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
   EXPECT_EQ(NumEmpty(doc), 0);
   EXPECT_TRUE(PoolIsEmpty(doc));
   EXPECT_TRUE(Visible("KeyWords"));
+}
+
+class AutofillWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    host.confirmAnswers.push_back(true);
+    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+    window->command(QStringLiteral("Puzzle1"))->trigger();
+    ASSERT_TRUE(window->doc().PuzzleExists);
+    host.Clear();
+  }
+  void ClearRows(std::initializer_list<int> rows) {
+    for (int row : rows) {
+      window->doc().CurRow = row;
+      window->doc().CurCol = 2;
+      window->command(QStringLiteral("ClearWord1"))->trigger();
+    }
+  }
+  void Wait() {
+    for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
+    ASSERT_FALSE(window->autofilling());
+  }
+  QString Panel() { return Find<PanelBar>("StatusBar1")->panel(2); }
+};
+
+TEST_F(AutofillWindowTest, FillsTheEmptyRowsAndReportsWhatItCannot) {
+  PuzzleDocument& doc = window->doc();
+  QAction* autofill = window->command(QStringLiteral("Autofill1"));
+  ASSERT_NE(autofill, nullptr);
+  EXPECT_EQ(autofill->shortcut(), QKeySequence(Qt::Key_F9));
+
+  autofill->trigger();  // the sample puzzle is complete
+  EXPECT_FALSE(window->autofilling());
+  EXPECT_EQ(host.messages, std::vector<std::string>{"No empty answer to fill"});
+
+  ClearRows({3, 6, 7});
+  host.Clear();
+  autofill->trigger();
+  EXPECT_TRUE(window->autofilling());
+  EXPECT_EQ(autofill->text(), QStringLiteral("Stop Autofill"));
+  Wait();
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  EXPECT_EQ(NumEmpty(doc), 0);
+  EXPECT_TRUE(PoolIsEmpty(doc));
+  EXPECT_TRUE(doc.PuzzleChanged);
+  EXPECT_EQ(Panel(), QStringLiteral("Autofill: 3 rows filled"));
+  EXPECT_EQ(autofill->text(), QStringLiteral("Autofill"));
+
+  // A locked letter the pool still needs: no fill can exist, and the table is untouched.
+  ClearRows({3, 6});
+  const std::string before = Keystring(doc, 3) + Keystring(doc, 6);
+  for (char c = 'A'; c <= 'Z'; ++c)
+    if (doc.P.PoolOf(c) > 0) doc.LetterLocked[static_cast<std::size_t>(c - 'A')] = true;
+  host.Clear();
+  autofill->trigger();
+  Wait();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"No fill exists"});
+  EXPECT_EQ(Keystring(doc, 3) + Keystring(doc, 6), before);
+  EXPECT_EQ(NumEmpty(doc), 2);
+}
+
+TEST_F(AutofillWindowTest, TheSameCommandStopsARunningFill) {
+  PuzzleDocument& doc = window->doc();
+  ClearRows({3, 6, 7});
+  QAction* autofill = window->command(QStringLiteral("Autofill1"));
+  autofill->trigger();
+  autofill->trigger();  // before the worker's result can have been taken
+  Wait();
+  // Either the stop came first or the fill did; never half a fill, never both.
+  if (host.messages.empty()) {
+    EXPECT_EQ(NumEmpty(doc), 0);
+  } else {
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Autofill stopped"});
+    EXPECT_EQ(NumEmpty(doc), 3);
+  }
+  EXPECT_EQ(autofill->text(), QStringLiteral("Autofill"));
+}
+
+TEST_F(WindowTest, GeneralSettingsCloseTakesTheBoxesAndSaveIniWritesThem) {
+  window->command(QStringLiteral("GeneralSettings1"))->trigger();
+  GeneralSettingsDialog* dialog = window->generalSettings();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("General Settings"));
+  const Settings& values = window->settings().Values();
+  const auto box = [&](const char* name) {
+    return dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+  };
+  EXPECT_EQ(box("QuotenameEdit")->text().toStdString(), values.QuotesFile);
+  EXPECT_EQ(box("NumProbsEdit")->text(), QString::number(values.NumProblemChars));
+
+  // Close: the copyright box (with the sign button) and a word list chosen by double click.
+  box("CopyrightEdit")->setText(QStringLiteral(" 2026 by me"));
+  dialog->findChild<QPushButton*>(QStringLiteral("CopyrightSignButton"))->click();
+  host.fileAnswers.push_back(std::string("/tmp/words.txt"));
+  QTest::mouseDClick(box("List2NameEdit"), Qt::LeftButton);
+  EXPECT_EQ(box("List2NameEdit")->text(), QStringLiteral("/tmp/words.txt"));
+  dialog->closeButton()->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(values.CopyrightText, "\xA9 2026 by me");
+  EXPECT_EQ(values.WordListFiles[1], "/tmp/words.txt");
+
+  // Save Ini: a short frequency string is asked for again; the numbers and folders are
+  // normalised; the file on disk holds them.
+  window->command(QStringLiteral("GeneralSettings1"))->trigger();
+  box("List2NameEdit")->setText(QString());
+  box("NumProbsEdit")->setText(QStringLiteral(" 9 "));
+  box("DictDirEdit")->setText(QStringLiteral(QUOTELLA_PROGRAM_DIR));
+  box("LetFreqLabel")->setText(QStringLiteral("ETA"));
+  dialog->findChild<QCheckBox*>(QStringLiteral("LoadLastCheck"))->setChecked(true);
+  const std::string order = "ETAOINSHRDLCUMWFGYPBVKJXQZ";
+  host.promptAnswers.push_back(order);
+  host.fileAnswers.push_back(values.IniFileName);  // the save dialog
+  dialog->saveButton()->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(host.prompts, std::vector<std::string>{"Letter Frequency | Enter 26 letters exaclty"});
+  EXPECT_EQ(values.FreqString, order);
+  EXPECT_EQ(values.NumProblemChars, 9);
+  EXPECT_EQ(values.DictDir, QUOTELLA_PROGRAM_DIR "/");
+  EXPECT_TRUE(values.LoadLastFile);
+  const auto lines = ReadTextLines(values.IniFileName);
+  ASSERT_TRUE(lines.has_value());
+  const auto valueOf = [&](const std::string& key) {
+    const auto it = std::find(lines->begin(), lines->end(), key);
+    return it == lines->end() || it + 1 == lines->end() ? std::string("?") : *(it + 1);
+  };
+  EXPECT_EQ(valueOf("[NumProblems]"), "9");
+  EXPECT_EQ(valueOf("[loadlastfile]"), "TRUE");
+  EXPECT_EQ(valueOf("[dictionary directory]"), QUOTELLA_PROGRAM_DIR "/");
+}
+
+TEST_F(WindowTest, BrowserShowsSynopsesAndOpensThePuzzle) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl"),
+                          folder.filePath(QStringLiteral("sample.qtl"))));
+  WriteLinesAtomic(folder.filePath(QStringLiteral("notes.txt")).toStdString(), {"just notes"});
+  window->command(QStringLiteral("PuzzlebyBrowsing1"))->trigger();
+  BrowseDialog* browser = window->browser();
+  ASSERT_NE(browser, nullptr);
+  EXPECT_TRUE(browser->isVisible());
+  EXPECT_EQ(browser->windowTitle(),
+            QStringLiteral("Open Puzzle File  (Click file name to see puzzle synopsis)"));
+  browser->setFolder(folder.path());
+  QListWidget* files = browser->fileList();
+  ASSERT_EQ(files->count(), 2);  // notes.txt, sample.qtl
+  const auto click = [&](int row) {
+    files->setCurrentRow(row);
+    const QPoint at = files->visualItemRect(files->item(row)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
+  };
+  click(0);
+  EXPECT_EQ(browser->synopsis()->toPlainText(), QStringLiteral("This is not a puzzle file!"));
+  click(1);
+  const QStringList lines = browser->synopsis()->toPlainText().split(QLatin1Char('\n'));
+  ASSERT_GT(lines.size(), 8);
+  EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Quotella: "))) << lines[3].toStdString();
+  EXPECT_EQ(lines[7], QStringLiteral("------------------"));
+  EXPECT_TRUE(lines[8].startsWith(QStringLiteral("A. "))) << lines[8].toStdString();
+  EXPECT_FALSE(window->doc().PuzzleExists);
+
+  host.confirmAnswers.push_back(true);
+  browser->openButton()->click();
+  EXPECT_FALSE(browser->isVisible());
+  EXPECT_TRUE(window->doc().PuzzleExists);
+  EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("sample.qtl")))
+      << window->windowTitle().toStdString();
+  EXPECT_TRUE(Visible("KeyWords"));
+}
+
+TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  PuzzleDocument& doc = window->doc();
+  ASSERT_TRUE(doc.PuzzleExists);
+  for (int row : {3, 6, 7}) {
+    doc.CurRow = row;
+    doc.CurCol = 2;
+    window->command(QStringLiteral("ClearWord1"))->trigger();
+  }
+  host.confirmAnswers.push_back(true);  // prune the lists first
+  Find<QPushButton>("HeuristicButton")->click();
+  WordListEditorDialog* editor = window->wordListEditor();
+  ASSERT_NE(editor, nullptr);
+  ASSERT_TRUE(editor->isVisible());
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Edit Lists to Remove Words "));
+  QListWidget* first = editor->list(1);
+  EXPECT_TRUE(first->isVisible());
+  ASSERT_GT(first->count(), 1);
+  const std::string ticked = first->item(0)->text().toStdString();
+  first->item(0)->setCheckState(Qt::Checked);
+
+  // "2." shows the second list in place of the first.
+  editor->button(QStringLiteral("2."))->click();
+  EXPECT_FALSE(first->isVisible());
+  EXPECT_TRUE(editor->list(2)->isVisible());
+
+  // Leaving with Cancel stops short of the search but still drops the ticked word.
+  editor->button(QStringLiteral("Cancel"))->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(editor->isVisible());
+  window->EndHeuristicSearchNow1Click();  // an early end keeps the search flag until then
+  EXPECT_FALSE(window->heuristicSearching());
+  const auto& list1 = window->sources().Lists[0].Items;
+  EXPECT_FALSE(list1.empty());
+  EXPECT_EQ(std::find(list1.begin(), list1.end(), ticked), list1.end()) << ticked;
+}
+
+TEST_F(WindowTest, AddItemsKeepsTheFieldOpenAndTheListSorted) {
+  window->sources().Lists[1].Items = {"MIDDLE"};
+  window->command(QStringLiteral("AddanItem2"))->trigger();
+  auto* field = Find<QLineEdit>("AddItemEdit");
+  ASSERT_TRUE(field->isVisible());
+  EXPECT_FALSE(Visible("ListLabel"));
+  auto* list = Find<QListWidget>("Wordlist2");
+  EXPECT_TRUE(list->isVisible());
+  for (const char* entry : {"zebra crossing", "apple"}) {
+    QTest::keyClicks(field, QString::fromLatin1(entry));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_TRUE(field->isVisible());
+  }
+  EXPECT_EQ(window->sources().Lists[1].Items,
+            (std::vector<std::string>{"apple", "MIDDLE", "zebra crossing"}));
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->currentItem()->text(), QStringLiteral("apple"));
+
+  // A double click on the bare background opens the field for list 1.
+  QTest::mouseDClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_TRUE(Visible("Wordlist1"));
+  EXPECT_EQ(window->sources().AddItemTarget, 1);
 }
 
 TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
