@@ -49,7 +49,7 @@ void FillOne(benchmark::State& state, const std::string& line) {
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
     options.timeLimit = 10.0;
-    row.rows = static_cast<int>(problem.slots.size());
+    row.rows = static_cast<int>(problem.rowSlots.size());
     for (int n : problem.pool) row.pool += n;
     const auto start = std::chrono::steady_clock::now();
     const AutofillResult result = RunAutofill(problem, dict.Source(), options);

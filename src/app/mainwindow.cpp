@@ -76,9 +76,6 @@
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
-// Autofill names a member "slots", which Qt defines as a keyword; nothing after this
-// point declares Qt slots.
-#undef slots
 #include "search/autofill.h"
 #include "search/autofillsource.h"
 #include "search/autofillworker.h"
@@ -865,15 +862,15 @@ void MainWindow::BuildCommands() {
        [](W& w) { w.ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
   };
   std::map<QString, QMenu*> menus;
-  for (const auto& spec : table) {
-    auto* action = new QAction(QString::fromLatin1(spec.caption), this);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.shortcut[0] != 0)
-      action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    action->setVisible(!spec.hidden);
-    const auto handler = spec.handler;
+  for (const auto& entry : table) {
+    auto* action = new QAction(QString::fromLatin1(entry.caption), this);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    if (entry.shortcut[0] != 0)
+      action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+    action->setVisible(!entry.hidden);
+    const auto handler = entry.handler;
     connect(action, &QAction::triggered, this, [this, handler] { handler(*this); });
-    const QString menu = QString::fromLatin1(spec.menu);
+    const QString menu = QString::fromLatin1(entry.menu);
     if (menu.startsWith(QLatin1Char('&'))) {
       QMenu*& m = menus[menu];
       if (!m) {
@@ -2151,7 +2148,7 @@ void MainWindow::Autofill1Click() {
     return;
   }
   auto problem = std::make_unique<AutofillProblem>(MakeAutofillProblem(*m_doc));
-  if (problem->slots.empty()) {
+  if (problem->rowSlots.empty()) {
     host().Message(AutofillEndText(AutofillEnd::NothingToFill));
     return;
   }
@@ -2169,7 +2166,7 @@ void MainWindow::Autofill1Click() {
   m_statusBar1->setPanel(2, QStringLiteral("Autofill: starting"));
 
   QPointer<MainWindow> self(this);
-  const int rows = static_cast<int>(m_autofillProblem->slots.size());
+  const int rows = static_cast<int>(m_autofillProblem->rowSlots.size());
   m_autofill->Start(
       *m_autofillProblem, m_autofillDict->Source(), options,
       [self, rows](const AutofillProgress& p) {
@@ -2212,8 +2209,8 @@ void MainWindow::OnAutofillDone(const AutofillResult& result) {
   };
   const bool unchanged =
       now.pool == m_autofillProblem->pool &&
-      std::equal(now.slots.begin(), now.slots.end(), m_autofillProblem->slots.begin(),
-                 m_autofillProblem->slots.end(), sameSlot);
+      std::equal(now.rowSlots.begin(), now.rowSlots.end(), m_autofillProblem->rowSlots.begin(),
+                 m_autofillProblem->rowSlots.end(), sameSlot);
   if (!unchanged || !LayFill(*m_doc, *m_autofillProblem, result.fills.front())) {
     RefreshViews();
     host().Message("The answers changed during Autofill: its fill no longer fits");
@@ -2222,7 +2219,7 @@ void MainWindow::OnAutofillDone(const AutofillResult& result) {
   m_doc->PuzzleChanged = true;
   RefreshViews();
   m_statusBar1->setPanel(
-      2, QStringLiteral("Autofill: %1 rows filled").arg(m_autofillProblem->slots.size()));
+      2, QStringLiteral("Autofill: %1 rows filled").arg(m_autofillProblem->rowSlots.size()));
   if (PoolIsEmpty(*m_doc)) PlaySound("cheer");
 }
 

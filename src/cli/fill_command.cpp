@@ -116,12 +116,12 @@ int RunFill(const std::vector<std::string>& args) {
     j["nodes"] = result.progress.nodes;
     j["bestDepth"] = result.progress.bestDepth;
     j["rows"] = nlohmann::json::array();
-    for (const auto& s : problem.slots) j["rows"].push_back(Cp1252ToUtf8(doc.Label(s.row)));
+    for (const auto& s : problem.rowSlots) j["rows"].push_back(Cp1252ToUtf8(doc.Label(s.row)));
     j["fills"] = nlohmann::json::array();
     for (const auto& f : result.fills) {
       nlohmann::json words = nlohmann::json::object();
       for (std::size_t s = 0; s < f.words.size(); ++s)
-        words[Cp1252ToUtf8(doc.Label(problem.slots[s].row))] = f.words[s];
+        words[Cp1252ToUtf8(doc.Label(problem.rowSlots[s].row))] = f.words[s];
       j["fills"].push_back({{"score", f.score}, {"familiar", f.familiar}, {"words", words}});
     }
     j["saved"] = saved.empty() ? nlohmann::json() : nlohmann::json(saved);
@@ -132,7 +132,7 @@ int RunFill(const std::vector<std::string>& args) {
       std::cout << "Fill " << k + 1 << ": score " << f.score << ", familiar " << f.familiar
                 << " of " << f.words.size() << "\n";
       for (std::size_t s = 0; s < f.words.size(); ++s)
-        PrintLine(std::cout, "  " + doc.Label(problem.slots[s].row) + " " + f.words[s]);
+        PrintLine(std::cout, "  " + doc.Label(problem.rowSlots[s].row) + " " + f.words[s]);
     }
     std::cout << AutofillEndText(result.end) << " in " << Fixed(seconds, 2) << " s ("
               << result.progress.nodes << " nodes)\n";

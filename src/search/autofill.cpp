@@ -97,10 +97,10 @@ class Search {
         m_stop(std::move(stop)),
         m_progressFn(progress),
         m_start(std::chrono::steady_clock::now()) {
-    const std::size_t n = problem.slots.size();
+    const std::size_t n = problem.rowSlots.size();
     m_progress.rows = static_cast<int>(n);
     std::unordered_map<char, std::size_t> byInitial;
-    for (const auto& slot : problem.slots) {
+    for (const auto& slot : problem.rowSlots) {
       const char initial = slot.initial;
       auto it = byInitial.find(initial);
       if (it == byInitial.end()) {
@@ -125,7 +125,7 @@ class Search {
     AutofillResult result;
     bool negative = false;
     for (int v : m_problem.pool) negative |= v < 0;
-    if (m_problem.slots.empty() || negative) {
+    if (m_problem.rowSlots.empty() || negative) {
       result.end = AutofillEnd::NothingToFill;
       return result;
     }
@@ -310,7 +310,7 @@ class Search {
   }
 
   bool Expand(std::size_t depth) {
-    const std::size_t n = m_problem.slots.size();
+    const std::size_t n = m_problem.rowSlots.size();
     auto& buf = m_bufs[depth];
     buf.clear();
     auto& ranges = m_ranges[depth];
@@ -413,7 +413,7 @@ class Search {
   // The same word already chosen for another open-before slot of the same initial.
   bool UsedElsewhere(std::size_t slot, std::uint32_t idx) const {
     const std::size_t data = m_slotData[slot];
-    for (std::size_t s = 0; s < m_problem.slots.size(); ++s)
+    for (std::size_t s = 0; s < m_problem.rowSlots.size(); ++s)
       if (s != slot && (m_open >> s & 1u) == 0 && m_slotData[s] == data && m_choice[s] == idx)
         return true;
     return false;
@@ -441,7 +441,7 @@ class Search {
   // what remains, which is looked up by its letter counts.
   bool ClosePair(std::size_t depth, std::size_t tight) {
     std::size_t other = 0;
-    for (std::size_t s = 0; s < m_problem.slots.size(); ++s)
+    for (std::size_t s = 0; s < m_problem.rowSlots.size(); ++s)
       if ((m_open >> s & 1u) != 0 && s != tight) other = s;
     const Range& r = m_ranges[depth][tight];
     const Range& ro = m_ranges[depth][other];
@@ -478,7 +478,7 @@ class Search {
 
   bool Record() {
     AutofillFill fill;
-    for (std::size_t s = 0; s < m_problem.slots.size(); ++s) {
+    for (std::size_t s = 0; s < m_problem.rowSlots.size(); ++s) {
       const auto& data = Data(s);
       const Cand& c = data.cands[m_choice[s]];
       fill.words.push_back(data.words[c.word]);
@@ -486,7 +486,7 @@ class Search {
       fill.score += c.group == kListWord ? 120 : c.group == kFamiliar ? 100 - c.size / 5 : 0;
     }
     m_fills.push_back(std::move(fill));
-    m_progress.bestDepth = static_cast<int>(m_problem.slots.size());
+    m_progress.bestDepth = static_cast<int>(m_problem.rowSlots.size());
     if (static_cast<int>(m_fills.size()) >= std::max(1, m_options.solutions)) m_aborted = true;
     return true;
   }
@@ -558,7 +558,7 @@ std::string AutofillEndText(AutofillEnd end) {
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,
                            const AutofillOptions& options, std::stop_token stop,
                            const std::function<void(const AutofillProgress&)>& progress) {
-  if (problem.slots.size() > 52) return {AutofillEnd::NothingToFill, {}, {}};
+  if (problem.rowSlots.size() > 52) return {AutofillEnd::NothingToFill, {}, {}};
   Search search(problem, words, options, std::move(stop), progress);
   return search.Run();
 }

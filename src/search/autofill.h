@@ -25,7 +25,7 @@ struct AutofillSlot {
 };
 
 struct AutofillProblem {
-  std::vector<AutofillSlot> slots;
+  std::vector<AutofillSlot> rowSlots;
   LetterCounts pool{};            // the letters the slots' words must use up, initials excluded
   std::array<bool, 26> locked{};  // letters no proposed word may hold
 };

@@ -63,7 +63,7 @@ AutofillProblem MakeAutofillProblem(const PuzzleDocument& doc, const std::vector
     if (initial.empty() || !doc.KeyWords.At(2, row).empty() || !wanted(row)) continue;
     const char c = UpperCase(initial.substr(0, 1))[0];
     if (!IsUpperLetter(c)) continue;
-    problem.slots.push_back({row, c});
+    problem.rowSlots.push_back({row, c});
   }
   return problem;
 }
@@ -78,10 +78,10 @@ std::unordered_set<std::string> WordsInTable(const PuzzleDocument& doc) {
 }
 
 bool LayFill(PuzzleDocument& doc, const AutofillProblem& problem, const AutofillFill& fill) {
-  if (fill.words.size() != problem.slots.size()) return false;
+  if (fill.words.size() != problem.rowSlots.size()) return false;
   bool ok = true;
-  for (std::size_t s = 0; s < problem.slots.size(); ++s)
-    ok = LayInString(doc, fill.words[s], problem.slots[s].row) && ok;
+  for (std::size_t s = 0; s < problem.rowSlots.size(); ++s)
+    ok = LayInString(doc, fill.words[s], problem.rowSlots[s].row) && ok;
   doc.PuzzleChanged = true;
   return ok && PoolIsEmpty(doc);
 }

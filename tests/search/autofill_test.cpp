@@ -34,7 +34,7 @@ AutofillWordSource SourceOf(const Words& words) {
 AutofillProblem ProblemOf(const std::string& initials, const std::string& poolLetters) {
   AutofillProblem p;
   for (std::size_t k = 0; k < initials.size(); ++k)
-    p.slots.push_back({static_cast<int>(k), initials[k]});
+    p.rowSlots.push_back({static_cast<int>(k), initials[k]});
   for (char c : poolLetters) ++p.pool[static_cast<std::size_t>(c - 'A')];
   return p;
 }
@@ -42,11 +42,11 @@ AutofillProblem ProblemOf(const std::string& initials, const std::string& poolLe
 // A fill is sound when each word starts with its slot's initial and the words' letters
 // after the initials are exactly the pool.
 void ExpectSound(const AutofillProblem& p, const AutofillFill& fill) {
-  ASSERT_EQ(fill.words.size(), p.slots.size());
+  ASSERT_EQ(fill.words.size(), p.rowSlots.size());
   LetterCounts used{};
-  for (std::size_t s = 0; s < p.slots.size(); ++s) {
+  for (std::size_t s = 0; s < p.rowSlots.size(); ++s) {
     ASSERT_FALSE(fill.words[s].empty());
-    EXPECT_EQ(fill.words[s][0], p.slots[s].initial);
+    EXPECT_EQ(fill.words[s][0], p.rowSlots[s].initial);
     for (std::size_t k = 1; k < fill.words[s].size(); ++k)
       ++used[static_cast<std::size_t>(fill.words[s][k] - 'A')];
   }
@@ -262,8 +262,8 @@ TEST(AutofillDictionary, FillsOfRealQuotationsEmptyThePoolAndSurviveAReload) {
     FileSession session2;
     ASSERT_TRUE(LoadPuzzleFile(loaded, session2, file.string()));
     EXPECT_TRUE(PoolIsEmpty(loaded));
-    for (std::size_t s = 0; s < problem.slots.size(); ++s)
-      EXPECT_EQ(Keystring(loaded, problem.slots[s].row), fill.words[s]);
+    for (std::size_t s = 0; s < problem.rowSlots.size(); ++s)
+      EXPECT_EQ(Keystring(loaded, problem.rowSlots[s].row), fill.words[s]);
     EXPECT_TRUE(host2.messages.empty());
   }
   fs::remove(file);
