@@ -1246,20 +1246,19 @@ void MainWindow::ClearStatusArea() {
   m_candidateStatus->hide();
 }
 
+std::vector<QWidget*> MainWindow::SearchBarControls() const {
+  return {m_conditions, m_minLength,   m_maxLength,       m_conditionsBox,
+          m_scanButton, m_cluesButton, m_candidatesButton};
+}
+
 void MainWindow::RestoreBottomBar() {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{m_conditions, m_minLength, m_maxLength, m_conditionsBox,
-                                       m_scanButton, m_cluesButton, m_candidatesButton})
-    w->show();
+  for (QWidget* w : SearchBarControls()) w->show();
   for (auto* b : m_listButtons) b->show();
   for (auto* b : m_viewButtons) b->show();
 }
 
 void MainWindow::ClearBottomBar() {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{m_conditions, m_minLength, m_maxLength, m_conditionsBox,
-                                       m_scanButton, m_cluesButton, m_candidatesButton})
-    w->hide();
+  for (QWidget* w : SearchBarControls()) w->hide();
   for (auto* b : m_listButtons) b->hide();
 }
 

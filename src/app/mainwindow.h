@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/document.h"
 #include "core/swapping.h"
@@ -207,6 +208,8 @@ class MainWindow : public QMainWindow {
   void HideAllEditors();
   void RestoreStatusArea();
   void ClearStatusArea();
+  // The search controls of the bottom bar, shown and hidden together.
+  std::vector<QWidget*> SearchBarControls() const;
   void RestoreBottomBar();
   void ClearBottomBar();
   void ClearGridBottomControls();
