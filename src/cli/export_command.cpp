@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/publish_export.h"
 #include "cli/puzzle_args.h"
 #include "core/textio.h"
 #include "files/infofile.h"
@@ -10,12 +11,13 @@ namespace quotella::cli {
 namespace {
 
 int RunExport(const std::vector<std::string>& args) {
-  const auto a =
-      ParsePuzzleArgs("export", args, {"--text", "--no-grid", "--key", "--info", "--rtf"}, true);
+  const auto a = ParsePuzzleArgs(
+      "export", args, {"--text", "--no-grid", "--key", "--info", "--rtf", "--ipuz", "--html"},
+      true);
   if (!a) return 2;
   if (a->positional.size() != 1) return UsageError("export", "export takes one puzzle file");
-  const int kinds = a->Has("--text") + a->Has("--key") + a->Has("--info");
-  if (kinds != 1) return UsageError("export", "give one of --text, --key, --info");
+  const int kinds = a->Has("--text") + a->Has("--key") + a->Has("--info") + PublishExportKinds(*a);
+  if (kinds != 1) return UsageError("export", "give one of --text, --key, --info, --ipuz, --html");
   if (a->Has("--no-grid") && !a->Has("--text"))
     return UsageError("export", "--no-grid goes with --text");
   if (a->Has("--rtf") && !a->Has("--info")) return UsageError("export", "--rtf goes with --info");
@@ -30,6 +32,7 @@ int RunExport(const std::vector<std::string>& args) {
   }
   if (!MayWrite(puzzle, a->output, file)) return 1;
 
+  if (IsPublishExport(*a)) return WritePublishExport(puzzle, *a) ? 0 : 1;
   bool ok;
   if (a->Has("--info")) {
     ok = WriteInfoFile(puzzle.doc, puzzle.files, a->output, a->Has("--rtf"));
@@ -48,7 +51,9 @@ int RunExport(const std::vector<std::string>& args) {
 const Registration reg{
     {"export",
      "  quotella-cli export P.qtl --text [--no-grid] | --key | --info [--rtf] -o FILE [--yes]\n"
-     "      write the puzzle as text, its key as text, or its information file",
+     "  quotella-cli export P.qtl --ipuz | --html -o FILE [--yes]\n"
+     "      write the puzzle as text, its key as text, its information file, an acrostic\n"
+     "      ipuz file or a playable web page",
      RunExport}};
 
 }  // namespace

@@ -1,0 +1,107 @@
+#include "formats/ipuzexport.h"
+
+#include <nlohmann/json.hpp>
+
+#include "core/textio.h"
+#include "formats/acrosticlayout.h"
+#include "formats/htmltext.h"
+
+namespace quotella {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A document text as an ipuz text: UTF-8, HTML special characters escaped.
+std::string IpuzText(const std::string& cp1252) {
+  return EscapeHtml(Cp1252ToUtf8(cp1252));
+}
+
+Json PuzzleCell(const LayoutCell& cell) {
+  switch (cell.kind) {
+    case LayoutCell::Kind::Block:
+      return "#";
+    case LayoutCell::Kind::Hyphen:
+      return Json{{"cell", 0}, {"value", "-"}};
+    case LayoutCell::Kind::Letter:
+      break;
+  }
+  if (cell.label.empty()) return cell.number;
+  return Json{{"cell", cell.number}, {"style", {{"mark", {{"TR", IpuzText(cell.label)}}}}}};
+}
+
+Json SolutionCell(const LayoutCell& cell) {
+  switch (cell.kind) {
+    case LayoutCell::Kind::Block:
+      return "#";
+    case LayoutCell::Kind::Hyphen:
+      return "-";
+    case LayoutCell::Kind::Letter:
+      break;
+  }
+  return std::string(1, cell.letter);
+}
+
+}  // namespace
+
+std::string ComposeIpuz(const PuzzleDocument& doc, const FileSession& session) {
+  const AcrosticLayout layout(doc, session);
+  Json puzzle = Json::array();
+  Json solution = Json::array();
+  for (int r = 0; r < layout.Rows(); ++r) {
+    Json puzzleRow = Json::array();
+    Json solutionRow = Json::array();
+    for (int c = 0; c < layout.Columns(); ++c) {
+      puzzleRow.push_back(PuzzleCell(layout.At(c, r)));
+      solutionRow.push_back(SolutionCell(layout.At(c, r)));
+    }
+    puzzle.push_back(std::move(puzzleRow));
+    solution.push_back(std::move(solutionRow));
+  }
+
+  Json clues = Json::array();
+  for (const LayoutAnswer& answer : layout.Answers()) {
+    Json cells = Json::array();
+    for (const auto& [column, row] : answer.cells) cells.push_back({column + 1, row + 1});
+    clues.push_back({{"number", answer.label},
+                     {"label", answer.label},
+                     {"clue", IpuzText(answer.clue)},
+                     {"answer", answer.word},
+                     {"enumeration", std::to_string(answer.word.size())},
+                     {"cells", std::move(cells)}});
+  }
+
+  const Tpuzzle& p = doc.P;
+  Json ipuz;
+  ipuz["version"] = kIpuzVersion;
+  ipuz["kind"] = Json::array({kIpuzAcrosticKind});
+  ipuz["origin"] = "Quotella";
+  ipuz["title"] = IpuzText(layout.title);
+  ipuz["author"] = IpuzText(layout.byline);
+  ipuz["copyright"] = IpuzText(layout.copyright);
+  ipuz["notes"] = IpuzText(layout.authorOrig + "@" + layout.workOrig);
+  ipuz["block"] = "#";
+  ipuz["empty"] = 0;
+  ipuz["dimensions"] = {{"width", layout.Columns()}, {"height", layout.Rows()}};
+  ipuz["puzzle"] = std::move(puzzle);
+  ipuz["solution"] = std::move(solution);
+  ipuz["clues"] = {{"Clues", std::move(clues)}};
+  // The quotation line as typed (punctuation and case kept), so that a puzzle comes back
+  // from its ipuz file with the same quotation text.
+  ipuz[kIpuzExtensionKey] = {
+      {"quotation", Cp1252ToUtf8(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)}};
+  return ipuz.dump(1, '\t') + "\n";
+}
+
+bool WriteIpuzFile(const PuzzleDocument& doc, const FileSession& session, const std::string& path) {
+  if (const std::string warning = AcrosticLayout(doc, session).UnfinishedWarning();
+      !warning.empty())
+    doc.host().Message(warning);
+  if (!WriteFileAtomic(path, ComposeIpuz(doc, session)).empty()) {
+    doc.host().Message("Could not save file ");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quotella

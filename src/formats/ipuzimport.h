@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/document.h"
+#include "files/filesession.h"
+
+namespace quotella {
+
+inline constexpr const char* kNotAcrosticIpuz = "This is not an acrostic ipuz file.";
+
+// What an ipuz file says as a puzzle of ours. A pure function of the file's bytes, so
+// that any input can be thrown at it: it never changes a document and never writes.
+struct IpuzImport {
+  bool ok = false;
+  std::string error;                    // why the file was refused (when !ok)
+  std::vector<std::string> notes;       // what the reader decided on its own
+  std::vector<std::string> puzzleFile;  // the puzzle as puzzle-file lines (when ok)
+  int coordinateBase = 1;               // 0 or 1, as detected
+};
+
+// Reads an acrostic ipuz file (ours or another program's): the quotation from the
+// solution grid in reading order (blocks break words), author and work from "notes"
+// when it reads "author@work", otherwise from the initials of the answers; answers,
+// clues and the cell of every answer letter as the file maps them. The file is refused
+// when its mapping breaks the puzzle's rules: a letter in a cell of another letter, a cell
+// used twice, an answer that does not fit its row.
+IpuzImport ReadIpuz(std::string_view bytes);
+
+// Open > ipuz Puzzle... and the import command: reads the file at path and, when it is
+// an acrostic the program can hold, makes it the current puzzle. Every refusal is
+// reported through the host before the current puzzle is touched. True when loaded.
+bool LoadIpuzFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
+
+}  // namespace quotella
