@@ -44,6 +44,7 @@ input:focus{outline:2px solid #1a5fd0;outline-offset:-2px;background:var(--hi)}
 .box input{width:100%;height:1.7rem}
 .box .n{font:.6rem/1.2 Arial,Helvetica,sans-serif;border-top:1px solid #bbb;width:100%;text-align:center}
 #controls{margin:.8rem 0;display:flex;flex-wrap:wrap;gap:.5rem}
+#controls[hidden]{display:none}
 button{font:1rem Arial,Helvetica,sans-serif;padding:.45rem .9rem;border:1px solid #333;border-radius:4px;background:#f4f4f4;cursor:pointer}
 #status{min-height:1.3rem;font-weight:bold}
 footer{margin-top:1rem;font-size:.8rem}
@@ -403,19 +404,18 @@ std::string ComposeWebPage(const PuzzleDocument& doc, const FileSession& session
       "belongs in the grid cell with the number under its box. The grid then reads a "
       "quotation, and the first letters of the answers spell its author and work.</p>\n"
       "<noscript><p>This page plays the puzzle with JavaScript. Without it, print the page "
-      "and solve the puzzle on paper.</p></noscript>\n<div class=\"play\">\n";
-  AddGrid(layout, html);
-  AddClues(layout, html);
-  html +=
-      "</div>\n<div id=\"controls\" hidden><button type=\"button\" id=\"check\">Check</button>"
+      "and solve the puzzle on paper.</p></noscript>\n"
+      "<div id=\"controls\" hidden><button type=\"button\" id=\"check\">Check</button>"
       "<button type=\"button\" id=\"reveal-letter\">Reveal letter</button>"
       "<button type=\"button\" id=\"reveal-all\">Reveal all</button></div>\n"
-      "<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n<footer>" +
-      Html(layout.copyright) +
-      "</footer>\n</main>\n<script>window.QUOTELLA_DATA={\"id\":" + JsString(key) +
-      ",\"sol\":" + JsString(ObfuscateSolution(letters, key)) +
-      ",\"done\":" + JsString(kWebPageDoneText) + "};</script>\n<script>" + kScript +
-      "</script>\n</body>\n</html>\n";
+      "<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n<div class=\"play\">\n";
+  AddGrid(layout, html);
+  AddClues(layout, html);
+  html += "</div>\n<footer>" + Html(layout.copyright) +
+          "</footer>\n</main>\n<script>window.QUOTELLA_DATA={\"id\":" + JsString(key) +
+          ",\"sol\":" + JsString(ObfuscateSolution(letters, key)) +
+          ",\"done\":" + JsString(kWebPageDoneText) + "};</script>\n<script>" + kScript +
+          "</script>\n</body>\n</html>\n";
   return html;
 }
 
