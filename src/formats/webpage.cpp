@@ -25,7 +25,7 @@ header h1{margin:.2rem 0;font-size:1.6rem}
 #grid td{width:var(--cell);height:var(--cell);min-width:var(--cell);border:1px solid var(--line);position:relative;padding:0;text-align:center;vertical-align:middle}
 #grid td.block{background:#222}
 #grid td.hyphen{font-weight:bold;font-size:1.1rem}
-.num,.lab{position:absolute;top:1px;font:600 .55rem/1 Arial,Helvetica,sans-serif;pointer-events:none}
+.num,.lab{position:absolute;z-index:1;top:1px;font:600 .55rem/1 Arial,Helvetica,sans-serif;pointer-events:none}
 .num{left:2px}.lab{right:2px}
 input{font:700 1.05rem/1 Arial,Helvetica,sans-serif;text-transform:uppercase;text-align:center;border:0;padding:0;margin:0;background:transparent;color:var(--ink);caret-color:transparent;border-radius:0}
 #grid input{position:absolute;left:0;top:0;width:100%;height:100%;padding-top:.5rem}
