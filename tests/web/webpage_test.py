@@ -102,6 +102,15 @@ class WebPageTest(unittest.TestCase):
             self.assertEqual(driver.switch_to.active_element,
                              answers[1].find_elements(By.TAG_NAME, "input")[0])
 
+            # "Reveal letter" fills the chosen cell and its twin.
+            third = answers[2].find_elements(By.TAG_NAME, "input")
+            third[0].click()
+            driver.find_element(By.ID, "reveal-letter").click()
+            self.assertEqual(third[0].get_attribute("value"), self.state["rows"][2]["word"][0])
+            self.assertEqual(self.grid_cell(driver, third[0]).get_attribute("value"),
+                             self.state["rows"][2]["word"][0])
+            self.assertEqual(third[1].get_attribute("value"), "")
+
             driver.find_element(By.ID, "reveal-all").click()
             self.assertEqual(driver.find_element(By.ID, "status").text, DONE_TEXT)
             self.assertEqual(wrong_box.get_attribute("value"), second["word"][1])
