@@ -17,6 +17,7 @@
 #include "app/gridviewpane.h"
 #include "app/mainwindow.h"
 #include "app/poolpane.h"
+#include "app/publishhandlers.h"
 #include "app/quotepane.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
@@ -156,6 +157,10 @@ std::vector<ActionRow> ActionTable::Rows() {
          if (opened) w.NewPuzzleShown();
        }},
       {"PuzzlebyBrowsing1", "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.PuzzlebyBrowsing1Click(); }},
+      {"IpuzPuzzle1", "&Open", "ipuz Puzzle\u2026", "",
+       [](W& w) {
+         if (IpuzPuzzle1Click(w)) w.NewPuzzleShown();
+       }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
          w.RunPullPush([&w] {
@@ -188,6 +193,8 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.RunPullPush([&w] { SavePuzzleKey1Click(*w.m_doc, *w.m_session); }); }},
       {"SaveInfo", "&Save", "Save Puzzle Information File", "",
        [](W& w) { w.RunPullPush([&w] { SaveInfoClick(*w.m_doc, *w.m_session); }); }},
+      {"SaveAsIpuz1", "&Save", "As ipuz\u2026", "", [](W& w) { SaveAsIpuz1Click(w); }},
+      {"SaveAsWebPage1", "&Save", "As Web Page\u2026", "", [](W& w) { SaveAsWebPage1Click(w); }},
       {"Puzzle3", "&View", "Puzzle", "Ctrl+W", [](W& w) { w.Puzzle3Click(); }},
       {"Grid1", "&View", "Grid", "Ctrl+E", [](W& w) { w.Grid1Click(); }},
       {"Quotes3", "&View", "Quotes", "Ctrl+Q", [](W& w) { w.Quotes3Click(); }},
@@ -338,7 +345,7 @@ ActionTable::ActionTable(MainWindow& window) : QObject(&window), m_window(window
 }
 
 QAction* ActionTable::add(const ActionRow& row) {
-  auto* action = new QAction(QString::fromLatin1(row.caption), &m_window);
+  auto* action = new QAction(QString::fromUtf8(row.caption), &m_window);
   action->setObjectName(QString::fromLatin1(row.name));
   if (row.shortcut[0] != 0) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
   action->setVisible(!row.hidden);

@@ -18,7 +18,7 @@ class MainWindow;
 struct ActionRow {
   const char* name;      // object name of the action; the hotkey table binds by it
   const char* menu;      // main menu caption ("&Open", ...) or the name of a context menu
-  const char* caption;   // the menu text as shown ("&" marks the access key)
+  const char* caption;   // the menu text as shown, UTF-8 ("&" marks the access key)
   const char* shortcut;  // default shortcut in portable text, or ""
   std::function<void(MainWindow&)> handler;
   bool hidden = false;  // exists (and its shortcut works) but is not shown

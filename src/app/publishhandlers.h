@@ -1,0 +1,17 @@
+#pragma once
+
+namespace quotella {
+
+class MainWindow;
+
+// The window's commands for the publishing formats. Each pulls the editors' texts (the
+// clues as typed) into the document first and pushes the results back to the controls.
+
+// Save > As ipuz...
+void SaveAsIpuz1Click(MainWindow& window);
+// Save > As Web Page...
+void SaveAsWebPage1Click(MainWindow& window);
+// Open > ipuz Puzzle...; true when a puzzle was loaded.
+bool IpuzPuzzle1Click(MainWindow& window);
+
+}  // namespace quotella
