@@ -157,6 +157,9 @@ TEST(IpuzRoundTrip, EveryBenchQuotationFilledByAutofill) {
     const AutofillResult result = RunAutofill(problem, dict.Source(), options);
     const bool complete = !result.fills.empty() && LayFill(p.doc, problem, result.fills.front());
     filled += complete;
+    if (!complete)
+      std::printf("not filled (%s): %s\n", AutofillEndText(result.end).c_str(),
+                  line.substr(0, line.find('@')).c_str());
     for (int r = 0; r < p.doc.P.NumWords; ++r)
       p.doc.ClueLines[static_cast<std::size_t>(r)] =
           p.doc.Label(r) + ". Clue " + std::to_string(r) + " <i>&</i> caf\xE9";
