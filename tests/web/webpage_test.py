@@ -124,6 +124,15 @@ class WebPageTest(unittest.TestCase):
             self.assertLessEqual(width * height, 20_000_000)
             self.assertGreater(os.path.getsize(shot), 20_000)  # not a blank page
 
+            # Printed, the page is a clean blank puzzle: no buttons, no letters.
+            driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+            self.assertFalse(driver.find_element(By.ID, "check").is_displayed())
+            self.assertEqual(boxes[0].value_of_css_property("color"), "rgba(0, 0, 0, 0)")
+            self.assertEqual(self.grid_cell(driver, boxes[0]).value_of_css_property("color"),
+                             "rgba(0, 0, 0, 0)")
+            driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+            self.assertTrue(driver.find_element(By.ID, "check").is_displayed())
+
             # Progress is kept in the browser: a reload shows the solved puzzle.
             driver.refresh()
             self.assertEqual(driver.find_element(By.ID, "status").text, DONE_TEXT)
