@@ -5,11 +5,17 @@
 #include "core/textio.h"
 #include "files/infofile.h"
 #include "files/textexport.h"
+#ifdef QUOTELLA_CLI_PUBLISH
+#include "cli/publish_export.h"
+#endif
 
 namespace quotella::cli {
 namespace {
 
 int RunExport(const std::vector<std::string>& args) {
+#ifdef QUOTELLA_CLI_PUBLISH
+  if (const int code = RunPublishExport(args); code >= 0) return code;
+#endif
   const auto a =
       ParsePuzzleArgs("export", args, {"--text", "--no-grid", "--key", "--info", "--rtf"}, true);
   if (!a) return 2;
@@ -48,7 +54,12 @@ int RunExport(const std::vector<std::string>& args) {
 const Registration reg{
     {"export",
      "  quotella-cli export P.qtl --text [--no-grid] | --key | --info [--rtf] -o FILE [--yes]\n"
-     "      write the puzzle as text, its key as text, or its information file",
+     "      write the puzzle as text, its key as text, or its information file"
+#ifdef QUOTELLA_CLI_PUBLISH
+     "\n" +
+         std::string(kPublishExportUsage)
+#endif
+         ,
      RunExport}};
 
 }  // namespace
