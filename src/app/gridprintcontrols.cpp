@@ -27,11 +27,6 @@ GridPrintControls::GridPrintControls(PrintCommands& commands, QWidget* parent)
     : QWidget(parent), m_commands(commands) {
   setObjectName(QStringLiteral("GridPrintControls"));
   auto* printNow = Named(new QPushButton(QStringLiteral("Print Now"), this), "PrintNowButton");
-  m_orientation = Named(new QPushButton(QStringLiteral("Landscape"), this), "OrentationButton");
-  auto* stretch = Named(new QPushButton(QStringLiteral(">"), this), "GridStretchButton");
-  stretch->setToolTip(QStringLiteral("Stretch Grid"));
-  auto* squeeze = Named(new QPushButton(QStringLiteral("<"), this), "GridSqueezeButton");
-  squeeze->setToolTip(QStringLiteral("Squeeze Grid"));
   m_grid = Named(new QRadioButton(QStringLiteral("Grid"), this), "PrintGridRadio");
   m_clues = Named(new QRadioButton(QStringLiteral("Clues"), this), "PrintCluesRadio");
   m_both = Named(new QRadioButton(QStringLiteral("Both"), this), "PrintBothRadio");
@@ -56,9 +51,9 @@ GridPrintControls::GridPrintControls(PrintCommands& commands, QWidget* parent)
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* w : std::initializer_list<QWidget*>{printNow, m_orientation, squeeze, stretch,
-                                                    m_grid, m_clues, m_both, m_key, m_help,
-                                                    m_fixedSize, m_cellSize, settings, m_copyright})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{printNow, m_grid, m_clues, m_both, m_key, m_help,
+                                       m_fixedSize, m_cellSize, settings, m_copyright})
     layout->addWidget(w);
   layout->addStretch(1);
 
@@ -66,9 +61,6 @@ GridPrintControls::GridPrintControls(PrintCommands& commands, QWidget* parent)
     ReadControls();
     emit printNowClicked();
   });
-  connect(m_orientation, &QPushButton::clicked, this, &GridPrintControls::orientationClicked);
-  connect(stretch, &QPushButton::clicked, this, &GridPrintControls::stretchClicked);
-  connect(squeeze, &QPushButton::clicked, this, &GridPrintControls::squeezeClicked);
   connect(settings, &QPushButton::clicked, this, &GridPrintControls::settingsClicked);
   for (QAbstractButton* b :
        std::initializer_list<QAbstractButton*>{m_grid, m_clues, m_both, m_key, m_help, m_fixedSize})
@@ -88,10 +80,6 @@ void GridPrintControls::ReadControls() {
   o.help = m_help->isChecked();
   m_commands.fixedCellSize = m_fixedSize->isChecked();
   m_commands.cellSizeText = ToCp(m_cellSize->text());
-}
-
-void GridPrintControls::setOrientationCaption(const QString& caption) {
-  m_orientation->setText(caption);
 }
 
 void GridPrintControls::setCopyrightText(const QString& text) {

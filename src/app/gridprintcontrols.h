@@ -12,25 +12,21 @@ namespace quotella {
 
 class PrintCommands;
 
-// The print controls of the Grid view: "Print Now", the orientation button, stretch and
-// squeeze, the "Grid" / "Clues" / "Both" choice, "Print Key", "Print Help", "Cell Size"
-// with its box, "Settings" and the copyright line. They edit the print commands' options
-// as the user changes them; the states last while the program runs.
+// The print controls that printing adds to the Grid view's print row (beside its
+// orientation, stretch and squeeze buttons): "Print Now", the "Grid" / "Clues" / "Both"
+// choice, "Print Key", "Print Help", "Cell Size" with its box, "Settings" and the
+// copyright line. They edit the print commands' options as the user changes them; the
+// states last while the program runs.
 class GridPrintControls : public QWidget {
   Q_OBJECT
  public:
   GridPrintControls(PrintCommands& commands, QWidget* parent = nullptr);
 
-  // The orientation button's caption: the orientation it would turn the page to.
-  void setOrientationCaption(const QString& caption);
   void setCopyrightText(const QString& text);
   QLineEdit* cellSizeBox() const { return m_cellSize; }
 
  signals:
   void printNowClicked();
-  void orientationClicked();
-  void stretchClicked();
-  void squeezeClicked();
   void settingsClicked();
   // A choice that changes what the page shows.
   void optionsChanged();
@@ -39,7 +35,6 @@ class GridPrintControls : public QWidget {
   void ReadControls();
 
   PrintCommands& m_commands;
-  QPushButton* m_orientation = nullptr;
   QRadioButton* m_grid = nullptr;
   QRadioButton* m_clues = nullptr;
   QRadioButton* m_both = nullptr;

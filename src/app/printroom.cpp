@@ -49,6 +49,22 @@ class FollowVisibility : public QObject {
   QWidget* m_follower;
 };
 
+// Hides a control whenever one of the others is shown.
+class HideWhenShown : public QObject {
+ public:
+  HideWhenShown(const QList<QWidget*>& others, QWidget* control)
+      : QObject(control), m_control(control) {
+    for (QWidget* w : others) w->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) m_control->hide();
+    return false;
+  }
+
+ private:
+  QWidget* m_control;
+};
+
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& current, const QString& title) {
   bool ok = false;
   const QFont font = QFontDialog::getFont(&ok, current, parent, title);
@@ -142,6 +158,11 @@ void PrintRoom::ConnectViews() {
                   return false;
                 }});
   w.actions().attach(m_side, QStringLiteral("SideBitmapPopup"));
+  // The side picture gives way to the editors, the help and the puzzle grid, as the views
+  // that show them hide it.
+  new HideWhenShown({w.answerPane()->outputEditor(), w.answerPane()->quotesEditor(),
+                     w.answerPane()->helpFile(), w.gridViewPane()->puzzleArea()},
+                    m_sideArea);
 }
 
 void PrintRoom::WatchCopyrightPlacement(GeneralSettingsDialog* dialog) {

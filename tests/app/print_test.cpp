@@ -108,9 +108,9 @@ TEST_F(PrintWindowTest, TheGridViewShowsThePrintControlsAndTheCluePreview) {
   QApplication::processEvents();
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   for (const char* name :
-       {"PuzzleGridArea", "PrintNowButton", "OrentationButton", "PrintGridRadio", "PrintCluesRadio",
-        "PrintBothRadio", "PrintKeyCheck", "PrintHelpCheck", "CellSizeCheck", "CellSizeEdit",
-        "PrintSettingsButton", "CopyrightLabel", "CluePreview"})
+       {"PuzzleGridArea", "PrintNowButton", "OrentationButton", "GridStretchButton",
+        "PrintGridRadio", "PrintCluesRadio", "PrintBothRadio", "PrintKeyCheck", "PrintHelpCheck",
+        "CellSizeCheck", "CellSizeEdit", "PrintSettingsButton", "CopyrightLabel", "CluePreview"})
     EXPECT_TRUE(Visible(name)) << name;
   EXPECT_TRUE(Find<QRadioButton>("PrintBothRadio")->isChecked());
   EXPECT_EQ(Find<QLineEdit>("CellSizeEdit")->text(), QStringLiteral("200"));
@@ -245,6 +245,13 @@ TEST_F(PrintWindowTest, BitmapViewFitsThePictureIntoTheSideArea) {
   window->command(QStringLiteral("PuzzleMode1"))->trigger();
   EXPECT_FALSE(Visible("SideBitmapArea"));
   EXPECT_TRUE(Visible("KeyWords"));
+  window->command(QStringLiteral("BitmapView1"))->trigger();
+  EXPECT_TRUE(Visible("SideBitmapArea"));
+  window->command(QStringLiteral("Output1"))->trigger();
+  EXPECT_FALSE(Visible("SideBitmapArea"));
+  // Not from a view with an editor or the grid in front.
+  window->command(QStringLiteral("BitmapView1"))->trigger();
+  EXPECT_FALSE(Visible("SideBitmapArea"));
 }
 
 TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
