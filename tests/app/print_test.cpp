@@ -173,6 +173,15 @@ TEST_F(PrintWindowTest, WithoutAPrinterPrintNowOffersAPdfOfThePage) {
   EXPECT_NE(text.find("The Quotella is: Pope An Essay on Man"), std::string::npos) << text;
 }
 
+TEST_F(PrintWindowTest, AsTextWithoutAPrinterComposesTheTextAndSaysThePrinterIsOff) {
+  LoadSample();
+  window->command(QStringLiteral("AsText1"))->trigger();
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.back(), PrintCommands::kTextOffline);
+  EXPECT_LE(window->doc().Grid.Columns, 14);
+  EXPECT_FALSE(window->session().Output.Lines.empty());
+}
+
 TEST_F(PrintWindowTest, TheBitmapWindowRedrawsOnEveryControlChange) {
   LoadSample();
   window->command(QStringLiteral("MakeGridBitmap1"))->trigger();
