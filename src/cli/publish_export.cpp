@@ -68,6 +68,12 @@ struct PublishArgs {
   }
 };
 
+// Prints the usage error; the arguments are refused.
+std::optional<PublishArgs> Refuse(const std::string& problem) {
+  UsageError("export", problem);
+  return std::nullopt;
+}
+
 // nullopt after a usage error.
 std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf) {
   const std::vector<std::string> pdfFlags = {"--pdf",   "--key",  "--help-text", "--grid",
@@ -87,7 +93,7 @@ std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf)
       return true;
     };
     if (s == "-o") {
-      if (!hasValue) return UsageError("export", "-o needs a file name"), std::nullopt;
+      if (!hasValue) return Refuse("-o needs a file name");
       a.output = args[++i];
     } else if (s == "--cell-size") {
       if (!number(a.cellSize)) return std::nullopt;
@@ -95,19 +101,18 @@ std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf)
       if (!number(a.lineWidth)) return std::nullopt;
     } else if (s == "--copyright" && pdf) {
       if (!hasValue || (args[i + 1] != "under-byline" && args[i + 1] != "last-page"))
-        return UsageError("export", "--copyright takes under-byline or last-page"), std::nullopt;
+        return Refuse("--copyright takes under-byline or last-page");
       a.copyright = args[++i];
     } else if (std::find(allowed.begin(), allowed.end(), s) != allowed.end()) {
       a.flags.push_back(s);
     } else if (s.size() > 1 && s[0] == '-') {
-      return UsageError("export", "unknown option '" + s + "'"), std::nullopt;
+      return Refuse("unknown option '" + s + "'");
     } else {
       positional.push_back(s);
     }
   }
-  if (positional.size() != 1)
-    return UsageError("export", "export takes one puzzle file"), std::nullopt;
-  if (a.output.empty()) return UsageError("export", "export needs -o FILE"), std::nullopt;
+  if (positional.size() != 1) return Refuse("export takes one puzzle file");
+  if (a.output.empty()) return Refuse("export needs -o FILE");
   a.input = positional[0];
   return a;
 }
