@@ -1,9 +1,11 @@
 #include "app/printroom.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QEvent>
 #include <QFontDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -63,6 +65,28 @@ class HideWhenShown : public QObject {
 
  private:
   QWidget* m_control;
+};
+
+// While the output editor has the focus its own Ctrl+B (Bold) takes the key that
+// Make Grid Bitmap has everywhere else; otherwise the two would cancel each other.
+class EditorShortcutsFirst : public QObject {
+ public:
+  EditorShortcutsFirst(QWidget* editor, QAction* action) : QObject(editor), m_action(action) {
+    editor->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (m_action->shortcut().isEmpty() ||
+        QKeySequence(key->keyCombination()) != m_action->shortcut())
+      return false;
+    m_action->trigger();
+    event->accept();
+    return true;
+  }
+
+ private:
+  QAction* m_action;
 };
 
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& current, const QString& title) {
@@ -158,6 +182,8 @@ void PrintRoom::ConnectViews() {
                   return false;
                 }});
   w.actions().attach(m_side, QStringLiteral("SideBitmapPopup"));
+  if (QAction* bold = w.command(QStringLiteral("Bold1")))
+    new EditorShortcutsFirst(w.answerPane()->outputEditor(), bold);
   // The side picture gives way to the editors, the help and the puzzle grid, as the views
   // that show them hide it.
   new HideWhenShown({w.answerPane()->outputEditor(), w.answerPane()->quotesEditor(),

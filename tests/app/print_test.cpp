@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 #include "app/bitmapdialog.h"
 #include "app/cluepreviewwidget.h"
@@ -290,6 +291,17 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
             QKeySequence(QStringLiteral("Ctrl+B")));
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
   ASSERT_NE(window->hotkeys(), nullptr);
+  // Ctrl+B opens the bitmap window, except in the output editor, where it means Bold.
+  window->command(QStringLiteral("Output1"))->trigger();
+  auto* editor = Find<QTextEdit>("OutputEditor");
+  editor->setFocus();
+  QTest::keyClick(editor, Qt::Key_B, Qt::ControlModifier);
+  EXPECT_FALSE(window->printRoom()->bitmapDialog()->isVisible());
+  EXPECT_GT(editor->fontWeight(), QFont::Normal);
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  QTest::keyClick(Find("KeyWords"), Qt::Key_B, Qt::ControlModifier);
+  EXPECT_TRUE(window->printRoom()->bitmapDialog()->isVisible());
+
   window->hotkeys()->setBox("HotKey13", QKeySequence(QStringLiteral("Ctrl+Alt+G")));
   EXPECT_EQ(window->command(QStringLiteral("MakeGridBitmap1"))->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+Alt+G")));
