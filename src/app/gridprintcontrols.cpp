@@ -2,7 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,13 +49,20 @@ GridPrintControls::GridPrintControls(PrintCommands& commands, QWidget* parent)
   m_fixedSize->setChecked(commands.fixedCellSize);
   m_cellSize->setText(FromCp(commands.cellSizeText));
 
-  auto* layout = new QHBoxLayout(this);
+  // Two short rows, so the Grid view keeps the window's width.
+  auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{printNow, m_grid, m_clues, m_both, m_key, m_help,
-                                       m_fixedSize, m_cellSize, settings, m_copyright})
-    layout->addWidget(w);
-  layout->addStretch(1);
+  layout->setHorizontalSpacing(6);
+  layout->setVerticalSpacing(0);
+  int column = 0;
+  for (QWidget* w : std::initializer_list<QWidget*>{printNow, m_grid, m_clues, m_both})
+    layout->addWidget(w, 0, column++);
+  column = 0;
+  for (QWidget* w : std::initializer_list<QWidget*>{m_key, m_help, m_fixedSize, m_cellSize})
+    layout->addWidget(w, 1, column++);
+  layout->addWidget(settings, 0, column);
+  layout->addWidget(m_copyright, 1, column, 1, 2);
+  layout->setColumnStretch(column + 1, 1);
 
   connect(printNow, &QPushButton::clicked, this, [this] {
     ReadControls();

@@ -114,6 +114,8 @@ TEST_F(PrintWindowTest, TheGridViewShowsThePrintControlsAndTheCluePreview) {
         "CellSizeCheck", "CellSizeEdit", "PrintSettingsButton", "CopyrightLabel", "CluePreview"})
     EXPECT_TRUE(Visible(name)) << name;
   EXPECT_TRUE(Find<QRadioButton>("PrintBothRadio")->isChecked());
+  EXPECT_LE(Find("GridViewPane")->minimumSizeHint().width(), 805 - 16)
+      << "the print controls fit the window";
   EXPECT_EQ(Find<QLineEdit>("CellSizeEdit")->text(), QStringLiteral("200"));
   EXPECT_EQ(Find<QLabel>("CopyrightLabel")->text(), FromCp(window->session().CopyrightText));
 
