@@ -182,6 +182,9 @@ void PrintRoom::ConnectViews() {
                   return false;
                 }});
   w.actions().attach(m_side, QStringLiteral("SideBitmapPopup"));
+  // The table's captions are Latin-1; this one carries a real ellipsis.
+  if (QAction* pdf = w.command(QStringLiteral("PrintToPdf")))
+    pdf->setText(QStringLiteral("To PDF\u2026"));
   if (QAction* bold = w.command(QStringLiteral("Bold1")))
     new EditorShortcutsFirst(w.answerPane()->outputEditor(), bold);
   // The side picture gives way to the editors, the help and the puzzle grid, as the views

@@ -97,6 +97,7 @@ class PrintWindowTest : public ::testing::Test {
 };
 
 TEST_F(PrintWindowTest, FormattedWithoutAPuzzleSaysSoAndStays) {
+  EXPECT_EQ(window->command(QStringLiteral("PrintToPdf"))->text(), QStringLiteral("To PDF\u2026"));
   window->command(QStringLiteral("Formatted1"))->trigger();
   EXPECT_EQ(host.messages, std::vector<std::string>{"First you must load or create a puzzle!"});
   EXPECT_FALSE(Visible("PuzzleGridArea"));
