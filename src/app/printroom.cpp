@@ -115,7 +115,9 @@ PrintRoom::PrintRoom(MainWindow& window) : QObject(&window), m_window(window) {
   m_previewArea = new QScrollArea;
   m_previewArea->setObjectName(QStringLiteral("CluePreviewArea"));
   m_previewArea->setWidget(m_preview);
-  m_previewArea->setMinimumWidth(280);
+  // The grid comes first; the preview shows its first column and scrolls to the others.
+  m_previewArea->setMinimumWidth(200);
+  m_previewArea->setMaximumWidth(280);
   w.gridViewPane()->setPreview(m_previewArea);
   new FollowVisibility(w.gridViewPane()->puzzleArea(), m_previewArea);
   doc.Subscribe([this](PuzzleDocument::Change) { RefreshPreview(); });
