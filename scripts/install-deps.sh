@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   fonts-liberation scowl unrtf xvfb xauth
   chromium chromium-driver python3-selenium
+  poppler-utils cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -17,6 +17,7 @@
 #include "app/gridviewpane.h"
 #include "app/mainwindow.h"
 #include "app/poolpane.h"
+#include "app/printroom.h"
 #include "app/publishhandlers.h"
 #include "app/quotepane.h"
 #include "app/wordlistpane.h"
@@ -201,6 +202,8 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Output1", "&View", "Output", "Ctrl+R", [](W& w) { w.Output1Click(); }},
       {"IniFile2", "&View", "Ini File", "Ctrl+I", [](W& w) { w.IniFile2Click(); }},
       {"NumberMap1", "&View", "Number Map", "", [](W& w) { w.NumberMap1Click(); }},
+      {"BitmapView1", "&View", "Bitmap View", "", [](W& w) { w.m_print->BitmapView1Click(); }},
+      {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
       {"Solver1", "&Tools", "Solver", "",
        [](W& w) { w.RunCompanion(W::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
@@ -225,10 +228,16 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
       {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
       {"GeneralSettings1", "&Settings", "General Settings", "", [](W& w) { w.GeneralSettings1Click(); }},
+      {"PrintSettings1", "&Settings", "Print Settings", "", [](W& w) { w.m_print->PrintSettings1Click(); }},
       {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
       {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
       {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
        [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }},
+      {"AsText1", "&Print", "As Text", "", [](W& w) { w.m_print->AsText1Click(); }},
+      {"Formatted1", "&Print", "Formatted", "", [](W& w) { w.m_print->Formatted1Click(); }},
+      {"PrintToBitmap", "&Print", "To Bitmap", "", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
+      {"PrintToPdf", "&Print", "To PDF...", "", [](W& w) { w.m_print->ToPdfClick(); }},
+      {"PrinterSettings", "&Print", "Printer Setup", "", [](W& w) { w.m_print->PrinterSettingsClick(); }},
       {"Basics1", "&Help", "Basics", "", [](W& w) { w.HelpTopicClick(1); }},
       {"heProcess1", "&Help", "The Process", "", [](W& w) { w.HelpTopicClick(2); }},
       {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
@@ -324,6 +333,11 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
       {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); }); }},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
+      {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.m_print->Wider1Click(); }},
+      {"Narrower1", "SideBitmapPopup", "Narrower", "", [](W& w) { w.m_print->Narrower1Click(); }},
+      {"IncreaseCellsize1", "SideBitmapPopup", "Increase Cellsize", "", [](W& w) { w.m_print->IncreaseCellsize1Click(); }},
+      {"DecreaseCellsize1", "SideBitmapPopup", "Decrease Cellsize", "", [](W& w) { w.m_print->DecreaseCellsize1Click(); }},
+      {"PuzzleMode1", "SideBitmapPopup", "Puzzle Mode", "", [](W& w) { w.Puzzle3Click(); }},
       {"Form1Popup", "FormPopup", "Color", "",
        [](W& w) { w.ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
   };

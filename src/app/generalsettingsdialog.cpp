@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,16 @@ GeneralSettingsDialog::GeneralSettingsDialog(QWidget* parent) : QDialog(parent) 
   m_launch->setObjectName(QStringLiteral("LaunchAtStartupCheckbox"));
   form->addRow(m_loadLast);
   form->addRow(m_launch);
+  auto* placement = new QGroupBox(QStringLiteral("Copyright Placement"), this);
+  m_underByline = new QCheckBox(QStringLiteral("Put Copyright under the Byline"), placement);
+  m_underByline->setObjectName(QStringLiteral("CopyrightUnderBylineCheck"));
+  m_underByline->setChecked(true);
+  m_lastPage = new QCheckBox(QStringLiteral("Put Copyright on Last Page"), placement);
+  m_lastPage->setObjectName(QStringLiteral("CopyrightLastPageCheck"));
+  auto* placementLayout = new QVBoxLayout(placement);
+  placementLayout->addWidget(m_underByline);
+  placementLayout->addWidget(m_lastPage);
+  form->addRow(placement);
 
   auto* colours = new QGridLayout;
   const char* colourCaptions[] = {"Background Color", "Quotes Color",       "Editor Color",

@@ -26,6 +26,9 @@ class GeneralSettingsDialog : public QDialog {
   // 0: the quotes box, 1-4: the word-list boxes.
   QLineEdit* fileBox(int index) const { return m_files[static_cast<std::size_t>(index)]; }
   QPushButton* closeButton() const { return m_close; }
+  // The "Copyright Placement" boxes, read by the printed page; not stored.
+  QCheckBox* copyrightUnderBylineBox() const { return m_underByline; }
+  QCheckBox* copyrightOnLastPageBox() const { return m_lastPage; }
   QPushButton* saveButton() const { return m_save; }
 
  signals:
@@ -47,6 +50,8 @@ class GeneralSettingsDialog : public QDialog {
   QLineEdit* m_copyright = nullptr;
   QCheckBox* m_loadLast = nullptr;
   QCheckBox* m_launch = nullptr;
+  QCheckBox* m_underByline = nullptr;
+  QCheckBox* m_lastPage = nullptr;
   QPushButton* m_close = nullptr;
   QPushButton* m_save = nullptr;
 };

@@ -44,6 +44,8 @@
 #include "app/manualentrydialog.h"
 #include "app/panelbar.h"
 #include "app/poolpane.h"
+#include "app/printcommands.h"
+#include "app/printroom.h"
 #include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
 #include "app/quotepane.h"
@@ -146,6 +148,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   BuildRooms();
   m_actions = new ActionTable(*this);
   m_views = std::make_unique<ViewTable>(*this);
+  m_print->ConnectViews();
   ConnectRooms();
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
@@ -205,6 +208,7 @@ void MainWindow::BuildRooms() {
   m_pool = new PoolPane(*m_doc, central);
   m_gridView = new GridViewPane(*m_doc, m_fonts, central);
   m_bottom = new BottomBar(*m_doc, central);
+  m_print = new PrintRoom(*this);
 
   auto* root = new QVBoxLayout(central);
   root->setContentsMargins(8, 4, 8, 2);
@@ -395,11 +399,7 @@ void MainWindow::StartUp(const Options& options) {
 
   ChooseStartupPuzzle(options.arguments);
 
-  // Printing goes to the PDF target when there is no system printer, so a printer is
-  // always there: 600 dots per inch on a page 4800 dots wide.
-  m_doc->Grid.PrinterAvailable = true;
-  m_doc->Grid.PrinterDPI = 600;
-  m_doc->Grid.PageWidth = 4800;
+  m_print->commands().ProbePrinter();
 }
 
 void MainWindow::ChooseStartupPuzzle(const QStringList& arguments) {
@@ -1121,6 +1121,7 @@ void MainWindow::GeneralSettings1Click() {
   if (!m_generalSettings) {
     auto* dialog = new GeneralSettingsDialog(this);
     m_generalSettings = dialog;
+    m_print->WatchCopyrightPlacement(dialog);
     connect(dialog, &GeneralSettingsDialog::closeRequested, this, [this, dialog] {
       dialog->store(m_settings->Form());
       m_settings->CloseGeneralSettings();

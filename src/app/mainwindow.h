@@ -38,6 +38,7 @@ class BottomBar;
 class GridViewPane;
 class WordListPane;
 class PoolPane;
+class PrintRoom;
 class QuotePane;
 class SearchController;
 class StatusPane;
@@ -100,6 +101,9 @@ class MainWindow : public QMainWindow {
   PoolPane* poolPane() const { return m_pool; }
   GridViewPane* gridViewPane() const { return m_gridView; }
   BottomBar* bottomBar() const { return m_bottom; }
+  PrintRoom* printRoom() const { return m_print; }
+  // The fonts of the drawn and printed elements, shared by grid, preview and page.
+  FontSet& fonts() { return m_fonts; }
   SearchController& searches() { return *m_search; }
 
   // Views.
@@ -271,6 +275,7 @@ class MainWindow : public QMainWindow {
   PoolPane* m_pool = nullptr;
   GridViewPane* m_gridView = nullptr;
   BottomBar* m_bottom = nullptr;
+  PrintRoom* m_print = nullptr;
 };
 
 }  // namespace quotella

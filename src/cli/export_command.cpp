@@ -6,11 +6,17 @@
 #include "core/textio.h"
 #include "files/infofile.h"
 #include "files/textexport.h"
+#ifdef QUOTELLA_CLI_PUBLISH
+#include "cli/print_export.h"
+#endif
 
 namespace quotella::cli {
 namespace {
 
 int RunExport(const std::vector<std::string>& args) {
+#ifdef QUOTELLA_CLI_PUBLISH
+  if (const int code = RunPrintExport(args); code >= 0) return code;
+#endif
   const auto a = ParsePuzzleArgs(
       "export", args, {"--text", "--no-grid", "--key", "--info", "--rtf", "--ipuz", "--html"},
       true);
@@ -53,7 +59,12 @@ const Registration reg{
      "  quotella-cli export P.qtl --text [--no-grid] | --key | --info [--rtf] -o FILE [--yes]\n"
      "  quotella-cli export P.qtl --ipuz | --html -o FILE [--yes]\n"
      "      write the puzzle as text, its key as text, its information file, an acrostic\n"
-     "      ipuz file or a playable web page",
+     "      ipuz file or a playable web page"
+#ifdef QUOTELLA_CLI_PUBLISH
+     "\n" +
+         std::string(kPrintExportUsage)
+#endif
+         ,
      RunExport}};
 
 }  // namespace

@@ -16,18 +16,19 @@ QFont MakeFont(const char* family, int points, bool bold = false) {
 
 }  // namespace
 
+// The faces of the page are the metric-compatible Liberation fonts: Liberation Serif
+// where the page was designed with Times New Roman, Liberation Sans for Arial and for
+// the small raster face of numbers and labels, Liberation Mono for Courier New. The
+// numbered dashes need the monospaced face: numbers must sit under their dash groups.
 FontSet::FontSet() {
-  SetFont(FontRole::Letter, MakeFont("Arial", 8));
-  // A raster face of 8 pixels where it exists; fontconfig picks the nearest otherwise.
-  QFont small(QStringLiteral("Small Fonts"));
-  small.setPixelSize(8);
-  SetFont(FontRole::Number, small);
-  SetFont(FontRole::Title, MakeFont("Times New Roman", 16, true));
-  SetFont(FontRole::Byline, MakeFont("Times New Roman", 10));
-  SetFont(FontRole::Copyright, MakeFont("Arial", 8));
-  SetFont(FontRole::Clue, MakeFont("Times New Roman", 10));
-  SetFont(FontRole::Dash, MakeFont("Courier New", 10));
-  SetFont(FontRole::Help, MakeFont("Arial", 8));
+  SetFont(FontRole::Letter, MakeFont("Liberation Sans", 8));
+  SetFont(FontRole::Number, MakeFont("Liberation Sans", 6));
+  SetFont(FontRole::Title, MakeFont("Liberation Serif", 24));
+  SetFont(FontRole::Byline, MakeFont("Liberation Serif", 12));
+  SetFont(FontRole::Copyright, MakeFont("Liberation Sans", 8));
+  SetFont(FontRole::Clue, MakeFont("Liberation Serif", 10));
+  SetFont(FontRole::Dash, MakeFont("Liberation Mono", 10, true));
+  SetFont(FontRole::Help, MakeFont("Liberation Sans", 7));
 }
 
 int FontMetricsMeasure::TextWidth(FontRole role, const std::string& text) const {

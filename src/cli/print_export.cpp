@@ -1,0 +1,213 @@
+#include "cli/print_export.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPrinter>
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include "cli/command.h"
+#include "cli/puzzle_args.h"
+#include "core/textio.h"
+#include "print/pageprinter.h"
+#include "render/bitmapmaker.h"
+#include "render/pagelayout.h"
+
+// Under the leak checker of the sanitizer build: fontconfig keeps a cache for the life
+// of the process that it never frees; that is not ours to report.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
+
+namespace quotella::cli {
+
+const char* const kPrintExportUsage =
+    "  quotella-cli export P.qtl --pdf -o F.pdf [--grid|--clues|--both] [--key] [--help-text]\n"
+    "      [--landscape] [--cell-size DOTS] [--copyright under-byline|last-page] [--yes]\n"
+    "      print the puzzle page into a PDF file\n"
+    "  quotella-cli export P.qtl --bitmap -o F.bmp|F.png [--cell-size N] [--line-width N]\n"
+    "      [--key] [--no-labels] [--yes]\n"
+    "      draw the grid as a picture";
+
+namespace {
+
+// Qt draws and measures fonts only inside an application object; the command line has
+// no display, so it draws offscreen.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance()) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "quotella-cli";
+  static char* argv[] = {name, nullptr};
+  // Left alive to the end: Qt objects may be torn down after main returns.
+  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  (void)app;
+}
+
+std::optional<int> WholeNumber(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+struct PublishArgs {
+  std::string input;
+  std::string output;
+  std::vector<std::string> flags;
+  std::optional<int> cellSize;
+  std::optional<int> lineWidth;
+  std::string copyright;
+  bool Has(const std::string& f) const {
+    return std::find(flags.begin(), flags.end(), f) != flags.end();
+  }
+};
+
+// Prints the usage error; the arguments are refused.
+std::optional<PublishArgs> Refuse(const std::string& problem) {
+  UsageError("export", problem);
+  return std::nullopt;
+}
+
+// nullopt after a usage error.
+std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf) {
+  const std::vector<std::string> pdfFlags = {"--pdf",   "--key",  "--help-text", "--grid",
+                                             "--clues", "--both", "--landscape", "--yes"};
+  const std::vector<std::string> bitmapFlags = {"--bitmap", "--key", "--no-labels", "--yes"};
+  const auto& allowed = pdf ? pdfFlags : bitmapFlags;
+  PublishArgs a;
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& s = args[i];
+    const bool hasValue = i + 1 < args.size();
+    auto number = [&](std::optional<int>& into) {
+      if (!hasValue || !(into = WholeNumber(args[++i])) || *into < 1) {
+        UsageError("export", s + " needs a positive whole number");
+        return false;
+      }
+      return true;
+    };
+    if (s == "-o") {
+      if (!hasValue) return Refuse("-o needs a file name");
+      a.output = args[++i];
+    } else if (s == "--cell-size") {
+      if (!number(a.cellSize)) return std::nullopt;
+    } else if (s == "--line-width" && !pdf) {
+      if (!number(a.lineWidth)) return std::nullopt;
+    } else if (s == "--copyright" && pdf) {
+      if (!hasValue || (args[i + 1] != "under-byline" && args[i + 1] != "last-page"))
+        return Refuse("--copyright takes under-byline or last-page");
+      a.copyright = args[++i];
+    } else if (std::find(allowed.begin(), allowed.end(), s) != allowed.end()) {
+      a.flags.push_back(s);
+    } else if (s.size() > 1 && s[0] == '-') {
+      return Refuse("unknown option '" + s + "'");
+    } else {
+      positional.push_back(s);
+    }
+  }
+  if (positional.size() != 1) return Refuse("export takes one puzzle file");
+  if (a.output.empty()) return Refuse("export needs -o FILE");
+  a.input = positional[0];
+  return a;
+}
+
+int Fail(CliPuzzle& puzzle, const std::string& message) {
+  puzzle.host.Message(message);
+  return 1;
+}
+
+int RunPdf(const std::vector<std::string>& args) {
+  const auto a = Parse(args, true);
+  if (!a) return 2;
+  const int choices = a->Has("--grid") + a->Has("--clues") + a->Has("--both");
+  if (choices > 1) return UsageError("export", "give one of --grid, --clues, --both");
+  CliPuzzle puzzle(a->Has("--yes"));
+  if (!LoadForCommand(puzzle, a->input)) return 1;
+  if (a->output == a->input) {
+    std::cerr << "quotella-cli: an export would replace the puzzle file itself\n";
+    return 1;
+  }
+  if (!MayWrite(puzzle, a->output, a->input)) return 1;
+  EnsureGuiApplication();
+
+  PrintOptions options;
+  if (a->Has("--grid")) options.content = PrintOptions::Content::Grid;
+  if (a->Has("--clues")) options.content = PrintOptions::Content::Clues;
+  options.key = a->Has("--key");
+  options.help = a->Has("--help-text");
+  options.copyrightUnderByline = a->copyright != "last-page";
+  options.copyrightOnLastPage = a->copyright == "last-page";
+  options.title = puzzle.files.TitleBox;
+  options.byline = puzzle.files.BylineBox;
+  options.copyright = puzzle.files.CopyrightText;
+
+  // The PDF is written beside the target and moved over it once complete.
+  const std::filesystem::path target(a->output);
+  std::filesystem::path temp = target;
+  temp.replace_filename("." + target.filename().string() + ".part");
+  QPrinter printer(QPrinter::HighResolution);
+  PagePrinter::SetUpPdf(printer, temp.string(), a->Has("--landscape"));
+  if (a->cellSize &&
+      !PageLayout::FitColumnsToCellSize(puzzle.doc, *a->cellSize, PagePrinter::FormatOf(printer)))
+    return 1;
+  const FontSet fonts;
+  const bool printed = PagePrinter::PrintPuzzle(printer, puzzle.doc, options, fonts, kBlack);
+  std::error_code ec;
+  if (printed) std::filesystem::rename(temp, target, ec);
+  if (!printed || ec) {
+    std::filesystem::remove(temp, ec);
+    return Fail(puzzle, "Could not save file " + a->output);
+  }
+  return 0;
+}
+
+int RunBitmap(const std::vector<std::string>& args) {
+  const auto a = Parse(args, false);
+  if (!a) return 2;
+  std::string ext = std::filesystem::path(a->output).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
+  if (ext != ".bmp" && ext != ".png")
+    return UsageError("export", "the picture file ends in .bmp or .png");
+  if (a->cellSize &&
+      (*a->cellSize < BitmapMaker::kMinCellSize || *a->cellSize > BitmapMaker::kMaxCellSize))
+    return UsageError("export", "--cell-size for a picture lies between 8 and 120");
+  CliPuzzle puzzle(a->Has("--yes"));
+  if (!LoadForCommand(puzzle, a->input)) return 1;
+  if (!MayWrite(puzzle, a->output, a->input)) return 1;
+  EnsureGuiApplication();
+
+  BitmapMaker maker(puzzle.doc);
+  if (a->cellSize) maker.style.cellSize = *a->cellSize;
+  if (a->lineWidth) maker.lineWidthText = std::to_string(*a->lineWidth);
+  maker.style.key = a->Has("--key");
+  maker.style.labels = !a->Has("--no-labels");
+  if (!maker.Redraw()) return 1;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!maker.Image().save(&buffer, ext == ".png" ? "PNG" : "BMP"))
+    return Fail(puzzle, "Could not save file " + a->output);
+  if (!WriteFileAtomic(a->output, bytes.toStdString()).empty())
+    return Fail(puzzle, "Could not save file " + a->output);
+  return 0;
+}
+
+}  // namespace
+
+int RunPrintExport(const std::vector<std::string>& args) {
+  const bool pdf = std::find(args.begin(), args.end(), "--pdf") != args.end();
+  const bool bitmap = std::find(args.begin(), args.end(), "--bitmap") != args.end();
+  if (pdf && bitmap) return UsageError("export", "give one of --pdf, --bitmap");
+  if (pdf) return RunPdf(args);
+  if (bitmap) return RunBitmap(args);
+  return -1;
+}
+
+}  // namespace quotella::cli

@@ -1,0 +1,115 @@
+#include "render/cluelayout.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace quotella {
+
+namespace {
+
+std::vector<std::string> SplitWords(const std::string& text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    std::size_t j = i;
+    while (j < text.size() && text[j] != ' ') ++j;
+    if (j > i) words.push_back(text.substr(i, j - i));
+    i = j;
+  }
+  return words;
+}
+
+std::string TrimLeft(const std::string& s) {
+  const auto first = s.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : s.substr(first);
+}
+
+std::optional<int> ToInt(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  const auto last = text.find_last_not_of(' ');
+  int value = 0;
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width, FontRole role,
+                                          const TextMeasure& measure) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (const auto& word : SplitWords(text)) {
+    if (!line.empty() && measure.TextWidth(role, line + " " + word) >= width) {
+      lines.push_back(line);
+      line = word;
+    } else {
+      line = line.empty() ? word : line + " " + word;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+std::string ClueLayout::NumberText(const PuzzleDocument& doc, int row) {
+  std::string text;
+  for (int k = 1; k < kTableSize && !doc.NumberGrid.At(k, row).empty(); ++k) {
+    const auto index = ToInt(doc.NumberGrid.At(k, row));
+    if (!index || *index < 1 || *index > doc.P.NumCells) {
+      doc.host().Message("Val error in FillclueRecs");
+      continue;
+    }
+    std::string number = std::to_string(doc.P.Cells[static_cast<std::size_t>(*index)].CellNumber);
+    if (number.size() < 3) number.insert(0, 3 - number.size(), '@');
+    text += number + " ";
+  }
+  return text;
+}
+
+std::vector<ClueBlock> ClueLayout::Build(const PuzzleDocument& doc, int clueWidth, int numberWidth,
+                                         const TextMeasure& measure) {
+  std::vector<ClueBlock> blocks;
+  const int clueHeight = measure.TextHeight(FontRole::Clue, "M");
+  const int dashHeight = measure.TextHeight(FontRole::Dash, "M");
+  for (int row = 0; row < doc.P.NumWords; ++row) {
+    ClueBlock block;
+    const auto r = static_cast<std::size_t>(row);
+    const std::string clue = r < doc.ClueLines.size() ? doc.ClueLines[r] : std::string();
+    block.clueLines = Wrap(clue, clueWidth, FontRole::Clue, measure);
+    for (auto line : Wrap(NumberText(doc, row), numberWidth, FontRole::Dash, measure)) {
+      line = TrimLeft(line);
+      std::replace(line.begin(), line.end(), '@', ' ');
+      block.numberLines.push_back(line);
+    }
+    for (int k = 1; k < kTableSize && !doc.KeyWords.At(k, row).empty(); ++k)
+      block.letters += doc.KeyWords.At(k, row)[0];
+    block.height = clueHeight * static_cast<int>(block.clueLines.size()) +
+                   dashHeight * static_cast<int>(block.numberLines.size()) * 3;
+    blocks.push_back(std::move(block));
+  }
+  return blocks;
+}
+
+std::string ClueLayout::WritingLine(int n, const std::string& keyLetters, bool key) {
+  std::string line;
+  for (int i = 0; i < n; ++i) {
+    if (!key) {
+      line += "___ ";
+    } else {
+      const auto at = static_cast<std::size_t>(i);
+      line += std::string(" ") + (at < keyLetters.size() ? keyLetters[at] : ' ') + "  ";
+    }
+  }
+  return line;
+}
+
+int ClueLayout::NumbersOnLine(const std::string& numberLine) {
+  return static_cast<int>(SplitWords(numberLine).size());
+}
+
+}  // namespace quotella

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+
+#include "render/pagelayout.h"
+#include "render/textmeasure.h"
+
+class QPainter;
+
+namespace quotella {
+
+// Paints a laid-out page in printer dots onto any painter: printer, PDF file, image or
+// the screen. The layout decides every position; this only chooses pens, brushes and
+// fonts.
+class PagePainter {
+ public:
+  PagePainter(const FontSet& fonts, QColor block, int lineWidth)
+      : m_fonts(fonts), m_block(block), m_lineWidth(lineWidth) {}
+
+  void Paint(QPainter& painter, const LaidOutPage& page) const;
+
+ private:
+  const FontSet& m_fonts;
+  QColor m_block;
+  int m_lineWidth;
+};
+
+}  // namespace quotella

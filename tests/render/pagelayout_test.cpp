@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "render/pagelayout.h"
+#include "support/fakehost.h"
+#include "support/handpuzzle.h"
+
+namespace quotella {
+namespace {
+
+using test::FakeHost;
+using test::HandPuzzle;
+
+// Every character 10 dots wide (60 in the numbered-dash font, so number lines wrap
+// early); each font its own line height.
+class PageMeasure : public TextMeasure {
+ public:
+  int TextWidth(FontRole role, const std::string& text) const override {
+    return (role == FontRole::Dash ? 60 : 10) * static_cast<int>(text.size());
+  }
+  int TextHeight(FontRole role, const std::string&) const override {
+    switch (role) {
+      case FontRole::Title:
+        return 100;
+      case FontRole::Byline:
+        return 50;
+      case FontRole::Copyright:
+        return 40;
+      case FontRole::Number:
+        return 30;
+      case FontRole::Letter:
+        return 60;
+      case FontRole::Help:
+        return 40;
+      default:
+        return 50;
+    }
+  }
+};
+
+// Header with the copyright under the byline: 20 + 100 (title) + 50 + 40/2 + 40.
+constexpr int kHeaderBottom = 230;
+
+class PageLayoutTest : public ::testing::Test {
+ protected:
+  PageLayoutTest() {
+    options.title = "A TITLE";
+    options.byline = "by Someone";
+    options.copyright = "Puzzle (c) 2003";
+  }
+  PageLayoutResult Compute() { return PageLayout::Compute(doc, options, page, measure); }
+
+  // n letters, no word gaps.
+  void LayLetters(int n, int columns) { HandPuzzle::Lay(doc, std::string(n, 'E'), columns); }
+  // words answers of `letters` letters each over consecutive cells.
+  void AddWords(int words, int letters, const std::string& clue = "A clue") {
+    int cell = 1;
+    for (int r = 0; r < words; ++r) {
+      std::vector<int> cells;
+      for (int k = 0; k < letters; ++k) cells.push_back(cell++);
+      HandPuzzle::AddWord(doc, r, cells, clue);
+    }
+  }
+  static std::vector<const PageText*> TextsOf(const LaidOutPage& p, FontRole role) {
+    std::vector<const PageText*> out;
+    for (const auto& t : p.texts)
+      if (t.role == role) out.push_back(&t);
+    return out;
+  }
+  static const PageText* Find(const LaidOutPage& p, const std::string& text) {
+    for (const auto& t : p.texts)
+      if (t.text == text) return &t;
+    return nullptr;
+  }
+
+  FakeHost host;
+  PuzzleDocument doc{host};
+  PrintOptions options;
+  PageFormat page;
+  PageMeasure measure;
+};
+
+TEST_F(PageLayoutTest, TwentyOneColumnsOnA4800DotPageGive223DotCellsBelowTheHeader) {
+  LayLetters(43, 21);
+  const auto r = Compute();
+  EXPECT_EQ(r.cellSize, 223);
+  EXPECT_EQ(r.grid.left(), 50);
+  EXPECT_EQ(r.grid.top(), kHeaderBottom + 100);
+  EXPECT_EQ(r.grid.height(), 3 * 223);
+  const auto& p = r.pages.at(0);
+  const PageText* title = Find(p, "A TITLE");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->x, (4800 - 70) / 2);
+  EXPECT_EQ(title->y, 20);
+  const PageText* copyright = Find(p, "Puzzle (c) 2003");
+  ASSERT_NE(copyright, nullptr);
+  EXPECT_EQ(copyright->y, 20 + 100 + 50 + 20);
+  // Four horizontal lines and 21 + 1 vertical ones, the last at the right border.
+  EXPECT_EQ(p.lines.size(), 4u + 22u);
+  EXPECT_EQ(p.lines.back().x1(), 4750);
+}
+
+TEST_F(PageLayoutTest, FortyThreeCellsOn21By3HaveTenBlocksEachSideAndTheLastReachesTheBorder) {
+  LayLetters(43, 21);
+  ASSERT_EQ(doc.Grid.Rows, 3);
+  const auto r = Compute();
+  auto blocks = r.pages.at(0).blocks;
+  ASSERT_EQ(blocks.size(), 20u);
+  const int top = r.grid.top();
+  for (int c = 0; c < 10; ++c) {
+    EXPECT_EQ(blocks[static_cast<std::size_t>(c)], QRect(50 + c * 223, top, 223, 223));
+  }
+  // The trailing ten: columns 11..20 of the last row.
+  for (int c = 11; c < 20; ++c)
+    EXPECT_EQ(blocks[static_cast<std::size_t>(c - 1)],
+              QRect(50 + c * 223, top + 2 * 223, 223, 223));
+  const QRect last = blocks.back();
+  EXPECT_EQ(last.left(), 50 + 20 * 223);
+  EXPECT_EQ(last.left() + last.width(), 4750);
+}
+
+TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
+  HandPuzzle::Lay(doc, "TO BE-A", 8);  // one row, one trailing position
+  HandPuzzle::AddWord(doc, 0, {1, 2}, "first");
+  const auto r = Compute();
+  const auto& p = r.pages.at(0);
+  const int s = r.cellSize;
+  const int top = r.grid.top();
+  // The gap (cell 3) and the trailing position are blocks; the hyphen is drawn.
+  ASSERT_EQ(p.blocks.size(), 2u);
+  EXPECT_EQ(p.blocks[0].left(), 50 + 2 * s);
+  const auto numbers = TextsOf(p, FontRole::Number);
+  const auto one = std::find_if(numbers.begin(), numbers.end(),
+                                [](const PageText* t) { return t->text == "1"; });
+  ASSERT_NE(one, numbers.end());
+  EXPECT_EQ((*one)->x, 50 + 10);
+  EXPECT_EQ((*one)->y, top + 3);
+  const auto label = std::find_if(numbers.begin(), numbers.end(),
+                                  [](const PageText* t) { return t->text == "A"; });
+  ASSERT_NE(label, numbers.end());
+  EXPECT_EQ((*label)->x, 50 + s - 10 - 10);
+  const PageText* hyphen = Find(p, "-");
+  ASSERT_NE(hyphen, nullptr);
+  EXPECT_EQ(hyphen->y, top + s / 2);
+  EXPECT_TRUE(TextsOf(p, FontRole::Letter).size() == 1u) << "only the hyphen without the key";
+}
+
+TEST_F(PageLayoutTest, AFixedCellSizeChoosesTheColumnCount) {
+  LayLetters(100, 21);
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page));
+  EXPECT_EQ(doc.Grid.Columns, 24);
+  EXPECT_EQ(Compute().cellSize, 195);
+
+  LayLetters(100, 30);
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page));
+  EXPECT_EQ(doc.Grid.Columns, 23);
+  EXPECT_EQ(Compute().cellSize, 204);
+  EXPECT_TRUE(host.messages.empty());
+
+  // Widening stops at 52 columns however small the cell.
+  LayLetters(100, 21);
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 20, page));
+  EXPECT_EQ(doc.Grid.Columns, 52);
+}
+
+TEST_F(PageLayoutTest, AFixedCellSizeTooTallForThePageWarnsAndKeepsTheColumns) {
+  LayLetters(1000, 21);
+  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 400, page));
+  EXPECT_EQ(doc.Grid.Columns, 11);  // 11 x 400 <= 4700
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.back(),
+            "WARNING: At this cell size puzzle grid will not fit on page. Lower the cell size.");
+}
+
+TEST_F(PageLayoutTest, CluesRunInTwoColumnsInPortraitAndThreeInLandscape) {
+  LayLetters(260, 21);
+  AddWords(52, 5);
+  std::set<int> xs;
+  for (const auto& pl : Compute().placements)
+    if (pl.page == 0) xs.insert(pl.x);
+  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2400}));
+
+  page = PageFormat{6300, 4800, true};
+  xs.clear();
+  for (const auto& pl : Compute().placements)
+    if (pl.page == 0) xs.insert(pl.x);
+  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2100, 50 + 4200}));
+}
+
+TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnASecondPageUnderTitleBylineAndHeading) {
+  LayLetters(260, 21);
+  AddWords(52, 5);
+  const auto r = Compute();
+  ASSERT_EQ(r.pages.size(), 2u);
+  ASSERT_EQ(r.placements.size(), 52u);
+  const auto& second = r.pages[1];
+  EXPECT_TRUE(second.blocks.empty());
+  const PageText* title = Find(second, "A TITLE");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->y, 20);
+  const PageText* byline = Find(second, "by Someone");
+  ASSERT_NE(byline, nullptr);
+  EXPECT_EQ(byline->y, 120);
+  EXPECT_EQ(Find(second, "Puzzle (c) 2003"), nullptr) << "no copyright on a continuation page";
+  const PageText* heading = Find(second, PageLayout::kContinued);
+  ASSERT_NE(heading, nullptr);
+  EXPECT_EQ(heading->x, 1);
+  EXPECT_EQ(heading->y, 170);
+  // The first block of the new page sits three clue lines below the heading, at x = 1,
+  // and the blocks keep their order.
+  const auto first = std::find_if(r.placements.begin(), r.placements.end(),
+                                  [](const CluePlacement& p) { return p.page == 1; });
+  ASSERT_NE(first, r.placements.end());
+  EXPECT_EQ(first->x, 1);
+  EXPECT_EQ(first->y, 170 + 150);
+  for (std::size_t i = 1; i < r.placements.size(); ++i) {
+    const auto& a = r.placements[i - 1];
+    const auto& b = r.placements[i];
+    EXPECT_TRUE(std::tie(a.page, a.column, a.y) < std::tie(b.page, b.column, b.y)) << i;
+  }
+  // Every block on the first page ends above the page's bottom.
+  for (std::size_t i = 0; i < r.placements.size(); ++i) {
+    if (r.placements[i].page == 0) {
+      EXPECT_LT(r.placements[i].y + r.clues[i].height, page.height) << i;
+    }
+  }
+}
+
+TEST_F(PageLayoutTest, ALongNumberListWrapsWithEveryNumberUnderItsDashGroup) {
+  // 30 letters whose cell numbers have one, two and three digits.
+  HandPuzzle::Lay(doc, std::string(130, 'E'), 21);
+  std::vector<int> cells;
+  for (int k = 0; k < 30; ++k) cells.push_back(k < 5 ? k + 1 : k < 20 ? 3 * k + 10 : k + 100);
+  HandPuzzle::AddWord(doc, 0, cells, "a word of many letters");
+  const auto r = Compute();
+  ASSERT_EQ(r.clues.size(), 1u);
+  const auto& lines = r.clues[0].numberLines;
+  // 0.9 x 2400 = 2160 dots hold 35 characters of 60 dots: nine numbers a line.
+  ASSERT_EQ(lines.size(), 4u);
+  std::size_t next = 0;
+  for (const auto& line : lines) {
+    const int n = ClueLayout::NumbersOnLine(line);
+    EXPECT_EQ(line.size(), static_cast<std::size_t>(4 * n - 1)) << line;
+    for (int i = 0; i < n; ++i) {
+      const std::string field = line.substr(static_cast<std::size_t>(4 * i), 3);
+      const int number = doc.P.Cells[static_cast<std::size_t>(cells[next++])].CellNumber;
+      EXPECT_EQ(field, std::string(3 - std::to_string(number).size(), ' ') + std::to_string(number))
+          << line;
+    }
+  }
+  EXPECT_EQ(next, cells.size());
+  // Each number line lies under a writing line of as many dash groups.
+  const auto dashes = TextsOf(r.pages[0], FontRole::Dash);
+  ASSERT_EQ(dashes.size(), 8u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    std::string groups;
+    for (int k = 0; k < ClueLayout::NumbersOnLine(lines[i]); ++k) groups += "___ ";
+    EXPECT_EQ(dashes[2 * i]->text, groups);
+    EXPECT_EQ(dashes[2 * i + 1]->text, lines[i]);
+    EXPECT_EQ(dashes[2 * i + 1]->y, dashes[2 * i]->y + 50);
+    EXPECT_EQ(dashes[2 * i]->x, dashes[2 * i + 1]->x);
+  }
+}
+
+TEST_F(PageLayoutTest, TheKeyPutsLettersInTheGridInTheKeyLineAndOverTheNumbers) {
+  HandPuzzle::Lay(doc, "QUOTE TEXT", 8);
+  doc.P.AuthorOrig = "Ann Author";
+  doc.P.WorkOrig = "Work";
+  HandPuzzle::AddWord(doc, 0, {1, 2, 3}, "first");
+  HandPuzzle::AddWord(doc, 1, {7, 8, 9, 10}, "second");
+  options.key = true;
+  const auto r = Compute();
+  const auto& p = r.pages[0];
+  const int gridBottom = r.grid.top() + r.grid.height();
+  const PageText* keyLine = Find(p, "The Quotella is: Ann Author Work");
+  ASSERT_NE(keyLine, nullptr);
+  EXPECT_EQ(keyLine->x, 50);
+  EXPECT_EQ(keyLine->y, gridBottom + 60);
+  EXPECT_EQ(r.placements.at(0).y, gridBottom + 60 + 2 * 50);
+  // Nine letters in the grid, each below its number line.
+  const auto letters = TextsOf(p, FontRole::Letter);
+  EXPECT_EQ(letters.size(), 9u);
+  for (const auto* t : letters) EXPECT_GE(t->y, r.grid.top() + 2 + 30);
+  const auto dashes = TextsOf(p, FontRole::Dash);
+  ASSERT_EQ(dashes.size(), 4u);
+  EXPECT_EQ(dashes[0]->text, " Q   U   O  ");
+  EXPECT_EQ(dashes[1]->text, "  1   2   3");
+  EXPECT_EQ(dashes[2]->text, " T   E   X   T  ");
+}
+
+TEST_F(PageLayoutTest, ABadNumberMapEntryIsLeftOutWithItsMessage) {
+  LayLetters(20, 10);
+  HandPuzzle::AddWord(doc, 0, {1, 2, 3}, "clue");
+  doc.NumberGrid.At(2, 0) = "x2";
+  const auto r = Compute();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Val error in FillclueRecs"});
+  EXPECT_EQ(r.clues.at(0).numberLines, std::vector<std::string>{"  1   3"});
+}
+
+TEST_F(PageLayoutTest, TheHelpParagraphWrapsInTheFirstColumnAndLaterColumnsStartAtTheClueTop) {
+  LayLetters(260, 21);
+  AddWords(30, 5);
+  options.help = true;
+  const auto r = Compute();
+  const auto help = TextsOf(r.pages[0], FontRole::Help);
+  ASSERT_GT(help.size(), 1u);
+  const int gridBottom = r.grid.top() + r.grid.height();
+  EXPECT_EQ(help[0]->y, gridBottom + 60);
+  std::string joined;
+  for (const auto* t : help) {
+    EXPECT_LT(measure.TextWidth(FontRole::Help, t->text), 2160);
+    EXPECT_EQ(t->x, 50);
+    joined += (joined.empty() ? "" : " ") + t->text;
+  }
+  EXPECT_EQ(joined, PageLayout::kHelpText);
+  EXPECT_EQ(r.placements[0].y, help.back()->y + 2 * 40);
+  const auto second = std::find_if(r.placements.begin(), r.placements.end(),
+                                   [](const CluePlacement& p) { return p.column == 2; });
+  ASSERT_NE(second, r.placements.end());
+  EXPECT_EQ(second->y, gridBottom + 60);
+}
+
+TEST_F(PageLayoutTest, TheFirstClueKeepsTheGapBelowTheGrid) {
+  LayLetters(43, 21);
+  AddWords(3, 4);
+  const auto r = Compute();
+  EXPECT_EQ(r.placements.at(0).y, r.grid.top() + r.grid.height() + 60);
+}
+
+TEST_F(PageLayoutTest, GridOnlyAndCluesOnlyAndTheCopyrightOnTheLastPage) {
+  LayLetters(43, 21);
+  AddWords(3, 4);
+  options.content = PrintOptions::Content::Grid;
+  auto r = Compute();
+  EXPECT_TRUE(r.placements.empty());
+  EXPECT_TRUE(TextsOf(r.pages[0], FontRole::Dash).empty());
+
+  options.content = PrintOptions::Content::Clues;
+  options.copyrightUnderByline = false;
+  options.copyrightOnLastPage = true;
+  r = Compute();
+  EXPECT_TRUE(r.pages[0].blocks.empty());
+  EXPECT_TRUE(r.pages[0].lines.empty());
+  // Below the header (title and byline end at 170), where the grid would have begun,
+  // with the same gap as under a grid.
+  EXPECT_EQ(r.placements.at(0).y, 170 + 100 + 60);
+  const PageText* copyright = Find(r.pages.back(), "Puzzle (c) 2003");
+  ASSERT_NE(copyright, nullptr);
+  EXPECT_EQ(copyright->y, page.height - 40 - 4);
+}
+
+}  // namespace
+}  // namespace quotella
