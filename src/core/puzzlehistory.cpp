@@ -88,6 +88,44 @@ bool PuzzleHistory::Record(std::string name, const std::function<void()>& op) {
   return Commit();
 }
 
+std::vector<int> PuzzleHistory::ReassignedSinceLast() const {
+  return m_last.ReassignedCells(DocumentState::Capture(*m_doc, m_texts, &m_last));
+}
+
+bool PuzzleHistory::Checkpoint(std::string name, int typingId) {
+  if (m_depth > 0) return false;
+  if (!Current()) {
+    Start();
+    return false;
+  }
+  DocumentState now = DocumentState::Capture(*m_doc, m_texts, &m_last);
+  if (m_last.PuzzleChanged() && !m_doc->PuzzleChanged) {  // saved
+    m_last = std::move(now);
+    MarkSaved();
+    return false;
+  }
+  if (now.SamePuzzle(m_last)) {
+    m_last = std::move(now);
+    return false;
+  }
+  if (typingId >= 0 && typingId == m_typingRow && !m_undo.empty()) {
+    m_doc->PuzzleChanged = true;
+    now.SetPuzzleChanged(true);
+    m_undo.back().after = now;
+    m_last = std::move(now);
+    Tell();
+    return true;
+  }
+  m_doc->PuzzleChanged = true;
+  now.SetPuzzleChanged(true);
+  DocumentState before = std::move(m_last);
+  m_last = now;
+  Push({std::move(name), std::move(before), std::move(now)});
+  m_typingRow = typingId;
+  Tell();
+  return true;
+}
+
 bool PuzzleHistory::RecordTyping(int row, std::string name, const std::function<void()>& op) {
   FollowReset();
   const bool extend = row >= 0 && row == m_typingRow && m_depth == 0 && !m_undo.empty();

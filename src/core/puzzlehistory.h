@@ -58,6 +58,16 @@ class PuzzleHistory {
   // Begin, op, Commit.
   bool Record(std::string name, const std::function<void()>& op);
 
+  // After the fact: whatever changed since the latest state the history saw (the end of
+  // the last step, undo, redo or checkpoint) becomes a step now. For changes made by
+  // controls that edit the document themselves (text boxes). A typing id >= 0 makes
+  // consecutive checkpoints of that id one step, as RecordTyping does for its rows.
+  bool Checkpoint(std::string name, int typingId = -1);
+  // The cells whose assignment changed since the latest state seen, and their printed
+  // numbers then.
+  std::vector<int> ReassignedSinceLast() const;
+  int CellNumberLast(int i) const { return m_last.CellNumber(i); }
+
   // A key typed into answer row `row`. Keys typed into one row make one step, which
   // stays open until the caret leaves the row (CaretAt another row), another step
   // begins, or the history is undone, redone or saved.

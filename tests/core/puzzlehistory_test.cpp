@@ -239,3 +239,43 @@ TEST_F(History, UndoCancelsAPendingExchange) {
 
 }  // namespace
 }  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST_F(History, CheckpointsRecordWhatControlsChangedThemselves) {
+  title = "G";
+  EXPECT_TRUE(history.Checkpoint("Title", 1001));
+  title = "Ge";
+  history.Checkpoint("Title", 1001);
+  EXPECT_FALSE(history.Checkpoint("Title", 1001));  // nothing new
+  EXPECT_EQ(history.UndoCount(), 1);
+  ASSERT_TRUE(LayInString(doc, "BEET", 1));
+  EXPECT_TRUE(history.Checkpoint("Candidate BEET"));
+  title = "Get";
+  history.Checkpoint("Title", 1001);  // a new step: another one came between
+  EXPECT_EQ(history.UndoCount(), 3);
+
+  const int i = MappedIndex(doc, 2, 1);
+  int j = 0;
+  for (int k = 1; k <= doc.P.NumCells && !j; ++k)
+    if (k != i && doc.P.Cells[static_cast<std::size_t>(k)].Char == 'E') j = k;
+  SwapCells(doc, i, j);
+  const auto moved = history.ReassignedSinceLast();
+  ASSERT_EQ(moved.size(), 2u);
+  EXPECT_EQ(history.CellNumberLast(moved[0]),
+            doc.P.Cells[static_cast<std::size_t>(moved[0])].CellNumber);
+  history.Checkpoint("Swap");
+
+  history.Undo();
+  history.Undo();
+  EXPECT_EQ(title, "Ge");
+  history.Undo();
+  history.Undo();
+  EXPECT_EQ(title, "Untitled");
+  EXPECT_EQ(Keystring(doc, 1), "B");
+  EXPECT_FALSE(doc.PuzzleChanged);
+}
+
+}  // namespace
+}  // namespace quotella
