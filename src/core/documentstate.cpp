@@ -1,5 +1,6 @@
 #include "core/documentstate.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/geometry.h"
@@ -126,19 +127,25 @@ DocumentState DocumentState::Capture(const PuzzleDocument& doc,
   s.m_head = ref.m_head && *ref.m_head == head ? ref.m_head
                                                : std::make_shared<const Head>(std::move(head));
 
-  const auto first = doc.P.Cells.begin() + 1;
-  const auto last = first + CellsInUse(doc.P);
-  s.m_cells = Reuse<std::vector<TMasterCellRec>>(
-      ref.m_cells,
-      [&](const std::vector<TMasterCellRec>& cells) {
-        if (cells.size() != static_cast<std::size_t>(last - first)) return false;
-        for (std::size_t k = 0; k < cells.size(); ++k)
-          if (!SameCell(cells[k], first[static_cast<std::ptrdiff_t>(k)]) ||
-              !SameMarks(cells[k], first[static_cast<std::ptrdiff_t>(k)]))
-            return false;
-        return true;
-      },
-      [&] { return std::vector<TMasterCellRec>(first, last); });
+  const std::size_t count = static_cast<std::size_t>(CellsInUse(doc.P));
+  s.m_cellCount = count;
+  for (std::size_t start = 0; start < count; start += kChunk) {
+    const auto first = doc.P.Cells.begin() + static_cast<std::ptrdiff_t>(start + 1);
+    const std::size_t size = std::min(kChunk, count - start);
+    const std::size_t chunk = start / kChunk;
+    const std::shared_ptr<const CellRun> none;
+    s.m_cells.push_back(Reuse<CellRun>(
+        chunk < ref.m_cells.size() ? ref.m_cells[chunk] : none,
+        [&](const CellRun& run) {
+          if (run.size() != size) return false;
+          for (std::size_t k = 0; k < size; ++k)
+            if (!SameCell(run[k], first[static_cast<std::ptrdiff_t>(k)]) ||
+                !SameMarks(run[k], first[static_cast<std::ptrdiff_t>(k)]))
+              return false;
+          return true;
+        },
+        [&] { return CellRun(first, first + static_cast<std::ptrdiff_t>(size)); }));
+  }
 
   Tables tables{Encode(doc.KeyWords), Encode(doc.NumberGrid)};
   s.m_tables = ref.m_tables && *ref.m_tables == tables
@@ -187,7 +194,8 @@ void DocumentState::Restore(PuzzleDocument& doc, const std::vector<std::string*>
     if (texts[k]) *texts[k] = h.Texts[k];
 
   std::size_t i = 1;
-  for (const TMasterCellRec& cell : *m_cells) doc.P.Cells[i++] = cell;
+  for (const auto& run : m_cells)
+    for (const TMasterCellRec& cell : *run) doc.P.Cells[i++] = cell;
   for (; i < doc.P.Cells.size() && doc.P.Cells[i].Char != 0; ++i) doc.P.Cells[i] = {};
   for (std::size_t k = 1; k < doc.P.Cells.size(); ++k) {
     doc.P.Cells[k].Highlight = false;
@@ -220,20 +228,24 @@ bool DocumentState::SamePuzzle(const DocumentState& other) const {
   if (m_head != other.m_head && !(*m_head == *other.m_head)) return false;
   if (m_tables != other.m_tables && !(*m_tables == *other.m_tables)) return false;
   if (m_clues != other.m_clues && *m_clues != *other.m_clues) return false;
-  if (m_cells == other.m_cells) return true;
-  if (m_cells->size() != other.m_cells->size()) return false;
-  for (std::size_t k = 0; k < m_cells->size(); ++k)
-    if (!SameCell((*m_cells)[k], (*other.m_cells)[k])) return false;
+  if (m_cellCount != other.m_cellCount) return false;
+  for (std::size_t c = 0; c < m_cells.size(); ++c) {
+    if (m_cells[c] == other.m_cells[c]) continue;
+    const CellRun& a = *m_cells[c];
+    const CellRun& b = *other.m_cells[c];
+    for (std::size_t k = 0; k < a.size(); ++k)
+      if (!SameCell(a[k], b[k])) return false;
+  }
   return true;
 }
 
 std::vector<int> DocumentState::ReassignedCells(const DocumentState& other) const {
   std::vector<int> cells;
   if (Empty() || other.Empty()) return cells;
-  const std::size_t n = std::min(m_cells->size(), other.m_cells->size());
+  const std::size_t n = std::min(m_cellCount, other.m_cellCount);
   for (std::size_t k = 0; k < n; ++k) {
-    const TMasterCellRec& a = (*m_cells)[k];
-    const TMasterCellRec& b = (*other.m_cells)[k];
+    const TMasterCellRec& a = CellAt(k);
+    const TMasterCellRec& b = other.CellAt(k);
     if (a.Mapped != b.Mapped || a.KeywordRow != b.KeywordRow || a.KeywordCol != b.KeywordCol)
       cells.push_back(static_cast<int>(k) + 1);
   }
@@ -241,8 +253,8 @@ std::vector<int> DocumentState::ReassignedCells(const DocumentState& other) cons
 }
 
 int DocumentState::CellNumber(int i) const {
-  if (Empty() || i < 1 || static_cast<std::size_t>(i) > m_cells->size()) return 0;
-  return (*m_cells)[static_cast<std::size_t>(i) - 1].CellNumber;
+  if (Empty() || i < 1 || static_cast<std::size_t>(i) > m_cellCount) return 0;
+  return CellAt(static_cast<std::size_t>(i) - 1).CellNumber;
 }
 
 void DocumentState::CountBytes(std::set<const void*>& seen, std::size_t& total) const {
@@ -251,9 +263,10 @@ void DocumentState::CountBytes(std::set<const void*>& seen, std::size_t& total) 
     total += sizeof(Head);
     for (const auto& t : m_head->Texts) total += t.size();
   }
-  if (seen.insert(m_cells.get()).second) {
-    total += m_cells->size() * sizeof(TMasterCellRec);
-    for (const auto& c : *m_cells)
+  for (const auto& run : m_cells) {
+    if (!seen.insert(run.get()).second) continue;
+    total += run->size() * sizeof(TMasterCellRec);
+    for (const auto& c : *run)
       for (const std::string* s : {&c.CellLabel, &c.Wordstr, &c.Labelstr})
         if (s->capacity() > 15) total += s->capacity();
   }

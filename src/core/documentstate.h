@@ -14,9 +14,10 @@ namespace quotella {
 // the grid shape, the scan conditions, the bound texts (title, byline, copyright) and the
 // flags and views that go with them.
 //
-// A state is made of four immutable parts (puzzle record, cells, tables, clues) held by
-// shared pointers. Capturing against an earlier state reuses every part that has not
-// changed, so a history of many small edits costs little more than one copy.
+// A state is made of immutable parts (puzzle record, runs of cells, tables, clues, pool
+// views) held by shared pointers. Capturing against an earlier state reuses every part
+// that has not changed, so a step that exchanges two cells costs a few runs of cells,
+// not a copy of the puzzle.
 class DocumentState {
  public:
   DocumentState() = default;
@@ -52,7 +53,12 @@ class DocumentState {
 
  private:
   std::shared_ptr<const Head> m_head;
-  std::shared_ptr<const std::vector<TMasterCellRec>> m_cells;
+  // The cells in use, in runs of kChunk: an edit copies only the runs it touched.
+  static constexpr std::size_t kChunk = 32;
+  using CellRun = std::vector<TMasterCellRec>;
+  const TMasterCellRec& CellAt(std::size_t k) const { return (*m_cells[k / kChunk])[k % kChunk]; }
+  std::vector<std::shared_ptr<const CellRun>> m_cells;
+  std::size_t m_cellCount = 0;
   std::shared_ptr<const Tables> m_tables;
   std::shared_ptr<const std::vector<std::string>> m_clues;
 

@@ -183,6 +183,7 @@ bool PuzzleHistory::Undo() {
   step.before.Restore(*m_doc, m_texts);
   m_doc->PuzzleChanged = Position() != m_saved;
   m_last = step.before;
+  m_last.SetPuzzleChanged(m_doc->PuzzleChanged);
   m_redo.push_back(std::move(step));
   Tell();
   return true;
@@ -198,6 +199,7 @@ bool PuzzleHistory::Redo() {
   m_undo.push_back(std::move(step));
   m_doc->PuzzleChanged = Position() != m_saved;
   m_last = m_undo.back().after;
+  m_last.SetPuzzleChanged(m_doc->PuzzleChanged);
   Tell();
   return true;
 }
