@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequenceEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
 #include "app/puzzlegridwidget.h"
 #include "app/tablemodels.h"
@@ -108,6 +110,18 @@ TEST_F(UndoWindowTest, TypedWordIsUndoneWithItsPoolLettersAndRedoneByKey) {
   EXPECT_EQ(Keystring(doc(), 3), word);
   EXPECT_EQ(Shown(3, 2), QString(QLatin1Char(word[1])));
   EXPECT_FALSE(Redo()->isEnabled());
+}
+
+TEST_F(UndoWindowTest, TheShortCutKeysWindowRebindsUndoAndRedo) {
+  window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
+  ASSERT_NE(window->hotkeys(), nullptr);
+  auto* box = window->hotkeys()->findChild<QKeySequenceEdit*>(QStringLiteral("UndoHotkey"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->keySequence(), QKeySequence(QStringLiteral("Alt+Backspace")));
+  window->hotkeys()->setBox("UndoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+U")));
+  EXPECT_EQ(Undo()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+U")));
+  window->hotkeys()->setBox("RedoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+R")));
+  EXPECT_EQ(Redo()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+R")));
 }
 
 TEST_F(UndoWindowTest, SwapIsUndoneFromTheEditMenu) {
