@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/answerpane.h"
 #include "app/bottombar.h"
@@ -42,6 +43,17 @@ EditHistory::EditHistory(MainWindow& window)
   m_history.BindTexts({&session.TitleBox, &session.BylineBox, &session.CopyrightText});
   m_history.Changed = [this] { updateActions(); };
   m_history.Start();
+  // A puzzle made or loaded outside a command (a double click in the quotes editor, the
+  // manual-entry window, the start-up load) starts the new history as soon as the
+  // handler that made it has finished, before the user's next change.
+  window.doc().Subscribe([this](PuzzleDocument::Change) {
+    if (m_history.Current() || m_startQueued) return;
+    m_startQueued = true;
+    QTimer::singleShot(0, this, [this] {
+      m_startQueued = false;
+      if (!m_history.Current()) m_history.Start();
+    });
+  });
 
   for (QAction* action : window.commands()) {
     if (action->objectName() == kUndo || action->objectName() == kRedo) continue;

@@ -48,6 +48,7 @@ class EditHistory : public QObject {
   MainWindow& m_window;
   PuzzleHistory m_history;
   bool m_autofillAsked = false;  // Autofill was started and has not laid its fill yet
+  bool m_startQueued = false;    // a new puzzle's history starts when its handler is done
 };
 
 }  // namespace quotella

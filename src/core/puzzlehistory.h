@@ -75,6 +75,10 @@ class PuzzleHistory {
   void CaretAt(int row);
   void CloseTyping() { m_typingRow = -1; }
 
+  // False once a puzzle was made or loaded behind the history's back (the next step,
+  // checkpoint, undo or redo starts a new history then).
+  bool Current() const { return m_generation == m_doc->PuzzleGeneration; }
+
   bool CanUndo() const { return Current() && !m_undo.empty(); }
   bool CanRedo() const { return Current() && !m_redo.empty(); }
   const std::string& UndoName() const;
@@ -98,8 +102,6 @@ class PuzzleHistory {
     DocumentState after;
   };
 
-  // False once the document was reset behind the history's back.
-  bool Current() const { return m_generation == m_doc->PuzzleGeneration; }
   void FollowReset() {
     if (!Current()) Start();
   }

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QKeySequenceEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
@@ -110,6 +112,30 @@ TEST_F(UndoWindowTest, TypedWordIsUndoneWithItsPoolLettersAndRedoneByKey) {
   EXPECT_EQ(Keystring(doc(), 3), word);
   EXPECT_EQ(Shown(3, 2), QString(QLatin1Char(word[1])));
   EXPECT_FALSE(Redo()->isEnabled());
+}
+
+TEST_F(UndoWindowTest, APuzzleMadeFromTheQuotesEditorStartsANewHistory) {
+  ClearRows({3});
+  ASSERT_TRUE(Undo()->isEnabled());
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  auto* editor = window->findChild<QPlainTextEdit*>(QStringLiteral("QuotesEditor"));
+  editor->setPlainText(QStringLiteral("T@B@TO BE OR NOT TO BE"));
+  const QRect line = editor->cursorRect(QTextCursor(editor->document()));
+  QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
+  QApplication::processEvents();
+  ASSERT_EQ(doc().P.QuotellaStr, "TB");
+  EXPECT_FALSE(Undo()->isEnabled());
+
+  // The first letter typed into the new puzzle is its first step.
+  Table()->setFocus();
+  Table()->setCurrentIndex(Table()->model()->index(0, 2));
+  QTest::keyClick(Table(), 'O');
+  ASSERT_EQ(Keystring(doc(), 0), "TO");
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Typing in A"));
+  Undo()->trigger();
+  EXPECT_EQ(Keystring(doc(), 0), "T");
+  EXPECT_FALSE(Undo()->isEnabled());
+  EXPECT_FALSE(doc().PuzzleChanged);
 }
 
 TEST_F(UndoWindowTest, TheShortCutKeysWindowRebindsUndoAndRedo) {
