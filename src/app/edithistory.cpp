@@ -58,7 +58,8 @@ EditHistory::EditHistory(MainWindow& window)
   for (QAction* action : window.commands()) {
     if (action->objectName() == kUndo || action->objectName() == kRedo) continue;
     connect(action, &QAction::triggered, this, [this, action] {
-      if (action->objectName() == QStringLiteral("Autofill1")) m_autofillAsked = true;
+      if (action->objectName() == QStringLiteral("Autofill1"))
+        m_autofillAsked = m_window.autofilling();
       checkpoint(StepName(action));
     });
   }
