@@ -1,10 +1,12 @@
 #include "app/edithistory.h"
 
 #include <QAction>
+#include <QChildEvent>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -55,14 +57,10 @@ EditHistory::EditHistory(MainWindow& window)
     });
   });
 
-  for (QAction* action : window.commands()) {
-    if (action->objectName() == kUndo || action->objectName() == kRedo) continue;
-    connect(action, &QAction::triggered, this, [this, action] {
-      if (action->objectName() == QStringLiteral("Autofill1"))
-        m_autofillAsked = m_window.autofilling();
-      checkpoint(StepName(action));
-    });
-  }
+  for (QAction* action : window.commands()) connectCommand(action);
+  // Commands added later (ActionTable::add) are followed too, once their own handler is
+  // connected: the child event comes from the action's constructor.
+  window.installEventFilter(this);
   if (QAction* redo = window.command(kRedo))
     redo->setShortcuts({redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
@@ -103,6 +101,28 @@ EditHistory::EditHistory(MainWindow& window)
   connect(window.poolPane(), &PoolPane::cellDoubleClicked, this,
           [this] { checkpoint(QStringLiteral("Must Have"), kMustHaveBox); });
   updateActions();
+}
+
+void EditHistory::connectCommand(QAction* action) {
+  if (!action || m_connected.contains(action)) return;
+  m_connected.insert(action);
+  if (action->objectName() == kUndo || action->objectName() == kRedo) return;
+  connect(action, &QAction::triggered, this, [this, action] {
+    if (action->objectName() == QStringLiteral("Autofill1"))
+      m_autofillAsked = m_window.autofilling();
+    checkpoint(StepName(action));
+  });
+  connect(action, &QObject::destroyed, this, [this, action] { m_connected.remove(action); });
+}
+
+bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &m_window && event->type() == QEvent::ChildAdded) {
+    QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
+    QMetaObject::invokeMethod(
+        this, [this, child] { connectCommand(qobject_cast<QAction*>(child.data())); },
+        Qt::QueuedConnection);
+  }
+  return false;
 }
 
 void EditHistory::checkpoint(const QString& name, int typingId) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include "core/puzzlehistory.h"
+
+class QAction;
 
 namespace quotella {
 
@@ -40,7 +43,11 @@ class EditHistory : public QObject {
   // been laid.
   void searchLaid();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void connectCommand(QAction* action);
   void checkpoint(const QString& name, int typingId = -1);
   void swapped();
   void updateActions();
@@ -48,7 +55,9 @@ class EditHistory : public QObject {
   MainWindow& m_window;
   PuzzleHistory m_history;
   bool m_autofillAsked = false;  // Autofill was started and has not laid its fill yet
-  bool m_startQueued = false;    // a new puzzle's history starts when its handler is done
+  bool m_startQueued = false;
+  QSet<QAction*> m_connected;  // commands followed    // a new puzzle's history starts when its
+                               // handler is done
 };
 
 }  // namespace quotella

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "app/actiontable.h"
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
 #include "app/puzzlegridwidget.h"
@@ -136,6 +137,14 @@ TEST_F(UndoWindowTest, APuzzleMadeFromTheQuotesEditorStartsANewHistory) {
   EXPECT_EQ(Keystring(doc(), 0), "T");
   EXPECT_FALSE(Undo()->isEnabled());
   EXPECT_FALSE(doc().PuzzleChanged);
+}
+
+TEST_F(UndoWindowTest, ACommandAddedLaterIsFollowedToo) {
+  QAction* added = window->actions().add({"LateStretch", "GridPopup", "Late Stretch", "",
+                                          [](MainWindow& w) { w.StretchGrid1Click(); }});
+  QApplication::processEvents();
+  added->trigger();
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Late Stretch"));
 }
 
 TEST_F(UndoWindowTest, TheShortCutKeysWindowRebindsUndoAndRedo) {
