@@ -14,6 +14,7 @@
 
 #include "app/answerpane.h"
 #include "app/bottombar.h"
+#include "app/edithistory.h"
 #include "app/gridviewpane.h"
 #include "app/mainwindow.h"
 #include "app/poolpane.h"
@@ -64,7 +65,7 @@ class QtClipboard : public Clipboard {
 };
 
 // The main menus from left to right.
-const char* const kMenuOrder[] = {"&Open",     "&Save",     "&View",  "&Tools",
+const char* const kMenuOrder[] = {"&Open",     "&Save",     "&Edit",  "&View", "&Tools",
                                   "&Internet", "&Settings", "&Print", "&Help"};
 
 // The context menus and the controls (by object name) they belong to.
@@ -196,6 +197,10 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.RunPullPush([&w] { SaveInfoClick(*w.m_doc, *w.m_session); }); }},
       {"SaveAsIpuz1", "&Save", "As ipuz\u2026", "", [](W& w) { SaveAsIpuz1Click(w); }},
       {"SaveAsWebPage1", "&Save", "As Web Page\u2026", "", [](W& w) { SaveAsWebPage1Click(w); }},
+      {"Undo1", "&Edit", "Undo", "Alt+Backspace", [](W& w) { w.m_editHistory->undo(); }, false,
+       [](const W& w) { return w.m_editHistory && w.m_editHistory->canUndo(); }},
+      {"Redo1", "&Edit", "Redo", "Ctrl+Shift+Z", [](W& w) { w.m_editHistory->redo(); }, false,
+       [](const W& w) { return w.m_editHistory && w.m_editHistory->canRedo(); }},
       {"Puzzle3", "&View", "Puzzle", "Ctrl+W", [](W& w) { w.Puzzle3Click(); }},
       {"Grid1", "&View", "Grid", "Ctrl+E", [](W& w) { w.Grid1Click(); }},
       {"Quotes3", "&View", "Quotes", "Ctrl+Q", [](W& w) { w.Quotes3Click(); }},

@@ -37,6 +37,7 @@
 #include "app/bottombar.h"
 #include "app/browsedialog.h"
 #include "app/controls.h"
+#include "app/edithistory.h"
 #include "app/generalsettingsdialog.h"
 #include "app/gridviewpane.h"
 #include "app/guihost.h"
@@ -153,6 +154,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
   qApp->installEventFilter(this);
+  m_editHistory = new EditHistory(*this);
   StartUp(options);
 }
 
@@ -235,7 +237,11 @@ void MainWindow::BuildRooms() {
   m_search = std::make_unique<SearchController>(
       *m_doc, *m_sources, *m_host, *m_status, this,
       SearchController::Hooks{
-          [this] { PushLists(); }, [this] { RefreshViews(); },
+          [this] { PushLists(); },
+          [this] {
+            RefreshViews();
+            if (m_editHistory) m_editHistory->searchLaid();
+          },
           [this] {
             HideAllLists();
             m_status->candidateStatus()->hide();

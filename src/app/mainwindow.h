@@ -33,6 +33,7 @@ class QTextEdit;
 namespace quotella {
 
 class ActionTable;
+class EditHistory;
 class AnswerPane;
 class BottomBar;
 class GridViewPane;
@@ -85,6 +86,8 @@ class MainWindow : public QMainWindow {
   QAction* command(const QString& name) const;
   QList<QAction*> commands() const;
   ActionTable& actions() { return *m_actions; }
+  // Undo and redo of the puzzle (Edit menu).
+  EditHistory& editHistory() { return *m_editHistory; }
   ViewTable& views() { return *m_views; }
   // Opens a view of the view table by name ("Puzzle", "Grid", ...).
   bool ShowView(const QString& view, int arg = 0);
@@ -245,6 +248,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SearchController> m_search;
   std::unique_ptr<ViewTable> m_views;
   ActionTable* m_actions = nullptr;
+  EditHistory* m_editHistory = nullptr;
   int m_lastWordList = 1;
   ProblemSearchParams m_problemParams;  // kept for the run, never saved
   GeneralSettingsDialog* m_generalSettings = nullptr;

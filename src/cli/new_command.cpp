@@ -18,6 +18,7 @@
 #include "core/construction.h"
 #include "core/geometry.h"
 #include "core/poolstatus.h"
+#include "core/puzzlehistory.h"
 #include "core/swapping.h"
 #include "core/textio.h"
 
@@ -27,15 +28,16 @@ namespace {
 const char* const kUsage =
     "  quotella-cli new \"<quotation line>\" [--lay LABEL=WORD]... [--type LABEL=LETTERS]...\n"
     "                   [--swap N,M]... [--stretch K] [--squeeze K] [--clue LABEL=TEXT]...\n"
-    "                   [--json] [-o P.qtl [--yes]]\n"
+    "                   [--undo] [--redo] [--json] [-o P.qtl [--yes]]\n"
     "      makes the puzzle, applies the actions in the order given and prints its state:\n"
     "      --lay takes WORD as a chosen candidate, --type types LETTERS into the row from\n"
     "      its second column, --swap exchanges the cells printed N and M, --stretch and\n"
     "      --squeeze widen or narrow the grid K times, --clue writes the row's clue;\n"
+    "      --undo takes back the latest action still done, --redo does it again;\n"
     "      -o saves the puzzle file (an existing file only with --yes)";
 
 struct Action {
-  enum Kind { Lay, Type, Swap, Stretch, Squeeze, Clue } kind;
+  enum Kind { Lay, Type, Swap, Stretch, Squeeze, Clue, Undo, Redo } kind;
   std::string label;  // Lay, Type, Clue
   std::string text;   // word, letters, clue text, or "N,M." for Swap
   int count = 0;      // Stretch, Squeeze
@@ -56,6 +58,28 @@ bool SplitAssignment(const std::string& arg, std::string& label, std::string& te
   label = UpperCase(Trim(arg.substr(0, eq)));
   text = arg.substr(eq + 1);
   return !label.empty();
+}
+
+// The name of the step an action makes in the puzzle's history.
+std::string StepName(const Action& a) {
+  switch (a.kind) {
+    case Action::Lay:
+      return "Candidate " + a.text;
+    case Action::Type:
+      return "Typing in " + a.label;
+    case Action::Swap: {
+      const std::size_t comma = a.text.find(',');
+      return SwapStepName(std::stoi(a.text.substr(0, comma)), std::stoi(a.text.substr(comma + 1)));
+    }
+    case Action::Stretch:
+      return "Stretch Grid";
+    case Action::Squeeze:
+      return "Squeeze Grid";
+    case Action::Clue:
+      return "Clue " + a.label;
+    default:
+      return {};
+  }
 }
 
 // Carries out one action; false (with a usage complaint on stderr) when it names an
@@ -93,6 +117,9 @@ bool Apply(PuzzleDocument& doc, CliHost& host, SwapState& swaps, const Action& a
       host.answers.push_back(a.text);
       WriteClue2Click(doc, row);
       break;
+    case Action::Undo:
+    case Action::Redo:
+      break;
   }
   return true;
 }
@@ -111,6 +138,10 @@ int RunNew(const std::vector<std::string>& args) {
     }
     if (arg == "--yes") {
       yes = true;
+      continue;
+    }
+    if (arg == "--undo" || arg == "--redo") {
+      actions.push_back({arg == "--undo" ? Action::Undo : Action::Redo, {}, {}, 0});
       continue;
     }
     if (arg == "-o") {
@@ -158,8 +189,21 @@ int RunNew(const std::vector<std::string>& args) {
   const bool made = QuotesEditorDblClick(doc, *line) == DblClickResult::Made;
   if (made) {
     SwapState swaps;
-    for (const auto& action : actions)
-      if (!Apply(doc, host, swaps, action)) return UsageError("new");
+    PuzzleHistory history(doc);
+    history.Start();
+    for (const auto& action : actions) {
+      if (action.kind == Action::Undo || action.kind == Action::Redo) {
+        const bool done = action.kind == Action::Undo ? history.Undo() : history.Redo();
+        if (!done)
+          std::cerr << "quotella-cli: nothing to "
+                    << (action.kind == Action::Undo ? "undo" : "redo") << "\n";
+        continue;
+      }
+      history.Begin(StepName(action));
+      const bool ok = Apply(doc, host, swaps, action);
+      history.Commit();
+      if (!ok) return UsageError("new");
+    }
   }
   int code = made ? 0 : 1;
   if (made && !output.empty()) code = WriteBack(puzzle, "", output);

@@ -58,6 +58,7 @@ void InitPuzzleDefaults(PuzzleDocument& doc) {
 }
 
 void ResetPuzzle(PuzzleDocument& doc) {
+  ++doc.PuzzleGeneration;
   Tpuzzle& p = doc.P;
   for (auto& cell : p.Cells) cell = TMasterCellRec{};
   p.NumCells = 0;

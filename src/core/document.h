@@ -33,6 +33,8 @@ class PuzzleDocument {
 
   bool PuzzleExists = false;
   bool PuzzleChanged = false;
+  // Counts the resets of the document: a new value means a puzzle was made or loaded.
+  unsigned PuzzleGeneration = 0;
   bool HighlightActive = false;
   std::array<bool, 26> LetterLocked{};
 

@@ -4,8 +4,6 @@
 
 namespace quotella {
 
-namespace {
-
 void ShowShape(PuzzleDocument& doc) {
   Host& host = doc.host();
   host.Status(StatusBar::Print2, 0, "Columns " + std::to_string(doc.Grid.Columns));
@@ -14,6 +12,8 @@ void ShowShape(PuzzleDocument& doc) {
   UpdatePrintStatusBar(doc);
   doc.Notify(PuzzleDocument::Change::Cells);
 }
+
+namespace {
 
 int Positions(const GridGeometry& g) {
   return g.Columns * g.Rows;

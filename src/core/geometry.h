@@ -30,6 +30,8 @@ bool StretchGrid1Click(PuzzleDocument& doc);
 bool SqueezeGrid1Click(PuzzleDocument& doc);
 // Turns the page; returns the button's new caption (the orientation it would turn to).
 std::string OrentationButtonClick(PuzzleDocument& doc);
+// The grid shape on PrintStatusBar2 (columns, rows, extra) and the print status bar.
+void ShowShape(PuzzleDocument& doc);
 // The print status bar (PrintStatusBar1) texts.
 void UpdatePrintStatusBar(PuzzleDocument& doc);
 

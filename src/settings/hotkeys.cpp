@@ -135,6 +135,8 @@ const std::vector<HotkeyBox>& HotkeyBoxes() {
       {"Output Editor View", "OutPutHotKey", Ctrl('R'), {"Output1"}, Ctrl('R')},
       {"Initialization File View", "IniFileHotkey", Ctrl('I'), {"IniFile2"}, Ctrl('I')},
       {"Advance one Row", "RowAdvanceHotkey", kF1 + 4, {"RowAdvance"}, 0},
+      {"Undo", "UndoHotkey", kAltBit + 8, {"Undo1"}, kAltBit + 8},
+      {"Redo", "RedoHotkey", Ctrl('Z') + kShiftBit, {"Redo1"}, Ctrl('Z') + kShiftBit},
       {"Make Bitmap (BMP) ", "HotKey13", Ctrl('B'), {"MakeGridBitmap1"}, Ctrl('B')},
   };
   return boxes;

@@ -36,7 +36,7 @@ struct HotkeyBox {
   int itemStartShortcut;
 };
 
-// The 23 boxes, in window order.
+// The boxes, in window order.
 const std::vector<HotkeyBox>& HotkeyBoxes();
 
 // The shortcuts of the menu items the boxes re-bind, for the rest of the run. The boxes

@@ -128,3 +128,41 @@ TEST(NewCommand, AppliesActionsInOrderAndRefusesBadArguments) {
 }
 
 }  // namespace
+
+// The state without the panels of the selected table entry, which undo and redo show
+// afresh for the selection they restore.
+nlohmann::json Puzzle(const std::string& args) {
+  auto j = Json(args);
+  for (const char* panel : {"cell", "char", "row"}) j["status"].erase(panel);
+  return j;
+}
+
+TEST(NewCommand, UndoAndRedoWalkTheActionsBackAndForth) {
+  const std::string line = ShellQuote(
+      "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our fathers brought "
+      "forth on this continent, a new nation, conceived in Liberty, and dedicated to the "
+      "proposition that all men are created equal.");
+  const auto fresh = Puzzle(line);
+  const auto laid = Puzzle(line + " --lay B=BENT");
+  ASSERT_EQ(laid["rows"][1]["word"], "BENT");
+  // Move the E of BENT to another E cell.
+  const int from = laid["rows"][1]["numbers"][1];
+  int to = 0;
+  for (const auto& cell : laid["cells"])
+    if (cell["char"] == "E" && cell["number"] != from && !to) to = cell["number"];
+  ASSERT_NE(to, 0);
+  const std::string swap = " --swap " + std::to_string(from) + "," + std::to_string(to);
+  const auto swapped = Puzzle(line + " --lay B=BENT" + swap);
+  ASSERT_NE(swapped["cells"], laid["cells"]);
+
+  EXPECT_EQ(Puzzle(line + " --lay B=BENT" + swap + " --undo"), laid);
+  EXPECT_EQ(Puzzle(line + " --lay B=BENT" + swap + " --undo --undo"), fresh);
+  EXPECT_EQ(Puzzle(line + " --lay B=BENT" + swap + " --undo --undo --redo --redo"), swapped);
+  // The generator comes back with the puzzle: laying the word again picks the same cells.
+  EXPECT_EQ(Puzzle(line + " --lay B=BENT --undo --lay B=BENT"), laid);
+  // A new action after an undo leaves nothing to redo.
+  const CliRun r = quotella::test::RunCli(
+      "new " + line + " --lay B=BENT --undo --lay A=ANT --redo --json", true);
+  EXPECT_NE(r.out.find("nothing to redo"), std::string::npos);
+  EXPECT_EQ(RunNew(line + " --undo").status, 0);
+}

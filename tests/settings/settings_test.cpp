@@ -530,7 +530,7 @@ TEST(Hotkeys, ShortcutValuesAndKeySequencesConvertBothWays) {
 
 TEST(Hotkeys, TheBoxesShowTheirFixedValuesAndAChangeRebindsItsItemsOnly) {
   const auto& boxes = HotkeyBoxes();
-  ASSERT_EQ(boxes.size(), 26u);
+  ASSERT_EQ(boxes.size(), 28u);
   for (const auto& b : boxes) EXPECT_FALSE(ShortcutToText(b.shown).empty()) << b.box;
   EXPECT_EQ(boxes.back().label, "Make Bitmap (BMP) ");
 

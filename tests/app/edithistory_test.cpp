@@ -1,0 +1,244 @@
+#include "app/edithistory.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeySequenceEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include "app/actiontable.h"
+#include "app/hotkeysdialog.h"
+#include "app/mainwindow.h"
+#include "app/puzzlegridwidget.h"
+#include "app/tablemodels.h"
+#include "core/answertable.h"
+#include "core/poolstatus.h"
+#include "core/swapping.h"
+#include "core/textio.h"
+#include "render/gridpainter.h"
+#include "settings/initext.h"
+#include "settings/settings.h"
+#include "support/fakehost.h"
+
+namespace quotella {
+namespace {
+
+// The sample puzzle open in a window whose program directory holds a fresh settings file.
+class UndoWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!QCoreApplication::instance()) {
+      static int argc = 1;
+      static char name[] = "app_tests";
+      static char* argv[] = {name, nullptr};
+      static QApplication* app = new QApplication(argc, argv);
+      (void)app;
+    }
+    const ProgramPaths paths = ResolveProgramPaths(dir.path().toStdString() + "/", "", "");
+    IniText ini(DefaultIniLines(StartupSettings(paths)));
+    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
+    ini.SetIniValue("[loadlastfile]", "FALSE");
+    WriteLinesAtomic(paths.IniFileName, ini.Lines());
+    MainWindow::Options options;
+    options.programDir = dir.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    window = std::make_unique<MainWindow>(options);
+    window->show();
+    // Shortcuts reach only the active window.
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    host.confirmAnswers.push_back(true);
+    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+    window->command(QStringLiteral("Puzzle1"))->trigger();
+    ASSERT_TRUE(doc().PuzzleExists);
+    host.Clear();
+  }
+  PuzzleDocument& doc() { return window->doc(); }
+  QAction* Undo() { return window->command(QStringLiteral("Undo1")); }
+  QAction* Redo() { return window->command(QStringLiteral("Redo1")); }
+  KeyTableView* Table() { return window->findChild<KeyTableView*>(QStringLiteral("KeyWords")); }
+  QString Shown(int row, int col) { return Table()->model()->index(row, col).data().toString(); }
+  void ClearRows(std::initializer_list<int> rows) {
+    for (int row : rows) {
+      doc().CurRow = row;
+      doc().CurCol = 2;
+      window->command(QStringLiteral("ClearWord1"))->trigger();
+    }
+  }
+
+  QTemporaryDir dir;
+  test::FakeHost host;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(UndoWindowTest, TypedWordIsUndoneWithItsPoolLettersAndRedoneByKey) {
+  ASSERT_NE(Undo(), nullptr);
+  EXPECT_FALSE(Undo()->isEnabled());
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo"));
+  EXPECT_FALSE(Redo()->isEnabled());
+  EXPECT_EQ(Undo()->shortcut(), QKeySequence(QStringLiteral("Alt+Backspace")));
+  EXPECT_TRUE(Redo()->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+  EXPECT_TRUE(Redo()->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+
+  const std::string word = Keystring(doc(), 3);
+  ASSERT_GE(word.size(), 3u);
+  ClearRows({3});
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Clear Word"));
+  const LetterCounts pool = doc().P.Pool;
+
+  Table()->setFocus();
+  Table()->setCurrentIndex(Table()->model()->index(3, 2));
+  for (std::size_t k = 1; k < word.size(); ++k) QTest::keyClick(Table(), word[k]);
+  ASSERT_EQ(Keystring(doc(), 3), word)
+      << (host.messages.empty() ? "" : host.messages.back()) << doc().CurCol;
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Typing in D"));
+
+  QTest::keyClick(Table(), Qt::Key_Backspace, Qt::AltModifier);
+  EXPECT_EQ(Keystring(doc(), 3), word.substr(0, 1));
+  EXPECT_TRUE(Shown(3, 2).isEmpty());
+  EXPECT_EQ(doc().P.Pool, pool);
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Clear Word"));
+  EXPECT_TRUE(Redo()->isEnabled());
+  EXPECT_EQ(Redo()->text(), QStringLiteral("Redo Typing in D"));
+
+  QTest::keyClick(Table(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Keystring(doc(), 3), word);
+  EXPECT_EQ(Shown(3, 2), QString(QLatin1Char(word[1])));
+  EXPECT_FALSE(Redo()->isEnabled());
+}
+
+TEST_F(UndoWindowTest, APuzzleMadeFromTheQuotesEditorStartsANewHistory) {
+  ClearRows({3});
+  ASSERT_TRUE(Undo()->isEnabled());
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  auto* editor = window->findChild<QPlainTextEdit*>(QStringLiteral("QuotesEditor"));
+  editor->setPlainText(QStringLiteral("T@B@TO BE OR NOT TO BE"));
+  const QRect line = editor->cursorRect(QTextCursor(editor->document()));
+  QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
+  QApplication::processEvents();
+  ASSERT_EQ(doc().P.QuotellaStr, "TB");
+  EXPECT_FALSE(Undo()->isEnabled());
+
+  // The first letter typed into the new puzzle is its first step.
+  Table()->setFocus();
+  Table()->setCurrentIndex(Table()->model()->index(0, 2));
+  QTest::keyClick(Table(), 'O');
+  ASSERT_EQ(Keystring(doc(), 0), "TO");
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Typing in A"));
+  Undo()->trigger();
+  EXPECT_EQ(Keystring(doc(), 0), "T");
+  EXPECT_FALSE(Undo()->isEnabled());
+  EXPECT_FALSE(doc().PuzzleChanged);
+}
+
+TEST_F(UndoWindowTest, ACommandAddedLaterIsFollowedToo) {
+  QAction* added = window->actions().add({"LateStretch", "GridPopup", "Late Stretch", "",
+                                          [](MainWindow& w) { w.StretchGrid1Click(); }});
+  QApplication::processEvents();
+  added->trigger();
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Late Stretch"));
+}
+
+TEST_F(UndoWindowTest, TheShortCutKeysWindowRebindsUndoAndRedo) {
+  window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
+  ASSERT_NE(window->hotkeys(), nullptr);
+  auto* box = window->hotkeys()->findChild<QKeySequenceEdit*>(QStringLiteral("UndoHotkey"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->keySequence(), QKeySequence(QStringLiteral("Alt+Backspace")));
+  window->hotkeys()->setBox("UndoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+U")));
+  EXPECT_EQ(Undo()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+U")));
+  window->hotkeys()->setBox("RedoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+R")));
+  EXPECT_EQ(Redo()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+R")));
+}
+
+TEST_F(UndoWindowTest, SwapIsUndoneFromTheEditMenu) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  const Tpuzzle& p = doc().P;
+  int a = 0, b = 0;
+  for (int i = 1; i <= p.NumCells && !b; ++i)
+    for (int j = i + 1; j <= p.NumCells && !b; ++j) {
+      const auto& ci = p.Cells[static_cast<std::size_t>(i)];
+      const auto& cj = p.Cells[static_cast<std::size_t>(j)];
+      if (ci.Char == cj.Char && ci.Mapped && cj.Mapped && !ci.Locked && !cj.Locked &&
+          ci.CellLabel != cj.CellLabel && SwapLegal(ci.CellLabel, cj.Labelstr))
+        a = i, b = j;
+    }
+  ASSERT_NE(b, 0);
+  const std::string labelA = p.Cells[static_cast<std::size_t>(a)].CellLabel;
+  const std::string labelB = p.Cells[static_cast<std::size_t>(b)].CellLabel;
+  const std::string numbers = doc().NumberGrid.At(p.Cells[static_cast<std::size_t>(a)].KeywordCol,
+                                                  p.Cells[static_cast<std::size_t>(a)].KeywordRow);
+  PuzzleGridWidget* grid = window->puzzleGrid();
+  const auto click = [&](int cell) {
+    const int pos = cell - 1 + p.GridOffset;
+    const QRect r = PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
+                                   grid->style().lineWidth);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, r.center());
+  };
+  click(a);
+  EXPECT_FALSE(Undo()->isEnabled());  // the first double click only lists the partners
+  click(b);
+  ASSERT_EQ(p.Cells[static_cast<std::size_t>(a)].CellLabel, labelB);
+  const QString name = QStringLiteral("Undo Swap %1 \u2194 %2")
+                           .arg(p.Cells[static_cast<std::size_t>(a)].CellNumber)
+                           .arg(p.Cells[static_cast<std::size_t>(b)].CellNumber);
+  EXPECT_EQ(Undo()->text(), name);
+
+  Undo()->trigger();
+  EXPECT_EQ(p.Cells[static_cast<std::size_t>(a)].CellLabel, labelA);
+  EXPECT_EQ(p.Cells[static_cast<std::size_t>(b)].CellLabel, labelB);
+  EXPECT_EQ(MappedIndex(doc(), p.Cells[static_cast<std::size_t>(a)].KeywordCol,
+                        p.Cells[static_cast<std::size_t>(a)].KeywordRow),
+            a);
+  EXPECT_FALSE(Undo()->isEnabled());
+}
+
+TEST_F(UndoWindowTest, AutofillIsOneStep) {
+  ClearRows({3, 6, 7});
+  const std::string pool = PoolLetterString(doc().P);
+  QAction* autofill = window->command(QStringLiteral("Autofill1"));
+  autofill->trigger();
+  for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
+  ASSERT_FALSE(window->autofilling());
+  ASSERT_EQ(NumEmpty(doc()), 0) << (host.messages.empty() ? "" : host.messages.front());
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Autofill"));
+
+  Undo()->trigger();
+  EXPECT_EQ(NumEmpty(doc()), 3);
+  for (int row : {3, 6, 7}) EXPECT_TRUE(Shown(row, 2).isEmpty()) << row;
+  EXPECT_EQ(PoolLetterString(doc().P), pool);
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Clear Word"));
+}
+
+TEST_F(UndoWindowTest, UndoAfterSaveMarksThePuzzleChangedAndRedoToTheSavedStateClearsIt) {
+  window->command(QStringLiteral("StretchGrid1"))->trigger();
+  EXPECT_TRUE(doc().PuzzleChanged);
+  const std::string path = QDir(dir.path()).filePath(QStringLiteral("saved.qtl")).toStdString();
+  host.fileAnswers.push_back(path);
+  window->command(QStringLiteral("Puzzle2"))->trigger();
+  ASSERT_TRUE(FileExists(path));
+  EXPECT_FALSE(doc().PuzzleChanged);
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Stretch Grid"));
+
+  Undo()->trigger();
+  EXPECT_TRUE(doc().PuzzleChanged);
+  Redo()->trigger();
+  EXPECT_FALSE(doc().PuzzleChanged);
+  Undo()->trigger();
+  // Closing now asks to save the changed puzzle.
+  host.confirmAnswers.push_back(false);
+  window->close();
+  ASSERT_FALSE(host.questions.empty());
+  EXPECT_EQ(host.questions.back(), "Puzzle file has changed.  Save it?");
+}
+
+}  // namespace
+}  // namespace quotella

@@ -1,0 +1,281 @@
+#include "core/puzzlehistory.h"
+
+#include <gtest/gtest.h>
+
+#include "core/answertable.h"
+#include "core/assignment.h"
+#include "core/clues.h"
+#include "core/construction.h"
+#include "core/geometry.h"
+#include "core/swapping.h"
+#include "support/fakehost.h"
+
+namespace quotella {
+namespace {
+
+class History : public ::testing::Test {
+ protected:
+  test::FakeHost host;
+  PuzzleDocument doc{host};
+  PuzzleHistory history{doc};
+  std::string title = "Untitled";
+
+  void SetUp() override {
+    InitPuzzleDefaults(doc);
+    ResetPuzzle(doc);
+    // Answer rows A, B, R, A, H, ... (ABRAHAMLINCOLNGETTYSBURGADDRESS).
+    ASSERT_EQ(QuotesEditorDblClick(
+                  doc,
+                  "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our "
+                  "fathers brought forth on this continent, a new nation, conceived in "
+                  "Liberty, and dedicated to the proposition that all men are created equal."),
+              DblClickResult::Made);
+    history.BindTexts({&title});
+    history.Start();
+    host.Clear();
+  }
+  TablePos pos{2, 0};
+  // Keys typed into a row, going on from the last key typed there.
+  void Type(int row, const std::string& keys) {
+    if (pos.row != row) pos = {2, row};
+    for (char key : keys)
+      history.RecordTyping(row, "Typing in " + doc.Label(row),
+                           [&] { pos = KeyWordsKeyPress(doc, pos, key); });
+  }
+  std::string Mapping() const {
+    std::string m;
+    for (int i = 1; i <= doc.P.NumCells; ++i)
+      m += doc.P.Cells[static_cast<std::size_t>(i)].CellLabel + ",";
+    return m;
+  }
+};
+
+TEST_F(History, LettersTypedIntoOneRowAreOneStepUntilTheCaretLeavesIt) {
+  const auto pool = doc.P.Pool;
+  Type(0, "NTS");
+  ASSERT_EQ(Keystring(doc, 0), "ANTS");
+  EXPECT_EQ(history.UndoCount(), 1);
+  EXPECT_EQ(history.UndoName(), "Typing in A");
+  Type(0, "\b");  // still the same word
+  EXPECT_EQ(history.UndoCount(), 1);
+  history.CaretAt(1);
+  Type(1, "EN");
+  EXPECT_EQ(history.UndoCount(), 2);
+
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(Keystring(doc, 1), "B");
+  EXPECT_EQ(Keystring(doc, 0), "ANT");
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(Keystring(doc, 0), "A");
+  EXPECT_EQ(doc.P.Pool, pool);
+  EXPECT_TRUE(doc.NumberGrid.At(2, 0).empty());
+  EXPECT_FALSE(history.CanUndo());
+  EXPECT_EQ(history.RedoName(), "Typing in A");
+
+  ASSERT_TRUE(history.Redo());
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(Keystring(doc, 0), "ANT");
+  EXPECT_EQ(Keystring(doc, 1), "BEN");
+}
+
+TEST_F(History, KeysThatChangeNothingLeaveNoStep) {
+  Type(0, "Z");  // no Z in the pool: a message, no change
+  EXPECT_FALSE(host.messages.empty());
+  Type(0, "\r");
+  EXPECT_FALSE(history.CanUndo());
+  // A letter typed and rubbed out still moved the generator on: a step that puts it back.
+  const auto seed = doc.Rng.Seed();
+  Type(2, "E\b");
+  EXPECT_EQ(Keystring(doc, 2), "R");
+  ASSERT_EQ(history.UndoCount(), 1);
+  history.Undo();
+  EXPECT_EQ(doc.Rng.Seed(), seed);
+}
+
+TEST_F(History, SwapIsUndoneAndRedoneWithTheNumberMapAndTheTable) {
+  ASSERT_TRUE(LayInString(doc, "BEET", 1));
+  history.Start();
+  const std::string cells = Mapping();
+  const std::string number = doc.NumberGrid.At(2, 1);
+  const int i = MappedIndex(doc, 2, 1);
+  int j = 0;
+  for (int k = 1; k <= doc.P.NumCells && !j; ++k)
+    if (k != i && doc.P.Cells[static_cast<std::size_t>(k)].Char == 'E') j = k;
+  ASSERT_NE(j, 0);
+  history.Begin("Swap");
+  SwapCells(doc, i, j);
+  const auto moved = history.ReassignedCells();
+  ASSERT_EQ(moved.size(), 2u);
+  history.Rename(
+      SwapStepName(history.CellNumberBefore(moved[0]), history.CellNumberBefore(moved[1])));
+  ASSERT_TRUE(history.Commit());
+  EXPECT_EQ(history.UndoName(),
+            SwapStepName(doc.P.Cells[static_cast<std::size_t>(std::min(i, j))].CellNumber,
+                         doc.P.Cells[static_cast<std::size_t>(std::max(i, j))].CellNumber));
+  EXPECT_NE(history.UndoName().find("\xE2\x86\x94"), std::string::npos);
+  const std::string swapped = Mapping();
+  ASSERT_NE(swapped, cells);
+
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(Mapping(), cells);
+  EXPECT_EQ(doc.NumberGrid.At(2, 1), number);
+  EXPECT_EQ(Keystring(doc, 1), "BEET");
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(Mapping(), swapped);
+}
+
+TEST_F(History, SavedMarkerDecidesPuzzleChanged) {
+  history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
+  EXPECT_TRUE(doc.PuzzleChanged);
+  history.MarkSaved();
+  doc.PuzzleChanged = false;  // as saving does
+  history.Record("Squeeze Grid", [&] { SqueezeGrid1Click(doc); });
+  EXPECT_TRUE(doc.PuzzleChanged);
+
+  history.Undo();
+  EXPECT_FALSE(doc.PuzzleChanged);
+  EXPECT_TRUE(history.AtSaved());
+  history.Undo();
+  EXPECT_TRUE(doc.PuzzleChanged);
+  history.Redo();
+  EXPECT_FALSE(doc.PuzzleChanged);
+
+  // Undo past the saved state, then a new change: the saved state is gone for good.
+  history.Undo();
+  history.Record("Squeeze Grid", [&] { SqueezeGrid1Click(doc); });
+  EXPECT_FALSE(history.CanRedo());
+  history.Undo();
+  EXPECT_TRUE(doc.PuzzleChanged);
+  EXPECT_FALSE(history.AtSaved());
+}
+
+TEST_F(History, MakingAPuzzleStartsAFreshHistoryWrappedOrNot) {
+  history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
+  history.Record("New Puzzle", [&] {
+    ResetPuzzle(doc);
+    QuotesEditorDblClick(doc, "T@B@TO BE");
+  });
+  EXPECT_FALSE(history.CanUndo());
+  EXPECT_FALSE(doc.PuzzleChanged);
+  history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
+  ASSERT_TRUE(history.CanUndo());
+  ResetPuzzle(doc);
+  QuotesEditorDblClick(doc, "T@B@TO BE");
+  EXPECT_FALSE(history.CanUndo());
+  EXPECT_FALSE(history.Undo());
+  EXPECT_EQ(doc.P.MasterQuote, "TO BE");
+}
+
+TEST_F(History, AnOperationThatClearsPuzzleChangedHasSavedThePuzzle) {
+  history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
+  ASSERT_TRUE(doc.PuzzleChanged);
+  EXPECT_FALSE(history.Record("Save", [&] {
+    title = "Untitled";
+    doc.PuzzleChanged = false;
+  }));
+  EXPECT_TRUE(history.AtSaved());
+  EXPECT_EQ(history.UndoCount(), 1);
+  history.Undo();
+  EXPECT_TRUE(doc.PuzzleChanged);
+  history.Redo();
+  EXPECT_FALSE(doc.PuzzleChanged);
+}
+
+TEST_F(History, KeepsTheLatestTwoHundredSteps) {
+  const int columns = doc.Grid.Columns;
+  for (int k = 0; k < 205; ++k)
+    history.Record(k % 2 ? "Squeeze Grid" : "Stretch Grid",
+                   [&] { k % 2 ? SqueezeGrid1Click(doc) : StretchGrid1Click(doc); });
+  EXPECT_EQ(history.UndoCount(), PuzzleHistory::kMaxSteps);
+  while (history.Undo()) {
+  }
+  // The five oldest steps fell off: the grid stays one column wider, and the file state
+  // can no longer be reached.
+  EXPECT_EQ(doc.Grid.Columns, columns + 1);
+  EXPECT_TRUE(doc.PuzzleChanged);
+  EXPECT_EQ(history.RedoCount(), PuzzleHistory::kMaxSteps);
+}
+
+TEST_F(History, NestedStepsCountOnceAndBoundTextsComeBack) {
+  history.Begin("Clear Puzzle");
+  history.Begin("Clear Word");
+  ASSERT_TRUE(LayInString(doc, "BEN", 1));
+  EXPECT_FALSE(history.Commit());
+  title = "Getting Ahead";
+  host.promptAnswers.push_back("Ten");
+  WriteClue2Click(doc, 1);
+  EXPECT_TRUE(history.Commit());
+  EXPECT_EQ(history.UndoCount(), 1);
+  EXPECT_EQ(history.UndoName(), "Clear Puzzle");
+
+  history.Undo();
+  EXPECT_EQ(title, "Untitled");
+  EXPECT_EQ(doc.ClueLines[1], "B.");
+  EXPECT_EQ(Keystring(doc, 1), "B");
+  history.Redo();
+  EXPECT_EQ(title, "Getting Ahead");
+  EXPECT_EQ(doc.ClueLines[1], "B. Ten");
+}
+
+TEST_F(History, UndoPutsTheGeneratorBackSoRedoingByHandPicksTheSameCells) {
+  history.Record("Candidate", [&] { LayInString(doc, "BENT", 1); });
+  const std::string first = Mapping();
+  history.Undo();
+  LayInString(doc, "BENT", 1);
+  EXPECT_EQ(Mapping(), first);
+}
+
+TEST_F(History, UndoCancelsAPendingExchange) {
+  ASSERT_TRUE(LayInString(doc, "BEET", 1));
+  SwapState swaps;
+  history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
+  PuzzleGridDblClick(doc, swaps, MappedIndex(doc, 2, 1));
+  ASSERT_TRUE(doc.HighlightActive);
+  history.Undo();
+  EXPECT_FALSE(doc.HighlightActive);
+  for (int i = 1; i <= doc.P.NumCells; ++i)
+    EXPECT_FALSE(doc.P.Cells[static_cast<std::size_t>(i)].Highlight);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST_F(History, CheckpointsRecordWhatControlsChangedThemselves) {
+  title = "G";
+  EXPECT_TRUE(history.Checkpoint("Title", 1001));
+  title = "Ge";
+  history.Checkpoint("Title", 1001);
+  EXPECT_FALSE(history.Checkpoint("Title", 1001));  // nothing new
+  EXPECT_EQ(history.UndoCount(), 1);
+  ASSERT_TRUE(LayInString(doc, "BEET", 1));
+  EXPECT_TRUE(history.Checkpoint("Candidate BEET"));
+  title = "Get";
+  history.Checkpoint("Title", 1001);  // a new step: another one came between
+  EXPECT_EQ(history.UndoCount(), 3);
+
+  const int i = MappedIndex(doc, 2, 1);
+  int j = 0;
+  for (int k = 1; k <= doc.P.NumCells && !j; ++k)
+    if (k != i && doc.P.Cells[static_cast<std::size_t>(k)].Char == 'E') j = k;
+  SwapCells(doc, i, j);
+  const auto moved = history.ReassignedSinceLast();
+  ASSERT_EQ(moved.size(), 2u);
+  EXPECT_EQ(history.CellNumberLast(moved[0]),
+            doc.P.Cells[static_cast<std::size_t>(moved[0])].CellNumber);
+  history.Checkpoint("Swap");
+
+  history.Undo();
+  history.Undo();
+  EXPECT_EQ(title, "Ge");
+  history.Undo();
+  history.Undo();
+  EXPECT_EQ(title, "Untitled");
+  EXPECT_EQ(Keystring(doc, 1), "B");
+  EXPECT_FALSE(doc.PuzzleChanged);
+}
+
+}  // namespace
+}  // namespace quotella
