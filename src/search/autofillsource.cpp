@@ -3,6 +3,7 @@
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/textio.h"
+#include "search/fillquality.h"
 
 namespace quotella {
 
@@ -22,6 +23,11 @@ std::unordered_set<std::string> LoadOffensiveWords(const std::string& path) {
 AutofillDictionary::AutofillDictionary(std::string dictDir) : m_dir(std::move(dictDir)) {
   m_familiarity.LoadFromDictDir(m_dir);
   m_offensive = LoadOffensiveWords(m_dir + kOffensiveFileName);
+  for (const auto& w : m_offensive) m_offensiveStems.insert(StemOf(w));
+}
+
+bool AutofillDictionary::IsOffensive(const std::string& word) const {
+  return m_offensive.count(word) != 0 || m_offensiveStems.count(StemOf(word)) != 0;
 }
 
 void AutofillDictionary::AddListEntries(const std::vector<std::string>& entries) {
@@ -37,11 +43,10 @@ const std::vector<AutofillWord>& AutofillDictionary::Words(char initial) {
   if (it != m_words.end()) return it->second;
   std::vector<AutofillWord> words;
   for (const auto& w : m_listWords)
-    if (w[0] == initial && m_offensive.count(w) == 0)
-      words.push_back({w, m_familiarity.SizeOf(w), true});
+    if (w[0] == initial && !IsOffensive(w)) words.push_back({w, m_familiarity.SizeOf(w), true});
   if (auto letter = LoadLetterWords(m_dir, initial)) {
     for (auto& w : *letter)
-      if (m_offensive.count(w) == 0) words.push_back({w, m_familiarity.SizeOf(w), false});
+      if (!IsOffensive(w)) words.push_back({w, m_familiarity.SizeOf(w), false});
   } else {
     m_unreadable.push_back(FindLetterFile(m_dir, initial));
   }
@@ -77,11 +82,18 @@ std::unordered_set<std::string> WordsInTable(const PuzzleDocument& doc) {
   return words;
 }
 
+void PrepareAutofillOptions(const PuzzleDocument& doc, AutofillOptions& options) {
+  options.exclude = WordsInTable(doc);
+  for (const auto& w : options.exclude) options.excludeStems.insert(StemOf(w));
+  const std::string& quote = doc.P.QuoteOrig.empty() ? doc.P.MasterQuote : doc.P.QuoteOrig;
+  for (auto& w : QuotationWords(quote)) options.exclude.insert(w);
+}
+
 bool LayFill(PuzzleDocument& doc, const AutofillProblem& problem, const AutofillFill& fill) {
   if (fill.words.size() != problem.rowSlots.size()) return false;
   bool ok = true;
   for (std::size_t s = 0; s < problem.rowSlots.size(); ++s)
-    ok = LayInString(doc, fill.words[s], problem.rowSlots[s].row) && ok;
+    if (!fill.words[s].empty()) ok = LayInString(doc, fill.words[s], problem.rowSlots[s].row) && ok;
   doc.PuzzleChanged = true;
   return ok && PoolIsEmpty(doc);
 }

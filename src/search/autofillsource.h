@@ -19,8 +19,8 @@ inline constexpr const char* kOffensiveFileName = "offensive.txt";
 std::unordered_set<std::string> LoadOffensiveWords(const std::string& path);
 
 // The words autofill draws from: the user's word lists (preferred) and the dictionary's
-// letter files with their familiarity, less the offensive words. Letter files are read
-// when an initial is first asked for.
+// letter files with their familiarity, less the offensive words and every form of them
+// (a word of the same stem). Letter files are read when an initial is first asked for.
 class AutofillDictionary {
  public:
   // dictDir ends in a separator; its familiarity and offensive-word files are read now.
@@ -35,6 +35,8 @@ class AutofillDictionary {
   }
 
   const std::unordered_set<std::string>& Offensive() const { return m_offensive; }
+  // An offensive word or a form of one.
+  bool IsOffensive(const std::string& word) const;
   const Familiarity& Sizes() const { return m_familiarity; }
   // Letter files that could not be read, in the order asked for.
   const std::vector<std::string>& Unreadable() const { return m_unreadable; }
@@ -43,6 +45,7 @@ class AutofillDictionary {
   std::string m_dir;
   Familiarity m_familiarity;
   std::unordered_set<std::string> m_offensive;
+  std::unordered_set<std::string> m_offensiveStems;
   std::vector<std::string> m_listWords;
   std::map<char, std::vector<AutofillWord>> m_words;
   std::vector<std::string> m_unreadable;
@@ -54,6 +57,10 @@ AutofillProblem MakeAutofillProblem(const PuzzleDocument& doc, const std::vector
 
 // The answer words already in the table, so that a fill does not repeat them.
 std::unordered_set<std::string> WordsInTable(const PuzzleDocument& doc);
+
+// Sets what a fill of this puzzle must avoid: the words in the table and their stems, and
+// the quotation's own words of four letters or more.
+void PrepareAutofillOptions(const PuzzleDocument& doc, AutofillOptions& options);
 
 // Lays every word of the fill into its row with the normal assignment rule. True when all
 // went in and the pool is empty afterwards.
