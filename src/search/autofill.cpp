@@ -14,9 +14,9 @@
 namespace quotella {
 namespace {
 
-// One round: each chain weighs this many candidates, the exact engine visits this many
-// nodes (a multiple of 256, how often it asks its hook). About 10-20 ms each.
-constexpr std::uint64_t kRoundWork = 600'000;
+// One round: each chain weighs AutofillOptions::roundWork candidates, the exact engine
+// visits this many nodes (a multiple of 256, how often it asks its hook). A few
+// milliseconds each.
 constexpr std::uint64_t kRoundNodes = 256;
 
 const char* const kLocalEngine = "local search";
@@ -106,11 +106,11 @@ class Portfolio {
     const std::stop_token token = m_stop.get_token();
     for (;;) {
       if (m_phase == Phase::Search) {
-        m_found[k] = chain.Search(kRoundWork) ? 1 : 0;
+        m_found[k] = chain.Search(m_options.roundWork) ? 1 : 0;
       } else {
         if (!improving) chain.StartImproving(m_startFill.choice);
         improving = true;
-        chain.Improve(kRoundWork);
+        chain.Improve(m_options.roundWork);
       }
       m_round->arrive_and_wait();
       if (token.stop_requested()) break;
@@ -206,6 +206,11 @@ class Portfolio {
     m_progress.fills = static_cast<int>(m_firstFills.size());
     for (const auto& c : m_chains) m_progress.fills += static_cast<int>(c->Fills().size());
     if (m_exact) m_progress.bestDepth = std::max(m_progress.bestDepth, m_exact->progress.bestDepth);
+    for (const auto& c : m_chains) {
+      int kept = 0;
+      for (auto w : c->BestPartial()) kept += w != LocalFillChain::kNone;
+      m_progress.bestDepth = std::max(m_progress.bestDepth, kept);
+    }
   }
 
   AutofillResult Collect() {

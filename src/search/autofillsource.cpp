@@ -23,11 +23,6 @@ std::unordered_set<std::string> LoadOffensiveWords(const std::string& path) {
 AutofillDictionary::AutofillDictionary(std::string dictDir) : m_dir(std::move(dictDir)) {
   m_familiarity.LoadFromDictDir(m_dir);
   m_offensive = LoadOffensiveWords(m_dir + kOffensiveFileName);
-  for (const auto& w : m_offensive) m_offensiveStems.insert(StemOf(w));
-}
-
-bool AutofillDictionary::IsOffensive(const std::string& word) const {
-  return m_offensive.count(word) != 0 || m_offensiveStems.count(StemOf(word)) != 0;
 }
 
 void AutofillDictionary::AddListEntries(const std::vector<std::string>& entries) {
@@ -43,10 +38,11 @@ const std::vector<AutofillWord>& AutofillDictionary::Words(char initial) {
   if (it != m_words.end()) return it->second;
   std::vector<AutofillWord> words;
   for (const auto& w : m_listWords)
-    if (w[0] == initial && !IsOffensive(w)) words.push_back({w, m_familiarity.SizeOf(w), true});
+    if (w[0] == initial && m_offensive.count(w) == 0)
+      words.push_back({w, m_familiarity.SizeOf(w), true});
   if (auto letter = LoadLetterWords(m_dir, initial)) {
     for (auto& w : *letter)
-      if (!IsOffensive(w)) words.push_back({w, m_familiarity.SizeOf(w), false});
+      if (m_offensive.count(w) == 0) words.push_back({w, m_familiarity.SizeOf(w), false});
   } else {
     m_unreadable.push_back(FindLetterFile(m_dir, initial));
   }

@@ -19,8 +19,8 @@ inline constexpr const char* kOffensiveFileName = "offensive.txt";
 std::unordered_set<std::string> LoadOffensiveWords(const std::string& path);
 
 // The words autofill draws from: the user's word lists (preferred) and the dictionary's
-// letter files with their familiarity, less the offensive words and every form of them
-// (a word of the same stem). Letter files are read when an initial is first asked for.
+// letter files with their familiarity, less the offensive words (the list names their
+// forms too). Letter files are read when an initial is first asked for.
 class AutofillDictionary {
  public:
   // dictDir ends in a separator; its familiarity and offensive-word files are read now.
@@ -35,8 +35,7 @@ class AutofillDictionary {
   }
 
   const std::unordered_set<std::string>& Offensive() const { return m_offensive; }
-  // An offensive word or a form of one.
-  bool IsOffensive(const std::string& word) const;
+
   const Familiarity& Sizes() const { return m_familiarity; }
   // Letter files that could not be read, in the order asked for.
   const std::vector<std::string>& Unreadable() const { return m_unreadable; }
@@ -45,7 +44,6 @@ class AutofillDictionary {
   std::string m_dir;
   Familiarity m_familiarity;
   std::unordered_set<std::string> m_offensive;
-  std::unordered_set<std::string> m_offensiveStems;
   std::vector<std::string> m_listWords;
   std::map<char, std::vector<AutofillWord>> m_words;
   std::vector<std::string> m_unreadable;

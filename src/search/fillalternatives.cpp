@@ -89,6 +89,8 @@ std::vector<AutofillAlternative> OtherAnswers(const PuzzleDocument& doc, int row
     if (otherEmpty ? fits : exact)
       ranked.push_back({{mine.words[a], -1, {}}, false, mine.penalty[a]});
   }
+  std::set<std::string> alone;  // a word that fits alone is not offered again with a trade
+  for (const auto& r : ranked) alone.insert(r.alt.word);
   if (!otherEmpty && PoolIsEmpty(doc)) {
     for (int other : filled) {
       const FillWordTable& theirs = cands.Table(slotOf[other]);
@@ -101,7 +103,7 @@ std::vector<AutofillAlternative> OtherAnswers(const PuzzleDocument& doc, int row
       others.erase(others.find(StemOf(was)));
       for (std::uint32_t a = 0; a < mine.Size(); ++a) {
         const std::string& wa = mine.words[a];
-        if (wa == current) continue;
+        if (wa == current || alone.count(wa) != 0) continue;
         const std::uint8_t* ra = mine.Row(a);
         bool fits = true;
         for (std::size_t l = 0; l < 26; ++l) fits &= ra[l] <= both[l];

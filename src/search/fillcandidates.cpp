@@ -84,7 +84,8 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
     FillWordTable t;
     t.initial = slot.initial;
     const std::size_t n = entries.size();
-    t.counts.assign(26 * n, 0);
+    t.stride = (n + 15) / 16 * 16;
+    t.counts.assign(26 * t.stride, 0);
     t.rows.assign(32 * n, 0);
     for (std::size_t i = 0; i < n; ++i) {
       Entry& e = entries[i];
@@ -92,13 +93,14 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
       int len = 0;
       for (std::size_t l = 0; l < 26; ++l) {
         const auto v = static_cast<std::uint8_t>(e.counts[l]);
-        t.counts[l * n + i] = v;
+        t.counts[l * t.stride + i] = v;
         t.rows[i * 32 + l] = v;
         h += v * LetterKey(l);
         len += v;
       }
       t.hash.push_back(h);
       t.length.push_back(static_cast<std::uint8_t>(len));
+      t.maxLength = std::max(t.maxLength, len);
       t.penalty.push_back(e.penalty);
       t.familiar.push_back(e.familiar ? 1 : 0);
       const std::string stem = StemOf(e.word);

@@ -13,22 +13,25 @@ namespace quotella {
 struct FillWordTable {
   char initial = 'A';
   std::vector<std::string> words;
-  // Letter-major counts of the letters after the initial: counts[l * size + i] is how
-  // often letter l occurs in word i.
+  // Letter-major counts of the letters after the initial: counts[l * stride + i] is how
+  // often letter l occurs in word i. The stride is the word count rounded up to 16; the
+  // lanes past the last word hold 0.
   std::vector<std::uint8_t> counts;
+  std::size_t stride = 0;
   // Row-major copy padded to 32 lanes: rows[i * 32 + l], for whole-word comparisons.
   std::vector<std::uint8_t> rows;
   std::vector<std::uint64_t> hash;   // additive letter-count hash of the letters after the initial
   std::vector<std::uint8_t> length;  // letters taken from the pool
-  std::vector<float> penalty;        // WordPenalty of the word
-  std::vector<std::uint32_t> stem;   // stem id, shared by all tables of one FillCandidates
+  int maxLength = 0;
+  std::vector<float> penalty;       // WordPenalty of the word
+  std::vector<std::uint32_t> stem;  // stem id, shared by all tables of one FillCandidates
   std::vector<std::uint8_t> familiar;
   std::vector<std::pair<std::uint64_t, std::uint32_t>> byHash;  // sorted (hash, word)
   std::unordered_map<std::string, std::uint32_t> index;
 
   std::size_t Size() const { return words.size(); }
   std::uint8_t Count(std::size_t letter, std::size_t word) const {
-    return counts[letter * words.size() + word];
+    return counts[letter * stride + word];
   }
   const std::uint8_t* Row(std::size_t word) const { return &rows[word * 32]; }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -40,6 +41,8 @@ class LocalFillChain {
   void Improve(std::uint64_t work);
 
   int Cost() const { return m_cost; }
+  // Cost 0 with a word in every slot.
+  bool IsFill() const { return m_cost == 0 && m_unset == 0; }
   const std::vector<std::uint32_t>& Choice() const { return m_choice; }
   int BestCost() const { return m_bestCost; }
   // The rows of the lowest-cost state seen that fit the pool together (kNone elsewhere),
@@ -57,6 +60,7 @@ class LocalFillChain {
   std::uint64_t Next();
   double Uniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
   void Step(std::size_t slot, bool improving);
+  void NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target);
   void Set(std::size_t slot, std::uint32_t word);
   void Record();
 
@@ -67,8 +71,10 @@ class LocalFillChain {
   std::vector<std::uint32_t> m_choice;
   std::array<int, 26> m_d{};
   int m_cost = 0;
+  int m_unset = 0;  // slots without a word (only while every near word is taken)
   std::vector<std::uint16_t> m_stemUse;
   std::vector<std::int16_t> m_dist;
+  std::vector<std::uint8_t> m_dist8;
   std::vector<std::pair<std::uint32_t, double>> m_near;
   int m_bestCost = 0;
   std::vector<std::uint32_t> m_bestChoice;
