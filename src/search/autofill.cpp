@@ -18,6 +18,8 @@ namespace {
 // visits this many nodes (a multiple of 256, how often it asks its hook). A few
 // milliseconds each.
 constexpr std::uint64_t kRoundNodes = 256;
+// Rounds of improvement without a better fill after which it ends.
+constexpr int kPatience = 30;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -177,12 +179,24 @@ class Portfolio {
         m_startFill = *best;
         m_phase = Phase::Improve;
         m_roundsLeft = m_options.improveRounds;
+        m_bestPenalty = best->penalty;
         m_decided = t;
         m_end = AutofillEnd::Filled;
         if (m_roundsLeft <= 0) m_stop.request_stop();
       }
-    } else if (--m_roundsLeft <= 0) {
-      m_stop.request_stop();
+    } else {
+      // Improvement ends after its rounds, or sooner once the best fill stopped getting
+      // better for a while.
+      double best = m_startFill.penalty;
+      for (const auto& c : m_chains)
+        if (!c->Fills().empty()) best = std::min(best, c->Fills().front().penalty);
+      if (best < m_bestPenalty - 1e-9) {
+        m_bestPenalty = best;
+        m_stale = 0;
+      } else {
+        ++m_stale;
+      }
+      if (--m_roundsLeft <= 0 || m_stale >= kPatience) m_stop.request_stop();
     }
     if (m_callerStop.stop_requested()) {
       if (m_end != AutofillEnd::Filled) m_end = AutofillEnd::Stopped;
@@ -284,6 +298,8 @@ class Portfolio {
   RankedFill m_startFill;
   std::vector<RankedFill> m_firstFills;
   int m_roundsLeft = 0;
+  double m_bestPenalty = 0;
+  int m_stale = 0;
   AutofillEnd m_end = AutofillEnd::TimeLimit;
   std::string m_engine;
   double m_decided = 0;

@@ -15,7 +15,7 @@ namespace {
 constexpr double kTemperature = 0.28;
 constexpr double kSearchMargin = 2.0;
 constexpr double kImproveMargin = 2.5;
-constexpr float kPenaltyWeight = 0.5f;  // how far a word's penalty counts as letters off
+constexpr float kPenaltyWeight = 1.5f;  // how far a word's penalty counts as letters off
 
 }  // namespace
 
