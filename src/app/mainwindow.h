@@ -32,33 +32,33 @@ class QTextEdit;
 
 namespace quotella {
 
-class AutofillDictionary;
-class AutofillWorker;
-class BarWidget;
-class WordListEditor;
+class ActionTable;
+class AnswerPane;
+class BottomBar;
+class GridViewPane;
+class WordListPane;
+class PoolPane;
+class QuotePane;
+class SearchController;
+class StatusPane;
+class ViewTable;
 class WordListEditorDialog;
 class BrowseDialog;
 class GeneralSettingsDialog;
-struct AutofillProblem;
-struct AutofillResult;
 class FileSession;
-class HeuristicSearch;
 class HotkeysDialog;
 class ManualEntryDialog;
 class GuiHost;
 class SettingsStore;
 struct WordSources;
-class KeyTableView;
-class PanelBar;
-class PoolGridModel;
 class PuzzleGridWidget;
-class StringTableModel;
 class WindowLoader;
 class WindowHost;
 
-// The one main window: owns the document, every control and every command. Handlers
-// call the document's operations and repaint from it; they never change the model
-// themselves.
+// The main window: owns the document and composes the rooms (quote window, status area,
+// answer pane, list pane, pool pane, Grid view, bottom bar), the action table, the view
+// table and the search controller. Handlers call the document's operations and repaint
+// from it; they never change the model themselves.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -83,10 +83,24 @@ class MainWindow : public QMainWindow {
   // A command of the action table by its object name (e.g. "Puzzle3").
   QAction* command(const QString& name) const;
   QList<QAction*> commands() const;
+  ActionTable& actions() { return *m_actions; }
+  ViewTable& views() { return *m_views; }
+  // Opens a view of the view table by name ("Puzzle", "Grid", ...).
+  bool ShowView(const QString& view, int arg = 0);
   bool soundsOn() const { return m_soundsOn; }
   bool distributionMode() const { return m_distributionMode; }
   bool outputShort() const { return m_outputShort; }
-  PuzzleGridWidget* puzzleGrid() const { return m_puzzleGrid; }
+  PuzzleGridWidget* puzzleGrid() const;
+
+  // The rooms of the window.
+  QuotePane* quotePane() const { return m_quote; }
+  StatusPane* statusPane() const { return m_status; }
+  AnswerPane* answerPane() const { return m_answer; }
+  WordListPane* listPane() const { return m_lists; }
+  PoolPane* poolPane() const { return m_pool; }
+  GridViewPane* gridViewPane() const { return m_gridView; }
+  BottomBar* bottomBar() const { return m_bottom; }
+  SearchController& searches() { return *m_search; }
 
   // Views.
   void Puzzle3Click();
@@ -140,7 +154,7 @@ class MainWindow : public QMainWindow {
   void Wordlist4DblClick(int line);
   bool heuristicSearching() const;
   // The word-list editor the heuristic search opens when the user wants to prune.
-  WordListEditorDialog* wordListEditor() const { return m_listEditorDialog; }
+  WordListEditorDialog* wordListEditor() const;
   // Fills every empty answer row from the word lists and the dictionary in a worker; the
   // same command (or Esc) stops a running fill.
   void Autofill1Click();
@@ -162,6 +176,9 @@ class MainWindow : public QMainWindow {
 
   // Repaints every view of the document.
   void RefreshViews();
+  // Runs a command on the editors' and lists' lines: pulls the editors' texts into the
+  // session first, pushes every result back to the controls after.
+  void RunPullPush(const std::function<void()>& operation);
 
   // The file names of the companion programs in the program directory.
   static QString SolverProgram();
@@ -173,13 +190,11 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct CommandSpec;
-  void BuildControls();
-  void BuildLayout();
-  void BuildCommands();
+  friend class ActionTable;
+  friend class ViewTable;
+  void BuildRooms();
+  void ConnectRooms();
   void StartUp(const Options& options);
-  QMenu* ContextMenu(const QString& name);
-  void AttachContextMenu(QWidget* widget, const QString& menuName);
 
   void OnStatus(StatusBar bar, int panel, const std::string& text);
   // The editors and lists the file and search operations read and fill, as lines.
@@ -190,7 +205,6 @@ class MainWindow : public QMainWindow {
   void ApplySettings();
   void ShowRequestedView(int view);
   void ChooseStartupPuzzle(const QStringList& arguments);
-  void RunPullPush(const std::function<void()>& operation);
   void ScanDictionary();
   void ScanList(int n);
   void IniFile2Click();
@@ -198,32 +212,20 @@ class MainWindow : public QMainWindow {
   std::string CurrentAnswer() const;
   std::string CurrentCandidate() const;
   void UpdateRarityColours();
-  void OnQuoteWindow(const std::vector<std::string>& lines);
   void OnDocumentChanged(PuzzleDocument::Change change);
   void SyncSelection();
   void SelectTableCell(int col, int row);
+  void LoadHelpTopic(int topic);
 
-  // View helpers.
   void HideAllLists();
-  void HideAllEditors();
-  void RestoreStatusArea();
-  void ClearStatusArea();
-  // The search controls of the bottom bar, shown and hidden together.
-  std::vector<QWidget*> SearchBarControls() const;
-  void RestoreBottomBar();
-  void ClearBottomBar();
-  void ClearGridBottomControls();
-  void ShowPoolGrid();
   void ClearSwapMarksAndHighlights();
   void SetOutputShort(bool shortEditor);
-  bool AnyListVisible() const;
   void SetListLabelToLines(const QString& fileName, int lines);
-  void LeaveDistributionMode();
+  void LeaveDistributionMode(bool showGridControls);
   void ShowAnswerBarFor(int row);
   void PlaySound(const char* name);
-  void OnAutofillDone(const AutofillResult& result);
-  void StartHeuristicWorker();
-  void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
+  // A new puzzle replaces the old one: searches end, swap marks go, the caption follows.
+  void NewPuzzleShown();
 
   void ChooseColour(QWidget* widget, QPalette::ColorRole role, const QString& title);
   void ChooseFont(QWidget* widget);
@@ -235,95 +237,40 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WordSources> m_sources;
   std::unique_ptr<SettingsStore> m_settings;
   std::unique_ptr<WindowLoader> m_loader;
-  std::unique_ptr<HeuristicSearch> m_heuristic;
-  std::unique_ptr<AutofillDictionary> m_autofillDict;
-  std::unique_ptr<AutofillProblem> m_autofillProblem;
-  // After the dictionary it reads from, so that it is stopped first.
-  std::unique_ptr<AutofillWorker> m_autofill;
-  bool m_autofillRunning = false;  // until its result has been taken on this thread
-  QShortcut* m_stopAutofill = nullptr;
+  // After the document and lists it works on, so that its workers end first.
+  std::unique_ptr<SearchController> m_search;
+  std::unique_ptr<ViewTable> m_views;
+  ActionTable* m_actions = nullptr;
   int m_lastWordList = 1;
   ProblemSearchParams m_problemParams;  // kept for the run, never saved
-  std::unique_ptr<WordListEditor> m_listEditor;
-  WordListEditorDialog* m_listEditorDialog = nullptr;
   GeneralSettingsDialog* m_generalSettings = nullptr;
   BrowseDialog* m_browser = nullptr;
   HotkeysDialog* m_hotkeys = nullptr;
   ManualEntryDialog* m_manualEntry = nullptr;
-  bool m_heuristicRunning = false;  // a worker's results are still arriving
   SwapState m_swap;
   RarityColors m_rarityColors;
   bool m_syncing = false;
   FontSet m_fonts;
-  std::array<QColor, 26> m_rarity{};
   QString m_programDir;
   bool m_pathSet = false;
   bool m_soundsOn = false;
   bool m_outputShort = false;
   bool m_distributionMode = false;
+  // Esc counts for a long command only when pressed while that command runs (it reaches
+  // the window while the command lets pending events through).
+  int m_pendingDepth = 0;
   bool m_escPressed = false;
   QString m_helpFileName;
   std::string m_helpRtf;
-  QString m_currentPuzzleFile;
-  QFont m_quoteFont;
 
-  std::map<QString, QAction*> m_commands;
-  std::map<QString, QMenu*> m_contextMenus;
-
-  // Controls, named as the program names them.
-  QTextEdit* m_quoteWindow = nullptr;
-  QListWidget* m_swapList = nullptr;
-  PanelBar* m_charStatus1 = nullptr;
-  PanelBar* m_charStatus2 = nullptr;
-  PanelBar* m_printStatus1 = nullptr;
-  PanelBar* m_printStatus2 = nullptr;
-  PanelBar* m_statusBar1 = nullptr;
-  PanelBar* m_searchStatus = nullptr;
-  PanelBar* m_candidateStatus = nullptr;
-  KeyTableView* m_keyWords = nullptr;
-  StringTableModel* m_keyWordsModel = nullptr;
-  QTableView* m_numberGrid = nullptr;
-  StringTableModel* m_numberModel = nullptr;
-  QTextEdit* m_helpFile = nullptr;
-  QPlainTextEdit* m_iniFile = nullptr;
-  QPlainTextEdit* m_quotesEditor = nullptr;
-  QTextEdit* m_outputEditor = nullptr;
-  QScrollArea* m_puzzleArea = nullptr;
-  PuzzleGridWidget* m_puzzleGrid = nullptr;
-  QLabel* m_listLabel = nullptr;
-  QLabel* m_wordListFileLabel = nullptr;
-  QLineEdit* m_addItemField = nullptr;  // "Add Items": each Enter adds its text to a list
-  QListWidget* m_candidates = nullptr;
-  std::array<QListWidget*, 4> m_wordLists{};
-  QPlainTextEdit* m_clueList = nullptr;
-  std::array<QTableView*, 3> m_poolGrids{};
-  std::array<PoolGridModel*, 3> m_poolModels{};
-  std::array<QPushButton*, 3> m_poolButtons{};  // Alpha, Rank, Sort
-  // Bottom bar.
-  std::array<QPushButton*, 4> m_viewButtons{};  // Puzzle, Grid, Quotes, Output
-  QLineEdit* m_conditions = nullptr;
-  QSpinBox* m_minLength = nullptr;
-  QSpinBox* m_maxLength = nullptr;
-  QCheckBox* m_conditionsBox = nullptr;
-  std::array<QPushButton*, 4> m_listButtons{};
-  QPushButton* m_cluesButton = nullptr;
-  QPushButton* m_candidatesButton = nullptr;
-  // Grid view.
-  QLabel* m_titleLabel = nullptr;
-  QLineEdit* m_titleEdit = nullptr;
-  QLabel* m_bylineLabel = nullptr;
-  QLineEdit* m_bylineEdit = nullptr;
-  QPushButton* m_blockColourButton = nullptr;
-  QPushButton* m_distributionButton = nullptr;
-  QPushButton* m_stretchButton = nullptr;
-  QPushButton* m_squeezeButton = nullptr;
-  QPushButton* m_orientationButton = nullptr;
-  QPushButton* m_scanButton = nullptr;
-  QPushButton* m_heuristicButton = nullptr;
-  QPushButton* m_copyrightButton = nullptr;
-  BarWidget* m_distributionBar = nullptr;
-  BarWidget* m_answerBar = nullptr;
-  QGridLayout* m_middle = nullptr;
+  // The rooms.
+  QuotePane* m_quote = nullptr;
+  StatusPane* m_status = nullptr;
+  AnswerPane* m_answer = nullptr;
+  WordListPane* m_lists = nullptr;
+  PoolPane* m_pool = nullptr;
+  GridViewPane* m_gridView = nullptr;
+  BottomBar* m_bottom = nullptr;
 };
 
 }  // namespace quotella

@@ -1,0 +1,404 @@
+#include "app/actiontable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "app/answerpane.h"
+#include "app/bottombar.h"
+#include "app/gridviewpane.h"
+#include "app/mainwindow.h"
+#include "app/poolpane.h"
+#include "app/quotepane.h"
+#include "app/wordlistpane.h"
+#include "core/answertable.h"
+#include "core/assignment.h"
+#include "core/clues.h"
+#include "core/construction.h"
+#include "core/poolstatus.h"
+#include "files/filesession.h"
+#include "files/infofile.h"
+#include "files/puzzlefile.h"
+#include "files/quotesfile.h"
+#include "files/textexport.h"
+#include "render/qtext.h"
+#include "search/rarity.h"
+#include "search/scan.h"
+#include "search/sorts.h"
+#include "search/wordlists.h"
+#include "settings/lookups.h"
+#include "settings/settingsstore.h"
+
+// How to add a command: add one row to Rows() below with its object name, the menu it
+// belongs to (a main menu caption such as "&Tools", or a context menu name such as
+// "KeyWordsPopup"), its caption, its default shortcut and its handler (usually one call
+// of a MainWindow handler or a core operation followed by a repaint). A new main menu
+// also needs its caption in kMenuOrder; a new context menu needs a line in kAttachments
+// naming the control it belongs to. A room that builds its own controls may instead call
+// ActionTable::add with a row. Rows may carry an `enabled` rule, checked whenever the
+// document changes.
+
+namespace quotella {
+
+namespace {
+
+QString Cp(const std::string& s) {
+  return FromCp(s);
+}
+
+class QtClipboard : public Clipboard {
+ public:
+  void SetText(const std::string& text) override {
+    QApplication::clipboard()->setText(FromCp(text));
+  }
+};
+
+// The main menus from left to right.
+const char* const kMenuOrder[] = {"&Open",     "&Save",     "&View",  "&Tools",
+                                  "&Internet", "&Settings", "&Print", "&Help"};
+
+// The context menus and the controls (by object name) they belong to.
+const char* const kAttachments[][2] = {
+    {"Candidates", "CandidatesPopup"},   {"IniFile", "IniPopup"},
+    {"KeyWords", "KeyWordsPopup"},       {"Cluelist", "CluePopup"},
+    {"PuzzleGrid", "GridPopup"},         {"DistributionBar", "DistributionPopup"},
+    {"CharPoolGrid", "PoolPopup"},       {"QuoteWindow", "QuoteWindowPopup"},
+    {"QuotesEditor", "QuotesPopup"},     {"OutputEditor", "OutputPopup"},
+    {"HelpFile", "HelpPopup"},           {"Background", "FormPopup"},
+    {"Wordlist1", "WordList1Popup"},     {"Wordlist2", "WordList2Popup"},
+    {"Wordlist3", "WordList3Popup"},     {"Wordlist4", "WordList4Popup"},
+    {"List1Button", "ListButton1Popup"}, {"List2Button", "ListButton2Popup"},
+    {"List3Button", "ListButton3Popup"}, {"List4Button", "ListButton4Popup"},
+};
+
+}  // namespace
+
+// The commands of word list n's menu and of its list button's menu.
+void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
+  using W = MainWindow;
+  static const char* const kNames[4][8] = {
+      {"List1Copy", "AddFromOutput1", "AddanItem1", "SaveList11", "LoadList11", "Color3", "Font4",
+       "ClearList1"},
+      {"List2copy", "AddFromOutput2", "AddanItem2", "SaveList21", "LoadList21", "Color4", "Font5",
+       "ClearList2"},
+      {"List3copy", "AddFromOutput3", "AddanItem3", "SaveList31", "LoadList31", "Color5", "Font6",
+       "ClearList3"},
+      {"List4copy", "AddFromOutput4", "AddanItem4", "SaveList41", "LoadList41", "Color6", "Font7",
+       "ClearList4"}};
+  static const char* const kMenus[4] = {"WordList1Popup", "WordList2Popup", "WordList3Popup",
+                                        "WordList4Popup"};
+  static const char* const kButtonMenus[4] = {"ListButton1Popup", "ListButton2Popup",
+                                              "ListButton3Popup", "ListButton4Popup"};
+  static const char* const kSave[4] = {"Save List 1", "Save List 2", "Save List 3", "Save List 4"};
+  static const char* const kLoad[4] = {"Load List 1", "Load List 2", "Load List 3", "Load List 4"};
+  for (int n = 1; n <= 4; ++n) {
+    const auto i = static_cast<std::size_t>(n - 1);
+    const char* const* names = kNames[i];
+    const char* menu = kMenus[i];
+    rows.push_back({names[0], menu, n == 1 ? "&Copy" : "Copy", "", [n](W& w) {
+                      QListWidget* list = w.m_lists->wordList(n);
+                      if (list->currentItem())
+                        QApplication::clipboard()->setText(list->currentItem()->text());
+                    }});
+    rows.push_back({names[1], menu, "Add from Output Editor", "", [n](W& w) {
+                      w.RunPullPush(
+                          [&w, n] { AddLinesToList(*w.m_sources, n, w.m_session->Output.Lines); });
+                    }});
+    rows.push_back({names[2], menu, "Add Items", "", [n](W& w) { w.AddanItemClick(n); }});
+    rows.push_back({names[3], menu, kSave[i], "", [n](W& w) {
+                      w.RunPullPush([&w, n] { SaveWordList(*w.m_sources, n, w.host()); });
+                    }});
+    rows.push_back({names[4], menu, kLoad[i], "", [n](W& w) {
+                      w.RunPullPush([&w, n] { LoadWordList(*w.m_sources, n, w.host()); });
+                    }});
+    rows.push_back({names[5], menu, "Color", "", [n](W& w) {
+                      w.ChooseColour(w.m_lists->wordList(n), QPalette::Base,
+                                     QStringLiteral("Color"));
+                    }});
+    rows.push_back(
+        {names[6], menu, "Font", "", [n](W& w) { w.ChooseFont(w.m_lists->wordList(n)); }});
+    if (n == 4) {
+      rows.push_back({"EndHeuristicSearchNow1", menu, "End Heuristic Search Now", "",
+                      [](W& w) { w.EndHeuristicSearchNow1Click(); }});
+      rows.push_back(
+          {"AddThisItemtoOutputEditor1", menu, "Add This Item to Output Editor", "", [](W& w) {
+             QListWidget* list = w.m_lists->wordList(4);
+             if (!list->currentItem()) return;
+             const std::string item = ToCp(list->currentItem()->text());
+             w.RunPullPush([&w, item] { w.m_session->Output.Add(item); });
+           }});
+    }
+    rows.push_back({names[7], kButtonMenus[i], "Clear", "", [n](W& w) {
+                      w.m_sources->List(n).Items.clear();
+                      w.PushLists();
+                    }});
+  }
+}
+
+std::vector<ActionRow> ActionTable::Rows() {
+  using W = MainWindow;
+  std::vector<ActionRow> rows = {
+      // Main menu.
+      {"ManualEntry1", "&Open", "New Puzzle (Manual Entry)", "",
+       [](W& w) { w.ManualEntry1Click(); }},
+      {"Puzzle1", "&Open", "Puzzle", "",
+       [](W& w) {
+         bool opened = false;
+         w.RunPullPush([&w, &opened] { opened = Puzzle1Click(*w.m_doc, *w.m_session); });
+         if (opened) w.NewPuzzleShown();
+       }},
+      {"PuzzlebyBrowsing1", "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.PuzzlebyBrowsing1Click(); }},
+      {"Quotes1", "&Open", "Quotes", "",
+       [](W& w) {
+         w.RunPullPush([&w] {
+           if (OpenQuotesFile(*w.m_session, w.host())) w.Quotes3Click();
+         });
+       }},
+      {"OutPut3", "&Open", "Output Editor", "",
+       [](W& w) {
+         w.RunPullPush([&w] {
+           if (OutPut3Click(*w.m_session, w.host())) w.Output1Click();
+         });
+       }},
+      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 1, w.host()); }); }},
+      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 2, w.host()); }); }},
+      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 3, w.host()); }); }},
+      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 4, w.host()); }); }},
+      {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->OpenIniFile(); w.ApplySettings(); }); }},
+      {"ExitProgram1", "&Open", "Exit Program", "", [](W& w) { w.close(); }},
+      {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.RunPullPush([&w] { SaveQuotesFile(*w.m_session, w.host()); }); }},
+      {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.RunPullPush([&w] { Puzzle2Click(*w.m_doc, *w.m_session); }); }},
+      {"Output2", "&Save", "Output Editor", "", [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
+      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); }); }},
+      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); }); }},
+      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); }); }},
+      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); }); }},
+      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); }); }},
+      {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
+       [](W& w) { w.RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},
+      {"SavePuzzleKey1", "&Save", "Save Puzzle Key as Text", "Ctrl+Alt+S",
+       [](W& w) { w.RunPullPush([&w] { SavePuzzleKey1Click(*w.m_doc, *w.m_session); }); }},
+      {"SaveInfo", "&Save", "Save Puzzle Information File", "",
+       [](W& w) { w.RunPullPush([&w] { SaveInfoClick(*w.m_doc, *w.m_session); }); }},
+      {"Puzzle3", "&View", "Puzzle", "Ctrl+W", [](W& w) { w.Puzzle3Click(); }},
+      {"Grid1", "&View", "Grid", "Ctrl+E", [](W& w) { w.Grid1Click(); }},
+      {"Quotes3", "&View", "Quotes", "Ctrl+Q", [](W& w) { w.Quotes3Click(); }},
+      {"Output1", "&View", "Output", "Ctrl+R", [](W& w) { w.Output1Click(); }},
+      {"IniFile2", "&View", "Ini File", "Ctrl+I", [](W& w) { w.IniFile2Click(); }},
+      {"NumberMap1", "&View", "Number Map", "", [](W& w) { w.NumberMap1Click(); }},
+      {"Solver1", "&Tools", "Solver", "",
+       [](W& w) { w.RunCompanion(W::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
+      {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
+      {"extEditor1", "&Tools", "Text Editor", "",
+       [](W& w) { w.RunCompanion(W::TextEditorProgram(), {}); }},
+      {"ToggleConditonsX", "&Tools", "Toggle Conditons", "Ctrl+D",
+       [](W& w) { w.m_bottom->conditionsBox()->click(); }, true},
+      {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
+       [](W& w) { w.RunCompanion(W::PuzzleManagerProgram(), {}); }},
+      {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
+      {"Autofill1", "&Tools", "Autofill", "F9", [](W& w) { w.Autofill1Click(); }},
+      {"SetRarityColors1", "&Tools", "Set Rarity Colors to Dict", "",
+       [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }, true},
+      {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }, true},
+      {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }, true},
+      {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }, true},
+      {"MovieDataBaseLookup", "&Tools", "Search Internet Movie Database", "Ctrl+M", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }, true},
+      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }},
+      {"MerriamThesaurus", "&Internet", "Merriam-Webster Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }},
+      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }},
+      {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
+      {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
+      {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
+      {"GeneralSettings1", "&Settings", "General Settings", "", [](W& w) { w.GeneralSettings1Click(); }},
+      {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
+      {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
+      {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
+       [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }},
+      {"Basics1", "&Help", "Basics", "", [](W& w) { w.HelpTopicClick(1); }},
+      {"heProcess1", "&Help", "The Process", "", [](W& w) { w.HelpTopicClick(2); }},
+      {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
+      {"MoreTipsShortcuts1", "&Help", "More Tips && Shortcuts", "",
+       [](W& w) { w.HelpTopicClick(4); }},
+      // Context menus.
+      {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
+      {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
+      {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
+      {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",
+       [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(Cp(ScanConditionalClick(*w.m_doc))); }},
+      {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.ScanList(1); }},
+      {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.ScanList(2); }},
+      {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.ScanList(3); }},
+      {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.ScanList(4); }},
+      {"MajorProblemScan", "KeyWordsPopup", "Find Words using most Problem Chars", "",
+       [](W& w) { w.MajorProblemScanClick(); }},
+      {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
+       [](W& w) { ClearWord1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}, true); w.RefreshViews(); }},
+      {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.m_bottom->conditionsBox()->click(); }},
+      {"RowAdvance", "KeyWordsPopup", "Row Advance", "",
+       [](W& w) { RowAdvanceClick(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }, true},
+      {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.WriteClue3Click(); }},
+      {"ClearPuzzle1", "KeyWordsPopup", "Clear Puzzle", "",
+       [](W& w) { ClearPuzzle1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }},
+      {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.OpenAddress(KeywordMerriamLookup(w.CurrentAnswer())); }},
+      {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.OpenAddress(KeywordThesaurusLookup(w.CurrentAnswer())); }},
+      {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.OpenAddress(KeywordGoogleLookup(w.host(), w.CurrentAnswer())); }},
+      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.CurrentCandidate())); }},
+      {"Dictionary", "CandidatesPopup", "Delete from Dictionary", "",
+       [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_lists->candidates()->currentRow(), w.host()); w.PushLists(); }},
+      {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.PushLists(); }},
+      {"SortbyVowelPercent1", "CandidatesPopup", "Sort by Vowel Percent", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::VowelPercent); w.PushLists(); }},
+      {"SortbyAllProblemChars1", "CandidatesPopup", "Sort by All Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::AllProblems); w.PushLists(); }},
+      {"SortbyRarityScore1", "CandidatesPopup", "Sort by Rarity Score", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Rarity); w.PushLists(); }},
+      {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::PrimaryProblems); w.PushLists(); }},
+      {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(CandidateMerriamLookup(w.CurrentCandidate())); }},
+      {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.OpenAddress(CandidateGoogleLookup(w.host(), w.CurrentCandidate())); }},
+      {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.WriteClue2Click(); }},
+      {"ClueColorMenuItem", "CluePopup", "Color", "",
+       [](W& w) { w.ChooseColour(w.m_lists->clueList(), QPalette::Base, QStringLiteral("Color")); }},
+      {"ClueFontMenuItem", "CluePopup", "Font", "", [](W& w) { w.ChooseFont(w.m_lists->clueList()); }},
+      {"HighLightCommon", "GridPopup", "Highlight Common Words OFF", "",
+       [](W& w) { w.HighLightCommonClick(); }},
+      {"StretchGrid1", "GridPopup", "Stretch Grid", "Ctrl+X", [](W& w) { w.StretchGrid1Click(); }},
+      {"SqueezeGrid1", "GridPopup", "Squeeze Grid", "Ctrl+Z", [](W& w) { w.SqueezeGrid1Click(); }},
+      {"Color7", "GridPopup", "Color", "", [](W& w) { w.Color7Click(); }},
+      {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.GridHelpClick(); }},
+      {"ShowQuotellaDistribution1", "DistributionPopup", "Show Quotella Distribution", "",
+       [](W& w) { w.ShowQuotellaDistribution1Click(); }},
+      {"LockPopup", "PoolPopup", "Lock Character", "", [](W& w) { w.LockPopupClick(); }},
+      {"Color1", "QuoteWindowPopup", "Color", "",
+       [](W& w) { w.ChooseColour(w.m_quote->quoteWindow(), QPalette::Base, QStringLiteral("Color")); }},
+      {"extColor1", "QuoteWindowPopup", "Text Color", "",
+       [](W& w) { w.ChooseColour(w.m_quote->quoteWindow(), QPalette::Text, QStringLiteral("Text Color")); }},
+      {"Font1", "QuoteWindowPopup", "Font", "",
+       [](W& w) {
+         bool ok = false;
+         const QFont f = QFontDialog::getFont(&ok, w.m_quote->quoteFont(), &w);
+         if (ok) w.m_quote->setQuoteFont(f);
+       }},
+      {"MakePuzzleofCurrentLine1", "QuotesPopup", "Make Puzzle of Current Line", "",
+       [](W& w) { w.QuotesEditorDblClick(); }},
+      {"Font3", "QuotesPopup", "Font", "", [](W& w) { w.ChooseFont(w.m_answer->quotesEditor()); }},
+      {"Color8", "QuotesPopup", "Color", "",
+       [](W& w) { w.ChooseColour(w.m_answer->quotesEditor(), QPalette::Base, QStringLiteral("Color")); }},
+      {"QuoteEdFont1", "QuotesPopup", "Font", "", [](W& w) { w.ChooseFont(w.m_answer->quotesEditor()); }},
+      {"Color2", "OutputPopup", "Co&lor", "",
+       [](W& w) { w.ChooseColour(w.m_answer->outputEditor(), QPalette::Base, QStringLiteral("Color")); }},
+      {"extColor2", "OutputPopup", "&Text Color", "",
+       [](W& w) {
+         const QColor c = QColorDialog::getColor(w.m_answer->outputEditor()->textColor(), &w);
+         if (c.isValid()) w.m_answer->outputEditor()->setTextColor(c);
+       }},
+      {"Font2", "OutputPopup", "&Font", "",
+       [](W& w) {
+         bool ok = false;
+         const QFont f = QFontDialog::getFont(&ok, w.m_answer->outputEditor()->currentFont(), &w);
+         if (ok) w.m_answer->outputEditor()->setCurrentFont(f);
+       }},
+      {"Short1", "OutputPopup", "Short", "", [](W& w) { w.Short1Click(); }},
+      {"SaveOutputFile1", "OutputPopup", "Sa&ve Output File", "",
+       [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
+      {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.Wordwrap3Click(); }},
+      {"Bold1", "OutputPopup", "&Bold", "Ctrl+B",
+       [](W& w) {
+         const bool bold = w.m_answer->outputEditor()->fontWeight() > QFont::Normal;
+         w.m_answer->outputEditor()->setFontWeight(bold ? QFont::Normal : QFont::Bold);
+       }},
+      {"Underline1", "OutputPopup", "&Underline", "Ctrl+U",
+       [](W& w) { w.m_answer->outputEditor()->setFontUnderline(!w.m_answer->outputEditor()->fontUnderline()); }},
+      {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
+      {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
+      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); }); }},
+      {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
+      {"Form1Popup", "FormPopup", "Color", "",
+       [](W& w) { w.ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
+  };
+  AddWordListRows(rows);
+  return rows;
+}
+
+ActionTable::ActionTable(MainWindow& window) : QObject(&window), m_window(window) {
+  for (const ActionRow& row : Rows()) add(row);
+  for (const char* name : kMenuOrder) {
+    const auto it = m_mainMenus.find(QString::fromLatin1(name));
+    if (it != m_mainMenus.end()) m_window.menuBar()->addMenu(it->second);
+  }
+  m_built = true;
+  for (const auto& [control, menu] : kAttachments) {
+    auto* widget = m_window.findChild<QWidget*>(QString::fromLatin1(control));
+    if (widget) attach(widget, QString::fromLatin1(menu));
+  }
+}
+
+QAction* ActionTable::add(const ActionRow& row) {
+  auto* action = new QAction(QString::fromLatin1(row.caption), &m_window);
+  action->setObjectName(QString::fromLatin1(row.name));
+  if (row.shortcut[0] != 0) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+  action->setVisible(!row.hidden);
+  MainWindow* window = &m_window;
+  connect(action, &QAction::triggered, &m_window,
+          [window, handler = row.handler] { handler(*window); });
+  const QString menu = QString::fromLatin1(row.menu);
+  if (menu.startsWith(QLatin1Char('&'))) {
+    QMenu*& m = m_mainMenus[menu];
+    if (!m) {
+      m = new QMenu(menu, &m_window);
+      m->setObjectName(QString(menu).remove(QLatin1Char('&')) + QStringLiteral("Menu"));
+      // A menu added after the table was built goes to the end of the menu bar.
+      if (m_built) m_window.menuBar()->addMenu(m);
+    }
+    m->addAction(action);
+    m_window.addAction(action);  // main-menu shortcuts work anywhere in the window
+  } else {
+    contextMenu(menu)->addAction(action);
+  }
+  m_commands[action->objectName()] = action;
+  if (row.enabled) m_rules.emplace_back(action, row.enabled);
+  return action;
+}
+
+QAction* ActionTable::command(const QString& name) const {
+  const auto it = m_commands.find(name);
+  return it == m_commands.end() ? nullptr : it->second;
+}
+
+QList<QAction*> ActionTable::commands() const {
+  QList<QAction*> list;
+  for (const auto& [name, action] : m_commands) list << action;
+  return list;
+}
+
+QMenu* ActionTable::contextMenu(const QString& name) {
+  QMenu*& menu = m_contextMenus[name];
+  if (!menu) {
+    menu = new QMenu(&m_window);
+    menu->setObjectName(name);
+  }
+  return menu;
+}
+
+void ActionTable::attach(QWidget* control, const QString& menuName) {
+  QMenu* menu = contextMenu(menuName);
+  control->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(control, &QWidget::customContextMenuRequested, menu,
+          [control, menu](const QPoint& pos) { menu->popup(control->mapToGlobal(pos)); });
+  // Shortcuts of a control's menu work while that control has the focus.
+  for (QAction* a : menu->actions()) {
+    if (a->shortcut().isEmpty()) continue;
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    control->addAction(a);
+  }
+}
+
+void ActionTable::updateEnabled() {
+  for (const auto& [action, rule] : m_rules) action->setEnabled(rule(m_window));
+}
+
+}  // namespace quotella

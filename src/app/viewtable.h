@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QWidget;
+
+namespace quotella {
+
+class MainWindow;
+
+// One view of the window: what it hides, then what it shows, then what else it does.
+struct ViewRow {
+  const char* name;
+  // Controls by object name, or groups of controls by "@group" (see viewtable.cpp).
+  QStringList hide;
+  QStringList show;
+  // The rest of the view (texts, focus, sounds, the choices that depend on the state);
+  // the argument is the list or help topic number of the views that take one.
+  std::function<void(MainWindow&, int)> then = nullptr;
+  // False: the view is not opened at all (it may say why).
+  std::function<bool(MainWindow&)> allowed = nullptr;
+};
+
+// The views of the main window as data (viewtable.cpp): switching a view hides and shows
+// controls by its row, so every view is named once with what it shows and hides.
+class ViewTable {
+ public:
+  explicit ViewTable(MainWindow& window);
+
+  static std::vector<ViewRow> Rows();
+
+  // Opens a view by name; false when its row refused.
+  bool show(const QString& view, int arg = 0);
+  // The controls a name or "@group" stands for.
+  QList<QWidget*> controls(const QString& name) const;
+  // Adds or replaces a group of controls (a room that adds controls to a view).
+  void setGroup(const QString& group, const QList<QWidget*>& controls);
+  // Adds a view row, or replaces the row of the same name.
+  void addRow(const ViewRow& row);
+
+ private:
+  static void NarrowWideOutput(MainWindow& w);
+  static void AnswerTableUnlessEditor(MainWindow& w);
+  static bool NotInGridView(MainWindow& w);
+
+  MainWindow& m_window;
+  std::vector<ViewRow> m_rows;
+  std::map<QString, QList<QWidget*>> m_groups;
+};
+
+}  // namespace quotella

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/pane.h"
+
+class QListWidget;
+class QPlainTextEdit;
+
+namespace quotella {
+
+struct WordSources;
+
+// The list pane: the candidate list, word lists 1 to 4 and the clue list, one at a time.
+class WordListPane : public Pane {
+  Q_OBJECT
+ public:
+  explicit WordListPane(QWidget* parent = nullptr);
+
+  QListWidget* candidates() const { return m_candidates; }
+  // Word list n, 1 to 4.
+  QListWidget* wordList(int n) const { return m_wordLists[static_cast<std::size_t>(n - 1)]; }
+  QPlainTextEdit* clueList() const { return m_clueList; }
+
+  void hideAll();
+  bool anyVisible() const;
+  // Fills the word lists and the candidates from the sources, keeping each selection.
+  void fill(const WordSources& sources);
+  // The clue lines of the puzzle.
+  void setClues(const QString& text);
+
+ signals:
+  void candidateClicked();
+  void candidateDoubleClicked();
+  void wordList4DoubleClicked(int line);
+
+ private:
+  QListWidget* m_candidates = nullptr;
+  std::array<QListWidget*, 4> m_wordLists{};
+  QPlainTextEdit* m_clueList = nullptr;
+};
+
+}  // namespace quotella
