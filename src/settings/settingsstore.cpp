@@ -116,6 +116,11 @@ void SettingsStore::ParseIniFile() {
   // Fonts of the answer-word table; the name is taken as written.
   if (v.HasValue("[KEYFONT]")) s.KeyFontName = v.GetIniValue("[KEYFONT]");
   if (auto n = ParseIniInt(v.GetIniValue("[KEYFONTSIZE]"))) s.KeyFontSize = *n;
+  if (auto n = ParseIniInt(v.GetIniValue("[autofill rarity]"));
+      n && (*n == 50 || *n == 60 || *n == 70))
+    s.AutofillRarity = *n;
+  if (auto n = ParseIniInt(v.GetIniValue("[autofill time limit]")); n && *n >= 1 && *n <= 600)
+    s.AutofillSeconds = *n;
 
   if (v.HasValue("[quotefile]")) {
     const std::string name = v.GetIniValue("[quotefile]");
@@ -269,6 +274,8 @@ void SettingsStore::SetIniVariables() {
   m_view.SetIniValue("[NUMPROBLEMS]", std::to_string(s.NumProblemChars));
   m_view.SetIniValue("[KEYFONT]", s.KeyFontName);
   m_view.SetIniValue("[KEYFONTSIZE]", std::to_string(s.KeyFontSize));
+  m_view.SetIniValue("[autofill rarity]", std::to_string(s.AutofillRarity));
+  m_view.SetIniValue("[autofill time limit]", std::to_string(s.AutofillSeconds));
 }
 
 void SettingsStore::SetFontSettings() {
