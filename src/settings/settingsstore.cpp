@@ -274,8 +274,6 @@ void SettingsStore::SetIniVariables() {
   m_view.SetIniValue("[NUMPROBLEMS]", std::to_string(s.NumProblemChars));
   m_view.SetIniValue("[KEYFONT]", s.KeyFontName);
   m_view.SetIniValue("[KEYFONTSIZE]", std::to_string(s.KeyFontSize));
-  m_view.SetIniValue("[autofill rarity]", std::to_string(s.AutofillRarity));
-  m_view.SetIniValue("[autofill time limit]", std::to_string(s.AutofillSeconds));
 }
 
 void SettingsStore::SetFontSettings() {
@@ -294,6 +292,9 @@ bool SettingsStore::SimplySaveIniFile() {
   SetColorSettings();
   SetIniVariables();
   SetFontSettings();
+  // The Autofill dialog's choices, after everything a fresh file and the fonts carry.
+  m_view.SetIniValue("[autofill rarity]", std::to_string(m_values.AutofillRarity));
+  m_view.SetIniValue("[autofill time limit]", std::to_string(m_values.AutofillSeconds));
   return WriteView(m_values.IniFileName, m_view.Lines());
 }
 
