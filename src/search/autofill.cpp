@@ -19,7 +19,8 @@ namespace {
 // milliseconds each.
 constexpr std::uint64_t kRoundNodes = 256;
 // Rounds of improvement without a better fill after which it ends.
-constexpr int kPatience = 30;
+constexpr int kPatience = 60;
+constexpr int kFamiliarPatience = 4;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -188,15 +189,22 @@ class Portfolio {
       // Improvement ends after its rounds, or sooner once the best fill stopped getting
       // better for a while.
       double best = m_startFill.penalty;
+      int familiar = m_startFill.familiar;
       for (const auto& c : m_chains)
-        if (!c->Fills().empty()) best = std::min(best, c->Fills().front().penalty);
+        if (!c->Fills().empty() && c->Fills().front().penalty < best) {
+          best = c->Fills().front().penalty;
+          familiar = c->Fills().front().familiar;
+        }
       if (best < m_bestPenalty - 1e-9) {
         m_bestPenalty = best;
         m_stale = 0;
       } else {
         ++m_stale;
       }
-      if (--m_roundsLeft <= 0 || m_stale >= kPatience) m_stop.request_stop();
+      // A fill of familiar words only is good enough sooner.
+      const bool allFamiliar = familiar == static_cast<int>(m_cands.Slots());
+      if (--m_roundsLeft <= 0 || m_stale >= (allFamiliar ? kFamiliarPatience : kPatience))
+        m_stop.request_stop();
     }
     if (m_callerStop.stop_requested()) {
       if (m_end != AutofillEnd::Filled) m_end = AutofillEnd::Stopped;

@@ -70,7 +70,7 @@ double LengthPenalty(const std::vector<int>& lengths) {
   const double avg = sum / static_cast<double>(lengths.size());
   double var = 0;
   for (int n : lengths) var += (n - avg) * (n - avg);
-  return 0.01 * var;
+  return 0.003 * var;
 }
 
 }  // namespace quotella
