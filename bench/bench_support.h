@@ -42,9 +42,10 @@ inline std::string DictDir() {
 
 inline constexpr const char* kQuotesPath = QUOTELLA_SOURCE_DIR "/tests/data/bench_quotes.txt";
 
-// The non-blank lines of the bench quotation file, or nothing when it cannot be read.
-inline std::optional<std::vector<std::string>> QuoteLines() {
-  auto lines = ReadTextLines(kQuotesPath);
+// The non-blank lines of a quotation file (the bench file by default), or nothing when it cannot be
+// read.
+inline std::optional<std::vector<std::string>> QuoteLines(const char* path = kQuotesPath) {
+  auto lines = ReadTextLines(path);
   if (!lines) return std::nullopt;
   std::vector<std::string> kept;
   for (auto& line : *lines)

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 
 #include "app/answerpane.h"
+#include "app/autofilldialog.h"
 #include "app/bottombar.h"
 #include "app/edithistory.h"
 #include "app/gridviewpane.h"
@@ -21,6 +22,8 @@
 #include "app/printroom.h"
 #include "app/publishhandlers.h"
 #include "app/quotepane.h"
+#include "app/searchcontroller.h"
+#include "app/tablemodels.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -63,6 +66,24 @@ class QtClipboard : public Clipboard {
     QApplication::clipboard()->setText(FromCp(text));
   }
 };
+
+// The Autofill dialog, made on first use: its choices are remembered in the settings and
+// start a fill of the selected rows.
+void OpenAutofillDialog(MainWindow& w) {
+  auto* dialog = w.findChild<AutofillDialog*>(QStringLiteral("AutofillDialog"));
+  if (!dialog) dialog = new AutofillDialog(&w);
+  Settings& values = w.settings().Values();
+  AutofillRequest request;
+  request.maxRarity = values.AutofillRarity;
+  request.seconds = values.AutofillSeconds;
+  request.rows = AutofillDialog::SelectedRows(w.answerPane()->keyWords());
+  dialog->Open(request, AutofillDialog::RowsText(w.doc(), request.rows),
+               [&w](const AutofillRequest& chosen) {
+                 w.settings().Values().AutofillRarity = chosen.maxRarity;
+                 w.settings().Values().AutofillSeconds = chosen.seconds;
+                 w.searches().StartAutofill(chosen);
+               });
+}
 
 // The main menus from left to right.
 const char* const kMenuOrder[] = {"&Open",     "&Save",     "&Edit",  "&View", "&Tools",
@@ -220,6 +241,8 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.RunCompanion(W::PuzzleManagerProgram(), {}); }},
       {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
       {"Autofill1", "&Tools", "Autofill", "F9", [](W& w) { w.Autofill1Click(); }},
+      {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
+      {"FillAgain1", "&Tools", "Fill Again", "Shift+F9", [](W& w) { w.m_search->FillAgain(); }},
       {"SetRarityColors1", "&Tools", "Set Rarity Colors to Dict", "",
        [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }, true},
       {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }, true},
@@ -250,6 +273,10 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.HelpTopicClick(4); }},
       // Context menus.
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
+      {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
+       [](W& w) {
+         if (w.m_search->ShowOtherAnswers(w.m_doc->CurRow)) w.CandidatesButtonClick();
+       }},
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
       {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",

@@ -33,6 +33,7 @@
 
 #include "app/actiontable.h"
 #include "app/answerpane.h"
+#include "app/autofilldialog.h"
 #include "app/barwidget.h"
 #include "app/bottombar.h"
 #include "app/browsedialog.h"
@@ -253,6 +254,13 @@ void MainWindow::BuildRooms() {
           [this](bool running) {
             if (QAction* a = command(QStringLiteral("Autofill1")))
               a->setText(running ? QStringLiteral("Stop Autofill") : QStringLiteral("Autofill"));
+          },
+          [this] {
+            AutofillRequest request;
+            request.maxRarity = m_settings->Values().AutofillRarity;
+            request.seconds = m_settings->Values().AutofillSeconds;
+            request.rows = AutofillDialog::SelectedRows(m_answer->keyWords());
+            return request;
           }});
 }
 
@@ -1003,6 +1011,10 @@ void MainWindow::KeyWordsKeyPress(char key) {
 
 void MainWindow::CandidatesDblClick() {
   if (!m_doc->PuzzleExists) return;
+  if (m_search->LayOtherAnswer(m_lists->candidates()->currentRow())) {
+    RefreshViews();
+    return;
+  }
   KeyTableView* table = m_answer->keyWords();
   quotella::CandidatesDblClick(*m_doc, {m_doc->CurCol, m_doc->CurRow}, m_sources->Candidates,
                                m_lists->candidates()->currentRow(), table->isVisible());

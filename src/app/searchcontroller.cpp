@@ -18,6 +18,7 @@
 #include "search/autofill.h"
 #include "search/autofillsource.h"
 #include "search/autofillworker.h"
+#include "search/fillalternatives.h"
 #include "search/heuristic.h"
 #include "search/wordlisteditor.h"
 #include "search/wordlists.h"
@@ -196,18 +197,43 @@ void SearchController::SetAutofillRunning(bool running) {
   if (m_hooks.autofillRunning) m_hooks.autofillRunning(running);
 }
 
+namespace {
+
+// The answers of every row, to tell whether the table changed since a fill was laid.
+std::vector<std::string> TableAnswers(const PuzzleDocument& doc) {
+  std::vector<std::string> answers;
+  for (int row = 0; row < doc.P.NumWords && row < kTableSize; ++row)
+    answers.push_back(Keystring(doc, row));
+  return answers;
+}
+
+bool SameProblem(const AutofillProblem& a, const AutofillProblem& b) {
+  const auto sameSlot = [](const AutofillSlot& x, const AutofillSlot& y) {
+    return x.row == y.row && x.initial == y.initial;
+  };
+  return a.pool == b.pool && std::equal(a.rowSlots.begin(), a.rowSlots.end(), b.rowSlots.begin(),
+                                        b.rowSlots.end(), sameSlot);
+}
+
+}  // namespace
+
 void SearchController::ToggleAutofill() {
   if (m_autofillRunning) {
     // The result (a stop, or the fills found so far) still arrives through OnAutofillDone.
     if (m_autofill) m_autofill->Stop();
     return;
   }
+  StartAutofill(m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{});
+}
+
+void SearchController::StartAutofill(const AutofillRequest& request) {
+  if (m_autofillRunning) return;
   if (!m_doc.PuzzleExists) return;
   if (heuristicSearching()) {
     m_host.Message(kExitSearchFirst);
     return;
   }
-  auto problem = std::make_unique<AutofillProblem>(MakeAutofillProblem(m_doc));
+  auto problem = std::make_unique<AutofillProblem>(MakeRefillProblem(m_doc, request.rows));
   if (problem->rowSlots.empty()) {
     m_host.Message(AutofillEndText(AutofillEnd::NothingToFill));
     return;
@@ -217,8 +243,14 @@ void SearchController::ToggleAutofill() {
   m_autofillDict = std::make_unique<AutofillDictionary>(m_sources.DictionaryDir());
   for (const auto& list : m_sources.Lists) m_autofillDict->AddListEntries(list.Items);
   AutofillOptions options;
-  options.exclude = WordsInTable(m_doc);
-  options.timeLimit = 30.0;
+  PrepareAutofillOptions(m_doc, options, request.rows);
+  options.timeLimit = request.seconds;
+  options.maxSize = request.maxRarity < 70 ? request.maxRarity : 0;
+  options.seed = request.seed;
+  options.solutions = 8;  // "Fill Again" lays the next ones
+  m_request = request;
+  m_fills.clear();
+  m_nextFill = 0;
   m_autofillProblem = std::move(problem);
   const int rows = static_cast<int>(m_autofillProblem->rowSlots.size());
   QProgressBar* progress = m_status.progress();
@@ -260,31 +292,108 @@ void SearchController::ToggleAutofill() {
 void SearchController::OnAutofillDone(const AutofillResult& result) {
   if (!m_autofillRunning) return;
   SetAutofillRunning(false);
+  // The table may have changed while the search ran: a fill that no longer fits is
+  // reported rather than laid half-way.
+  const bool unchanged = SameProblem(MakeRefillProblem(m_doc, m_request.rows), *m_autofillProblem);
   if (result.end != AutofillEnd::Filled || result.fills.empty()) {
+    int partialRows = 0;
+    for (const auto& w : result.partial.words) partialRows += !w.empty();
+    // When time runs out the best partial fill is offered rather than thrown away.
+    if (result.end == AutofillEnd::TimeLimit && partialRows > 0 && unchanged) {
+      const std::string question = AutofillEndText(result.end) + ".\rKeep the " +
+                                   std::to_string(partialRows) + " rows of the best partial fill?";
+      if (m_host.Confirm(question, ConfirmKind::Question)) {
+        LayRefill(m_doc, *m_autofillProblem, result.partial, m_request.rows);
+        if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+        m_status.statusBar1()->setPanel(
+            kMessagePanel,
+            QStringLiteral("Autofill: %1 rows of a partial fill kept").arg(partialRows));
+      }
+      return;
+    }
     m_host.Message(AutofillEndText(result.end));
     return;
   }
-  // The table may have changed while the search ran: a fill that no longer fits is
-  // reported rather than laid half-way.
-  const AutofillProblem now = MakeAutofillProblem(m_doc);
-  const auto sameSlot = [](const AutofillSlot& a, const AutofillSlot& b) {
-    return a.row == b.row && a.initial == b.initial;
-  };
-  const bool unchanged =
-      now.pool == m_autofillProblem->pool &&
-      std::equal(now.rowSlots.begin(), now.rowSlots.end(), m_autofillProblem->rowSlots.begin(),
-                 m_autofillProblem->rowSlots.end(), sameSlot);
-  if (!unchanged || !LayFill(m_doc, *m_autofillProblem, result.fills.front())) {
+  if (!unchanged || !LayRefill(m_doc, *m_autofillProblem, result.fills.front(), m_request.rows)) {
     if (m_hooks.viewsChanged) m_hooks.viewsChanged();
     m_host.Message("The answers changed during Autofill: its fill no longer fits");
     return;
   }
+  m_fills = result.fills;
+  m_nextFill = 1;
+  m_laidTable = TableAnswers(m_doc);
   m_doc.PuzzleChanged = true;
   if (m_hooks.viewsChanged) m_hooks.viewsChanged();
-  m_status.statusBar1()->setPanel(
-      kMessagePanel,
-      QStringLiteral("Autofill: %1 rows filled").arg(m_autofillProblem->rowSlots.size()));
+  const std::size_t laid =
+      m_request.rows.empty() ? m_autofillProblem->rowSlots.size() : m_request.rows.size();
+  m_status.statusBar1()->setPanel(kMessagePanel,
+                                  QStringLiteral("Autofill: %1 rows filled").arg(laid));
   if (PoolIsEmpty(m_doc)) m_host.PlaySound("cheer");
+}
+
+void SearchController::FillAgain() {
+  if (m_autofillRunning || !m_doc.PuzzleExists || !m_autofillProblem) return;
+  // The rows the last fill laid: the next run refills exactly those.
+  std::vector<int> rows = m_request.rows;
+  if (rows.empty())
+    for (const auto& slot : m_autofillProblem->rowSlots) rows.push_back(slot.row);
+  if (m_nextFill < m_fills.size() && TableAnswers(m_doc) == m_laidTable &&
+      LayRefill(m_doc, *m_autofillProblem, m_fills[m_nextFill], m_request.rows)) {
+    ++m_nextFill;
+    m_laidTable = TableAnswers(m_doc);
+    if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+    m_status.statusBar1()->setPanel(
+        kMessagePanel,
+        QStringLiteral("Autofill: fill %1 of %2").arg(m_nextFill).arg(m_fills.size()));
+    return;
+  }
+  AutofillRequest next = m_request;
+  next.rows = rows;
+  ++next.seed;
+  StartAutofill(next);
+}
+
+bool SearchController::ShowOtherAnswers(int row) {
+  if (!m_doc.PuzzleExists || m_autofillRunning) return false;
+  if (row < 0 || row >= m_doc.P.NumWords || m_doc.KeyWords.At(2, row).empty()) {
+    m_host.Message("Other answers need a row that holds a word");
+    return false;
+  }
+  AutofillDictionary dict(m_sources.DictionaryDir());
+  for (const auto& list : m_sources.Lists) dict.AddListEntries(list.Items);
+  AutofillOptions options;
+  const AutofillRequest request =
+      m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{};
+  options.maxSize = request.maxRarity < 70 ? request.maxRarity : 0;
+  m_alternatives = OtherAnswers(m_doc, row, dict.Source(), options);
+  m_alternativesRow = row;
+  m_alternativesTable = TableAnswers(m_doc);
+  m_alternativeLines.clear();
+  for (const auto& alt : m_alternatives) m_alternativeLines.push_back(AlternativeText(m_doc, alt));
+  m_sources.Candidates = m_alternativeLines;
+  if (m_alternatives.empty()) m_sources.Candidates.push_back("No other answers for this row");
+  if (m_hooks.listsChanged) m_hooks.listsChanged();
+  m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("%1 other answers for row %2")
+                                                     .arg(m_alternatives.size())
+                                                     .arg(FromCp(m_doc.Label(row))));
+  return true;
+}
+
+bool SearchController::LayOtherAnswer(int line) {
+  if (m_alternatives.empty() || m_sources.Candidates != m_alternativeLines) return false;
+  if (line < 0 || line >= static_cast<int>(m_alternatives.size())) return true;
+  const AutofillAlternative alt = m_alternatives[static_cast<std::size_t>(line)];
+  const bool whole = PoolIsEmpty(m_doc);
+  if (TableAnswers(m_doc) != m_alternativesTable)
+    m_host.Message("Lists have changed. This word cannot be put in.");
+  else if (!LayAlternative(m_doc, m_alternativesRow, alt))
+    m_host.Message("Lists have changed. This word cannot be put in.");
+  // The list named answers of the table as it was: it is not offered again.
+  m_alternatives.clear();
+  m_alternativeLines.clear();
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  if (whole && PoolIsEmpty(m_doc)) m_host.PlaySound("cheer");
+  return true;
 }
 
 }  // namespace quotella

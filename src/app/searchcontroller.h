@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/autofilldialog.h"
+
 class QShortcut;
 class QWidget;
 
@@ -21,6 +23,8 @@ class PuzzleDocument;
 class StatusPane;
 class WordListEditor;
 class WordListEditorDialog;
+struct AutofillAlternative;
+struct AutofillFill;
 struct AutofillProblem;
 struct AutofillResult;
 struct WordSources;
@@ -42,6 +46,8 @@ class SearchController : public QObject {
     std::function<std::string()> programDir;
     // Autofill started (true) or ended (false): the command's caption follows.
     std::function<void(bool running)> autofillRunning;
+    // What "Autofill" (F9) asks for: the remembered limits and the selected rows.
+    std::function<AutofillRequest()> autofillRequest;
   };
   SearchController(PuzzleDocument& doc, WordSources& sources, Host& host, StatusPane& status,
                    QWidget* window, Hooks hooks);
@@ -62,6 +68,18 @@ class SearchController : public QObject {
   bool LaySolution(const std::string& line);
   // "Autofill" starts a fill; while one runs, the same command stops it.
   void ToggleAutofill();
+  // Starts a fill of the request's rows (every empty row when it names none); rows that
+  // hold words get new ones, every other row is kept.
+  void StartAutofill(const AutofillRequest& request);
+  // "Fill Again": the next fill of the last run in rank, or a new run with the next seed
+  // once they are used up or the table changed.
+  void FillAgain();
+  // "Other Answers for This Row": every word that can replace the row's answer, in the
+  // candidate list; false (with a message) when the row holds no word.
+  bool ShowOtherAnswers(int row);
+  // A double click on a line of the candidate list while it holds other answers: lays
+  // the answer; false when the list holds something else.
+  bool LayOtherAnswer(int line);
   // Esc: stops whichever search runs.
   void Escape();
   // A new or another puzzle: every search ends and its results are dropped.
@@ -87,6 +105,14 @@ class SearchController : public QObject {
   WordListEditorDialog* m_listEditorDialog = nullptr;
   std::unique_ptr<AutofillDictionary> m_autofillDict;
   std::unique_ptr<AutofillProblem> m_autofillProblem;
+  AutofillRequest m_request;             // of the last run
+  std::vector<AutofillFill> m_fills;     // its fills, best first
+  std::size_t m_nextFill = 0;            // the next one "Fill Again" lays
+  std::vector<std::string> m_laidTable;  // the answers just after a fill was laid
+  std::vector<AutofillAlternative> m_alternatives;
+  std::vector<std::string> m_alternativeLines;  // as the candidate list shows them
+  int m_alternativesRow = -1;
+  std::vector<std::string> m_alternativesTable;  // the answers they were found for
   // After the dictionary it reads from, so that it is stopped first.
   std::unique_ptr<AutofillWorker> m_autofill;
   bool m_autofillRunning = false;  // until its result has been taken on this thread

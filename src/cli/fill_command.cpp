@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iomanip>
@@ -8,10 +9,12 @@
 #include "cli/engine_args.h"
 #include "cli/wordsearch_support.h"
 #include "core/answertable.h"
+#include "core/assignment.h"
 #include "core/textio.h"
 #include "files/puzzlefile.h"
 #include "search/autofill.h"
 #include "search/autofillsource.h"
+#include "search/fillalternatives.h"
 #include "search/wordsource.h"
 
 namespace quotella::cli {
@@ -31,10 +34,43 @@ std::string Fixed(double v, int decimals) {
   return out.str();
 }
 
+// The rows a fill lays: all of them, or only those named by --rows.
+bool Wanted(const std::vector<int>& rows, int row) {
+  return rows.empty() || std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+int PrintAlternatives(CliPuzzle& puzzle, const EngineArgs& a, AutofillDictionary& dict,
+                      const AutofillOptions& options) {
+  PuzzleDocument& doc = puzzle.doc;
+  const std::string label = a.Value("--alternatives");
+  const int row = RowOfLabel(doc, label);
+  if (row < 0)
+    return UsageError("fill", "--alternatives names an answer this puzzle does not have: " + label);
+  const auto alternatives = OtherAnswers(doc, row, dict.Source(), options);
+  if (a.Has("--json")) {
+    nlohmann::json j = nlohmann::json::array();
+    for (const auto& alt : alternatives) {
+      nlohmann::json e{{"word", alt.word}};
+      if (alt.otherRow >= 0) {
+        e["otherRow"] = Cp1252ToUtf8(doc.Label(alt.otherRow));
+        e["otherWord"] = alt.otherWord;
+      }
+      j.push_back(e);
+    }
+    std::cout << nlohmann::json{{"row", Cp1252ToUtf8(doc.Label(row))}, {"alternatives", j}}.dump(2)
+              << "\n";
+  } else {
+    for (const auto& alt : alternatives) PrintLine(std::cout, AlternativeText(doc, alt));
+    if (alternatives.empty()) std::cout << "No other answer for this row\n";
+  }
+  return 0;
+}
+
 int RunFill(const std::vector<std::string>& args) {
-  const auto a = ParseEngineArgs("fill", args, {"--json", "--yes"},
-                                 {"-o", "--min-length", "--max-length", "--solutions",
-                                  "--time-limit", "--rows", "--quote", "--dict", "--words"});
+  const auto a = ParseEngineArgs(
+      "fill", args, {"--json", "--yes"},
+      {"-o", "--min-length", "--max-length", "--solutions", "--fills", "--time-limit", "--rows",
+       "--quote", "--dict", "--words", "--max-rarity", "--seed", "--alternatives"});
   if (!a) return 2;
   const bool quote = !a->Value("--quote").empty();
   if (a->positional.size() != (quote ? 0u : 1u))
@@ -47,7 +83,8 @@ int RunFill(const std::vector<std::string>& args) {
     int low, high;
   } ints[] = {{"--min-length", &options.minLength, 0, 52},
               {"--max-length", &options.maxLength, 0, 52},
-              {"--solutions", &options.solutions, 1, 100}};
+              {"--solutions", &options.solutions, 1, 100},
+              {"--fills", &options.solutions, 1, 100}};
   for (const auto& o : ints) {
     const std::string v = a->Value(o.name);
     if (v.empty()) continue;
@@ -56,6 +93,16 @@ int RunFill(const std::vector<std::string>& args) {
       return UsageError("fill", std::string(o.name) + " takes a whole number from " +
                                     std::to_string(o.low) + " to " + std::to_string(o.high));
     *o.target = *n;
+  }
+  if (const std::string v = a->Value("--max-rarity"); !v.empty()) {
+    if (v != "50" && v != "60" && v != "70")
+      return UsageError("fill", "--max-rarity takes 50, 60 or 70");
+    options.maxSize = std::stoi(v);
+  }
+  if (const std::string v = a->Value("--seed"); !v.empty()) {
+    const auto n = IntArg(v, 0, 2147483647);
+    if (!n) return UsageError("fill", "--seed takes a whole number from 0 to 2147483647");
+    options.seed = static_cast<std::uint64_t>(*n);
   }
   if (const std::string v = a->Value("--time-limit"); !v.empty()) {
     const auto s = SecondsArg(v);
@@ -86,9 +133,15 @@ int RunFill(const std::vector<std::string>& args) {
       dict.AddListEntries(*lines);
     }
   }
-  options.exclude = WordsInTable(doc);
+  if (!a->Value("--alternatives").empty()) return PrintAlternatives(puzzle, *a, dict, options);
 
-  const AutofillProblem problem = MakeAutofillProblem(doc, rows);
+  // Rows named for a new fill give their words back first. The fill covers every empty
+  // row, so that the rows not named can still be filled from what is left; only the
+  // named rows are laid.
+  for (int row : rows)
+    if (!doc.KeyWords.At(2, row).empty()) ClearWord1Click(doc, TablePos{0, row}, false);
+  PrepareAutofillOptions(doc, options);
+  const AutofillProblem problem = MakeAutofillProblem(doc);
   const auto start = std::chrono::steady_clock::now();
   const AutofillResult result = RunAutofill(problem, dict.Source(), options);
   const double seconds =
@@ -97,8 +150,20 @@ int RunFill(const std::vector<std::string>& args) {
   std::string saved;
   int code = result.end == AutofillEnd::Filled ? 0 : 1;
   const std::string out = a->Value("-o");
-  if (code == 0 && !out.empty()) {
-    if (!LayFill(doc, problem, result.fills.front())) {
+  int partialRows = 0;
+  for (std::size_t s = 0; s < result.partial.words.size(); ++s)
+    partialRows += !result.partial.words[s].empty() && Wanted(rows, problem.rowSlots[s].row);
+  const bool keepPartial =
+      code != 0 && !out.empty() && partialRows > 0 &&
+      puzzle.host.Confirm("No fill found within the time limit. Keep the " +
+                              std::to_string(partialRows) + " rows of the best partial fill?",
+                          ConfirmKind::Question);
+  if ((code == 0 || keepPartial) && !out.empty()) {
+    AutofillFill fill = code == 0 ? result.fills.front() : result.partial;
+    for (std::size_t s = 0; s < fill.words.size(); ++s)
+      if (!Wanted(rows, problem.rowSlots[s].row)) fill.words[s].clear();
+    const bool complete = LayFill(doc, problem, fill);
+    if (code == 0 && rows.empty() && !complete) {
       std::cerr << "quotella-cli: the fill could not be laid into the puzzle\n";
       code = 1;
     } else if (!MayWrite(puzzle, out, quote ? std::string() : a->positional.front()) ||
@@ -109,20 +174,29 @@ int RunFill(const std::vector<std::string>& args) {
     }
   }
 
+  auto rowLabel = [&](std::size_t s) { return Cp1252ToUtf8(doc.Label(problem.rowSlots[s].row)); };
   if (a->Has("--json")) {
     nlohmann::json j;
     j["result"] = AutofillEndText(result.end);
+    if (!result.reason.empty()) j["reason"] = result.reason;
+    j["engine"] = result.engine;
     j["seconds"] = seconds;
+    j["decided"] = result.decided;
     j["nodes"] = result.progress.nodes;
     j["bestDepth"] = result.progress.bestDepth;
     j["rows"] = nlohmann::json::array();
-    for (const auto& s : problem.rowSlots) j["rows"].push_back(Cp1252ToUtf8(doc.Label(s.row)));
+    for (std::size_t s = 0; s < problem.rowSlots.size(); ++s) j["rows"].push_back(rowLabel(s));
     j["fills"] = nlohmann::json::array();
     for (const auto& f : result.fills) {
       nlohmann::json words = nlohmann::json::object();
-      for (std::size_t s = 0; s < f.words.size(); ++s)
-        words[Cp1252ToUtf8(doc.Label(problem.rowSlots[s].row))] = f.words[s];
+      for (std::size_t s = 0; s < f.words.size(); ++s) words[rowLabel(s)] = f.words[s];
       j["fills"].push_back({{"score", f.score}, {"familiar", f.familiar}, {"words", words}});
+    }
+    if (result.fills.empty()) {
+      nlohmann::json words = nlohmann::json::object();
+      for (std::size_t s = 0; s < result.partial.words.size(); ++s)
+        if (!result.partial.words[s].empty()) words[rowLabel(s)] = result.partial.words[s];
+      j["partial"] = words;
     }
     j["saved"] = saved.empty() ? nlohmann::json() : nlohmann::json(saved);
     std::cout << j.dump(2) << "\n";
@@ -134,8 +208,18 @@ int RunFill(const std::vector<std::string>& args) {
       for (std::size_t s = 0; s < f.words.size(); ++s)
         PrintLine(std::cout, "  " + doc.Label(problem.rowSlots[s].row) + " " + f.words[s]);
     }
-    std::cout << AutofillEndText(result.end) << " in " << Fixed(seconds, 2) << " s ("
-              << result.progress.nodes << " nodes)\n";
+    if (result.fills.empty() && partialRows > 0) {
+      std::cout << "Best partial fill: " << partialRows << " rows\n";
+      for (std::size_t s = 0; s < result.partial.words.size(); ++s)
+        if (!result.partial.words[s].empty())
+          PrintLine(std::cout,
+                    "  " + doc.Label(problem.rowSlots[s].row) + " " + result.partial.words[s]);
+    }
+    std::cout << AutofillEndText(result.end);
+    if (!result.reason.empty()) std::cout << ": " << result.reason;
+    std::cout << " in " << Fixed(seconds, 2) << " s";
+    if (!result.engine.empty()) std::cout << " (" << result.engine << ")";
+    std::cout << "\n";
     if (!saved.empty()) std::cout << "Saved " << saved << "\n";
   }
   return code;
@@ -143,13 +227,19 @@ int RunFill(const std::vector<std::string>& args) {
 
 const Registration reg{
     {"fill",
-     "  quotella-cli fill P.qtl [-o OUT.qtl] [--min-length N] [--max-length N] [--solutions K]\n"
-     "                  [--time-limit S] [--rows A,C,AA] [--words LIST.txt] [--dict DIR]\n"
-     "                  [--json] [--yes]\n"
+     "  quotella-cli fill P.qtl [-o OUT.qtl] [--rows A,C,AA] [--max-rarity 50|60|70]\n"
+     "                  [--time-limit S] [--seed N] [--fills K] [--min-length N]\n"
+     "                  [--max-length N] [--words LIST.txt] [--dict DIR] [--json] [--yes]\n"
+     "  quotella-cli fill P.qtl --alternatives LABEL [--max-rarity 50|60|70] [--json]\n"
      "  quotella-cli fill --quote \"Author@Work@Quotation\" [the same options]\n"
-     "      fill every empty answer (or those of --rows) so that the pool is used up;\n"
-     "      prints each fill with its score and the time taken; with -o lays the best\n"
-     "      fill and saves the puzzle there. Words of the --words lists come first.",
+     "      fill every empty answer so that the pool is used up (--rows: refill and lay\n"
+     "      only those rows, keeping the others as they are); prints the K best fills and\n"
+     "      the time taken; with -o lays the best fill and saves the puzzle there. When\n"
+     "      time runs out, the best partial fill is shown and, with -o, its rows are kept\n"
+     "      if you agree (--yes). The same --seed gives the same fill. Words of the\n"
+     "      --words lists come first; --max-rarity leaves out rarer dictionary words.\n"
+     "      --alternatives lists every word that can replace that row's answer, alone or\n"
+     "      trading letters with one other row. --solutions is another name for --fills.",
      RunFill}};
 
 }  // namespace

@@ -1,540 +1,318 @@
 #include "search/autofill.h"
 
 #include <algorithm>
+#include <barrier>
 #include <chrono>
-#include <cstring>
-#include <limits>
-#include <unordered_map>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "search/exactfill.h"
+#include "search/fillcandidates.h"
+#include "search/localfill.h"
 
 namespace quotella {
 namespace {
 
-// Letter counts in byte lanes: lanes 0-15 are A-P, lanes 16-25 Q-Z, the rest stay 0.
-typedef unsigned char V16 __attribute__((vector_size(16)));
-typedef signed char M16 __attribute__((vector_size(16)));
+// One round: each chain weighs AutofillOptions::roundWork candidates, the exact engine
+// visits this many nodes (a multiple of 256, how often it asks its hook). A few
+// milliseconds each.
+constexpr std::uint64_t kRoundNodes = 256;
+// Rounds of improvement without a better fill after which it ends.
+constexpr int kPatience = 60;
+constexpr int kFamiliarPatience = 4;
 
-struct Counts {
-  V16 lo{};
-  V16 hi{};
-  unsigned char At(std::size_t l) const { return l < 16 ? lo[l] : hi[l - 16]; }
-  void Set(std::size_t l, unsigned char v) {
-    if (l < 16)
-      lo[l] = v;
-    else
-      hi[l - 16] = v;
+const char* const kLocalEngine = "local search";
+const char* const kExactEngine = "exact search";
+
+AutofillFill FillOf(const FillCandidates& cands, const RankedFill& f) {
+  AutofillFill fill;
+  for (std::size_t s = 0; s < f.choice.size(); ++s)
+    fill.words.push_back(f.choice[s] == LocalFillChain::kNone ? std::string()
+                                                              : cands.Table(s).words[f.choice[s]]);
+  fill.penalty = f.penalty;
+  fill.familiar = f.familiar;
+  fill.score = -static_cast<int>(f.penalty * 100.0 + 0.5);
+  return fill;
+}
+
+// A fill of words as indices into the tables; nullopt when a word is not a candidate.
+std::optional<RankedFill> Ranked(const FillCandidates& cands,
+                                 const std::vector<std::string>& words) {
+  RankedFill f;
+  for (std::size_t s = 0; s < words.size() && s < cands.Slots(); ++s) {
+    auto it = cands.Table(s).index.find(words[s]);
+    if (it == cands.Table(s).index.end()) return std::nullopt;
+    f.choice.push_back(it->second);
   }
-};
-
-inline bool AnyLane(M16 m) {
-  std::uint64_t w[2];
-  std::memcpy(w, &m, sizeof w);
-  return (w[0] | w[1]) != 0;
+  f.penalty = cands.Penalty(f.choice, &f.familiar);
+  return f;
 }
 
-inline bool Fits(const Counts& c, const Counts& r) {
-  return !AnyLane((c.lo > r.lo) | (c.hi > r.hi));
-}
-
-inline Counts Max(const Counts& a, const Counts& b) {
-  return {a.lo > b.lo ? a.lo : b.lo, a.hi > b.hi ? a.hi : b.hi};
-}
-
-inline Counts Minus(const Counts& a, const Counts& b) {
-  return {a.lo - b.lo, a.hi - b.hi};
-}
-
-inline Counts Plus(const Counts& a, const Counts& b) {
-  return {a.lo + b.lo, a.hi + b.hi};
-}
-
-inline bool Equal(const Counts& a, const Counts& b) {
-  return !AnyLane((a.lo != b.lo) | (a.hi != b.hi));
-}
-
-constexpr std::array<std::uint64_t, 26> kKeys = [] {
-  std::array<std::uint64_t, 26> keys{};
-  std::uint64_t x = 0x2545F4914F6CDD1Dull;
-  for (auto& k : keys) {
-    x ^= x << 13;
-    x ^= x >> 7;
-    x ^= x << 17;
-    k = x | 1u;
-  }
-  return keys;
-}();
-
-std::uint64_t HashOf(const Counts& c) {
-  std::uint64_t h = 0;
-  for (std::size_t l = 0; l < 26; ++l) h += c.At(l) * kKeys[l];
-  return h;
-}
-
-// How much a word is preferred: word lists, then familiar words, then the rest.
-enum Group : unsigned char { kListWord = 0, kFamiliar = 1, kOther = 2 };
-
-struct Cand {
-  Counts counts;  // letters after the initial
-  std::uint64_t hash;
-  unsigned char len;  // letters taken from the pool
-  unsigned char group;
-  unsigned char size;  // SCOWL size, 100 when unknown
-  std::uint32_t word;  // index into the slot data's words
-};
-
-struct SlotWords {
-  std::vector<Cand> cands;  // in static preference order
-  std::vector<std::string> words;
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> byHash;  // sorted
-};
-
-class Search {
+class Portfolio {
  public:
-  Search(const AutofillProblem& problem, const AutofillWordSource& source,
-         const AutofillOptions& options, std::stop_token stop,
-         const std::function<void(const AutofillProgress&)>& progress)
+  Portfolio(const AutofillProblem& problem, const AutofillWordSource& words,
+            const AutofillOptions& options, std::stop_token stop,
+            const std::function<void(const AutofillProgress&)>& progress)
       : m_problem(problem),
+        m_words(words),
         m_options(options),
-        m_stop(std::move(stop)),
+        m_callerStop(std::move(stop)),
         m_progressFn(progress),
-        m_start(std::chrono::steady_clock::now()) {
-    const std::size_t n = problem.rowSlots.size();
-    m_progress.rows = static_cast<int>(n);
-    std::unordered_map<char, std::size_t> byInitial;
-    for (const auto& slot : problem.rowSlots) {
-      const char initial = slot.initial;
-      auto it = byInitial.find(initial);
-      if (it == byInitial.end()) {
-        it = byInitial.emplace(initial, m_data.size()).first;
-        m_data.push_back(Build(initial, source(initial)));
-      }
-      m_slotData.push_back(it->second);
-    }
-    for (std::size_t l = 0; l < 26; ++l) {
-      const int v = std::clamp(problem.pool[l], 0, 255);
-      m_remaining.Set(l, static_cast<unsigned char>(v));
-      m_total += v;
-    }
-    m_hash = HashOf(m_remaining);
-    m_bufs.resize(n + 1);
-    m_ranges.assign(n + 1, std::vector<Range>(n));
-    m_choice.assign(n, 0);
-    m_open = n >= 64 ? ~0ull : ((1ull << n) - 1);
+        m_start(std::chrono::steady_clock::now()),
+        m_cands(problem, words, options) {
+    m_progress.rows = static_cast<int>(problem.rowSlots.size());
   }
 
   AutofillResult Run() {
     AutofillResult result;
-    bool negative = false;
-    for (int v : m_problem.pool) negative |= v < 0;
-    if (m_problem.rowSlots.empty() || negative) {
-      result.end = AutofillEnd::NothingToFill;
+    if (const std::string why = m_cands.Impossibility(); !why.empty()) {
+      result.end = AutofillEnd::NoFill;
+      result.reason = why;
+      result.engine = "certificate";
+      result.decided = Elapsed();
+      result.progress = m_progress;
       return result;
     }
-    ComputeExpectedShares();
-    // Restarts with growing node budgets (the Luby sequence): a deep search that went
-    // wrong near the top is given up early and tried again in another order. Hopeless
-    // remainders learnt in one run stay known in the next. A run that ends within its
-    // budget has tried everything: then no fill exists.
-    for (m_restart = 0;; ++m_restart) {
-      m_cut = false;
-      m_budgetEnd = m_progress.nodes + kBaseBudget * Luby(m_restart + 1);
-      Node(0);
-      if (m_aborted || !m_cut) break;
+    const int chains = std::max(1, m_options.chains);
+    const std::size_t keep = static_cast<std::size_t>(std::max(m_options.solutions, 8));
+    for (int k = 0; k < chains; ++k)
+      m_chains.push_back(std::make_unique<LocalFillChain>(
+          m_cands, m_options.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(k), keep));
+    m_found.assign(m_chains.size(), 0);
+    const std::ptrdiff_t parties = chains + (m_options.exact ? 1 : 0);
+    std::barrier<RoundEnd> round(parties, RoundEnd{this});
+    m_round = &round;
+    {
+      std::vector<std::jthread> threads;
+      for (std::size_t k = 0; k < m_chains.size(); ++k)
+        threads.emplace_back([this, k] { RunChain(k); });
+      if (m_options.exact) threads.emplace_back([this] { RunExact(); });
     }
-    m_progress.elapsed = Elapsed();
-    m_progress.fills = static_cast<int>(m_fills.size());
-    if (m_progressFn) m_progressFn(m_progress);
-    result.progress = m_progress;
-    std::stable_sort(
-        m_fills.begin(), m_fills.end(),
-        [](const AutofillFill& a, const AutofillFill& b) { return a.score > b.score; });
-    result.fills = std::move(m_fills);
-    if (!result.fills.empty())
-      result.end = AutofillEnd::Filled;
-    else if (m_timedOut)
-      result.end = AutofillEnd::TimeLimit;
-    else if (m_stopped)
-      result.end = AutofillEnd::Stopped;
-    else
-      result.end = AutofillEnd::NoFill;
-    return result;
+    return Collect();
   }
 
  private:
-  struct Range {
-    std::uint32_t begin = 0;
-    std::uint32_t count = 0;
-    int minLen = 0;
-    int maxLen = 0;
+  enum class Phase { Search, Improve };
+  struct RoundEnd {
+    Portfolio* portfolio;
+    void operator()() noexcept { portfolio->EndOfRound(); }
   };
-
-  SlotWords Build(char initial, const std::vector<AutofillWord>& source) {
-    SlotWords data;
-    std::unordered_map<std::string, std::size_t> seen;
-    struct Pending {
-      Cand cand;
-      std::string word;
-    };
-    std::vector<Pending> pending;
-    for (const auto& w : source) {
-      const std::string& s = w.word;
-      const int length = static_cast<int>(s.size());
-      if (s.empty() || s[0] != initial) continue;
-      if (m_options.minLength > 0 && length < m_options.minLength) continue;
-      if (m_options.maxLength > 0 && length > m_options.maxLength) continue;
-      if (length - 1 > 255) continue;
-      bool ok = true;
-      LetterCounts c{};
-      for (std::size_t k = 0; k < s.size() && ok; ++k) {
-        if (!IsUpperLetter(s[k])) {
-          ok = false;
-          break;
-        }
-        const auto l = static_cast<std::size_t>(LetterIndex(s[k]));
-        if (m_problem.locked[l]) ok = false;
-        if (k > 0 && ++c[l] > m_problem.pool[l]) ok = false;
-      }
-      if (!ok || m_options.exclude.count(s) != 0) continue;
-      Cand cand{};
-      for (std::size_t l = 0; l < 26; ++l) cand.counts.Set(l, static_cast<unsigned char>(c[l]));
-      cand.hash = HashOf(cand.counts);
-      cand.len = static_cast<unsigned char>(length - 1);
-      cand.size = static_cast<unsigned char>(w.size > 0 && w.size < 100 ? w.size : 100);
-      const bool familiar = w.size > 0 && w.size <= m_options.familiarSize;
-      cand.group = w.fromList ? kListWord : familiar ? kFamiliar : kOther;
-      auto [it, fresh] = seen.emplace(s, pending.size());
-      if (!fresh) {
-        Cand& old = pending[it->second].cand;  // the same word twice: keep its best standing
-        old.group = std::min(old.group, cand.group);
-        old.size = std::min(old.size, cand.size);
-        continue;
-      }
-      pending.push_back({cand, s});
-    }
-    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
-      if (a.cand.group != b.cand.group) return a.cand.group < b.cand.group;
-      if (a.cand.size != b.cand.size) return a.cand.size < b.cand.size;
-      return a.word < b.word;
-    });
-    for (auto& p : pending) {
-      p.cand.word = static_cast<std::uint32_t>(data.words.size());
-      data.words.push_back(std::move(p.word));
-      data.cands.push_back(p.cand);
-    }
-    for (std::uint32_t k = 0; k < data.cands.size(); ++k)
-      data.byHash.emplace_back(data.cands[k].hash, k);
-    std::sort(data.byHash.begin(), data.byHash.end());
-    return data;
-  }
 
   double Elapsed() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
   }
 
-  static std::uint64_t Luby(std::uint64_t i) {
-    for (std::uint64_t k = 1;; ++k) {
-      if (i == (1ull << k) - 1) return 1ull << (k - 1);
-      if (i >= (1ull << (k - 1)) && i < (1ull << k) - 1) return Luby(i - (1ull << (k - 1)) + 1);
+  void RunChain(std::size_t k) {
+    LocalFillChain& chain = *m_chains[k];
+    bool improving = false;
+    const std::stop_token token = m_stop.get_token();
+    for (;;) {
+      if (m_phase == Phase::Search) {
+        m_found[k] = chain.Search(m_options.roundWork) ? 1 : 0;
+      } else {
+        if (!improving) chain.StartImproving(m_startFill.choice);
+        improving = true;
+        chain.Improve(m_options.roundWork);
+      }
+      m_round->arrive_and_wait();
+      if (token.stop_requested()) break;
     }
   }
 
-  // The share of each letter among the letters all candidates take: what a remainder
-  // that the dictionary can still absorb looks like.
-  void ComputeExpectedShares() {
-    std::array<double, 26> sum{};
-    double total = 0;
-    for (const auto& data : m_data)
-      for (const auto& c : data.cands)
-        for (std::size_t l = 0; l < 26; ++l) {
-          sum[l] += c.counts.At(l);
-          total += c.counts.At(l);
-        }
-    for (std::size_t l = 0; l < 26; ++l) m_share[l] = total > 0 ? sum[l] / total : 1.0 / 26;
+  void RunExact() {
+    AutofillOptions options = m_options;
+    options.solutions = 1;
+    options.timeLimit = 0;
+    const std::stop_token token = m_stop.get_token();
+    std::uint64_t next = kRoundNodes;
+    const ExactFillHook hook = [&](std::uint64_t nodes) {
+      m_exactNodes = nodes;
+      if (nodes < next) return false;
+      next = nodes + kRoundNodes;
+      m_round->arrive_and_wait();
+      return token.stop_requested() || m_phase != Phase::Search;
+    };
+    m_exact = RunExactFill(m_problem, m_words, options, {}, {}, hook);
+    m_exactNodes = m_exact->progress.nodes;
+    m_round->arrive_and_drop();
   }
 
-  // How far a remainder is from what words are made of (a chi-square distance).
-  double Imbalance(const Counts& rest, int total) const {
-    double d = 0;
-    for (std::size_t l = 0; l < 26; ++l) {
-      const double expected = m_share[l] * total;
-      const double diff = rest.At(l) - expected;
-      d += diff * diff / (expected + 1.0);
-    }
-    return d;
-  }
-
-  bool Aborted() {
-    if (m_aborted || m_cut) return true;
-    if (m_progress.nodes >= m_budgetEnd) {
-      m_cut = true;
-      return true;
-    }
-    if ((m_progress.nodes & 1023) != 0) return false;
-    if (m_stop.stop_requested()) {
-      m_stopped = m_aborted = true;
-      return true;
-    }
+  // Runs on the last thread to arrive, while the others wait: the only place the shared
+  // state changes.
+  void EndOfRound() noexcept {
     const double t = Elapsed();
-    if (m_options.timeLimit > 0 && t >= m_options.timeLimit) {
-      m_timedOut = m_aborted = true;
-      return true;
+    int lettersOff = -1;
+    for (const auto& c : m_chains)
+      lettersOff = lettersOff < 0 ? c->BestCost() : std::min(lettersOff, c->BestCost());
+    m_progress.lettersOff = lettersOff;
+    if (m_phase == Phase::Search) {
+      if (m_exact && m_exact->end == AutofillEnd::NoFill) {
+        m_end = AutofillEnd::NoFill;
+        m_engine = kExactEngine;
+        m_decided = t;
+        m_stop.request_stop();
+        return;
+      }
+      std::optional<RankedFill> best;
+      for (std::size_t k = 0; k < m_chains.size(); ++k) {
+        if (!m_found[k]) continue;
+        RankedFill f;
+        f.choice = m_chains[k]->Choice();
+        m_chains[k]->Polish(f.choice);
+        f.penalty = m_cands.Penalty(f.choice, &f.familiar);
+        m_firstFills.push_back(f);
+        if (!best || f.penalty < best->penalty) {
+          best = f;
+          m_engine = kLocalEngine;
+        }
+      }
+      if (m_exact && !m_exact->fills.empty()) {
+        if (auto f = Ranked(m_cands, m_exact->fills.front().words)) {
+          m_firstFills.push_back(*f);
+          if (!best) {
+            best = *f;
+            m_engine = kExactEngine;
+          }
+        }
+      }
+      if (best) {
+        m_startFill = *best;
+        m_phase = Phase::Improve;
+        m_roundsLeft = m_options.improveRounds;
+        m_bestPenalty = best->penalty;
+        m_decided = t;
+        m_end = AutofillEnd::Filled;
+        if (m_roundsLeft <= 0) m_stop.request_stop();
+      }
+    } else {
+      // Improvement ends after its rounds, or sooner once the best fill stopped getting
+      // better for a while.
+      double best = m_startFill.penalty;
+      int familiar = m_startFill.familiar;
+      for (const auto& c : m_chains)
+        if (!c->Fills().empty() && c->Fills().front().penalty < best) {
+          best = c->Fills().front().penalty;
+          familiar = c->Fills().front().familiar;
+        }
+      if (best < m_bestPenalty - 1e-9) {
+        m_bestPenalty = best;
+        m_stale = 0;
+      } else {
+        ++m_stale;
+      }
+      // A fill of familiar words only is good enough sooner.
+      const bool allFamiliar = familiar == static_cast<int>(m_cands.Slots());
+      if (--m_roundsLeft <= 0 || m_stale >= (allFamiliar ? kFamiliarPatience : kPatience))
+        m_stop.request_stop();
     }
-    if (m_progressFn && t >= m_nextReport) {
-      m_nextReport = t + 0.2;
-      m_progress.elapsed = t;
-      m_progress.fills = static_cast<int>(m_fills.size());
+    if (m_callerStop.stop_requested()) {
+      if (m_end != AutofillEnd::Filled) m_end = AutofillEnd::Stopped;
+      m_stop.request_stop();
+    }
+    if (m_options.timeLimit > 0 && t >= m_options.timeLimit) {
+      if (m_end != AutofillEnd::Filled) m_end = AutofillEnd::TimeLimit;
+      m_stop.request_stop();
+    }
+    if (m_progressFn && (t >= m_nextReport || m_stop.stop_requested())) {
+      m_nextReport = t + 0.1;
+      Report(t);
       m_progressFn(m_progress);
     }
-    return false;
   }
 
-  const SlotWords& Data(std::size_t slot) const { return m_data[m_slotData[slot]]; }
-
-  std::uint64_t StateKey() const {
-    std::uint64_t k = m_hash ^ (m_open * 0x9E3779B97F4A7C15ull);
-    k ^= k >> 29;
-    return k * 0xBF58476D1CE4E5B9ull;
+  void Report(double t) {
+    m_progress.elapsed = t;
+    m_progress.nodes = m_exactNodes;
+    for (const auto& c : m_chains) m_progress.nodes += c->Steps();
+    m_progress.fills = static_cast<int>(m_firstFills.size());
+    for (const auto& c : m_chains) m_progress.fills += static_cast<int>(c->Fills().size());
+    if (m_exact) m_progress.bestDepth = std::max(m_progress.bestDepth, m_exact->progress.bestDepth);
+    for (const auto& c : m_chains) {
+      int kept = 0;
+      for (auto w : c->BestPartial()) kept += w != LocalFillChain::kNone;
+      m_progress.bestDepth = std::max(m_progress.bestDepth, kept);
+    }
   }
 
-  // Returns true when a completion (kept or not) was met under this node, or when the
-  // search under it was cut short: such a node is not remembered as hopeless.
-  bool Node(std::size_t depth) {
-    ++m_progress.nodes;
-    if (Aborted()) return true;
-    m_progress.bestDepth = std::max(m_progress.bestDepth, static_cast<int>(depth));
-    if (m_open == 0) return m_total == 0 && Record();
-    const std::uint64_t key = StateKey();
-    if (m_failed.count(key) != 0) return false;
-    const bool found = Expand(depth);
-    if (!found && !m_aborted && !m_cut && m_failed.size() < kMaxRemembered) m_failed.insert(key);
-    return found;
-  }
-
-  bool Expand(std::size_t depth) {
-    const std::size_t n = m_problem.rowSlots.size();
-    auto& buf = m_bufs[depth];
-    buf.clear();
-    auto& ranges = m_ranges[depth];
-    int sumMin = 0, sumMax = 0, open = 0;
-    std::array<int, 26> letterRoom{};
-    std::size_t best = n;
-    std::uint32_t bestCount = std::numeric_limits<std::uint32_t>::max();
-    for (std::size_t s = 0; s < n; ++s) {
-      if ((m_open >> s & 1u) == 0) continue;
-      ++open;
-      const auto& cands = Data(s).cands;
-      Range r;
-      r.begin = static_cast<std::uint32_t>(buf.size());
-      r.minLen = std::numeric_limits<int>::max();
-      Counts room{};
-      auto take = [&](std::uint32_t idx) {
-        const Cand& c = cands[idx];
-        if (c.len > m_total || !Fits(c.counts, m_remaining)) return;
-        buf.push_back(idx);
-        room = Max(room, c.counts);
-        r.minLen = std::min(r.minLen, static_cast<int>(c.len));
-        r.maxLen = std::max(r.maxLen, static_cast<int>(c.len));
-      };
-      if (depth == 0) {
-        for (std::uint32_t k = 0; k < cands.size(); ++k) take(k);
-      } else {
-        const Range& pr = m_ranges[depth - 1][s];
-        const auto& pbuf = m_bufs[depth - 1];
-        for (std::uint32_t k = 0; k < pr.count; ++k) take(pbuf[pr.begin + k]);
+  AutofillResult Collect() {
+    AutofillResult result;
+    Report(Elapsed());
+    result.end = m_end;
+    result.engine = m_engine;
+    result.decided = m_decided;
+    std::vector<RankedFill> all = m_firstFills;
+    for (const auto& c : m_chains) all.insert(all.end(), c->Fills().begin(), c->Fills().end());
+    std::stable_sort(all.begin(), all.end(), [](const RankedFill& a, const RankedFill& b) {
+      return a.penalty < b.penalty;
+    });
+    const std::size_t wanted = static_cast<std::size_t>(std::max(m_options.solutions, 1));
+    for (const auto& f : all) {
+      if (result.fills.size() >= wanted) break;
+      AutofillFill fill = FillOf(m_cands, f);
+      bool seen = false;
+      for (const auto& g : result.fills) seen |= g.words == fill.words;
+      if (!seen) result.fills.push_back(std::move(fill));
+    }
+    if (result.fills.empty() && m_exact && !m_exact->fills.empty())
+      result.fills.push_back(m_exact->fills.front());
+    if (!result.fills.empty()) {
+      result.end = AutofillEnd::Filled;
+      m_progress.lettersOff = 0;
+      m_progress.bestDepth = m_progress.rows;
+    } else if (result.end == AutofillEnd::Filled) {
+      result.end = AutofillEnd::Stopped;
+    }
+    if (result.fills.empty()) {
+      RankedFill partial;
+      int kept = -1;
+      for (const auto& c : m_chains) {
+        std::vector<std::uint32_t> choice = c->BestPartial();
+        int n = 0;
+        for (auto w : choice) n += w != LocalFillChain::kNone;
+        if (n > kept) {
+          kept = n;
+          partial.choice = std::move(choice);
+        }
       }
-      r.count = static_cast<std::uint32_t>(buf.size()) - r.begin;
-      if (r.count == 0) return false;
-      ranges[s] = r;
-      sumMin += r.minLen;
-      sumMax += r.maxLen;
-      for (std::size_t l = 0; l < 26; ++l) letterRoom[l] += room.At(l);
-      if (r.count < bestCount) {
-        bestCount = r.count;
-        best = s;
-      }
+      result.partial = FillOf(m_cands, partial);
+      int familiar = 0;
+      for (std::size_t s = 0; s < partial.choice.size(); ++s)
+        if (partial.choice[s] != LocalFillChain::kNone)
+          familiar += m_cands.Table(s).familiar[partial.choice[s]];
+      result.partial.familiar = familiar;
+      m_progress.bestDepth = std::max(m_progress.bestDepth, kept);
     }
-    if (m_total < sumMin || m_total > sumMax) return false;
-    for (std::size_t l = 0; l < 26; ++l)
-      if (letterRoom[l] < m_remaining.At(l)) return false;
-
-    if (open == 1) return CloseLast(best, ranges[best], buf);
-    if (open == 2) return ClosePair(depth, best);
-
-    // Familiar words first; among them words near the average length still needed that
-    // leave a remainder most like what words are made of. Later restarts add a little
-    // deterministic noise so that they look elsewhere.
-    const Range& r = ranges[best];
-    const auto& data = Data(best);
-    const auto& cands = data.cands;
-    const double avg = static_cast<double>(m_total) / open;
-    // Every other restart only leans towards familiar words: some pools need a rarer one.
-    const double groupWeight = m_restart % 2 == 0 ? kGroupWeight : kSoftGroupWeight;
-    std::vector<std::pair<double, std::uint32_t>> order;
-    order.reserve(r.count);
-    for (std::uint32_t k = 0; k < r.count; ++k) {
-      const std::uint32_t idx = buf[r.begin + k];
-      const Cand& c = cands[idx];
-      double key = c.group * groupWeight + kLengthWeight * std::abs(c.len - avg) +
-                   kBalanceWeight * Imbalance(Minus(m_remaining, c.counts), m_total - c.len);
-      if (m_restart > 0) key += kNoise * Noise(c.hash, m_restart);
-      order.emplace_back(key, idx);
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    bool found = false;
-    const std::uint64_t bit = 1ull << best;
-    for (const auto& [key, idx] : order) {
-      const Cand& c = cands[idx];
-      if (UsedElsewhere(best, idx)) {
-        found = true;  // a word twice is refused here only: the state is not hopeless as such
-        continue;
-      }
-      m_choice[best] = idx;
-      Take(c, bit);
-      found |= Node(depth + 1);
-      Give(c, bit);
-      if (m_aborted || m_cut) return true;
-    }
-    return found;
+    result.progress = m_progress;
+    return result;
   }
-
-  void Take(const Cand& c, std::uint64_t bit) {
-    m_remaining = Minus(m_remaining, c.counts);
-    m_total -= c.len;
-    m_hash -= c.hash;
-    m_open &= ~bit;
-  }
-  void Give(const Cand& c, std::uint64_t bit) {
-    m_remaining = Plus(m_remaining, c.counts);
-    m_total += c.len;
-    m_hash += c.hash;
-    m_open |= bit;
-  }
-
-  // The same word already chosen for another open-before slot of the same initial.
-  bool UsedElsewhere(std::size_t slot, std::uint32_t idx) const {
-    const std::size_t data = m_slotData[slot];
-    for (std::size_t s = 0; s < m_problem.rowSlots.size(); ++s)
-      if (s != slot && (m_open >> s & 1u) == 0 && m_slotData[s] == data && m_choice[s] == idx)
-        return true;
-    return false;
-  }
-
-  bool CloseLast(std::size_t slot, const Range& r, const std::vector<std::uint32_t>& buf) {
-    bool found = false;
-    const auto& cands = Data(slot).cands;
-    for (std::uint32_t k = 0; k < r.count; ++k) {
-      const std::uint32_t idx = buf[r.begin + k];
-      if (cands[idx].len != m_total) continue;  // fits and as long as the rest: exactly the rest
-      found = true;
-      if (UsedElsewhere(slot, idx)) continue;
-      m_choice[slot] = idx;
-      const std::uint64_t bit = 1ull << slot;
-      Take(cands[idx], bit);
-      Record();
-      Give(cands[idx], bit);
-      if (m_aborted || m_cut) return true;
-    }
-    return found;
-  }
-
-  // Two slots left: for each candidate of the tighter one, the other must take exactly
-  // what remains, which is looked up by its letter counts.
-  bool ClosePair(std::size_t depth, std::size_t tight) {
-    std::size_t other = 0;
-    for (std::size_t s = 0; s < m_problem.rowSlots.size(); ++s)
-      if ((m_open >> s & 1u) != 0 && s != tight) other = s;
-    const Range& r = m_ranges[depth][tight];
-    const Range& ro = m_ranges[depth][other];
-    const auto& buf = m_bufs[depth];
-    const auto& a = Data(tight);
-    const auto& b = Data(other);
-    bool found = false;
-    for (std::uint32_t k = 0; k < r.count; ++k) {
-      const std::uint32_t ia = buf[r.begin + k];
-      const Cand& ca = a.cands[ia];
-      const int rest = m_total - ca.len;
-      if (rest < ro.minLen || rest > ro.maxLen) continue;
-      const std::uint64_t h = m_hash - ca.hash;
-      const Counts need = Minus(m_remaining, ca.counts);
-      auto it = std::lower_bound(b.byHash.begin(), b.byHash.end(), std::make_pair(h, 0u));
-      for (; it != b.byHash.end() && it->first == h; ++it) {
-        const Cand& cb = b.cands[it->second];
-        if (cb.len != rest || !Equal(cb.counts, need)) continue;
-        found = true;
-        m_choice[tight] = ia;
-        m_choice[other] = it->second;
-        if (m_slotData[tight] == m_slotData[other] && ia == it->second) continue;
-        const std::uint64_t bits = (1ull << tight) | (1ull << other);
-        m_open &= ~bits;
-        const bool duplicate = UsedElsewhere(tight, ia) || UsedElsewhere(other, it->second);
-        if (!duplicate) Record();
-        m_open |= bits;
-        if (m_aborted || m_cut) return true;
-      }
-      if ((++m_progress.nodes & 1023) == 0 && Aborted()) return true;
-    }
-    return found;
-  }
-
-  bool Record() {
-    AutofillFill fill;
-    for (std::size_t s = 0; s < m_problem.rowSlots.size(); ++s) {
-      const auto& data = Data(s);
-      const Cand& c = data.cands[m_choice[s]];
-      fill.words.push_back(data.words[c.word]);
-      if (c.group != kOther) ++fill.familiar;
-      fill.score += c.group == kListWord ? 120 : c.group == kFamiliar ? 100 - c.size / 5 : 0;
-    }
-    m_fills.push_back(std::move(fill));
-    m_progress.bestDepth = static_cast<int>(m_problem.rowSlots.size());
-    if (static_cast<int>(m_fills.size()) >= std::max(1, m_options.solutions)) m_aborted = true;
-    return true;
-  }
-
-  static double Noise(std::uint64_t h, std::uint64_t restart) {
-    h ^= restart * 0x9E3779B97F4A7C15ull;
-    h ^= h >> 33;
-    h *= 0xFF51AFD7ED558CCDull;
-    h ^= h >> 33;
-    return static_cast<double>(h >> 11) / static_cast<double>(1ull << 53);
-  }
-
-  static constexpr std::size_t kMaxRemembered = 1'000'000;
-  static constexpr std::uint64_t kBaseBudget = 2000;
-  static constexpr double kGroupWeight = 1000.0;
-  static constexpr double kSoftGroupWeight = 8.0;
-  static constexpr double kLengthWeight = 2.0;
-  static constexpr double kNoise = 4.0;
-  static constexpr double kBalanceWeight = 4.0;
 
   const AutofillProblem& m_problem;
+  const AutofillWordSource& m_words;
   const AutofillOptions& m_options;
-  std::stop_token m_stop;
+  std::stop_token m_callerStop;
   const std::function<void(const AutofillProgress&)>& m_progressFn;
   std::chrono::steady_clock::time_point m_start;
-  double m_nextReport = 0.2;
+  FillCandidates m_cands;
 
-  std::vector<SlotWords> m_data;
-  std::vector<std::size_t> m_slotData;
+  std::stop_source m_stop;  // the one stop of every thread of the portfolio
+  std::barrier<RoundEnd>* m_round = nullptr;
+  std::vector<std::unique_ptr<LocalFillChain>> m_chains;
+  std::vector<char> m_found;
+  std::optional<AutofillResult> m_exact;
+  std::uint64_t m_exactNodes = 0;
 
-  Counts m_remaining{};
-  int m_total = 0;
-  std::uint64_t m_hash = 0;
-  std::uint64_t m_open = 0;
-  std::vector<std::uint32_t> m_choice;
-  std::vector<std::vector<std::uint32_t>> m_bufs;
-  std::vector<std::vector<Range>> m_ranges;
-  std::unordered_set<std::uint64_t> m_failed;
-
-  std::vector<AutofillFill> m_fills;
+  Phase m_phase = Phase::Search;
+  RankedFill m_startFill;
+  std::vector<RankedFill> m_firstFills;
+  int m_roundsLeft = 0;
+  double m_bestPenalty = 0;
+  int m_stale = 0;
+  AutofillEnd m_end = AutofillEnd::TimeLimit;
+  std::string m_engine;
+  double m_decided = 0;
+  double m_nextReport = 0.1;
   AutofillProgress m_progress;
-  std::array<double, 26> m_share{};
-  std::uint64_t m_restart = 0;
-  std::uint64_t m_budgetEnd = 0;
-  bool m_cut = false;  // this run's node budget is spent
-  bool m_aborted = false;
-  bool m_timedOut = false;
-  bool m_stopped = false;
 };
 
 }  // namespace
@@ -558,9 +336,13 @@ std::string AutofillEndText(AutofillEnd end) {
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,
                            const AutofillOptions& options, std::stop_token stop,
                            const std::function<void(const AutofillProgress&)>& progress) {
-  if (problem.rowSlots.size() > 52) return {AutofillEnd::NothingToFill, {}, {}};
-  Search search(problem, words, options, std::move(stop), progress);
-  return search.Run();
+  AutofillResult none;
+  none.end = AutofillEnd::NothingToFill;
+  bool negative = false;
+  for (int v : problem.pool) negative |= v < 0;
+  if (problem.rowSlots.empty() || problem.rowSlots.size() > 52 || negative) return none;
+  Portfolio portfolio(problem, words, options, std::move(stop), progress);
+  return portfolio.Run();
 }
 
 }  // namespace quotella

@@ -31,26 +31,35 @@ struct AutofillProblem {
 };
 
 struct AutofillOptions {
-  int minLength = 3;                        // whole word, initial included; 0 = no limit
-  int maxLength = 0;                        // 0 = no limit
-  std::unordered_set<std::string> exclude;  // upper-case words never proposed
-  int solutions = 1;                        // distinct fills wanted
-  double timeLimit = 10.0;                  // seconds; 0 or less: none
-  int familiarSize = 50;                    // a word of this SCOWL size or less counts as familiar
+  int minLength = 3;                             // whole word, initial included; 0 = no limit
+  int maxLength = 0;                             // 0 = no limit
+  int maxSize = 0;                               // rarest SCOWL size proposed; 0 = any word
+  std::unordered_set<std::string> exclude;       // upper-case words never proposed
+  std::unordered_set<std::string> excludeStems;  // stems (StemOf) never proposed
+  int solutions = 1;                             // distinct fills wanted
+  double timeLimit = 10.0;                       // seconds; 0 or less: none
+  int familiarSize = 50;             // a word of this SCOWL size or less counts as familiar
+  std::uint64_t seed = 1;            // the local search's seed: same seed, same fill
+  int chains = 2;                    // local-search chains
+  bool exact = true;                 // run the exact engine beside them
+  int improveRounds = 150;           // most rounds of improvement after the first fill
+  std::uint64_t roundWork = 600000;  // candidates each chain weighs in a round
 };
 
 struct AutofillFill {
-  std::vector<std::string> words;  // one per slot, in slot order
+  std::vector<std::string> words;  // one per slot, in slot order ("" = left empty)
   int familiar = 0;                // words that are familiar or from a word list
   int score = 0;                   // higher is better
+  double penalty = 0;              // lower is better (see FillCandidates::Penalty)
 };
 
 struct AutofillProgress {
-  std::uint64_t nodes = 0;
-  double elapsed = 0.0;  // seconds
-  int bestDepth = 0;     // most rows filled at once so far
-  int rows = 0;          // rows to fill
-  int fills = 0;         // fills found so far
+  std::uint64_t nodes = 0;  // exact-engine nodes and local-search steps
+  double elapsed = 0.0;     // seconds
+  int bestDepth = 0;        // most rows filled at once so far
+  int rows = 0;             // rows to fill
+  int fills = 0;            // fills found so far
+  int lettersOff = -1;      // the local search's best cost so far (0 once filled)
 };
 
 enum class AutofillEnd {
@@ -65,6 +74,10 @@ struct AutofillResult {
   AutofillEnd end = AutofillEnd::NoFill;
   std::vector<AutofillFill> fills;  // best first
   AutofillProgress progress;
+  std::string engine;    // which engine found the winning fill, or proved there is none
+  std::string reason;    // why no fill exists, when a cheap certificate shows it
+  double decided = 0.0;  // seconds until the first fill or the proof
+  AutofillFill partial;  // when no fill was found: the most rows that fit the pool together
 };
 
 // The words of one initial, for a slot.
@@ -73,18 +86,14 @@ using AutofillWordSource = std::function<const std::vector<AutofillWord>&(char i
 // The text that reports an end ("No fill exists", ...).
 std::string AutofillEndText(AutofillEnd end);
 
-// Finds fills of every slot that use up the pool exactly.
-//
-// Exact cover with multiplicities: the columns are the slots (each takes one word) and
-// the pool letters (each taken exactly as often as the pool holds it). A node keeps, for
-// every open slot, the candidates that still fit the remaining pool (letter counts in
-// byte lanes, compared a vector at a time); it fails as soon as a slot has none, the
-// remaining length lies outside what the open slots can take, or some letter exceeds
-// what the open slots can hold at most. It branches on the slot with the fewest
-// candidates, familiar words first and then words near the average length still
-// needed; the last two slots are closed by looking up the remainder by its letter
-// counts. Remainders proved to have no completion are remembered. The search is
-// deterministic: equal input gives equal fills in equal order.
+// Fills every slot so that the pool is used up: a portfolio of the exact engine
+// (RunExactFill) and several local-search chains (LocalFillChain), each on its own
+// thread, sharing one stop token. They work in rounds of fixed work and meet after each;
+// the first round in which any of them finds a fill starts the improvement, in which the
+// chains start from the best fill of that round and keep the best distinct fills they
+// meet for a fixed number of rounds. The outcome therefore depends on the seed and never
+// on thread timing, unless the time limit or a stop cuts it short. NoFill comes only from
+// a proof: a cheap certificate or the exact engine trying everything.
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,
                            const AutofillOptions& options, std::stop_token stop = {},
                            const std::function<void(const AutofillProgress&)>& progress = {});

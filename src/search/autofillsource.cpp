@@ -1,8 +1,11 @@
 #include "search/autofillsource.h"
 
+#include <algorithm>
+
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/textio.h"
+#include "search/fillquality.h"
 
 namespace quotella {
 
@@ -77,11 +80,63 @@ std::unordered_set<std::string> WordsInTable(const PuzzleDocument& doc) {
   return words;
 }
 
+void PrepareAutofillOptions(const PuzzleDocument& doc, AutofillOptions& options,
+                            const std::vector<int>& refill) {
+  options.exclude.clear();
+  for (int row = 0; row < doc.P.NumWords && row < kTableSize; ++row)
+    if (!doc.KeyWords.At(2, row).empty() &&
+        std::find(refill.begin(), refill.end(), row) == refill.end())
+      options.exclude.insert(UpperCase(Keystring(doc, row)));
+  for (const auto& w : options.exclude) options.excludeStems.insert(StemOf(w));
+  const std::string& quote = doc.P.QuoteOrig.empty() ? doc.P.MasterQuote : doc.P.QuoteOrig;
+  for (auto& w : QuotationWords(quote)) options.exclude.insert(w);
+}
+
+AutofillProblem MakeRefillProblem(const PuzzleDocument& doc, const std::vector<int>& rows) {
+  AutofillProblem problem;
+  problem.pool = doc.P.Pool;
+  problem.locked = doc.LetterLocked;
+  for (int row = 0; row < doc.P.NumWords && row < kTableSize; ++row) {
+    const std::string& initial = doc.KeyWords.At(1, row);
+    if (initial.empty()) continue;
+    const bool named = std::find(rows.begin(), rows.end(), row) != rows.end();
+    const bool empty = doc.KeyWords.At(2, row).empty();
+    if (!empty && !named) continue;
+    const char c = UpperCase(initial.substr(0, 1))[0];
+    if (!IsUpperLetter(c)) continue;
+    if (!empty) {
+      const std::string word = UpperCase(Keystring(doc, row));
+      for (std::size_t k = 1; k < word.size(); ++k)
+        if (IsUpperLetter(word[k])) ++problem.pool[static_cast<std::size_t>(LetterIndex(word[k]))];
+    }
+    problem.rowSlots.push_back({row, c});
+  }
+  return problem;
+}
+
+bool LayRefill(PuzzleDocument& doc, const AutofillProblem& problem, const AutofillFill& fill,
+               const std::vector<int>& rows) {
+  if (fill.words.size() != problem.rowSlots.size()) return false;
+  auto named = [&rows](int row) {
+    return rows.empty() || std::find(rows.begin(), rows.end(), row) != rows.end();
+  };
+  // Every named row gives its letters back before any new word takes them.
+  for (const auto& slot : problem.rowSlots)
+    if (named(slot.row) && !doc.KeyWords.At(2, slot.row).empty())
+      ClearWord1Click(doc, TablePos{0, slot.row}, false);
+  bool ok = true;
+  for (std::size_t s = 0; s < problem.rowSlots.size(); ++s)
+    if (named(problem.rowSlots[s].row) && !fill.words[s].empty())
+      ok = LayInString(doc, fill.words[s], problem.rowSlots[s].row) && ok;
+  doc.PuzzleChanged = true;
+  return ok;
+}
+
 bool LayFill(PuzzleDocument& doc, const AutofillProblem& problem, const AutofillFill& fill) {
   if (fill.words.size() != problem.rowSlots.size()) return false;
   bool ok = true;
   for (std::size_t s = 0; s < problem.rowSlots.size(); ++s)
-    ok = LayInString(doc, fill.words[s], problem.rowSlots[s].row) && ok;
+    if (!fill.words[s].empty()) ok = LayInString(doc, fill.words[s], problem.rowSlots[s].row) && ok;
   doc.PuzzleChanged = true;
   return ok && PoolIsEmpty(doc);
 }

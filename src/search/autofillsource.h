@@ -19,8 +19,8 @@ inline constexpr const char* kOffensiveFileName = "offensive.txt";
 std::unordered_set<std::string> LoadOffensiveWords(const std::string& path);
 
 // The words autofill draws from: the user's word lists (preferred) and the dictionary's
-// letter files with their familiarity, less the offensive words. Letter files are read
-// when an initial is first asked for.
+// letter files with their familiarity, less the offensive words (the list names their
+// forms too). Letter files are read when an initial is first asked for.
 class AutofillDictionary {
  public:
   // dictDir ends in a separator; its familiarity and offensive-word files are read now.
@@ -35,6 +35,7 @@ class AutofillDictionary {
   }
 
   const std::unordered_set<std::string>& Offensive() const { return m_offensive; }
+
   const Familiarity& Sizes() const { return m_familiarity; }
   // Letter files that could not be read, in the order asked for.
   const std::vector<std::string>& Unreadable() const { return m_unreadable; }
@@ -52,8 +53,25 @@ class AutofillDictionary {
 // `rows` (0-based table rows) that do. The pool and the locked letters come along.
 AutofillProblem MakeAutofillProblem(const PuzzleDocument& doc, const std::vector<int>& rows = {});
 
+// A new fill of `rows` (0-based table rows) with every other row kept: the slots are the
+// empty rows and the named rows, and the pool takes back the letters of the named rows
+// that hold words. Nothing in the document changes until LayRefill.
+AutofillProblem MakeRefillProblem(const PuzzleDocument& doc, const std::vector<int>& rows);
+
+// Lays a fill (or a partial fill: "" leaves a slot empty) of a refill problem: the named
+// rows give their words back first and only they are laid (all slots when rows is empty).
+// True when every word laid went in.
+bool LayRefill(PuzzleDocument& doc, const AutofillProblem& problem, const AutofillFill& fill,
+               const std::vector<int>& rows);
+
 // The answer words already in the table, so that a fill does not repeat them.
 std::unordered_set<std::string> WordsInTable(const PuzzleDocument& doc);
+
+// Sets what a fill of this puzzle must avoid: the words in the table and their stems, and
+// the quotation's own words of four letters or more.
+// Rows in `refill` are about to get new words: theirs do not count.
+void PrepareAutofillOptions(const PuzzleDocument& doc, AutofillOptions& options,
+                            const std::vector<int>& refill = {});
 
 // Lays every word of the fill into its row with the normal assignment rule. True when all
 // went in and the pool is empty afterwards.

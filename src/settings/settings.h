@@ -55,6 +55,10 @@ struct Settings {
   int KeyFontSize = 10;
   std::string ClueFontName = "Arial";  // clue list
   int ClueFontSize = 10;
+
+  // The Autofill dialog: the rarest SCOWL size proposed (50, 60 or 70) and the time limit.
+  int AutofillRarity = 70;
+  int AutofillSeconds = 10;
 };
 
 // One key of the settings file, declared once: the key as the program writes it, its

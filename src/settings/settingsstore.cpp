@@ -116,6 +116,11 @@ void SettingsStore::ParseIniFile() {
   // Fonts of the answer-word table; the name is taken as written.
   if (v.HasValue("[KEYFONT]")) s.KeyFontName = v.GetIniValue("[KEYFONT]");
   if (auto n = ParseIniInt(v.GetIniValue("[KEYFONTSIZE]"))) s.KeyFontSize = *n;
+  if (auto n = ParseIniInt(v.GetIniValue("[autofill rarity]"));
+      n && (*n == 50 || *n == 60 || *n == 70))
+    s.AutofillRarity = *n;
+  if (auto n = ParseIniInt(v.GetIniValue("[autofill time limit]")); n && *n >= 1 && *n <= 600)
+    s.AutofillSeconds = *n;
 
   if (v.HasValue("[quotefile]")) {
     const std::string name = v.GetIniValue("[quotefile]");
@@ -287,6 +292,9 @@ bool SettingsStore::SimplySaveIniFile() {
   SetColorSettings();
   SetIniVariables();
   SetFontSettings();
+  // The Autofill dialog's choices, after everything a fresh file and the fonts carry.
+  m_view.SetIniValue("[autofill rarity]", std::to_string(m_values.AutofillRarity));
+  m_view.SetIniValue("[autofill time limit]", std::to_string(m_values.AutofillSeconds));
   return WriteView(m_values.IniFileName, m_view.Lines());
 }
 

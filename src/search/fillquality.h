@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace quotella {
+
+// What makes one fill better than another, beside using up the pool: familiar words, no
+// two answers of one stem, no answer that the quotation gives away, balanced lengths.
+
+// The part two forms of one word share: KAFFEEKLATCH and KAFFEEKLATCHES, MAKE and MAKING,
+// HAPPY and HAPPIER give equal stems. Upper-case letters in, upper-case letters out. It
+// errs towards calling two words one stem, which only costs the search a choice.
+std::string StemOf(const std::string& word);
+
+// The words of a quotation that an answer may not be: those of four letters or more,
+// upper-cased. Words are the runs of letters A-Z (any case).
+std::unordered_set<std::string> QuotationWords(const std::string& quotation);
+
+// How much one answer costs a fill: 0 for a word of the user's lists, a little for a
+// familiar word (SCOWL size up to familiarSize, the more common the less), much more for
+// a rarer or unknown word. Lower is better.
+double WordPenalty(int size, bool fromList, int familiarSize);
+
+// How unbalanced the answer lengths are: a small cost per letter squared away from the
+// average length.
+double LengthPenalty(const std::vector<int>& lengths);
+
+}  // namespace quotella
