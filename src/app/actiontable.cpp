@@ -181,7 +181,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); }); }},
       {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); }); }},
       {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); }); }},
-      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); }); }},
+      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); w.ApplySettings(); }); }},
       {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
        [](W& w) { w.RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},
       {"SavePuzzleKey1", "&Save", "Save Puzzle Key as Text", "Ctrl+Alt+S",
@@ -211,9 +211,9 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }, true},
       {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }, true},
       {"MovieDataBaseLookup", "&Tools", "Search Internet Movie Database", "Ctrl+M", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }, true},
-      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }},
+      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.LookUpFocused(false); }},
       {"MerriamThesaurus", "&Internet", "Merriam-Webster Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }},
-      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }},
+      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.LookUpFocused(true); }},
       {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
       {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
       {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
@@ -227,6 +227,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
       {"MoreTipsShortcuts1", "&Help", "More Tips && Shortcuts", "",
        [](W& w) { w.HelpTopicClick(4); }},
+      {"Website1", "&Help", "Website", "", [](W& w) { w.Website1Click(); }},
       // Context menus.
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
@@ -315,7 +316,7 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.m_answer->outputEditor()->setFontUnderline(!w.m_answer->outputEditor()->fontUnderline()); }},
       {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
       {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
-      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); }); }},
+      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.ApplySettings(); }); }},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
       {"Form1Popup", "FormPopup", "Color", "",
        [](W& w) { w.ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
@@ -341,7 +342,6 @@ QAction* ActionTable::add(const ActionRow& row) {
   auto* action = new QAction(QString::fromLatin1(row.caption), &m_window);
   action->setObjectName(QString::fromLatin1(row.name));
   if (row.shortcut[0] != 0) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
-  action->setVisible(!row.hidden);
   MainWindow* window = &m_window;
   connect(action, &QAction::triggered, &m_window,
           [window, handler = row.handler] { handler(*window); });
@@ -354,9 +354,12 @@ QAction* ActionTable::add(const ActionRow& row) {
       // A menu added after the table was built goes to the end of the menu bar.
       if (m_built) m_window.menuBar()->addMenu(m);
     }
-    m->addAction(action);
+    // A hidden command stays out of its menu but keeps its shortcut (an invisible action's
+    // shortcut would never fire).
+    if (!row.hidden) m->addAction(action);
     m_window.addAction(action);  // main-menu shortcuts work anywhere in the window
   } else {
+    action->setVisible(!row.hidden);
     contextMenu(menu)->addAction(action);
   }
   m_commands[action->objectName()] = action;

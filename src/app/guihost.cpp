@@ -58,6 +58,14 @@ bool GuiHost::Confirm(const std::string& text, ConfirmKind kind) {
   return answer == QMessageBox::Yes;
 }
 
+std::optional<bool> GuiHost::ConfirmOrCancel(const std::string& text) {
+  const auto answer =
+      QMessageBox::question(m_parent, QApplication::applicationName(), MessageText(text),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Cancel) return std::nullopt;
+  return answer == QMessageBox::Yes;
+}
+
 std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std::string& label,
                                            const std::string& initial) {
   bool ok = false;

@@ -417,7 +417,8 @@ void MainWindow::ApplySettings() {
   const Settings& v = m_settings->Values();
   m_session->CurrentDir = v.CurrentDir;
   m_session->LastFile = v.LastFile;
-  m_session->CopyrightText = v.CopyrightText;
+  // A loaded puzzle keeps its own copyright line when the settings are read again.
+  if (!m_doc->PuzzleExists) m_session->CopyrightText = v.CopyrightText;
   if (v.Title) m_session->TitleBox = *v.Title;
   if (v.Byline) m_session->BylineBox = *v.Byline;
   m_sources->DictDir = v.DictDir;
@@ -623,6 +624,19 @@ void MainWindow::LoadHelpTopic(int topic) {
   m_answer->helpFile()->setHtml(html);
   m_helpRtf = *bytes;
   m_helpFileName = path;
+}
+
+void MainWindow::Website1Click() {
+  // Beside the program, or in the data folder of an installed copy.
+  const QStringList places{
+      QDir(m_programDir).filePath(QStringLiteral("quotella.html")),
+      QDir(m_programDir).filePath(QStringLiteral("../share/quotella/quotella.html"))};
+  for (const QString& page : places)
+    if (QFileInfo::exists(page)) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
+      return;
+    }
+  host().Message("Cannot find file " + ToCp(places.front()));
 }
 
 void MainWindow::NumberMap1Click() {
@@ -935,6 +949,18 @@ void MainWindow::OpenAddress(const std::optional<std::string>& address) {
   if (address) QDesktopServices::openUrl(QUrl(Cp(*address)));
 }
 
+void MainWindow::LookUpFocused(bool google) {
+  if (m_answer->keyWords()->hasFocus()) {
+    OpenAddress(google ? KeywordGoogleLookup(host(), CurrentAnswer())
+                       : KeywordMerriamLookup(CurrentAnswer()));
+  } else if (m_lists->candidates()->hasFocus()) {
+    OpenAddress(google ? CandidateGoogleLookup(host(), CurrentCandidate())
+                       : CandidateMerriamLookup(CurrentCandidate()));
+  } else {
+    OpenAddress(google ? GoogleLookup(host()) : MainMerriamLookup(host()));
+  }
+}
+
 std::string MainWindow::CurrentAnswer() const {
   return Keystring(*m_doc, m_doc->CurRow);
 }
@@ -967,6 +993,15 @@ void MainWindow::NewPuzzleShown() {
 
 void MainWindow::QuotesEditorDblClick() {
   const QString line = m_answer->quotesEditor()->textCursor().block().text();
+  // One stray double click must not lose the work on a changed puzzle.
+  if (m_doc->PuzzleExists && m_doc->PuzzleChanged && !line.trimmed().isEmpty()) {
+    const std::optional<bool> save = host().ConfirmOrCancel("Puzzle file has changed. Save it?");
+    if (!save) return;
+    if (*save) {
+      RunPullPush([this] { Puzzle2Click(*m_doc, *m_session); });
+      if (m_doc->PuzzleChanged) return;  // not saved: the puzzle stays
+    }
+  }
   const DblClickResult result = quotella::QuotesEditorDblClick(*m_doc, ToCp(line));
   if (result != DblClickResult::Blank && result != DblClickResult::Refused) {
     m_session->CurrentPuzzleFile = "noname.txt";
@@ -977,6 +1012,7 @@ void MainWindow::QuotesEditorDblClick() {
   if (result == DblClickResult::Made) {
     m_doc->CurCol = 2;
     m_doc->CurRow = 0;
+    PoolViewClick(0);
     Puzzle3Click();
   }
   RefreshViews();
@@ -1122,9 +1158,13 @@ void MainWindow::GeneralSettings1Click() {
     auto* dialog = new GeneralSettingsDialog(this);
     m_generalSettings = dialog;
     connect(dialog, &GeneralSettingsDialog::closeRequested, this, [this, dialog] {
+      const std::string before = m_settings->Values().CopyrightText;
       dialog->store(m_settings->Form());
       m_settings->CloseGeneralSettings();
       ApplySettings();
+      // A notice changed in the window is the puzzle's new notice.
+      if (m_settings->Values().CopyrightText != before)
+        m_session->CopyrightText = m_settings->Values().CopyrightText;
       dialog->hide();
     });
     connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
@@ -1223,6 +1263,9 @@ void MainWindow::PuzzleHotkeys1Click() {
 void MainWindow::CopyrightButtonClick() {
   m_session->CopyrightText = EditCopyrightNotice(host(), m_session->CopyrightText, CurrentYear());
   m_settings->Form().Copyright = m_session->CopyrightText;
+  m_settings->Values().CopyrightText = m_session->CopyrightText;
+  // An open General Settings window shows the new notice, so closing it keeps it.
+  if (m_generalSettings) m_generalSettings->load(m_settings->Form());
   m_gridView->copyrightButton()->setToolTip(Cp(m_session->CopyrightText));
 }
 
@@ -1237,6 +1280,7 @@ void MainWindow::ManualEntry1Click() {
       NewPuzzleShown();
       m_doc->CurCol = 2;
       m_doc->CurRow = 0;
+      PoolViewClick(0);
       Puzzle3Click();
       m_quote->quoteWindow()->setPlainText(Cp(m_manualEntry->entry().ManualQuoteLine));
       RefreshViews();

@@ -113,6 +113,8 @@ class MainWindow : public QMainWindow {
   void CluesButtonClick();
   void CandidatesButtonClick();
   void HelpTopicClick(int topic);
+  // The program's documentation page, installed with it, in the desktop's browser.
+  void Website1Click();
   void NumberMap1Click();
   void NumberGridDblClick();
   void PoolViewClick(int view);
@@ -209,6 +211,9 @@ class MainWindow : public QMainWindow {
   void ScanList(int n);
   void IniFile2Click();
   void OpenAddress(const std::optional<std::string>& address);
+  // F5 (dictionary) and F7 (Google): the current answer while the answer table has the
+  // focus, the current candidate while the candidate list has it, else a typed word.
+  void LookUpFocused(bool google);
   std::string CurrentAnswer() const;
   std::string CurrentCandidate() const;
   void UpdateRarityColours();

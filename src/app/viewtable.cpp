@@ -175,8 +175,13 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.LoadHelpTopic(topic);
        }},
       {"IniFile",
-       {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea"},
-       {"IniFile"}},
+       {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
+        "@printArea", "@gridControls"},
+       {"IniFile", "@statusArea", "@searchBar", "@viewButtons", "@pool"},
+       [](W& w, int) {
+         if (w.m_distributionMode) w.LeaveDistributionMode(false);
+         if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
+       }},
       {"NumberMap", {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
   };
 }

@@ -1,0 +1,306 @@
+// The window's behaviour around searches, keys, settings, lists and views that a new user
+// walking through the window found wrong once.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/panelbar.h"
+#include "app/problemsearchdialog.h"
+#include "app/wordlisteditordialog.h"
+#include "core/answertable.h"
+#include "core/poolstatus.h"
+#include "files/filesession.h"
+#include "settings/settingsstore.h"
+#include "windowfixture.h"
+
+namespace quotella {
+namespace {
+
+using test::PuzzleWindowTest;
+using test::WindowTest;
+
+// Records the addresses the window asks the desktop to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  UrlCatcher() {
+    for (const char* scheme : {"https", "http", "file"})
+      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+  }
+  ~UrlCatcher() override {
+    for (const char* scheme : {"https", "http", "file"})
+      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+  }
+  QStringList urls;
+ public slots:
+  void open(const QUrl& url) { urls << url.toString(); }
+};
+
+// The sample puzzle, opened, with three answers cleared for the heuristic search.
+class SearchWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    host.confirmAnswers.push_back(true);
+    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+    window->command(QStringLiteral("Puzzle1"))->trigger();
+    ASSERT_TRUE(window->doc().PuzzleExists);
+    for (int row : {3, 6, 7}) {
+      cleared.push_back(Keystring(window->doc(), row));
+      window->doc().CurRow = row;
+      window->doc().CurCol = 2;
+      window->command(QStringLiteral("ClearWord1"))->trigger();
+    }
+    host.Clear();
+  }
+  // Starts the search with pruning and leaves the editor with Cancel: the preparation
+  // ends early and the searching flag stays set.
+  void EndPreparationEarly() {
+    host.confirmAnswers.push_back(true);
+    Find<QPushButton>("HeuristicButton")->click();
+    ASSERT_NE(window->wordListEditor(), nullptr);
+    window->wordListEditor()->button(QStringLiteral("Cancel"))->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->heuristicSearching());
+  }
+  void WaitForSearch() {
+    for (int i = 0; i < 600 && window->heuristicSearching(); ++i) QTest::qWait(50);
+  }
+  QString MessagePanel() { return Find<PanelBar>("StatusBar1")->panel(2); }
+  std::vector<std::string> cleared;  // the three answers taken out
+};
+
+TEST_F(SearchWindowTest, MakingAPuzzleFromAQuoteLineEndsTheSearch) {
+  EndPreparationEarly();
+  window->doc().PuzzleChanged = false;
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  auto* editor = Find<QPlainTextEdit>("QuotesEditor");
+  editor->setPlainText(QString::fromLatin1(PuzzleWindowTest::kLine));
+  editor->setTextCursor(QTextCursor(editor->document()));
+  window->QuotesEditorDblClick();
+  ASSERT_EQ(window->doc().P.QuotellaStr, "MILTONPARADISELOST");
+  EXPECT_FALSE(window->heuristicSearching());
+  EXPECT_TRUE(Visible("Cluelist"));
+  host.Clear();
+  window->command(QStringLiteral("Autofill1"))->trigger();
+  EXPECT_TRUE(window->autofilling());
+  window->command(QStringLiteral("Autofill1"))->trigger();  // stop it again
+  EXPECT_TRUE(host.messages.empty() || host.messages.front().rfind("First you must", 0) != 0)
+      << host.messages.front();
+}
+
+TEST_F(SearchWindowTest, OpeningAPuzzleEndsTheSearch) {
+  EndPreparationEarly();
+  window->doc().PuzzleChanged = false;
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  ASSERT_TRUE(window->doc().PuzzleExists);
+  EXPECT_FALSE(window->heuristicSearching());
+}
+
+TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
+  EndPreparationEarly();
+  window->EndHeuristicSearchNow1Click();
+  // An early end by a list the pruning emptied: the report is what the panel shows.
+  host.confirmAnswers.push_back(true);
+  Find<QPushButton>("HeuristicButton")->click();
+  WordListEditorDialog* editor = window->wordListEditor();
+  ASSERT_TRUE(editor->isVisible());
+  QListWidget* first = editor->list(1);
+  for (int i = 0; i < first->count(); ++i) first->item(i)->setCheckState(Qt::Checked);
+  editor->button(QStringLiteral("OK"))->click();
+  QApplication::processEvents();
+  EXPECT_EQ(MessagePanel(),
+            QStringLiteral("Quotella search failed because words in list are too short"));
+  ASSERT_TRUE(window->heuristicSearching());  // the flag stays after an early end
+
+  // The button runs the search all the same, without "End Heuristic Search Now" first.
+  host.confirmAnswers.push_back(false);  // no pruning
+  Find<QPushButton>("HeuristicButton")->click();
+  WaitForSearch();
+  ASSERT_FALSE(window->heuristicSearching());
+  const QListWidget* list4 = Find<QListWidget>("Wordlist4");
+  bool solution = false;
+  for (int i = 0; i < list4->count(); ++i)
+    solution = solution || list4->item(i)->text().count(QLatin1Char('*')) == 2;
+  EXPECT_TRUE(solution);
+  EXPECT_FALSE(MessagePanel().startsWith(QStringLiteral("This can take a long time")));
+}
+
+TEST_F(SearchWindowTest, LayingASolutionMarksThePuzzleChanged) {
+  window->doc().PuzzleChanged = false;
+  window->sources().Lists[3].Items = {cleared[0] + " * " + cleared[1] + " * " + cleared[2]};
+  window->Wordlist4DblClick(0);
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  EXPECT_EQ(NumEmpty(window->doc()), 0);
+  EXPECT_TRUE(window->doc().PuzzleChanged);
+  host.Clear();
+  window->close();
+  EXPECT_NE(
+      std::find(host.questions.begin(), host.questions.end(), "Puzzle file has changed.  Save it?"),
+      host.questions.end());
+}
+
+TEST_F(PuzzleWindowTest, AStaleEscDoesNotAbortTheNextLongCommand) {
+  QTest::keyClick(table(), Qt::Key_Escape);
+  QTimer::singleShot(0, window.get(), [this] {
+    auto* dialog = window->findChild<ProblemSearchDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QPushButton*>(QStringLiteral("SearchNowButton"))->click();
+  });
+  window->command(QStringLiteral("MajorProblemScan"))->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  EXPECT_GT(Find<QListWidget>("Candidates")->count(), 1);
+}
+
+TEST_F(PuzzleWindowTest, CtrlDTogglesTheConditionsAndCtrlMLooksUpAMovie) {
+  auto* box = Find<QCheckBox>("ConditionsCheckbox");
+  table()->setFocus();
+  const bool before = box->isChecked();
+  QTest::keyClick(table(), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_NE(box->isChecked(), before);
+  EXPECT_EQ(doc().Conditions.on, box->isChecked());
+
+  UrlCatcher urls;
+  host.promptAnswers.push_back(std::string("casablanca"));
+  QTest::keyClick(table(), Qt::Key_M, Qt::ControlModifier);
+  ASSERT_EQ(urls.urls.size(), 1);
+  EXPECT_TRUE(urls.urls[0].contains(QStringLiteral("casablanca"))) << urls.urls[0].toStdString();
+}
+
+TEST_F(PuzzleWindowTest, F5AndF7LookUpWhatHasTheFocus) {
+  UrlCatcher urls;
+  // The answer table: its current answer, without a prompt.
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  for (char c : std::string("MIND")) QTest::keyClick(table(), c);
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  table()->setFocus();
+  QTest::keyClick(table(), Qt::Key_F5);
+  ASSERT_EQ(urls.urls.size(), 1);
+  EXPECT_TRUE(urls.urls[0].contains(QStringLiteral("MIND"), Qt::CaseInsensitive))
+      << urls.urls[0].toStdString();
+  EXPECT_TRUE(host.prompts.empty());
+
+  // The candidate list: the chosen candidate.
+  window->command(QStringLiteral("Scan1"))->trigger();
+  auto* candidates = Find<QListWidget>("Candidates");
+  ASSERT_GT(candidates->count(), 0);
+  candidates->setCurrentRow(0);
+  candidates->setFocus();
+  const QString word = candidates->item(0)->text().trimmed();
+  host.promptAnswers.push_back(std::string("clue"));
+  QTest::keyClick(candidates, Qt::Key_F7);
+  ASSERT_EQ(urls.urls.size(), 2);
+  EXPECT_TRUE(urls.urls[1].contains(word, Qt::CaseInsensitive)) << urls.urls[1].toStdString();
+}
+
+TEST_F(PuzzleWindowTest, AMadePuzzleShowsThePoolAlphabetically) {
+  window->PoolViewClick(1);
+  EXPECT_TRUE(Visible("RankGrid"));
+  doc().PuzzleChanged = false;
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  auto* editor = Find<QPlainTextEdit>("QuotesEditor");
+  editor->setTextCursor(QTextCursor(editor->document()));
+  window->QuotesEditorDblClick();
+  EXPECT_EQ(doc().PoolView, 0);
+  EXPECT_TRUE(Visible("CharPoolGrid"));
+  EXPECT_FALSE(Visible("RankGrid"));
+}
+
+TEST_F(PuzzleWindowTest, DoubleClickingAQuoteLineAsksBeforeDroppingAChangedPuzzle) {
+  table()->setCurrentIndex(table()->model()->index(0, 2));
+  QTest::keyClick(table(), AvailableLetter());
+  ASSERT_TRUE(doc().PuzzleChanged);
+  const std::string typed = doc().KeyWords.At(2, 0);
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  auto* editor = Find<QPlainTextEdit>("QuotesEditor");
+  editor->setTextCursor(QTextCursor(editor->document()));
+
+  host.choiceAnswers.push_back(std::nullopt);  // Cancel: the puzzle stays
+  window->QuotesEditorDblClick();
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0], "Puzzle file has changed. Save it?");
+  EXPECT_EQ(doc().KeyWords.At(2, 0), typed);
+
+  host.choiceAnswers.push_back(false);  // No: the new puzzle replaces it
+  window->QuotesEditorDblClick();
+  EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
+  EXPECT_FALSE(doc().PuzzleChanged);
+}
+
+TEST_F(PuzzleWindowTest, IniFileFromTheGridViewShowsTheSettingsAndTheClues) {
+  window->command(QStringLiteral("Grid1"))->trigger();
+  ASSERT_TRUE(Visible("PrintStatusBar1"));
+  window->command(QStringLiteral("IniFile2"))->trigger();
+  EXPECT_TRUE(Visible("IniFile"));
+  EXPECT_TRUE(Visible("Cluelist"));
+  EXPECT_FALSE(Visible("PuzzleGridArea"));
+  for (const char* name : {"PrintStatusBar1", "PrintStatusBar2", "TitleEdit", "BylineEdit",
+                           "OrentationButton", "DistributionButton", "CopyrightButton"})
+    EXPECT_FALSE(Visible(name)) << name;
+  EXPECT_TRUE(Visible("CharStatus1"));
+}
+
+TEST_F(WindowTest, SavingTheSettingsFileAppliesItsView) {
+  window->command(QStringLiteral("IniFile2"))->trigger();
+  auto* text = Find<QPlainTextEdit>("IniFile");
+  text->setPlainText(text->toPlainText() + QStringLiteral("\n[title]\nMonday Puzzle"));
+  host.fileAnswers.push_back(window->settings().Values().IniFileName);
+  window->command(QStringLiteral("InitFile1"))->trigger();
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  EXPECT_EQ(Find<QLineEdit>("TitleEdit")->text(), QStringLiteral("Monday Puzzle"));
+}
+
+TEST_F(SearchWindowTest, AutofillShowsItsProgressInTheStatusBar) {
+  auto* progress = Find<QProgressBar>("AutofillProgress");
+  ASSERT_NE(progress, nullptr);
+  EXPECT_FALSE(progress->isVisible());
+  window->command(QStringLiteral("Autofill1"))->trigger();
+  EXPECT_TRUE(progress->isVisible());
+  EXPECT_EQ(progress->maximum(), 3);
+  for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
+  EXPECT_FALSE(progress->isVisible());
+  EXPECT_EQ(NumEmpty(window->doc()), 0);
+}
+
+TEST_F(WindowTest, WebsiteOpensTheInstalledPageAndSaysWhenItIsMissing) {
+  UrlCatcher urls;
+  QAction* website = window->command(QStringLiteral("Website1"));
+  ASSERT_NE(website, nullptr);
+  website->trigger();
+  ASSERT_EQ(urls.urls.size(), 1);
+  EXPECT_TRUE(urls.urls[0].startsWith(QStringLiteral("file:")));
+  EXPECT_TRUE(urls.urls[0].endsWith(QStringLiteral("/quotella.html")));
+  QFile::remove(QDir(dir.path()).filePath(QStringLiteral("quotella.html")));
+  website->trigger();
+  EXPECT_EQ(urls.urls.size(), 1);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].rfind("Cannot find file ", 0), 0u);
+}
+
+TEST_F(WindowTest, TheBundledWordListsAreEmpty) {
+  QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/words2.txt"),
+              QDir(dir.path()).filePath(QStringLiteral("words2.txt")));
+  host.fileAnswers.push_back(QDir(dir.path()).filePath(QStringLiteral("words2.txt")).toStdString());
+  window->command(QStringLiteral("Wordlist21"))->trigger();
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  EXPECT_TRUE(window->sources().Lists[1].Items.empty());
+}
+
+}  // namespace
+}  // namespace quotella
+
+#include "windowfaults_test.moc"
