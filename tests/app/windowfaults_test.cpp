@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <QUrl>
 
@@ -298,6 +299,48 @@ TEST_F(WindowTest, TheBundledWordListsAreEmpty) {
   window->command(QStringLiteral("Wordlist21"))->trigger();
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   EXPECT_TRUE(window->sources().Lists[1].Items.empty());
+}
+
+TEST_F(PuzzleWindowTest, NothingIsClippedAt805By587) {
+  ASSERT_EQ(window->size(), QSize(805, 587));
+  const auto fits = [](const QWidget* w, const QString& text) {
+    return w->width() >= w->fontMetrics().horizontalAdvance(text);
+  };
+  // The pool grid's headers and order buttons read whole.
+  auto* pool = Find<QTableView>("CharPoolGrid");
+  ASSERT_TRUE(pool->isVisible());
+  for (int col = 0; col < 3; ++col) {
+    const QString header = pool->model()->index(0, col).data().toString();
+    EXPECT_GE(pool->columnWidth(col), pool->fontMetrics().horizontalAdvance(header) + 4)
+        << header.toStdString();
+  }
+  for (const char* name : {"AlphaButton", "RankSortButton", "SortPoolButton"}) {
+    auto* b = Find<QPushButton>(name);
+    EXPECT_TRUE(fits(b, b->text() + QStringLiteral("  "))) << name;
+  }
+  // The quote window keeps its width when the candidate or search bar shows.
+  const int quoteWidth = Find("QuoteWindow")->width();
+  window->CandidatesButtonClick();
+  QApplication::processEvents();
+  EXPECT_EQ(Find("QuoteWindow")->width(), quoteWidth);
+  // The Grid view: title and byline hold thirty characters, every bottom control shows.
+  window->command(QStringLiteral("Grid1"))->trigger();
+  QApplication::processEvents();
+  for (const char* name : {"TitleEdit", "BylineEdit"})
+    EXPECT_TRUE(fits(Find(name), QString(30, QLatin1Char('n')))) << name;
+  for (const char* name :
+       {"BlockColorButton", "CopyrightButton", "DistributionButton", "OrentationButton"}) {
+    auto* b = Find<QPushButton>(name);
+    EXPECT_TRUE(fits(b, b->text())) << name;
+    EXPECT_LE(b->mapTo(window.get(), QPoint(b->width(), 0)).x(), window->width()) << name;
+  }
+  // A long status text keeps the window's size and can be read in the tooltip.
+  auto* bar = Find<PanelBar>("StatusBar1");
+  const QString longText(300, QLatin1Char('x'));
+  bar->setPanel(2, longText);
+  QApplication::processEvents();
+  EXPECT_EQ(window->width(), 805);
+  EXPECT_EQ(bar->findChildren<QLabel*>()[2]->toolTip(), longText);
 }
 
 }  // namespace
