@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/hotkeysdialog.h"
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
 #include "app/wordlisteditordialog.h"
@@ -341,6 +343,42 @@ TEST_F(PuzzleWindowTest, NothingIsClippedAt805By587) {
   QApplication::processEvents();
   EXPECT_EQ(window->width(), 805);
   EXPECT_EQ(bar->findChildren<QLabel*>()[2]->toolTip(), longText);
+}
+
+TEST_F(WindowTest, HotkeyBoxesRebindOnlyOnARealChange) {
+  window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
+  HotkeysDialog* keys = window->hotkeys();
+  ASSERT_NE(keys, nullptr);
+  QAction* writeClue = window->command(QStringLiteral("WriteClue3"));
+  QAction* scan = window->command(QStringLiteral("Scan1"));
+  const QKeySequence clueBefore = writeClue->shortcut();
+  const QKeySequence scanBefore = scan->shortcut();
+  // Clicking into every box and leaving it changes nothing.
+  for (const HotkeyBox& b : HotkeyBoxes()) {
+    QKeySequenceEdit* edit = keys->box(b.box);
+    ASSERT_NE(edit, nullptr) << b.box;
+    edit->setFocus();
+    emit edit->editingFinished();
+  }
+  EXPECT_EQ(writeClue->shortcut(), clueBefore);
+  EXPECT_EQ(scan->shortcut(), scanBefore);
+
+  // A bare letter is marked, not bound as Alt+letter.
+  keys->setBox("ClueEditHotKey", QKeySequence(QStringLiteral("K")));
+  EXPECT_EQ(writeClue->shortcut(), clueBefore);
+  EXPECT_FALSE(keys->box("ClueEditHotKey")->toolTip().isEmpty());
+
+  // A real change binds; reopening shows the fixed start values again.
+  keys->setBox("ClueEditHotKey", QKeySequence(QStringLiteral("Ctrl+K")));
+  EXPECT_EQ(writeClue->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+  keys->hide();
+  window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
+  for (const HotkeyBox& b : HotkeyBoxes())
+    EXPECT_EQ(
+        keys->box(b.box)->keySequence(),
+        QKeySequence(QString::fromStdString(ShortcutToText(b.shown)), QKeySequence::PortableText))
+        << b.box;
+  EXPECT_TRUE(keys->box("ClueEditHotKey")->toolTip().isEmpty());
 }
 
 }  // namespace
