@@ -114,10 +114,14 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                     }});
     rows.push_back({names[2], menu, "Add Items", "", [n](W& w) { w.AddanItemClick(n); }});
     rows.push_back({names[3], menu, kSave[i], "", [n](W& w) {
+                      w.WordListButtonClick(n);
                       w.RunPullPush([&w, n] { SaveWordList(*w.m_sources, n, w.host()); });
                     }});
     rows.push_back({names[4], menu, kLoad[i], "", [n](W& w) {
-                      w.RunPullPush([&w, n] { LoadWordList(*w.m_sources, n, w.host()); });
+                      bool loaded = false;
+                      w.RunPullPush(
+                          [&w, n, &loaded] { loaded = LoadWordList(*w.m_sources, n, w.host()); });
+                      if (loaded) w.WordListButtonClick(n);
                     }});
     rows.push_back({names[5], menu, "Color", "", [n](W& w) {
                       w.ChooseColour(w.m_lists->wordList(n), QPalette::Base,
@@ -168,19 +172,47 @@ std::vector<ActionRow> ActionTable::Rows() {
            if (OutPut3Click(*w.m_session, w.host())) w.Output1Click();
          });
        }},
-      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 1, w.host()); }); }},
-      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 2, w.host()); }); }},
-      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 3, w.host()); }); }},
-      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 4, w.host()); }); }},
+      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 1, w.host()); });
+         if (loaded) w.WordListButtonClick(1);
+       }},
+      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 2, w.host()); });
+         if (loaded) w.WordListButtonClick(2);
+       }},
+      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 3, w.host()); });
+         if (loaded) w.WordListButtonClick(3);
+       }},
+      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 4, w.host()); });
+         if (loaded) w.WordListButtonClick(4);
+       }},
       {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->OpenIniFile(); w.ApplySettings(); }); }},
       {"ExitProgram1", "&Open", "Exit Program", "", [](W& w) { w.close(); }},
       {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.RunPullPush([&w] { SaveQuotesFile(*w.m_session, w.host()); }); }},
       {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.RunPullPush([&w] { Puzzle2Click(*w.m_doc, *w.m_session); }); }},
       {"Output2", "&Save", "Output Editor", "", [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
-      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); }); }},
-      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); }); }},
-      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); }); }},
-      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); }); }},
+      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) {
+         w.WordListButtonClick(1);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); });
+       }},
+      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) {
+         w.WordListButtonClick(2);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); });
+       }},
+      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) {
+         w.WordListButtonClick(3);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); });
+       }},
+      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) {
+         w.WordListButtonClick(4);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); });
+       }},
       {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); w.ApplySettings(); }); }},
       {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
        [](W& w) { w.RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},

@@ -273,6 +273,10 @@ void MainWindow::ConnectRooms() {
   connect(m_bottom, &BottomBar::conditionsToggled, this,
           [this] { m_answer->keyWords()->setFocus(); });
   connect(m_bottom, &BottomBar::mustHaveChanged, this, [this] { m_pool->refresh(); });
+  connect(m_bottom, &BottomBar::conditionsEntered, this, [this] { ScanDictionary(); });
+  connect(m_bottom, &BottomBar::focusTable, this, [this] { m_answer->keyWords()->setFocus(); });
+  connect(m_status->candidateStatus(), &PanelBar::doubleClicked, this,
+          [this] { ScanDictionary(); });
 
   connect(m_pool, &PoolPane::orderClicked, this, [this](int view) { PoolViewClick(view); });
   connect(m_pool, &PoolPane::cellDoubleClicked, this, [this](int col, int row) {
@@ -474,7 +478,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     m_escPressed = true;
   // A double click on the window's bare background adds items to word list 1.
   if (event->type() == QEvent::MouseButtonDblClick && watched == centralWidget()) {
-    AddanItemClick(1);
+    AddanItemClick(m_lastWordList);
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && m_lists) {
+    for (int n = 1; n <= 4; ++n)
+      if (watched == m_lists->wordList(n)) {
+        DeleteListEntry(n);
+        return true;
+      }
+  }
+  // A double click on the list label reads the settings file again.
+  if (event->type() == QEvent::MouseButtonDblClick && m_status &&
+      watched == m_status->listLabel()) {
+    RunPullPush([this] {
+      m_settings->LoadIniFile();
+      ApplySettings();
+    });
     return true;
   }
   QPlainTextEdit* quotes = m_answer ? m_answer->quotesEditor() : nullptr;
@@ -590,8 +611,22 @@ void MainWindow::AddanItemClick(int n) {
   m_status->listLabel()->hide();
   m_lists->candidates()->hide();
   m_status->candidateStatus()->hide();
+  m_status->addItemField()->setPlaceholderText(
+      QStringLiteral("Add to word list %1: type a word, then Enter").arg(n));
   m_status->addItemField()->show();
   m_status->addItemField()->setFocus();
+}
+
+void MainWindow::DeleteListEntry(int n) {
+  QListWidget* list = m_lists->wordList(n);
+  auto& items = m_sources->List(n).Items;
+  const int row = list->currentRow();
+  if (row < 0 || row >= static_cast<int>(items.size())) return;
+  items.erase(items.begin() + row);
+  PushLists();
+  list->setCurrentRow(std::min(row, list->count() - 1));
+  UpdateListLabel(*m_sources, n);
+  m_status->listLabel()->setText(Cp(m_sources->ListLabel));
 }
 
 void MainWindow::CluesButtonClick() {

@@ -111,6 +111,8 @@ class MainWindow : public QMainWindow {
   // "Add Items" of list n: the add-item field opens, with the caret in it.
   void AddanItemClick(int n);
   void CluesButtonClick();
+  // The Delete key in word list n removes its selected entry.
+  void DeleteListEntry(int n);
   void CandidatesButtonClick();
   void HelpTopicClick(int topic);
   // The program's documentation page, installed with it, in the desktop's browser.

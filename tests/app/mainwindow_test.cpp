@@ -723,7 +723,8 @@ TEST_F(WindowTest, AddItemsKeepsTheFieldOpenAndTheListSorted) {
   ASSERT_EQ(list->count(), 3);
   EXPECT_EQ(list->currentItem()->text(), QStringLiteral("apple"));
 
-  // A double click on the bare background opens the field for list 1.
+  // A double click on the bare background opens the field for the list last shown.
+  window->WordListButtonClick(1);
   QTest::mouseDClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_TRUE(Visible("Wordlist1"));
   EXPECT_EQ(window->sources().AddItemTarget, 1);

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
 #include <QUrl>
@@ -379,6 +380,59 @@ TEST_F(WindowTest, HotkeyBoxesRebindOnlyOnARealChange) {
         QKeySequence(QString::fromStdString(ShortcutToText(b.shown)), QKeySequence::PortableText))
         << b.box;
   EXPECT_TRUE(keys->box("ClueEditHotKey")->toolTip().isEmpty());
+}
+
+TEST_F(PuzzleWindowTest, TheConditionsFieldsAnswerTypingEnterAndDoubleClicks) {
+  auto* mustHave = Find<QLineEdit>("Conditions");
+  mustHave->setFocus();
+  QTest::keyClicks(mustHave, QStringLiteral("ra"));
+  EXPECT_EQ(mustHave->text(), QStringLiteral("RA"));
+  EXPECT_EQ(doc().Conditions.mustHave, "RA");
+  QTest::keyClick(mustHave, Qt::Key_Return);
+  EXPECT_TRUE(doc().Conditions.on);
+  EXPECT_TRUE(Find<QCheckBox>("ConditionsCheckbox")->isChecked());
+  EXPECT_TRUE(Visible("Candidates"));  // the scan ran
+  QTest::mouseDClick(mustHave, Qt::LeftButton);
+  EXPECT_TRUE(mustHave->text().isEmpty());
+
+  auto* max = Find<QSpinBox>("MaxLength");
+  max->setValue(9);
+  QTest::mouseDClick(max->findChild<QLineEdit*>(), Qt::LeftButton);
+  EXPECT_EQ(max->value(), 0);
+  EXPECT_EQ(doc().Conditions.maxLength, 0);
+  EXPECT_TRUE(table()->hasFocus());
+
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  Find<QListWidget>("Candidates")->clear();
+  window->CandidatesButtonClick();
+  QTest::mouseDClick(Find<PanelBar>("CandidateStatusBar"), Qt::LeftButton);
+  EXPECT_GT(Find<QListWidget>("Candidates")->count(), 0);
+}
+
+TEST_F(WindowTest, WordListsShowTheirLabelAndLoseEntriesToDelete) {
+  const QString file = QDir(dir.path()).filePath(QStringLiteral("mine.txt"));
+  WriteLinesAtomic(file.toStdString(), {"APPLE", "PEAR", "PLUM"});
+  host.fileAnswers.push_back(file.toStdString());
+  window->command(QStringLiteral("Wordlist31"))->trigger();
+  EXPECT_TRUE(Visible("Wordlist3"));
+  EXPECT_EQ(Find<QLabel>("ListLabel")->text(), QStringLiteral("3: mine.txt - 3 items "));
+
+  auto* list = Find<QListWidget>("Wordlist3");
+  list->setFocus();
+  list->setCurrentRow(1);
+  QTest::keyClick(list, Qt::Key_Delete);
+  EXPECT_EQ(window->sources().Lists[2].Items, (std::vector<std::string>{"APPLE", "PLUM"}));
+  EXPECT_EQ(Find<QLabel>("ListLabel")->text(), QStringLiteral("3: mine.txt - 2 items "));
+
+  // The background double click adds to the list last shown, and says which.
+  QTest::mouseDClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
+  auto* field = Find<QLineEdit>("AddItemEdit");
+  ASSERT_TRUE(field->isVisible());
+  EXPECT_TRUE(field->placeholderText().contains(QStringLiteral("word list 3")));
+  QTest::keyClicks(field, QStringLiteral("FIG"));
+  QTest::keyClick(field, Qt::Key_Return);
+  const auto& items = window->sources().Lists[2].Items;
+  EXPECT_NE(std::find(items.begin(), items.end(), "FIG"), items.end());
 }
 
 }  // namespace
