@@ -410,6 +410,11 @@ QList<QAction*> ActionTable::commands() const {
   return list;
 }
 
+QMenu* ActionTable::mainMenu(const QString& caption) const {
+  const auto it = m_mainMenus.find(caption);
+  return it == m_mainMenus.end() ? nullptr : it->second;
+}
+
 QMenu* ActionTable::contextMenu(const QString& name) {
   QMenu*& menu = m_contextMenus[name];
   if (!menu) {

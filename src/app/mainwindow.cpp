@@ -147,6 +147,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_actions = new ActionTable(*this);
   m_views = std::make_unique<ViewTable>(*this);
   ConnectRooms();
+  BuildRecentMenu();
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
   qApp->installEventFilter(this);
@@ -378,6 +379,7 @@ void MainWindow::StartUp(const Options& options) {
       std::make_unique<SettingsStore>(host(), StartupSettings(paths), m_doc.get(), m_loader.get());
   m_settings->SetOutputEditor(m_session->Output.Lines);
   m_settings->ReadIniFile(paths.IniFileName);
+  m_recent.Read(m_settings->View());
 
   ResetPuzzle(*m_doc);
   m_settings->ApplyLetterOrder();
@@ -465,6 +467,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   for (int i = 0; i < 4; ++i)
     v.WordListFiles[static_cast<std::size_t>(i)] =
         m_sources->Lists[static_cast<std::size_t>(i)].FileName;
+  m_recent.Write(m_settings->View());
   m_settings->SaveAtExit();
   OfferToSaveQuotesOnClose(*m_session, host());
   OfferToSavePuzzleOnClose(*m_doc, *m_session);
@@ -978,6 +981,48 @@ void MainWindow::RunPullPush(const std::function<void()>& operation) {
   PushIniText();
   setWindowTitle(Cp(m_session->Caption));
   RefreshViews();
+  NoteRecentPuzzle();
+}
+
+void MainWindow::NoteRecentPuzzle() {
+  // Opening and saving a puzzle make it the last file.
+  const std::string& last = m_session->LastFile;
+  if (last.empty() || !FileExists(last)) return;
+  if (!m_recent.Paths().empty() && m_recent.Paths().front() == last) return;
+  m_recent.Add(last);
+}
+
+void MainWindow::BuildRecentMenu() {
+  QMenu* open = m_actions->mainMenu(QStringLiteral("&Open"));
+  if (!open) return;
+  m_recentMenu = new QMenu(QStringLiteral("Recent Puzzles"), this);
+  m_recentMenu->setObjectName(QStringLiteral("RecentPuzzlesMenu"));
+  QAction* after = command(QStringLiteral("PuzzlebyBrowsing1"));
+  open->insertMenu(after, m_recentMenu);
+  connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
+    m_recentMenu->clear();
+    for (const std::string& path : m_recent.Paths()) {
+      const QString file = Cp(path);
+      m_recentMenu->addAction(file, this, [this, file] { OpenRecentPuzzle(file); });
+    }
+    m_recentMenu->setEnabled(!m_recent.Paths().empty());
+  });
+}
+
+void MainWindow::OpenRecentPuzzle(const QString& path) {
+  const std::string file = ToCp(path);
+  if (!FileExists(file)) {
+    m_recent.Remove(file);
+    host().Message("Cannot find file " + file);
+    return;
+  }
+  bool opened = false;
+  RunPullPush([this, &file, &opened] { opened = OpenButtonClick(*m_doc, *m_session, file); });
+  if (!opened) return;
+  m_session->LastFile = file;
+  NoteRecentPuzzle();
+  NewPuzzleShown();
+  Puzzle3Click();
 }
 
 void MainWindow::OpenAddress(const std::optional<std::string>& address) {

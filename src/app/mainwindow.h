@@ -14,6 +14,7 @@
 #include "render/textmeasure.h"
 #include "search/rarity.h"
 #include "search/sorts.h"
+#include "settings/recentpuzzles.h"
 
 class QAction;
 class QCheckBox;
@@ -167,6 +168,10 @@ class MainWindow : public QMainWindow {
   void MajorProblemScanClick();
   // Shows the General Settings window with the values in force.
   void GeneralSettings1Click();
+  // Open > Recent Puzzles: the last puzzles opened or saved.
+  const RecentPuzzles& recentPuzzles() const { return m_recent; }
+  QMenu* recentMenu() const { return m_recentMenu; }
+  void OpenRecentPuzzle(const QString& path);
   // The puzzle browser at the current folder.
   void PuzzlebyBrowsing1Click();
   BrowseDialog* browser() const { return m_browser; }
@@ -231,6 +236,9 @@ class MainWindow : public QMainWindow {
   void LeaveDistributionMode(bool showGridControls);
   void ShowAnswerBarFor(int row);
   void PlaySound(const char* name);
+  void BuildRecentMenu();
+  // Notes the puzzle file in use as the newest recent puzzle.
+  void NoteRecentPuzzle();
   // A new puzzle replaces the old one: searches end, swap marks go, the caption follows.
   void NewPuzzleShown();
 
@@ -267,6 +275,8 @@ class MainWindow : public QMainWindow {
   // the window while the command lets pending events through).
   int m_pendingDepth = 0;
   bool m_escPressed = false;
+  RecentPuzzles m_recent;
+  QMenu* m_recentMenu = nullptr;
   QString m_helpFileName;
   std::string m_helpRtf;
 

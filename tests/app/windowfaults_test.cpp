@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -433,6 +434,37 @@ TEST_F(WindowTest, WordListsShowTheirLabelAndLoseEntriesToDelete) {
   QTest::keyClick(field, Qt::Key_Return);
   const auto& items = window->sources().Lists[2].Items;
   EXPECT_NE(std::find(items.begin(), items.end(), "FIG"), items.end());
+}
+
+TEST_F(WindowTest, RecentPuzzlesListOpenedFilesAndDropMissingOnes) {
+  const QString copy = QDir(dir.path()).filePath(QStringLiteral("mine.qtl"));
+  ASSERT_TRUE(
+      QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl"), copy));
+  host.confirmAnswers.push_back(true);
+  host.fileAnswers.push_back(copy.toStdString());
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  ASSERT_TRUE(window->doc().PuzzleExists);
+  ASSERT_EQ(window->recentPuzzles().Paths(), std::vector<std::string>{copy.toStdString()});
+  QMenu* recent = window->recentMenu();
+  ASSERT_NE(recent, nullptr);
+  emit recent->aboutToShow();
+  ASSERT_EQ(recent->actions().size(), 1);
+  EXPECT_EQ(recent->actions()[0]->text(), copy);
+
+  // Kept in the settings file under its own key.
+  window->close();
+  const auto lines = ReadTextLines(window->settings().Values().IniFileName);
+  ASSERT_TRUE(lines.has_value());
+  const auto key = std::find(lines->begin(), lines->end(), "[recent puzzles]");
+  ASSERT_NE(key, lines->end());
+  EXPECT_EQ(*(key + 1), copy.toStdString());
+
+  // A file that has gone is dropped with a message.
+  QFile::remove(copy);
+  host.Clear();
+  recent->actions()[0]->trigger();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Cannot find file " + copy.toStdString()});
+  EXPECT_TRUE(window->recentPuzzles().Paths().empty());
 }
 
 }  // namespace
