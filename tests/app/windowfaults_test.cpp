@@ -144,6 +144,20 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   EXPECT_FALSE(MessagePanel().startsWith(QStringLiteral("This can take a long time")));
 }
 
+TEST_F(SearchWindowTest, EscStopsARunningSearch) {
+  host.confirmAnswers.push_back(false);  // no pruning
+  Find<QPushButton>("HeuristicButton")->click();
+  ASSERT_TRUE(window->heuristicSearching());
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  WaitForSearch();
+  ASSERT_FALSE(window->heuristicSearching());
+  const QListWidget* list4 = Find<QListWidget>("Wordlist4");
+  bool aborted = false;
+  for (int i = 0; i < list4->count(); ++i)
+    aborted = aborted || list4->item(i)->text() == QStringLiteral("User has aborted search.");
+  EXPECT_TRUE(aborted);
+}
+
 TEST_F(SearchWindowTest, LayingASolutionMarksThePuzzleChanged) {
   window->doc().PuzzleChanged = false;
   window->sources().Lists[3].Items = {cleared[0] + " * " + cleared[1] + " * " + cleared[2]};
