@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/generalsettingsdialog.h"
 #include "app/hotkeysdialog.h"
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
@@ -479,6 +480,36 @@ TEST_F(WindowTest, RecentPuzzlesListOpenedFilesAndDropMissingOnes) {
   recent->actions()[0]->trigger();
   EXPECT_EQ(host.messages, std::vector<std::string>{"Cannot find file " + copy.toStdString()});
   EXPECT_TRUE(window->recentPuzzles().Paths().empty());
+}
+
+TEST_F(PuzzleWindowTest, SetLetterFrequencyKeepsTheRankColumn) {
+  const std::string order = "ZYXWVUTSRQPONMLKJIHGFEDCBA";
+  host.promptAnswers.push_back(order);
+  window->command(QStringLiteral("LetterFrequency1"))->trigger();
+  auto* pool = Find<QTableView>("CharPoolGrid");
+  // Row 1 is A, last in the new order; row 26 is Z, first.
+  EXPECT_EQ(pool->model()->index(1, 2).data().toString(), QStringLiteral("26"));
+  EXPECT_EQ(pool->model()->index(26, 2).data().toString(), QStringLiteral("1"));
+}
+
+TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
+  window->command(QStringLiteral("GeneralSettings1"))->trigger();
+  auto* box = window->generalSettings()->findChild<QLineEdit*>(QStringLiteral("CopyrightEdit"));
+  ASSERT_NE(box, nullptr);
+  // The Copyright button with General Settings open: the box follows, closing keeps it.
+  window->command(QStringLiteral("Grid1"))->trigger();
+  host.promptAnswers.push_back(std::string("2026 New Notice"));
+  Find<QPushButton>("CopyrightButton")->click();
+  const std::string notice = window->session().CopyrightText;
+  ASSERT_NE(notice.find("2026 New Notice"), std::string::npos);
+  EXPECT_EQ(box->text().toStdString(), notice);
+  window->generalSettings()->closeButton()->click();
+  EXPECT_EQ(window->session().CopyrightText, notice);
+
+  // Reading the settings file again leaves the loaded puzzle's notice alone.
+  window->session().CopyrightText = "(c) the puzzle's own";
+  window->command(QStringLiteral("LoadIniFile1"))->trigger();
+  EXPECT_EQ(window->session().CopyrightText, "(c) the puzzle's own");
 }
 
 }  // namespace
