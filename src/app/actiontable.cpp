@@ -138,10 +138,14 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                     }});
     rows.push_back({names[2], menu, "Add Items", "", [n](W& w) { w.AddanItemClick(n); }});
     rows.push_back({names[3], menu, kSave[i], "", [n](W& w) {
+                      w.WordListButtonClick(n);
                       w.RunPullPush([&w, n] { SaveWordList(*w.m_sources, n, w.host()); });
                     }});
     rows.push_back({names[4], menu, kLoad[i], "", [n](W& w) {
-                      w.RunPullPush([&w, n] { LoadWordList(*w.m_sources, n, w.host()); });
+                      bool loaded = false;
+                      w.RunPullPush(
+                          [&w, n, &loaded] { loaded = LoadWordList(*w.m_sources, n, w.host()); });
+                      if (loaded) w.WordListButtonClick(n);
                     }});
     rows.push_back({names[5], menu, "Color", "", [n](W& w) {
                       w.ChooseColour(w.m_lists->wordList(n), QPalette::Base,
@@ -196,20 +200,48 @@ std::vector<ActionRow> ActionTable::Rows() {
            if (OutPut3Click(*w.m_session, w.host())) w.Output1Click();
          });
        }},
-      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 1, w.host()); }); }},
-      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 2, w.host()); }); }},
-      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 3, w.host()); }); }},
-      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) { w.RunPullPush([&w] { LoadWordList(*w.m_sources, 4, w.host()); }); }},
+      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 1, w.host()); });
+         if (loaded) w.WordListButtonClick(1);
+       }},
+      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 2, w.host()); });
+         if (loaded) w.WordListButtonClick(2);
+       }},
+      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 3, w.host()); });
+         if (loaded) w.WordListButtonClick(3);
+       }},
+      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) {
+         bool loaded = false;
+         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 4, w.host()); });
+         if (loaded) w.WordListButtonClick(4);
+       }},
       {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->OpenIniFile(); w.ApplySettings(); }); }},
       {"ExitProgram1", "&Open", "Exit Program", "", [](W& w) { w.close(); }},
       {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.RunPullPush([&w] { SaveQuotesFile(*w.m_session, w.host()); }); }},
       {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.RunPullPush([&w] { Puzzle2Click(*w.m_doc, *w.m_session); }); }},
       {"Output2", "&Save", "Output Editor", "", [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
-      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); }); }},
-      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); }); }},
-      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); }); }},
-      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); }); }},
-      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); }); }},
+      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) {
+         w.WordListButtonClick(1);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); });
+       }},
+      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) {
+         w.WordListButtonClick(2);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); });
+       }},
+      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) {
+         w.WordListButtonClick(3);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); });
+       }},
+      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) {
+         w.WordListButtonClick(4);
+         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); });
+       }},
+      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); w.ApplySettings(); }); }},
       {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
        [](W& w) { w.RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},
       {"SavePuzzleKey1", "&Save", "Save Puzzle Key as Text", "Ctrl+Alt+S",
@@ -249,9 +281,9 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }, true},
       {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }, true},
       {"MovieDataBaseLookup", "&Tools", "Search Internet Movie Database", "Ctrl+M", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }, true},
-      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }},
+      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.LookUpFocused(false); }},
       {"MerriamThesaurus", "&Internet", "Merriam-Webster Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }},
-      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }},
+      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.LookUpFocused(true); }},
       {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
       {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
       {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
@@ -271,6 +303,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
       {"MoreTipsShortcuts1", "&Help", "More Tips && Shortcuts", "",
        [](W& w) { w.HelpTopicClick(4); }},
+      {"Website1", "&Help", "Website", "", [](W& w) { w.Website1Click(); }},
       // Context menus.
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
@@ -363,7 +396,7 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.m_answer->outputEditor()->setFontUnderline(!w.m_answer->outputEditor()->fontUnderline()); }},
       {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
       {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
-      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); }); }},
+      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.ApplySettings(); }); }},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
       {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.m_print->Wider1Click(); }},
       {"Narrower1", "SideBitmapPopup", "Narrower", "", [](W& w) { w.m_print->Narrower1Click(); }},
@@ -394,7 +427,6 @@ QAction* ActionTable::add(const ActionRow& row) {
   auto* action = new QAction(QString::fromUtf8(row.caption), &m_window);
   action->setObjectName(QString::fromLatin1(row.name));
   if (row.shortcut[0] != 0) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
-  action->setVisible(!row.hidden);
   MainWindow* window = &m_window;
   connect(action, &QAction::triggered, &m_window,
           [window, handler = row.handler] { handler(*window); });
@@ -407,9 +439,12 @@ QAction* ActionTable::add(const ActionRow& row) {
       // A menu added after the table was built goes to the end of the menu bar.
       if (m_built) m_window.menuBar()->addMenu(m);
     }
-    m->addAction(action);
+    // A hidden command stays out of its menu but keeps its shortcut (an invisible action's
+    // shortcut would never fire).
+    if (!row.hidden) m->addAction(action);
     m_window.addAction(action);  // main-menu shortcuts work anywhere in the window
   } else {
+    action->setVisible(!row.hidden);
     contextMenu(menu)->addAction(action);
   }
   m_commands[action->objectName()] = action;
@@ -426,6 +461,11 @@ QList<QAction*> ActionTable::commands() const {
   QList<QAction*> list;
   for (const auto& [name, action] : m_commands) list << action;
   return list;
+}
+
+QMenu* ActionTable::mainMenu(const QString& caption) const {
+  const auto it = m_mainMenus.find(caption);
+  return it == m_mainMenus.end() ? nullptr : it->second;
 }
 
 QMenu* ActionTable::contextMenu(const QString& name) {

@@ -38,6 +38,8 @@ class ActionTable : public QObject {
 
   QAction* command(const QString& name) const;
   QList<QAction*> commands() const;
+  // A main menu by caption ("&Open"), or null.
+  QMenu* mainMenu(const QString& caption) const;
   // A context menu by name (created empty when new).
   QMenu* contextMenu(const QString& name);
   // Adds a command after the table was built (a room that builds its own controls).

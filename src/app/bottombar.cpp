@@ -1,16 +1,31 @@
 #include "app/bottombar.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QValidator>
 
 #include "app/controls.h"
 #include "core/document.h"
 #include "render/qtext.h"
 
 namespace quotella {
+
+namespace {
+
+class UpperCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = input.toUpper();
+    return Acceptable;
+  }
+};
+
+}  // namespace
 
 BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
   setObjectName(QStringLiteral("BottomBar"));
@@ -34,6 +49,13 @@ BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_
     m_doc.Conditions.mustHave = ToCp(text);
     emit mustHaveChanged();
   });
+  // Letters are upper case as they are typed.
+  m_conditions->setValidator(new UpperCaseValidator(m_conditions));
+  connect(m_conditions, &QLineEdit::returnPressed, this, [this] {
+    SetConditionsOn(true);
+    emit conditionsEntered();
+  });
+  m_conditions->installEventFilter(this);
   m_minLength = new QSpinBox(this);
   m_minLength->setObjectName(QStringLiteral("MinLength"));
   m_minLength->setRange(0, 52);
@@ -51,10 +73,12 @@ BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_
   m_conditionsBox = new QCheckBox(QStringLiteral("Off"), this);
   m_conditionsBox->setObjectName(QStringLiteral("ConditionsCheckbox"));
   connect(m_conditionsBox, &QCheckBox::clicked, this, [this](bool on) {
-    m_doc.Conditions.on = on;
-    m_conditionsBox->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    SetConditionsOn(on);
     emit conditionsToggled();
   });
+  // A double click on Min or Max sets it to 0.
+  for (QSpinBox* box : {m_minLength, m_maxLength})
+    if (auto* edit = box->findChild<QLineEdit*>()) edit->installEventFilter(this);
   m_scanButton = MakeButton(QStringLiteral("ScanButton"), QStringLiteral("Scan"), this);
   m_scanButton->setFixedWidth(40);
   connect(m_scanButton, &QPushButton::clicked, this, [this] { emit scanClicked(); });
@@ -83,6 +107,27 @@ BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_
   layout->addWidget(m_cluesButton);
   layout->addWidget(m_candidatesButton);
   layout->addStretch(1);
+}
+
+void BottomBar::SetConditionsOn(bool on) {
+  m_doc.Conditions.on = on;
+  m_conditionsBox->setChecked(on);
+  m_conditionsBox->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+}
+
+bool BottomBar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonDblClick) return QWidget::eventFilter(watched, event);
+  if (watched == m_conditions) {
+    m_conditions->clear();
+    return true;
+  }
+  for (QSpinBox* box : {m_minLength, m_maxLength})
+    if (watched == box->findChild<QLineEdit*>()) {
+      box->setValue(0);
+      emit focusTable();
+      return true;
+    }
+  return QWidget::eventFilter(watched, event);
 }
 
 QList<QWidget*> BottomBar::searchControls() const {

@@ -47,9 +47,18 @@ class BottomBar : public QWidget {
   void scanClicked();
   // The conditions were switched on or off by the user.
   void conditionsToggled();
+  // Enter in "Must Have": the conditions are on, and a scan is wanted.
+  void conditionsEntered();
+  // The answer table should take the focus back.
+  void focusTable();
   void mustHaveChanged();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void SetConditionsOn(bool on);
+
   PuzzleDocument& m_doc;
   std::array<QPushButton*, 4> m_viewButtons{};
   std::array<QPushButton*, 4> m_listButtons{};

@@ -6,10 +6,15 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStringList>
+#include <algorithm>
 
 #include "render/qtext.h"
 
 namespace quotella {
+
+int GuiHost::PromptWidthFor(const QInputDialog& dialog) {
+  return dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 140;
+}
 
 GuiHost::GuiHost(QWidget* parent) : m_parent(parent) {
   // The window decides whether sounds are on; everything that reaches this host plays.
@@ -58,13 +63,24 @@ bool GuiHost::Confirm(const std::string& text, ConfirmKind kind) {
   return answer == QMessageBox::Yes;
 }
 
+std::optional<bool> GuiHost::ConfirmOrCancel(const std::string& text) {
+  const auto answer =
+      QMessageBox::question(m_parent, QApplication::applicationName(), MessageText(text),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Cancel) return std::nullopt;
+  return answer == QMessageBox::Yes;
+}
+
 std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std::string& label,
                                            const std::string& initial) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(m_parent, FromCp(caption), MessageText(label),
-                                               QLineEdit::Normal, FromCp(initial), &ok);
-  if (!ok) return std::nullopt;
-  return ToCp(answer);
+  QInputDialog dialog(m_parent);
+  dialog.setWindowTitle(FromCp(caption));
+  dialog.setLabelText(MessageText(label));
+  dialog.setTextValue(FromCp(initial));
+  // Wide enough for a whole clue, and for the caption in the title bar.
+  dialog.setMinimumWidth(std::max(kPromptMinWidth, PromptWidthFor(dialog)));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return ToCp(dialog.textValue());
 }
 
 void GuiHost::Status(StatusBar, int, const std::string&) {}

@@ -6,6 +6,7 @@
 #include "app/soundplayer.h"
 #include "core/host.h"
 
+class QInputDialog;
 class QWidget;
 
 namespace quotella {
@@ -16,9 +17,14 @@ namespace quotella {
 class GuiHost : public Host {
  public:
   explicit GuiHost(QWidget* parent);
+  // Prompts are at least this wide: a whole clue fits.
+  static constexpr int kPromptMinWidth = 480;
+  // The width a prompt needs to show its caption whole.
+  static int PromptWidthFor(const QInputDialog& dialog);
 
   void Message(const std::string& text) override;
   bool Confirm(const std::string& text, ConfirmKind kind) override;
+  std::optional<bool> ConfirmOrCancel(const std::string& text) override;
   std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                     const std::string& initial) override;
   void Status(StatusBar bar, int panel, const std::string& text) override;

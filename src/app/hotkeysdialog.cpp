@@ -47,6 +47,35 @@ HotkeysDialog::HotkeysDialog(std::function<void(const std::string&, const QStrin
   resize(420, 520);
 }
 
+QKeySequenceEdit* HotkeysDialog::box(const std::string& name) const {
+  const auto it = m_boxes.find(name);
+  return it == m_boxes.end() ? nullptr : it->second;
+}
+
+void HotkeysDialog::showEvent(QShowEvent* event) {
+  for (const HotkeyBox& b : HotkeyBoxes()) {
+    const QKeySequence shown(FromCp(ShortcutToText(b.shown)), QKeySequence::PortableText);
+    m_boxes[b.box]->setKeySequence(shown);
+    MarkInvalid(m_boxes[b.box], false);
+    m_applied[b.box] = shown;
+  }
+  QDialog::showEvent(event);
+}
+
+bool HotkeysDialog::IsBareKey(const QKeySequence& keys) {
+  if (keys.isEmpty()) return false;
+  const QKeyCombination combo = keys[0];
+  const Qt::KeyboardModifiers mods = combo.keyboardModifiers() & ~Qt::KeypadModifier;
+  const int key = combo.key();
+  return (mods == Qt::NoModifier || mods == Qt::ShiftModifier) && key >= Qt::Key_Space &&
+         key <= Qt::Key_AsciiTilde;
+}
+
+void HotkeysDialog::MarkInvalid(QKeySequenceEdit* edit, bool invalid) {
+  edit->setStyleSheet(invalid ? QStringLiteral("background-color: #FFC0C0;") : QString());
+  edit->setToolTip(invalid ? QStringLiteral("Not a shortcut: add Ctrl or Alt") : QString());
+}
+
 void HotkeysDialog::setBox(const std::string& box, const QKeySequence& keys) {
   const auto it = m_boxes.find(box);
   if (it == m_boxes.end()) return;
@@ -55,6 +84,15 @@ void HotkeysDialog::setBox(const std::string& box, const QKeySequence& keys) {
 }
 
 void HotkeysDialog::BoxChanged(const std::string& box, const QKeySequence& keys) {
+  const auto it = m_applied.find(box);
+  if (it != m_applied.end() && it->second == keys) return;
+  QKeySequenceEdit* edit = this->box(box);
+  if (IsBareKey(keys)) {
+    if (edit) MarkInvalid(edit, true);
+    return;
+  }
+  if (edit) MarkInvalid(edit, false);
+  m_applied[box] = keys;
   int value = 0;
   if (!keys.isEmpty()) {
     const auto parsed =

@@ -21,13 +21,24 @@ class HotkeysDialog : public QDialog {
   HotkeyBindings& bindings() { return m_bindings; }
   // Sets a box as if the user had pressed that combination.
   void setBox(const std::string& box, const QKeySequence& keys);
+  QKeySequenceEdit* box(const std::string& name) const;
+  // A letter, digit or sign without Ctrl or Alt: typing, not a shortcut.
+  static bool IsBareKey(const QKeySequence& keys);
+
+ protected:
+  // Each time the window opens its boxes show their fixed start values.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BoxChanged(const std::string& box, const QKeySequence& keys);
+  void MarkInvalid(QKeySequenceEdit* edit, bool invalid);
 
   std::function<void(const std::string&, const QString&)> m_rebind;
   HotkeyBindings m_bindings;
   std::map<std::string, QKeySequenceEdit*> m_boxes;
+  // What each box held when it was last shown or applied: leaving a box unchanged
+  // re-binds nothing.
+  std::map<std::string, QKeySequence> m_applied;
 };
 
 }  // namespace quotella

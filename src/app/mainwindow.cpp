@@ -152,6 +152,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_views = std::make_unique<ViewTable>(*this);
   m_print->ConnectViews();
   ConnectRooms();
+  BuildRecentMenu();
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
   qApp->installEventFilter(this);
@@ -291,6 +292,10 @@ void MainWindow::ConnectRooms() {
   connect(m_bottom, &BottomBar::conditionsToggled, this,
           [this] { m_answer->keyWords()->setFocus(); });
   connect(m_bottom, &BottomBar::mustHaveChanged, this, [this] { m_pool->refresh(); });
+  connect(m_bottom, &BottomBar::conditionsEntered, this, [this] { ScanDictionary(); });
+  connect(m_bottom, &BottomBar::focusTable, this, [this] { m_answer->keyWords()->setFocus(); });
+  connect(m_status->candidateStatus(), &PanelBar::doubleClicked, this,
+          [this] { ScanDictionary(); });
 
   connect(m_pool, &PoolPane::orderClicked, this, [this](int view) { PoolViewClick(view); });
   connect(m_pool, &PoolPane::cellDoubleClicked, this, [this](int col, int row) {
@@ -392,6 +397,7 @@ void MainWindow::StartUp(const Options& options) {
       std::make_unique<SettingsStore>(host(), StartupSettings(paths), m_doc.get(), m_loader.get());
   m_settings->SetOutputEditor(m_session->Output.Lines);
   m_settings->ReadIniFile(paths.IniFileName);
+  m_recent.Read(m_settings->View());
 
   ResetPuzzle(*m_doc);
   m_settings->ApplyLetterOrder();
@@ -431,7 +437,8 @@ void MainWindow::ApplySettings() {
   const Settings& v = m_settings->Values();
   m_session->CurrentDir = v.CurrentDir;
   m_session->LastFile = v.LastFile;
-  m_session->CopyrightText = v.CopyrightText;
+  // A loaded puzzle keeps its own copyright line when the settings are read again.
+  if (!m_doc->PuzzleExists) m_session->CopyrightText = v.CopyrightText;
   if (v.Title) m_session->TitleBox = *v.Title;
   if (v.Byline) m_session->BylineBox = *v.Byline;
   m_sources->DictDir = v.DictDir;
@@ -474,6 +481,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   for (int i = 0; i < 4; ++i)
     v.WordListFiles[static_cast<std::size_t>(i)] =
         m_sources->Lists[static_cast<std::size_t>(i)].FileName;
+  m_recent.Write(m_settings->View());
   m_settings->SaveAtExit();
   OfferToSaveQuotesOnClose(*m_session, host());
   OfferToSavePuzzleOnClose(*m_doc, *m_session);
@@ -487,7 +495,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     m_escPressed = true;
   // A double click on the window's bare background adds items to word list 1.
   if (event->type() == QEvent::MouseButtonDblClick && watched == centralWidget()) {
-    AddanItemClick(1);
+    AddanItemClick(m_lastWordList);
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && m_lists) {
+    for (int n = 1; n <= 4; ++n)
+      if (watched == m_lists->wordList(n)) {
+        DeleteListEntry(n);
+        return true;
+      }
+  }
+  // A double click on the list label reads the settings file again.
+  if (event->type() == QEvent::MouseButtonDblClick && m_status &&
+      watched == m_status->listLabel()) {
+    RunPullPush([this] {
+      m_settings->LoadIniFile();
+      ApplySettings();
+    });
     return true;
   }
   QPlainTextEdit* quotes = m_answer ? m_answer->quotesEditor() : nullptr;
@@ -603,8 +628,22 @@ void MainWindow::AddanItemClick(int n) {
   m_status->listLabel()->hide();
   m_lists->candidates()->hide();
   m_status->candidateStatus()->hide();
+  m_status->addItemField()->setPlaceholderText(
+      QStringLiteral("Add to word list %1: type a word, then Enter").arg(n));
   m_status->addItemField()->show();
   m_status->addItemField()->setFocus();
+}
+
+void MainWindow::DeleteListEntry(int n) {
+  QListWidget* list = m_lists->wordList(n);
+  auto& items = m_sources->List(n).Items;
+  const int row = list->currentRow();
+  if (row < 0 || row >= static_cast<int>(items.size())) return;
+  items.erase(items.begin() + row);
+  PushLists();
+  list->setCurrentRow(std::min(row, list->count() - 1));
+  UpdateListLabel(*m_sources, n);
+  m_status->listLabel()->setText(Cp(m_sources->ListLabel));
 }
 
 void MainWindow::CluesButtonClick() {
@@ -637,6 +676,19 @@ void MainWindow::LoadHelpTopic(int topic) {
   m_answer->helpFile()->setHtml(html);
   m_helpRtf = *bytes;
   m_helpFileName = path;
+}
+
+void MainWindow::Website1Click() {
+  // Beside the program, or in the data folder of an installed copy.
+  const QStringList places{
+      QDir(m_programDir).filePath(QStringLiteral("quotella.html")),
+      QDir(m_programDir).filePath(QStringLiteral("../share/quotella/quotella.html"))};
+  for (const QString& page : places)
+    if (QFileInfo::exists(page)) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
+      return;
+    }
+  host().Message("Cannot find file " + ToCp(places.front()));
 }
 
 void MainWindow::NumberMap1Click() {
@@ -943,10 +995,64 @@ void MainWindow::RunPullPush(const std::function<void()>& operation) {
   PushIniText();
   setWindowTitle(Cp(m_session->Caption));
   RefreshViews();
+  NoteRecentPuzzle();
+}
+
+void MainWindow::NoteRecentPuzzle() {
+  // Opening and saving a puzzle make it the last file.
+  const std::string& last = m_session->LastFile;
+  if (last.empty() || !FileExists(last)) return;
+  if (!m_recent.Paths().empty() && m_recent.Paths().front() == last) return;
+  m_recent.Add(last);
+}
+
+void MainWindow::BuildRecentMenu() {
+  QMenu* open = m_actions->mainMenu(QStringLiteral("&Open"));
+  if (!open) return;
+  m_recentMenu = new QMenu(QStringLiteral("Recent Puzzles"), this);
+  m_recentMenu->setObjectName(QStringLiteral("RecentPuzzlesMenu"));
+  QAction* after = command(QStringLiteral("PuzzlebyBrowsing1"));
+  open->insertMenu(after, m_recentMenu);
+  connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
+    m_recentMenu->clear();
+    for (const std::string& path : m_recent.Paths()) {
+      const QString file = Cp(path);
+      m_recentMenu->addAction(file, this, [this, file] { OpenRecentPuzzle(file); });
+    }
+    m_recentMenu->setEnabled(!m_recent.Paths().empty());
+  });
+}
+
+void MainWindow::OpenRecentPuzzle(const QString& path) {
+  const std::string file = ToCp(path);
+  if (!FileExists(file)) {
+    m_recent.Remove(file);
+    host().Message("Cannot find file " + file);
+    return;
+  }
+  bool opened = false;
+  RunPullPush([this, &file, &opened] { opened = OpenButtonClick(*m_doc, *m_session, file); });
+  if (!opened) return;
+  m_session->LastFile = file;
+  NoteRecentPuzzle();
+  NewPuzzleShown();
+  Puzzle3Click();
 }
 
 void MainWindow::OpenAddress(const std::optional<std::string>& address) {
   if (address) QDesktopServices::openUrl(QUrl(Cp(*address)));
+}
+
+void MainWindow::LookUpFocused(bool google) {
+  if (m_answer->keyWords()->hasFocus()) {
+    OpenAddress(google ? KeywordGoogleLookup(host(), CurrentAnswer())
+                       : KeywordMerriamLookup(CurrentAnswer()));
+  } else if (m_lists->candidates()->hasFocus()) {
+    OpenAddress(google ? CandidateGoogleLookup(host(), CurrentCandidate())
+                       : CandidateMerriamLookup(CurrentCandidate()));
+  } else {
+    OpenAddress(google ? GoogleLookup(host()) : MainMerriamLookup(host()));
+  }
 }
 
 std::string MainWindow::CurrentAnswer() const {
@@ -981,6 +1087,15 @@ void MainWindow::NewPuzzleShown() {
 
 void MainWindow::QuotesEditorDblClick() {
   const QString line = m_answer->quotesEditor()->textCursor().block().text();
+  // One stray double click must not lose the work on a changed puzzle.
+  if (m_doc->PuzzleExists && m_doc->PuzzleChanged && !line.trimmed().isEmpty()) {
+    const std::optional<bool> save = host().ConfirmOrCancel("Puzzle file has changed. Save it?");
+    if (!save) return;
+    if (*save) {
+      RunPullPush([this] { Puzzle2Click(*m_doc, *m_session); });
+      if (m_doc->PuzzleChanged) return;  // not saved: the puzzle stays
+    }
+  }
   const DblClickResult result = quotella::QuotesEditorDblClick(*m_doc, ToCp(line));
   if (result != DblClickResult::Blank && result != DblClickResult::Refused) {
     m_session->CurrentPuzzleFile = "noname.txt";
@@ -991,6 +1106,7 @@ void MainWindow::QuotesEditorDblClick() {
   if (result == DblClickResult::Made) {
     m_doc->CurCol = 2;
     m_doc->CurRow = 0;
+    PoolViewClick(0);
     Puzzle3Click();
   }
   RefreshViews();
@@ -1141,9 +1257,13 @@ void MainWindow::GeneralSettings1Click() {
     m_generalSettings = dialog;
     m_print->WatchCopyrightPlacement(dialog);
     connect(dialog, &GeneralSettingsDialog::closeRequested, this, [this, dialog] {
+      const std::string before = m_settings->Values().CopyrightText;
       dialog->store(m_settings->Form());
       m_settings->CloseGeneralSettings();
       ApplySettings();
+      // A notice changed in the window is the puzzle's new notice.
+      if (m_settings->Values().CopyrightText != before)
+        m_session->CopyrightText = m_settings->Values().CopyrightText;
       dialog->hide();
     });
     connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
@@ -1242,6 +1362,9 @@ void MainWindow::PuzzleHotkeys1Click() {
 void MainWindow::CopyrightButtonClick() {
   m_session->CopyrightText = EditCopyrightNotice(host(), m_session->CopyrightText, CurrentYear());
   m_settings->Form().Copyright = m_session->CopyrightText;
+  m_settings->Values().CopyrightText = m_session->CopyrightText;
+  // An open General Settings window shows the new notice, so closing it keeps it.
+  if (m_generalSettings) m_generalSettings->load(m_settings->Form());
   m_gridView->copyrightButton()->setToolTip(Cp(m_session->CopyrightText));
 }
 
@@ -1256,6 +1379,7 @@ void MainWindow::ManualEntry1Click() {
       NewPuzzleShown();
       m_doc->CurCol = 2;
       m_doc->CurRow = 0;
+      PoolViewClick(0);
       Puzzle3Click();
       m_quote->quoteWindow()->setPlainText(Cp(m_manualEntry->entry().ManualQuoteLine));
       RefreshViews();

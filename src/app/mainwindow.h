@@ -14,6 +14,7 @@
 #include "render/textmeasure.h"
 #include "search/rarity.h"
 #include "search/sorts.h"
+#include "settings/recentpuzzles.h"
 
 class QAction;
 class QCheckBox;
@@ -118,8 +119,12 @@ class MainWindow : public QMainWindow {
   // "Add Items" of list n: the add-item field opens, with the caret in it.
   void AddanItemClick(int n);
   void CluesButtonClick();
+  // The Delete key in word list n removes its selected entry.
+  void DeleteListEntry(int n);
   void CandidatesButtonClick();
   void HelpTopicClick(int topic);
+  // The program's documentation page, installed with it, in the desktop's browser.
+  void Website1Click();
   void NumberMap1Click();
   void NumberGridDblClick();
   void PoolViewClick(int view);
@@ -170,6 +175,10 @@ class MainWindow : public QMainWindow {
   void MajorProblemScanClick();
   // Shows the General Settings window with the values in force.
   void GeneralSettings1Click();
+  // Open > Recent Puzzles: the last puzzles opened or saved.
+  const RecentPuzzles& recentPuzzles() const { return m_recent; }
+  QMenu* recentMenu() const { return m_recentMenu; }
+  void OpenRecentPuzzle(const QString& path);
   // The puzzle browser at the current folder.
   void PuzzlebyBrowsing1Click();
   BrowseDialog* browser() const { return m_browser; }
@@ -216,6 +225,9 @@ class MainWindow : public QMainWindow {
   void ScanList(int n);
   void IniFile2Click();
   void OpenAddress(const std::optional<std::string>& address);
+  // F5 (dictionary) and F7 (Google): the current answer while the answer table has the
+  // focus, the current candidate while the candidate list has it, else a typed word.
+  void LookUpFocused(bool google);
   std::string CurrentAnswer() const;
   std::string CurrentCandidate() const;
   void UpdateRarityColours();
@@ -231,6 +243,9 @@ class MainWindow : public QMainWindow {
   void LeaveDistributionMode(bool showGridControls);
   void ShowAnswerBarFor(int row);
   void PlaySound(const char* name);
+  void BuildRecentMenu();
+  // Notes the puzzle file in use as the newest recent puzzle.
+  void NoteRecentPuzzle();
   // A new puzzle replaces the old one: searches end, swap marks go, the caption follows.
   void NewPuzzleShown();
 
@@ -268,6 +283,8 @@ class MainWindow : public QMainWindow {
   // the window while the command lets pending events through).
   int m_pendingDepth = 0;
   bool m_escPressed = false;
+  RecentPuzzles m_recent;
+  QMenu* m_recentMenu = nullptr;
   QString m_helpFileName;
   std::string m_helpRtf;
 

@@ -17,10 +17,15 @@ PanelBar::PanelBar(const QString& name, const QStringList& texts, const std::vec
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     const int w = i < static_cast<int>(widths.size()) ? widths[static_cast<std::size_t>(i)] : 0;
-    if (w > 0)
+    // A text longer than its panel is cut; the whole text is in the tooltip.
+    label->setToolTip(texts[i]);
+    if (w > 0) {
       label->setFixedWidth(w);
-    else
+    } else {
+      // A long text never widens the window.
+      label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
       layout->setStretchFactor(label, 1);
+    }
     layout->addWidget(label, w > 0 ? 0 : 1);
     m_labels.push_back(label);
   }
@@ -28,7 +33,9 @@ PanelBar::PanelBar(const QString& name, const QStringList& texts, const std::vec
 
 void PanelBar::setPanel(int index, const QString& text) {
   if (index < 0 || index >= panelCount()) return;
-  m_labels[static_cast<std::size_t>(index)]->setText(text);
+  QLabel* label = m_labels[static_cast<std::size_t>(index)];
+  label->setText(text);
+  label->setToolTip(text);
 }
 
 QString PanelBar::panel(int index) const {

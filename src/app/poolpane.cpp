@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -11,6 +12,11 @@
 #include "core/document.h"
 
 namespace quotella {
+
+namespace {
+constexpr int kColumnWidth = 38;
+constexpr int kButtonWidth = 42;
+}  // namespace
 
 PoolPane::PoolPane(PuzzleDocument& doc, QWidget* parent)
     : Pane(QStringLiteral("PoolPane"), parent), m_doc(doc) {
@@ -24,7 +30,7 @@ PoolPane::PoolPane(PuzzleDocument& doc, QWidget* parent)
                                {QStringLiteral("SortPoolButton"), QStringLiteral("Sort")}};
   for (int i = 0; i < 3; ++i) {
     auto* b = MakeButton(names[i][0], names[i][1], this);
-    b->setFixedWidth(32);
+    b->setFixedWidth(kButtonWidth);
     connect(b, &QPushButton::clicked, this, [this, i] { emit orderClicked(i); });
     buttons->addWidget(b);
     track(b);
@@ -45,12 +51,14 @@ PoolPane::PoolPane(PuzzleDocument& doc, QWidget* parent)
     view->verticalHeader()->hide();
     view->horizontalHeader()->setMinimumSectionSize(10);
     view->verticalHeader()->setMinimumSectionSize(10);
-    view->horizontalHeader()->setDefaultSectionSize(31);
+    view->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     view->verticalHeader()->setDefaultSectionSize(15);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setFixedWidth(100);
+    // Three columns whose headers read whole ("Char", "Pool", "Rank"), and the scroll bar.
+    view->setFixedWidth(3 * kColumnWidth + view->verticalScrollBar()->sizeHint().width() +
+                        2 * view->frameWidth());
     view->hide();
     connect(view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
       emit cellDoubleClicked(index.column(), index.row());

@@ -81,10 +81,21 @@ void SearchController::StartHeuristic() {
     };
   }
   if (m_hooks.showSearchLog) m_hooks.showSearchLog();
-  const HeuristicSearch::Prepared prepared = m_heuristic->Prepare();
+  AfterPreparation(static_cast<int>(m_heuristic->Prepare()));
+}
+
+void SearchController::AfterPreparation(int prepared) {
+  using Prepared = HeuristicSearch::Prepared;
+  const auto step = static_cast<Prepared>(prepared);
+  // The repaint moves the table's cursor, which puts the pool hint into the message panel;
+  // an early end's report is put back so that it can be read.
+  const QString report = m_status.statusBar1()->panel(kMessagePanel);
   if (m_hooks.listsChanged) m_hooks.listsChanged();
   if (m_hooks.viewsChanged) m_hooks.viewsChanged();
-  if (prepared == HeuristicSearch::Prepared::Ready) StartHeuristicWorker();
+  const bool early = step == Prepared::EmptyList || step == Prepared::TooShort ||
+                     step == Prepared::MissingLetters || step == Prepared::BailedOut;
+  if (early) m_status.statusBar1()->setPanel(kMessagePanel, report);
+  if (step == Prepared::Ready) StartHeuristicWorker();
 }
 
 void SearchController::OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists) {
@@ -101,15 +112,12 @@ void SearchController::OpenWordListEditor(const std::array<std::vector<std::stri
   const int generation = m_generation;
   m_listEditor->Open(lists, [this, generation](bool bailedOut, WordListEditor::Lists pruned) {
     // The editor calls this from its own button handler: carry on once that is done.
-    QTimer::singleShot(0, this,
-                       [this, generation, bailedOut, pruned = std::move(pruned)]() mutable {
-                         if (!m_heuristic || generation != m_generation) return;
-                         const HeuristicSearch::Prepared next =
-                             m_heuristic->EditorClosed(bailedOut, std::move(pruned));
-                         if (m_hooks.listsChanged) m_hooks.listsChanged();
-                         if (m_hooks.viewsChanged) m_hooks.viewsChanged();
-                         if (next == HeuristicSearch::Prepared::Ready) StartHeuristicWorker();
-                       });
+    QTimer::singleShot(
+        0, this, [this, generation, bailedOut, pruned = std::move(pruned)]() mutable {
+          if (!m_heuristic || generation != m_generation) return;
+          AfterPreparation(
+              static_cast<int>(m_heuristic->EditorClosed(bailedOut, std::move(pruned))));
+        });
   });
   m_listEditorDialog->refresh();
   m_listEditorDialog->show();

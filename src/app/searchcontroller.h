@@ -87,6 +87,8 @@ class SearchController : public QObject {
 
  private:
   void StartHeuristicWorker();
+  // What follows a step of the preparation (a HeuristicSearch::Prepared).
+  void AfterPreparation(int prepared);
   void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
   void OnAutofillDone(const AutofillResult& result);
   void UpdateEscape();

@@ -28,6 +28,7 @@
 #include "files/filesession.h"
 #include "files/quotesfile.h"
 #include "render/qtext.h"
+#include "search/wordlists.h"
 
 // How to add a view: add a row to Rows() with the view's name, the controls it hides and
 // then shows (object names, or the groups below written "@group"), and a `then` step for
@@ -146,7 +147,8 @@ std::vector<ViewRow> ViewTable::Rows() {
          AnswerTableUnlessEditor(w);
          w.m_lists->wordList(n)->show();
          w.m_lastWordList = n;
-         w.m_status->listLabel()->setText(QStringLiteral("Wordlist %1").arg(n));
+         UpdateListLabel(*w.m_sources, n);
+         w.m_status->listLabel()->setText(FromCp(w.m_sources->ListLabel));
        },
        NotInGridView},
       {"Clues",
@@ -175,8 +177,13 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.LoadHelpTopic(topic);
        }},
       {"IniFile",
-       {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea"},
-       {"IniFile"}},
+       {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
+        "@printArea", "@gridControls"},
+       {"IniFile", "@statusArea", "@searchBar", "@viewButtons", "@pool"},
+       [](W& w, int) {
+         if (w.m_distributionMode) w.LeaveDistributionMode(false);
+         if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
+       }},
       {"NumberMap", {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
   };
 }

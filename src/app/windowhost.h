@@ -25,6 +25,9 @@ class WindowHost : public Host {
   bool Confirm(const std::string& text, ConfirmKind kind) override {
     return m_dialogs->Confirm(text, kind);
   }
+  std::optional<bool> ConfirmOrCancel(const std::string& text) override {
+    return m_dialogs->ConfirmOrCancel(text);
+  }
   std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                     const std::string& initial) override {
     return m_dialogs->Prompt(caption, label, initial);

@@ -26,6 +26,11 @@ class Host {
   virtual void Message(const std::string& text) = 0;
   // A Yes/No question; true means Yes.
   virtual bool Confirm(const std::string& text, ConfirmKind kind = ConfirmKind::Warning) = 0;
+  // A Yes/No/Cancel question: true Yes, false No, nullopt Cancel. A host without a Cancel
+  // button asks Yes/No.
+  virtual std::optional<bool> ConfirmOrCancel(const std::string& text) {
+    return Confirm(text, ConfirmKind::Question);
+  }
   // A one-line input prompt; nullopt when the user cancels.
   virtual std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                             const std::string& initial) = 0;

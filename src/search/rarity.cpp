@@ -112,6 +112,12 @@ void ApplyFreqOrder(PuzzleDocument& doc, const std::string& freqOrder) {
   // A new puzzle starts from the settings' order: keep the edited one there too.
   doc.SettingsFreqString = p.FreqOrder;
   ResetPoolGrids(doc);
+  // The alphabetical grid's Rank column follows the new order.
+  for (int l = 0; l < 26; ++l) {
+    const auto pos = p.FreqOrder.find(static_cast<char>('A' + l));
+    doc.CharPoolGrid[static_cast<std::size_t>(l + 1)][2] =
+        pos == std::string::npos ? std::string() : std::to_string(pos + 1);
+  }
   RefreshPoolViews(doc);
   UpdateCharStatus(doc);  // the problem letters of the pool follow the new order
   doc.Notify(PuzzleDocument::Change::Pool);

@@ -78,6 +78,8 @@ bool LoadWordListFile(WordSources& src, int n, const std::string& path, Host& ho
     host.Message("Could not load file ");
     return false;
   }
+  // A line starting with '#' is a note to the reader of the file, never a word.
+  std::erase_if(*lines, [](const std::string& line) { return !line.empty() && line[0] == '#'; });
   src.List(n).Assign(std::move(*lines));
   src.List(n).FileName = path;
   ShowList(src, n);

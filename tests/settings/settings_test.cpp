@@ -15,6 +15,7 @@
 #include "settings/hotkeys.h"
 #include "settings/initext.h"
 #include "settings/lookups.h"
+#include "settings/recentpuzzles.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 #include "support/clirunner.h"
@@ -674,6 +675,33 @@ TEST(SettingsCli, LookupPrintsTheAddressAndSettingsPrintsTheDefaultFile) {
   EXPECT_NE(report.find("problem letters: JKQXZ\n"), std::string::npos);
   RunCli("settings --check /nonexistent/quotella.ini", &rc);
   EXPECT_EQ(rc, 1);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(RecentPuzzlesTest, NewestFirstAtMostEightAndOnlyItsOwnLine) {
+  RecentPuzzles recent;
+  for (int i = 0; i < 10; ++i) recent.Add("/p/" + std::to_string(i) + ".qtl");
+  recent.Add("/p/5.qtl");  // again: moves to the front, once
+  recent.Add("/p/odd|name.qtl");
+  ASSERT_EQ(recent.Paths().size(), RecentPuzzles::kMax);
+  EXPECT_EQ(recent.Paths().front(), "/p/5.qtl");
+  EXPECT_EQ(recent.Paths()[1], "/p/9.qtl");
+  EXPECT_EQ(std::count(recent.Paths().begin(), recent.Paths().end(), "/p/5.qtl"), 1);
+
+  IniText ini({"[lastfile]", "x.qtl", "; a note of the user's", "[title]", "T"});
+  recent.Write(ini);
+  EXPECT_EQ(ini.Lines().size(), 7u);
+  EXPECT_EQ(ini.Lines()[2], "; a note of the user's");
+  RecentPuzzles back;
+  back.Read(ini);
+  EXPECT_EQ(back.Paths(), recent.Paths());
+  back.Remove("/p/5.qtl");
+  EXPECT_EQ(back.Paths().front(), "/p/9.qtl");
 }
 
 }  // namespace

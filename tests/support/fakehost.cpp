@@ -14,6 +14,14 @@ bool FakeHost::Confirm(const std::string& text, ConfirmKind) {
   return answer;
 }
 
+std::optional<bool> FakeHost::ConfirmOrCancel(const std::string& text) {
+  if (choiceAnswers.empty()) return Confirm(text, ConfirmKind::Question);
+  questions.push_back(text);
+  const std::optional<bool> answer = choiceAnswers.front();
+  choiceAnswers.pop_front();
+  return answer;
+}
+
 std::optional<std::string> FakeHost::Prompt(const std::string& caption, const std::string& label,
                                             const std::string&) {
   prompts.push_back(caption + " | " + label);

@@ -25,6 +25,8 @@ class FakeHost : public Host {
 
   void Message(const std::string& text) override;
   bool Confirm(const std::string& text, ConfirmKind kind) override;
+  // Takes the next of choiceAnswers, or else a Yes/No answer of confirmAnswers.
+  std::optional<bool> ConfirmOrCancel(const std::string& text) override;
   std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                     const std::string& initial) override;
   void Status(StatusBar bar, int panel, const std::string& text) override;
@@ -39,6 +41,7 @@ class FakeHost : public Host {
 
   // Script.
   std::deque<bool> confirmAnswers;
+  std::deque<std::optional<bool>> choiceAnswers;  // Yes/No/Cancel; nullopt is Cancel
   std::deque<std::optional<std::string>> promptAnswers;
   std::deque<std::optional<std::string>> fileAnswers;
   // ProcessPendingEvents reports Esc once this many calls have been made (-1: never).

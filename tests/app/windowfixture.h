@@ -1,0 +1,123 @@
+// The main window under test: a fresh program directory, the scripted host, the window
+// shown offscreen; and the same with a puzzle made from a quotes line.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <memory>
+
+#include "app/mainwindow.h"
+#include "app/tablemodels.h"
+#include "core/document.h"
+#include "core/textio.h"
+#include "settings/initext.h"
+#include "settings/settings.h"
+#include "support/fakehost.h"
+
+namespace quotella::test {
+
+inline void EnsureApp() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "app_tests";
+  static char* argv[] = {name, nullptr};
+  // Never destroyed: Qt must outlive every static that tears down after main.
+  static QApplication* app = new QApplication(argc, argv);
+  (void)app;
+}
+
+// A program directory holding the bundled help, quote-window and quotes files and a
+// fresh settings file.
+class ProgramDir {
+ public:
+  ProgramDir() {
+    const QDir source(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources"));
+    for (const QString& name : source.entryList(
+             {QStringLiteral("*.rtf"), QStringLiteral("*.html"), QStringLiteral("quotes.txt")},
+             QDir::Files))
+      QFile::copy(source.filePath(name), m_dir.filePath(name));
+    const ProgramPaths paths = ResolveProgramPaths(path().toStdString() + "/", "", "");
+    IniText ini(DefaultIniLines(StartupSettings(paths)));
+    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
+    ini.SetIniValue("[loadlastfile]", "FALSE");
+    WriteLinesAtomic(paths.IniFileName, ini.Lines());
+  }
+  QString path() const { return m_dir.path(); }
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApp();
+    MainWindow::Options options;
+    options.programDir = dir.path();
+    options.dialogs = &host;
+    options.registerFileType = false;
+    window = std::make_unique<MainWindow>(options);
+    window->show();
+    QApplication::processEvents();
+  }
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+  }
+  bool Visible(const char* name) {
+    QWidget* w = Find(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w && w->isVisible();
+  }
+  ProgramDir dir;
+  test::FakeHost host;
+  std::unique_ptr<MainWindow> window;
+};
+
+// A puzzle made from a quotes-editor line and worked through the window.
+class PuzzleWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window->command(QStringLiteral("Quotes3"))->trigger();
+    auto* editor = Find<QPlainTextEdit>("QuotesEditor");
+    editor->setPlainText(QString::fromLatin1(kLine));
+    // Double-click the middle of the only line.
+    const QRect line = editor->cursorRect(QTextCursor(editor->document()));
+    QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
+    QApplication::processEvents();
+    host.Clear();
+  }
+  PuzzleDocument& doc() { return window->doc(); }
+  KeyTableView* table() { return Find<KeyTableView>("KeyWords"); }
+  // The letter of the quotation with no copy left in the pool, or 0.
+  char ExhaustedLetter() {
+    for (char c = 'A'; c <= 'Z'; ++c)
+      if (doc().P.PoolOf(c) == 0) return c;
+    return 0;
+  }
+  char AvailableLetter() {
+    for (char c = 'A'; c <= 'Z'; ++c)
+      if (doc().P.PoolOf(c) > 0) return c;
+    return 0;
+  }
+  void Type(char c) {
+    QTest::keyClick(table(), c);
+    QApplication::processEvents();
+  }
+
+ public:
+  static constexpr const char* kLine =
+      "Milton@Paradise Lost@The mind is its own place, and in itself can make a Heaven of Hell, "
+      "a Hell of Heaven. Here we may reign secure, and in my choice To reign is worth ambition "
+      "though in Hell: Better to reign in Hell, than serve in Heaven.";
+};
+
+}  // namespace quotella::test
