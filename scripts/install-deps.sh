@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   fonts-liberation scowl unrtf xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -161,7 +161,7 @@ TEST(PuzzleFile, TagsAreFoundInAnyCaseAndTitleAndBylineFollowTheirRules) {
   PuzzleDocument doc(host);
   FileSession session;
   ASSERT_TRUE(LoadPuzzleFile(doc, session, path));
-  EXPECT_EQ(session.TitleBox, "Untitled");
+  EXPECT_EQ(session.TitleBox, "A [bracket] title");  // a bracket is text, not a tag
   EXPECT_EQ(session.BylineBox, "  by Two Blanks  ");
   EXPECT_EQ(Keystring(doc, 0), Keystring(saved.doc, 0));
 }
@@ -269,7 +269,7 @@ TEST(PuzzleFile, SaveFailureKeepsTheOldFileAndSaysSo) {
   for (const auto& target : targets) {
     saved.host.Clear();
     EXPECT_FALSE(SavePuzzleAs(saved.doc, saved.session, target));
-    EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file "});
+    EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file " + target});
     EXPECT_TRUE(saved.doc.PuzzleChanged);  // closing still offers to save
   }
   EXPECT_EQ(ReadAll(saved.path), before);
