@@ -43,7 +43,8 @@ class QuietHost : public Host {
 
 // A folder of this process for scratch files, in memory when the system has /dev/shm.
 inline const std::string& ScratchDir() {
-  static const std::string dir = [] {
+  // Never destroyed: the exit handler that removes the folder still needs its name.
+  static const std::string* dir = [] {
     namespace fs = std::filesystem;
     const fs::path base =
         fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
@@ -51,11 +52,11 @@ inline const std::string& ScratchDir() {
     fs::create_directories(d);
     std::atexit([] {
       std::error_code ec;
-      fs::remove_all(ScratchDir(), ec);
+      fs::remove_all(*dir, ec);
     });
-    return d.string() + "/";
+    return new std::string(d.string() + "/");
   }();
-  return dir;
+  return *dir;
 }
 
 // Writes the input to a scratch file and returns its path.

@@ -11,10 +11,9 @@ build=build/fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUOTELLA_BUILD_FUZZ=ON -DQUOTELLA_BUILD_TESTS=OFF -DQUOTELLA_BUILD_GUI=OFF >/dev/null
-cmake --build "$build" -j2
-
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(puzzlefile settings quoteline textfiles rtf)
+cmake --build "$build" -j2 --target "${targets[@]/%/_fuzz}"
 
 # The seeds each reader is given: the files of its kind that the program ships or tests.
 seeds() {
