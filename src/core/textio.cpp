@@ -10,7 +10,6 @@
 #include <map>
 #include <mutex>
 #include <random>
-#include <sstream>
 
 namespace quotella {
 
@@ -213,21 +212,19 @@ TextEncoding RememberedEncoding(const std::string& path) {
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string current;
-  bool pending = false;  // text since the last line end
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  std::size_t ends = 0;
+  for (char c : text) ends += c == '\n' || c == '\r';
+  lines.reserve(ends + 1);
+  const std::size_t n = text.size();
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < n; ++i) {
     const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(current);
-      current.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current += c;
-      pending = true;
-    }
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text, start, i - start);
+    if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+    start = i + 1;
   }
-  if (pending) lines.push_back(current);
+  if (start < n) lines.emplace_back(text, start, n - start);
   return lines;
 }
 
@@ -245,10 +242,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::ostringstream ss;
-  ss << in.rdbuf();
+  std::string bytes;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec) bytes.reserve(static_cast<std::size_t>(size));
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return std::nullopt;
-  return ss.str();
+  return bytes;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {

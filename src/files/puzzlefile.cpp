@@ -1,6 +1,7 @@
 #include "files/puzzlefile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cstdint>
@@ -157,6 +158,25 @@ const char* ExactTag(const std::string& line) {
   return nullptr;
 }
 
+// Calls found(tag) for every tag that occurs anywhere in the line, in any letter case.
+// Each character is looked at a bounded number of times, however the line is made.
+template <typename Found>
+void ForEachTagIn(const std::string& line, Found found) {
+  std::size_t p = line.find('[');
+  while (p != std::string::npos) {
+    std::size_t q = p + 1;
+    std::string word = "[";
+    while (q < line.size() && q - p <= 10 && std::isalpha(static_cast<unsigned char>(line[q])))
+      word += static_cast<char>(std::toupper(static_cast<unsigned char>(line[q++])));
+    if (q < line.size() && line[q] == ']') {
+      word += ']';
+      for (const auto& t : kTags)
+        if (word == t.tag) found(t);
+    }
+    p = line.find('[', q > p + 1 ? q : p + 1);
+  }
+}
+
 // The file as the program writes it: every tag once on a line of its own, in the written
 // order, each text line right after its tag, the answer words between "[keywords]" and
 // the last "[randseed]". Whatever a title, byline, copyright or clue holds, these are the
@@ -213,10 +233,7 @@ Sections ScanSections(const std::vector<std::string>& lines) {
       exact.tagLines.push_back(at);
       continue;
     }
-    if (lines[i].find('[') == std::string::npos) continue;
-    const std::string upper = UpperCase(lines[i]);
-    for (const auto& t : kTags)
-      if (upper.find(t.tag) != std::string::npos) loose.*(t.field) = at;
+    ForEachTagIn(lines[i], [&](const TagName& t) { loose.*(t.field) = at; });
   }
   for (const auto& t : kTags)
     if (exact.*(t.field) < 0) exact.*(t.field) = loose.*(t.field);
@@ -575,7 +592,7 @@ bool SavePuzzleAs(PuzzleDocument& doc, FileSession& session, const std::string& 
 }
 
 bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
-  const std::vector<std::string> lines = session.Output.Lines;
+  const std::vector<std::string>& lines = session.Output.Lines;
   PreparedLoad load;
   if (!PrepareLoad(doc.host(), lines, load)) return false;
   const Sections& t = load.tags;

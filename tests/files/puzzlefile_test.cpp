@@ -419,6 +419,25 @@ namespace {
 
 // Number-map entries that name no usable cell: the letter keeps its place in the answer
 // without a cell, and nothing else moves.
+TEST(PuzzleFile, AHugeDamagedLabelLineIsReportedOnceAndKeepsThePuzzle) {
+  SavedPuzzle saved;
+  auto lines = SplitLines(ReadAll(saved.path));
+  const auto labels = std::find(lines.begin(), lines.end(), "[labels]");
+  ASSERT_NE(labels, lines.end());
+  std::string damaged;
+  for (int k = 0; k < 200000; ++k) damaged += "x A|";
+  labels[1] = damaged;
+  WriteAll(saved.path, JoinLinesCrLf(lines));
+
+  FakeHost host;
+  PuzzleDocument b(host);
+  FileSession session;
+  ASSERT_TRUE(LoadPuzzleFile(b, session, saved.path));
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Error in value in setting cellnumbers"});
+  for (int r = 0; r < saved.doc.P.NumWords; ++r)
+    EXPECT_EQ(Keystring(b, r), Keystring(saved.doc, r));
+}
+
 TEST(PuzzleFile, BadCellEntriesAreReportedAndSkipped) {
   SavedPuzzle saved;
   const PuzzleDocument& a = saved.doc;
