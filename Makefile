@@ -1,5 +1,5 @@
 # The README's commands. Each installs what it needs first.
-.PHONY: test run bench deps build-debug build-release format clean
+.PHONY: test run bench fuzz install-test deps build-debug build-release format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -20,6 +20,11 @@ run: build-release
 
 bench: build-release
 	@bash scripts/bench.sh build/release/bin
+
+# Each fuzz target for FUZZ_SECONDS seconds (default 60): make fuzz FUZZ_SECONDS=600
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

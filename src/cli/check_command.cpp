@@ -142,8 +142,13 @@ int RunCheck(const std::vector<std::string>& args) {
   bool json = false;
   std::optional<std::string> file;
   std::optional<std::string> line;
+  const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--json") {
+    if (i == optionsEnd) continue;
+    if (i > optionsEnd) {
+      if (line) return UsageError("check", "give one quotation line (quote it)");
+      line = TextArg(args[i]);
+    } else if (args[i] == "--json") {
       json = true;
     } else if (args[i] == "--file") {
       if (i + 1 >= args.size()) return UsageError("check", "--file needs a file name");

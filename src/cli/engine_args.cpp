@@ -12,8 +12,13 @@ std::optional<EngineArgs> ParseEngineArgs(const std::string& command,
                                           const std::set<std::string>& flags,
                                           const std::set<std::string>& valued) {
   EngineArgs result;
+  const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& a = args[k];
+    if (k >= optionsEnd) {
+      if (k > optionsEnd) result.positional.push_back(a);
+      continue;
+    }
     if (valued.count(a) != 0) {
       if (k + 1 >= args.size()) {
         UsageError(command, a + " needs a value");

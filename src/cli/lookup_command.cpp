@@ -6,7 +6,10 @@
 namespace quotella::cli {
 namespace {
 
-int RunLookup(const std::vector<std::string>& args) {
+int RunLookup(const std::vector<std::string>& given) {
+  // Both arguments are texts: a "--" before them only says so.
+  std::vector<std::string> args = given;
+  if (const std::size_t end = EndOfOptions(args); end < args.size()) args.erase(args.begin() + end);
   if (args.size() != 2) return UsageError("lookup", "lookup takes a service and a term");
   const auto service = LookupServiceNamed(args[0]);
   if (!service) return UsageError("lookup", "unknown service '" + args[0] + "'");

@@ -32,7 +32,14 @@ int UsageError(const std::string& name, const std::string& problem) {
   return 2;
 }
 
+std::size_t EndOfOptions(const std::vector<std::string>& args) {
+  return static_cast<std::size_t>(std::find(args.begin(), args.end(), "--") - args.begin());
+}
+
 std::string TextArg(const std::string& terminalText) {
+  if (terminalText.find_first_of("\r\n") != std::string::npos)
+    throw LineBreakInText("a text may not hold a line break: " +
+                          terminalText.substr(0, terminalText.find_first_of("\r\n")) + "...");
   return Utf8ToCp1252(terminalText);
 }
 
@@ -49,11 +56,17 @@ int main(int argc, char** argv) {
   if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
     std::cout << "quotella-cli: the quotation-acrostic constructor on the command line\n\nusage:\n";
     for (const auto& c : Commands()) std::cout << c.usage << "\n";
+    std::cout << "\nAn argument \"--\" ends the options: what follows is text even when it "
+                 "begins with \"-\".\n";
     return 0;
   }
   for (const auto& c : Commands()) {
     if (c.name == args[0]) {
-      return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
+      try {
+        return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
+      } catch (const LineBreakInText& e) {
+        return UsageError(c.name, e.what());
+      }
     }
   }
   return UsageError({}, "unknown command '" + args[0] + "'");

@@ -130,8 +130,20 @@ int RunNew(const std::vector<std::string>& args) {
   bool json = false;
   bool yes = false;
   std::string output;
+  const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
+    if (k == optionsEnd) continue;
+    if (k > optionsEnd || arg.rfind("--", 0) != 0) {
+      if (arg == "-o" && k < optionsEnd) {
+        if (k + 1 >= args.size()) return UsageError("new", "-o needs a file name");
+        output = args[++k];
+        continue;
+      }
+      if (line) return UsageError("new", "only one quotation line may be given");
+      line = TextArg(arg);
+      continue;
+    }
     if (arg == "--json") {
       json = true;
       continue;
@@ -142,16 +154,6 @@ int RunNew(const std::vector<std::string>& args) {
     }
     if (arg == "--undo" || arg == "--redo") {
       actions.push_back({arg == "--undo" ? Action::Undo : Action::Redo, {}, {}, 0});
-      continue;
-    }
-    if (arg == "-o") {
-      if (k + 1 >= args.size()) return UsageError("new", "-o needs a file name");
-      output = args[++k];
-      continue;
-    }
-    if (arg.rfind("--", 0) != 0) {
-      if (line) return UsageError("new", "only one quotation line may be given");
-      line = TextArg(arg);
       continue;
     }
     if (k + 1 >= args.size()) return UsageError("new", arg + " needs a value");

@@ -19,9 +19,11 @@ int RunProblems(const std::vector<std::string>& args) {
   std::string quote;
   std::string dictArg;
   std::string path;
+  const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a.empty() || a[0] != '-') {
+    if (i == optionsEnd) continue;
+    if (i > optionsEnd || a.empty() || a[0] != '-') {
       if (!path.empty()) return UsageError("problems", "unexpected argument '" + a + "'");
       path = a;
       continue;

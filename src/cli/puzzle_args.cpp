@@ -13,8 +13,13 @@ std::optional<PuzzleArgs> ParsePuzzleArgs(const std::string& command,
                                           const std::set<std::string>& allowedFlags,
                                           bool allowOutput) {
   PuzzleArgs out;
+  const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (i >= optionsEnd) {
+      if (i > optionsEnd) out.positional.push_back(a);
+      continue;
+    }
     if (a == "-o" && allowOutput) {
       if (i + 1 >= args.size()) {
         UsageError(command, "-o needs a file name");

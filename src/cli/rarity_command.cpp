@@ -18,7 +18,7 @@ int RunRarity(const std::vector<std::string>& args) {
       return UsageError("rarity", "unexpected argument '" + args[i] + "'");
     }
   }
-  CliHost host;
+  CliHost host(false, true);  // a letter file that cannot be read is named on stderr
   const std::string dir = CommandDictDir(dictArg);
   LetterCounts counts{};
   std::vector<std::string> log;

@@ -20,8 +20,13 @@ int RunScanCommand(const std::vector<std::string>& args) {
   std::string quote;
   std::string dictArg;
   std::vector<std::string> positional;
+  const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (i >= optionsEnd) {
+      if (i > optionsEnd) positional.push_back(a);
+      continue;
+    }
     const bool hasValue = i + 1 < args.size();
     if (a.size() > 2 && a.rfind("--", 0) == 0 && !hasValue)
       return UsageError("scan", a + " needs a value");

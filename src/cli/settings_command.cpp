@@ -82,6 +82,7 @@ int RunSettings(const std::vector<std::string>& args) {
     return 0;
   }
   if (args.size() == 2 && args[0] == "--check") return Check(args[1]);
+  if (args.size() == 3 && args[0] == "--check" && args[1] == "--") return Check(args[2]);
   return UsageError("settings", "settings takes --default or --check FILE");
 }
 

@@ -6,6 +6,20 @@
 
 namespace quotella {
 
+namespace {
+
+// "@" separates author, work and quotation in a quotation line and in the puzzle file, so
+// an author or work holding one would come back as a different puzzle.
+bool RefuseAtSign(const std::string& author, const std::string& work, Host& host) {
+  if (author.find('@') == std::string::npos && work.find('@') == std::string::npos) return false;
+  host.Message(
+      "The author and the work cannot hold \"@\": it separates them from the quotation. "
+      "Please remove it.");
+  return true;
+}
+
+}  // namespace
+
 std::string ManualEntry::Quotation() const {
   std::string q;
   for (const auto& line : QuoteLines) q += line;
@@ -33,6 +47,7 @@ ManualEntry::MakeResult ManualEntry::MakePuzzle(PuzzleDocument& doc) {
     host.Message("Incomplete Data! All fields required.");
     return MakeResult::Incomplete;
   }
+  if (RefuseAtSign(ManualAuthorStr, ManualWorkStr, host)) return MakeResult::Incomplete;
   if (SwitchHeuristicOff) SwitchHeuristicOff();
 
   const std::string& quote = ManualQuoteStr;
@@ -93,6 +108,7 @@ bool ManualEntry::AddQuote(std::vector<std::string>& quotesEditor, Host& host) {
     host.Message("Incomplete Data!");
     return false;
   }
+  if (RefuseAtSign(ManualAuthorStr, ManualWorkStr, host)) return false;
   quotesEditor.push_back(ManualAuthorStr + "@" + ManualWorkStr + "@" + ManualQuoteStr);
   quotesEditor.emplace_back();
   Visible = false;

@@ -7,8 +7,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <random>
-#include <sstream>
 
 namespace quotella {
 
@@ -123,23 +124,107 @@ bool LooksLikeUtf8(const std::string& bytes) {
   return nonAscii;
 }
 
+namespace {
+
+constexpr const char* kBom = "\xEF\xBB\xBF";
+
+bool StartsWithBom(const std::string& bytes) {
+  return bytes.size() >= 3 && bytes.compare(0, 3, kBom) == 0;
+}
+
+// Valid UTF-8 from `from` on, every character with a Windows-1252 form; nonAscii tells
+// whether any character lies outside ASCII.
+bool IsCp1252Utf8(const std::string& bytes, std::size_t from, bool& nonAscii) {
+  nonAscii = false;
+  std::size_t i = from;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8(bytes, i, cp);
+    if (len == 0) return false;
+    if (len > 1) {
+      if (ToCp1252(cp) == '?') return false;
+      nonAscii = true;
+    }
+    i += len;
+  }
+  return true;
+}
+
+std::mutex& EncodingMutex() {
+  static std::mutex m;
+  return m;
+}
+
+std::map<std::string, TextEncoding>& EncodingTable() {
+  static std::map<std::string, TextEncoding> table;
+  return table;
+}
+
+std::string EncodingKey(const std::string& path) {
+  std::error_code ec;
+  const auto canonical = std::filesystem::weakly_canonical(path, ec);
+  return ec ? path : canonical.string();
+}
+
+void RememberEncoding(const std::string& path, TextEncoding encoding) {
+  const std::string key = EncodingKey(path);
+  std::lock_guard lock(EncodingMutex());
+  EncodingTable()[key] = encoding;
+}
+
+}  // namespace
+
+DecodedText DecodeText(const std::string& bytes) {
+  const bool bom = StartsWithBom(bytes);
+  bool nonAscii = false;
+  if (IsCp1252Utf8(bytes, bom ? 3 : 0, nonAscii) && (bom || nonAscii))
+    return {Utf8ToCp1252(bytes.substr(bom ? 3 : 0)),
+            bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
+  if (bom) return {bytes.substr(3), TextEncoding::Cp1252Bom};
+  return {bytes, TextEncoding::Cp1252};
+}
+
+std::string EncodeText(const std::string& cp1252, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+      return Cp1252ToUtf8(cp1252);
+    case TextEncoding::Utf8Bom:
+      return kBom + Cp1252ToUtf8(cp1252);
+    case TextEncoding::Cp1252Bom:
+      return kBom + cp1252;
+    case TextEncoding::Cp1252:
+      break;
+  }
+  return cp1252;
+}
+
+DecodedText DecodePuzzleText(const std::string& bytes) {
+  if (StartsWithBom(bytes)) return DecodeText(bytes);
+  return {bytes, TextEncoding::Cp1252};
+}
+
+TextEncoding RememberedEncoding(const std::string& path) {
+  const std::string key = EncodingKey(path);
+  std::lock_guard lock(EncodingMutex());
+  const auto it = EncodingTable().find(key);
+  return it == EncodingTable().end() ? TextEncoding::Cp1252 : it->second;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string current;
-  bool pending = false;  // text since the last line end
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  std::size_t ends = 0;
+  for (char c : text) ends += c == '\n' || c == '\r';
+  lines.reserve(ends + 1);
+  const std::size_t n = text.size();
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < n; ++i) {
     const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(current);
-      current.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current += c;
-      pending = true;
-    }
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text, start, i - start);
+    if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+    start = i + 1;
   }
-  if (pending) lines.push_back(current);
+  if (start < n) lines.emplace_back(text, start, n - start);
   return lines;
 }
 
@@ -154,30 +239,56 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::ostringstream ss;
-  ss << in.rdbuf();
+  std::string bytes;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec) bytes.reserve(static_cast<std::size_t>(size));
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return std::nullopt;
-  return ss.str();
+  return bytes;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   auto bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
-  std::string text = std::move(*bytes);
-  if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-    text = Utf8ToCp1252(text.substr(3));
-  } else if (LooksLikeUtf8(text)) {
-    text = Utf8ToCp1252(text);
-  }
-  return SplitLines(text);
+  DecodedText decoded = DecodeText(*bytes);
+  bytes.reset();
+  RememberEncoding(path, decoded.encoding);
+  return SplitLines(decoded.text);
+}
+
+std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return SplitLines(DecodePuzzleText(*bytes).text);
 }
 
 std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
-  const fs::path target(path);
+  fs::path target(path);
+  std::error_code linkEc;
+  // Saving over a symbolic link replaces the file it points to and keeps the link.
+  if (fs::is_symlink(fs::symlink_status(target, linkEc))) {
+    const auto resolved = fs::weakly_canonical(target, linkEc);
+    if (linkEc) return std::string("cannot follow the link ") + path + ": " + linkEc.message();
+    target = resolved;
+  }
+  {
+    // A file its owner made read-only stays as it is, even for root.
+    std::error_code ec;
+    const auto st = fs::status(target, ec);
+    if (!ec && fs::exists(st)) {
+      const auto writeBits =
+          fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+      if ((st.permissions() & writeBits) == fs::perms::none ||
+          (::geteuid() != 0 && ::access(target.c_str(), W_OK) != 0))
+        return std::string("cannot write ") + path + ": the file is read-only";
+    }
+  }
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   std::random_device rd;
@@ -210,7 +321,7 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
 }
 
 std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
-  return WriteFileAtomic(path, JoinLinesCrLf(lines));
+  return WriteFileAtomic(path, EncodeText(JoinLinesCrLf(lines), RememberedEncoding(path)));
 }
 
 bool FileExists(const std::string& path) {

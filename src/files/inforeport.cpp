@@ -20,7 +20,7 @@ std::string LabelForPosition(int position) {
 
 std::vector<std::string> MakeInfoReport(FileSession& session, Host& host, const std::string& path) {
   std::vector<std::string> pane;
-  auto lines = ReadTextLines(path);
+  auto lines = ReadPuzzleLines(path);
   if (!lines) {
     host.Message("Cannot load " + path);
     return pane;

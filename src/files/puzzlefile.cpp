@@ -1,6 +1,7 @@
 #include "files/puzzlefile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cstdint>
@@ -41,6 +42,14 @@ std::optional<int> ParseInt(const std::string& text) {
 }
 
 // ---- writing ----
+
+// A text that the file holds on one line: a line break in it becomes a blank, so that it
+// cannot start a line of its own.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
 
 void AddGridLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
   const Tpuzzle& p = doc.P;
@@ -96,7 +105,7 @@ void AddKeywordLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
   const Tpuzzle& p = doc.P;
   for (int r = 0; r < p.NumWords && r < kTableSize; ++r) {
     out.push_back(static_cast<std::size_t>(r) < doc.ClueLines.size()
-                      ? doc.ClueLines[static_cast<std::size_t>(r)]
+                      ? OneLine(doc.ClueLines[static_cast<std::size_t>(r)])
                       : std::string());
     std::string word;
     std::string numbers;
@@ -117,22 +126,118 @@ void AddKeywordLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
 struct Sections {
   int numgrid = -1, quote = -1, grid = -1, labels = -1, keywords = -1, randseed = -1, title = -1,
       byline = -1, copyright = -1;
+  std::vector<int> tagLines;  // every line that is exactly a tag, in file order
+  bool written = false;       // laid out as the program writes files
 };
 
-Sections ScanSections(const std::vector<std::string>& lines) {
-  Sections s;
-  const std::pair<const char*, int Sections::*> tags[] = {
-      {"[NUMGRID]", &Sections::numgrid},    {"[QUOTE]", &Sections::quote},
-      {"[GRID]", &Sections::grid},          {"[LABELS]", &Sections::labels},
-      {"[KEYWORDS]", &Sections::keywords},  {"[RANDSEED]", &Sections::randseed},
-      {"[TITLE]", &Sections::title},        {"[BYLINE]", &Sections::byline},
-      {"[COPYRIGHT]", &Sections::copyright}};
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string upper = UpperCase(lines[i]);
-    for (const auto& [tag, field] : tags)
-      if (upper.find(tag) != std::string::npos) s.*field = static_cast<int>(i);
+using SectionField = int Sections::*;
+
+struct TagName {
+  const char* tag;
+  SectionField field;
+};
+
+// In the order the program writes them.
+constexpr TagName kTags[] = {
+    {"[QUOTE]", &Sections::quote},      {"[GRID]", &Sections::grid},
+    {"[NUMGRID]", &Sections::numgrid},  {"[TITLE]", &Sections::title},
+    {"[BYLINE]", &Sections::byline},    {"[COPYRIGHT]", &Sections::copyright},
+    {"[LABELS]", &Sections::labels},    {"[KEYWORDS]", &Sections::keywords},
+    {"[RANDSEED]", &Sections::randseed}};
+
+// The tag a line is exactly (blanks around it and letter case aside); nullptr for none.
+const char* ExactTag(const std::string& line) {
+  std::size_t b = 0;
+  std::size_t e = line.size();
+  while (b < e && static_cast<unsigned char>(line[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(line[e - 1]) <= ' ') --e;
+  if (e == b || e - b > 16 || line[b] != '[') return nullptr;
+  const std::string upper = UpperCase(line.substr(b, e - b));
+  for (const auto& t : kTags)
+    if (upper == t.tag) return t.tag;
+  return nullptr;
+}
+
+// Calls found(tag) for every tag that occurs anywhere in the line, in any letter case.
+// Each character is looked at a bounded number of times, however the line is made.
+template <typename Found>
+void ForEachTagIn(const std::string& line, Found found) {
+  std::size_t p = line.find('[');
+  while (p != std::string::npos) {
+    std::size_t q = p + 1;
+    std::string word = "[";
+    while (q < line.size() && q - p <= 10 && std::isalpha(static_cast<unsigned char>(line[q])))
+      word += static_cast<char>(std::toupper(static_cast<unsigned char>(line[q++])));
+    if (q < line.size() && line[q] == ']') {
+      word += ']';
+      for (const auto& t : kTags)
+        if (word == t.tag) found(t);
+    }
+    p = line.find('[', q > p + 1 ? q : p + 1);
   }
-  return s;
+}
+
+// The file as the program writes it: every tag once on a line of its own, in the written
+// order, each text line right after its tag, the answer words between "[keywords]" and
+// the last "[randseed]". Whatever a title, byline, copyright or clue holds, these are the
+// positions of the tags; nullopt when the file is not laid out so.
+std::optional<Sections> ScanWrittenLayout(const std::vector<std::string>& lines) {
+  Sections s;
+  std::size_t i = 0;
+  const auto next = [&](const char* tag, bool optional) -> int {
+    for (std::size_t k = i; k < lines.size(); ++k) {
+      const char* t = ExactTag(lines[k]);
+      if (t == nullptr) continue;
+      if (std::string(t) != tag) return optional ? -2 : -1;
+      i = k + 1;
+      return static_cast<int>(k);
+    }
+    return -1;
+  };
+  for (const auto& t : kTags) {
+    if (t.field == &Sections::randseed) break;
+    const bool optional = t.field == &Sections::numgrid;
+    const int at = next(t.tag, optional);
+    if (at == -1) return std::nullopt;
+    if (at == -2) continue;  // a 3.0 file has no number map
+    s.*(t.field) = at;
+    s.tagLines.push_back(at);
+    // The text of a one-line section is not searched for tags.
+    if (t.field == &Sections::title || t.field == &Sections::byline ||
+        t.field == &Sections::copyright)
+      i = static_cast<std::size_t>(at) + 2;
+  }
+  for (std::size_t k = lines.size(); k-- > i;) {
+    if (const char* t = ExactTag(lines[k]); t != nullptr && std::string(t) == "[RANDSEED]") {
+      s.randseed = static_cast<int>(k);
+      s.tagLines.push_back(s.randseed);
+      s.written = true;
+      return s;
+    }
+  }
+  return std::nullopt;
+}
+
+// Where each tag is. A file in the program's own layout is read by that layout. Otherwise,
+// for each tag, the last line that is exactly the tag wins; with no such line, the last
+// line that contains the tag anywhere (any letter case) is taken.
+Sections ScanSections(const std::vector<std::string>& lines) {
+  if (auto written = ScanWrittenLayout(lines)) return *written;
+  Sections exact;
+  Sections loose;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int at = static_cast<int>(i);
+    if (const char* tag = ExactTag(lines[i])) {
+      for (const auto& t : kTags)
+        if (std::string(t.tag) == tag) exact.*(t.field) = at;
+      exact.tagLines.push_back(at);
+      continue;
+    }
+    ForEachTagIn(lines[i], [&](const TagName& t) { loose.*(t.field) = at; });
+  }
+  for (const auto& t : kTags)
+    if (exact.*(t.field) < 0) exact.*(t.field) = loose.*(t.field);
+  return exact;
 }
 
 // The line after a tag; nullopt when the tag is missing or ends the file.
@@ -141,11 +246,28 @@ std::optional<std::string> LineAfter(const std::vector<std::string>& lines, int 
   return lines[static_cast<std::size_t>(tag) + 1];
 }
 
-// The lines after a tag up to the first line holding "[" (or the end of the file).
-std::vector<std::string> SectionLines(const std::vector<std::string>& lines, int tag) {
+// The text line after a title, byline or copyright tag; nullopt when there is none or,
+// in a file not in the program's own layout, when that line is itself a tag line.
+std::optional<std::string> TextAfter(const std::vector<std::string>& lines, const Sections& s,
+                                     int tag) {
+  auto line = LineAfter(lines, tag);
+  if (line && !s.written && ExactTag(*line) != nullptr) return std::nullopt;
+  return line;
+}
+
+// The lines after a tag up to the next tag line, or to the first line holding "[" (or the
+// end of the file).
+std::vector<std::string> SectionLines(const std::vector<std::string>& lines, const Sections& s,
+                                      int tag) {
   std::vector<std::string> out;
   if (tag < 0) return out;
-  for (std::size_t i = static_cast<std::size_t>(tag) + 1; i < lines.size(); ++i) {
+  std::size_t end = lines.size();
+  for (int t : s.tagLines)
+    if (t > tag) {
+      end = static_cast<std::size_t>(t);
+      break;
+    }
+  for (std::size_t i = static_cast<std::size_t>(tag) + 1; i < end; ++i) {
     if (lines[i].find('[') != std::string::npos) break;
     out.push_back(lines[i]);
   }
@@ -248,10 +370,10 @@ bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad
   const int numWords = static_cast<int>(load.quotellaStr.size());
 
   load.shape =
-      ReadGridShape(SectionLines(lines, t.grid), static_cast<int>(load.masterQuote.size()));
+      ReadGridShape(SectionLines(lines, t, t.grid), static_cast<int>(load.masterQuote.size()));
 
   if (!load.version30) {
-    const auto mapLines = SectionLines(lines, t.numgrid);
+    const auto mapLines = SectionLines(lines, t, t.numgrid);
     for (int r = 0; r < numWords && static_cast<std::size_t>(r) < mapLines.size(); ++r) {
       auto tokens = ParseNumberMapLine(mapLines[static_cast<std::size_t>(r)]);
       if (!tokens) {
@@ -313,14 +435,19 @@ bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vect
 // their numbers are checked; a label that disagrees with the cells is left unused rather
 // than mislabel a cell.
 void CheckStoredLabels(PuzzleDocument& doc, const std::vector<std::string>& labelLines) {
+  bool reported = false;
   for (const std::string& line : labelLines) {
-    std::string rest = line;
+    std::size_t start = 0;
     std::size_t bar;
-    while ((bar = rest.find('|')) != std::string::npos) {
-      const std::size_t blank = rest.find(' ');
-      const std::string numberText = rest.substr(0, blank < bar ? blank : bar);
-      rest = rest.substr(bar + 1);
-      if (!ParseInt(numberText)) doc.host().Message("Error in value in setting cellnumbers");
+    while ((bar = line.find('|', start)) != std::string::npos) {
+      std::size_t end = start;
+      while (end < bar && line[end] != ' ') ++end;
+      // One report is enough, however many entries a damaged file holds.
+      if (!ParseInt(line.substr(start, end - start)) && !reported) {
+        doc.host().Message("Error in value in setting cellnumbers");
+        reported = true;
+      }
+      start = bar + 1;
     }
   }
 }
@@ -393,13 +520,13 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   std::vector<std::string> out;
   out.push_back(kPuzzleFileHeader);
   out.push_back("[QUOTE]");
-  out.push_back(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig);
+  out.push_back(OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig));
   out.push_back("[GRID]");
   AddGridLines(doc, out);
   out.push_back("[NUMGRID]");
   for (int r = 0; r < p.NumWords && r < kTableSize; ++r) out.push_back(NumberMapLine(doc, r));
   out.push_back("[title]");
-  std::string title = Trim(session.TitleBox);
+  std::string title = Trim(OneLine(session.TitleBox));
   if (title.empty()) {
     title = "Untitled";
     session.TitleBox = title;
@@ -407,14 +534,14 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   }
   out.push_back(title);
   out.push_back("[byline]");
-  std::string byline = Trim(session.BylineBox);
+  std::string byline = Trim(OneLine(session.BylineBox));
   if (byline.empty()) {
     byline = "by Anonymous";
     session.BylineBox = byline;
   }
   out.push_back(byline);
   out.push_back("[copyright]");
-  out.push_back(session.CopyrightText);
+  out.push_back(OneLine(session.CopyrightText));
   out.push_back("[labels]");
   AddLabelLines(p, out);
   out.push_back("[keywords]");
@@ -435,7 +562,7 @@ bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::strin
     doc.PuzzleChanged = false;
   } else {
     // The changes are still unsaved: closing the program must go on offering to save them.
-    doc.host().Message("Could not save file ");
+    doc.host().Message("Could not save file " + path);
   }
   return ok;
 }
@@ -465,7 +592,7 @@ bool SavePuzzleAs(PuzzleDocument& doc, FileSession& session, const std::string& 
 }
 
 bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
-  const std::vector<std::string> lines = session.Output.Lines;
+  const std::vector<std::string>& lines = session.Output.Lines;
   PreparedLoad load;
   if (!PrepareLoad(doc.host(), lines, load)) return false;
   const Sections& t = load.tags;
@@ -474,14 +601,12 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
   Tpuzzle& p = doc.P;
 
   // Title, byline, copyright: a missing line or one holding "[" keeps the default.
-  const auto title = LineAfter(lines, t.title);
-  session.TitleBox = title && title->find('[') == std::string::npos ? Trim(*title) : "Untitled";
+  const auto title = TextAfter(lines, t, t.title);
+  session.TitleBox = title ? Trim(*title) : "Untitled";
   p.Title = session.TitleBox;
-  const auto byline = LineAfter(lines, t.byline);
-  session.BylineBox =
-      byline && byline->find('[') == std::string::npos ? *byline : std::string("by Anonymous");
-  const auto copyright = LineAfter(lines, t.copyright);
-  if (copyright && copyright->find('[') == std::string::npos) session.CopyrightText = *copyright;
+  const auto byline = TextAfter(lines, t, t.byline);
+  session.BylineBox = byline ? *byline : std::string("by Anonymous");
+  if (const auto copyright = TextAfter(lines, t, t.copyright)) session.CopyrightText = *copyright;
 
   // The quotation.
   p.QuoteLine = LineAfter(lines, t.quote).value_or("");
@@ -548,7 +673,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
     doc.KeyWords.At(1, r) = std::string(1, initial);
   }
 
-  if (!load.version30) CheckStoredLabels(doc, SectionLines(lines, t.labels));
+  if (!load.version30) CheckStoredLabels(doc, SectionLines(lines, t, t.labels));
 
   FinishLoad(doc, session);
   return true;
@@ -556,7 +681,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
 
 bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
   const FileNames before(session);
-  auto lines = ReadTextLines(path);
+  auto lines = ReadPuzzleLines(path);
   session.Output.Clear();
   if (!lines) {
     doc.host().Message("Could not load file ");
@@ -585,7 +710,7 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
                                            session.CurrentPuzzleFile);
     if (!chosen) return false;
     session.Output.Clear();
-    if (auto lines = ReadTextLines(*chosen)) {
+    if (auto lines = ReadPuzzleLines(*chosen)) {
       session.Output.Lines = std::move(*lines);
       SetCaption(session, *chosen);
       session.CurrentPuzzleFile = *chosen;
@@ -603,7 +728,7 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
       return false;
     }
     session.Output.Clear();
-    if (auto lines = ReadTextLines(path)) {
+    if (auto lines = ReadPuzzleLines(path)) {
       session.Output.Lines = std::move(*lines);
       session.LastFile = path;
     } else {

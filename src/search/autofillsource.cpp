@@ -30,7 +30,7 @@ AutofillDictionary::AutofillDictionary(std::string dictDir) : m_dir(std::move(di
 void AutofillDictionary::AddListEntries(const std::vector<std::string>& entries) {
   for (const auto& e : entries) {
     std::string word = NormaliseListEntry(e);
-    if (!word.empty()) m_listWords.push_back(std::move(word));
+    if (IsAnswerWord(word)) m_listWords.push_back(std::move(word));
   }
   m_words.clear();
 }
@@ -44,7 +44,8 @@ const std::vector<AutofillWord>& AutofillDictionary::Words(char initial) {
       words.push_back({w, m_familiarity.SizeOf(w), true});
   if (auto letter = LoadLetterWords(m_dir, initial)) {
     for (auto& w : *letter)
-      if (m_offensive.count(w) == 0) words.push_back({w, m_familiarity.SizeOf(w), false});
+      if (IsAnswerWord(w) && m_offensive.count(w) == 0)
+        words.push_back({w, m_familiarity.SizeOf(w), false});
   } else {
     m_unreadable.push_back(FindLetterFile(m_dir, initial));
   }

@@ -138,7 +138,7 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
     candidates.clear();
     for (const auto& entry : *m_lists.lists[t]) {
       const std::string word = NormaliseListEntry(entry);
-      if (WordFits(m_doc, word, row)) candidates.push_back(word);
+      if (IsAnswerWord(word) && WordFits(m_doc, word, row)) candidates.push_back(word);
     }
     *m_lists.lists[t] = candidates;
     if (candidates.empty()) {

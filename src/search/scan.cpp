@@ -108,7 +108,7 @@ bool ScanDictionary(PuzzleDocument& doc, WordSources& src, bool applyConditions,
   const ScanConditions* conditions = applyConditions ? &doc.Conditions : nullptr;
   for (const auto& entry : list1.Items) {
     std::string word = NormaliseDictLine(entry);
-    if (WordFits(doc, word, row, conditions)) out.push_back(std::move(word));
+    if (IsAnswerWord(word) && WordFits(doc, word, row, conditions)) out.push_back(std::move(word));
   }
   return true;
 }
@@ -132,7 +132,7 @@ int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n) {
   int found = 0;
   for (const auto& entry : src.List(n).Items) {
     std::string word = NormaliseListEntry(entry);
-    if (WordFits(doc, word, row, &doc.Conditions)) {
+    if (IsAnswerWord(word) && WordFits(doc, word, row, &doc.Conditions)) {
       src.Candidates.push_back(std::move(word));
       ++found;
     }

@@ -65,9 +65,9 @@ int RunProblemSearch(PuzzleDocument& doc, const std::string& dictDir,
                      const ProblemSearchParams& params, std::vector<std::string>& out) {
   WordSources src;
   src.DictDir = dictDir;
-  FindWordsUsingMostProblemChars(doc, src, params);
+  const bool read = FindWordsUsingMostProblemChars(doc, src, params);
   out = src.Candidates;
-  return 0;
+  return read ? 0 : 1;
 }
 
 }  // namespace quotella

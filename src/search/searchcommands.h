@@ -37,7 +37,7 @@ int RowOfAnswerLabel(const PuzzleDocument& doc, const std::string& label);
 int RunScan(PuzzleDocument& doc, const ScanRequest& request, const std::string& primaryProblemStr,
             std::vector<std::string>& out);
 
-// The problem-letter search over the dictionary.
+// The problem-letter search over the dictionary; 1 when no letter file could be read.
 int RunProblemSearch(PuzzleDocument& doc, const std::string& dictDir,
                      const ProblemSearchParams& params, std::vector<std::string>& out);
 

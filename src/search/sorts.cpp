@@ -134,7 +134,7 @@ void SortCandidates(PuzzleDocument& doc, WordSources& src, CandidateSort sort) {
   }
 }
 
-void FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
+bool FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
                                     const ProblemSearchParams& params) {
   src.Candidates.clear();
   std::string initials;
@@ -149,13 +149,14 @@ void FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
   const ScanConditions saved = doc.Conditions;
   doc.Conditions.on = true;
   const std::size_t perLetter = static_cast<std::size_t>(std::max(0, params.wordsPerLetter));
+  bool anyRead = initials.empty();
   for (char initial : initials) {
     if (doc.host().ProcessPendingEvents()) break;  // Esc keeps what was found so far
     const int row = GetFirstFreeRow(doc, initial);
     if (row < 0) continue;
     doc.CurRow = row;
     std::vector<std::string> fitting;
-    ScanDictionary(doc, src, true, fitting);
+    if (ScanDictionary(doc, src, true, fitting)) anyRead = true;
     std::vector<std::string> scratch;
     for (auto& w : fitting)
       if (NumProblemChars(doc.P, w) >= params.minProblems) scratch.push_back(std::move(w));
@@ -169,6 +170,7 @@ void FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
   src.ListLabelVisible = false;
   SortbyProblemChars(doc.P, src.Candidates, true);
   if (src.Candidates.empty()) src.Candidates.push_back("No words found for this search");
+  return anyRead;
 }
 
 }  // namespace quotella

@@ -44,7 +44,8 @@ struct ProblemSearchParams {
 // of an unfinished row, the dictionary words that fit (with the conditions, whatever the
 // switch) and hold at least minProblems problem letters, the wordsPerLetter best by
 // primary problem letters; all of them sorted by problem letters into the candidates.
-void FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
+// False when letter files were wanted and none of them could be read.
+bool FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
                                     const ProblemSearchParams& params);
 
 }  // namespace quotella

@@ -22,6 +22,12 @@ std::string NormaliseListEntry(const std::string& entry);
 // so text after it stays part of the word.
 std::string NormaliseDictLine(const std::string& line);
 
+// An answer needs at least two letters. The one-letter entries of the letter files and
+// word lists ("A", "I", "O", the bare letters) stay in the files but are never offered.
+inline bool IsAnswerWord(const std::string& word) {
+  return word.size() >= 2;
+}
+
 // The case-insensitive order of the word lists: byte order of the upper-cased texts.
 bool LessNoCase(const std::string& a, const std::string& b);
 // Stable: entries equal but for case keep their order. Duplicates stay.

@@ -10,10 +10,36 @@ bool IniText::Empty() const {
   return true;
 }
 
+namespace {
+
+// Whether the line, blanks around it aside, is `upper` in any letter case. Looks at each
+// character of the line at most once and copies nothing, so that every key can be looked
+// up in a huge file.
+bool IsKeyLine(const std::string& line, const std::string& upper) {
+  std::size_t b = 0;
+  while (b < line.size() && static_cast<unsigned char>(line[b]) <= ' ') ++b;
+  if (line.size() - b < upper.size()) return false;
+  for (std::size_t k = 0; k < upper.size(); ++k) {
+    char c = line[b + k];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != upper[k]) return false;
+  }
+  for (std::size_t i = b + upper.size(); i < line.size(); ++i)
+    if (static_cast<unsigned char>(line[i]) > ' ') return false;
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::size_t> IniText::KeyLine(const std::string& key) const {
   const std::string wanted = UpperCase(Trim(key));
+  if (wanted.empty()) {
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+      if (Trim(m_lines[i]).empty()) return i;
+    return std::nullopt;
+  }
   for (std::size_t i = 0; i < m_lines.size(); ++i)
-    if (UpperCase(Trim(m_lines[i])) == wanted) return i;
+    if (IsKeyLine(m_lines[i], wanted)) return i;
   return std::nullopt;
 }
 

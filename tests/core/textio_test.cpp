@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <random>
 
 #include "core/random.h"
 #include "core/textio.h"
@@ -40,6 +41,46 @@ TEST(TextEncoding, RecognisesUtf8OnlyWithNonAsciiText) {
   EXPECT_FALSE(LooksLikeUtf8("caf\xE9"));       // Windows-1252 e acute
   EXPECT_FALSE(LooksLikeUtf8("\xC0\xAF"));      // overlong slash
   EXPECT_FALSE(LooksLikeUtf8("\xED\xA0\x80"));  // surrogate
+}
+
+TEST(TextEncoding, Cp1252TextThatHappensToBeValidUtf8IsReadAsCp1252) {
+  // E acute and a right single quote: the bytes C9 92 also spell a letter Windows-1252
+  // lacks, so the text is Windows-1252.
+  const std::string quote = "JOS\xC9\x92S";
+  const DecodedText d = DecodeText(quote);
+  EXPECT_EQ(d.text, quote);
+  EXPECT_EQ(d.encoding, TextEncoding::Cp1252);
+  EXPECT_EQ(DecodeText("caf\xC3\xA9").encoding, TextEncoding::Utf8);
+  EXPECT_EQ(DecodeText("caf\xC3\xA9").text, "caf\xE9");
+  EXPECT_EQ(DecodeText("plain").encoding, TextEncoding::Cp1252);
+  EXPECT_EQ(DecodeText("\xEF\xBB\xBFplain").encoding, TextEncoding::Utf8Bom);
+  // A byte-order mark before text with a character outside Windows-1252: kept as bytes.
+  const DecodedText polish = DecodeText(
+      "\xEF\xBB\xBF\xC5\x81\xC3\xB3"
+      "d\xC5\xBA");
+  EXPECT_EQ(polish.encoding, TextEncoding::Cp1252Bom);
+  EXPECT_EQ(EncodeText(polish.text, polish.encoding),
+            "\xEF\xBB\xBF\xC5\x81\xC3\xB3"
+            "d\xC5\xBA");
+}
+
+TEST(TextEncoding, RandomCp1252TextSurvivesLoadAndSave) {
+  std::mt19937 rng(1252);
+  int unchanged = 0;
+  for (int n = 0; n < 4000; ++n) {
+    std::string text;
+    const int length = 1 + static_cast<int>(rng() % 24);
+    for (int i = 0; i < length; ++i) {
+      // Mostly letters, with every byte of the upper half possible.
+      const unsigned pick = rng() % 4;
+      text += static_cast<char>(pick == 0 ? 'a' + rng() % 26 : 0x80 + rng() % 0x80);
+    }
+    const DecodedText d = DecodeText(text);
+    ASSERT_EQ(EncodeText(d.text, d.encoding), text) << n;
+    if (d.text == text) ++unchanged;
+  }
+  // Random upper-half bytes rarely form UTF-8 of Windows-1252 characters only.
+  EXPECT_GT(unchanged, 3900);
 }
 
 TEST(TextLines, SplitsAtEveryKindOfLineEnd) {
@@ -112,6 +153,56 @@ TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileUntouched) {
   fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
   EXPECT_EQ(*ReadFileBytes(path), "old contents");
   EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(AtomicWrite, RewritesKeepTheEncodingTheFileWasReadIn) {
+  const auto utf8 = (m_dir / "utf8.txt").string();
+  ASSERT_EQ(WriteFileAtomic(utf8, "na\xC3\xAFve\r\n"), "");
+  auto lines = *ReadTextLines(utf8);
+  lines.push_back("caf\xE9");
+  ASSERT_EQ(WriteLinesAtomic(utf8, lines), "");
+  EXPECT_EQ(*ReadFileBytes(utf8), "na\xC3\xAFve\r\ncaf\xC3\xA9\r\n");
+
+  const auto bom = (m_dir / "bom.txt").string();
+  ASSERT_EQ(WriteFileAtomic(bom, "\xEF\xBB\xBFx\r\n"), "");
+  ASSERT_EQ(WriteLinesAtomic(bom, *ReadTextLines(bom)), "");
+  EXPECT_EQ(*ReadFileBytes(bom), "\xEF\xBB\xBFx\r\n");
+
+  // UTF-8 with letters Windows-1252 lacks comes back byte for byte.
+  const auto polish = (m_dir / "polish.txt").string();
+  const std::string bytes =
+      "\xC5\x81\xC3\xB3"
+      "d\xC5\xBA\r\nt\xC5\x82ok\r\n";
+  ASSERT_EQ(WriteFileAtomic(polish, bytes), "");
+  ASSERT_EQ(WriteLinesAtomic(polish, *ReadTextLines(polish)), "");
+  EXPECT_EQ(*ReadFileBytes(polish), bytes);
+
+  // A file never read is written in Windows-1252.
+  const auto fresh = (m_dir / "fresh.txt").string();
+  ASSERT_EQ(WriteLinesAtomic(fresh, {"caf\xE9"}), "");
+  EXPECT_EQ(*ReadFileBytes(fresh), "caf\xE9\r\n");
+}
+
+TEST_F(AtomicWrite, ALinkStaysALinkAndItsTargetIsReplaced) {
+  const auto target = m_dir / "target.txt";
+  const auto link = m_dir / "link.txt";
+  ASSERT_EQ(WriteFileAtomic(target.string(), "old"), "");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("target.txt", link);
+  ASSERT_EQ(WriteFileAtomic(link.string(), "new"), "");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(*ReadFileBytes(target.string()), "new");
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicWrite, AReadOnlyFileIsRefusedEvenForRoot) {
+  const auto path = (m_dir / "locked.txt").string();
+  ASSERT_EQ(WriteFileAtomic(path, "keep me"), "");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_NE(WriteFileAtomic(path, "lost"), "");
+  EXPECT_EQ(*ReadFileBytes(path), "keep me");
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(AtomicWrite, UnreadableFilesAreReportedNotThrown) {

@@ -161,7 +161,7 @@ TEST(PuzzleFile, TagsAreFoundInAnyCaseAndTitleAndBylineFollowTheirRules) {
   PuzzleDocument doc(host);
   FileSession session;
   ASSERT_TRUE(LoadPuzzleFile(doc, session, path));
-  EXPECT_EQ(session.TitleBox, "Untitled");
+  EXPECT_EQ(session.TitleBox, "A [bracket] title");  // a bracket is text, not a tag
   EXPECT_EQ(session.BylineBox, "  by Two Blanks  ");
   EXPECT_EQ(Keystring(doc, 0), Keystring(saved.doc, 0));
 }
@@ -269,7 +269,7 @@ TEST(PuzzleFile, SaveFailureKeepsTheOldFileAndSaysSo) {
   for (const auto& target : targets) {
     saved.host.Clear();
     EXPECT_FALSE(SavePuzzleAs(saved.doc, saved.session, target));
-    EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file "});
+    EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file " + target});
     EXPECT_TRUE(saved.doc.PuzzleChanged);  // closing still offers to save
   }
   EXPECT_EQ(ReadAll(saved.path), before);
@@ -419,6 +419,25 @@ namespace {
 
 // Number-map entries that name no usable cell: the letter keeps its place in the answer
 // without a cell, and nothing else moves.
+TEST(PuzzleFile, AHugeDamagedLabelLineIsReportedOnceAndKeepsThePuzzle) {
+  SavedPuzzle saved;
+  auto lines = SplitLines(ReadAll(saved.path));
+  const auto labels = std::find(lines.begin(), lines.end(), "[labels]");
+  ASSERT_NE(labels, lines.end());
+  std::string damaged;
+  for (int k = 0; k < 200000; ++k) damaged += "x A|";
+  labels[1] = damaged;
+  WriteAll(saved.path, JoinLinesCrLf(lines));
+
+  FakeHost host;
+  PuzzleDocument b(host);
+  FileSession session;
+  ASSERT_TRUE(LoadPuzzleFile(b, session, saved.path));
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Error in value in setting cellnumbers"});
+  for (int r = 0; r < saved.doc.P.NumWords; ++r)
+    EXPECT_EQ(Keystring(b, r), Keystring(saved.doc, r));
+}
+
 TEST(PuzzleFile, BadCellEntriesAreReportedAndSkipped) {
   SavedPuzzle saved;
   const PuzzleDocument& a = saved.doc;

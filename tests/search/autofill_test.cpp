@@ -218,11 +218,11 @@ TEST(AutofillDictionary, NeverProposesAnOffensiveWordAndRanksListWordsFirst) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / "quotella_autofill_dict";
   fs::create_directories(dir);
-  ASSERT_EQ(WriteLinesAtomic((dir / "s.txt").string(), {"sat", "Sit", "SOT"}), "");
+  ASSERT_EQ(WriteLinesAtomic((dir / "s.txt").string(), {"s", "sat", "Sit", "SOT"}), "");
   ASSERT_EQ(WriteLinesAtomic((dir / "offensive.txt").string(), {"# comment", "", "sot"}), "");
   ASSERT_EQ(WriteLinesAtomic((dir / "familiarity.txt").string(), {"SAT 20", "SIT 60"}), "");
   AutofillDictionary dict(dir.string() + "/");
-  dict.AddListEntries({"sit @ a comment", "SOT"});
+  dict.AddListEntries({"sit @ a comment", "SOT", "S"});
   std::vector<std::string> got;
   for (const auto& w : dict.Words('S')) got.push_back(w.word + (w.fromList ? "*" : ""));
   EXPECT_EQ(got, (std::vector<std::string>{"SIT*", "SAT", "SIT"}));

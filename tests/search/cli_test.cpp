@@ -38,11 +38,22 @@ TEST(RarityCommand, ReportsTheCountsOfTheBundledLetterFiles) {
   EXPECT_TRUE(line.starts_with("red: X ")) << line;  // the bundled dictionary's rarest initial
 }
 
-TEST(RarityCommand, FailsOnAnIncompleteDictionary) {
+TEST(RarityCommand, FailsOnAnIncompleteDictionaryAndNamesTheFile) {
   test::TempDir tmp;
   tmp.Write("a.txt", "a\r\n");
-  EXPECT_EQ(RunCli("rarity --dict '" + tmp.Dir() + "'").status, 1);
+  const CliRun run = RunCli("rarity --dict '" + tmp.Dir() + "'", true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(UpperCase(run.out).find(UpperCase("Could not load file " + tmp.Dir() + "b.txt")),
+            std::string::npos)
+      << run.out;
   EXPECT_EQ(RunCli("rarity --bogus").status, 2);
+}
+
+TEST(ProblemsCommand, FailsWhenNoLetterFileCanBeRead) {
+  test::TempDir tmp;
+  const std::string quote = "'A@B@ABLE BODIED SEAMEN'";
+  EXPECT_EQ(RunCli("problems --quote " + quote + " --dict '" + tmp.Dir() + "'").status, 1);
+  EXPECT_EQ(RunCli("problems --quote " + quote).status, 0);
 }
 
 }  // namespace

@@ -126,6 +126,31 @@ TEST(DeleteFromDictionary, RewritesTheLetterFileSortedWithoutTheWord) {
   EXPECT_EQ(src.Candidates.size(), 3u);
 }
 
+TEST(DeleteFromDictionary, AUtf8LetterFileStaysUtf8AndKeepsEveryCharacter) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  // Only characters Windows-1252 has: read as UTF-8 and written back as UTF-8.
+  tmp.Write("c.txt", "caf\xC3\xA9\r\ncat\r\nco\xC3\xB6perate\r\n");
+  src.Candidates = {"CAT"};
+  ASSERT_TRUE(DeleteFromDictionary(src, 0, host));
+  EXPECT_EQ(tmp.Read("c.txt"), "caf\xC3\xA9\r\nco\xC3\xB6perate\r\n");
+  // A character Windows-1252 lacks: the file is kept byte for byte.
+  tmp.Write("t.txt",
+            "t\xC5\x82ok\r\ntoe\r\n\xC5\x81\xC3\xB3"
+            "d\xC5\xBA\r\n");
+  src.Candidates = {"TOE"};
+  ASSERT_TRUE(DeleteFromDictionary(src, 0, host));
+  const std::string rest = tmp.Read("t.txt");
+  EXPECT_NE(rest.find("t\xC5\x82ok\r\n"), std::string::npos) << rest;
+  EXPECT_NE(rest.find("\xC5\x81\xC3\xB3"
+                      "d\xC5\xBA\r\n"),
+            std::string::npos)
+      << rest;
+  EXPECT_EQ(rest.find("toe"), std::string::npos);
+}
+
 TEST(DictWordCounts, CountLinesPerLetterAndStopAtAMissingFile) {
   TempDir tmp;
   FakeHost host;
