@@ -308,9 +308,9 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   window->hotkeys()->setBox("HotKey13", QKeySequence(QStringLiteral("Ctrl+Alt+G")));
   EXPECT_EQ(window->command(QStringLiteral("MakeGridBitmap1"))->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+Alt+G")));
-  window->hotkeys()->setBox("PrintTextPuzzle", QKeySequence(QStringLiteral("Ctrl+P")));
+  window->hotkeys()->setBox("PrintTextPuzzle", QKeySequence(QStringLiteral("Ctrl+Shift+P")));
   EXPECT_EQ(window->command(QStringLiteral("AsText1"))->shortcut(),
-            QKeySequence(QStringLiteral("Ctrl+P")));
+            QKeySequence(QStringLiteral("Ctrl+Shift+P")));
 }
 
 }  // namespace
