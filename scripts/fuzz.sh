@@ -12,7 +12,7 @@ build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUOTELLA_BUILD_FUZZ=ON -DQUOTELLA_BUILD_TESTS=OFF -DQUOTELLA_BUILD_GUI=OFF >/dev/null
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(puzzlefile settings quoteline textfiles rtf)
+[ ${#targets[@]} -gt 0 ] || targets=(puzzlefile settings quoteline textfiles rtf ipuz)
 cmake --build "$build" -j2 --target "${targets[@]/%/_fuzz}"
 
 # The seeds each reader is given: the files of its kind that the program ships or tests.
@@ -22,6 +22,7 @@ seeds() {
     settings) ls resources/*.ini ;;
     quoteline | textfiles) ls resources/*.txt tests/data/*.txt ;;
     rtf) ls resources/*.rtf ;;
+    ipuz) ls tests/data/*.ipuz ;;
   esac
 }
 
