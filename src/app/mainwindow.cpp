@@ -38,11 +38,14 @@
 #include "app/bottombar.h"
 #include "app/browsedialog.h"
 #include "app/controls.h"
+#include "app/dialogcommands.h"
+#include "app/distributionbar.h"
 #include "app/edithistory.h"
 #include "app/generalsettingsdialog.h"
 #include "app/gridviewpane.h"
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
+#include "app/lookupcommands.h"
 #include "app/manualentrydialog.h"
 #include "app/panelbar.h"
 #include "app/poolpane.h"
@@ -51,6 +54,7 @@
 #include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
 #include "app/quotepane.h"
+#include "app/recentpuzzlesmenu.h"
 #include "app/rtfreader.h"
 #include "app/searchcontroller.h"
 #include "app/statuspane.h"
@@ -85,9 +89,6 @@
 namespace quotella {
 
 namespace {
-
-constexpr int kDistributionBarMax = 740;
-constexpr int kAnswerBarRightEdge = 790;
 
 QString Cp(const std::string& s) {
   return FromCp(s);
@@ -134,10 +135,14 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   sinks.quoteWindow = [this](const std::vector<std::string>& lines) { m_quote->showLines(lines); };
   sinks.soundsOn = [this] { return m_soundsOn; };
   sinks.pendingEvents = [this] {
+    if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
     ++m_pendingDepth;
     QApplication::processEvents();
     --m_pendingDepth;
     return std::exchange(m_escPressed, false);
+  };
+  sinks.beforeMessage = [this] {
+    if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
   };
   m_host = std::make_unique<WindowHost>(*dialogs, std::move(sinks));
   m_doc = std::make_unique<PuzzleDocument>(*m_host);
@@ -151,8 +156,11 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_actions = new ActionTable(*this);
   m_views = std::make_unique<ViewTable>(*this);
   m_print->ConnectViews();
+  m_dialogs = new DialogCommands(*this);
+  m_lookups = new LookUpCommands(*this);
+  m_distribution = new DistributionBar(*m_doc, *m_gridView, *m_bottom, this);
   ConnectRooms();
-  BuildRecentMenu();
+  m_recent = new RecentPuzzlesMenu(*this);
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
   qApp->installEventFilter(this);
@@ -167,6 +175,25 @@ MainWindow::~MainWindow() {
 
 Host& MainWindow::host() {
   return *m_host;
+}
+
+ManualEntryDialog* MainWindow::manualEntry() const {
+  return m_dialogs->manualEntry();
+}
+HotkeysDialog* MainWindow::hotkeys() const {
+  return m_dialogs->hotkeys();
+}
+BrowseDialog* MainWindow::browser() const {
+  return m_dialogs->browser();
+}
+GeneralSettingsDialog* MainWindow::generalSettings() const {
+  return m_dialogs->generalSettings();
+}
+const RecentPuzzles& MainWindow::recentPuzzles() const {
+  return m_recent->puzzles();
+}
+QMenu* MainWindow::recentMenu() const {
+  return m_recent->menu();
 }
 
 QAction* MainWindow::command(const QString& name) const {
@@ -250,7 +277,7 @@ void MainWindow::BuildRooms() {
             m_lists->wordList(4)->show();
             m_status->searchStatus()->show();
           },
-          [this](const QString& word) { OpenAddress(KeywordMerriamLookup(ToCp(word))); },
+          [this](const QString& word) { m_lookups->OpenAddress(KeywordMerriamLookup(ToCp(word))); },
           [this] { return m_settings->Values().ProgramDir; },
           [this](bool running) {
             if (QAction* a = command(QStringLiteral("Autofill1")))
@@ -262,7 +289,8 @@ void MainWindow::BuildRooms() {
             request.seconds = m_settings->Values().AutofillSeconds;
             request.rows = AutofillDialog::SelectedRows(m_answer->keyWords());
             return request;
-          }});
+          },
+          [this] { Puzzle3Click(); }});
 }
 
 void MainWindow::ConnectRooms() {
@@ -364,13 +392,9 @@ void MainWindow::ConnectRooms() {
   connect(g->squeezeButton(), &QPushButton::clicked, this, [this] { SqueezeGrid1Click(); });
   connect(g->orientationButton(), &QPushButton::clicked, this,
           [this] { m_gridView->orientationButton()->setText(Cp(OrentationButtonClick(*m_doc))); });
-  connect(g->copyrightButton(), &QPushButton::clicked, this, [this] { CopyrightButtonClick(); });
+  connect(g->copyrightButton(), &QPushButton::clicked, this,
+          [this] { m_dialogs->CopyrightButtonClick(); });
   connect(g->blockColourButton(), &QPushButton::clicked, this, [this] { BlockColorClick(); });
-  connect(g->distributionButton(), &QPushButton::clicked, this,
-          [this] { DistributionButtonClick(); });
-  connect(g->distributionBar(), &BarWidget::cellClicked, this,
-          [this](int col) { DistributionBarClick(col); });
-  connect(g->answerBar(), &BarWidget::cellClicked, this, [this](int col) { AnswerBarClick(col); });
 }
 
 // ---------------------------------------------------------------------------------
@@ -397,7 +421,7 @@ void MainWindow::StartUp(const Options& options) {
       std::make_unique<SettingsStore>(host(), StartupSettings(paths), m_doc.get(), m_loader.get());
   m_settings->SetOutputEditor(m_session->Output.Lines);
   m_settings->ReadIniFile(paths.IniFileName);
-  m_recent.Read(m_settings->View());
+  m_recent->puzzles().Read(m_settings->View());
 
   ResetPuzzle(*m_doc);
   m_settings->ApplyLetterOrder();
@@ -481,7 +505,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   for (int i = 0; i < 4; ++i)
     v.WordListFiles[static_cast<std::size_t>(i)] =
         m_sources->Lists[static_cast<std::size_t>(i)].FileName;
-  m_recent.Write(m_settings->View());
+  m_recent->puzzles().Write(m_settings->View());
   m_settings->SaveAtExit();
   OfferToSaveQuotesOnClose(*m_session, host());
   OfferToSavePuzzleOnClose(*m_doc, *m_session);
@@ -678,19 +702,6 @@ void MainWindow::LoadHelpTopic(int topic) {
   m_helpFileName = path;
 }
 
-void MainWindow::Website1Click() {
-  // Beside the program, or in the data folder of an installed copy.
-  const QStringList places{
-      QDir(m_programDir).filePath(QStringLiteral("quotella.html")),
-      QDir(m_programDir).filePath(QStringLiteral("../share/quotella/quotella.html"))};
-  for (const QString& page : places)
-    if (QFileInfo::exists(page)) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
-      return;
-    }
-  host().Message("Cannot find file " + ToCp(places.front()));
-}
-
 void MainWindow::NumberMap1Click() {
   ShowView(QStringLiteral("NumberMap"));
   RefreshPoolViews(*m_doc);
@@ -812,83 +823,12 @@ void MainWindow::GridHelpClick() {
   host().Message(text);
 }
 
-// ---------------------------------------------------------------------------------
-// The distribution bars of the Grid view
-
-void MainWindow::ShowAnswerBarFor(int row) {
-  std::vector<std::string> letters;
-  for (char c : Keystring(*m_doc, row)) letters.emplace_back(1, c);
-  BarWidget* bar = m_gridView->answerBar();
-  BarWidget* distribution = m_gridView->distributionBar();
-  bar->setBackground(kAnswerBarColour);
-  bar->setCurrentColumn(0);
-  const int left = distribution->isVisible()
-                       ? distribution->mapTo(this, QPoint(distribution->width(), 0)).x() + 10
-                       : 0;
-  bar->setCells(letters, std::max(20, kAnswerBarRightEdge - left));
-}
-
-// The controls the distribution mode hides and gives back.
-static QList<QWidget*> DistributionHides(GridViewPane* g, BottomBar* b) {
-  return {g->titleLabel(),  g->titleEdit(),         g->bylineLabel(),
-          g->bylineEdit(),  g->blockColourButton(), g->copyrightButton(),
-          b->viewButton(1), b->viewButton(2),       b->viewButton(3)};
-}
-
 void MainWindow::DistributionButtonClick() {
-  if (m_distributionMode) {
-    LeaveDistributionMode(true);
-    return;
-  }
-  m_distributionMode = true;
-  m_gridView->distributionButton()->setText(QStringLiteral("Set Title"));
-  for (QWidget* w : DistributionHides(m_gridView, m_bottom)) w->hide();
-  std::vector<std::string> initials;
-  for (char c : m_doc->P.QuotellaStr) initials.emplace_back(1, c);
-  BarWidget* distribution = m_gridView->distributionBar();
-  distribution->setBackground(kHighlightColour);
-  distribution->setCells(initials, kDistributionBarMax);
-  distribution->show();
-  ShowAnswerBarFor(distribution->currentColumn());
-  Unhighlight(m_doc->P);
-  HighlightInitials(*m_doc);
-  m_gridView->answerBar()->show();
-  puzzleGrid()->update();
+  m_distribution->DistributionButtonClick();
 }
 
-void MainWindow::LeaveDistributionMode(bool showGridControls) {
-  m_distributionMode = false;
-  m_gridView->distributionButton()->setText(QStringLiteral("Distribution"));
-  m_gridView->distributionBar()->hide();
-  m_gridView->answerBar()->hide();
-  for (QWidget* w : DistributionHides(m_gridView, m_bottom)) {
-    if (showGridControls || m_bottom->viewButtons().contains(w)) w->show();
-  }
-  Unhighlight(m_doc->P);
-  puzzleGrid()->update();
-}
-
-void MainWindow::DistributionBarClick(int col) {
-  m_gridView->distributionBar()->setCurrentColumn(col);
-  ShowAnswerBarFor(col);
-  Unhighlight(m_doc->P);
-  HighlightWord(*m_doc, col);
-  m_gridView->answerBar()->show();
-  puzzleGrid()->update();
-  AnswerBarClick(0);
-}
-
-void MainWindow::AnswerBarClick(int col) {
-  m_gridView->answerBar()->setCurrentColumn(col);
-  if (SetCursorCell(*m_doc, col + 1, m_gridView->distributionBar()->currentColumn()))
-    puzzleGrid()->update();
-}
-
-void MainWindow::ShowQuotellaDistribution1Click() {
-  m_gridView->answerBar()->setCurrentColumn(0);
-  Unhighlight(m_doc->P);
-  HighlightInitials(*m_doc);
-  puzzleGrid()->update();
+bool MainWindow::distributionMode() const {
+  return m_distribution->active();
 }
 
 void MainWindow::SaveHelpfile1Click() {
@@ -898,33 +838,6 @@ void MainWindow::SaveHelpfile1Click() {
   if (!name) return;
   const std::string error = WriteFileAtomic(*name, m_helpRtf);
   if (!error.empty()) host().Message("Could not save file " + *name);
-}
-
-void MainWindow::RunCompanion(const QString& program, const QStringList& args) {
-  const QString path = QDir(m_programDir).filePath(program);
-  if (!QFileInfo(path).isExecutable()) {
-    host().Message("Program not found: " + ToCp(path));
-    return;
-  }
-  QStringList list;
-  for (const auto& a : args)
-    if (!a.isEmpty()) list << a;
-  QProcess::startDetached(path, list, m_programDir);
-}
-
-void MainWindow::ChooseColour(QWidget* widget, QPalette::ColorRole role, const QString& title) {
-  QPalette pal = widget->palette();
-  const QColor c = QColorDialog::getColor(pal.color(role), this, title);
-  if (!c.isValid()) return;
-  pal.setColor(role, c);
-  widget->setPalette(pal);
-  widget->setAutoFillBackground(true);
-}
-
-void MainWindow::ChooseFont(QWidget* widget) {
-  bool ok = false;
-  const QFont f = QFontDialog::getFont(&ok, widget->font(), this);
-  if (ok) widget->setFont(f);
 }
 
 // ---------------------------------------------------------------------------------
@@ -995,73 +908,16 @@ void MainWindow::RunPullPush(const std::function<void()>& operation) {
   PushIniText();
   setWindowTitle(Cp(m_session->Caption));
   RefreshViews();
-  NoteRecentPuzzle();
+  m_recent->NoteRecentPuzzle();
 }
 
-void MainWindow::NoteRecentPuzzle() {
-  // Opening and saving a puzzle make it the last file.
-  const std::string& last = m_session->LastFile;
-  if (last.empty() || !FileExists(last)) return;
-  if (!m_recent.Paths().empty() && m_recent.Paths().front() == last) return;
-  m_recent.Add(last);
-}
-
-void MainWindow::BuildRecentMenu() {
-  QMenu* open = m_actions->mainMenu(QStringLiteral("&Open"));
-  if (!open) return;
-  m_recentMenu = new QMenu(QStringLiteral("Recent Puzzles"), this);
-  m_recentMenu->setObjectName(QStringLiteral("RecentPuzzlesMenu"));
-  QAction* after = command(QStringLiteral("PuzzlebyBrowsing1"));
-  open->insertMenu(after, m_recentMenu);
-  connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
-    m_recentMenu->clear();
-    for (const std::string& path : m_recent.Paths()) {
-      const QString file = Cp(path);
-      m_recentMenu->addAction(file, this, [this, file] { OpenRecentPuzzle(file); });
-    }
-    m_recentMenu->setEnabled(!m_recent.Paths().empty());
-  });
-}
-
-void MainWindow::OpenRecentPuzzle(const QString& path) {
-  const std::string file = ToCp(path);
-  if (!FileExists(file)) {
-    m_recent.Remove(file);
-    host().Message("Cannot find file " + file);
-    return;
-  }
-  bool opened = false;
-  RunPullPush([this, &file, &opened] { opened = OpenButtonClick(*m_doc, *m_session, file); });
-  if (!opened) return;
-  m_session->LastFile = file;
-  NoteRecentPuzzle();
-  NewPuzzleShown();
-  Puzzle3Click();
-}
-
-void MainWindow::OpenAddress(const std::optional<std::string>& address) {
-  if (address) QDesktopServices::openUrl(QUrl(Cp(*address)));
-}
-
-void MainWindow::LookUpFocused(bool google) {
-  if (m_answer->keyWords()->hasFocus()) {
-    OpenAddress(google ? KeywordGoogleLookup(host(), CurrentAnswer())
-                       : KeywordMerriamLookup(CurrentAnswer()));
-  } else if (m_lists->candidates()->hasFocus()) {
-    OpenAddress(google ? CandidateGoogleLookup(host(), CurrentCandidate())
-                       : CandidateMerriamLookup(CurrentCandidate()));
-  } else {
-    OpenAddress(google ? GoogleLookup(host()) : MainMerriamLookup(host()));
-  }
-}
-
-std::string MainWindow::CurrentAnswer() const {
-  return Keystring(*m_doc, m_doc->CurRow);
-}
-
-std::string MainWindow::CurrentCandidate() const {
-  const QListWidgetItem* item = m_lists->candidates()->currentItem();
-  return item ? ToCp(item->text()) : std::string();
+void MainWindow::SetRarityColors1Click() {
+  if (m_rarityColors.recountDone) return;
+  // The log covers the lists while the letter files are counted.
+  m_lists->showProgressLog(true);
+  SetRarityColorsToDict(*m_doc, *m_sources, m_rarityColors);
+  m_lists->showProgressLog(false);
+  UpdateRarityColours();
 }
 
 void MainWindow::UpdateRarityColours() {
@@ -1141,7 +997,7 @@ void MainWindow::CandidatesDblClick() {
 void MainWindow::CandidateClick() {
   if (!m_doc->PuzzleExists) return;
   const CandidateStats stats =
-      CandidateStatistics(*m_doc, CurrentCandidate(), m_doc->PrimaryProblemStr);
+      CandidateStatistics(*m_doc, m_lookups->CurrentCandidate(), m_doc->PrimaryProblemStr);
   for (int i = 0; i < 5; ++i)
     m_status->candidateStatus()->setPanel(i, Cp(stats.panels[static_cast<std::size_t>(i)]));
   m_status->charStatus2()->setPanel(4, Cp(stats.vowelOutlook));
@@ -1160,6 +1016,10 @@ void MainWindow::ScanList(int n) {
   ScanListCommand(*m_doc, *m_sources, n);
   PushLists();
   CandidatesButtonClick();
+  // The scanned list's file name stands above the candidates until another view opens.
+  QLabel* label = m_status->wordListFileLabel();
+  label->setText(Cp(m_sources->WordListFileLabel));
+  label->setVisible(m_sources->WordListFileLabelVisible);
 }
 
 void MainWindow::KeyWordsDblClick(int col, int row) {
@@ -1245,151 +1105,6 @@ void MainWindow::MajorProblemScanClick() {
   PushLists();
   CandidatesButtonClick();
   RefreshViews();
-}
-
-// ---------------------------------------------------------------------------------
-// Dialogs
-
-void MainWindow::GeneralSettings1Click() {
-  m_settings->ShowGeneralSettings();
-  if (!m_generalSettings) {
-    auto* dialog = new GeneralSettingsDialog(this);
-    m_generalSettings = dialog;
-    m_print->WatchCopyrightPlacement(dialog);
-    connect(dialog, &GeneralSettingsDialog::closeRequested, this, [this, dialog] {
-      const std::string before = m_settings->Values().CopyrightText;
-      dialog->store(m_settings->Form());
-      m_settings->CloseGeneralSettings();
-      ApplySettings();
-      // A notice changed in the window is the puzzle's new notice.
-      if (m_settings->Values().CopyrightText != before)
-        m_session->CopyrightText = m_settings->Values().CopyrightText;
-      dialog->hide();
-    });
-    connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
-      dialog->store(m_settings->Form());
-      RunPullPush([this] {
-        m_settings->SaveGeneralSettings();
-        ApplySettings();
-      });
-      dialog->load(m_settings->Form());
-      dialog->setVisible(m_settings->Form().Visible);
-    });
-    connect(dialog, &GeneralSettingsDialog::browseFile, this, [this, dialog](int index) {
-      const auto chosen = host().OpenFileName("Open", kFileFilter, m_settings->Values().CurrentDir);
-      if (!chosen) return;
-      dialog->fileBox(index)->setText(Cp(*chosen));
-      Settings& v = m_settings->Values();
-      if (index == 0)
-        v.QuotesFile = *chosen;
-      else
-        v.WordListFiles[static_cast<std::size_t>(index - 1)] = *chosen;
-    });
-    connect(dialog, &GeneralSettingsDialog::colourRequested, this, [this](int colour) {
-      const QString title = QStringLiteral("Color");
-      switch (colour) {
-        case GeneralSettingsDialog::Background:
-          ChooseColour(centralWidget(), QPalette::Window, title);
-          break;
-        case GeneralSettingsDialog::Quotes:
-          ChooseColour(m_answer->quotesEditor(), QPalette::Base, title);
-          break;
-        case GeneralSettingsDialog::Editor:
-          ChooseColour(m_answer->outputEditor(), QPalette::Base, title);
-          break;
-        case GeneralSettingsDialog::Clues:
-          ChooseColour(m_lists->clueList(), QPalette::Base, title);
-          break;
-        case GeneralSettingsDialog::QuoteWindow:
-          ChooseColour(m_quote->quoteWindow(), QPalette::Base, title);
-          break;
-        default:
-          Color7Click();
-          break;
-      }
-    });
-    connect(dialog, &GeneralSettingsDialog::answersFontRequested, this,
-            [this] { ChooseFont(m_answer->keyWords()); });
-  }
-  m_generalSettings->load(m_settings->Form());
-  m_generalSettings->show();
-  m_generalSettings->raise();
-}
-
-void MainWindow::PuzzlebyBrowsing1Click() {
-  if (!m_browser) {
-    auto* browser = new BrowseDialog(this);
-    m_browser = browser;
-    connect(browser, &BrowseDialog::folderChanged, this,
-            [this](const QString& folder) { DirectoryListBox1Change(*m_session, ToCp(folder)); });
-    connect(browser, &BrowseDialog::fileClicked, this, [this, browser](const QString& path) {
-      PullEditors();
-      const std::vector<std::string> lines = MakeInfoReport(*m_session, host(), ToCp(path));
-      PushEditors();
-      browser->setSynopsis(ToQLines(lines));
-    });
-    connect(browser, &BrowseDialog::openRequested, this, [this, browser](const QString& path) {
-      bool opened = false;
-      RunPullPush(
-          [this, &path, &opened] { opened = OpenButtonClick(*m_doc, *m_session, ToCp(path)); });
-      browser->hide();
-      if (opened) {
-        NewPuzzleShown();
-        Puzzle3Click();
-      }
-    });
-  }
-  const std::string folder =
-      m_session->CurrentDir.empty() ? ToCp(QDir::currentPath()) : m_session->CurrentDir;
-  m_browser->setFolder(Cp(folder));
-  m_browser->show();
-  m_browser->raise();
-}
-
-void MainWindow::PuzzleHotkeys1Click() {
-  if (!m_hotkeys) {
-    m_hotkeys = new HotkeysDialog(
-        [this](const std::string& item, const QString& text) {
-          if (QAction* a = command(Cp(item)))
-            a->setShortcut(QKeySequence(text, QKeySequence::PortableText));
-        },
-        this);
-  }
-  m_hotkeys->show();
-  m_hotkeys->raise();
-}
-
-void MainWindow::CopyrightButtonClick() {
-  m_session->CopyrightText = EditCopyrightNotice(host(), m_session->CopyrightText, CurrentYear());
-  m_settings->Form().Copyright = m_session->CopyrightText;
-  m_settings->Values().CopyrightText = m_session->CopyrightText;
-  // An open General Settings window shows the new notice, so closing it keeps it.
-  if (m_generalSettings) m_generalSettings->load(m_settings->Form());
-  m_gridView->copyrightButton()->setToolTip(Cp(m_session->CopyrightText));
-}
-
-void MainWindow::ManualEntry1Click() {
-  if (!m_manualEntry) {
-    m_manualEntry = new ManualEntryDialog(*m_doc, m_session->QuotesEditor, this);
-    m_manualEntry->entry().SwitchHeuristicOff = [this] { m_search->EndAll(); };
-    m_manualEntry->onPuzzleMade = [this] {
-      m_session->CurrentPuzzleFile = "noname.txt";
-      SetCaption(*m_session, m_session->CurrentPuzzleFile);
-      setWindowTitle(Cp(m_session->Caption));
-      NewPuzzleShown();
-      m_doc->CurCol = 2;
-      m_doc->CurRow = 0;
-      PoolViewClick(0);
-      Puzzle3Click();
-      m_quote->quoteWindow()->setPlainText(Cp(m_manualEntry->entry().ManualQuoteLine));
-      RefreshViews();
-    };
-    m_manualEntry->onQuoteAdded = [this] {
-      QuotesEditorChange(*m_session);
-      PushEditors();
-    };
-  }
-  m_manualEntry->OpenFor();
 }
 
 }  // namespace quotella
