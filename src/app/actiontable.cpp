@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "app/answercommands.h"
 #include "app/answerpane.h"
 #include "app/autofilldialog.h"
 #include "app/bottombar.h"
@@ -27,6 +28,7 @@
 #include "app/quotepane.h"
 #include "app/searchcontroller.h"
 #include "app/tablemodels.h"
+#include "app/windowcommands.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -292,7 +294,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.m_dialogs->PuzzleHotkeys1Click(); }},
       {"GeneralSettings1", "&Settings", "General Settings", "", [](W& w) { w.m_dialogs->GeneralSettings1Click(); }},
       {"PrintSettings1", "&Settings", "Print Settings", "", [](W& w) { w.m_print->PrintSettings1Click(); }},
-      {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
+      {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.m_commands->SoundToggle1Click(); }},
       {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
       {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
        [](W& w) { w.SetRarityColors1Click(); }},
@@ -308,7 +310,7 @@ std::vector<ActionRow> ActionTable::Rows() {
        [](W& w) { w.HelpTopicClick(4); }},
       {"Website1", "&Help", "Website", "", [](W& w) { w.m_lookups->Website1Click(); }},
       // Context menus.
-      {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
+      {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.m_answers->ScanDictionary(); }},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
        [](W& w) {
          if (w.m_search->ShowOtherAnswers(w.m_doc->CurRow)) w.CandidatesButtonClick();
@@ -317,18 +319,18 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",
        [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(Cp(ScanConditionalClick(*w.m_doc))); }},
-      {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.ScanList(1); }},
-      {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.ScanList(2); }},
-      {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.ScanList(3); }},
-      {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.ScanList(4); }},
+      {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.m_answers->ScanList(1); }},
+      {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.m_answers->ScanList(2); }},
+      {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.m_answers->ScanList(3); }},
+      {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.m_answers->ScanList(4); }},
       {"MajorProblemScan", "KeyWordsPopup", "Find Words using most Problem Chars", "",
-       [](W& w) { w.MajorProblemScanClick(); }},
+       [](W& w) { w.m_answers->MajorProblemScanClick(); }},
       {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
        [](W& w) { ClearWord1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}, true); w.RefreshViews(); }},
       {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.m_bottom->conditionsBox()->click(); }},
       {"RowAdvance", "KeyWordsPopup", "Row Advance", "",
        [](W& w) { RowAdvanceClick(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }, true},
-      {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.WriteClue3Click(); }},
+      {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.m_answers->WriteClue3Click(); }},
       {"ClearPuzzle1", "KeyWordsPopup", "Clear Puzzle", "",
        [](W& w) { ClearPuzzle1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }},
       {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.m_lookups->OpenAddress(KeywordMerriamLookup(w.m_lookups->CurrentAnswer())); }},
@@ -344,19 +346,19 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::PrimaryProblems); w.PushLists(); }},
       {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.m_lookups->OpenAddress(CandidateMerriamLookup(w.m_lookups->CurrentCandidate())); }},
       {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.m_lookups->OpenAddress(CandidateGoogleLookup(w.host(), w.m_lookups->CurrentCandidate())); }},
-      {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.WriteClue2Click(); }},
+      {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.m_answers->WriteClue2Click(); }},
       {"ClueColorMenuItem", "CluePopup", "Color", "",
        [](W& w) { w.m_dialogs->ChooseColour(w.m_lists->clueList(), QPalette::Base, QStringLiteral("Color")); }},
       {"ClueFontMenuItem", "CluePopup", "Font", "", [](W& w) { w.m_dialogs->ChooseFont(w.m_lists->clueList()); }},
       {"HighLightCommon", "GridPopup", "Highlight Common Words OFF", "",
-       [](W& w) { w.HighLightCommonClick(); }},
+       [](W& w) { w.m_commands->HighLightCommonClick(); }},
       {"StretchGrid1", "GridPopup", "Stretch Grid", "Ctrl+X", [](W& w) { w.StretchGrid1Click(); }},
       {"SqueezeGrid1", "GridPopup", "Squeeze Grid", "Ctrl+Z", [](W& w) { w.SqueezeGrid1Click(); }},
-      {"Color7", "GridPopup", "Color", "", [](W& w) { w.Color7Click(); }},
-      {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.GridHelpClick(); }},
+      {"Color7", "GridPopup", "Color", "", [](W& w) { w.m_commands->Color7Click(); }},
+      {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.m_commands->GridHelpClick(); }},
       {"ShowQuotellaDistribution1", "DistributionPopup", "Show Quotella Distribution", "",
        [](W& w) { w.m_distribution->ShowQuotellaDistribution1Click(); }},
-      {"LockPopup", "PoolPopup", "Lock Character", "", [](W& w) { w.LockPopupClick(); }},
+      {"LockPopup", "PoolPopup", "Lock Character", "", [](W& w) { w.m_answers->LockPopupClick(); }},
       {"Color1", "QuoteWindowPopup", "Color", "",
        [](W& w) { w.m_dialogs->ChooseColour(w.m_quote->quoteWindow(), QPalette::Base, QStringLiteral("Color")); }},
       {"extColor1", "QuoteWindowPopup", "Text Color", "",
@@ -389,7 +391,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Short1", "OutputPopup", "Short", "", [](W& w) { w.Short1Click(); }},
       {"SaveOutputFile1", "OutputPopup", "Sa&ve Output File", "",
        [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
-      {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.Wordwrap3Click(); }},
+      {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.m_commands->Wordwrap3Click(); }},
       {"Bold1", "OutputPopup", "&Bold", "Ctrl+B",
        [](W& w) {
          const bool bold = w.m_answer->outputEditor()->fontWeight() > QFont::Normal;
@@ -400,7 +402,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
       {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
       {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.ApplySettings(); }); }},
-      {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
+      {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.m_commands->SaveHelpfile1Click(); }},
       {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.m_print->Wider1Click(); }},
       {"Narrower1", "SideBitmapPopup", "Narrower", "", [](W& w) { w.m_print->Narrower1Click(); }},
       {"IncreaseCellsize1", "SideBitmapPopup", "Increase Cellsize", "", [](W& w) { w.m_print->IncreaseCellsize1Click(); }},

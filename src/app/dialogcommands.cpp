@@ -21,6 +21,7 @@
 #include "app/quotepane.h"
 #include "app/searchcontroller.h"
 #include "app/tablemodels.h"
+#include "app/windowcommands.h"
 #include "app/wordlistpane.h"
 #include "core/clues.h"
 #include "core/textio.h"
@@ -96,7 +97,7 @@ void DialogCommands::ColourRequested(int colour) {
       ChooseColour(w.m_quote->quoteWindow(), QPalette::Base, title);
       break;
     default:
-      w.Color7Click();
+      w.m_commands->Color7Click();
       break;
   }
 }

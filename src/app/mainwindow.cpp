@@ -32,6 +32,7 @@
 #include <algorithm>
 
 #include "app/actiontable.h"
+#include "app/answercommands.h"
 #include "app/answerpane.h"
 #include "app/autofilldialog.h"
 #include "app/barwidget.h"
@@ -60,7 +61,9 @@
 #include "app/statuspane.h"
 #include "app/tablemodels.h"
 #include "app/viewtable.h"
+#include "app/windowcommands.h"
 #include "app/windowhost.h"
+#include "app/windowsettings.h"
 #include "app/wordlisteditordialog.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
@@ -133,7 +136,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
     OnStatus(bar, panel, text);
   };
   sinks.quoteWindow = [this](const std::vector<std::string>& lines) { m_quote->showLines(lines); };
-  sinks.soundsOn = [this] { return m_soundsOn; };
+  sinks.soundsOn = [this] { return m_commands && m_commands->soundsOn(); };
   sinks.pendingEvents = [this] {
     if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
     ++m_pendingDepth;
@@ -157,6 +160,8 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_views = std::make_unique<ViewTable>(*this);
   m_print->ConnectViews();
   m_dialogs = new DialogCommands(*this);
+  m_commands = new WindowCommands(*this);
+  m_answers = new AnswerCommands(*this);
   m_lookups = new LookUpCommands(*this);
   m_distribution = new DistributionBar(*m_doc, *m_gridView, *m_bottom, this);
   ConnectRooms();
@@ -165,12 +170,17 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
   qApp->installEventFilter(this);
   m_editHistory = new EditHistory(*this);
-  StartUp(options);
+  m_windowSettings = std::make_unique<WindowSettings>(*this);
+  m_windowSettings->StartUp(options);
 }
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
   m_search.reset();  // ends and joins the searches before the document and lists go
+}
+
+SettingsLoader* MainWindow::settingsLoader() {
+  return m_loader.get();
 }
 
 Host& MainWindow::host() {
@@ -295,7 +305,7 @@ void MainWindow::BuildRooms() {
 
 void MainWindow::ConnectRooms() {
   connect(m_quote, &QuotePane::swapLineDoubleClicked, this,
-          [this](int line) { SwapListBoxDblClick(line); });
+          [this](int line) { m_answers->SwapListBoxDblClick(line); });
 
   connect(m_bottom, &BottomBar::viewClicked, this, [this](int view) {
     switch (view) {
@@ -316,14 +326,14 @@ void MainWindow::ConnectRooms() {
   connect(m_bottom, &BottomBar::listClicked, this, [this](int n) { WordListButtonClick(n); });
   connect(m_bottom, &BottomBar::cluesClicked, this, [this] { CluesButtonClick(); });
   connect(m_bottom, &BottomBar::candidatesClicked, this, [this] { CandidatesButtonClick(); });
-  connect(m_bottom, &BottomBar::scanClicked, this, [this] { ScanDictionary(); });
+  connect(m_bottom, &BottomBar::scanClicked, this, [this] { m_answers->ScanDictionary(); });
   connect(m_bottom, &BottomBar::conditionsToggled, this,
           [this] { m_answer->keyWords()->setFocus(); });
   connect(m_bottom, &BottomBar::mustHaveChanged, this, [this] { m_pool->refresh(); });
-  connect(m_bottom, &BottomBar::conditionsEntered, this, [this] { ScanDictionary(); });
+  connect(m_bottom, &BottomBar::conditionsEntered, this, [this] { m_answers->ScanDictionary(); });
   connect(m_bottom, &BottomBar::focusTable, this, [this] { m_answer->keyWords()->setFocus(); });
   connect(m_status->candidateStatus(), &PanelBar::doubleClicked, this,
-          [this] { ScanDictionary(); });
+          [this] { m_answers->ScanDictionary(); });
 
   connect(m_pool, &PoolPane::orderClicked, this, [this](int view) { PoolViewClick(view); });
   connect(m_pool, &PoolPane::cellDoubleClicked, this, [this](int col, int row) {
@@ -364,9 +374,11 @@ void MainWindow::ConnectRooms() {
             m_status->statusBar1()->setPanel(1, QStringLiteral("Col %1").arg(current.column()));
             if (m_doc->PuzzleExists) UpdateCharStatus(*m_doc);
           });
-  connect(keyWords, &KeyTableView::keyTyped, this, [this](char key) { KeyWordsKeyPress(key); });
-  connect(keyWords, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { KeyWordsDblClick(index.column(), index.row()); });
+  connect(keyWords, &KeyTableView::keyTyped, this,
+          [this](char key) { m_answers->KeyWordsKeyPress(key); });
+  connect(keyWords, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    m_answers->KeyWordsDblClick(index.column(), index.row());
+  });
   connect(m_answer->numberGrid(), &QTableView::doubleClicked, this,
           [this] { NumberGridDblClick(); });
   m_answer->quotesEditor()->viewport()->installEventFilter(this);
@@ -376,14 +388,15 @@ void MainWindow::ConnectRooms() {
     QuotesEditorChange(*m_session);
   });
 
-  connect(m_lists, &WordListPane::candidateClicked, this, [this] { CandidateClick(); });
-  connect(m_lists, &WordListPane::candidateDoubleClicked, this, [this] { CandidatesDblClick(); });
+  connect(m_lists, &WordListPane::candidateClicked, this, [this] { m_answers->CandidateClick(); });
+  connect(m_lists, &WordListPane::candidateDoubleClicked, this,
+          [this] { m_answers->CandidatesDblClick(); });
   connect(m_lists, &WordListPane::wordList4DoubleClicked, this,
           [this](int line) { Wordlist4DblClick(line); });
 
   GridViewPane* g = m_gridView;
   connect(g->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, this,
-          [this](int c, int r) { PuzzleGridDblClick(c, r); });
+          [this](int c, int r) { m_answers->PuzzleGridDblClick(c, r); });
   connect(g->titleEdit(), &QLineEdit::textEdited, this,
           [this](const QString& text) { m_session->TitleBox = ToCp(text); });
   connect(g->bylineEdit(), &QLineEdit::textEdited, this,
@@ -394,119 +407,19 @@ void MainWindow::ConnectRooms() {
           [this] { m_gridView->orientationButton()->setText(Cp(OrentationButtonClick(*m_doc))); });
   connect(g->copyrightButton(), &QPushButton::clicked, this,
           [this] { m_dialogs->CopyrightButtonClick(); });
-  connect(g->blockColourButton(), &QPushButton::clicked, this, [this] { BlockColorClick(); });
+  connect(g->blockColourButton(), &QPushButton::clicked, this,
+          [this] { m_commands->BlockColorClick(); });
 }
 
 // ---------------------------------------------------------------------------------
 // Start-up and close
 
-void MainWindow::StartUp(const Options& options) {
-  QApplication::processEvents();
-  ProgramPaths paths;
-  if (options.programDir.isEmpty()) {
-    paths = CurrentProgramPaths();
-  } else {
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray home = qgetenv("HOME");
-    paths =
-        ResolveProgramPaths(WithTrailingSeparator(ToCp(QDir(options.programDir).absolutePath())),
-                            config.toStdString(), home.toStdString());
-  }
-  m_programDir = Cp(paths.ProgramDir);
-  if (m_programDir.endsWith(QLatin1Char('/')) && m_programDir.size() > 1) m_programDir.chop(1);
-  m_pathSet = MakeProgramDirCurrent(host(), paths.ProgramDir);
-
-  m_sources->ProgramDir = paths.ProgramDir;
-  m_settings =
-      std::make_unique<SettingsStore>(host(), StartupSettings(paths), m_doc.get(), m_loader.get());
-  m_settings->SetOutputEditor(m_session->Output.Lines);
-  m_settings->ReadIniFile(paths.IniFileName);
-  m_recent->puzzles().Read(m_settings->View());
-
-  ResetPuzzle(*m_doc);
-  m_settings->ApplyLetterOrder();
-  ApplySettings();
-  InitClueList(*m_doc, kMaxWords);
-
-  m_quote->loadQuoteFile(QDir(m_programDir).filePath(QStringLiteral("QuoteWindow.rtf")));
-  PoolViewClick(0);
-  m_doc->P.RarityOrder = m_doc->P.FreqOrder;
-  std::vector<std::string> log;
-  InitRarityColors(m_doc->P, m_sources->DictWordCounts, m_rarityColors, log, host());
-  UpdateRarityColours();
-  HelpTopicClick(1);
-  PushEditors();
-  PushLists();
-  RefreshViews();
-  QApplication::processEvents();
-  if (options.registerFileType) RegisterPuzzleFiles();
-
-  ChooseStartupPuzzle(options.arguments);
-
-  m_print->commands().ProbePrinter();
-}
-
-void MainWindow::ChooseStartupPuzzle(const QStringList& arguments) {
-  std::string file = m_settings->Values().LastFile;
-  if (!arguments.isEmpty()) file = ToCp(arguments.join(QLatin1Char(' ')).trimmed());
-  if (!file.empty() && FolderPart(file).empty()) file = ToCp(QDir(m_programDir).filePath(Cp(file)));
-  m_session->CurrentPuzzleFile = file;
-  if (FileExists(file) && m_settings->Values().LoadLastFile)
-    RunPullPush([this] { SimplyLoadPuzzle(*m_doc, *m_session); });
-  SetCaption(*m_session, m_session->CurrentPuzzleFile);
-  setWindowTitle(Cp(m_session->Caption));
-}
-
 void MainWindow::ApplySettings() {
-  const Settings& v = m_settings->Values();
-  m_session->CurrentDir = v.CurrentDir;
-  m_session->LastFile = v.LastFile;
-  // A loaded puzzle keeps its own copyright line when the settings are read again.
-  if (!m_doc->PuzzleExists) m_session->CopyrightText = v.CopyrightText;
-  if (v.Title) m_session->TitleBox = *v.Title;
-  if (v.Byline) m_session->BylineBox = *v.Byline;
-  m_sources->DictDir = v.DictDir;
-  for (int i = 0; i < 4; ++i)
-    if (m_sources->Lists[static_cast<std::size_t>(i)].FileName.empty())
-      m_sources->Lists[static_cast<std::size_t>(i)].FileName =
-          v.WordListFiles[static_cast<std::size_t>(i)];
-  SetBackground(centralWidget(), StoredColour(v.FormColor), QPalette::Window);
-  SetBackground(m_lists->clueList(), StoredColour(v.ClueColor));
-  SetBackground(m_answer->quotesEditor(), StoredColour(v.QEditorColor));
-  SetBackground(m_answer->outputEditor(), StoredColour(v.OEditorColor));
-  SetBackground(m_quote->quoteWindow(), StoredColour(v.QuoteWinColor));
-  puzzleGrid()->style().background = StoredColour(v.GridColor);
-  m_answer->keyWords()->setFont(QFont(Cp(v.KeyFontName), v.KeyFontSize));
-  m_lists->clueList()->setFont(QFont(Cp(v.ClueFontName), v.ClueFontSize));
-  PushEditors();
-  PushLists();
-  PushIniText();
+  m_windowSettings->Apply();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  PullEditors();
-  Settings& v = m_settings->Values();
-  v.FormColor = StoredValue(centralWidget()->palette().color(QPalette::Window));
-  v.ClueColor = StoredValue(BackgroundOf(m_lists->clueList()));
-  v.QEditorColor = StoredValue(BackgroundOf(m_answer->quotesEditor()));
-  v.OEditorColor = StoredValue(BackgroundOf(m_answer->outputEditor()));
-  v.QuoteWinColor = StoredValue(BackgroundOf(m_quote->quoteWindow()));
-  v.GridColor = StoredValue(puzzleGrid()->style().background);
-  v.KeyFontName = ToCp(m_answer->keyWords()->font().family());
-  v.KeyFontSize = m_answer->keyWords()->font().pointSize();
-  v.ClueFontName = ToCp(m_lists->clueList()->font().family());
-  v.ClueFontSize = m_lists->clueList()->font().pointSize();
-  v.LastFile = m_session->LastFile;
-  v.CurrentDir = m_session->CurrentDir;
-  v.CopyrightText = m_session->CopyrightText;
-  v.QuotesFile = m_session->QuotesFile;
-  v.Title = m_session->TitleBox;
-  v.Byline = m_session->BylineBox;
-  for (int i = 0; i < 4; ++i)
-    v.WordListFiles[static_cast<std::size_t>(i)] =
-        m_sources->Lists[static_cast<std::size_t>(i)].FileName;
-  m_recent->puzzles().Write(m_settings->View());
-  m_settings->SaveAtExit();
+  m_windowSettings->StoreAtClose();
   OfferToSaveQuotesOnClose(*m_session, host());
   OfferToSavePuzzleOnClose(*m_doc, *m_session);
   event->accept();
@@ -548,7 +461,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
-      QTimer::singleShot(0, this, [this] { QuotesEditorClick(); });
+      QTimer::singleShot(0, this, [this] { m_answers->QuotesEditorClick(); });
     }
   }
   return QMainWindow::eventFilter(watched, event);
@@ -590,12 +503,6 @@ void MainWindow::RefreshViews() {
 
 void MainWindow::SyncSelection() {
   m_answer->syncSelection();
-}
-
-void MainWindow::SelectTableCell(int col, int row) {
-  m_doc->CurCol = col;
-  m_doc->CurRow = row;
-  SyncSelection();
 }
 
 void MainWindow::PlaySound(const char* name) {
@@ -684,24 +591,6 @@ void MainWindow::HelpTopicClick(int topic) {
   ShowView(QStringLiteral("Help"), topic);
 }
 
-void MainWindow::LoadHelpTopic(int topic) {
-  const QString path = QDir(m_programDir).filePath(QStringLiteral("help%1.rtf").arg(topic));
-  if (!QFileInfo::exists(path)) {
-    host().Message("Cannot find file " + ToCp(path));
-    return;
-  }
-  const auto bytes = ReadFileBytes(ToCp(path));
-  bool ok = false;
-  const QString html = bytes ? RtfToHtml(*bytes, &ok) : QString();
-  if (!ok) {
-    host().Message("Could not load file ");
-    return;
-  }
-  m_answer->helpFile()->setHtml(html);
-  m_helpRtf = *bytes;
-  m_helpFileName = path;
-}
-
 void MainWindow::NumberMap1Click() {
   ShowView(QStringLiteral("NumberMap"));
   RefreshPoolViews(*m_doc);
@@ -746,12 +635,6 @@ void MainWindow::ShowRequestedView(int view) {
 // ---------------------------------------------------------------------------------
 // Window commands
 
-void MainWindow::SoundToggle1Click() {
-  m_soundsOn = !m_soundsOn;
-  if (QAction* a = command(QStringLiteral("SoundToggle1")))
-    a->setText(m_soundsOn ? QStringLiteral("Sounds Off") : QStringLiteral("Sounds On"));
-}
-
 void MainWindow::Short1Click() {
   SetOutputShort(!m_outputShort);
   if (m_outputShort) {
@@ -761,114 +644,20 @@ void MainWindow::Short1Click() {
   }
 }
 
-void MainWindow::Wordwrap3Click() {
-  QTextEdit* output = m_answer->outputEditor();
-  const bool wrap = output->lineWrapMode() == QTextEdit::NoWrap;
-  output->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-  if (QAction* a = command(QStringLiteral("Wordwrap3")))
-    a->setText(wrap ? QStringLiteral("No Wrap") : QStringLiteral("&Wordwrap"));
-}
-
-void MainWindow::HighLightCommonClick() {
-  auto& style = puzzleGrid()->style();
-  style.commonHighlight = !style.commonHighlight;
-  if (QAction* a = command(QStringLiteral("HighLightCommon")))
-    a->setText(style.commonHighlight ? QStringLiteral("Highlight Common Words OFF")
-                                     : QStringLiteral("Highlight Common Words ON"));
-  puzzleGrid()->update();
-}
-
-void MainWindow::BlockColorClick() {
-  const QColor c = QColorDialog::getColor(puzzleGrid()->style().block, this);
-  if (!c.isValid()) return;
-  puzzleGrid()->style().block = c;
-  if (puzzleGrid()->isVisible()) puzzleGrid()->update();
-}
-
-void MainWindow::Color7Click() {
-  const QColor c = QColorDialog::getColor(puzzleGrid()->style().background, this);
-  if (!c.isValid()) return;
-  puzzleGrid()->style().background = c;
-  puzzleGrid()->update();
-}
-
-void MainWindow::GridHelpClick() {
-  static const char* const kLines[] = {
-      "You can swap any cell's label with any other having the same letter.",
-      "",
-      "The DARK GREY cells are unmapped, they have no label yet.",
-      "",
-      "The BLUE cells are \"illegal\" (there are duplicate labels in that word).",
-      "Click on the BLUE cells in order to \"legalize\" them by label swapping.",
-      "This highlights in RED all cells with that letter, to choose from for swapping.",
-      "",
-      "The RED cells are cells which will make a legal swap.",
-      "Click on a RED cell to make the swap. Blue cell should turn white (\"legal\").",
-      "",
-      "Keep clearing the blue cells until all the BLUE cells are gone.",
-      "Puzzle then conforms to publishing requirements.",
-      "",
-      "Yellow on dark blue cells are also swappable, but will result in an illegal cell.",
-      "",
-      "The cells that are VERY LIGHT GREY show the most common (easiest) words",
-      "if that feature is turned on. Right-click on grid and choose \"Highlight Common Words.\"",
-      "",
-      "Note: many smaller puzzles may impossible to \"legalize,\" this is normal.",
-  };
-  std::string text;
-  for (std::size_t i = 0; i < std::size(kLines); ++i) {
-    if (i > 0) text += '\r';
-    text += kLines[i];
-  }
-  host().Message(text);
-}
-
 void MainWindow::DistributionButtonClick() {
   m_distribution->DistributionButtonClick();
+}
+
+bool MainWindow::soundsOn() const {
+  return m_commands->soundsOn();
 }
 
 bool MainWindow::distributionMode() const {
   return m_distribution->active();
 }
 
-void MainWindow::SaveHelpfile1Click() {
-  const auto name =
-      host().SaveFileName("Save File", kFileFilter, ToCp(QFileInfo(m_helpFileName).absolutePath()),
-                          ToCp(m_helpFileName));
-  if (!name) return;
-  const std::string error = WriteFileAtomic(*name, m_helpRtf);
-  if (!error.empty()) host().Message("Could not save file " + *name);
-}
-
 // ---------------------------------------------------------------------------------
 // Answer-word table, clues and pool
-
-void MainWindow::WriteClue3Click() {
-  if (!m_doc->PuzzleExists) return;
-  const int line = WriteClue1Click(*m_doc);
-  RefreshViews();
-  if (line >= 0) {
-    QPlainTextEdit* clues = m_lists->clueList();
-    QTextCursor cursor(clues->document()->findBlockByNumber(line));
-    clues->setTextCursor(cursor);
-    clues->ensureCursorVisible();
-  }
-  SyncSelection();
-}
-
-void MainWindow::WriteClue2Click() {
-  if (!m_doc->PuzzleExists) return;
-  m_lists->clueList()->setFocus();
-  quotella::WriteClue2Click(*m_doc, m_lists->clueList()->textCursor().blockNumber());
-  RefreshViews();
-}
-
-void MainWindow::LockPopupClick() {
-  const int row = m_pool->grid(0)->currentIndex().row();
-  if (row < 1 || row > 26) return;
-  quotella::LockPopupClick(*m_doc, row);
-  RefreshViews();
-}
 
 // ---------------------------------------------------------------------------------
 // Editors and lists as the operations see them
@@ -937,7 +726,7 @@ void MainWindow::NewPuzzleShown() {
   // A search that was ending may have left its log in the lists.
   if (searching) ReloadWordLists(*m_sources);
   ClearDisplayMarks(*m_doc);
-  m_swap = SwapState{};
+  m_answers->ResetSwap();
   PushLists();
 }
 
@@ -965,85 +754,6 @@ void MainWindow::QuotesEditorDblClick() {
     PoolViewClick(0);
     Puzzle3Click();
   }
-  RefreshViews();
-}
-
-void MainWindow::QuotesEditorClick() {
-  QPlainTextEdit* quotes = m_answer->quotesEditor();
-  if (!quotes->isVisible()) return;
-  quotella::QuotesEditorClick(*m_doc, ToCp(quotes->textCursor().block().text()));
-  quotes->setFocus();
-}
-
-void MainWindow::KeyWordsKeyPress(char key) {
-  if (!m_doc->PuzzleExists) return;
-  quotella::KeyWordsKeyPress(*m_doc, {m_doc->CurCol, m_doc->CurRow}, key);
-  RefreshViews();
-}
-
-void MainWindow::CandidatesDblClick() {
-  if (!m_doc->PuzzleExists) return;
-  if (m_search->LayOtherAnswer(m_lists->candidates()->currentRow())) {
-    RefreshViews();
-    return;
-  }
-  KeyTableView* table = m_answer->keyWords();
-  quotella::CandidatesDblClick(*m_doc, {m_doc->CurCol, m_doc->CurRow}, m_sources->Candidates,
-                               m_lists->candidates()->currentRow(), table->isVisible());
-  RefreshViews();
-  if (table->isVisible()) table->setFocus();
-}
-
-void MainWindow::CandidateClick() {
-  if (!m_doc->PuzzleExists) return;
-  const CandidateStats stats =
-      CandidateStatistics(*m_doc, m_lookups->CurrentCandidate(), m_doc->PrimaryProblemStr);
-  for (int i = 0; i < 5; ++i)
-    m_status->candidateStatus()->setPanel(i, Cp(stats.panels[static_cast<std::size_t>(i)]));
-  m_status->charStatus2()->setPanel(4, Cp(stats.vowelOutlook));
-}
-
-void MainWindow::ScanDictionary() {
-  if (!m_doc->PuzzleExists) return;
-  ScanDictionaryCommand(*m_doc, *m_sources);
-  PushLists();
-  CandidatesButtonClick();
-}
-
-void MainWindow::ScanList(int n) {
-  if (!m_doc->PuzzleExists) return;
-  m_lastWordList = n;
-  ScanListCommand(*m_doc, *m_sources, n);
-  PushLists();
-  CandidatesButtonClick();
-  // The scanned list's file name stands above the candidates until another view opens.
-  QLabel* label = m_status->wordListFileLabel();
-  label->setText(Cp(m_sources->WordListFileLabel));
-  label->setVisible(m_sources->WordListFileLabelVisible);
-}
-
-void MainWindow::KeyWordsDblClick(int col, int row) {
-  m_status->wordListFileLabel()->hide();
-  m_pool->showCurrent();
-  if (col != 1 || !m_doc->PuzzleExists) return;
-  SelectTableCell(col, row);
-  ScanList(m_lastWordList);
-}
-
-void MainWindow::PuzzleGridDblClick(int col, int row) {
-  if (!m_doc->PuzzleExists) return;
-  const int cell = CellAtGridPosition(*m_doc, row, col, m_doc->Grid.Columns);
-  quotella::PuzzleGridDblClick(*m_doc, m_swap, cell);
-  if (m_swap.ListShown) m_quote->showSwapList(m_swap.Lines);
-  puzzleGrid()->setCursor(m_swap.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  RefreshViews();
-}
-
-void MainWindow::SwapListBoxDblClick(int line) {
-  if (!m_doc->PuzzleExists) return;
-  quotella::SwapListBoxDblClick(*m_doc, m_swap, line);
-  m_quote->setSwapLines(m_swap.Lines);
-  puzzleGrid()->setCursor(m_swap.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
   RefreshViews();
 }
 
@@ -1093,17 +803,6 @@ void MainWindow::Wordlist4DblClick(int line) {
   const std::string text = m_sources->Lists[3].Items[static_cast<std::size_t>(line)];
   if (!m_search->LaySolution(text)) return;
   Puzzle3Click();
-  RefreshViews();
-}
-
-void MainWindow::MajorProblemScanClick() {
-  if (!m_doc->PuzzleExists) return;
-  ProblemSearchDialog dialog(m_problemParams, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  m_problemParams = dialog.params();
-  FindWordsUsingMostProblemChars(*m_doc, *m_sources, m_problemParams);
-  PushLists();
-  CandidatesButtonClick();
   RefreshViews();
 }
 

@@ -34,6 +34,8 @@ class QTextEdit;
 namespace quotella {
 
 class ActionTable;
+class WindowCommands;
+class AnswerCommands;
 class DialogCommands;
 class DistributionBar;
 class LookUpCommands;
@@ -59,7 +61,9 @@ class GuiHost;
 class SettingsStore;
 struct WordSources;
 class PuzzleGridWidget;
+class SettingsLoader;
 class WindowLoader;
+class WindowSettings;
 class WindowHost;
 
 // The main window: owns the document and composes the rooms (quote window, status area,
@@ -96,7 +100,7 @@ class MainWindow : public QMainWindow {
   ViewTable& views() { return *m_views; }
   // Opens a view of the view table by name ("Puzzle", "Grid", ...).
   bool ShowView(const QString& view, int arg = 0);
-  bool soundsOn() const { return m_soundsOn; }
+  bool soundsOn() const;
   bool distributionMode() const;
   bool outputShort() const { return m_outputShort; }
   PuzzleGridWidget* puzzleGrid() const;
@@ -135,27 +139,11 @@ class MainWindow : public QMainWindow {
   void PoolViewClick(int view);
 
   // Window commands.
-  void SoundToggle1Click();
   void Short1Click();
-  void Wordwrap3Click();
-  void HighLightCommonClick();
-  void BlockColorClick();
-  void Color7Click();
-  void GridHelpClick();
   void DistributionButtonClick();
-  void SaveHelpfile1Click();
 
-  // The answer-word table, candidates, swapping.
-  void KeyWordsKeyPress(char key);
-  // Double click on the answer table: on the initials' column, scans the word list last
-  // shown (list 1 at first) for that row.
-  void KeyWordsDblClick(int col, int row);
-  void CandidatesDblClick();
-  void CandidateClick();
+  // Making a puzzle from the quotes line under the caret, and the searches.
   void QuotesEditorDblClick();
-  void QuotesEditorClick();
-  void PuzzleGridDblClick(int col, int row);
-  void SwapListBoxDblClick(int line);
   void HeuristicButtonClick();
   void EndHeuristicSearchNow1Click();
   // Double click on a line of word list 4: lays a three-word solution.
@@ -166,9 +154,6 @@ class MainWindow : public QMainWindow {
   // Fills every empty answer row from the word lists and the dictionary in a worker; the
   // same command (or Esc) stops a running fill.
   void Autofill1Click();
-  // "Find Words using most Problem Chars": asks for the search's two values, then fills
-  // the candidates.
-  void MajorProblemScanClick();
   bool autofilling() const;
   // The dialogs the window has opened so far (null until first use).
   ManualEntryDialog* manualEntry() const;
@@ -180,9 +165,6 @@ class MainWindow : public QMainWindow {
   QMenu* recentMenu() const;
   void StretchGrid1Click();
   void SqueezeGrid1Click();
-  void WriteClue3Click();
-  void WriteClue2Click();
-  void LockPopupClick();
   // "Set Rarity Colors to Dict": recounts the dictionary with its progress log on view.
   void SetRarityColors1Click();
 
@@ -206,9 +188,13 @@ class MainWindow : public QMainWindow {
   friend class ViewTable;
   friend class DialogCommands;
   friend class RecentPuzzlesMenu;
+  friend class WindowSettings;
+  friend class AnswerCommands;
+  friend class WindowCommands;
   void BuildRooms();
+  // The loader the settings use to fill the window's quotes editor and word lists.
+  SettingsLoader* settingsLoader();
   void ConnectRooms();
-  void StartUp(const Options& options);
 
   void OnStatus(StatusBar bar, int panel, const std::string& text);
   // The editors and lists the file and search operations read and fill, as lines.
@@ -218,15 +204,10 @@ class MainWindow : public QMainWindow {
   void PushIniText();
   void ApplySettings();
   void ShowRequestedView(int view);
-  void ChooseStartupPuzzle(const QStringList& arguments);
-  void ScanDictionary();
-  void ScanList(int n);
   void IniFile2Click();
   void UpdateRarityColours();
   void OnDocumentChanged(PuzzleDocument::Change change);
   void SyncSelection();
-  void SelectTableCell(int col, int row);
-  void LoadHelpTopic(int topic);
 
   void HideAllLists();
   void ClearSwapMarksAndHighlights();
@@ -246,28 +227,26 @@ class MainWindow : public QMainWindow {
   // After the document and lists it works on, so that its workers end first.
   std::unique_ptr<SearchController> m_search;
   std::unique_ptr<ViewTable> m_views;
+  std::unique_ptr<WindowSettings> m_windowSettings;
   ActionTable* m_actions = nullptr;
   EditHistory* m_editHistory = nullptr;
   int m_lastWordList = 1;
-  ProblemSearchParams m_problemParams;  // kept for the run, never saved
-  SwapState m_swap;
   RarityColors m_rarityColors;
   bool m_syncing = false;
   FontSet m_fonts;
   QString m_programDir;
   bool m_pathSet = false;
-  bool m_soundsOn = false;
   bool m_outputShort = false;
   // Esc counts for a long command only when pressed while that command runs (it reaches
   // the window while the command lets pending events through).
   int m_pendingDepth = 0;
   bool m_escPressed = false;
   DialogCommands* m_dialogs = nullptr;
+  AnswerCommands* m_answers = nullptr;
+  WindowCommands* m_commands = nullptr;
   LookUpCommands* m_lookups = nullptr;
   DistributionBar* m_distribution = nullptr;
   RecentPuzzlesMenu* m_recent = nullptr;
-  QString m_helpFileName;
-  std::string m_helpRtf;
 
   // The rooms.
   QuotePane* m_quote = nullptr;

@@ -23,6 +23,7 @@
 #include "app/quotepane.h"
 #include "app/statuspane.h"
 #include "app/tablemodels.h"
+#include "app/windowcommands.h"
 #include "app/wordlistpane.h"
 #include "core/document.h"
 #include "core/geometry.h"
@@ -175,7 +176,7 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
          w.SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
                                static_cast<int>(w.m_session->Output.Lines.size()));
-         w.LoadHelpTopic(topic);
+         w.m_commands->LoadHelpTopic(topic);
        }},
       {"IniFile",
        {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
