@@ -12,11 +12,15 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "app/answercommands.h"
 #include "app/answerpane.h"
 #include "app/autofilldialog.h"
 #include "app/bottombar.h"
+#include "app/dialogcommands.h"
+#include "app/distributionbar.h"
 #include "app/edithistory.h"
 #include "app/gridviewpane.h"
+#include "app/lookupcommands.h"
 #include "app/mainwindow.h"
 #include "app/poolpane.h"
 #include "app/printroom.h"
@@ -24,6 +28,7 @@
 #include "app/quotepane.h"
 #include "app/searchcontroller.h"
 #include "app/tablemodels.h"
+#include "app/windowcommands.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -148,11 +153,11 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                       if (loaded) w.WordListButtonClick(n);
                     }});
     rows.push_back({names[5], menu, "Color", "", [n](W& w) {
-                      w.ChooseColour(w.m_lists->wordList(n), QPalette::Base,
-                                     QStringLiteral("Color"));
+                      w.m_dialogs->ChooseColour(w.m_lists->wordList(n), QPalette::Base,
+                                                QStringLiteral("Color"));
                     }});
-    rows.push_back(
-        {names[6], menu, "Font", "", [n](W& w) { w.ChooseFont(w.m_lists->wordList(n)); }});
+    rows.push_back({names[6], menu, "Font", "",
+                    [n](W& w) { w.m_dialogs->ChooseFont(w.m_lists->wordList(n)); }});
     if (n == 4) {
       rows.push_back({"EndHeuristicSearchNow1", menu, "End Heuristic Search Now", "",
                       [](W& w) { w.EndHeuristicSearchNow1Click(); }});
@@ -176,14 +181,14 @@ std::vector<ActionRow> ActionTable::Rows() {
   std::vector<ActionRow> rows = {
       // Main menu.
       {"ManualEntry1", "&Open", "New Puzzle (Manual Entry)", "",
-       [](W& w) { w.ManualEntry1Click(); }},
+       [](W& w) { w.m_dialogs->ManualEntry1Click(); }},
       {"Puzzle1", "&Open", "Puzzle", "",
        [](W& w) {
          bool opened = false;
          w.RunPullPush([&w, &opened] { opened = Puzzle1Click(*w.m_doc, *w.m_session); });
          if (opened) w.NewPuzzleShown();
        }},
-      {"PuzzlebyBrowsing1", "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.PuzzlebyBrowsing1Click(); }},
+      {"PuzzlebyBrowsing1", "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.m_dialogs->PuzzlebyBrowsing1Click(); }},
       {"IpuzPuzzle1", "&Open", "ipuz Puzzle\u2026", "",
        [](W& w) {
          if (IpuzPuzzle1Click(w)) w.NewPuzzleShown();
@@ -263,36 +268,36 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"BitmapView1", "&View", "Bitmap View", "", [](W& w) { w.m_print->BitmapView1Click(); }},
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.RunCompanion(W::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
+       [](W& w) { w.m_lookups->RunCompanion(W::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
       {"extEditor1", "&Tools", "Text Editor", "",
-       [](W& w) { w.RunCompanion(W::TextEditorProgram(), {}); }},
+       [](W& w) { w.m_lookups->RunCompanion(W::TextEditorProgram(), {}); }},
       {"ToggleConditonsX", "&Tools", "Toggle Conditons", "Ctrl+D",
        [](W& w) { w.m_bottom->conditionsBox()->click(); }, true},
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
-       [](W& w) { w.RunCompanion(W::PuzzleManagerProgram(), {}); }},
+       [](W& w) { w.m_lookups->RunCompanion(W::PuzzleManagerProgram(), {}); }},
       {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
       {"Autofill1", "&Tools", "Autofill", "F9", [](W& w) { w.Autofill1Click(); }},
       {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
       {"FillAgain1", "&Tools", "Fill Again", "Shift+F9", [](W& w) { w.m_search->FillAgain(); }},
       {"SetRarityColors1", "&Tools", "Set Rarity Colors to Dict", "",
-       [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }, true},
-      {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(MainMerriamLookup(w.host())); }, true},
-      {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }, true},
-      {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.OpenAddress(GoogleLookup(w.host())); }, true},
-      {"MovieDataBaseLookup", "&Tools", "Search Internet Movie Database", "Ctrl+M", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }, true},
-      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.LookUpFocused(false); }},
-      {"MerriamThesaurus", "&Internet", "Merriam-Webster Thesaurus Lookup", "", [](W& w) { w.OpenAddress(ThesaurusLookup(w.host())); }},
-      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.LookUpFocused(true); }},
-      {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.OpenAddress(MovieDataBaseLookup(w.host())); }},
-      {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.OpenAddress(BritannicaLookup(w.host())); }},
-      {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.PuzzleHotkeys1Click(); }},
-      {"GeneralSettings1", "&Settings", "General Settings", "", [](W& w) { w.GeneralSettings1Click(); }},
+       [](W& w) { w.SetRarityColors1Click(); }, true},
+      {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.m_lookups->OpenAddress(MainMerriamLookup(w.host())); }, true},
+      {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.m_lookups->OpenAddress(ThesaurusLookup(w.host())); }, true},
+      {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.m_lookups->OpenAddress(GoogleLookup(w.host())); }, true},
+      {"MovieDataBaseLookup", "&Tools", "Search Internet Movie Database", "Ctrl+M", [](W& w) { w.m_lookups->OpenAddress(MovieDataBaseLookup(w.host())); }, true},
+      {"MerriamWebsterDictionaryLookup1", "&Internet", "Merriam-Webster Dictionary Lookup", "F5", [](W& w) { w.m_lookups->LookUpFocused(false); }},
+      {"MerriamThesaurus", "&Internet", "Merriam-Webster Thesaurus Lookup", "", [](W& w) { w.m_lookups->OpenAddress(ThesaurusLookup(w.host())); }},
+      {"GoogleWebLookup", "&Internet", "Google Search", "F7", [](W& w) { w.m_lookups->LookUpFocused(true); }},
+      {"MovieDatabase", "&Internet", "Internet Movie Database Lookup", "", [](W& w) { w.m_lookups->OpenAddress(MovieDataBaseLookup(w.host())); }},
+      {"BritannicaLookup", "&Internet", "Britannica Lookup", "", [](W& w) { w.m_lookups->OpenAddress(BritannicaLookup(w.host())); }},
+      {"PuzzleHotkeys1", "&Settings", "Puzzle Hotkeys", "Ctrl+H", [](W& w) { w.m_dialogs->PuzzleHotkeys1Click(); }},
+      {"GeneralSettings1", "&Settings", "General Settings", "", [](W& w) { w.m_dialogs->GeneralSettings1Click(); }},
       {"PrintSettings1", "&Settings", "Print Settings", "", [](W& w) { w.m_print->PrintSettings1Click(); }},
-      {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.SoundToggle1Click(); }},
+      {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.m_commands->SoundToggle1Click(); }},
       {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
       {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
-       [](W& w) { SetRarityColorsToDict(*w.m_doc, *w.m_sources, w.m_rarityColors); w.UpdateRarityColours(); }},
+       [](W& w) { w.SetRarityColors1Click(); }},
       {"AsText1", "&Print", "As Text", "", [](W& w) { w.m_print->AsText1Click(); }},
       {"Formatted1", "&Print", "Formatted", "", [](W& w) { w.m_print->Formatted1Click(); }},
       {"PrintToBitmap", "&Print", "To Bitmap", "", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
@@ -303,35 +308,35 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
       {"MoreTipsShortcuts1", "&Help", "More Tips && Shortcuts", "",
        [](W& w) { w.HelpTopicClick(4); }},
-      {"Website1", "&Help", "Website", "", [](W& w) { w.Website1Click(); }},
+      {"Website1", "&Help", "Website", "", [](W& w) { w.m_lookups->Website1Click(); }},
       // Context menus.
-      {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.ScanDictionary(); }},
+      {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.m_answers->ScanDictionary(); }},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
        [](W& w) {
          if (w.m_search->ShowOtherAnswers(w.m_doc->CurRow)) w.CandidatesButtonClick();
        }},
-      {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
-      {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.CurrentAnswer()); }},
+      {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
+      {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",
        [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(Cp(ScanConditionalClick(*w.m_doc))); }},
-      {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.ScanList(1); }},
-      {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.ScanList(2); }},
-      {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.ScanList(3); }},
-      {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.ScanList(4); }},
+      {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.m_answers->ScanList(1); }},
+      {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.m_answers->ScanList(2); }},
+      {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.m_answers->ScanList(3); }},
+      {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.m_answers->ScanList(4); }},
       {"MajorProblemScan", "KeyWordsPopup", "Find Words using most Problem Chars", "",
-       [](W& w) { w.MajorProblemScanClick(); }},
+       [](W& w) { w.m_answers->MajorProblemScanClick(); }},
       {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
        [](W& w) { ClearWord1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}, true); w.RefreshViews(); }},
       {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.m_bottom->conditionsBox()->click(); }},
       {"RowAdvance", "KeyWordsPopup", "Row Advance", "",
        [](W& w) { RowAdvanceClick(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }, true},
-      {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.WriteClue3Click(); }},
+      {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.m_answers->WriteClue3Click(); }},
       {"ClearPuzzle1", "KeyWordsPopup", "Clear Puzzle", "",
        [](W& w) { ClearPuzzle1Click(*w.m_doc, {w.m_doc->CurCol, w.m_doc->CurRow}); w.RefreshViews(); }},
-      {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.OpenAddress(KeywordMerriamLookup(w.CurrentAnswer())); }},
-      {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.OpenAddress(KeywordThesaurusLookup(w.CurrentAnswer())); }},
-      {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.OpenAddress(KeywordGoogleLookup(w.host(), w.CurrentAnswer())); }},
-      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.CurrentCandidate())); }},
+      {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.m_lookups->OpenAddress(KeywordMerriamLookup(w.m_lookups->CurrentAnswer())); }},
+      {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.m_lookups->OpenAddress(KeywordThesaurusLookup(w.m_lookups->CurrentAnswer())); }},
+      {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.m_lookups->OpenAddress(KeywordGoogleLookup(w.host(), w.m_lookups->CurrentAnswer())); }},
+      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.m_lookups->CurrentCandidate())); }},
       {"Dictionary", "CandidatesPopup", "Delete from Dictionary", "",
        [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_lists->candidates()->currentRow(), w.host()); w.PushLists(); }},
       {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.PushLists(); }},
@@ -339,25 +344,25 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"SortbyAllProblemChars1", "CandidatesPopup", "Sort by All Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::AllProblems); w.PushLists(); }},
       {"SortbyRarityScore1", "CandidatesPopup", "Sort by Rarity Score", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Rarity); w.PushLists(); }},
       {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::PrimaryProblems); w.PushLists(); }},
-      {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.OpenAddress(CandidateMerriamLookup(w.CurrentCandidate())); }},
-      {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.OpenAddress(CandidateGoogleLookup(w.host(), w.CurrentCandidate())); }},
-      {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.WriteClue2Click(); }},
+      {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.m_lookups->OpenAddress(CandidateMerriamLookup(w.m_lookups->CurrentCandidate())); }},
+      {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.m_lookups->OpenAddress(CandidateGoogleLookup(w.host(), w.m_lookups->CurrentCandidate())); }},
+      {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.m_answers->WriteClue2Click(); }},
       {"ClueColorMenuItem", "CluePopup", "Color", "",
-       [](W& w) { w.ChooseColour(w.m_lists->clueList(), QPalette::Base, QStringLiteral("Color")); }},
-      {"ClueFontMenuItem", "CluePopup", "Font", "", [](W& w) { w.ChooseFont(w.m_lists->clueList()); }},
+       [](W& w) { w.m_dialogs->ChooseColour(w.m_lists->clueList(), QPalette::Base, QStringLiteral("Color")); }},
+      {"ClueFontMenuItem", "CluePopup", "Font", "", [](W& w) { w.m_dialogs->ChooseFont(w.m_lists->clueList()); }},
       {"HighLightCommon", "GridPopup", "Highlight Common Words OFF", "",
-       [](W& w) { w.HighLightCommonClick(); }},
+       [](W& w) { w.m_commands->HighLightCommonClick(); }},
       {"StretchGrid1", "GridPopup", "Stretch Grid", "Ctrl+X", [](W& w) { w.StretchGrid1Click(); }},
       {"SqueezeGrid1", "GridPopup", "Squeeze Grid", "Ctrl+Z", [](W& w) { w.SqueezeGrid1Click(); }},
-      {"Color7", "GridPopup", "Color", "", [](W& w) { w.Color7Click(); }},
-      {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.GridHelpClick(); }},
+      {"Color7", "GridPopup", "Color", "", [](W& w) { w.m_commands->Color7Click(); }},
+      {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.m_commands->GridHelpClick(); }},
       {"ShowQuotellaDistribution1", "DistributionPopup", "Show Quotella Distribution", "",
-       [](W& w) { w.ShowQuotellaDistribution1Click(); }},
-      {"LockPopup", "PoolPopup", "Lock Character", "", [](W& w) { w.LockPopupClick(); }},
+       [](W& w) { w.m_distribution->ShowQuotellaDistribution1Click(); }},
+      {"LockPopup", "PoolPopup", "Lock Character", "", [](W& w) { w.m_answers->LockPopupClick(); }},
       {"Color1", "QuoteWindowPopup", "Color", "",
-       [](W& w) { w.ChooseColour(w.m_quote->quoteWindow(), QPalette::Base, QStringLiteral("Color")); }},
+       [](W& w) { w.m_dialogs->ChooseColour(w.m_quote->quoteWindow(), QPalette::Base, QStringLiteral("Color")); }},
       {"extColor1", "QuoteWindowPopup", "Text Color", "",
-       [](W& w) { w.ChooseColour(w.m_quote->quoteWindow(), QPalette::Text, QStringLiteral("Text Color")); }},
+       [](W& w) { w.m_dialogs->ChooseColour(w.m_quote->quoteWindow(), QPalette::Text, QStringLiteral("Text Color")); }},
       {"Font1", "QuoteWindowPopup", "Font", "",
        [](W& w) {
          bool ok = false;
@@ -366,12 +371,12 @@ std::vector<ActionRow> ActionTable::Rows() {
        }},
       {"MakePuzzleofCurrentLine1", "QuotesPopup", "Make Puzzle of Current Line", "",
        [](W& w) { w.QuotesEditorDblClick(); }},
-      {"Font3", "QuotesPopup", "Font", "", [](W& w) { w.ChooseFont(w.m_answer->quotesEditor()); }},
+      {"Font3", "QuotesPopup", "Font", "", [](W& w) { w.m_dialogs->ChooseFont(w.m_answer->quotesEditor()); }},
       {"Color8", "QuotesPopup", "Color", "",
-       [](W& w) { w.ChooseColour(w.m_answer->quotesEditor(), QPalette::Base, QStringLiteral("Color")); }},
-      {"QuoteEdFont1", "QuotesPopup", "Font", "", [](W& w) { w.ChooseFont(w.m_answer->quotesEditor()); }},
+       [](W& w) { w.m_dialogs->ChooseColour(w.m_answer->quotesEditor(), QPalette::Base, QStringLiteral("Color")); }},
+      {"QuoteEdFont1", "QuotesPopup", "Font", "", [](W& w) { w.m_dialogs->ChooseFont(w.m_answer->quotesEditor()); }},
       {"Color2", "OutputPopup", "Co&lor", "",
-       [](W& w) { w.ChooseColour(w.m_answer->outputEditor(), QPalette::Base, QStringLiteral("Color")); }},
+       [](W& w) { w.m_dialogs->ChooseColour(w.m_answer->outputEditor(), QPalette::Base, QStringLiteral("Color")); }},
       {"extColor2", "OutputPopup", "&Text Color", "",
        [](W& w) {
          const QColor c = QColorDialog::getColor(w.m_answer->outputEditor()->textColor(), &w);
@@ -386,7 +391,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Short1", "OutputPopup", "Short", "", [](W& w) { w.Short1Click(); }},
       {"SaveOutputFile1", "OutputPopup", "Sa&ve Output File", "",
        [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
-      {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.Wordwrap3Click(); }},
+      {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.m_commands->Wordwrap3Click(); }},
       {"Bold1", "OutputPopup", "&Bold", "Ctrl+B",
        [](W& w) {
          const bool bold = w.m_answer->outputEditor()->fontWeight() > QFont::Normal;
@@ -397,14 +402,14 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
       {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
       {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.ApplySettings(); }); }},
-      {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.SaveHelpfile1Click(); }},
+      {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.m_commands->SaveHelpfile1Click(); }},
       {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.m_print->Wider1Click(); }},
       {"Narrower1", "SideBitmapPopup", "Narrower", "", [](W& w) { w.m_print->Narrower1Click(); }},
       {"IncreaseCellsize1", "SideBitmapPopup", "Increase Cellsize", "", [](W& w) { w.m_print->IncreaseCellsize1Click(); }},
       {"DecreaseCellsize1", "SideBitmapPopup", "Decrease Cellsize", "", [](W& w) { w.m_print->DecreaseCellsize1Click(); }},
       {"PuzzleMode1", "SideBitmapPopup", "Puzzle Mode", "", [](W& w) { w.Puzzle3Click(); }},
       {"Form1Popup", "FormPopup", "Color", "",
-       [](W& w) { w.ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
+       [](W& w) { w.m_dialogs->ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
   };
   AddWordListRows(rows);
   return rows;

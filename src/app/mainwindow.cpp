@@ -32,17 +32,21 @@
 #include <algorithm>
 
 #include "app/actiontable.h"
+#include "app/answercommands.h"
 #include "app/answerpane.h"
 #include "app/autofilldialog.h"
 #include "app/barwidget.h"
 #include "app/bottombar.h"
 #include "app/browsedialog.h"
 #include "app/controls.h"
+#include "app/dialogcommands.h"
+#include "app/distributionbar.h"
 #include "app/edithistory.h"
 #include "app/generalsettingsdialog.h"
 #include "app/gridviewpane.h"
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
+#include "app/lookupcommands.h"
 #include "app/manualentrydialog.h"
 #include "app/panelbar.h"
 #include "app/poolpane.h"
@@ -51,12 +55,15 @@
 #include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
 #include "app/quotepane.h"
+#include "app/recentpuzzlesmenu.h"
 #include "app/rtfreader.h"
 #include "app/searchcontroller.h"
 #include "app/statuspane.h"
 #include "app/tablemodels.h"
 #include "app/viewtable.h"
+#include "app/windowcommands.h"
 #include "app/windowhost.h"
+#include "app/windowsettings.h"
 #include "app/wordlisteditordialog.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
@@ -85,9 +92,6 @@
 namespace quotella {
 
 namespace {
-
-constexpr int kDistributionBarMax = 740;
-constexpr int kAnswerBarRightEdge = 790;
 
 QString Cp(const std::string& s) {
   return FromCp(s);
@@ -132,12 +136,16 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
     OnStatus(bar, panel, text);
   };
   sinks.quoteWindow = [this](const std::vector<std::string>& lines) { m_quote->showLines(lines); };
-  sinks.soundsOn = [this] { return m_soundsOn; };
+  sinks.soundsOn = [this] { return m_commands && m_commands->soundsOn(); };
   sinks.pendingEvents = [this] {
+    if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
     ++m_pendingDepth;
     QApplication::processEvents();
     --m_pendingDepth;
     return std::exchange(m_escPressed, false);
+  };
+  sinks.beforeMessage = [this] {
+    if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
   };
   m_host = std::make_unique<WindowHost>(*dialogs, std::move(sinks));
   m_doc = std::make_unique<PuzzleDocument>(*m_host);
@@ -151,13 +159,19 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_actions = new ActionTable(*this);
   m_views = std::make_unique<ViewTable>(*this);
   m_print->ConnectViews();
+  m_dialogs = new DialogCommands(*this);
+  m_commands = new WindowCommands(*this);
+  m_answers = new AnswerCommands(*this);
+  m_lookups = new LookUpCommands(*this);
+  m_distribution = new DistributionBar(*m_doc, *m_gridView, *m_bottom, this);
   ConnectRooms();
-  BuildRecentMenu();
+  m_recent = new RecentPuzzlesMenu(*this);
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change c) { OnDocumentChanged(c); });
   qApp->installEventFilter(this);
   m_editHistory = new EditHistory(*this);
-  StartUp(options);
+  m_windowSettings = std::make_unique<WindowSettings>(*this);
+  m_windowSettings->StartUp(options);
 }
 
 MainWindow::~MainWindow() {
@@ -165,8 +179,31 @@ MainWindow::~MainWindow() {
   m_search.reset();  // ends and joins the searches before the document and lists go
 }
 
+SettingsLoader* MainWindow::settingsLoader() {
+  return m_loader.get();
+}
+
 Host& MainWindow::host() {
   return *m_host;
+}
+
+ManualEntryDialog* MainWindow::manualEntry() const {
+  return m_dialogs->manualEntry();
+}
+HotkeysDialog* MainWindow::hotkeys() const {
+  return m_dialogs->hotkeys();
+}
+BrowseDialog* MainWindow::browser() const {
+  return m_dialogs->browser();
+}
+GeneralSettingsDialog* MainWindow::generalSettings() const {
+  return m_dialogs->generalSettings();
+}
+const RecentPuzzles& MainWindow::recentPuzzles() const {
+  return m_recent->puzzles();
+}
+QMenu* MainWindow::recentMenu() const {
+  return m_recent->menu();
 }
 
 QAction* MainWindow::command(const QString& name) const {
@@ -250,7 +287,7 @@ void MainWindow::BuildRooms() {
             m_lists->wordList(4)->show();
             m_status->searchStatus()->show();
           },
-          [this](const QString& word) { OpenAddress(KeywordMerriamLookup(ToCp(word))); },
+          [this](const QString& word) { m_lookups->OpenAddress(KeywordMerriamLookup(ToCp(word))); },
           [this] { return m_settings->Values().ProgramDir; },
           [this](bool running) {
             if (QAction* a = command(QStringLiteral("Autofill1")))
@@ -262,12 +299,13 @@ void MainWindow::BuildRooms() {
             request.seconds = m_settings->Values().AutofillSeconds;
             request.rows = AutofillDialog::SelectedRows(m_answer->keyWords());
             return request;
-          }});
+          },
+          [this] { Puzzle3Click(); }});
 }
 
 void MainWindow::ConnectRooms() {
   connect(m_quote, &QuotePane::swapLineDoubleClicked, this,
-          [this](int line) { SwapListBoxDblClick(line); });
+          [this](int line) { m_answers->SwapListBoxDblClick(line); });
 
   connect(m_bottom, &BottomBar::viewClicked, this, [this](int view) {
     switch (view) {
@@ -288,14 +326,14 @@ void MainWindow::ConnectRooms() {
   connect(m_bottom, &BottomBar::listClicked, this, [this](int n) { WordListButtonClick(n); });
   connect(m_bottom, &BottomBar::cluesClicked, this, [this] { CluesButtonClick(); });
   connect(m_bottom, &BottomBar::candidatesClicked, this, [this] { CandidatesButtonClick(); });
-  connect(m_bottom, &BottomBar::scanClicked, this, [this] { ScanDictionary(); });
+  connect(m_bottom, &BottomBar::scanClicked, this, [this] { m_answers->ScanDictionary(); });
   connect(m_bottom, &BottomBar::conditionsToggled, this,
           [this] { m_answer->keyWords()->setFocus(); });
   connect(m_bottom, &BottomBar::mustHaveChanged, this, [this] { m_pool->refresh(); });
-  connect(m_bottom, &BottomBar::conditionsEntered, this, [this] { ScanDictionary(); });
+  connect(m_bottom, &BottomBar::conditionsEntered, this, [this] { m_answers->ScanDictionary(); });
   connect(m_bottom, &BottomBar::focusTable, this, [this] { m_answer->keyWords()->setFocus(); });
   connect(m_status->candidateStatus(), &PanelBar::doubleClicked, this,
-          [this] { ScanDictionary(); });
+          [this] { m_answers->ScanDictionary(); });
 
   connect(m_pool, &PoolPane::orderClicked, this, [this](int view) { PoolViewClick(view); });
   connect(m_pool, &PoolPane::cellDoubleClicked, this, [this](int col, int row) {
@@ -336,9 +374,11 @@ void MainWindow::ConnectRooms() {
             m_status->statusBar1()->setPanel(1, QStringLiteral("Col %1").arg(current.column()));
             if (m_doc->PuzzleExists) UpdateCharStatus(*m_doc);
           });
-  connect(keyWords, &KeyTableView::keyTyped, this, [this](char key) { KeyWordsKeyPress(key); });
-  connect(keyWords, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { KeyWordsDblClick(index.column(), index.row()); });
+  connect(keyWords, &KeyTableView::keyTyped, this,
+          [this](char key) { m_answers->KeyWordsKeyPress(key); });
+  connect(keyWords, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    m_answers->KeyWordsDblClick(index.column(), index.row());
+  });
   connect(m_answer->numberGrid(), &QTableView::doubleClicked, this,
           [this] { NumberGridDblClick(); });
   m_answer->quotesEditor()->viewport()->installEventFilter(this);
@@ -348,14 +388,15 @@ void MainWindow::ConnectRooms() {
     QuotesEditorChange(*m_session);
   });
 
-  connect(m_lists, &WordListPane::candidateClicked, this, [this] { CandidateClick(); });
-  connect(m_lists, &WordListPane::candidateDoubleClicked, this, [this] { CandidatesDblClick(); });
+  connect(m_lists, &WordListPane::candidateClicked, this, [this] { m_answers->CandidateClick(); });
+  connect(m_lists, &WordListPane::candidateDoubleClicked, this,
+          [this] { m_answers->CandidatesDblClick(); });
   connect(m_lists, &WordListPane::wordList4DoubleClicked, this,
           [this](int line) { Wordlist4DblClick(line); });
 
   GridViewPane* g = m_gridView;
   connect(g->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, this,
-          [this](int c, int r) { PuzzleGridDblClick(c, r); });
+          [this](int c, int r) { m_answers->PuzzleGridDblClick(c, r); });
   connect(g->titleEdit(), &QLineEdit::textEdited, this,
           [this](const QString& text) { m_session->TitleBox = ToCp(text); });
   connect(g->bylineEdit(), &QLineEdit::textEdited, this,
@@ -364,125 +405,21 @@ void MainWindow::ConnectRooms() {
   connect(g->squeezeButton(), &QPushButton::clicked, this, [this] { SqueezeGrid1Click(); });
   connect(g->orientationButton(), &QPushButton::clicked, this,
           [this] { m_gridView->orientationButton()->setText(Cp(OrentationButtonClick(*m_doc))); });
-  connect(g->copyrightButton(), &QPushButton::clicked, this, [this] { CopyrightButtonClick(); });
-  connect(g->blockColourButton(), &QPushButton::clicked, this, [this] { BlockColorClick(); });
-  connect(g->distributionButton(), &QPushButton::clicked, this,
-          [this] { DistributionButtonClick(); });
-  connect(g->distributionBar(), &BarWidget::cellClicked, this,
-          [this](int col) { DistributionBarClick(col); });
-  connect(g->answerBar(), &BarWidget::cellClicked, this, [this](int col) { AnswerBarClick(col); });
+  connect(g->copyrightButton(), &QPushButton::clicked, this,
+          [this] { m_dialogs->CopyrightButtonClick(); });
+  connect(g->blockColourButton(), &QPushButton::clicked, this,
+          [this] { m_commands->BlockColorClick(); });
 }
 
 // ---------------------------------------------------------------------------------
 // Start-up and close
 
-void MainWindow::StartUp(const Options& options) {
-  QApplication::processEvents();
-  ProgramPaths paths;
-  if (options.programDir.isEmpty()) {
-    paths = CurrentProgramPaths();
-  } else {
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray home = qgetenv("HOME");
-    paths =
-        ResolveProgramPaths(WithTrailingSeparator(ToCp(QDir(options.programDir).absolutePath())),
-                            config.toStdString(), home.toStdString());
-  }
-  m_programDir = Cp(paths.ProgramDir);
-  if (m_programDir.endsWith(QLatin1Char('/')) && m_programDir.size() > 1) m_programDir.chop(1);
-  m_pathSet = MakeProgramDirCurrent(host(), paths.ProgramDir);
-
-  m_sources->ProgramDir = paths.ProgramDir;
-  m_settings =
-      std::make_unique<SettingsStore>(host(), StartupSettings(paths), m_doc.get(), m_loader.get());
-  m_settings->SetOutputEditor(m_session->Output.Lines);
-  m_settings->ReadIniFile(paths.IniFileName);
-  m_recent.Read(m_settings->View());
-
-  ResetPuzzle(*m_doc);
-  m_settings->ApplyLetterOrder();
-  ApplySettings();
-  InitClueList(*m_doc, kMaxWords);
-
-  m_quote->loadQuoteFile(QDir(m_programDir).filePath(QStringLiteral("QuoteWindow.rtf")));
-  PoolViewClick(0);
-  m_doc->P.RarityOrder = m_doc->P.FreqOrder;
-  std::vector<std::string> log;
-  InitRarityColors(m_doc->P, m_sources->DictWordCounts, m_rarityColors, log, host());
-  UpdateRarityColours();
-  HelpTopicClick(1);
-  PushEditors();
-  PushLists();
-  RefreshViews();
-  QApplication::processEvents();
-  if (options.registerFileType) RegisterPuzzleFiles();
-
-  ChooseStartupPuzzle(options.arguments);
-
-  m_print->commands().ProbePrinter();
-}
-
-void MainWindow::ChooseStartupPuzzle(const QStringList& arguments) {
-  std::string file = m_settings->Values().LastFile;
-  if (!arguments.isEmpty()) file = ToCp(arguments.join(QLatin1Char(' ')).trimmed());
-  if (!file.empty() && FolderPart(file).empty()) file = ToCp(QDir(m_programDir).filePath(Cp(file)));
-  m_session->CurrentPuzzleFile = file;
-  if (FileExists(file) && m_settings->Values().LoadLastFile)
-    RunPullPush([this] { SimplyLoadPuzzle(*m_doc, *m_session); });
-  SetCaption(*m_session, m_session->CurrentPuzzleFile);
-  setWindowTitle(Cp(m_session->Caption));
-}
-
 void MainWindow::ApplySettings() {
-  const Settings& v = m_settings->Values();
-  m_session->CurrentDir = v.CurrentDir;
-  m_session->LastFile = v.LastFile;
-  // A loaded puzzle keeps its own copyright line when the settings are read again.
-  if (!m_doc->PuzzleExists) m_session->CopyrightText = v.CopyrightText;
-  if (v.Title) m_session->TitleBox = *v.Title;
-  if (v.Byline) m_session->BylineBox = *v.Byline;
-  m_sources->DictDir = v.DictDir;
-  for (int i = 0; i < 4; ++i)
-    if (m_sources->Lists[static_cast<std::size_t>(i)].FileName.empty())
-      m_sources->Lists[static_cast<std::size_t>(i)].FileName =
-          v.WordListFiles[static_cast<std::size_t>(i)];
-  SetBackground(centralWidget(), StoredColour(v.FormColor), QPalette::Window);
-  SetBackground(m_lists->clueList(), StoredColour(v.ClueColor));
-  SetBackground(m_answer->quotesEditor(), StoredColour(v.QEditorColor));
-  SetBackground(m_answer->outputEditor(), StoredColour(v.OEditorColor));
-  SetBackground(m_quote->quoteWindow(), StoredColour(v.QuoteWinColor));
-  puzzleGrid()->style().background = StoredColour(v.GridColor);
-  m_answer->keyWords()->setFont(QFont(Cp(v.KeyFontName), v.KeyFontSize));
-  m_lists->clueList()->setFont(QFont(Cp(v.ClueFontName), v.ClueFontSize));
-  PushEditors();
-  PushLists();
-  PushIniText();
+  m_windowSettings->Apply();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  PullEditors();
-  Settings& v = m_settings->Values();
-  v.FormColor = StoredValue(centralWidget()->palette().color(QPalette::Window));
-  v.ClueColor = StoredValue(BackgroundOf(m_lists->clueList()));
-  v.QEditorColor = StoredValue(BackgroundOf(m_answer->quotesEditor()));
-  v.OEditorColor = StoredValue(BackgroundOf(m_answer->outputEditor()));
-  v.QuoteWinColor = StoredValue(BackgroundOf(m_quote->quoteWindow()));
-  v.GridColor = StoredValue(puzzleGrid()->style().background);
-  v.KeyFontName = ToCp(m_answer->keyWords()->font().family());
-  v.KeyFontSize = m_answer->keyWords()->font().pointSize();
-  v.ClueFontName = ToCp(m_lists->clueList()->font().family());
-  v.ClueFontSize = m_lists->clueList()->font().pointSize();
-  v.LastFile = m_session->LastFile;
-  v.CurrentDir = m_session->CurrentDir;
-  v.CopyrightText = m_session->CopyrightText;
-  v.QuotesFile = m_session->QuotesFile;
-  v.Title = m_session->TitleBox;
-  v.Byline = m_session->BylineBox;
-  for (int i = 0; i < 4; ++i)
-    v.WordListFiles[static_cast<std::size_t>(i)] =
-        m_sources->Lists[static_cast<std::size_t>(i)].FileName;
-  m_recent.Write(m_settings->View());
-  m_settings->SaveAtExit();
+  m_windowSettings->StoreAtClose();
   OfferToSaveQuotesOnClose(*m_session, host());
   OfferToSavePuzzleOnClose(*m_doc, *m_session);
   event->accept();
@@ -524,7 +461,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
-      QTimer::singleShot(0, this, [this] { QuotesEditorClick(); });
+      QTimer::singleShot(0, this, [this] { m_answers->QuotesEditorClick(); });
     }
   }
   return QMainWindow::eventFilter(watched, event);
@@ -566,12 +503,6 @@ void MainWindow::RefreshViews() {
 
 void MainWindow::SyncSelection() {
   m_answer->syncSelection();
-}
-
-void MainWindow::SelectTableCell(int col, int row) {
-  m_doc->CurCol = col;
-  m_doc->CurRow = row;
-  SyncSelection();
 }
 
 void MainWindow::PlaySound(const char* name) {
@@ -660,37 +591,6 @@ void MainWindow::HelpTopicClick(int topic) {
   ShowView(QStringLiteral("Help"), topic);
 }
 
-void MainWindow::LoadHelpTopic(int topic) {
-  const QString path = QDir(m_programDir).filePath(QStringLiteral("help%1.rtf").arg(topic));
-  if (!QFileInfo::exists(path)) {
-    host().Message("Cannot find file " + ToCp(path));
-    return;
-  }
-  const auto bytes = ReadFileBytes(ToCp(path));
-  bool ok = false;
-  const QString html = bytes ? RtfToHtml(*bytes, &ok) : QString();
-  if (!ok) {
-    host().Message("Could not load file ");
-    return;
-  }
-  m_answer->helpFile()->setHtml(html);
-  m_helpRtf = *bytes;
-  m_helpFileName = path;
-}
-
-void MainWindow::Website1Click() {
-  // Beside the program, or in the data folder of an installed copy.
-  const QStringList places{
-      QDir(m_programDir).filePath(QStringLiteral("quotella.html")),
-      QDir(m_programDir).filePath(QStringLiteral("../share/quotella/quotella.html"))};
-  for (const QString& page : places)
-    if (QFileInfo::exists(page)) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
-      return;
-    }
-  host().Message("Cannot find file " + ToCp(places.front()));
-}
-
 void MainWindow::NumberMap1Click() {
   ShowView(QStringLiteral("NumberMap"));
   RefreshPoolViews(*m_doc);
@@ -735,12 +635,6 @@ void MainWindow::ShowRequestedView(int view) {
 // ---------------------------------------------------------------------------------
 // Window commands
 
-void MainWindow::SoundToggle1Click() {
-  m_soundsOn = !m_soundsOn;
-  if (QAction* a = command(QStringLiteral("SoundToggle1")))
-    a->setText(m_soundsOn ? QStringLiteral("Sounds Off") : QStringLiteral("Sounds On"));
-}
-
 void MainWindow::Short1Click() {
   SetOutputShort(!m_outputShort);
   if (m_outputShort) {
@@ -750,212 +644,20 @@ void MainWindow::Short1Click() {
   }
 }
 
-void MainWindow::Wordwrap3Click() {
-  QTextEdit* output = m_answer->outputEditor();
-  const bool wrap = output->lineWrapMode() == QTextEdit::NoWrap;
-  output->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-  if (QAction* a = command(QStringLiteral("Wordwrap3")))
-    a->setText(wrap ? QStringLiteral("No Wrap") : QStringLiteral("&Wordwrap"));
-}
-
-void MainWindow::HighLightCommonClick() {
-  auto& style = puzzleGrid()->style();
-  style.commonHighlight = !style.commonHighlight;
-  if (QAction* a = command(QStringLiteral("HighLightCommon")))
-    a->setText(style.commonHighlight ? QStringLiteral("Highlight Common Words OFF")
-                                     : QStringLiteral("Highlight Common Words ON"));
-  puzzleGrid()->update();
-}
-
-void MainWindow::BlockColorClick() {
-  const QColor c = QColorDialog::getColor(puzzleGrid()->style().block, this);
-  if (!c.isValid()) return;
-  puzzleGrid()->style().block = c;
-  if (puzzleGrid()->isVisible()) puzzleGrid()->update();
-}
-
-void MainWindow::Color7Click() {
-  const QColor c = QColorDialog::getColor(puzzleGrid()->style().background, this);
-  if (!c.isValid()) return;
-  puzzleGrid()->style().background = c;
-  puzzleGrid()->update();
-}
-
-void MainWindow::GridHelpClick() {
-  static const char* const kLines[] = {
-      "You can swap any cell's label with any other having the same letter.",
-      "",
-      "The DARK GREY cells are unmapped, they have no label yet.",
-      "",
-      "The BLUE cells are \"illegal\" (there are duplicate labels in that word).",
-      "Click on the BLUE cells in order to \"legalize\" them by label swapping.",
-      "This highlights in RED all cells with that letter, to choose from for swapping.",
-      "",
-      "The RED cells are cells which will make a legal swap.",
-      "Click on a RED cell to make the swap. Blue cell should turn white (\"legal\").",
-      "",
-      "Keep clearing the blue cells until all the BLUE cells are gone.",
-      "Puzzle then conforms to publishing requirements.",
-      "",
-      "Yellow on dark blue cells are also swappable, but will result in an illegal cell.",
-      "",
-      "The cells that are VERY LIGHT GREY show the most common (easiest) words",
-      "if that feature is turned on. Right-click on grid and choose \"Highlight Common Words.\"",
-      "",
-      "Note: many smaller puzzles may impossible to \"legalize,\" this is normal.",
-  };
-  std::string text;
-  for (std::size_t i = 0; i < std::size(kLines); ++i) {
-    if (i > 0) text += '\r';
-    text += kLines[i];
-  }
-  host().Message(text);
-}
-
-// ---------------------------------------------------------------------------------
-// The distribution bars of the Grid view
-
-void MainWindow::ShowAnswerBarFor(int row) {
-  std::vector<std::string> letters;
-  for (char c : Keystring(*m_doc, row)) letters.emplace_back(1, c);
-  BarWidget* bar = m_gridView->answerBar();
-  BarWidget* distribution = m_gridView->distributionBar();
-  bar->setBackground(kAnswerBarColour);
-  bar->setCurrentColumn(0);
-  const int left = distribution->isVisible()
-                       ? distribution->mapTo(this, QPoint(distribution->width(), 0)).x() + 10
-                       : 0;
-  bar->setCells(letters, std::max(20, kAnswerBarRightEdge - left));
-}
-
-// The controls the distribution mode hides and gives back.
-static QList<QWidget*> DistributionHides(GridViewPane* g, BottomBar* b) {
-  return {g->titleLabel(),  g->titleEdit(),         g->bylineLabel(),
-          g->bylineEdit(),  g->blockColourButton(), g->copyrightButton(),
-          b->viewButton(1), b->viewButton(2),       b->viewButton(3)};
-}
-
 void MainWindow::DistributionButtonClick() {
-  if (m_distributionMode) {
-    LeaveDistributionMode(true);
-    return;
-  }
-  m_distributionMode = true;
-  m_gridView->distributionButton()->setText(QStringLiteral("Set Title"));
-  for (QWidget* w : DistributionHides(m_gridView, m_bottom)) w->hide();
-  std::vector<std::string> initials;
-  for (char c : m_doc->P.QuotellaStr) initials.emplace_back(1, c);
-  BarWidget* distribution = m_gridView->distributionBar();
-  distribution->setBackground(kHighlightColour);
-  distribution->setCells(initials, kDistributionBarMax);
-  distribution->show();
-  ShowAnswerBarFor(distribution->currentColumn());
-  Unhighlight(m_doc->P);
-  HighlightInitials(*m_doc);
-  m_gridView->answerBar()->show();
-  puzzleGrid()->update();
+  m_distribution->DistributionButtonClick();
 }
 
-void MainWindow::LeaveDistributionMode(bool showGridControls) {
-  m_distributionMode = false;
-  m_gridView->distributionButton()->setText(QStringLiteral("Distribution"));
-  m_gridView->distributionBar()->hide();
-  m_gridView->answerBar()->hide();
-  for (QWidget* w : DistributionHides(m_gridView, m_bottom)) {
-    if (showGridControls || m_bottom->viewButtons().contains(w)) w->show();
-  }
-  Unhighlight(m_doc->P);
-  puzzleGrid()->update();
+bool MainWindow::soundsOn() const {
+  return m_commands->soundsOn();
 }
 
-void MainWindow::DistributionBarClick(int col) {
-  m_gridView->distributionBar()->setCurrentColumn(col);
-  ShowAnswerBarFor(col);
-  Unhighlight(m_doc->P);
-  HighlightWord(*m_doc, col);
-  m_gridView->answerBar()->show();
-  puzzleGrid()->update();
-  AnswerBarClick(0);
-}
-
-void MainWindow::AnswerBarClick(int col) {
-  m_gridView->answerBar()->setCurrentColumn(col);
-  if (SetCursorCell(*m_doc, col + 1, m_gridView->distributionBar()->currentColumn()))
-    puzzleGrid()->update();
-}
-
-void MainWindow::ShowQuotellaDistribution1Click() {
-  m_gridView->answerBar()->setCurrentColumn(0);
-  Unhighlight(m_doc->P);
-  HighlightInitials(*m_doc);
-  puzzleGrid()->update();
-}
-
-void MainWindow::SaveHelpfile1Click() {
-  const auto name =
-      host().SaveFileName("Save File", kFileFilter, ToCp(QFileInfo(m_helpFileName).absolutePath()),
-                          ToCp(m_helpFileName));
-  if (!name) return;
-  const std::string error = WriteFileAtomic(*name, m_helpRtf);
-  if (!error.empty()) host().Message("Could not save file " + *name);
-}
-
-void MainWindow::RunCompanion(const QString& program, const QStringList& args) {
-  const QString path = QDir(m_programDir).filePath(program);
-  if (!QFileInfo(path).isExecutable()) {
-    host().Message("Program not found: " + ToCp(path));
-    return;
-  }
-  QStringList list;
-  for (const auto& a : args)
-    if (!a.isEmpty()) list << a;
-  QProcess::startDetached(path, list, m_programDir);
-}
-
-void MainWindow::ChooseColour(QWidget* widget, QPalette::ColorRole role, const QString& title) {
-  QPalette pal = widget->palette();
-  const QColor c = QColorDialog::getColor(pal.color(role), this, title);
-  if (!c.isValid()) return;
-  pal.setColor(role, c);
-  widget->setPalette(pal);
-  widget->setAutoFillBackground(true);
-}
-
-void MainWindow::ChooseFont(QWidget* widget) {
-  bool ok = false;
-  const QFont f = QFontDialog::getFont(&ok, widget->font(), this);
-  if (ok) widget->setFont(f);
+bool MainWindow::distributionMode() const {
+  return m_distribution->active();
 }
 
 // ---------------------------------------------------------------------------------
 // Answer-word table, clues and pool
-
-void MainWindow::WriteClue3Click() {
-  if (!m_doc->PuzzleExists) return;
-  const int line = WriteClue1Click(*m_doc);
-  RefreshViews();
-  if (line >= 0) {
-    QPlainTextEdit* clues = m_lists->clueList();
-    QTextCursor cursor(clues->document()->findBlockByNumber(line));
-    clues->setTextCursor(cursor);
-    clues->ensureCursorVisible();
-  }
-  SyncSelection();
-}
-
-void MainWindow::WriteClue2Click() {
-  if (!m_doc->PuzzleExists) return;
-  m_lists->clueList()->setFocus();
-  quotella::WriteClue2Click(*m_doc, m_lists->clueList()->textCursor().blockNumber());
-  RefreshViews();
-}
-
-void MainWindow::LockPopupClick() {
-  const int row = m_pool->grid(0)->currentIndex().row();
-  if (row < 1 || row > 26) return;
-  quotella::LockPopupClick(*m_doc, row);
-  RefreshViews();
-}
 
 // ---------------------------------------------------------------------------------
 // Editors and lists as the operations see them
@@ -995,73 +697,16 @@ void MainWindow::RunPullPush(const std::function<void()>& operation) {
   PushIniText();
   setWindowTitle(Cp(m_session->Caption));
   RefreshViews();
-  NoteRecentPuzzle();
+  m_recent->NoteRecentPuzzle();
 }
 
-void MainWindow::NoteRecentPuzzle() {
-  // Opening and saving a puzzle make it the last file.
-  const std::string& last = m_session->LastFile;
-  if (last.empty() || !FileExists(last)) return;
-  if (!m_recent.Paths().empty() && m_recent.Paths().front() == last) return;
-  m_recent.Add(last);
-}
-
-void MainWindow::BuildRecentMenu() {
-  QMenu* open = m_actions->mainMenu(QStringLiteral("&Open"));
-  if (!open) return;
-  m_recentMenu = new QMenu(QStringLiteral("Recent Puzzles"), this);
-  m_recentMenu->setObjectName(QStringLiteral("RecentPuzzlesMenu"));
-  QAction* after = command(QStringLiteral("PuzzlebyBrowsing1"));
-  open->insertMenu(after, m_recentMenu);
-  connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
-    m_recentMenu->clear();
-    for (const std::string& path : m_recent.Paths()) {
-      const QString file = Cp(path);
-      m_recentMenu->addAction(file, this, [this, file] { OpenRecentPuzzle(file); });
-    }
-    m_recentMenu->setEnabled(!m_recent.Paths().empty());
-  });
-}
-
-void MainWindow::OpenRecentPuzzle(const QString& path) {
-  const std::string file = ToCp(path);
-  if (!FileExists(file)) {
-    m_recent.Remove(file);
-    host().Message("Cannot find file " + file);
-    return;
-  }
-  bool opened = false;
-  RunPullPush([this, &file, &opened] { opened = OpenButtonClick(*m_doc, *m_session, file); });
-  if (!opened) return;
-  m_session->LastFile = file;
-  NoteRecentPuzzle();
-  NewPuzzleShown();
-  Puzzle3Click();
-}
-
-void MainWindow::OpenAddress(const std::optional<std::string>& address) {
-  if (address) QDesktopServices::openUrl(QUrl(Cp(*address)));
-}
-
-void MainWindow::LookUpFocused(bool google) {
-  if (m_answer->keyWords()->hasFocus()) {
-    OpenAddress(google ? KeywordGoogleLookup(host(), CurrentAnswer())
-                       : KeywordMerriamLookup(CurrentAnswer()));
-  } else if (m_lists->candidates()->hasFocus()) {
-    OpenAddress(google ? CandidateGoogleLookup(host(), CurrentCandidate())
-                       : CandidateMerriamLookup(CurrentCandidate()));
-  } else {
-    OpenAddress(google ? GoogleLookup(host()) : MainMerriamLookup(host()));
-  }
-}
-
-std::string MainWindow::CurrentAnswer() const {
-  return Keystring(*m_doc, m_doc->CurRow);
-}
-
-std::string MainWindow::CurrentCandidate() const {
-  const QListWidgetItem* item = m_lists->candidates()->currentItem();
-  return item ? ToCp(item->text()) : std::string();
+void MainWindow::SetRarityColors1Click() {
+  if (m_rarityColors.recountDone) return;
+  // The log covers the lists while the letter files are counted.
+  m_lists->showProgressLog(true);
+  SetRarityColorsToDict(*m_doc, *m_sources, m_rarityColors);
+  m_lists->showProgressLog(false);
+  UpdateRarityColours();
 }
 
 void MainWindow::UpdateRarityColours() {
@@ -1081,7 +726,7 @@ void MainWindow::NewPuzzleShown() {
   // A search that was ending may have left its log in the lists.
   if (searching) ReloadWordLists(*m_sources);
   ClearDisplayMarks(*m_doc);
-  m_swap = SwapState{};
+  m_answers->ResetSwap();
   PushLists();
 }
 
@@ -1109,81 +754,6 @@ void MainWindow::QuotesEditorDblClick() {
     PoolViewClick(0);
     Puzzle3Click();
   }
-  RefreshViews();
-}
-
-void MainWindow::QuotesEditorClick() {
-  QPlainTextEdit* quotes = m_answer->quotesEditor();
-  if (!quotes->isVisible()) return;
-  quotella::QuotesEditorClick(*m_doc, ToCp(quotes->textCursor().block().text()));
-  quotes->setFocus();
-}
-
-void MainWindow::KeyWordsKeyPress(char key) {
-  if (!m_doc->PuzzleExists) return;
-  quotella::KeyWordsKeyPress(*m_doc, {m_doc->CurCol, m_doc->CurRow}, key);
-  RefreshViews();
-}
-
-void MainWindow::CandidatesDblClick() {
-  if (!m_doc->PuzzleExists) return;
-  if (m_search->LayOtherAnswer(m_lists->candidates()->currentRow())) {
-    RefreshViews();
-    return;
-  }
-  KeyTableView* table = m_answer->keyWords();
-  quotella::CandidatesDblClick(*m_doc, {m_doc->CurCol, m_doc->CurRow}, m_sources->Candidates,
-                               m_lists->candidates()->currentRow(), table->isVisible());
-  RefreshViews();
-  if (table->isVisible()) table->setFocus();
-}
-
-void MainWindow::CandidateClick() {
-  if (!m_doc->PuzzleExists) return;
-  const CandidateStats stats =
-      CandidateStatistics(*m_doc, CurrentCandidate(), m_doc->PrimaryProblemStr);
-  for (int i = 0; i < 5; ++i)
-    m_status->candidateStatus()->setPanel(i, Cp(stats.panels[static_cast<std::size_t>(i)]));
-  m_status->charStatus2()->setPanel(4, Cp(stats.vowelOutlook));
-}
-
-void MainWindow::ScanDictionary() {
-  if (!m_doc->PuzzleExists) return;
-  ScanDictionaryCommand(*m_doc, *m_sources);
-  PushLists();
-  CandidatesButtonClick();
-}
-
-void MainWindow::ScanList(int n) {
-  if (!m_doc->PuzzleExists) return;
-  m_lastWordList = n;
-  ScanListCommand(*m_doc, *m_sources, n);
-  PushLists();
-  CandidatesButtonClick();
-}
-
-void MainWindow::KeyWordsDblClick(int col, int row) {
-  m_status->wordListFileLabel()->hide();
-  m_pool->showCurrent();
-  if (col != 1 || !m_doc->PuzzleExists) return;
-  SelectTableCell(col, row);
-  ScanList(m_lastWordList);
-}
-
-void MainWindow::PuzzleGridDblClick(int col, int row) {
-  if (!m_doc->PuzzleExists) return;
-  const int cell = CellAtGridPosition(*m_doc, row, col, m_doc->Grid.Columns);
-  quotella::PuzzleGridDblClick(*m_doc, m_swap, cell);
-  if (m_swap.ListShown) m_quote->showSwapList(m_swap.Lines);
-  puzzleGrid()->setCursor(m_swap.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  RefreshViews();
-}
-
-void MainWindow::SwapListBoxDblClick(int line) {
-  if (!m_doc->PuzzleExists) return;
-  quotella::SwapListBoxDblClick(*m_doc, m_swap, line);
-  m_quote->setSwapLines(m_swap.Lines);
-  puzzleGrid()->setCursor(m_swap.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
   RefreshViews();
 }
 
@@ -1234,162 +804,6 @@ void MainWindow::Wordlist4DblClick(int line) {
   if (!m_search->LaySolution(text)) return;
   Puzzle3Click();
   RefreshViews();
-}
-
-void MainWindow::MajorProblemScanClick() {
-  if (!m_doc->PuzzleExists) return;
-  ProblemSearchDialog dialog(m_problemParams, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  m_problemParams = dialog.params();
-  FindWordsUsingMostProblemChars(*m_doc, *m_sources, m_problemParams);
-  PushLists();
-  CandidatesButtonClick();
-  RefreshViews();
-}
-
-// ---------------------------------------------------------------------------------
-// Dialogs
-
-void MainWindow::GeneralSettings1Click() {
-  m_settings->ShowGeneralSettings();
-  if (!m_generalSettings) {
-    auto* dialog = new GeneralSettingsDialog(this);
-    m_generalSettings = dialog;
-    m_print->WatchCopyrightPlacement(dialog);
-    connect(dialog, &GeneralSettingsDialog::closeRequested, this, [this, dialog] {
-      const std::string before = m_settings->Values().CopyrightText;
-      dialog->store(m_settings->Form());
-      m_settings->CloseGeneralSettings();
-      ApplySettings();
-      // A notice changed in the window is the puzzle's new notice.
-      if (m_settings->Values().CopyrightText != before)
-        m_session->CopyrightText = m_settings->Values().CopyrightText;
-      dialog->hide();
-    });
-    connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
-      dialog->store(m_settings->Form());
-      RunPullPush([this] {
-        m_settings->SaveGeneralSettings();
-        ApplySettings();
-      });
-      dialog->load(m_settings->Form());
-      dialog->setVisible(m_settings->Form().Visible);
-    });
-    connect(dialog, &GeneralSettingsDialog::browseFile, this, [this, dialog](int index) {
-      const auto chosen = host().OpenFileName("Open", kFileFilter, m_settings->Values().CurrentDir);
-      if (!chosen) return;
-      dialog->fileBox(index)->setText(Cp(*chosen));
-      Settings& v = m_settings->Values();
-      if (index == 0)
-        v.QuotesFile = *chosen;
-      else
-        v.WordListFiles[static_cast<std::size_t>(index - 1)] = *chosen;
-    });
-    connect(dialog, &GeneralSettingsDialog::colourRequested, this, [this](int colour) {
-      const QString title = QStringLiteral("Color");
-      switch (colour) {
-        case GeneralSettingsDialog::Background:
-          ChooseColour(centralWidget(), QPalette::Window, title);
-          break;
-        case GeneralSettingsDialog::Quotes:
-          ChooseColour(m_answer->quotesEditor(), QPalette::Base, title);
-          break;
-        case GeneralSettingsDialog::Editor:
-          ChooseColour(m_answer->outputEditor(), QPalette::Base, title);
-          break;
-        case GeneralSettingsDialog::Clues:
-          ChooseColour(m_lists->clueList(), QPalette::Base, title);
-          break;
-        case GeneralSettingsDialog::QuoteWindow:
-          ChooseColour(m_quote->quoteWindow(), QPalette::Base, title);
-          break;
-        default:
-          Color7Click();
-          break;
-      }
-    });
-    connect(dialog, &GeneralSettingsDialog::answersFontRequested, this,
-            [this] { ChooseFont(m_answer->keyWords()); });
-  }
-  m_generalSettings->load(m_settings->Form());
-  m_generalSettings->show();
-  m_generalSettings->raise();
-}
-
-void MainWindow::PuzzlebyBrowsing1Click() {
-  if (!m_browser) {
-    auto* browser = new BrowseDialog(this);
-    m_browser = browser;
-    connect(browser, &BrowseDialog::folderChanged, this,
-            [this](const QString& folder) { DirectoryListBox1Change(*m_session, ToCp(folder)); });
-    connect(browser, &BrowseDialog::fileClicked, this, [this, browser](const QString& path) {
-      PullEditors();
-      const std::vector<std::string> lines = MakeInfoReport(*m_session, host(), ToCp(path));
-      PushEditors();
-      browser->setSynopsis(ToQLines(lines));
-    });
-    connect(browser, &BrowseDialog::openRequested, this, [this, browser](const QString& path) {
-      bool opened = false;
-      RunPullPush(
-          [this, &path, &opened] { opened = OpenButtonClick(*m_doc, *m_session, ToCp(path)); });
-      browser->hide();
-      if (opened) {
-        NewPuzzleShown();
-        Puzzle3Click();
-      }
-    });
-  }
-  const std::string folder =
-      m_session->CurrentDir.empty() ? ToCp(QDir::currentPath()) : m_session->CurrentDir;
-  m_browser->setFolder(Cp(folder));
-  m_browser->show();
-  m_browser->raise();
-}
-
-void MainWindow::PuzzleHotkeys1Click() {
-  if (!m_hotkeys) {
-    m_hotkeys = new HotkeysDialog(
-        [this](const std::string& item, const QString& text) {
-          if (QAction* a = command(Cp(item)))
-            a->setShortcut(QKeySequence(text, QKeySequence::PortableText));
-        },
-        this);
-  }
-  m_hotkeys->show();
-  m_hotkeys->raise();
-}
-
-void MainWindow::CopyrightButtonClick() {
-  m_session->CopyrightText = EditCopyrightNotice(host(), m_session->CopyrightText, CurrentYear());
-  m_settings->Form().Copyright = m_session->CopyrightText;
-  m_settings->Values().CopyrightText = m_session->CopyrightText;
-  // An open General Settings window shows the new notice, so closing it keeps it.
-  if (m_generalSettings) m_generalSettings->load(m_settings->Form());
-  m_gridView->copyrightButton()->setToolTip(Cp(m_session->CopyrightText));
-}
-
-void MainWindow::ManualEntry1Click() {
-  if (!m_manualEntry) {
-    m_manualEntry = new ManualEntryDialog(*m_doc, m_session->QuotesEditor, this);
-    m_manualEntry->entry().SwitchHeuristicOff = [this] { m_search->EndAll(); };
-    m_manualEntry->onPuzzleMade = [this] {
-      m_session->CurrentPuzzleFile = "noname.txt";
-      SetCaption(*m_session, m_session->CurrentPuzzleFile);
-      setWindowTitle(Cp(m_session->Caption));
-      NewPuzzleShown();
-      m_doc->CurCol = 2;
-      m_doc->CurRow = 0;
-      PoolViewClick(0);
-      Puzzle3Click();
-      m_quote->quoteWindow()->setPlainText(Cp(m_manualEntry->entry().ManualQuoteLine));
-      RefreshViews();
-    };
-    m_manualEntry->onQuoteAdded = [this] {
-      QuotesEditorChange(*m_session);
-      PushEditors();
-    };
-  }
-  m_manualEntry->OpenFor();
 }
 
 }  // namespace quotella

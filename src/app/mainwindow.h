@@ -34,6 +34,12 @@ class QTextEdit;
 namespace quotella {
 
 class ActionTable;
+class WindowCommands;
+class AnswerCommands;
+class DialogCommands;
+class DistributionBar;
+class LookUpCommands;
+class RecentPuzzlesMenu;
 class EditHistory;
 class AnswerPane;
 class BottomBar;
@@ -55,7 +61,9 @@ class GuiHost;
 class SettingsStore;
 struct WordSources;
 class PuzzleGridWidget;
+class SettingsLoader;
 class WindowLoader;
+class WindowSettings;
 class WindowHost;
 
 // The main window: owns the document and composes the rooms (quote window, status area,
@@ -92,8 +100,8 @@ class MainWindow : public QMainWindow {
   ViewTable& views() { return *m_views; }
   // Opens a view of the view table by name ("Puzzle", "Grid", ...).
   bool ShowView(const QString& view, int arg = 0);
-  bool soundsOn() const { return m_soundsOn; }
-  bool distributionMode() const { return m_distributionMode; }
+  bool soundsOn() const;
+  bool distributionMode() const;
   bool outputShort() const { return m_outputShort; }
   PuzzleGridWidget* puzzleGrid() const;
 
@@ -106,6 +114,9 @@ class MainWindow : public QMainWindow {
   GridViewPane* gridViewPane() const { return m_gridView; }
   BottomBar* bottomBar() const { return m_bottom; }
   PrintRoom* printRoom() const { return m_print; }
+  DialogCommands& dialogs() { return *m_dialogs; }
+  LookUpCommands& lookUps() { return *m_lookups; }
+  DistributionBar& distribution() { return *m_distribution; }
   // The fonts of the drawn and printed elements, shared by grid, preview and page.
   FontSet& fonts() { return m_fonts; }
   SearchController& searches() { return *m_search; }
@@ -123,43 +134,16 @@ class MainWindow : public QMainWindow {
   void DeleteListEntry(int n);
   void CandidatesButtonClick();
   void HelpTopicClick(int topic);
-  // The program's documentation page, installed with it, in the desktop's browser.
-  void Website1Click();
   void NumberMap1Click();
   void NumberGridDblClick();
   void PoolViewClick(int view);
 
   // Window commands.
-  void SoundToggle1Click();
   void Short1Click();
-  void Wordwrap3Click();
-  void HighLightCommonClick();
-  void BlockColorClick();
-  void Color7Click();
-  void GridHelpClick();
   void DistributionButtonClick();
-  void DistributionBarClick(int col);
-  void AnswerBarClick(int col);
-  void ShowQuotellaDistribution1Click();
-  void SaveHelpfile1Click();
-  void RunCompanion(const QString& program, const QStringList& args);
 
-  // The answer-word table, candidates, swapping.
-  void KeyWordsKeyPress(char key);
-  // Double click on the answer table: on the initials' column, scans the word list last
-  // shown (list 1 at first) for that row.
-  void KeyWordsDblClick(int col, int row);
-  void CandidatesDblClick();
-  void CandidateClick();
+  // Making a puzzle from the quotes line under the caret, and the searches.
   void QuotesEditorDblClick();
-  void QuotesEditorClick();
-  void PuzzleGridDblClick(int col, int row);
-  void SwapListBoxDblClick(int line);
-  void PuzzleHotkeys1Click();
-  void ManualEntry1Click();
-  ManualEntryDialog* manualEntry() const { return m_manualEntry; }
-  HotkeysDialog* hotkeys() const { return m_hotkeys; }
-  void CopyrightButtonClick();
   void HeuristicButtonClick();
   void EndHeuristicSearchNow1Click();
   // Double click on a line of word list 4: lays a three-word solution.
@@ -170,25 +154,19 @@ class MainWindow : public QMainWindow {
   // Fills every empty answer row from the word lists and the dictionary in a worker; the
   // same command (or Esc) stops a running fill.
   void Autofill1Click();
-  // "Find Words using most Problem Chars": asks for the search's two values, then fills
-  // the candidates.
-  void MajorProblemScanClick();
-  // Shows the General Settings window with the values in force.
-  void GeneralSettings1Click();
-  // Open > Recent Puzzles: the last puzzles opened or saved.
-  const RecentPuzzles& recentPuzzles() const { return m_recent; }
-  QMenu* recentMenu() const { return m_recentMenu; }
-  void OpenRecentPuzzle(const QString& path);
-  // The puzzle browser at the current folder.
-  void PuzzlebyBrowsing1Click();
-  BrowseDialog* browser() const { return m_browser; }
-  GeneralSettingsDialog* generalSettings() const { return m_generalSettings; }
   bool autofilling() const;
+  // The dialogs the window has opened so far (null until first use).
+  ManualEntryDialog* manualEntry() const;
+  HotkeysDialog* hotkeys() const;
+  BrowseDialog* browser() const;
+  GeneralSettingsDialog* generalSettings() const;
+  // Open > Recent Puzzles: the last puzzles opened or saved.
+  const RecentPuzzles& recentPuzzles() const;
+  QMenu* recentMenu() const;
   void StretchGrid1Click();
   void SqueezeGrid1Click();
-  void WriteClue3Click();
-  void WriteClue2Click();
-  void LockPopupClick();
+  // "Set Rarity Colors to Dict": recounts the dictionary with its progress log on view.
+  void SetRarityColors1Click();
 
   // Repaints every view of the document.
   void RefreshViews();
@@ -208,9 +186,15 @@ class MainWindow : public QMainWindow {
  private:
   friend class ActionTable;
   friend class ViewTable;
+  friend class DialogCommands;
+  friend class RecentPuzzlesMenu;
+  friend class WindowSettings;
+  friend class AnswerCommands;
+  friend class WindowCommands;
   void BuildRooms();
+  // The loader the settings use to fill the window's quotes editor and word lists.
+  SettingsLoader* settingsLoader();
   void ConnectRooms();
-  void StartUp(const Options& options);
 
   void OnStatus(StatusBar bar, int panel, const std::string& text);
   // The editors and lists the file and search operations read and fill, as lines.
@@ -220,37 +204,18 @@ class MainWindow : public QMainWindow {
   void PushIniText();
   void ApplySettings();
   void ShowRequestedView(int view);
-  void ChooseStartupPuzzle(const QStringList& arguments);
-  void ScanDictionary();
-  void ScanList(int n);
   void IniFile2Click();
-  void OpenAddress(const std::optional<std::string>& address);
-  // F5 (dictionary) and F7 (Google): the current answer while the answer table has the
-  // focus, the current candidate while the candidate list has it, else a typed word.
-  void LookUpFocused(bool google);
-  std::string CurrentAnswer() const;
-  std::string CurrentCandidate() const;
   void UpdateRarityColours();
   void OnDocumentChanged(PuzzleDocument::Change change);
   void SyncSelection();
-  void SelectTableCell(int col, int row);
-  void LoadHelpTopic(int topic);
 
   void HideAllLists();
   void ClearSwapMarksAndHighlights();
   void SetOutputShort(bool shortEditor);
   void SetListLabelToLines(const QString& fileName, int lines);
-  void LeaveDistributionMode(bool showGridControls);
-  void ShowAnswerBarFor(int row);
   void PlaySound(const char* name);
-  void BuildRecentMenu();
-  // Notes the puzzle file in use as the newest recent puzzle.
-  void NoteRecentPuzzle();
   // A new puzzle replaces the old one: searches end, swap marks go, the caption follows.
   void NewPuzzleShown();
-
-  void ChooseColour(QWidget* widget, QPalette::ColorRole role, const QString& title);
-  void ChooseFont(QWidget* widget);
 
   std::unique_ptr<GuiHost> m_guiHost;
   std::unique_ptr<WindowHost> m_host;
@@ -262,31 +227,26 @@ class MainWindow : public QMainWindow {
   // After the document and lists it works on, so that its workers end first.
   std::unique_ptr<SearchController> m_search;
   std::unique_ptr<ViewTable> m_views;
+  std::unique_ptr<WindowSettings> m_windowSettings;
   ActionTable* m_actions = nullptr;
   EditHistory* m_editHistory = nullptr;
   int m_lastWordList = 1;
-  ProblemSearchParams m_problemParams;  // kept for the run, never saved
-  GeneralSettingsDialog* m_generalSettings = nullptr;
-  BrowseDialog* m_browser = nullptr;
-  HotkeysDialog* m_hotkeys = nullptr;
-  ManualEntryDialog* m_manualEntry = nullptr;
-  SwapState m_swap;
   RarityColors m_rarityColors;
   bool m_syncing = false;
   FontSet m_fonts;
   QString m_programDir;
   bool m_pathSet = false;
-  bool m_soundsOn = false;
   bool m_outputShort = false;
-  bool m_distributionMode = false;
   // Esc counts for a long command only when pressed while that command runs (it reaches
   // the window while the command lets pending events through).
   int m_pendingDepth = 0;
   bool m_escPressed = false;
-  RecentPuzzles m_recent;
-  QMenu* m_recentMenu = nullptr;
-  QString m_helpFileName;
-  std::string m_helpRtf;
+  DialogCommands* m_dialogs = nullptr;
+  AnswerCommands* m_answers = nullptr;
+  WindowCommands* m_commands = nullptr;
+  LookUpCommands* m_lookups = nullptr;
+  DistributionBar* m_distribution = nullptr;
+  RecentPuzzlesMenu* m_recent = nullptr;
 
   // The rooms.
   QuotePane* m_quote = nullptr;

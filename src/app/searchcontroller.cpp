@@ -94,6 +94,7 @@ void SearchController::AfterPreparation(int prepared) {
   if (m_hooks.viewsChanged) m_hooks.viewsChanged();
   const bool early = step == Prepared::EmptyList || step == Prepared::TooShort ||
                      step == Prepared::MissingLetters || step == Prepared::BailedOut;
+  if (step == Prepared::BailedOut && m_hooks.bailedOut) m_hooks.bailedOut();
   if (early) m_status.statusBar1()->setPanel(kMessagePanel, report);
   if (step == Prepared::Ready) StartHeuristicWorker();
 }

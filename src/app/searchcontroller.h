@@ -48,6 +48,8 @@ class SearchController : public QObject {
     std::function<void(bool running)> autofillRunning;
     // What "Autofill" (F9) asks for: the remembered limits and the selected rows.
     std::function<AutofillRequest()> autofillRequest;
+    // The user left the prune editor with "Cancel": the window goes back to its puzzle.
+    std::function<void()> bailedOut;
   };
   SearchController(PuzzleDocument& doc, WordSources& sources, Host& host, StatusPane& status,
                    QWidget* window, Hooks hooks);

@@ -14,6 +14,7 @@
 #include "app/answerpane.h"
 #include "app/barwidget.h"
 #include "app/bottombar.h"
+#include "app/distributionbar.h"
 #include "app/gridviewpane.h"
 #include "app/mainwindow.h"
 #include "app/panelbar.h"
@@ -22,6 +23,7 @@
 #include "app/quotepane.h"
 #include "app/statuspane.h"
 #include "app/tablemodels.h"
+#include "app/windowcommands.h"
 #include "app/wordlistpane.h"
 #include "core/document.h"
 #include "core/geometry.h"
@@ -76,7 +78,7 @@ std::vector<ViewRow> ViewTable::Rows() {
        {"QuoteWindow", "@statusArea", "@pool", "@searchBar", "@viewButtons", "KeyWords"},
        [](W& w, int) {
          w.PlaySound("CHIMES");
-         if (w.m_distributionMode) w.LeaveDistributionMode(false);
+         if (w.m_distribution->active()) w.m_distribution->Leave(false);
          w.ClearSwapMarksAndHighlights();
          w.m_quote->showQuotation(QLatin1Char('"') + FromCp(w.m_doc->P.QuoteOrig) +
                                   QLatin1Char('"') + QStringLiteral(" - ") +
@@ -92,8 +94,8 @@ std::vector<ViewRow> ViewTable::Rows() {
        {"WordListFileLabel", "@pool", "@statusArea", "CandidateStatusBar", "@lists", "@editors"},
        {"@printControls", "PuzzleGridArea"},
        [](W& w, int) {
-         if (w.m_distributionMode) {
-           w.LeaveDistributionMode(true);
+         if (w.m_distribution->active()) {
+           w.m_distribution->Leave(true);
          } else {
            for (QWidget* c : w.m_bottom->searchControls()) c->hide();
            w.m_status->printStatus1()->show();
@@ -174,14 +176,14 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
          w.SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
                                static_cast<int>(w.m_session->Output.Lines.size()));
-         w.LoadHelpTopic(topic);
+         w.m_commands->LoadHelpTopic(topic);
        }},
       {"IniFile",
        {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
         "@printArea", "@gridControls"},
        {"IniFile", "@statusArea", "@searchBar", "@viewButtons", "@pool"},
        [](W& w, int) {
-         if (w.m_distributionMode) w.LeaveDistributionMode(false);
+         if (w.m_distribution->active()) w.m_distribution->Leave(false);
          if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
        }},
       {"NumberMap", {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},

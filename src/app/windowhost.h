@@ -18,10 +18,15 @@ class WindowHost : public Host {
     std::function<bool()> soundsOn;
     // Runs pending events; true when the user pressed Esc since the last call.
     std::function<bool()> pendingEvents;
+    // Brings the window's controls up to date before a message box covers it.
+    std::function<void()> beforeMessage;
   };
   WindowHost(Host& dialogs, Sinks sinks) : m_dialogs(&dialogs), m_sinks(std::move(sinks)) {}
 
-  void Message(const std::string& text) override { m_dialogs->Message(text); }
+  void Message(const std::string& text) override {
+    if (m_sinks.beforeMessage) m_sinks.beforeMessage();
+    m_dialogs->Message(text);
+  }
   bool Confirm(const std::string& text, ConfirmKind kind) override {
     return m_dialogs->Confirm(text, kind);
   }

@@ -1,5 +1,7 @@
 #include "app/wordlisteditordialog.h"
 
+#include <QAction>
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,6 +47,14 @@ WordListEditorDialog::WordListEditorDialog(WordListEditor& editor, Host& host, Q
     connect(list, &QListWidget::currentRowChanged, this, [this, n](int row) {
       if (!m_refreshing) m_editor.Select(n, row);
     });
+    // The check list's own look-up: the word selected in this list, whichever is shown.
+    auto* lookup = new QAction(QString::fromLatin1(kEditorLookupMenuCaption), list);
+    lookup->setObjectName(QStringLiteral("CheckListLookup%1").arg(n));
+    connect(lookup, &QAction::triggered, this, [this, n] {
+      if (const auto word = m_editor.LookupWord(n)) emit lookupRequested(FromCp(*word));
+    });
+    list->addAction(lookup);
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
     lists->addWidget(list);
     m_lists[i] = list;
   }

@@ -33,6 +33,11 @@ WordListPane::WordListPane(QWidget* parent) : Pane(QStringLiteral("WordListPane"
   layout->addWidget(m_clueList);
   track(m_clueList);
 
+  // Outside the layout: it covers the pane rather than taking a share of it.
+  m_progressLog = new QListWidget(this);
+  m_progressLog->setObjectName(QStringLiteral("ProgressLog"));
+  m_progressLog->hide();
+
   connect(m_candidates, &QListWidget::itemClicked, this, [this] { emit candidateClicked(); });
   connect(m_candidates, &QListWidget::itemDoubleClicked, this,
           [this] { emit candidateDoubleClicked(); });
@@ -66,6 +71,26 @@ void WordListPane::fill(const WordSources& sources) {
   };
   for (std::size_t i = 0; i < 4; ++i) fillOne(m_wordLists[i], sources.Lists[i].Items);
   fillOne(m_candidates, sources.Candidates);
+}
+
+void WordListPane::showProgressLog(bool show) {
+  if (show) {
+    m_progressLog->clear();
+    m_progressLog->setGeometry(rect());
+    m_progressLog->raise();
+  }
+  m_progressLog->setVisible(show);
+}
+
+void WordListPane::setProgressLog(const std::vector<std::string>& lines) {
+  if (m_progressLog->isHidden()) return;
+  const QStringList want = ToQLines(lines);
+  QStringList have;
+  for (int i = 0; i < m_progressLog->count(); ++i) have << m_progressLog->item(i)->text();
+  if (have == want) return;
+  m_progressLog->clear();
+  m_progressLog->addItems(want);
+  m_progressLog->scrollToBottom();
 }
 
 void WordListPane::setClues(const QString& text) {

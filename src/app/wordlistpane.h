@@ -30,6 +30,11 @@ class WordListPane : public Pane {
   void fill(const WordSources& sources);
   // The clue lines of the puzzle.
   void setClues(const QString& text);
+  // The progress log of a dictionary recount, in front of the lists while it is shown.
+  QListWidget* progressLog() const { return m_progressLog; }
+  void showProgressLog(bool show);
+  // Shows the log's lines when they changed, the last one in sight.
+  void setProgressLog(const std::vector<std::string>& lines);
 
  signals:
   void candidateClicked();
@@ -40,6 +45,7 @@ class WordListPane : public Pane {
   QListWidget* m_candidates = nullptr;
   std::array<QListWidget*, 4> m_wordLists{};
   QPlainTextEdit* m_clueList = nullptr;
+  QListWidget* m_progressLog = nullptr;
 };
 
 }  // namespace quotella

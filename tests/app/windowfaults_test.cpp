@@ -22,6 +22,8 @@
 
 #include "app/generalsettingsdialog.h"
 #include "app/hotkeysdialog.h"
+#include "app/lookupcommands.h"
+#include "app/mainwindow.h"
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
 #include "app/wordlisteditordialog.h"
@@ -513,6 +515,113 @@ TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
   window->session().CopyrightText = "(c) the puzzle's own";
   window->command(QStringLiteral("LoadIniFile1"))->trigger();
   EXPECT_EQ(window->session().CopyrightText, "(c) the puzzle's own");
+}
+
+TEST_F(PuzzleWindowTest, ScanListNamesTheScannedFileUntilAnotherViewOpens) {
+  const QString path = QDir(dir.path()).filePath(QStringLiteral("birds.txt"));
+  ASSERT_TRUE(WriteLinesAtomic(path.toStdString(), {"WREN", "OWL", "MAGPIE"}).empty());
+  host.fileAnswers.push_back(path.toStdString());
+  window->command(QStringLiteral("Wordlist11"))->trigger();
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  auto* label = Find<QLabel>("WordListFileLabel");
+  ASSERT_NE(label, nullptr);
+  EXPECT_FALSE(label->isVisible());
+  window->command(QStringLiteral("ScanList11"))->trigger();
+  EXPECT_TRUE(Visible("Candidates"));
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->text(), QStringLiteral("birds.txt"));
+  window->command(QStringLiteral("Puzzle3"))->trigger();
+  EXPECT_FALSE(label->isVisible());
+}
+
+// A scripted host that notes what the progress log shows when a message box comes up.
+class LogWatchingHost : public test::FakeHost {
+ public:
+  void Message(const std::string& text) override {
+    if (log) {
+      logVisible.push_back(log->isVisible());
+      logLines.clear();
+      for (int i = 0; i < log->count(); ++i) logLines << log->item(i)->text();
+    }
+    FakeHost::Message(text);
+  }
+  QListWidget* log = nullptr;
+  std::vector<bool> logVisible;
+  QStringList logLines;
+};
+
+TEST(RarityRecountWindow, ShowsItsProgressLogWhileCountingAndHidesItAfter) {
+  test::EnsureApp();
+  test::ProgramDir dir;
+  LogWatchingHost host;
+  MainWindow::Options options;
+  options.programDir = dir.path();
+  options.dialogs = &host;
+  options.registerFileType = false;
+  MainWindow window(options);
+  window.show();
+  QApplication::processEvents();
+  host.log = window.findChild<QListWidget*>(QStringLiteral("ProgressLog"));
+  ASSERT_NE(host.log, nullptr);
+  EXPECT_FALSE(host.log->isVisible());
+  host.Clear();
+
+  window.command(QStringLiteral("SetRarityColors1"))->trigger();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].rfind("Rarity colors in the Answer grid", 0), 0u);
+  ASSERT_EQ(host.logVisible, std::vector<bool>{true});
+  ASSERT_FALSE(host.logLines.isEmpty());
+  EXPECT_EQ(host.logLines.front(), QStringLiteral("Assigning colors based on rarity..."));
+  EXPECT_TRUE(host.logLines.last().startsWith(QStringLiteral("Z : ")));
+  EXPECT_FALSE(host.log->isVisible());
+
+  // The recount runs once a run: the second call neither shows the log nor a message.
+  window.command(QStringLiteral("SetraritycolorstoDict1"))->trigger();
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_FALSE(host.log->isVisible());
+}
+
+TEST_F(SearchWindowTest, TheEditorsCheckListsLookUpTheirSelectedWord) {
+  UrlCatcher urls;
+  host.confirmAnswers.push_back(true);
+  Find<QPushButton>("HeuristicButton")->click();
+  WordListEditorDialog* editor = window->wordListEditor();
+  ASSERT_NE(editor, nullptr);
+  QListWidget* list = editor->list(1);
+  ASSERT_GT(list->count(), 0);
+  EXPECT_EQ(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+  ASSERT_EQ(list->actions().size(), 1);
+  QAction* lookup = list->actions().front();
+  EXPECT_EQ(lookup->text(), QStringLiteral("Look up word at Merriam-Webster"));
+  list->setCurrentRow(list->count() - 1);
+  const QString word = list->item(list->count() - 1)->text();
+  lookup->trigger();
+  ASSERT_EQ(urls.urls.size(), 1);
+  EXPECT_TRUE(urls.urls[0].endsWith(word.toLower())) << urls.urls[0].toStdString();
+  editor->button(QStringLiteral("Cancel"))->click();
+  QApplication::processEvents();
+}
+
+TEST_F(SearchWindowTest, LeavingThePruneEditorWithCancelGoesBackToThePuzzle) {
+  window->command(QStringLiteral("Quotes3"))->trigger();
+  ASSERT_TRUE(Visible("QuotesEditor"));
+  EndPreparationEarly();
+  EXPECT_FALSE(Visible("QuotesEditor"));
+  EXPECT_TRUE(Visible("KeyWords"));
+  EXPECT_FALSE(Visible("SearchStatusBar"));
+}
+
+TEST_F(WindowTest, WebsiteSaysSoWhenTheDesktopHasNoBrowser) {
+  QUrl asked;
+  window->lookUps().setUrlOpener([&asked](const QUrl& url) {
+    asked = url;
+    return false;
+  });
+  window->command(QStringLiteral("Website1"))->trigger();
+  EXPECT_TRUE(asked.isLocalFile());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].rfind("No web browser is set up on this desktop", 0), 0u);
+  EXPECT_NE(host.messages[0].find("quotella.html"), std::string::npos);
 }
 
 }  // namespace

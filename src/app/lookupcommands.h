@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QUrl;
+
+namespace quotella {
+
+class MainWindow;
+
+// The commands that leave the program: the reference look-ups on the web, the
+// documentation page, and the companion programs beside the executable.
+class LookUpCommands : public QObject {
+  Q_OBJECT
+ public:
+  // Hands an address to the desktop; false when the desktop has nothing to open it with.
+  using UrlOpener = std::function<bool(const QUrl&)>;
+
+  explicit LookUpCommands(MainWindow& window);
+
+  void OpenAddress(const std::optional<std::string>& address);
+  // F5 (dictionary) and F7 (Google): the current answer while the answer table has the
+  // focus, the current candidate while the candidate list has it, else a typed word.
+  void LookUpFocused(bool google);
+  std::string CurrentAnswer() const;
+  std::string CurrentCandidate() const;
+  // The program's documentation page, installed with it, in the desktop's browser.
+  void Website1Click();
+  void RunCompanion(const QString& program, const QStringList& args);
+  void setUrlOpener(UrlOpener opener) { m_open = std::move(opener); }
+
+ private:
+  MainWindow& w;
+  UrlOpener m_open;
+};
+
+}  // namespace quotella
