@@ -27,46 +27,16 @@
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 #include "support/fakehost.h"
+#include "windowfixture.h"
 
 namespace quotella {
 namespace {
 
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
-}
-
-class AutofillWindow : public ::testing::Test {
+class AutofillWindow : public test::WindowTest {
  protected:
   void SetUp() override {
-    EnsureApp();
-    const ProgramPaths paths = ResolveProgramPaths(m_dir.path().toStdString() + "/", "", "");
-    IniText ini(DefaultIniLines(StartupSettings(paths)));
-    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
-    ini.SetIniValue("[loadlastfile]", "FALSE");
-    WriteLinesAtomic(paths.IniFileName, ini.Lines());
-    MainWindow::Options options;
-    options.programDir = m_dir.path();
-    options.dialogs = &host;
-    options.registerFileType = false;
-    window = std::make_unique<MainWindow>(options);
-    window->show();
-    host.confirmAnswers.push_back(true);
-    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
-    window->command(QStringLiteral("Puzzle1"))->trigger();
-    ASSERT_TRUE(window->doc().PuzzleExists);
-    host.Clear();
-  }
-  void ClearRows(std::initializer_list<int> rows) {
-    for (int row : rows) {
-      window->doc().CurRow = row;
-      window->doc().CurCol = 2;
-      window->command(QStringLiteral("ClearWord1"))->trigger();
-    }
+    WindowTest::SetUp();
+    LoadSample();
   }
   void Wait() {
     for (int i = 0; i < 1200 && window->autofilling(); ++i) QTest::qWait(50);
@@ -78,14 +48,6 @@ class AutofillWindow : public ::testing::Test {
       answers.push_back(Keystring(window->doc(), row));
     return answers;
   }
-  template <typename T = QWidget>
-  T* Find(const char* name) {
-    return window->findChild<T*>(QString::fromLatin1(name));
-  }
-
-  QTemporaryDir m_dir;
-  test::FakeHost host;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(AutofillWindow, TheDialogFillsOnlyTheSelectedRowsAndRemembersItsChoices) {

@@ -25,58 +25,27 @@
 #include "settings/initext.h"
 #include "settings/settings.h"
 #include "support/fakehost.h"
+#include "windowfixture.h"
 
 namespace quotella {
 namespace {
 
 // The sample puzzle open in a window whose program directory holds a fresh settings file.
-class UndoWindowTest : public ::testing::Test {
+class UndoWindowTest : public test::WindowTest {
  protected:
   void SetUp() override {
-    if (!QCoreApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "app_tests";
-      static char* argv[] = {name, nullptr};
-      static QApplication* app = new QApplication(argc, argv);
-      (void)app;
-    }
-    const ProgramPaths paths = ResolveProgramPaths(dir.path().toStdString() + "/", "", "");
-    IniText ini(DefaultIniLines(StartupSettings(paths)));
-    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
-    ini.SetIniValue("[loadlastfile]", "FALSE");
-    WriteLinesAtomic(paths.IniFileName, ini.Lines());
-    MainWindow::Options options;
-    options.programDir = dir.path();
-    options.dialogs = &host;
-    options.registerFileType = false;
-    window = std::make_unique<MainWindow>(options);
-    window->show();
+    WindowTest::SetUp();
     // Shortcuts reach only the active window.
     window->activateWindow();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    host.confirmAnswers.push_back(true);
-    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
-    window->command(QStringLiteral("Puzzle1"))->trigger();
-    ASSERT_TRUE(doc().PuzzleExists);
-    host.Clear();
+    LoadSample();
   }
   PuzzleDocument& doc() { return window->doc(); }
   QAction* Undo() { return window->command(QStringLiteral("Undo1")); }
   QAction* Redo() { return window->command(QStringLiteral("Redo1")); }
   KeyTableView* Table() { return window->findChild<KeyTableView*>(QStringLiteral("KeyWords")); }
   QString Shown(int row, int col) { return Table()->model()->index(row, col).data().toString(); }
-  void ClearRows(std::initializer_list<int> rows) {
-    for (int row : rows) {
-      doc().CurRow = row;
-      doc().CurCol = 2;
-      window->command(QStringLiteral("ClearWord1"))->trigger();
-    }
-  }
-
-  QTemporaryDir dir;
-  test::FakeHost host;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(UndoWindowTest, TypedWordIsUndoneWithItsPoolLettersAndRedoneByKey) {

@@ -29,48 +29,15 @@
 #include "settings/settings.h"
 #include "support/clirunner.h"
 #include "support/fakehost.h"
+#include "windowfixture.h"
 
 namespace quotella {
 namespace {
 
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  (void)app;
-}
-
 // A program directory with a fresh settings file, and the window over it with the
 // sample puzzle loaded through Open > Puzzle.
-class PrintWindowTest : public ::testing::Test {
+class PrintWindowTest : public test::WindowTest {
  protected:
-  void SetUp() override {
-    EnsureApp();
-    const QDir source(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources"));
-    for (const QString& name : source.entryList({QStringLiteral("*.rtf")}, QDir::Files))
-      QFile::copy(source.filePath(name), dir.filePath(name));
-    const ProgramPaths paths = ResolveProgramPaths(dir.path().toStdString() + "/", "", "");
-    IniText ini(DefaultIniLines(StartupSettings(paths)));
-    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
-    ini.SetIniValue("[loadlastfile]", "FALSE");
-    WriteLinesAtomic(paths.IniFileName, ini.Lines());
-    MainWindow::Options options;
-    options.programDir = dir.path();
-    options.dialogs = &host;
-    options.registerFileType = false;
-    window = std::make_unique<MainWindow>(options);
-    window->show();
-    QApplication::processEvents();
-  }
-  void LoadSample() {
-    host.confirmAnswers.push_back(true);
-    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
-    window->command(QStringLiteral("Puzzle1"))->trigger();
-    ASSERT_TRUE(window->doc().PuzzleExists);
-    host.Clear();
-  }
   template <typename T = QWidget>
   T* Find(const char* name) {
     T* w = window->findChild<T*>(QString::fromLatin1(name));
@@ -90,10 +57,6 @@ class PrintWindowTest : public ::testing::Test {
         if (image.pixelColor(x, y) != paper) ++n;
     return n;
   }
-
-  QTemporaryDir dir;
-  test::FakeHost host;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(PrintWindowTest, FormattedWithoutAPuzzleSaysSoAndStays) {

@@ -18,42 +18,22 @@
 #include "settings/initext.h"
 #include "settings/settings.h"
 #include "support/fakehost.h"
+#include "windowfixture.h"
 
 namespace quotella {
 namespace {
 
 // The window with a program directory of its own, the sample puzzle opened through
 // Open > Puzzle, and every dialog answered by the scripted host.
-class PublishWindowTest : public ::testing::Test {
+class PublishWindowTest : public test::WindowTest {
  protected:
   void SetUp() override {
-    if (!QCoreApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "app_tests";
-      static char* argv[] = {name, nullptr};
-      static QApplication* app = new QApplication(argc, argv);
-      (void)app;
-    }
-    const ProgramPaths paths = ResolveProgramPaths(m_dir.path().toStdString() + "/", "", "");
-    IniText ini(DefaultIniLines(StartupSettings(paths)));
-    ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
-    ini.SetIniValue("[loadlastfile]", "FALSE");
-    WriteLinesAtomic(paths.IniFileName, ini.Lines());
-    MainWindow::Options options;
-    options.programDir = m_dir.path();
-    options.dialogs = &host;
-    options.registerFileType = false;
-    window = std::make_unique<MainWindow>(options);
-    window->show();
-    QApplication::processEvents();
-    host.confirmAnswers = {true};
-    host.fileAnswers = {std::string(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl")};
-    window->command(QStringLiteral("Puzzle1"))->trigger();
-    QApplication::processEvents();
-    ASSERT_TRUE(window->doc().PuzzleExists);
-    host.Clear();
+    WindowTest::SetUp();
+    LoadSample();
   }
-  std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
+  std::string Path(const char* name) const {
+    return dir.filePath(QString::fromLatin1(name)).toStdString();
+  }
   QTableView* table() { return window->findChild<QTableView*>(QStringLiteral("KeyWords")); }
   QPlainTextEdit* clues() { return window->findChild<QPlainTextEdit*>(QStringLiteral("Cluelist")); }
   QStringList MenuTexts(const char* menu) {
@@ -62,10 +42,6 @@ class PublishWindowTest : public ::testing::Test {
       for (QAction* a : m->actions()) texts << a->text();
     return texts;
   }
-
-  QTemporaryDir m_dir;
-  test::FakeHost host;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(PublishWindowTest, SaveMenuWritesTheIpuzFileAndTheWebPageWithTheWrittenClue) {

@@ -219,17 +219,19 @@ TEST_F(PuzzleWindowTest, F5AndF7LookUpWhatHasTheFocus) {
       << urls.urls[0].toStdString();
   EXPECT_TRUE(host.prompts.empty());
 
-  // The candidate list: the chosen candidate.
+  // The candidate list: the chosen candidate, offered in the candidate's own prompt (the
+  // answer's prompt has a comma) and looked up as the user leaves it.
   window->command(QStringLiteral("Scan1"))->trigger();
   auto* candidates = Find<QListWidget>("Candidates");
   ASSERT_GT(candidates->count(), 0);
   candidates->setCurrentRow(0);
   candidates->setFocus();
-  const QString word = candidates->item(0)->text().trimmed();
-  host.promptAnswers.push_back(std::string("clue"));
+  host.promptAnswers.push_back(std::string("mindful"));
   QTest::keyClick(candidates, Qt::Key_F7);
+  ASSERT_EQ(host.prompts.size(), 1u);
+  EXPECT_EQ(host.prompts[0], "GOOGLE LOOKUP | Put SPACES between words if necessary : ");
   ASSERT_EQ(urls.urls.size(), 2);
-  EXPECT_TRUE(urls.urls[1].contains(word, Qt::CaseInsensitive)) << urls.urls[1].toStdString();
+  EXPECT_TRUE(urls.urls[1].contains(QStringLiteral("mindful"))) << urls.urls[1].toStdString();
 }
 
 TEST_F(PuzzleWindowTest, AMadePuzzleShowsThePoolAlphabetically) {

@@ -50,6 +50,7 @@ class ProgramDir {
     WriteLinesAtomic(paths.IniFileName, ini.Lines());
   }
   QString path() const { return m_dir.path(); }
+  QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
  private:
   QTemporaryDir m_dir;
@@ -75,6 +76,23 @@ class WindowTest : public ::testing::Test {
     QWidget* w = Find(name);
     EXPECT_NE(w, nullptr) << name;
     return w && w->isVisible();
+  }
+  // The sample puzzle through Open > Puzzle, as a user opens it.
+  void LoadSample() {
+    host.confirmAnswers.push_back(true);
+    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
+    window->command(QStringLiteral("Puzzle1"))->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->doc().PuzzleExists);
+    host.Clear();
+  }
+  // Clear Word on each of the rows.
+  void ClearRows(std::initializer_list<int> rows) {
+    for (int row : rows) {
+      window->doc().CurRow = row;
+      window->doc().CurCol = 2;
+      window->command(QStringLiteral("ClearWord1"))->trigger();
+    }
   }
   ProgramDir dir;
   test::FakeHost host;
