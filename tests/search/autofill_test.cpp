@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "autofill_fixture.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/construction.h"
@@ -24,15 +25,8 @@
 namespace quotella {
 namespace {
 
-using Words = std::map<char, std::vector<AutofillWord>>;
-
-AutofillWordSource SourceOf(const Words& words) {
-  return [&words](char initial) -> const std::vector<AutofillWord>& {
-    static const std::vector<AutofillWord> none;
-    auto it = words.find(initial);
-    return it == words.end() ? none : it->second;
-  };
-}
+using Words = test::AutofillWords;
+using test::SourceOf;
 
 AutofillProblem ProblemOf(const std::string& initials, const std::string& poolLetters) {
   AutofillProblem p;

@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "autofill_fixture.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/construction.h"
@@ -21,15 +22,8 @@
 namespace quotella {
 namespace {
 
-using Words = std::map<char, std::vector<AutofillWord>>;
-
-AutofillWordSource SourceOf(const Words& words) {
-  return [&words](char initial) -> const std::vector<AutofillWord>& {
-    static const std::vector<AutofillWord> none;
-    auto it = words.find(initial);
-    return it == words.end() ? none : it->second;
-  };
-}
+using Words = test::AutofillWords;
+using test::SourceOf;
 
 // The check a fill must pass whatever engine made it: one word per slot with the slot's
 // initial, no two of one stem, and the letters after the initials exactly the pool.
