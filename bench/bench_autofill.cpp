@@ -100,6 +100,11 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   g_dictDir = bench::DictDir();
+  // Without the dictionary every row lacks candidates and each puzzle is "decided" at once.
+  if (!FileExists(g_dictDir + "/a.txt")) {
+    std::cerr << "no dictionary in " << g_dictDir << ": build the quotella_dictionary target\n";
+    return 1;
+  }
   const char* exact = std::getenv("QUOTELLA_BENCH_EXACT");
   g_exactOnly = exact != nullptr && std::string(exact) == "1";
   const auto lines = bench::QuoteLines();
