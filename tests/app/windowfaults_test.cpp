@@ -20,12 +20,18 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/dialogcommands.h"
 #include "app/generalsettingsdialog.h"
 #include "app/hotkeysdialog.h"
+#include "app/listcommands.h"
 #include "app/lookupcommands.h"
 #include "app/mainwindow.h"
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
+#include "app/puzzlecommands.h"
+#include "app/recentpuzzlesmenu.h"
+#include "app/searchcontroller.h"
+#include "app/viewcommands.h"
 #include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/poolstatus.h"
@@ -78,13 +84,13 @@ class SearchWindowTest : public WindowTest {
   void EndPreparationEarly() {
     host.confirmAnswers.push_back(true);
     Find<QPushButton>("HeuristicButton")->click();
-    ASSERT_NE(window->wordListEditor(), nullptr);
-    window->wordListEditor()->button(QStringLiteral("Cancel"))->click();
+    ASSERT_NE(window->searches().wordListEditor(), nullptr);
+    window->searches().wordListEditor()->button(QStringLiteral("Cancel"))->click();
     QApplication::processEvents();
-    ASSERT_TRUE(window->heuristicSearching());
+    ASSERT_TRUE(window->searches().heuristicSearching());
   }
   void WaitForSearch() {
-    for (int i = 0; i < 600 && window->heuristicSearching(); ++i) QTest::qWait(50);
+    for (int i = 0; i < 600 && window->searches().heuristicSearching(); ++i) QTest::qWait(50);
   }
   QString MessagePanel() { return Find<PanelBar>("StatusBar1")->panel(2); }
   std::vector<std::string> cleared;  // the three answers taken out
@@ -97,13 +103,13 @@ TEST_F(SearchWindowTest, MakingAPuzzleFromAQuoteLineEndsTheSearch) {
   auto* editor = Find<QPlainTextEdit>("QuotesEditor");
   editor->setPlainText(QString::fromLatin1(PuzzleWindowTest::kLine));
   editor->setTextCursor(QTextCursor(editor->document()));
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   ASSERT_EQ(window->doc().P.QuotellaStr, "MILTONPARADISELOST");
-  EXPECT_FALSE(window->heuristicSearching());
+  EXPECT_FALSE(window->searches().heuristicSearching());
   EXPECT_TRUE(Visible("Cluelist"));
   host.Clear();
   window->command(QStringLiteral("Autofill1"))->trigger();
-  EXPECT_TRUE(window->autofilling());
+  EXPECT_TRUE(window->searches().autofilling());
   window->command(QStringLiteral("Autofill1"))->trigger();  // stop it again
   EXPECT_TRUE(host.messages.empty() || host.messages.front().rfind("First you must", 0) != 0)
       << host.messages.front();
@@ -116,16 +122,16 @@ TEST_F(SearchWindowTest, OpeningAPuzzleEndsTheSearch) {
   host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
   window->command(QStringLiteral("Puzzle1"))->trigger();
   ASSERT_TRUE(window->doc().PuzzleExists);
-  EXPECT_FALSE(window->heuristicSearching());
+  EXPECT_FALSE(window->searches().heuristicSearching());
 }
 
 TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   EndPreparationEarly();
-  window->EndHeuristicSearchNow1Click();
+  window->searches().EndHeuristicSearchNow1Click();
   // An early end by a list the pruning emptied: the report is what the panel shows.
   host.confirmAnswers.push_back(true);
   Find<QPushButton>("HeuristicButton")->click();
-  WordListEditorDialog* editor = window->wordListEditor();
+  WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_TRUE(editor->isVisible());
   QListWidget* first = editor->list(1);
   for (int i = 0; i < first->count(); ++i) first->item(i)->setCheckState(Qt::Checked);
@@ -133,13 +139,13 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   QApplication::processEvents();
   EXPECT_EQ(MessagePanel(),
             QStringLiteral("Quotella search failed because words in list are too short"));
-  ASSERT_TRUE(window->heuristicSearching());  // the flag stays after an early end
+  ASSERT_TRUE(window->searches().heuristicSearching());  // the flag stays after an early end
 
   // The button runs the search all the same, without "End Heuristic Search Now" first.
   host.confirmAnswers.push_back(false);  // no pruning
   Find<QPushButton>("HeuristicButton")->click();
   WaitForSearch();
-  ASSERT_FALSE(window->heuristicSearching());
+  ASSERT_FALSE(window->searches().heuristicSearching());
   const QListWidget* list4 = Find<QListWidget>("Wordlist4");
   bool solution = false;
   for (int i = 0; i < list4->count(); ++i)
@@ -151,7 +157,7 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
 TEST_F(SearchWindowTest, EscStopsARunningSearch) {
   host.confirmAnswers.push_back(false);  // no pruning
   Find<QPushButton>("HeuristicButton")->click();
-  ASSERT_TRUE(window->heuristicSearching());
+  ASSERT_TRUE(window->searches().heuristicSearching());
   // While the search runs, Esc in the window belongs to it.
   auto* esc = window->findChild<QShortcut*>(QStringLiteral("SearchEscape"));
   ASSERT_NE(esc, nullptr);
@@ -159,7 +165,7 @@ TEST_F(SearchWindowTest, EscStopsARunningSearch) {
   EXPECT_EQ(esc->key(), QKeySequence(Qt::Key_Escape));
   QTest::keyClick(window.get(), Qt::Key_Escape);
   WaitForSearch();
-  ASSERT_FALSE(window->heuristicSearching());
+  ASSERT_FALSE(window->searches().heuristicSearching());
   // Either the search saw the Esc or it had already finished; Esc is free again.
   EXPECT_FALSE(esc->isEnabled());
 }
@@ -167,7 +173,7 @@ TEST_F(SearchWindowTest, EscStopsARunningSearch) {
 TEST_F(SearchWindowTest, LayingASolutionMarksThePuzzleChanged) {
   window->doc().PuzzleChanged = false;
   window->sources().Lists[3].Items = {cleared[0] + " * " + cleared[1] + " * " + cleared[2]};
-  window->Wordlist4DblClick(0);
+  window->listCommands().Wordlist4DblClick(0);
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   EXPECT_EQ(NumEmpty(window->doc()), 0);
   EXPECT_TRUE(window->doc().PuzzleChanged);
@@ -235,13 +241,13 @@ TEST_F(PuzzleWindowTest, F5AndF7LookUpWhatHasTheFocus) {
 }
 
 TEST_F(PuzzleWindowTest, AMadePuzzleShowsThePoolAlphabetically) {
-  window->PoolViewClick(1);
+  window->viewCommands().PoolViewClick(1);
   EXPECT_TRUE(Visible("RankGrid"));
   doc().PuzzleChanged = false;
   window->command(QStringLiteral("Quotes3"))->trigger();
   auto* editor = Find<QPlainTextEdit>("QuotesEditor");
   editor->setTextCursor(QTextCursor(editor->document()));
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   EXPECT_EQ(doc().PoolView, 0);
   EXPECT_TRUE(Visible("CharPoolGrid"));
   EXPECT_FALSE(Visible("RankGrid"));
@@ -257,13 +263,13 @@ TEST_F(PuzzleWindowTest, DoubleClickingAQuoteLineAsksBeforeDroppingAChangedPuzzl
   editor->setTextCursor(QTextCursor(editor->document()));
 
   host.choiceAnswers.push_back(std::nullopt);  // Cancel: the puzzle stays
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   ASSERT_EQ(host.questions.size(), 1u);
   EXPECT_EQ(host.questions[0], "Puzzle file has changed. Save it?");
   EXPECT_EQ(doc().KeyWords.At(2, 0), typed);
 
   host.choiceAnswers.push_back(false);  // No: the new puzzle replaces it
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
   EXPECT_FALSE(doc().PuzzleChanged);
 }
@@ -298,7 +304,7 @@ TEST_F(SearchWindowTest, AutofillShowsItsProgressInTheStatusBar) {
   window->command(QStringLiteral("Autofill1"))->trigger();
   EXPECT_TRUE(progress->isVisible());
   EXPECT_EQ(progress->maximum(), 3);
-  for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
+  for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
   EXPECT_FALSE(progress->isVisible());
   EXPECT_EQ(NumEmpty(window->doc()), 0);
 }
@@ -346,7 +352,7 @@ TEST_F(PuzzleWindowTest, NothingIsClippedAt805By587) {
   }
   // The quote window keeps its width when the candidate or search bar shows.
   const int quoteWidth = Find("QuoteWindow")->width();
-  window->CandidatesButtonClick();
+  window->viewCommands().CandidatesButtonClick();
   QApplication::processEvents();
   EXPECT_EQ(Find("QuoteWindow")->width(), quoteWidth);
   // The Grid view: title and byline hold thirty characters, every bottom control shows.
@@ -371,7 +377,7 @@ TEST_F(PuzzleWindowTest, NothingIsClippedAt805By587) {
 
 TEST_F(WindowTest, HotkeyBoxesRebindOnlyOnARealChange) {
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
-  HotkeysDialog* keys = window->hotkeys();
+  HotkeysDialog* keys = window->dialogs().hotkeys();
   ASSERT_NE(keys, nullptr);
   QAction* writeClue = window->command(QStringLiteral("WriteClue3"));
   QAction* scan = window->command(QStringLiteral("Scan1"));
@@ -427,7 +433,7 @@ TEST_F(PuzzleWindowTest, TheConditionsFieldsAnswerTypingEnterAndDoubleClicks) {
 
   window->command(QStringLiteral("Puzzle3"))->trigger();
   Find<QListWidget>("Candidates")->clear();
-  window->CandidatesButtonClick();
+  window->viewCommands().CandidatesButtonClick();
   QTest::mouseDClick(Find<PanelBar>("CandidateStatusBar"), Qt::LeftButton);
   EXPECT_GT(Find<QListWidget>("Candidates")->count(), 0);
 }
@@ -466,8 +472,8 @@ TEST_F(WindowTest, RecentPuzzlesListOpenedFilesAndDropMissingOnes) {
   host.fileAnswers.push_back(copy.toStdString());
   window->command(QStringLiteral("Puzzle1"))->trigger();
   ASSERT_TRUE(window->doc().PuzzleExists);
-  ASSERT_EQ(window->recentPuzzles().Paths(), std::vector<std::string>{copy.toStdString()});
-  QMenu* recent = window->recentMenu();
+  ASSERT_EQ(window->recent().puzzles().Paths(), std::vector<std::string>{copy.toStdString()});
+  QMenu* recent = window->recent().menu();
   ASSERT_NE(recent, nullptr);
   emit recent->aboutToShow();
   ASSERT_EQ(recent->actions().size(), 1);
@@ -486,7 +492,7 @@ TEST_F(WindowTest, RecentPuzzlesListOpenedFilesAndDropMissingOnes) {
   host.Clear();
   recent->actions()[0]->trigger();
   EXPECT_EQ(host.messages, std::vector<std::string>{"Cannot find file " + copy.toStdString()});
-  EXPECT_TRUE(window->recentPuzzles().Paths().empty());
+  EXPECT_TRUE(window->recent().puzzles().Paths().empty());
 }
 
 TEST_F(PuzzleWindowTest, SetLetterFrequencyKeepsTheRankColumn) {
@@ -501,7 +507,8 @@ TEST_F(PuzzleWindowTest, SetLetterFrequencyKeepsTheRankColumn) {
 
 TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
   window->command(QStringLiteral("GeneralSettings1"))->trigger();
-  auto* box = window->generalSettings()->findChild<QLineEdit*>(QStringLiteral("CopyrightEdit"));
+  auto* box =
+      window->dialogs().generalSettings()->findChild<QLineEdit*>(QStringLiteral("CopyrightEdit"));
   ASSERT_NE(box, nullptr);
   // The Copyright button with General Settings open: the box follows, closing keeps it.
   window->command(QStringLiteral("Grid1"))->trigger();
@@ -510,7 +517,7 @@ TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
   const std::string notice = window->session().CopyrightText;
   ASSERT_NE(notice.find("2026 New Notice"), std::string::npos);
   EXPECT_EQ(box->text().toStdString(), notice);
-  window->generalSettings()->closeButton()->click();
+  window->dialogs().generalSettings()->closeButton()->click();
   EXPECT_EQ(window->session().CopyrightText, notice);
 
   // Reading the settings file again leaves the loaded puzzle's notice alone.
@@ -587,7 +594,7 @@ TEST_F(SearchWindowTest, TheEditorsCheckListsLookUpTheirSelectedWord) {
   UrlCatcher urls;
   host.confirmAnswers.push_back(true);
   Find<QPushButton>("HeuristicButton")->click();
-  WordListEditorDialog* editor = window->wordListEditor();
+  WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_NE(editor, nullptr);
   QListWidget* list = editor->list(1);
   ASSERT_GT(list->count(), 0);
