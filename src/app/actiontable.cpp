@@ -58,11 +58,11 @@
 // How to add a command: add one row to Rows() below with its object name, the menu it
 // belongs to (a main menu caption such as "&Tools", or a context menu name such as
 // "KeyWordsPopup"), its caption, its default shortcut and its handler (usually one call
-// of a MainWindow handler or a core operation followed by a repaint). A new main menu
-// also needs its caption in kMenuOrder; a new context menu needs a line in kAttachments
-// naming the control it belongs to. A room that builds its own controls may instead call
-// ActionTable::add with a row. Rows may carry an `enabled` rule, checked whenever the
-// document changes.
+// of a handler class such as ViewCommands or ListCommands, or a core operation followed
+// by a repaint). A new main menu also needs its caption in kMenuOrder; a new context menu
+// needs a line in kAttachments naming the control it belongs to. A room that builds its
+// own controls may instead call ActionTable::add with a row. Rows may carry an `enabled`
+// rule, checked whenever the document changes.
 
 namespace quotella {
 
@@ -368,7 +368,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Underline1", "OutputPopup", "&Underline", "Ctrl+U",
        [](W& w) { w.m_answer->outputEditor()->setFontUnderline(!w.m_answer->outputEditor()->fontUnderline()); }},
       {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
-      {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->LoadIniFile(); w.m_windowSettings->Apply(); }); }},
+      {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.m_windowSettings->LoadIniFile1Click(); }},
       {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.m_windowSettings->Apply(); }); }},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.m_commands->SaveHelpfile1Click(); }},
       {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.m_print->Wider1Click(); }},

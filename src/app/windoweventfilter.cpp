@@ -1,6 +1,5 @@
 #include "app/windoweventfilter.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "app/mainwindow.h"
 #include "app/puzzlecommands.h"
 #include "app/statuspane.h"
+#include "app/windowsettings.h"
 #include "app/wordlistpane.h"
 
 namespace quotella {
@@ -48,9 +48,9 @@ bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
   }
-  // A double click on the list label reads the settings file again ("Load Ini File").
+  // A double click on the list label reads the settings file again.
   if (type == QEvent::MouseButtonDblClick && watched == w.m_status->listLabel()) {
-    if (QAction* load = w.command(QStringLiteral("LoadIniFile1"))) load->trigger();
+    w.m_windowSettings->LoadIniFile1Click();
     return true;
   }
   QPlainTextEdit* quotes = w.m_answer->quotesEditor();

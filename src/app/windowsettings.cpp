@@ -118,6 +118,13 @@ void WindowSettings::Apply() {
   w.m_sync->PushIniText();
 }
 
+void WindowSettings::LoadIniFile1Click() {
+  w.m_sync->RunPullPush([this] {
+    w.m_settings->LoadIniFile();
+    Apply();
+  });
+}
+
 void WindowSettings::StoreAtClose() {
   w.m_sync->PullEditors();
   Settings& v = w.m_settings->Values();
