@@ -101,7 +101,6 @@ class MainWindow : public QMainWindow {
   LookUpCommands& lookUps() { return *m_lookups; }
   DistributionBar& distribution() { return *m_distribution; }
   RecentPuzzlesMenu& recent() { return *m_recent; }
-  RarityColouring& rarity() { return *m_rarity; }
   // Undo and redo of the puzzle (Edit menu).
   EditHistory& editHistory() { return *m_editHistory; }
 

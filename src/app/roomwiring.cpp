@@ -54,9 +54,11 @@ void RoomWiring::Connect(W& w) {
   QObject::connect(w.m_quote, &QuotePane::swapLineDoubleClicked, &w,
                    [&w](int line) { w.m_answers->SwapListBoxDblClick(line); });
   QObject::connect(w.m_bottom, &BottomBar::viewClicked, &w, [&w](int view) {
-    // "Puzzle", "Grid", "Quotes", "Output", as Puzzle3Click, Grid1Click, ... open them.
-    static const char* const kViews[] = {"Puzzle", "Grid", "Quotes", "Output"};
-    w.ShowView(QString::fromLatin1(kViews[view >= 0 && view < 3 ? view : 3]));
+    static const Handler kViews[] = {[](W& w) { w.m_viewCommands->Puzzle3Click(); },
+                                     [](W& w) { w.m_viewCommands->Grid1Click(); },
+                                     [](W& w) { w.m_viewCommands->Quotes3Click(); },
+                                     [](W& w) { w.m_viewCommands->Output1Click(); }};
+    kViews[view >= 0 && view < 3 ? view : 3](w);
   });
   QObject::connect(w.m_bottom, &BottomBar::listClicked, &w,
                    [&w](int n) { w.m_viewCommands->WordListButtonClick(n); });
