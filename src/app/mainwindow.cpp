@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
