@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/mainwindow.h"
+#include "app/puzzlecommands.h"
 #include "app/tablemodels.h"
 #include "bench_support.h"
 #include "core/document.h"
@@ -54,7 +55,7 @@ struct Window {
     auto* editor = window->findChild<QPlainTextEdit*>(QStringLiteral("QuotesEditor"));
     editor->setPlainText(QString::fromLatin1(LargeQuoteLine().c_str()));
     editor->setTextCursor(QTextCursor(editor->document()));
-    window->QuotesEditorDblClick();
+    window->puzzleCommands().QuotesEditorDblClick();
     QApplication::processEvents();
     table = window->findChild<KeyTableView*>(QStringLiteral("KeyWords"));
   }

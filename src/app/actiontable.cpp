@@ -19,16 +19,23 @@
 #include "app/dialogcommands.h"
 #include "app/distributionbar.h"
 #include "app/edithistory.h"
+#include "app/editorsync.h"
 #include "app/gridviewpane.h"
+#include "app/listcommands.h"
 #include "app/lookupcommands.h"
 #include "app/mainwindow.h"
 #include "app/poolpane.h"
 #include "app/printroom.h"
 #include "app/publishhandlers.h"
+#include "app/puzzlecommands.h"
 #include "app/quotepane.h"
+#include "app/raritycolouring.h"
 #include "app/searchcontroller.h"
+#include "app/searchhooks.h"
 #include "app/tablemodels.h"
+#include "app/viewcommands.h"
 #include "app/windowcommands.h"
+#include "app/windowsettings.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -51,11 +58,11 @@
 // How to add a command: add one row to Rows() below with its object name, the menu it
 // belongs to (a main menu caption such as "&Tools", or a context menu name such as
 // "KeyWordsPopup"), its caption, its default shortcut and its handler (usually one call
-// of a MainWindow handler or a core operation followed by a repaint). A new main menu
-// also needs its caption in kMenuOrder; a new context menu needs a line in kAttachments
-// naming the control it belongs to. A room that builds its own controls may instead call
-// ActionTable::add with a row. Rows may carry an `enabled` rule, checked whenever the
-// document changes.
+// of a handler class such as ViewCommands or ListCommands, or a core operation followed
+// by a repaint). A new main menu also needs its caption in kMenuOrder; a new context menu
+// needs a line in kAttachments naming the control it belongs to. A room that builds its
+// own controls may instead call ActionTable::add with a row. Rows may carry an `enabled`
+// rule, checked whenever the document changes.
 
 namespace quotella {
 
@@ -77,11 +84,7 @@ class QtClipboard : public Clipboard {
 void OpenAutofillDialog(MainWindow& w) {
   auto* dialog = w.findChild<AutofillDialog*>(QStringLiteral("AutofillDialog"));
   if (!dialog) dialog = new AutofillDialog(&w);
-  Settings& values = w.settings().Values();
-  AutofillRequest request;
-  request.maxRarity = values.AutofillRarity;
-  request.seconds = values.AutofillSeconds;
-  request.rows = AutofillDialog::SelectedRows(w.answerPane()->keyWords());
+  const AutofillRequest request = SearchHooks::AutofillRequestOf(w);
   dialog->Open(request, AutofillDialog::RowsText(w.doc(), request.rows),
                [&w](const AutofillRequest& chosen) {
                  w.settings().Values().AutofillRarity = chosen.maxRarity;
@@ -138,20 +141,13 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                         QApplication::clipboard()->setText(list->currentItem()->text());
                     }});
     rows.push_back({names[1], menu, "Add from Output Editor", "", [n](W& w) {
-                      w.RunPullPush(
+                      w.m_sync->RunPullPush(
                           [&w, n] { AddLinesToList(*w.m_sources, n, w.m_session->Output.Lines); });
                     }});
-    rows.push_back({names[2], menu, "Add Items", "", [n](W& w) { w.AddanItemClick(n); }});
-    rows.push_back({names[3], menu, kSave[i], "", [n](W& w) {
-                      w.WordListButtonClick(n);
-                      w.RunPullPush([&w, n] { SaveWordList(*w.m_sources, n, w.host()); });
-                    }});
-    rows.push_back({names[4], menu, kLoad[i], "", [n](W& w) {
-                      bool loaded = false;
-                      w.RunPullPush(
-                          [&w, n, &loaded] { loaded = LoadWordList(*w.m_sources, n, w.host()); });
-                      if (loaded) w.WordListButtonClick(n);
-                    }});
+    rows.push_back(
+        {names[2], menu, "Add Items", "", [n](W& w) { w.m_listCommands->AddanItemClick(n); }});
+    rows.push_back({names[3], menu, kSave[i], "", [n](W& w) { w.m_listCommands->SaveList(n); }});
+    rows.push_back({names[4], menu, kLoad[i], "", [n](W& w) { w.m_listCommands->OpenList(n); }});
     rows.push_back({names[5], menu, "Color", "", [n](W& w) {
                       w.m_dialogs->ChooseColour(w.m_lists->wordList(n), QPalette::Base,
                                                 QStringLiteral("Color"));
@@ -160,18 +156,18 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                     [n](W& w) { w.m_dialogs->ChooseFont(w.m_lists->wordList(n)); }});
     if (n == 4) {
       rows.push_back({"EndHeuristicSearchNow1", menu, "End Heuristic Search Now", "",
-                      [](W& w) { w.EndHeuristicSearchNow1Click(); }});
+                      [](W& w) { w.m_search->EndHeuristicSearchNow1Click(); }});
       rows.push_back(
           {"AddThisItemtoOutputEditor1", menu, "Add This Item to Output Editor", "", [](W& w) {
              QListWidget* list = w.m_lists->wordList(4);
              if (!list->currentItem()) return;
              const std::string item = ToCp(list->currentItem()->text());
-             w.RunPullPush([&w, item] { w.m_session->Output.Add(item); });
+             w.m_sync->RunPullPush([&w, item] { w.m_session->Output.Add(item); });
            }});
     }
     rows.push_back({names[7], kButtonMenus[i], "Clear", "", [n](W& w) {
                       w.m_sources->List(n).Items.clear();
-                      w.PushLists();
+                      w.m_sync->PushLists();
                     }});
   }
 }
@@ -185,103 +181,75 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"Puzzle1", "&Open", "Puzzle", "",
        [](W& w) {
          bool opened = false;
-         w.RunPullPush([&w, &opened] { opened = Puzzle1Click(*w.m_doc, *w.m_session); });
-         if (opened) w.NewPuzzleShown();
+         w.m_sync->RunPullPush([&w, &opened] { opened = Puzzle1Click(*w.m_doc, *w.m_session); });
+         if (opened) w.m_puzzleCommands->NewPuzzleShown();
        }},
       {"PuzzlebyBrowsing1", "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.m_dialogs->PuzzlebyBrowsing1Click(); }},
       {"IpuzPuzzle1", "&Open", "ipuz Puzzle\u2026", "",
        [](W& w) {
-         if (IpuzPuzzle1Click(w)) w.NewPuzzleShown();
+         if (IpuzPuzzle1Click(w)) w.m_puzzleCommands->NewPuzzleShown();
        }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
-         w.RunPullPush([&w] {
-           if (OpenQuotesFile(*w.m_session, w.host())) w.Quotes3Click();
+         w.m_sync->RunPullPush([&w] {
+           if (OpenQuotesFile(*w.m_session, w.host())) w.m_viewCommands->Quotes3Click();
          });
        }},
       {"OutPut3", "&Open", "Output Editor", "",
        [](W& w) {
-         w.RunPullPush([&w] {
-           if (OutPut3Click(*w.m_session, w.host())) w.Output1Click();
+         w.m_sync->RunPullPush([&w] {
+           if (OutPut3Click(*w.m_session, w.host())) w.m_viewCommands->Output1Click();
          });
        }},
-      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) {
-         bool loaded = false;
-         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 1, w.host()); });
-         if (loaded) w.WordListButtonClick(1);
-       }},
-      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) {
-         bool loaded = false;
-         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 2, w.host()); });
-         if (loaded) w.WordListButtonClick(2);
-       }},
-      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) {
-         bool loaded = false;
-         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 3, w.host()); });
-         if (loaded) w.WordListButtonClick(3);
-       }},
-      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) {
-         bool loaded = false;
-         w.RunPullPush([&w, &loaded] { loaded = LoadWordList(*w.m_sources, 4, w.host()); });
-         if (loaded) w.WordListButtonClick(4);
-       }},
-      {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->OpenIniFile(); w.ApplySettings(); }); }},
+      {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) { w.m_listCommands->OpenList(1); }},
+      {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) { w.m_listCommands->OpenList(2); }},
+      {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) { w.m_listCommands->OpenList(3); }},
+      {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) { w.m_listCommands->OpenList(4); }},
+      {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->OpenIniFile(); w.m_windowSettings->Apply(); }); }},
       {"ExitProgram1", "&Open", "Exit Program", "", [](W& w) { w.close(); }},
-      {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.RunPullPush([&w] { SaveQuotesFile(*w.m_session, w.host()); }); }},
-      {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.RunPullPush([&w] { Puzzle2Click(*w.m_doc, *w.m_session); }); }},
-      {"Output2", "&Save", "Output Editor", "", [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
-      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) {
-         w.WordListButtonClick(1);
-         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 1, w.host()); });
-       }},
-      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) {
-         w.WordListButtonClick(2);
-         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 2, w.host()); });
-       }},
-      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) {
-         w.WordListButtonClick(3);
-         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 3, w.host()); });
-       }},
-      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) {
-         w.WordListButtonClick(4);
-         w.RunPullPush([&w] { SaveWordList(*w.m_sources, 4, w.host()); });
-       }},
-      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveInitFile(); w.ApplySettings(); }); }},
+      {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.m_sync->RunPullPush([&w] { SaveQuotesFile(*w.m_session, w.host()); }); }},
+      {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.m_sync->RunPullPush([&w] { Puzzle2Click(*w.m_doc, *w.m_session); }); }},
+      {"Output2", "&Save", "Output Editor", "", [](W& w) { w.m_sync->RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
+      {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) { w.m_listCommands->SaveList(1); }},
+      {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.m_listCommands->SaveList(2); }},
+      {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.m_listCommands->SaveList(3); }},
+      {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.m_listCommands->SaveList(4); }},
+      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->SaveInitFile(); w.m_windowSettings->Apply(); }); }},
       {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
-       [](W& w) { w.RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},
+       [](W& w) { w.m_sync->RunPullPush([&w] { SavePuzzleasText1Click(*w.m_doc, *w.m_session); }); }},
       {"SavePuzzleKey1", "&Save", "Save Puzzle Key as Text", "Ctrl+Alt+S",
-       [](W& w) { w.RunPullPush([&w] { SavePuzzleKey1Click(*w.m_doc, *w.m_session); }); }},
+       [](W& w) { w.m_sync->RunPullPush([&w] { SavePuzzleKey1Click(*w.m_doc, *w.m_session); }); }},
       {"SaveInfo", "&Save", "Save Puzzle Information File", "",
-       [](W& w) { w.RunPullPush([&w] { SaveInfoClick(*w.m_doc, *w.m_session); }); }},
+       [](W& w) { w.m_sync->RunPullPush([&w] { SaveInfoClick(*w.m_doc, *w.m_session); }); }},
       {"SaveAsIpuz1", "&Save", "As ipuz\u2026", "", [](W& w) { SaveAsIpuz1Click(w); }},
       {"SaveAsWebPage1", "&Save", "As Web Page\u2026", "", [](W& w) { SaveAsWebPage1Click(w); }},
       {"Undo1", "&Edit", "Undo", "Alt+Backspace", [](W& w) { w.m_editHistory->undo(); }, false,
        [](const W& w) { return w.m_editHistory && w.m_editHistory->canUndo(); }},
       {"Redo1", "&Edit", "Redo", "Ctrl+Shift+Z", [](W& w) { w.m_editHistory->redo(); }, false,
        [](const W& w) { return w.m_editHistory && w.m_editHistory->canRedo(); }},
-      {"Puzzle3", "&View", "Puzzle", "Ctrl+W", [](W& w) { w.Puzzle3Click(); }},
-      {"Grid1", "&View", "Grid", "Ctrl+E", [](W& w) { w.Grid1Click(); }},
-      {"Quotes3", "&View", "Quotes", "Ctrl+Q", [](W& w) { w.Quotes3Click(); }},
-      {"Output1", "&View", "Output", "Ctrl+R", [](W& w) { w.Output1Click(); }},
-      {"IniFile2", "&View", "Ini File", "Ctrl+I", [](W& w) { w.IniFile2Click(); }},
-      {"NumberMap1", "&View", "Number Map", "", [](W& w) { w.NumberMap1Click(); }},
+      {"Puzzle3", "&View", "Puzzle", "Ctrl+W", [](W& w) { w.m_viewCommands->Puzzle3Click(); }},
+      {"Grid1", "&View", "Grid", "Ctrl+E", [](W& w) { w.m_viewCommands->Grid1Click(); }},
+      {"Quotes3", "&View", "Quotes", "Ctrl+Q", [](W& w) { w.m_viewCommands->Quotes3Click(); }},
+      {"Output1", "&View", "Output", "Ctrl+R", [](W& w) { w.m_viewCommands->Output1Click(); }},
+      {"IniFile2", "&View", "Ini File", "Ctrl+I", [](W& w) { w.m_viewCommands->IniFile2Click(); }},
+      {"NumberMap1", "&View", "Number Map", "", [](W& w) { w.m_viewCommands->NumberMap1Click(); }},
       {"BitmapView1", "&View", "Bitmap View", "", [](W& w) { w.m_print->BitmapView1Click(); }},
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.m_lookups->RunCompanion(W::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
+       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
       {"extEditor1", "&Tools", "Text Editor", "",
-       [](W& w) { w.m_lookups->RunCompanion(W::TextEditorProgram(), {}); }},
+       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::TextEditorProgram(), {}); }},
       {"ToggleConditonsX", "&Tools", "Toggle Conditons", "Ctrl+D",
        [](W& w) { w.m_bottom->conditionsBox()->click(); }, true},
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
-       [](W& w) { w.m_lookups->RunCompanion(W::PuzzleManagerProgram(), {}); }},
-      {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
-      {"Autofill1", "&Tools", "Autofill", "F9", [](W& w) { w.Autofill1Click(); }},
+       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::PuzzleManagerProgram(), {}); }},
+      {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.m_sync->RunPullPush([&w] { ReloadWordLists(*w.m_sources); }); }},
+      {"Autofill1", "&Tools", "Autofill", "F9", [](W& w) { w.m_search->Autofill1Click(); }},
       {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
       {"FillAgain1", "&Tools", "Fill Again", "Shift+F9", [](W& w) { w.m_search->FillAgain(); }},
       {"SetRarityColors1", "&Tools", "Set Rarity Colors to Dict", "",
-       [](W& w) { w.SetRarityColors1Click(); }, true},
+       [](W& w) { w.m_rarity->SetRarityColors1Click(); }, true},
       {"MainMerriamLookup", "&Tools", "Merriam-Webster Lookup", "", [](W& w) { w.m_lookups->OpenAddress(MainMerriamLookup(w.host())); }, true},
       {"ThesaurusLookup", "&Tools", "Thesaurus Lookup", "", [](W& w) { w.m_lookups->OpenAddress(ThesaurusLookup(w.host())); }, true},
       {"GoogleLookup1", "&Tools", "Google Lookup", "", [](W& w) { w.m_lookups->OpenAddress(GoogleLookup(w.host())); }, true},
@@ -297,23 +265,23 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"SoundToggle1", "&Settings", "Sounds On", "", [](W& w) { w.m_commands->SoundToggle1Click(); }},
       {"LetterFrequency1", "&Settings", "Set Letter Frequency", "", [](W& w) { SetLetterFrequency(*w.m_doc); w.RefreshViews(); }},
       {"SetraritycolorstoDict1", "&Settings", "Set rarity colors to Dictionary", "",
-       [](W& w) { w.SetRarityColors1Click(); }},
+       [](W& w) { w.m_rarity->SetRarityColors1Click(); }},
       {"AsText1", "&Print", "As Text", "", [](W& w) { w.m_print->AsText1Click(); }},
       {"Formatted1", "&Print", "Formatted", "", [](W& w) { w.m_print->Formatted1Click(); }},
       {"PrintToBitmap", "&Print", "To Bitmap", "", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
       {"PrintToPdf", "&Print", "To PDF...", "", [](W& w) { w.m_print->ToPdfClick(); }},
       {"PrinterSettings", "&Print", "Printer Setup", "", [](W& w) { w.m_print->PrinterSettingsClick(); }},
-      {"Basics1", "&Help", "Basics", "", [](W& w) { w.HelpTopicClick(1); }},
-      {"heProcess1", "&Help", "The Process", "", [](W& w) { w.HelpTopicClick(2); }},
-      {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.HelpTopicClick(3); }},
+      {"Basics1", "&Help", "Basics", "", [](W& w) { w.m_viewCommands->HelpTopicClick(1); }},
+      {"heProcess1", "&Help", "The Process", "", [](W& w) { w.m_viewCommands->HelpTopicClick(2); }},
+      {"Advanced1", "&Help", "Advanced", "", [](W& w) { w.m_viewCommands->HelpTopicClick(3); }},
       {"MoreTipsShortcuts1", "&Help", "More Tips && Shortcuts", "",
-       [](W& w) { w.HelpTopicClick(4); }},
+       [](W& w) { w.m_viewCommands->HelpTopicClick(4); }},
       {"Website1", "&Help", "Website", "", [](W& w) { w.m_lookups->Website1Click(); }},
       // Context menus.
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.m_answers->ScanDictionary(); }},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
        [](W& w) {
-         if (w.m_search->ShowOtherAnswers(w.m_doc->CurRow)) w.CandidatesButtonClick();
+         if (w.m_search->ShowOtherAnswers(w.m_doc->CurRow)) w.m_viewCommands->CandidatesButtonClick();
        }},
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
@@ -338,12 +306,12 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.m_lookups->OpenAddress(KeywordGoogleLookup(w.host(), w.m_lookups->CurrentAnswer())); }},
       {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.m_lookups->CurrentCandidate())); }},
       {"Dictionary", "CandidatesPopup", "Delete from Dictionary", "",
-       [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_lists->candidates()->currentRow(), w.host()); w.PushLists(); }},
-      {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.PushLists(); }},
-      {"SortbyVowelPercent1", "CandidatesPopup", "Sort by Vowel Percent", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::VowelPercent); w.PushLists(); }},
-      {"SortbyAllProblemChars1", "CandidatesPopup", "Sort by All Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::AllProblems); w.PushLists(); }},
-      {"SortbyRarityScore1", "CandidatesPopup", "Sort by Rarity Score", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Rarity); w.PushLists(); }},
-      {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::PrimaryProblems); w.PushLists(); }},
+       [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_lists->candidates()->currentRow(), w.host()); w.m_sync->PushLists(); }},
+      {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.m_sync->PushLists(); }},
+      {"SortbyVowelPercent1", "CandidatesPopup", "Sort by Vowel Percent", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::VowelPercent); w.m_sync->PushLists(); }},
+      {"SortbyAllProblemChars1", "CandidatesPopup", "Sort by All Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::AllProblems); w.m_sync->PushLists(); }},
+      {"SortbyRarityScore1", "CandidatesPopup", "Sort by Rarity Score", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Rarity); w.m_sync->PushLists(); }},
+      {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::PrimaryProblems); w.m_sync->PushLists(); }},
       {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.m_lookups->OpenAddress(CandidateMerriamLookup(w.m_lookups->CurrentCandidate())); }},
       {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.m_lookups->OpenAddress(CandidateGoogleLookup(w.host(), w.m_lookups->CurrentCandidate())); }},
       {"WriteClue2", "CluePopup", "Write Clue", "Ins", [](W& w) { w.m_answers->WriteClue2Click(); }},
@@ -352,8 +320,8 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"ClueFontMenuItem", "CluePopup", "Font", "", [](W& w) { w.m_dialogs->ChooseFont(w.m_lists->clueList()); }},
       {"HighLightCommon", "GridPopup", "Highlight Common Words OFF", "",
        [](W& w) { w.m_commands->HighLightCommonClick(); }},
-      {"StretchGrid1", "GridPopup", "Stretch Grid", "Ctrl+X", [](W& w) { w.StretchGrid1Click(); }},
-      {"SqueezeGrid1", "GridPopup", "Squeeze Grid", "Ctrl+Z", [](W& w) { w.SqueezeGrid1Click(); }},
+      {"StretchGrid1", "GridPopup", "Stretch Grid", "Ctrl+X", [](W& w) { w.m_puzzleCommands->StretchGrid1Click(); }},
+      {"SqueezeGrid1", "GridPopup", "Squeeze Grid", "Ctrl+Z", [](W& w) { w.m_puzzleCommands->SqueezeGrid1Click(); }},
       {"Color7", "GridPopup", "Color", "", [](W& w) { w.m_commands->Color7Click(); }},
       {"GridHelp", "GridPopup", "Help", "", [](W& w) { w.m_commands->GridHelpClick(); }},
       {"ShowQuotellaDistribution1", "DistributionPopup", "Show Quotella Distribution", "",
@@ -370,7 +338,7 @@ std::vector<ActionRow> ActionTable::Rows() {
          if (ok) w.m_quote->setQuoteFont(f);
        }},
       {"MakePuzzleofCurrentLine1", "QuotesPopup", "Make Puzzle of Current Line", "",
-       [](W& w) { w.QuotesEditorDblClick(); }},
+       [](W& w) { w.m_puzzleCommands->QuotesEditorDblClick(); }},
       {"Font3", "QuotesPopup", "Font", "", [](W& w) { w.m_dialogs->ChooseFont(w.m_answer->quotesEditor()); }},
       {"Color8", "QuotesPopup", "Color", "",
        [](W& w) { w.m_dialogs->ChooseColour(w.m_answer->quotesEditor(), QPalette::Base, QStringLiteral("Color")); }},
@@ -388,9 +356,9 @@ std::vector<ActionRow> ActionTable::Rows() {
          const QFont f = QFontDialog::getFont(&ok, w.m_answer->outputEditor()->currentFont(), &w);
          if (ok) w.m_answer->outputEditor()->setCurrentFont(f);
        }},
-      {"Short1", "OutputPopup", "Short", "", [](W& w) { w.Short1Click(); }},
+      {"Short1", "OutputPopup", "Short", "", [](W& w) { w.m_viewCommands->Short1Click(); }},
       {"SaveOutputFile1", "OutputPopup", "Sa&ve Output File", "",
-       [](W& w) { w.RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
+       [](W& w) { w.m_sync->RunPullPush([&w] { Output2Click(*w.m_session, w.host()); }); }},
       {"Wordwrap3", "OutputPopup", "&Wordwrap", "", [](W& w) { w.m_commands->Wordwrap3Click(); }},
       {"Bold1", "OutputPopup", "&Bold", "Ctrl+B",
        [](W& w) {
@@ -399,15 +367,15 @@ std::vector<ActionRow> ActionTable::Rows() {
        }},
       {"Underline1", "OutputPopup", "&Underline", "Ctrl+U",
        [](W& w) { w.m_answer->outputEditor()->setFontUnderline(!w.m_answer->outputEditor()->fontUnderline()); }},
-      {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
-      {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->LoadIniFile(); w.ApplySettings(); }); }},
-      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.ApplySettings(); }); }},
+      {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->SaveIniFileAs(); }); }},
+      {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.m_windowSettings->LoadIniFile1Click(); }},
+      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.m_sync->RunPullPush([&w] { w.m_settings->MakeDefaultFile(); w.m_windowSettings->Apply(); }); }},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.m_commands->SaveHelpfile1Click(); }},
       {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.m_print->Wider1Click(); }},
       {"Narrower1", "SideBitmapPopup", "Narrower", "", [](W& w) { w.m_print->Narrower1Click(); }},
       {"IncreaseCellsize1", "SideBitmapPopup", "Increase Cellsize", "", [](W& w) { w.m_print->IncreaseCellsize1Click(); }},
       {"DecreaseCellsize1", "SideBitmapPopup", "Decrease Cellsize", "", [](W& w) { w.m_print->DecreaseCellsize1Click(); }},
-      {"PuzzleMode1", "SideBitmapPopup", "Puzzle Mode", "", [](W& w) { w.Puzzle3Click(); }},
+      {"PuzzleMode1", "SideBitmapPopup", "Puzzle Mode", "", [](W& w) { w.m_viewCommands->Puzzle3Click(); }},
       {"Form1Popup", "FormPopup", "Color", "",
        [](W& w) { w.m_dialogs->ChooseColour(w.centralWidget(), QPalette::Window, QStringLiteral("Color")); }},
   };

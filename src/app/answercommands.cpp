@@ -6,6 +6,8 @@
 #include <QTextBlock>
 
 #include "app/answerpane.h"
+#include "app/editorsync.h"
+#include "app/listcommands.h"
 #include "app/lookupcommands.h"
 #include "app/mainwindow.h"
 #include "app/panelbar.h"
@@ -16,6 +18,7 @@
 #include "app/searchcontroller.h"
 #include "app/statuspane.h"
 #include "app/tablemodels.h"
+#include "app/viewcommands.h"
 #include "app/wordlistpane.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -72,16 +75,16 @@ void AnswerCommands::CandidateClick() {
 void AnswerCommands::ScanDictionary() {
   if (!w.m_doc->PuzzleExists) return;
   ScanDictionaryCommand(*w.m_doc, *w.m_sources);
-  w.PushLists();
-  w.CandidatesButtonClick();
+  w.m_sync->PushLists();
+  w.m_viewCommands->CandidatesButtonClick();
 }
 
 void AnswerCommands::ScanList(int n) {
   if (!w.m_doc->PuzzleExists) return;
-  w.m_lastWordList = n;
+  w.m_listCommands->setLastWordList(n);
   ScanListCommand(*w.m_doc, *w.m_sources, n);
-  w.PushLists();
-  w.CandidatesButtonClick();
+  w.m_sync->PushLists();
+  w.m_viewCommands->CandidatesButtonClick();
   // The scanned list's file name stands above the candidates until another view opens.
   QLabel* label = w.m_status->wordListFileLabel();
   label->setText(FromCp(w.m_sources->WordListFileLabel));
@@ -93,7 +96,7 @@ void AnswerCommands::KeyWordsDblClick(int col, int row) {
   w.m_pool->showCurrent();
   if (col != 1 || !w.m_doc->PuzzleExists) return;
   SelectTableCell(col, row);
-  ScanList(w.m_lastWordList);
+  ScanList(w.m_listCommands->lastWordList());
 }
 
 void AnswerCommands::PuzzleGridDblClick(int col, int row) {
@@ -123,7 +126,7 @@ void AnswerCommands::WriteClue3Click() {
     clues->setTextCursor(cursor);
     clues->ensureCursorVisible();
   }
-  w.SyncSelection();
+  w.m_answer->syncSelection();
 }
 
 void AnswerCommands::WriteClue2Click() {
@@ -146,15 +149,15 @@ void AnswerCommands::MajorProblemScanClick() {
   if (dialog.exec() != QDialog::Accepted) return;
   m_problemParams = dialog.params();
   FindWordsUsingMostProblemChars(*w.m_doc, *w.m_sources, m_problemParams);
-  w.PushLists();
-  w.CandidatesButtonClick();
+  w.m_sync->PushLists();
+  w.m_viewCommands->CandidatesButtonClick();
   w.RefreshViews();
 }
 
 void AnswerCommands::SelectTableCell(int col, int row) {
   w.m_doc->CurCol = col;
   w.m_doc->CurRow = row;
-  w.SyncSelection();
+  w.m_answer->syncSelection();
 }
 
 }  // namespace quotella

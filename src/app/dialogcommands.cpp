@@ -12,16 +12,20 @@
 #include "app/answerpane.h"
 #include "app/browsedialog.h"
 #include "app/controls.h"
+#include "app/editorsync.h"
 #include "app/generalsettingsdialog.h"
 #include "app/gridviewpane.h"
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
 #include "app/manualentrydialog.h"
 #include "app/printroom.h"
+#include "app/puzzlecommands.h"
 #include "app/quotepane.h"
 #include "app/searchcontroller.h"
 #include "app/tablemodels.h"
+#include "app/viewcommands.h"
 #include "app/windowcommands.h"
+#include "app/windowsettings.h"
 #include "app/wordlistpane.h"
 #include "core/clues.h"
 #include "core/textio.h"
@@ -46,7 +50,7 @@ GeneralSettingsDialog* DialogCommands::MakeGeneralSettings() {
     const std::string before = settings.Values().CopyrightText;
     dialog->store(settings.Form());
     settings.CloseGeneralSettings();
-    w.ApplySettings();
+    w.m_windowSettings->Apply();
     // A notice changed in the window is the puzzle's new notice.
     if (settings.Values().CopyrightText != before)
       w.m_session->CopyrightText = settings.Values().CopyrightText;
@@ -54,9 +58,9 @@ GeneralSettingsDialog* DialogCommands::MakeGeneralSettings() {
   });
   connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
     dialog->store(w.m_settings->Form());
-    w.RunPullPush([this] {
+    w.m_sync->RunPullPush([this] {
       w.m_settings->SaveGeneralSettings();
-      w.ApplySettings();
+      w.m_windowSettings->Apply();
     });
     dialog->load(w.m_settings->Form());
     dialog->setVisible(w.m_settings->Form().Visible);
@@ -117,19 +121,19 @@ void DialogCommands::PuzzlebyBrowsing1Click() {
     connect(browser, &BrowseDialog::folderChanged, this,
             [this](const QString& folder) { DirectoryListBox1Change(*w.m_session, ToCp(folder)); });
     connect(browser, &BrowseDialog::fileClicked, this, [this, browser](const QString& path) {
-      w.PullEditors();
+      w.m_sync->PullEditors();
       const std::vector<std::string> lines = MakeInfoReport(*w.m_session, w.host(), ToCp(path));
-      w.PushEditors();
+      w.m_sync->PushEditors();
       browser->setSynopsis(ToQLines(lines));
     });
     connect(browser, &BrowseDialog::openRequested, this, [this, browser](const QString& path) {
       bool opened = false;
-      w.RunPullPush(
+      w.m_sync->RunPullPush(
           [this, &path, &opened] { opened = OpenButtonClick(*w.m_doc, *w.m_session, ToCp(path)); });
       browser->hide();
       if (opened) {
-        w.NewPuzzleShown();
-        w.Puzzle3Click();
+        w.m_puzzleCommands->NewPuzzleShown();
+        w.m_viewCommands->Puzzle3Click();
       }
     });
   }
@@ -172,17 +176,17 @@ void DialogCommands::ManualEntry1Click() {
       session.CurrentPuzzleFile = "noname.txt";
       SetCaption(session, session.CurrentPuzzleFile);
       w.setWindowTitle(FromCp(session.Caption));
-      w.NewPuzzleShown();
+      w.m_puzzleCommands->NewPuzzleShown();
       w.m_doc->CurCol = 2;
       w.m_doc->CurRow = 0;
-      w.PoolViewClick(0);
-      w.Puzzle3Click();
+      w.m_viewCommands->PoolViewClick(0);
+      w.m_viewCommands->Puzzle3Click();
       w.m_quote->quoteWindow()->setPlainText(FromCp(m_manualEntry->entry().ManualQuoteLine));
       w.RefreshViews();
     };
     m_manualEntry->onQuoteAdded = [this] {
       QuotesEditorChange(*w.m_session);
-      w.PushEditors();
+      w.m_sync->PushEditors();
     };
   }
   m_manualEntry->OpenFor();

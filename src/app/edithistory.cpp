@@ -17,6 +17,7 @@
 #include "app/poolpane.h"
 #include "app/puzzlegridwidget.h"
 #include "app/quotepane.h"
+#include "app/searchcontroller.h"
 #include "app/tablemodels.h"
 #include "app/wordlistpane.h"
 #include "files/filesession.h"
@@ -109,7 +110,7 @@ void EditHistory::connectCommand(QAction* action) {
   if (action->objectName() == kUndo || action->objectName() == kRedo) return;
   connect(action, &QAction::triggered, this, [this, action] {
     if (action->objectName() == QStringLiteral("Autofill1"))
-      m_autofillAsked = m_window.autofilling();
+      m_autofillAsked = m_window.searches().autofilling();
     checkpoint(StepName(action));
   });
   connect(action, &QObject::destroyed, this, [this, action] { m_connected.remove(action); });
@@ -140,7 +141,7 @@ void EditHistory::swapped() {
 }
 
 void EditHistory::searchLaid() {
-  if (m_autofillAsked && !m_window.autofilling()) {
+  if (m_autofillAsked && !m_window.searches().autofilling()) {
     m_autofillAsked = false;
     checkpoint(QStringLiteral("Autofill"));
   } else {

@@ -31,6 +31,10 @@ class LookUpCommands : public QObject {
   // The program's documentation page, installed with it, in the desktop's browser.
   void Website1Click();
   void RunCompanion(const QString& program, const QStringList& args);
+  // The file names of the companion programs in the program directory.
+  static QString SolverProgram() { return QStringLiteral("quotella-solver"); }
+  static QString TextEditorProgram() { return QStringLiteral("quotella-editor"); }
+  static QString PuzzleManagerProgram() { return QStringLiteral("quotella-manager"); }
   void setUrlOpener(UrlOpener opener) { m_open = std::move(opener); }
 
  private:

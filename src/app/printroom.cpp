@@ -16,6 +16,7 @@
 #include "app/answerpane.h"
 #include "app/bitmapdialog.h"
 #include "app/cluepreviewwidget.h"
+#include "app/editorsync.h"
 #include "app/generalsettingsdialog.h"
 #include "app/gridprintcontrols.h"
 #include "app/gridviewpane.h"
@@ -23,6 +24,8 @@
 #include "app/printcommands.h"
 #include "app/printsettingsdialog.h"
 #include "app/puzzlegridwidget.h"
+#include "app/searchcontroller.h"
+#include "app/viewcommands.h"
 #include "app/viewtable.h"
 #include "app/wordlistpane.h"
 #include "core/geometry.h"
@@ -177,7 +180,8 @@ void PrintRoom::ConnectViews() {
                 [](MainWindow& mw) {
                   if (!mw.answerPane()->outputEditor()->isHidden() ||
                       !mw.answerPane()->quotesEditor()->isHidden() ||
-                      !mw.gridViewPane()->puzzleArea()->isHidden() || mw.heuristicSearching())
+                      !mw.gridViewPane()->puzzleArea()->isHidden() ||
+                      mw.searches().heuristicSearching())
                     return false;
                   if (mw.doc().PuzzleExists) return true;
                   mw.host().Message("There is no puzzle loaded yet!");
@@ -224,11 +228,11 @@ void PrintRoom::Formatted1Click() {
     m_window.host().Message("First you must load or create a puzzle!");
     return;
   }
-  m_window.Grid1Click();
+  m_window.viewCommands().Grid1Click();
 }
 
 void PrintRoom::AsText1Click() {
-  m_window.RunPullPush([this] {
+  m_window.editors().RunPullPush([this] {
     if (quotella::AsText1Click(m_window.doc(), m_window.session()))
       m_commands->PrintText(m_window.session().Output.Lines);
   });

@@ -4,7 +4,10 @@
 #include <QMenu>
 
 #include "app/actiontable.h"
+#include "app/editorsync.h"
 #include "app/mainwindow.h"
+#include "app/puzzlecommands.h"
+#include "app/viewcommands.h"
 #include "core/textio.h"
 #include "files/filesession.h"
 #include "files/inforeport.h"
@@ -45,12 +48,13 @@ void RecentPuzzlesMenu::OpenRecentPuzzle(const QString& path) {
     return;
   }
   bool opened = false;
-  w.RunPullPush([this, &file, &opened] { opened = OpenButtonClick(w.doc(), w.session(), file); });
+  w.m_sync->RunPullPush(
+      [this, &file, &opened] { opened = OpenButtonClick(w.doc(), w.session(), file); });
   if (!opened) return;
   w.session().LastFile = file;
   NoteRecentPuzzle();
-  w.NewPuzzleShown();
-  w.Puzzle3Click();
+  w.m_puzzleCommands->NewPuzzleShown();
+  w.m_viewCommands->Puzzle3Click();
 }
 
 }  // namespace quotella

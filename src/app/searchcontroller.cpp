@@ -69,7 +69,7 @@ void SearchController::UpdateEscape() {
 // ---------------------------------------------------------------------------------
 // The heuristic search
 
-void SearchController::StartHeuristic() {
+void SearchController::HeuristicButtonClick() {
   // A preparation that ended early leaves the searching flag set (no solution can be laid
   // until the search is ended); the button starts afresh all the same. Only a worker
   // still delivering results, or the open prune editor, keeps it from starting.
@@ -150,7 +150,7 @@ void SearchController::StartHeuristicWorker() {
   });
 }
 
-void SearchController::EndHeuristic() {
+void SearchController::EndHeuristicSearchNow1Click() {
   if (m_heuristic) m_heuristic->EndNow();
   if (m_hooks.viewsChanged) m_hooks.viewsChanged();
 }
@@ -226,7 +226,7 @@ bool SameProblem(const AutofillProblem& a, const AutofillProblem& b) {
 
 }  // namespace
 
-void SearchController::ToggleAutofill() {
+void SearchController::Autofill1Click() {
   if (m_autofillRunning) {
     // The result (a stop, or the fills found so far) still arrives through OnAutofillDone.
     if (m_autofill) m_autofill->Stop();

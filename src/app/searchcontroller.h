@@ -60,16 +60,16 @@ class SearchController : public QObject {
   WordListEditorDialog* wordListEditor() const { return m_listEditorDialog; }
 
   // The "Heuristic Search" button.
-  void StartHeuristic();
+  void HeuristicButtonClick();
   // "End Heuristic Search Now".
-  void EndHeuristic();
+  void EndHeuristicSearchNow1Click();
   // A click on the search status bar skips to the next first word.
   void SkipHeuristic();
   // A double click on a line of word list 4 lays its three words; false when it was
   // refused (with a message).
   bool LaySolution(const std::string& line);
   // "Autofill" starts a fill; while one runs, the same command stops it.
-  void ToggleAutofill();
+  void Autofill1Click();
   // Starts a fill of the request's rows (every empty row when it names none); rows that
   // hold words get new ones, every other row is kept.
   void StartAutofill(const AutofillRequest& request);

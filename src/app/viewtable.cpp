@@ -16,13 +16,17 @@
 #include "app/bottombar.h"
 #include "app/distributionbar.h"
 #include "app/gridviewpane.h"
+#include "app/listcommands.h"
 #include "app/mainwindow.h"
 #include "app/panelbar.h"
 #include "app/poolpane.h"
+#include "app/puzzlecommands.h"
 #include "app/puzzlegridwidget.h"
 #include "app/quotepane.h"
+#include "app/searchcontroller.h"
 #include "app/statuspane.h"
 #include "app/tablemodels.h"
+#include "app/viewcommands.h"
 #include "app/windowcommands.h"
 #include "app/wordlistpane.h"
 #include "core/document.h"
@@ -54,7 +58,8 @@ using W = MainWindow;
 
 // The output editor reaches over the list pane unless it is short.
 void ViewTable::NarrowWideOutput(W& w) {
-  if (!w.m_answer->outputEditor()->isHidden() && !w.m_outputShort) w.SetOutputShort(true);
+  if (!w.m_answer->outputEditor()->isHidden() && !w.m_viewCommands->outputShort())
+    w.m_viewCommands->SetOutputShort(true);
 }
 
 // The answer table takes the left pane back from the help, settings text and number map
@@ -77,14 +82,14 @@ std::vector<ViewRow> ViewTable::Rows() {
        {"WordListFileLabel", "SwapListBox", "@gridControls", "@printArea", "@lists", "@editors"},
        {"QuoteWindow", "@statusArea", "@pool", "@searchBar", "@viewButtons", "KeyWords"},
        [](W& w, int) {
-         w.PlaySound("CHIMES");
+         w.host().PlaySound("CHIMES");
          if (w.m_distribution->active()) w.m_distribution->Leave(false);
-         w.ClearSwapMarksAndHighlights();
+         w.m_viewCommands->ClearSwapMarksAndHighlights();
          w.m_quote->showQuotation(QLatin1Char('"') + FromCp(w.m_doc->P.QuoteOrig) +
                                   QLatin1Char('"') + QStringLiteral(" - ") +
                                   FromCp(w.m_doc->P.AuthorOrig) + QLatin1Char(' ') +
                                   FromCp(w.m_doc->P.WorkOrig));
-         if (w.heuristicSearching())
+         if (w.m_search->heuristicSearching())
            w.m_lists->wordList(4)->show();
          else
            w.m_lists->clueList()->show();
@@ -106,15 +111,15 @@ std::vector<ViewRow> ViewTable::Rows() {
                  c != static_cast<QWidget*>(w.m_gridView->answerBar()))
                c->show();
          }
-         w.ClearSwapMarksAndHighlights();
+         w.m_viewCommands->ClearSwapMarksAndHighlights();
          if (w.m_doc->Grid.PrinterAvailable) {
            UpdatePrintStatusBar(*w.m_doc);
            w.m_gridView->orientationButton()->setText(
                w.m_doc->Grid.Landscape ? QStringLiteral("Portrait") : QStringLiteral("Landscape"));
          }
          w.m_gridView->puzzleGrid()->setFocus();
-         w.SqueezeGrid1Click();
-         w.StretchGrid1Click();
+         w.m_puzzleCommands->SqueezeGrid1Click();
+         w.m_puzzleCommands->StretchGrid1Click();
        },
        [](W& w) {
          if (w.m_doc->PuzzleExists) return true;
@@ -126,7 +131,7 @@ std::vector<ViewRow> ViewTable::Rows() {
         "@lists", "@editors"},
        {"@statusArea", "QuoteWindow", "@searchBar", "@viewButtons", "@pool", "QuotesEditor"},
        [](W& w, int) {
-         w.PlaySound("CHIMES");
+         w.host().PlaySound("CHIMES");
          w.m_status->listLabel()->setText(FromCp(QuotesListLabel(*w.m_session)));
        }},
       {"Output",
@@ -134,12 +139,13 @@ std::vector<ViewRow> ViewTable::Rows() {
         "HelpFile", "IniFile", "NumberGrid", "@printArea", "@gridControls"},
        {"QuoteWindow", "@statusArea", "@searchBar", "@viewButtons", "@pool"},
        [](W& w, int) {
-         w.PlaySound("CHIMES");
-         if (!w.m_outputShort) w.HideAllLists();
+         w.host().PlaySound("CHIMES");
+         if (!w.m_viewCommands->outputShort()) w.m_viewCommands->HideAllLists();
          w.m_answer->outputEditor()->show();
-         if (w.m_outputShort && !w.m_lists->anyVisible()) w.m_lists->wordList(1)->show();
-         w.SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
-                               static_cast<int>(w.m_session->Output.Lines.size()));
+         if (w.m_viewCommands->outputShort() && !w.m_lists->anyVisible())
+           w.m_lists->wordList(1)->show();
+         w.m_listCommands->SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
+                                               static_cast<int>(w.m_session->Output.Lines.size()));
        }},
       {"Wordlist",
        {"WordListFileLabel", "QuotesEditor", "@lists", "CandidateStatusBar"},
@@ -148,7 +154,7 @@ std::vector<ViewRow> ViewTable::Rows() {
          NarrowWideOutput(w);
          AnswerTableUnlessEditor(w);
          w.m_lists->wordList(n)->show();
-         w.m_lastWordList = n;
+         w.m_listCommands->setLastWordList(n);
          UpdateListLabel(*w.m_sources, n);
          w.m_status->listLabel()->setText(FromCp(w.m_sources->ListLabel));
        },
@@ -174,8 +180,8 @@ std::vector<ViewRow> ViewTable::Rows() {
        {"@statusArea", "@searchBar", "@viewButtons", "@pool", "HelpFile"},
        [](W& w, int topic) {
          if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
-         w.SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
-                               static_cast<int>(w.m_session->Output.Lines.size()));
+         w.m_listCommands->SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
+                                               static_cast<int>(w.m_session->Output.Lines.size()));
          w.m_commands->LoadHelpTopic(topic);
        }},
       {"IniFile",

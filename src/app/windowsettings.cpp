@@ -7,14 +7,18 @@
 
 #include "app/answerpane.h"
 #include "app/controls.h"
+#include "app/editorsync.h"
 #include "app/gridviewpane.h"
 #include "app/mainwindow.h"
 #include "app/printcommands.h"
 #include "app/printroom.h"
 #include "app/puzzlegridwidget.h"
 #include "app/quotepane.h"
+#include "app/raritycolouring.h"
 #include "app/recentpuzzlesmenu.h"
 #include "app/tablemodels.h"
+#include "app/viewcommands.h"
+#include "app/windowloader.h"
 #include "app/wordlistpane.h"
 #include "core/clues.h"
 #include "core/construction.h"
@@ -51,25 +55,22 @@ void WindowSettings::StartUp(const MainWindow::Options& options) {
 
   w.m_sources->ProgramDir = paths.ProgramDir;
   w.m_settings = std::make_unique<SettingsStore>(w.host(), StartupSettings(paths), w.m_doc.get(),
-                                                 w.settingsLoader());
+                                                 w.m_loader.get());
   w.m_settings->SetOutputEditor(w.m_session->Output.Lines);
   w.m_settings->ReadIniFile(paths.IniFileName);
   w.m_recent->puzzles().Read(w.m_settings->View());
 
   ResetPuzzle(*w.m_doc);
   w.m_settings->ApplyLetterOrder();
-  w.ApplySettings();
+  Apply();
   InitClueList(*w.m_doc, kMaxWords);
 
   w.m_quote->loadQuoteFile(QDir(w.m_programDir).filePath(QStringLiteral("QuoteWindow.rtf")));
-  w.PoolViewClick(0);
-  w.m_doc->P.RarityOrder = w.m_doc->P.FreqOrder;
-  std::vector<std::string> log;
-  InitRarityColors(w.m_doc->P, w.m_sources->DictWordCounts, w.m_rarityColors, log, w.host());
-  w.UpdateRarityColours();
-  w.HelpTopicClick(1);
-  w.PushEditors();
-  w.PushLists();
+  w.m_viewCommands->PoolViewClick(0);
+  w.m_rarity->Init();
+  w.m_viewCommands->HelpTopicClick(1);
+  w.m_sync->PushEditors();
+  w.m_sync->PushLists();
   w.RefreshViews();
   QApplication::processEvents();
   if (options.registerFileType) RegisterPuzzleFiles();
@@ -86,7 +87,7 @@ void WindowSettings::ChooseStartupPuzzle(const QStringList& arguments) {
     file = ToCp(QDir(w.m_programDir).filePath(FromCp(file)));
   w.m_session->CurrentPuzzleFile = file;
   if (FileExists(file) && w.m_settings->Values().LoadLastFile)
-    w.RunPullPush([this] { SimplyLoadPuzzle(*w.m_doc, *w.m_session); });
+    w.m_sync->RunPullPush([this] { SimplyLoadPuzzle(*w.m_doc, *w.m_session); });
   SetCaption(*w.m_session, w.m_session->CurrentPuzzleFile);
   w.setWindowTitle(FromCp(w.m_session->Caption));
 }
@@ -112,13 +113,20 @@ void WindowSettings::Apply() {
   w.puzzleGrid()->style().background = StoredColour(v.GridColor);
   w.m_answer->keyWords()->setFont(QFont(FromCp(v.KeyFontName), v.KeyFontSize));
   w.m_lists->clueList()->setFont(QFont(FromCp(v.ClueFontName), v.ClueFontSize));
-  w.PushEditors();
-  w.PushLists();
-  w.PushIniText();
+  w.m_sync->PushEditors();
+  w.m_sync->PushLists();
+  w.m_sync->PushIniText();
+}
+
+void WindowSettings::LoadIniFile1Click() {
+  w.m_sync->RunPullPush([this] {
+    w.m_settings->LoadIniFile();
+    Apply();
+  });
 }
 
 void WindowSettings::StoreAtClose() {
-  w.PullEditors();
+  w.m_sync->PullEditors();
   Settings& v = w.m_settings->Values();
   v.FormColor = StoredValue(w.centralWidget()->palette().color(QPalette::Window));
   v.ClueColor = StoredValue(BackgroundOf(w.m_lists->clueList()));

@@ -16,6 +16,9 @@ class WindowSettings {
 
   void StartUp(const MainWindow::Options& options);
   void Apply();
+  // "Load Ini File" (and a double click on the list label): reads the settings file again
+  // and applies it.
+  void LoadIniFile1Click();
   // Colours, fonts, files and the recent puzzles into the settings, which are saved.
   void StoreAtClose();
 

@@ -19,6 +19,7 @@
 #include "app/answerpane.h"
 #include "app/autofilldialog.h"
 #include "app/mainwindow.h"
+#include "app/searchcontroller.h"
 #include "app/tablemodels.h"
 #include "core/answertable.h"
 #include "core/construction.h"
@@ -39,8 +40,8 @@ class AutofillWindow : public test::WindowTest {
     LoadSample();
   }
   void Wait() {
-    for (int i = 0; i < 1200 && window->autofilling(); ++i) QTest::qWait(50);
-    ASSERT_FALSE(window->autofilling());
+    for (int i = 0; i < 1200 && window->searches().autofilling(); ++i) QTest::qWait(50);
+    ASSERT_FALSE(window->searches().autofilling());
   }
   std::vector<std::string> Answers() {
     std::vector<std::string> answers;
@@ -72,7 +73,7 @@ TEST_F(AutofillWindow, TheDialogFillsOnlyTheSelectedRowsAndRemembersItsChoices) 
   Find<QSpinBox>("AutofillTimeLimit")->setValue(20);
   QTest::mouseClick(Find<QPushButton>("AutofillFill"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_TRUE(window->autofilling());
+  EXPECT_TRUE(window->searches().autofilling());
   EXPECT_TRUE(window->findChild<QProgressBar*>()->isVisible())
       << "progress shows in the status bar";
   Wait();

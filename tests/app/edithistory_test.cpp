@@ -13,9 +13,12 @@
 #include <QTextBlock>
 
 #include "app/actiontable.h"
+#include "app/dialogcommands.h"
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
+#include "app/puzzlecommands.h"
 #include "app/puzzlegridwidget.h"
+#include "app/searchcontroller.h"
 #include "app/tablemodels.h"
 #include "core/answertable.h"
 #include "core/poolstatus.h"
@@ -109,8 +112,9 @@ TEST_F(UndoWindowTest, APuzzleMadeFromTheQuotesEditorStartsANewHistory) {
 }
 
 TEST_F(UndoWindowTest, ACommandAddedLaterIsFollowedToo) {
-  QAction* added = window->actions().add({"LateStretch", "GridPopup", "Late Stretch", "",
-                                          [](MainWindow& w) { w.StretchGrid1Click(); }});
+  QAction* added =
+      window->actions().add({"LateStretch", "GridPopup", "Late Stretch", "",
+                             [](MainWindow& w) { w.puzzleCommands().StretchGrid1Click(); }});
   QApplication::processEvents();
   added->trigger();
   EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Late Stretch"));
@@ -118,13 +122,14 @@ TEST_F(UndoWindowTest, ACommandAddedLaterIsFollowedToo) {
 
 TEST_F(UndoWindowTest, TheShortCutKeysWindowRebindsUndoAndRedo) {
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
-  ASSERT_NE(window->hotkeys(), nullptr);
-  auto* box = window->hotkeys()->findChild<QKeySequenceEdit*>(QStringLiteral("UndoHotkey"));
+  ASSERT_NE(window->dialogs().hotkeys(), nullptr);
+  auto* box =
+      window->dialogs().hotkeys()->findChild<QKeySequenceEdit*>(QStringLiteral("UndoHotkey"));
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->keySequence(), QKeySequence(QStringLiteral("Alt+Backspace")));
-  window->hotkeys()->setBox("UndoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+U")));
+  window->dialogs().hotkeys()->setBox("UndoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+U")));
   EXPECT_EQ(Undo()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+U")));
-  window->hotkeys()->setBox("RedoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+R")));
+  window->dialogs().hotkeys()->setBox("RedoHotkey", QKeySequence(QStringLiteral("Ctrl+Alt+R")));
   EXPECT_EQ(Redo()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+R")));
 }
 
@@ -175,8 +180,8 @@ TEST_F(UndoWindowTest, AutofillIsOneStep) {
   const std::string pool = PoolLetterString(doc().P);
   QAction* autofill = window->command(QStringLiteral("Autofill1"));
   autofill->trigger();
-  for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
-  ASSERT_FALSE(window->autofilling());
+  for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
+  ASSERT_FALSE(window->searches().autofilling());
   ASSERT_EQ(NumEmpty(doc()), 0) << (host.messages.empty() ? "" : host.messages.front());
   EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Autofill"));
 

@@ -20,17 +20,23 @@
 #include <QTimer>
 
 #include "app/browsedialog.h"
+#include "app/dialogcommands.h"
+#include "app/distributionbar.h"
 #include "app/generalsettingsdialog.h"
 #include "app/guihost.h"
 #include "app/hotkeysdialog.h"
+#include "app/listcommands.h"
+#include "app/lookupcommands.h"
 #include "app/mainwindow.h"
 #include "app/manualentrydialog.h"
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
 #include "app/rtfreader.h"
+#include "app/searchcontroller.h"
 #include "app/soundplayer.h"
 #include "app/tablemodels.h"
+#include "app/viewcommands.h"
 #include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/swapping.h"
@@ -93,30 +99,30 @@ TEST_F(WindowTest, ViewsShowAndHideTheirControls) {
 
   // Short shows word list 1 beside the editor; Short again returns to wide, lists hidden.
   window->command(QStringLiteral("Short1"))->trigger();
-  EXPECT_TRUE(window->outputShort());
+  EXPECT_TRUE(window->viewCommands().outputShort());
   EXPECT_TRUE(Visible("Wordlist1"));
   EXPECT_EQ(window->command(QStringLiteral("Short1"))->text(), QStringLiteral("Wide"));
   window->command(QStringLiteral("Short1"))->trigger();
-  EXPECT_FALSE(window->outputShort());
+  EXPECT_FALSE(window->viewCommands().outputShort());
   EXPECT_FALSE(Visible("Wordlist1"));
 
-  window->WordListButtonClick(3);
+  window->viewCommands().WordListButtonClick(3);
   EXPECT_TRUE(Visible("Wordlist3"));
-  EXPECT_TRUE(window->outputShort());  // a wide output editor becomes short
+  EXPECT_TRUE(window->viewCommands().outputShort());  // a wide output editor becomes short
 
   window->command(QStringLiteral("Puzzle3"))->trigger();
-  window->CandidatesButtonClick();
+  window->viewCommands().CandidatesButtonClick();
   EXPECT_TRUE(Visible("Candidates"));
   EXPECT_TRUE(Visible("CandidateStatusBar"));
   EXPECT_FALSE(Visible("ListLabel"));
-  window->CluesButtonClick();
+  window->viewCommands().CluesButtonClick();
   EXPECT_TRUE(Visible("Cluelist"));
   EXPECT_FALSE(Visible("Candidates"));
   EXPECT_EQ(Find<QLabel>("ListLabel")->text(), QStringLiteral(" List of Clues "));
 
   window->command(QStringLiteral("NumberMap1"))->trigger();
   EXPECT_TRUE(Visible("NumberGrid"));
-  window->NumberGridDblClick();
+  window->viewCommands().NumberGridDblClick();
   EXPECT_FALSE(Visible("NumberGrid"));
   EXPECT_TRUE(Visible("KeyWords"));
 }
@@ -159,7 +165,7 @@ TEST_F(WindowTest, GridHelpAndMissingCompanionPrograms) {
   window->command(QStringLiteral("PuzzleManager1"))->trigger();
   EXPECT_EQ(host.messages.back(),
             "Program not found: " +
-                QDir(dir.path()).filePath(MainWindow::PuzzleManagerProgram()).toStdString());
+                QDir(dir.path()).filePath(LookUpCommands::PuzzleManagerProgram()).toStdString());
 }
 
 TEST_F(WindowTest, CommandLineArgumentsAreJoinedIntoOnePath) {
@@ -281,7 +287,7 @@ TEST_F(PuzzleWindowTest, DoubleClickOnAnInitialScansTheLastWordList) {
   EXPECT_EQ(doc().CurRow, 0);
 
   // After list 2 was looked at, its entries are scanned instead, comments cut.
-  window->WordListButtonClick(2);
+  window->viewCommands().WordListButtonClick(2);
   dclick(0, 1);
   EXPECT_EQ(shown(), (QStringList{QStringLiteral("MAKE"), QStringLiteral("MIRE")}));
 
@@ -365,9 +371,9 @@ TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
   EXPECT_TRUE(Visible("CopyrightButton"));
   EXPECT_TRUE(Visible("DistributionButton"));
   // The list buttons are ignored while the grid shows.
-  window->WordListButtonClick(1);
-  window->CluesButtonClick();
-  window->CandidatesButtonClick();
+  window->viewCommands().WordListButtonClick(1);
+  window->viewCommands().CluesButtonClick();
+  window->viewCommands().CandidatesButtonClick();
   EXPECT_FALSE(Visible("Wordlist1"));
   EXPECT_FALSE(Visible("Cluelist"));
   EXPECT_FALSE(Visible("Candidates"));
@@ -411,7 +417,7 @@ TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
   Tpuzzle& p = doc().P;
   // The distribution mode highlights the initials; an unmapped cell, an illegal one and a
   // locked one keep their own looks.
-  window->DistributionButtonClick();
+  window->distribution().DistributionButtonClick();
   EXPECT_TRUE(Visible("DistributionBar"));
   EXPECT_FALSE(Visible("TitleEdit"));
   EXPECT_FALSE(Visible("CopyrightButton"));
@@ -454,7 +460,7 @@ TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
     }
   EXPECT_GT(blue, 0);
 
-  window->DistributionButtonClick();
+  window->distribution().DistributionButtonClick();
   EXPECT_FALSE(Visible("DistributionBar"));
   EXPECT_TRUE(Visible("TitleEdit"));
   EXPECT_FALSE(p.Cells[static_cast<std::size_t>(highlighted)].WordHighlight);
@@ -480,8 +486,8 @@ TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
   button->click();
   auto* list4 = Find<QListWidget>("Wordlist4");
   EXPECT_TRUE(list4->isVisible());
-  for (int i = 0; i < 600 && window->heuristicSearching(); ++i) QTest::qWait(100);
-  ASSERT_FALSE(window->heuristicSearching());
+  for (int i = 0; i < 600 && window->searches().heuristicSearching(); ++i) QTest::qWait(100);
+  ASSERT_FALSE(window->searches().heuristicSearching());
   int solution = -1;
   // A solution of three real words (a one-letter dictionary word leaves its row empty).
   for (int i = 0; i < list4->count() && solution < 0; ++i) {
@@ -491,7 +497,7 @@ TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
       solution = i;
   }
   ASSERT_GE(solution, 0);
-  window->Wordlist4DblClick(solution);
+  window->listCommands().Wordlist4DblClick(solution);
   EXPECT_EQ(NumEmpty(doc), 0);
   EXPECT_TRUE(PoolIsEmpty(doc));
   EXPECT_TRUE(Visible("KeyWords"));
@@ -515,8 +521,8 @@ class AutofillWindowTest : public WindowTest {
     }
   }
   void Wait() {
-    for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
-    ASSERT_FALSE(window->autofilling());
+    for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
+    ASSERT_FALSE(window->searches().autofilling());
   }
   QString Panel() { return Find<PanelBar>("StatusBar1")->panel(2); }
 };
@@ -528,13 +534,13 @@ TEST_F(AutofillWindowTest, FillsTheEmptyRowsAndReportsWhatItCannot) {
   EXPECT_EQ(autofill->shortcut(), QKeySequence(Qt::Key_F9));
 
   autofill->trigger();  // the sample puzzle is complete
-  EXPECT_FALSE(window->autofilling());
+  EXPECT_FALSE(window->searches().autofilling());
   EXPECT_EQ(host.messages, std::vector<std::string>{"No empty answer to fill"});
 
   ClearRows({3, 6, 7});
   host.Clear();
   autofill->trigger();
-  EXPECT_TRUE(window->autofilling());
+  EXPECT_TRUE(window->searches().autofilling());
   EXPECT_EQ(autofill->text(), QStringLiteral("Stop Autofill"));
   Wait();
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
@@ -576,7 +582,7 @@ TEST_F(AutofillWindowTest, TheSameCommandStopsARunningFill) {
 
 TEST_F(WindowTest, GeneralSettingsCloseTakesTheBoxesAndSaveIniWritesThem) {
   window->command(QStringLiteral("GeneralSettings1"))->trigger();
-  GeneralSettingsDialog* dialog = window->generalSettings();
+  GeneralSettingsDialog* dialog = window->dialogs().generalSettings();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("General Settings"));
@@ -633,7 +639,7 @@ TEST_F(WindowTest, BrowserShowsSynopsesAndOpensThePuzzle) {
                           folder.filePath(QStringLiteral("sample.qtl"))));
   WriteLinesAtomic(folder.filePath(QStringLiteral("notes.txt")).toStdString(), {"just notes"});
   window->command(QStringLiteral("PuzzlebyBrowsing1"))->trigger();
-  BrowseDialog* browser = window->browser();
+  BrowseDialog* browser = window->dialogs().browser();
   ASSERT_NE(browser, nullptr);
   EXPECT_TRUE(browser->isVisible());
   EXPECT_EQ(browser->windowTitle(),
@@ -678,7 +684,7 @@ TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
   }
   host.confirmAnswers.push_back(true);  // prune the lists first
   Find<QPushButton>("HeuristicButton")->click();
-  WordListEditorDialog* editor = window->wordListEditor();
+  WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_NE(editor, nullptr);
   ASSERT_TRUE(editor->isVisible());
   EXPECT_EQ(editor->windowTitle(), QStringLiteral("Edit Lists to Remove Words "));
@@ -697,8 +703,9 @@ TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
   editor->button(QStringLiteral("Cancel"))->click();
   QApplication::processEvents();
   EXPECT_FALSE(editor->isVisible());
-  window->EndHeuristicSearchNow1Click();  // an early end keeps the search flag until then
-  EXPECT_FALSE(window->heuristicSearching());
+  window->searches()
+      .EndHeuristicSearchNow1Click();  // an early end keeps the search flag until then
+  EXPECT_FALSE(window->searches().heuristicSearching());
   const auto& list1 = window->sources().Lists[0].Items;
   EXPECT_FALSE(list1.empty());
   EXPECT_EQ(std::find(list1.begin(), list1.end(), ticked), list1.end()) << ticked;
@@ -724,7 +731,7 @@ TEST_F(WindowTest, AddItemsKeepsTheFieldOpenAndTheListSorted) {
   EXPECT_EQ(list->currentItem()->text(), QStringLiteral("apple"));
 
   // A double click on the bare background opens the field for the list last shown.
-  window->WordListButtonClick(1);
+  window->viewCommands().WordListButtonClick(1);
   QTest::mouseDClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_TRUE(Visible("Wordlist1"));
   EXPECT_EQ(window->sources().AddItemTarget, 1);
@@ -732,14 +739,14 @@ TEST_F(WindowTest, AddItemsKeepsTheFieldOpenAndTheListSorted) {
 
 TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
-  ASSERT_NE(window->hotkeys(), nullptr);
-  EXPECT_TRUE(window->hotkeys()->isVisible());
-  EXPECT_EQ(window->hotkeys()->windowTitle(), QStringLiteral("Short Cut Keys"));
+  ASSERT_NE(window->dialogs().hotkeys(), nullptr);
+  EXPECT_TRUE(window->dialogs().hotkeys()->isVisible());
+  EXPECT_EQ(window->dialogs().hotkeys()->windowTitle(), QStringLiteral("Short Cut Keys"));
   // The puzzle-view box re-binds View > Puzzle; a bare key gets Alt added as in the box.
-  window->hotkeys()->setBox("PuzzleViewHotkey", QKeySequence(QStringLiteral("Ctrl+K")));
+  window->dialogs().hotkeys()->setBox("PuzzleViewHotkey", QKeySequence(QStringLiteral("Ctrl+K")));
   EXPECT_EQ(window->command(QStringLiteral("Puzzle3"))->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+K")));
-  window->hotkeys()->setBox("ClueEditHotKey", QKeySequence(QStringLiteral("F9")));
+  window->dialogs().hotkeys()->setBox("ClueEditHotKey", QKeySequence(QStringLiteral("F9")));
   EXPECT_EQ(window->command(QStringLiteral("WriteClue3"))->shortcut(),
             QKeySequence(QStringLiteral("Alt+F9")));
   EXPECT_EQ(window->command(QStringLiteral("WriteClue2"))->shortcut(),
@@ -748,7 +755,7 @@ TEST_F(WindowTest, HotkeyBoxesRebindTheirCommands) {
 
 TEST_F(WindowTest, ManualEntryMakesAPuzzleOrAddsTheQuote) {
   window->command(QStringLiteral("ManualEntry1"))->trigger();
-  ManualEntryDialog* dialog = window->manualEntry();
+  ManualEntryDialog* dialog = window->dialogs().manualEntry();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Manual Entry Form"));

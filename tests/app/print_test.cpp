@@ -16,6 +16,7 @@
 
 #include "app/bitmapdialog.h"
 #include "app/cluepreviewwidget.h"
+#include "app/dialogcommands.h"
 #include "app/generalsettingsdialog.h"
 #include "app/hotkeysdialog.h"
 #include "app/mainwindow.h"
@@ -244,8 +245,8 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   EXPECT_FALSE(settings->isVisible());
 
   window->command(QStringLiteral("GeneralSettings1"))->trigger();
-  auto* under = window->generalSettings()->copyrightUnderBylineBox();
-  auto* last = window->generalSettings()->copyrightOnLastPageBox();
+  auto* under = window->dialogs().generalSettings()->copyrightUnderBylineBox();
+  auto* last = window->dialogs().generalSettings()->copyrightOnLastPageBox();
   EXPECT_TRUE(under->isChecked());
   EXPECT_FALSE(last->isChecked());
   under->click();
@@ -256,7 +257,7 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   EXPECT_EQ(window->command(QStringLiteral("MakeGridBitmap1"))->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+B")));
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
-  ASSERT_NE(window->hotkeys(), nullptr);
+  ASSERT_NE(window->dialogs().hotkeys(), nullptr);
   // Ctrl+B opens the bitmap window, except in the output editor, where it means Bold.
   window->command(QStringLiteral("Output1"))->trigger();
   auto* editor = Find<QTextEdit>("OutputEditor");
@@ -268,11 +269,12 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   QTest::keyClick(Find("KeyWords"), Qt::Key_B, Qt::ControlModifier);
   EXPECT_TRUE(window->printRoom()->bitmapDialog()->isVisible());
 
-  window->hotkeys()->setBox("HotKey13", QKeySequence(QStringLiteral("Ctrl+Alt+G")));
+  window->dialogs().hotkeys()->setBox("HotKey13", QKeySequence(QStringLiteral("Ctrl+Alt+G")));
   EXPECT_EQ(window->command(QStringLiteral("MakeGridBitmap1"))->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+Alt+G")));
   // Ctrl+P is the box's start value: a different key is a real change and re-binds.
-  window->hotkeys()->setBox("PrintTextPuzzle", QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+  window->dialogs().hotkeys()->setBox("PrintTextPuzzle",
+                                      QKeySequence(QStringLiteral("Ctrl+Alt+P")));
   EXPECT_EQ(window->command(QStringLiteral("AsText1"))->shortcut(),
             QKeySequence(QStringLiteral("Ctrl+Alt+P")));
 }

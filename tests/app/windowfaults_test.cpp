@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QFile>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +18,25 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <map>
+#include <string>
 
+#include "app/dialogcommands.h"
 #include "app/generalsettingsdialog.h"
 #include "app/hotkeysdialog.h"
+#include "app/listcommands.h"
 #include "app/lookupcommands.h"
 #include "app/mainwindow.h"
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
+#include "app/puzzlecommands.h"
+#include "app/recentpuzzlesmenu.h"
+#include "app/searchcontroller.h"
+#include "app/viewcommands.h"
 #include "app/wordlisteditordialog.h"
 #include "core/answertable.h"
 #include "core/poolstatus.h"
@@ -78,13 +89,13 @@ class SearchWindowTest : public WindowTest {
   void EndPreparationEarly() {
     host.confirmAnswers.push_back(true);
     Find<QPushButton>("HeuristicButton")->click();
-    ASSERT_NE(window->wordListEditor(), nullptr);
-    window->wordListEditor()->button(QStringLiteral("Cancel"))->click();
+    ASSERT_NE(window->searches().wordListEditor(), nullptr);
+    window->searches().wordListEditor()->button(QStringLiteral("Cancel"))->click();
     QApplication::processEvents();
-    ASSERT_TRUE(window->heuristicSearching());
+    ASSERT_TRUE(window->searches().heuristicSearching());
   }
   void WaitForSearch() {
-    for (int i = 0; i < 600 && window->heuristicSearching(); ++i) QTest::qWait(50);
+    for (int i = 0; i < 600 && window->searches().heuristicSearching(); ++i) QTest::qWait(50);
   }
   QString MessagePanel() { return Find<PanelBar>("StatusBar1")->panel(2); }
   std::vector<std::string> cleared;  // the three answers taken out
@@ -97,13 +108,13 @@ TEST_F(SearchWindowTest, MakingAPuzzleFromAQuoteLineEndsTheSearch) {
   auto* editor = Find<QPlainTextEdit>("QuotesEditor");
   editor->setPlainText(QString::fromLatin1(PuzzleWindowTest::kLine));
   editor->setTextCursor(QTextCursor(editor->document()));
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   ASSERT_EQ(window->doc().P.QuotellaStr, "MILTONPARADISELOST");
-  EXPECT_FALSE(window->heuristicSearching());
+  EXPECT_FALSE(window->searches().heuristicSearching());
   EXPECT_TRUE(Visible("Cluelist"));
   host.Clear();
   window->command(QStringLiteral("Autofill1"))->trigger();
-  EXPECT_TRUE(window->autofilling());
+  EXPECT_TRUE(window->searches().autofilling());
   window->command(QStringLiteral("Autofill1"))->trigger();  // stop it again
   EXPECT_TRUE(host.messages.empty() || host.messages.front().rfind("First you must", 0) != 0)
       << host.messages.front();
@@ -116,16 +127,16 @@ TEST_F(SearchWindowTest, OpeningAPuzzleEndsTheSearch) {
   host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
   window->command(QStringLiteral("Puzzle1"))->trigger();
   ASSERT_TRUE(window->doc().PuzzleExists);
-  EXPECT_FALSE(window->heuristicSearching());
+  EXPECT_FALSE(window->searches().heuristicSearching());
 }
 
 TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   EndPreparationEarly();
-  window->EndHeuristicSearchNow1Click();
+  window->searches().EndHeuristicSearchNow1Click();
   // An early end by a list the pruning emptied: the report is what the panel shows.
   host.confirmAnswers.push_back(true);
   Find<QPushButton>("HeuristicButton")->click();
-  WordListEditorDialog* editor = window->wordListEditor();
+  WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_TRUE(editor->isVisible());
   QListWidget* first = editor->list(1);
   for (int i = 0; i < first->count(); ++i) first->item(i)->setCheckState(Qt::Checked);
@@ -133,13 +144,13 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   QApplication::processEvents();
   EXPECT_EQ(MessagePanel(),
             QStringLiteral("Quotella search failed because words in list are too short"));
-  ASSERT_TRUE(window->heuristicSearching());  // the flag stays after an early end
+  ASSERT_TRUE(window->searches().heuristicSearching());  // the flag stays after an early end
 
   // The button runs the search all the same, without "End Heuristic Search Now" first.
   host.confirmAnswers.push_back(false);  // no pruning
   Find<QPushButton>("HeuristicButton")->click();
   WaitForSearch();
-  ASSERT_FALSE(window->heuristicSearching());
+  ASSERT_FALSE(window->searches().heuristicSearching());
   const QListWidget* list4 = Find<QListWidget>("Wordlist4");
   bool solution = false;
   for (int i = 0; i < list4->count(); ++i)
@@ -148,26 +159,57 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   EXPECT_FALSE(MessagePanel().startsWith(QStringLiteral("This can take a long time")));
 }
 
+// Esc in the window stops the search while it runs. The test's own dictionary gives the
+// search millions of steps before its one solution: each list holds thousands of
+// two-letter words that fit the pool but never use it up, and one word of a third of the
+// pool's letters (the three together are the solution, met at the end of the loops).
 TEST_F(SearchWindowTest, EscStopsARunningSearch) {
+  const PuzzleDocument& doc = window->doc();
+  std::string pool;
+  for (char c = 'A'; c <= 'Z'; ++c)
+    pool.append(static_cast<std::size_t>(std::max(0, doc.P.PoolOf(c))), c);
+  ASSERT_GE(pool.size(), 6u);
+  const std::size_t third = (pool.size() + 2) / 3;
+  std::map<char, std::string> letterFiles;
+  const int rows[] = {3, 6, 7};
+  for (std::size_t t = 0; t < 3; ++t) {
+    const char initial = doc.KeyWords.At(1, rows[t]).at(0);
+    std::string& file = letterFiles[initial];
+    file += std::string(1, initial) + pool.substr(t * third, third) + "\n";
+    for (int i = 0; i < 4000; ++i) file += std::string(1, initial) + pool[0] + "\n";
+  }
+  QTemporaryDir dict;
+  for (const auto& [initial, words] : letterFiles) {
+    QFile file(dict.filePath(QString(QLatin1Char(initial)) + QStringLiteral(".txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(words.data(), static_cast<qint64>(words.size()));
+  }
+  window->sources().DictDir = dict.path().toStdString() + "/";
+
   host.confirmAnswers.push_back(false);  // no pruning
   Find<QPushButton>("HeuristicButton")->click();
-  ASSERT_TRUE(window->heuristicSearching());
-  // While the search runs, Esc in the window belongs to it.
+  ASSERT_TRUE(window->searches().heuristicSearching());
   auto* esc = window->findChild<QShortcut*>(QStringLiteral("SearchEscape"));
   ASSERT_NE(esc, nullptr);
   EXPECT_TRUE(esc->isEnabled());
-  EXPECT_EQ(esc->key(), QKeySequence(Qt::Key_Escape));
   QTest::keyClick(window.get(), Qt::Key_Escape);
   WaitForSearch();
-  ASSERT_FALSE(window->heuristicSearching());
-  // Either the search saw the Esc or it had already finished; Esc is free again.
-  EXPECT_FALSE(esc->isEnabled());
+  ASSERT_FALSE(window->searches().heuristicSearching());
+  // The search says it was aborted and never reached its solution.
+  QStringList log;
+  const QListWidget* list4 = Find<QListWidget>("Wordlist4");
+  for (int i = 0; i < list4->count(); ++i) log << list4->item(i)->text();
+  EXPECT_TRUE(log.contains(QStringLiteral("User has aborted search.")))
+      << log.join(u'|').toStdString();
+  EXPECT_TRUE(log.filter(QStringLiteral(" * ")).isEmpty()) << log.join(u'|').toStdString();
+  EXPECT_EQ(MessagePanel(), QStringLiteral("No Solutions found"));
+  EXPECT_FALSE(esc->isEnabled());  // Esc is free again
 }
 
 TEST_F(SearchWindowTest, LayingASolutionMarksThePuzzleChanged) {
   window->doc().PuzzleChanged = false;
   window->sources().Lists[3].Items = {cleared[0] + " * " + cleared[1] + " * " + cleared[2]};
-  window->Wordlist4DblClick(0);
+  window->listCommands().Wordlist4DblClick(0);
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   EXPECT_EQ(NumEmpty(window->doc()), 0);
   EXPECT_TRUE(window->doc().PuzzleChanged);
@@ -235,13 +277,13 @@ TEST_F(PuzzleWindowTest, F5AndF7LookUpWhatHasTheFocus) {
 }
 
 TEST_F(PuzzleWindowTest, AMadePuzzleShowsThePoolAlphabetically) {
-  window->PoolViewClick(1);
+  window->viewCommands().PoolViewClick(1);
   EXPECT_TRUE(Visible("RankGrid"));
   doc().PuzzleChanged = false;
   window->command(QStringLiteral("Quotes3"))->trigger();
   auto* editor = Find<QPlainTextEdit>("QuotesEditor");
   editor->setTextCursor(QTextCursor(editor->document()));
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   EXPECT_EQ(doc().PoolView, 0);
   EXPECT_TRUE(Visible("CharPoolGrid"));
   EXPECT_FALSE(Visible("RankGrid"));
@@ -257,13 +299,13 @@ TEST_F(PuzzleWindowTest, DoubleClickingAQuoteLineAsksBeforeDroppingAChangedPuzzl
   editor->setTextCursor(QTextCursor(editor->document()));
 
   host.choiceAnswers.push_back(std::nullopt);  // Cancel: the puzzle stays
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   ASSERT_EQ(host.questions.size(), 1u);
   EXPECT_EQ(host.questions[0], "Puzzle file has changed. Save it?");
   EXPECT_EQ(doc().KeyWords.At(2, 0), typed);
 
   host.choiceAnswers.push_back(false);  // No: the new puzzle replaces it
-  window->QuotesEditorDblClick();
+  window->puzzleCommands().QuotesEditorDblClick();
   EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
   EXPECT_FALSE(doc().PuzzleChanged);
 }
@@ -298,7 +340,7 @@ TEST_F(SearchWindowTest, AutofillShowsItsProgressInTheStatusBar) {
   window->command(QStringLiteral("Autofill1"))->trigger();
   EXPECT_TRUE(progress->isVisible());
   EXPECT_EQ(progress->maximum(), 3);
-  for (int i = 0; i < 600 && window->autofilling(); ++i) QTest::qWait(50);
+  for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
   EXPECT_FALSE(progress->isVisible());
   EXPECT_EQ(NumEmpty(window->doc()), 0);
 }
@@ -346,7 +388,7 @@ TEST_F(PuzzleWindowTest, NothingIsClippedAt805By587) {
   }
   // The quote window keeps its width when the candidate or search bar shows.
   const int quoteWidth = Find("QuoteWindow")->width();
-  window->CandidatesButtonClick();
+  window->viewCommands().CandidatesButtonClick();
   QApplication::processEvents();
   EXPECT_EQ(Find("QuoteWindow")->width(), quoteWidth);
   // The Grid view: title and byline hold thirty characters, every bottom control shows.
@@ -371,7 +413,7 @@ TEST_F(PuzzleWindowTest, NothingIsClippedAt805By587) {
 
 TEST_F(WindowTest, HotkeyBoxesRebindOnlyOnARealChange) {
   window->command(QStringLiteral("PuzzleHotkeys1"))->trigger();
-  HotkeysDialog* keys = window->hotkeys();
+  HotkeysDialog* keys = window->dialogs().hotkeys();
   ASSERT_NE(keys, nullptr);
   QAction* writeClue = window->command(QStringLiteral("WriteClue3"));
   QAction* scan = window->command(QStringLiteral("Scan1"));
@@ -427,7 +469,7 @@ TEST_F(PuzzleWindowTest, TheConditionsFieldsAnswerTypingEnterAndDoubleClicks) {
 
   window->command(QStringLiteral("Puzzle3"))->trigger();
   Find<QListWidget>("Candidates")->clear();
-  window->CandidatesButtonClick();
+  window->viewCommands().CandidatesButtonClick();
   QTest::mouseDClick(Find<PanelBar>("CandidateStatusBar"), Qt::LeftButton);
   EXPECT_GT(Find<QListWidget>("Candidates")->count(), 0);
 }
@@ -466,8 +508,8 @@ TEST_F(WindowTest, RecentPuzzlesListOpenedFilesAndDropMissingOnes) {
   host.fileAnswers.push_back(copy.toStdString());
   window->command(QStringLiteral("Puzzle1"))->trigger();
   ASSERT_TRUE(window->doc().PuzzleExists);
-  ASSERT_EQ(window->recentPuzzles().Paths(), std::vector<std::string>{copy.toStdString()});
-  QMenu* recent = window->recentMenu();
+  ASSERT_EQ(window->recent().puzzles().Paths(), std::vector<std::string>{copy.toStdString()});
+  QMenu* recent = window->recent().menu();
   ASSERT_NE(recent, nullptr);
   emit recent->aboutToShow();
   ASSERT_EQ(recent->actions().size(), 1);
@@ -486,7 +528,7 @@ TEST_F(WindowTest, RecentPuzzlesListOpenedFilesAndDropMissingOnes) {
   host.Clear();
   recent->actions()[0]->trigger();
   EXPECT_EQ(host.messages, std::vector<std::string>{"Cannot find file " + copy.toStdString()});
-  EXPECT_TRUE(window->recentPuzzles().Paths().empty());
+  EXPECT_TRUE(window->recent().puzzles().Paths().empty());
 }
 
 TEST_F(PuzzleWindowTest, SetLetterFrequencyKeepsTheRankColumn) {
@@ -501,7 +543,8 @@ TEST_F(PuzzleWindowTest, SetLetterFrequencyKeepsTheRankColumn) {
 
 TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
   window->command(QStringLiteral("GeneralSettings1"))->trigger();
-  auto* box = window->generalSettings()->findChild<QLineEdit*>(QStringLiteral("CopyrightEdit"));
+  auto* box =
+      window->dialogs().generalSettings()->findChild<QLineEdit*>(QStringLiteral("CopyrightEdit"));
   ASSERT_NE(box, nullptr);
   // The Copyright button with General Settings open: the box follows, closing keeps it.
   window->command(QStringLiteral("Grid1"))->trigger();
@@ -510,7 +553,7 @@ TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
   const std::string notice = window->session().CopyrightText;
   ASSERT_NE(notice.find("2026 New Notice"), std::string::npos);
   EXPECT_EQ(box->text().toStdString(), notice);
-  window->generalSettings()->closeButton()->click();
+  window->dialogs().generalSettings()->closeButton()->click();
   EXPECT_EQ(window->session().CopyrightText, notice);
 
   // Reading the settings file again leaves the loaded puzzle's notice alone.
@@ -587,7 +630,7 @@ TEST_F(SearchWindowTest, TheEditorsCheckListsLookUpTheirSelectedWord) {
   UrlCatcher urls;
   host.confirmAnswers.push_back(true);
   Find<QPushButton>("HeuristicButton")->click();
-  WordListEditorDialog* editor = window->wordListEditor();
+  WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_NE(editor, nullptr);
   QListWidget* list = editor->list(1);
   ASSERT_GT(list->count(), 0);

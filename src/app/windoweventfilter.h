@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+namespace quotella {
+
+class MainWindow;
+
+// The window's watch on the application's events, forwarding to the handler classes:
+// an Esc pressed while a long command lets events through, the double click on the bare
+// background (Add Items of the list last shown), the Delete key in a word list, the
+// double click on the list label (the settings file read again) and the quotes editor's
+// clicks.
+class WindowEventFilter : public QObject {
+  Q_OBJECT
+ public:
+  // Installs itself on the application and on the quotes editor.
+  explicit WindowEventFilter(MainWindow& window);
+
+  // Lets a long command's pending events through; true when Esc was pressed meanwhile.
+  // Only an Esc pressed while that command runs counts for it.
+  bool ProcessPendingEvents();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  MainWindow& w;
+  int m_pendingDepth = 0;
+  bool m_escPressed = false;
+};
+
+}  // namespace quotella
