@@ -21,6 +21,12 @@ constexpr std::uint64_t kRoundNodes = 256;
 // Rounds of improvement without a better fill after which it ends.
 constexpr int kPatience = 60;
 constexpr int kFamiliarPatience = 4;
+// While no fill is known the chains' rounds grow (doubling every kGrowthRounds rounds, up to
+// 2^kMaxDoublings times), so that the exact engine's fixed share of nodes per round, costly on
+// long answers, holds the chains back less and less. Counted in rounds, so the same seed
+// still gives the same fill.
+constexpr int kGrowthRounds = 8;
+constexpr int kMaxDoublings = 6;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -80,6 +86,7 @@ class Portfolio {
       m_chains.push_back(std::make_unique<LocalFillChain>(
           m_cands, m_options.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(k), keep));
     m_found.assign(m_chains.size(), 0);
+    m_roundWork = m_options.roundWork;
     const std::ptrdiff_t parties = chains + (m_options.exact ? 1 : 0);
     std::barrier<RoundEnd> round(parties, RoundEnd{this});
     m_round = &round;
@@ -109,7 +116,7 @@ class Portfolio {
     const std::stop_token token = m_stop.get_token();
     for (;;) {
       if (m_phase == Phase::Search) {
-        m_found[k] = chain.Search(m_options.roundWork) ? 1 : 0;
+        m_found[k] = chain.Search(m_roundWork) ? 1 : 0;
       } else {
         if (!improving) chain.StartImproving(m_startFill.choice);
         improving = true;
@@ -176,6 +183,8 @@ class Portfolio {
           }
         }
       }
+      ++m_searchRounds;
+      m_roundWork = m_options.roundWork << std::min(m_searchRounds / kGrowthRounds, kMaxDoublings);
       if (best) {
         m_startFill = *best;
         m_phase = Phase::Improve;
@@ -299,6 +308,8 @@ class Portfolio {
   std::barrier<RoundEnd>* m_round = nullptr;
   std::vector<std::unique_ptr<LocalFillChain>> m_chains;
   std::vector<char> m_found;
+  std::uint64_t m_roundWork = 0;  // candidates each chain weighs in a search round
+  int m_searchRounds = 0;
   std::optional<AutofillResult> m_exact;
   std::uint64_t m_exactNodes = 0;
 

@@ -12,7 +12,7 @@
 namespace quotella {
 namespace {
 
-constexpr double kTemperature = 0.28;
+constexpr double kTemperature = 0.35;
 constexpr double kSearchMargin = 2.0;
 constexpr double kImproveMargin = 2.5;
 constexpr float kPenaltyWeight = 1.5f;  // how far a word's penalty counts as letters off
