@@ -110,6 +110,7 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
       t.byHash.emplace_back(h, static_cast<std::uint32_t>(i));
       t.words.push_back(std::move(e.word));
     }
+    t.length.resize(t.stride, 0);  // the lanes past the last word
     std::sort(t.byHash.begin(), t.byHash.end());
     byInitial.emplace(slot.initial, m_tables.size());
     m_slotTable.push_back(m_tables.size());

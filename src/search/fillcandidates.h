@@ -20,8 +20,9 @@ struct FillWordTable {
   std::size_t stride = 0;
   // Row-major copy padded to 32 lanes: rows[i * 32 + l], for whole-word comparisons.
   std::vector<std::uint8_t> rows;
-  std::vector<std::uint64_t> hash;   // additive letter-count hash of the letters after the initial
-  std::vector<std::uint8_t> length;  // letters taken from the pool
+  std::vector<std::uint64_t> hash;  // additive letter-count hash of the letters after the initial
+  // Letters taken from the pool; 0 in the lanes past the last word.
+  std::vector<std::uint8_t> length;
   int maxLength = 0;
   std::vector<float> penalty;       // WordPenalty of the word
   std::vector<std::uint32_t> stem;  // stem id, shared by all tables of one FillCandidates

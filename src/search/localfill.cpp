@@ -13,7 +13,7 @@ namespace quotella {
 namespace {
 
 constexpr double kTemperature = 0.35;
-constexpr double kSearchMargin = 2.0;
+constexpr int kSearchMargin = 2;  // letters off the nearest that a search draw considers
 constexpr double kImproveMargin = 2.5;
 constexpr float kPenaltyWeight = 1.5f;  // how far a word's penalty counts as letters off
 
@@ -35,6 +35,9 @@ LocalFillChain::LocalFillChain(const FillCandidates& candidates, std::uint64_t s
     most = std::max(most, candidates.Table(s).Size());
   m_dist.resize(most);
   m_dist8.resize((most + 15) / 16 * 16);
+  static_assert(std::tuple_size_v<decltype(m_weights)> == kSearchMargin + 1);
+  for (std::size_t k = 0; k < m_weights.size(); ++k)
+    m_weights[k] = std::exp(-static_cast<double>(k) / kTemperature);
   // Every slot gets a first word, in a random order, each the best for what is left.
   std::vector<std::size_t> order(candidates.Slots());
   for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
@@ -69,27 +72,45 @@ void LocalFillChain::Set(std::size_t slot, std::uint32_t word) {
   for (std::size_t l : m_active) m_cost += std::abs(m_d[l]);
 }
 
-void LocalFillChain::NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target) {
+// Summed over the letters, |target - count| = |target| + count - 2 min(target, count) where
+// the target is positive and |target| + count elsewhere, so a word's distance is the
+// bound (the sum of |target|) plus its length less twice its overlap with the positive
+// part of the target. Only the letters the target holds are read, each once per sixteen
+// words, with the running overlap kept in a register.
+void LocalFillChain::NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target,
+                                     int bound) {
   const std::size_t stride = t.stride;
   std::uint8_t* dist = m_dist8.data();
-  std::fill(dist, dist + stride, std::uint8_t{0});
-  for (std::size_t l : m_active) {
-    const std::uint8_t* c = &t.counts[l * stride];
-    const int tl = target[l];
-#if defined(__SSE2__)
-    const __m128i tv = _mm_set1_epi8(static_cast<char>(std::abs(tl)));
-    for (std::size_t i = 0; i < stride; i += 16) {
-      const __m128i cv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + i));
-      const __m128i d = tl >= 0 ? _mm_or_si128(_mm_subs_epu8(cv, tv), _mm_subs_epu8(tv, cv))
-                                : _mm_adds_epu8(cv, tv);
-      __m128i* out = reinterpret_cast<__m128i*>(dist + i);
-      _mm_storeu_si128(out, _mm_adds_epu8(_mm_loadu_si128(out), d));
+  std::array<const std::uint8_t*, 26> rows{};
+  std::array<std::uint8_t, 26> want{};
+  std::size_t held = 0;
+  for (std::size_t l : m_active)
+    if (target[l] > 0) {
+      rows[held] = &t.counts[l * stride];
+      want[held++] = static_cast<std::uint8_t>(target[l]);
     }
-#else
-    for (std::size_t i = 0; i < stride; ++i)
-      dist[i] = static_cast<std::uint8_t>(dist[i] + std::abs(tl - c[i]));
-#endif
+  const std::uint8_t* length = t.length.data();
+#if defined(__SSE2__)
+  __m128i wantv[26];
+  for (std::size_t k = 0; k < held; ++k) wantv[k] = _mm_set1_epi8(static_cast<char>(want[k]));
+  const __m128i base = _mm_set1_epi8(static_cast<char>(bound));
+  for (std::size_t i = 0; i < stride; i += 16) {
+    __m128i overlap = _mm_setzero_si128();
+    for (std::size_t k = 0; k < held; ++k)
+      overlap = _mm_adds_epu8(
+          overlap,
+          _mm_min_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + i)), wantv[k]));
+    const __m128i len = _mm_loadu_si128(reinterpret_cast<const __m128i*>(length + i));
+    const __m128i d = _mm_subs_epu8(_mm_adds_epu8(base, len), _mm_adds_epu8(overlap, overlap));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dist + i), d);
   }
+#else
+  for (std::size_t i = 0; i < stride; ++i) {
+    int overlap = 0;
+    for (std::size_t k = 0; k < held; ++k) overlap += std::min(rows[k][i], want[k]);
+    dist[i] = static_cast<std::uint8_t>(bound + length[i] - 2 * overlap);
+  }
+#endif
 }
 
 void LocalFillChain::Step(std::size_t slot, bool improving) {
@@ -105,12 +126,97 @@ void LocalFillChain::Step(std::size_t slot, bool improving) {
     target[l] = m_d[l] + (cur == kNone ? 0 : t.Count(l, cur));
     bound += std::abs(target[l]);
   }
-  std::int16_t* dist = m_dist.data();
   // A distance is at most the sum of |target| and the word's length: when that stays
   // below 255, byte lanes with saturating arithmetic give exact distances, twice as many
   // per instruction as 16-bit lanes.
-  if (bound + t.maxLength < 255) {
-    NarrowDistances(t, target);
+  const bool narrow = bound + t.maxLength < 255;
+  if (narrow) NarrowDistances(t, target, bound);
+  m_near.clear();
+  double total = 0;
+  if (narrow && !improving) {
+    total = NearestByByte(t, cur);
+  } else {
+    total = NearestByWord(t, target, cur, improving, narrow);
+  }
+  if (m_near.empty() && cur == kNone) {
+    // Every near word is another slot's stem: an empty slot still takes the nearest free one.
+    if (narrow)
+      for (std::size_t i = 0; i < n; ++i) m_dist[i] = m_dist8[i];
+    const std::int16_t* dist = m_dist.data();
+    for (std::size_t i = 0; i < n; ++i)
+      if (m_stemUse[t.stem[i]] == 0 && (m_near.empty() || dist[i] < dist[m_near[0].first]))
+        m_near.assign(1, {static_cast<std::uint32_t>(i), 1.0});
+    total = 1.0;
+  }
+  if (m_near.empty()) return;
+  double u = Uniform() * total;
+  std::uint32_t pick = m_near.back().first;
+  for (const auto& [i, w] : m_near) {
+    if (u < w) {
+      pick = i;
+      break;
+    }
+    u -= w;
+  }
+  Set(slot, pick);
+  if (m_cost < m_bestCost) {
+    m_bestCost = m_cost;
+    m_bestChoice = m_choice;
+  }
+}
+
+// The search's draw straight from the byte distances: the nearest distance, then only the
+// lanes within the margin of it, found sixteen at a time.
+double LocalFillChain::NearestByByte(const FillWordTable& t, std::uint32_t cur) {
+  const std::size_t n = t.Size();
+  const std::size_t stride = t.stride;
+  std::uint8_t* dist = m_dist8.data();
+  std::fill(dist + n, dist + stride, std::uint8_t{0xFF});  // lanes past the last word
+  std::uint8_t least = 0xFF;
+#if defined(__SSE2__)
+  __m128i lo = _mm_set1_epi8(static_cast<char>(0xFF));
+  for (std::size_t i = 0; i < stride; i += 16)
+    lo = _mm_min_epu8(lo, _mm_loadu_si128(reinterpret_cast<const __m128i*>(dist + i)));
+  alignas(16) std::uint8_t lanes[16];
+  _mm_store_si128(reinterpret_cast<__m128i*>(lanes), lo);
+  for (std::uint8_t v : lanes) least = std::min(least, v);
+#else
+  for (std::size_t i = 0; i < n; ++i) least = std::min(least, dist[i]);
+#endif
+  const int rough = std::min(least + kSearchMargin, 254);
+  const std::uint32_t curStem = cur == kNone ? kNone : t.stem[cur];
+  double total = 0;
+  const auto take = [&](std::size_t i) {
+    const std::uint32_t stem = t.stem[i];
+    if (m_stemUse[stem] > (stem == curStem ? 1 : 0)) return;  // another slot holds this stem
+    const double w = m_weights[static_cast<std::size_t>(dist[i] - least)];
+    total += w;
+    m_near.emplace_back(static_cast<std::uint32_t>(i), w);
+  };
+#if defined(__SSE2__)
+  const __m128i limit = _mm_set1_epi8(static_cast<char>(rough));
+  for (std::size_t i = 0; i < stride; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dist + i));
+    // v <= rough exactly where min(v, rough) == v
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(v, limit), v)));
+    while (mask != 0) {
+      take(i + static_cast<std::size_t>(__builtin_ctz(mask)));
+      mask &= mask - 1;
+    }
+  }
+#else
+  for (std::size_t i = 0; i < n; ++i)
+    if (dist[i] <= rough) take(i);
+#endif
+  return total;
+}
+
+// The general draw: 16-bit distances, and while improving each word's penalty counts too.
+double LocalFillChain::NearestByWord(const FillWordTable& t, const std::array<int, 26>& target,
+                                     std::uint32_t cur, bool improving, bool narrow) {
+  const std::size_t n = t.Size();
+  std::int16_t* dist = m_dist.data();
+  if (narrow) {
     for (std::size_t i = 0; i < n; ++i) dist[i] = m_dist8[i];
   } else {
     std::fill(dist, dist + n, std::int16_t{0});
@@ -138,7 +244,6 @@ void LocalFillChain::Step(std::size_t slot, bool improving) {
   const float limit = best + static_cast<float>(improving ? kImproveMargin : kSearchMargin);
   const auto rough = static_cast<std::int16_t>(limit);  // no candidate beyond it qualifies
   const std::uint32_t curStem = cur == kNone ? kNone : t.stem[cur];
-  m_near.clear();
   double total = 0;
   for (std::size_t i = 0; i < n; ++i) {
     if (dist[i] > rough) continue;
@@ -150,28 +255,7 @@ void LocalFillChain::Step(std::size_t slot, bool improving) {
     total += w;
     m_near.emplace_back(static_cast<std::uint32_t>(i), w);
   }
-  if (m_near.empty() && cur == kNone) {
-    // Every near word is another slot's stem: an empty slot still takes the nearest free one.
-    for (std::size_t i = 0; i < n; ++i)
-      if (m_stemUse[t.stem[i]] == 0 && (m_near.empty() || dist[i] < dist[m_near[0].first]))
-        m_near.assign(1, {static_cast<std::uint32_t>(i), 1.0});
-    total = 1.0;
-  }
-  if (m_near.empty()) return;
-  double u = Uniform() * total;
-  std::uint32_t pick = m_near.back().first;
-  for (const auto& [i, w] : m_near) {
-    if (u < w) {
-      pick = i;
-      break;
-    }
-    u -= w;
-  }
-  Set(slot, pick);
-  if (m_cost < m_bestCost) {
-    m_bestCost = m_cost;
-    m_bestChoice = m_choice;
-  }
+  return total;
 }
 
 bool LocalFillChain::Search(std::uint64_t work) {

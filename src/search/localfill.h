@@ -60,7 +60,10 @@ class LocalFillChain {
   std::uint64_t Next();
   double Uniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
   void Step(std::size_t slot, bool improving);
-  void NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target);
+  void NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target, int bound);
+  double NearestByByte(const FillWordTable& t, std::uint32_t cur);
+  double NearestByWord(const FillWordTable& t, const std::array<int, 26>& target, std::uint32_t cur,
+                       bool improving, bool narrow);
   void Set(std::size_t slot, std::uint32_t word);
   void Record();
 
@@ -76,6 +79,7 @@ class LocalFillChain {
   std::vector<std::int16_t> m_dist;
   std::vector<std::uint8_t> m_dist8;
   std::vector<std::pair<std::uint32_t, double>> m_near;
+  std::array<double, 3> m_weights{};  // the draw's weight of a word 0, 1, 2 letters off the nearest
   int m_bestCost = 0;
   std::vector<std::uint32_t> m_bestChoice;
   std::vector<RankedFill> m_fills;
