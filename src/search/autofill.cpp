@@ -27,6 +27,10 @@ constexpr int kFamiliarPatience = 4;
 // still gives the same fill.
 constexpr int kGrowthRounds = 8;
 constexpr int kMaxDoublings = 6;
+// A search round starts at this many times the improvement's round: a search step weighs
+// its candidates in byte lanes, several times faster than an improving step, which adds
+// each word's penalty.
+constexpr int kSearchRoundScale = 5;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -86,7 +90,7 @@ class Portfolio {
       m_chains.push_back(std::make_unique<LocalFillChain>(
           m_cands, m_options.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(k), keep));
     m_found.assign(m_chains.size(), 0);
-    m_roundWork = m_options.roundWork;
+    m_roundWork = m_options.roundWork * kSearchRoundScale;
     const std::ptrdiff_t parties = chains + (m_options.exact ? 1 : 0);
     std::barrier<RoundEnd> round(parties, RoundEnd{this});
     m_round = &round;
@@ -184,7 +188,8 @@ class Portfolio {
         }
       }
       ++m_searchRounds;
-      m_roundWork = m_options.roundWork << std::min(m_searchRounds / kGrowthRounds, kMaxDoublings);
+      m_roundWork = m_options.roundWork * kSearchRoundScale
+                    << std::min(m_searchRounds / kGrowthRounds, kMaxDoublings);
       if (best) {
         m_startFill = *best;
         m_phase = Phase::Improve;

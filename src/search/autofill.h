@@ -38,12 +38,12 @@ struct AutofillOptions {
   std::unordered_set<std::string> excludeStems;  // stems (StemOf) never proposed
   int solutions = 1;                             // distinct fills wanted
   double timeLimit = 10.0;                       // seconds; 0 or less: none
-  int familiarSize = 50;              // a word of this SCOWL size or less counts as familiar
-  std::uint64_t seed = 1;             // the local search's seed: same seed, same fill
-  int chains = 2;                     // local-search chains
-  bool exact = true;                  // run the exact engine beside them
-  int improveRounds = 150;            // most rounds of improvement after the first fill
-  std::uint64_t roundWork = 3000000;  // candidates each chain weighs in a round
+  int familiarSize = 50;             // a word of this SCOWL size or less counts as familiar
+  std::uint64_t seed = 1;            // the local search's seed: same seed, same fill
+  int chains = 2;                    // local-search chains
+  bool exact = true;                 // run the exact engine beside them
+  int improveRounds = 150;           // most rounds of improvement after the first fill
+  std::uint64_t roundWork = 600000;  // candidates each chain weighs in a round
 };
 
 struct AutofillFill {
