@@ -43,7 +43,7 @@ struct AutofillOptions {
   int chains = 2;                    // local-search chains
   bool exact = true;                 // run the exact engine beside them
   int improveRounds = 150;           // most rounds of improvement after the first fill
-  std::uint64_t roundWork = 600000;  // candidates each chain weighs in a round
+  std::uint64_t roundWork = 600000;  // candidates a chain weighs in an improvement round
 };
 
 struct AutofillFill {
