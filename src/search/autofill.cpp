@@ -15,9 +15,8 @@ namespace quotella {
 namespace {
 
 // One round: each chain weighs a number of candidates (AutofillOptions::roundWork while
-// improving, more while searching, see below), the exact engine
-// visits this many nodes (a multiple of 256, how often it asks its hook). A few
-// milliseconds each.
+// improving, more while searching, see below) and the exact engine visits this many nodes
+// (a multiple of 256, how often it asks its hook). A few milliseconds each.
 constexpr std::uint64_t kRoundNodes = 256;
 // Rounds of improvement without a better fill after which it ends.
 constexpr int kPatience = 60;
