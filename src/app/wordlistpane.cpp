@@ -59,18 +59,17 @@ bool WordListPane::anyVisible() const {
 }
 
 void WordListPane::fill(const WordSources& sources) {
-  const auto fillOne = [](QListWidget* list, const std::vector<std::string>& items) {
-    const QStringList want = ToQLines(items);
-    QStringList have;
-    for (int i = 0; i < list->count(); ++i) have << list->item(i)->text();
-    if (have == want) return;
+  const auto fillOne = [this](std::size_t k, QListWidget* list,
+                              const std::vector<std::string>& items) {
+    if (m_filled[k] == items && list->count() == static_cast<int>(items.size())) return;
+    m_filled[k] = items;
     const int row = list->currentRow();
     list->clear();
-    list->addItems(want);
+    list->addItems(ToQLines(items));
     if (row >= 0 && row < list->count()) list->setCurrentRow(row);
   };
-  for (std::size_t i = 0; i < 4; ++i) fillOne(m_wordLists[i], sources.Lists[i].Items);
-  fillOne(m_candidates, sources.Candidates);
+  for (std::size_t i = 0; i < 4; ++i) fillOne(i, m_wordLists[i], sources.Lists[i].Items);
+  fillOne(4, m_candidates, sources.Candidates);
 }
 
 void WordListPane::showProgressLog(bool show) {

@@ -26,7 +26,9 @@ class WordListPane : public Pane {
 
   void hideAll();
   bool anyVisible() const;
-  // Fills the word lists and the candidates from the sources, keeping each selection.
+  // Fills the word lists and the candidates from the sources, keeping each selection. A
+  // list whose items did not change since it was last filled is left alone, so a long
+  // search that reports often does not rebuild lists of thousands of words.
   void fill(const WordSources& sources);
   // The clue lines of the puzzle.
   void setClues(const QString& text);
@@ -46,6 +48,9 @@ class WordListPane : public Pane {
   std::array<QListWidget*, 4> m_wordLists{};
   QPlainTextEdit* m_clueList = nullptr;
   QListWidget* m_progressLog = nullptr;
+  // What fill() last put into word lists 1 to 4 and the candidates (this pane alone fills
+  // them).
+  std::array<std::vector<std::string>, 5> m_filled;
 };
 
 }  // namespace quotella
