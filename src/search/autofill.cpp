@@ -31,6 +31,10 @@ constexpr int kMaxDoublings = 6;
 // its candidates in byte lanes, several times faster than an improving step, which adds
 // each word's penalty.
 constexpr int kSearchRoundScale = 5;
+// When the chains find the first fill within this many rounds, the exact engine, which
+// tries familiar words first, goes on for as many rounds of the improvement to offer its
+// own first fill for the ranking.
+constexpr int kExactExtraRounds = 32;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -142,7 +146,8 @@ class Portfolio {
       if (nodes < next) return false;
       next = nodes + kRoundNodes;
       m_round->arrive_and_wait();
-      return token.stop_requested() || m_phase != Phase::Search;
+      return token.stop_requested() ||
+             (m_phase != Phase::Search && m_improveRounds >= m_exactExtraRounds);
     };
     m_exact = RunExactFill(m_problem, m_words, options, {}, {}, hook);
     m_exactNodes = m_exact->progress.nodes;
@@ -179,6 +184,7 @@ class Portfolio {
         }
       }
       if (m_exact && !m_exact->fills.empty()) {
+        m_exactRanked = true;
         if (auto f = Ranked(m_cands, m_exact->fills.front().words)) {
           m_firstFills.push_back(*f);
           if (!best) {
@@ -194,16 +200,27 @@ class Portfolio {
         m_startFill = *best;
         m_phase = Phase::Improve;
         m_roundsLeft = m_options.improveRounds;
+        m_exactExtraRounds = m_searchRounds <= kExactExtraRounds ? kExactExtraRounds : 0;
         m_bestPenalty = best->penalty;
         m_decided = t;
         m_end = AutofillEnd::Filled;
         if (m_roundsLeft <= 0) m_stop.request_stop();
       }
     } else {
+      ++m_improveRounds;
+      if (m_exact && !m_exactRanked && !m_exact->fills.empty()) {
+        m_exactRanked = true;
+        if (auto f = Ranked(m_cands, m_exact->fills.front().words)) m_firstFills.push_back(*f);
+      }
       // Improvement ends after its rounds, or sooner once the best fill stopped getting
       // better for a while.
       double best = m_startFill.penalty;
       int familiar = m_startFill.familiar;
+      for (const auto& f : m_firstFills)
+        if (f.penalty < best) {
+          best = f.penalty;
+          familiar = f.familiar;
+        }
       for (const auto& c : m_chains)
         if (!c->Fills().empty() && c->Fills().front().penalty < best) {
           best = c->Fills().front().penalty;
@@ -315,6 +332,9 @@ class Portfolio {
   std::vector<char> m_found;
   std::uint64_t m_roundWork = 0;  // candidates each chain weighs in a search round
   int m_searchRounds = 0;
+  int m_improveRounds = 0;
+  int m_exactExtraRounds = 0;  // rounds of the improvement the exact engine goes on for
+  bool m_exactRanked = false;  // its fill joined the first fills
   std::optional<AutofillResult> m_exact;
   std::uint64_t m_exactNodes = 0;
 
