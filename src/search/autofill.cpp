@@ -10,6 +10,7 @@
 #include "search/exactfill.h"
 #include "search/fillcandidates.h"
 #include "search/localfill.h"
+#include "search/luby.h"
 
 namespace quotella {
 namespace {
@@ -25,7 +26,7 @@ constexpr int kFamiliarPatience = 4;
 // 2^kMaxDoublings times), so that the exact engine's fixed share of nodes per round, costly on
 // long answers, holds the chains back less and less. Counted in rounds, so the same seed
 // still gives the same fill.
-constexpr int kGrowthRounds = 8;
+constexpr int kGrowthRounds = 2;
 constexpr int kMaxDoublings = 6;
 // A search round starts at this many times the improvement's round: a search step weighs
 // its candidates in byte lanes, several times faster than an improving step, which adds
@@ -35,6 +36,10 @@ constexpr int kSearchRoundScale = 5;
 // tries familiar words first, goes on for as many rounds of the improvement to offer its
 // own first fill for the ranking.
 constexpr int kExactExtraRounds = 32;
+// A chain that has not found a fill starts afresh after Luby-sequence multiples of this
+// many candidates weighed (a tenth of a second or so): on some puzzles a chain that went
+// wrong early stays wrong for a long time, and a new start is the quicker way out.
+constexpr std::uint64_t kRestartUnit = 250'000'000;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -91,8 +96,8 @@ class Portfolio {
     const int chains = std::max(1, m_options.chains);
     const std::size_t keep = static_cast<std::size_t>(std::max(m_options.solutions, 8));
     for (int k = 0; k < chains; ++k)
-      m_chains.push_back(std::make_unique<LocalFillChain>(
-          m_cands, m_options.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(k), keep));
+      m_chains.push_back(
+          std::make_unique<LocalFillChain>(m_cands, ChainSeed(static_cast<std::size_t>(k)), keep));
     m_found.assign(m_chains.size(), 0);
     m_roundWork = m_options.roundWork * kSearchRoundScale;
     const std::ptrdiff_t parties = chains + (m_options.exact ? 1 : 0);
@@ -114,6 +119,10 @@ class Portfolio {
     void operator()() noexcept { portfolio->EndOfRound(); }
   };
 
+  std::uint64_t ChainSeed(std::size_t k) const {
+    return m_options.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(k);
+  }
+
   double Elapsed() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
   }
@@ -122,9 +131,15 @@ class Portfolio {
     LocalFillChain& chain = *m_chains[k];
     bool improving = false;
     const std::stop_token token = m_stop.get_token();
+    std::uint64_t spent = 0, restarts = 0;
     for (;;) {
       if (m_phase == Phase::Search) {
         m_found[k] = chain.Search(m_roundWork) ? 1 : 0;
+        spent += m_roundWork;
+        if (!m_found[k] && spent >= kRestartUnit * LubyTerm(restarts + 1)) {
+          chain.Restart(ChainSeed(k) + 0x632BE59BD9B4E019ull * ++restarts);
+          spent = 0;
+        }
       } else {
         if (!improving) chain.StartImproving(m_startFill.choice);
         improving = true;

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "search/fillquality.h"
+#include "search/luby.h"
 
 namespace quotella {
 namespace {
@@ -140,7 +141,7 @@ class Search {
     // budget has tried everything: then no fill exists.
     for (m_restart = 0;; ++m_restart) {
       m_cut = false;
-      m_budgetEnd = m_progress.nodes + kBaseBudget * Luby(m_restart + 1);
+      m_budgetEnd = m_progress.nodes + kBaseBudget * LubyTerm(m_restart + 1);
       Node(0);
       if (m_aborted || !m_cut) break;
     }
@@ -238,13 +239,6 @@ class Search {
 
   double Elapsed() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
-  }
-
-  static std::uint64_t Luby(std::uint64_t i) {
-    for (std::uint64_t k = 1;; ++k) {
-      if (i == (1ull << k) - 1) return 1ull << (k - 1);
-      if (i >= (1ull << (k - 1)) && i < (1ull << k) - 1) return Luby(i - (1ull << (k - 1)) + 1);
-    }
   }
 
   // The share of each letter among the letters all candidates take: what a remainder

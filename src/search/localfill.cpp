@@ -38,13 +38,23 @@ LocalFillChain::LocalFillChain(const FillCandidates& candidates, std::uint64_t s
   static_assert(std::tuple_size_v<decltype(m_weights)> == kSearchMargin + 1);
   for (std::size_t k = 0; k < m_weights.size(); ++k)
     m_weights[k] = std::exp(-static_cast<double>(k) / kTemperature);
-  // Every slot gets a first word, in a random order, each the best for what is left.
-  std::vector<std::size_t> order(candidates.Slots());
+  DrawFirstWords();
+  m_bestCost = m_cost;
+  m_bestChoice = m_choice;
+}
+
+// Every slot gets a first word, in a random order, each the best for what is left.
+void LocalFillChain::DrawFirstWords() {
+  std::vector<std::size_t> order(m_cands.Slots());
   for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
   for (std::size_t s = order.size(); s > 1; --s) std::swap(order[s - 1], order[Next() % s]);
   for (std::size_t s : order) Step(s, false);
-  m_bestCost = m_cost;
-  m_bestChoice = m_choice;
+}
+
+void LocalFillChain::Restart(std::uint64_t seed) {
+  m_rng = seed;
+  for (std::size_t s = 0; s < m_choice.size(); ++s) Set(s, kNone);
+  DrawFirstWords();
 }
 
 std::uint64_t LocalFillChain::Next() {

@@ -35,6 +35,9 @@ class LocalFillChain {
 
   // Steps until `work` candidates were weighed or the state is a fill; true on a fill.
   bool Search(std::uint64_t work);
+  // Starts the search again from a fresh first fill drawn with this seed; the best state
+  // seen so far is kept.
+  void Restart(std::uint64_t seed);
   // Starts the improvement from a fill (word indices per slot).
   void StartImproving(const std::vector<std::uint32_t>& fill);
   // Steps for `work` candidates, keeping the best distinct fills met.
@@ -66,6 +69,7 @@ class LocalFillChain {
                        bool improving, bool narrow);
   void Set(std::size_t slot, std::uint32_t word);
   void Record();
+  void DrawFirstWords();
 
   const FillCandidates& m_cands;
   std::uint64_t m_rng;
