@@ -15,7 +15,9 @@
 #include "search/autofillsource.h"
 #include "search/exactfill.h"
 #include "search/fillalternatives.h"
+#include "search/fillcandidates.h"
 #include "search/fillquality.h"
+#include "search/localfill.h"
 #include "search_fixture.h"
 #include "support/fakehost.h"
 
@@ -149,6 +151,37 @@ TEST(LocalSearch, TheSameSeedGivesTheSameFillsAndAnotherSeedMayNot) {
     firsts.insert(a.fills.front().words);
   }
   EXPECT_GE(firsts.size(), 2u);
+}
+
+// A restart leaves nothing of the run before it: a chain started afresh with a seed walks
+// exactly as a new chain with that seed, and the byte-lane distances of both agree with
+// the fills they reach.
+TEST(LocalSearch, ARestartedChainWalksLikeANewChainOfThatSeed) {
+  std::mt19937 rng(23);
+  int compared = 0;
+  for (int round = 0; round < 40; ++round) {
+    const RandomProblem r = MakeRandomProblem(rng, true);
+    AutofillOptions o = TestOptions();
+    const FillCandidates cands(r.problem, SourceOf(r.words), o);
+    if (!cands.Impossibility().empty()) continue;
+    LocalFillChain used(cands, 7, 4);
+    used.Search(5000);
+    used.Restart(99);
+    LocalFillChain fresh(cands, 99, 4);
+    EXPECT_EQ(used.Choice(), fresh.Choice()) << "round " << round;
+    EXPECT_EQ(used.Cost(), fresh.Cost());
+    const bool a = used.Search(20000), b = fresh.Search(20000);
+    EXPECT_EQ(a, b) << "round " << round;
+    EXPECT_EQ(used.Choice(), fresh.Choice()) << "round " << round;
+    if (a) {
+      std::vector<std::string> words;
+      for (std::size_t s = 0; s < cands.Slots(); ++s)
+        words.push_back(cands.Table(s).words[used.Choice()[s]]);
+      EXPECT_TRUE(Verified(r.problem, words)) << "round " << round;
+    }
+    ++compared;
+  }
+  EXPECT_GT(compared, 20);
 }
 
 TEST(Autofill, ProvesThereIsNoFillOnlyWithACertificateOrTheWholeSearch) {
