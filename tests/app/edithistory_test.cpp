@@ -150,13 +150,7 @@ TEST_F(UndoWindowTest, SwapIsUndoneFromTheEditMenu) {
   const std::string labelB = p.Cells[static_cast<std::size_t>(b)].CellLabel;
   const std::string numbers = doc().NumberGrid.At(p.Cells[static_cast<std::size_t>(a)].KeywordCol,
                                                   p.Cells[static_cast<std::size_t>(a)].KeywordRow);
-  PuzzleGridWidget* grid = window->puzzleGrid();
-  const auto click = [&](int cell) {
-    const int pos = cell - 1 + p.GridOffset;
-    const QRect r = PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
-                                   grid->style().lineWidth);
-    QTest::mouseDClick(grid, Qt::LeftButton, {}, r.center());
-  };
+  const auto click = [&](int cell) { DoubleClickCell(cell); };
   click(a);
   EXPECT_FALSE(Undo()->isEnabled());  // the first double click only lists the partners
   click(b);

@@ -395,13 +395,7 @@ TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
   ASSERT_NE(b, 0);
   const std::string labelA = p.Cells[static_cast<std::size_t>(a)].CellLabel;
   const std::string labelB = p.Cells[static_cast<std::size_t>(b)].CellLabel;
-  PuzzleGridWidget* grid = window->puzzleGrid();
-  const auto click = [&](int cell) {
-    const int pos = cell - 1 + p.GridOffset;
-    const QRect r = PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
-                                   grid->style().lineWidth);
-    QTest::mouseDClick(grid, Qt::LeftButton, {}, r.center());
-  };
+  const auto click = [&](int cell) { DoubleClickCell(cell); };
   click(a);
   EXPECT_TRUE(Visible("SwapListBox"));
   EXPECT_GT(Find<QListWidget>("SwapListBox")->count(), 3);
@@ -437,11 +431,7 @@ TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
   ASSERT_TRUE(highlighted && unmapped && illegal && locked);
   PuzzleGridWidget* grid = window->puzzleGrid();
   const QImage img = grid->grab().toImage();
-  const auto rectOf = [&](int cell) {
-    const int pos = cell - 1 + p.GridOffset;
-    return PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
-                          grid->style().lineWidth);
-  };
+  const auto rectOf = [&](int cell) { return CellRect(cell); };
   const auto corner = [&](int cell) {
     const QRect r = rectOf(cell);
     return img.pixelColor(r.right() - 1, r.bottom() - 1);
@@ -507,18 +497,7 @@ class AutofillWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    host.confirmAnswers.push_back(true);
-    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
-    window->command(QStringLiteral("Puzzle1"))->trigger();
-    ASSERT_TRUE(window->doc().PuzzleExists);
-    host.Clear();
-  }
-  void ClearRows(std::initializer_list<int> rows) {
-    for (int row : rows) {
-      window->doc().CurRow = row;
-      window->doc().CurCol = 2;
-      window->command(QStringLiteral("ClearWord1"))->trigger();
-    }
+    LoadSample();
   }
   void Wait() {
     for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);

@@ -72,16 +72,9 @@ class SearchWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    host.confirmAnswers.push_back(true);
-    host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
-    window->command(QStringLiteral("Puzzle1"))->trigger();
-    ASSERT_TRUE(window->doc().PuzzleExists);
-    for (int row : {3, 6, 7}) {
-      cleared.push_back(Keystring(window->doc(), row));
-      window->doc().CurRow = row;
-      window->doc().CurCol = 2;
-      window->command(QStringLiteral("ClearWord1"))->trigger();
-    }
+    LoadSample();
+    for (int row : {3, 6, 7}) cleared.push_back(Keystring(window->doc(), row));
+    ClearRows({3, 6, 7});
     host.Clear();
   }
   // Starts the search with pruning and leaves the editor with Cancel: the preparation

@@ -14,9 +14,11 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "app/puzzlegridwidget.h"
 #include "app/tablemodels.h"
 #include "core/document.h"
 #include "core/textio.h"
+#include "render/gridpainter.h"
 #include "settings/initext.h"
 #include "settings/settings.h"
 #include "support/fakehost.h"
@@ -93,6 +95,16 @@ class WindowTest : public ::testing::Test {
       window->doc().CurCol = 2;
       window->command(QStringLiteral("ClearWord1"))->trigger();
     }
+  }
+  // Where cell `cell` (1-based) of the puzzle sits on the painted grid.
+  QRect CellRect(int cell) {
+    PuzzleGridWidget* grid = window->puzzleGrid();
+    const int pos = cell - 1 + window->doc().P.GridOffset;
+    return PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
+                          grid->style().lineWidth);
+  }
+  void DoubleClickCell(int cell) {
+    QTest::mouseDClick(window->puzzleGrid(), Qt::LeftButton, {}, CellRect(cell).center());
   }
   ProgramDir dir;
   test::FakeHost host;
