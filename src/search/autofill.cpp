@@ -1,14 +1,18 @@
 #include "search/autofill.h"
 
 #include <algorithm>
+#include <atomic>
 #include <barrier>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 
 #include "search/exactfill.h"
 #include "search/fillcandidates.h"
+#include "search/letterweighing.h"
 #include "search/localfill.h"
 #include "search/luby.h"
 
@@ -36,6 +40,12 @@ constexpr int kSearchRoundScale = 5;
 // tries familiar words first, goes on for as many rounds of the improvement to offer its
 // own first fill for the ranking.
 constexpr int kExactExtraRounds = 32;
+// Looking for letter weights that prove there is no fill starts this late (most puzzles
+// are filled by then and never pay for it) and gives up after this many steps (a few
+// tenths of a second on the largest dictionaries).
+constexpr auto kWeighingDelay = std::chrono::milliseconds(200);
+constexpr int kWeighingSteps = 600;
+constexpr int kWeighingBatch = 10;
 // A chain that has not found a fill starts afresh after Luby-sequence multiples of this
 // many candidates weighed (a tenth of a second or so): on some puzzles a chain that went
 // wrong early stays wrong for a long time, and a new start is the quicker way out.
@@ -43,6 +53,7 @@ constexpr std::uint64_t kRestartUnit = 250'000'000;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
+const char* const kCertificate = "certificate";
 
 AutofillFill FillOf(const FillCandidates& cands, const RankedFill& f) {
   AutofillFill fill;
@@ -88,7 +99,7 @@ class Portfolio {
     if (const std::string why = m_cands.Impossibility(); !why.empty()) {
       result.end = AutofillEnd::NoFill;
       result.reason = why;
-      result.engine = "certificate";
+      result.engine = kCertificate;
       result.decided = Elapsed();
       result.progress = m_progress;
       return result;
@@ -108,6 +119,7 @@ class Portfolio {
       for (std::size_t k = 0; k < m_chains.size(); ++k)
         threads.emplace_back([this, k] { RunChain(k); });
       if (m_options.exact) threads.emplace_back([this] { RunExact(); });
+      threads.emplace_back([this] { RunWeighing(); });
     }
     return Collect();
   }
@@ -169,6 +181,22 @@ class Portfolio {
     m_round->arrive_and_drop();
   }
 
+  // Outside the rounds: a proof ends the search whenever it comes, and no fill can be
+  // lost to it.
+  void RunWeighing() {
+    const std::stop_token token = m_stop.get_token();
+    std::mutex mutex;
+    std::condition_variable_any wake;
+    std::unique_lock lock(mutex);
+    if (wake.wait_for(lock, token, kWeighingDelay, [] { return false; })) return;
+    LetterWeighing weighing(m_cands);
+    for (int k = 0; k < kWeighingSteps && !token.stop_requested(); k += kWeighingBatch)
+      if (weighing.Search(kWeighingBatch)) {
+        m_weighed.store(true, std::memory_order_release);
+        return;
+      }
+  }
+
   // Runs on the last thread to arrive, while the others wait: the only place the shared
   // state changes.
   void EndOfRound() noexcept {
@@ -178,6 +206,14 @@ class Portfolio {
       lettersOff = lettersOff < 0 ? c->BestCost() : std::min(lettersOff, c->BestCost());
     m_progress.lettersOff = lettersOff;
     if (m_phase == Phase::Search) {
+      if (m_weighed.load(std::memory_order_acquire)) {
+        m_end = AutofillEnd::NoFill;
+        m_engine = kCertificate;
+        m_reason = LetterWeighing::Reason();
+        m_decided = t;
+        m_stop.request_stop();
+        return;
+      }
       if (m_exact && m_exact->end == AutofillEnd::NoFill) {
         m_end = AutofillEnd::NoFill;
         m_engine = kExactEngine;
@@ -286,6 +322,7 @@ class Portfolio {
     Report(Elapsed());
     result.end = m_end;
     result.engine = m_engine;
+    result.reason = m_reason;
     result.decided = m_decided;
     std::vector<RankedFill> all = m_firstFills;
     for (const auto& c : m_chains) all.insert(all.end(), c->Fills().begin(), c->Fills().end());
@@ -361,6 +398,8 @@ class Portfolio {
   int m_stale = 0;
   AutofillEnd m_end = AutofillEnd::TimeLimit;
   std::string m_engine;
+  std::string m_reason;                 // why no fill exists, with a certificate
+  std::atomic<bool> m_weighed = false;  // letter weights proved there is no fill
   double m_decided = 0;
   double m_nextReport = 0.1;
   AutofillProgress m_progress;

@@ -25,6 +25,8 @@ namespace quotella {
 namespace {
 
 using Words = test::AutofillWords;
+using test::MakeRandomProblem;
+using test::RandomProblem;
 using test::SourceOf;
 
 // The check a fill must pass whatever engine made it: one word per slot with the slot's
@@ -40,38 +42,6 @@ bool Verified(const AutofillProblem& p, const std::vector<std::string>& words) {
       ++used[static_cast<std::size_t>(LetterIndex(words[s][k]))];
   }
   return used == p.pool;
-}
-
-// A random problem over a small alphabet: a handful of slots, a dozen words per initial,
-// and a pool planted from one word per slot (or, now and then, one letter off).
-struct RandomProblem {
-  AutofillProblem problem;
-  Words words;
-};
-
-RandomProblem MakeRandomProblem(std::mt19937& rng, bool planted) {
-  RandomProblem r;
-  const std::string initials = "BCDFGH";
-  const int slots = 3 + static_cast<int>(rng() % 4);
-  for (int s = 0; s < slots; ++s) {
-    const char initial = initials[rng() % initials.size()];
-    r.problem.rowSlots.push_back({s, initial});
-  }
-  for (char i : initials)
-    for (int n = 0; n < 12; ++n) {
-      std::string w(1, i);
-      const int len = 2 + static_cast<int>(rng() % 5);
-      for (int k = 0; k < len; ++k) w += static_cast<char>('A' + rng() % 6);
-      r.words[i].push_back({w, 10 + 10 * static_cast<int>(rng() % 7), false});
-    }
-  for (const auto& slot : r.problem.rowSlots) {
-    const auto& list = r.words[slot.initial];
-    const std::string& w = list[rng() % list.size()].word;
-    for (std::size_t k = 1; k < w.size(); ++k)
-      ++r.problem.pool[static_cast<std::size_t>(w[k] - 'A')];
-  }
-  if (!planted) ++r.problem.pool[static_cast<std::size_t>(rng() % 6)];
-  return r;
 }
 
 AutofillOptions TestOptions() {

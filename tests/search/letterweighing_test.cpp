@@ -1,0 +1,86 @@
+// Letter weights as a proof that no fill exists.
+#include "search/letterweighing.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "autofill_fixture.h"
+#include "search/exactfill.h"
+
+namespace quotella {
+namespace {
+
+using test::SourceOf;
+
+AutofillOptions Options() {
+  AutofillOptions o;
+  o.minLength = 0;
+  o.timeLimit = 0;
+  o.improveRounds = 2;
+  o.roundWork = 20000;
+  return o;
+}
+
+AutofillProblem Problem(const std::string& initials, const std::string& pool) {
+  AutofillProblem p;
+  for (std::size_t k = 0; k < initials.size(); ++k)
+    p.rowSlots.push_back({static_cast<int>(k), initials[k]});
+  for (char c : pool) ++p.pool[static_cast<std::size_t>(c - 'A')];
+  return p;
+}
+
+// Every candidate takes an A and the pool has one A for two answers: each letter on its
+// own fits, and so do the lengths, but weighing A negatively shows there is no fill. The
+// portfolio ends on that proof without the exact engine.
+TEST(LetterWeighing, ALetterEveryAnswerMustTakeEndsTheSearch) {
+  const test::AutofillWords words{{'S', {{"SAB", 10, false}, {"SAC", 10, false}}},
+                                  {'T', {{"TAB", 10, false}, {"TAC", 10, false}}}};
+  const AutofillProblem p = Problem("ST", "ABCC");
+  const FillCandidates cands(p, SourceOf(words), Options());
+  ASSERT_EQ(cands.Impossibility(), "");
+  LetterWeighing weighing(cands);
+  ASSERT_TRUE(weighing.Search(100));
+  EXPECT_GT(LetterWeighing::Slack(cands, weighing.Proof()), 0);
+  EXPECT_LT(weighing.Proof()[0], 0);
+
+  AutofillOptions o = Options();
+  o.exact = false;
+  o.timeLimit = 20;
+  const AutofillResult r = RunAutofill(p, SourceOf(words), o);
+  EXPECT_EQ(r.end, AutofillEnd::NoFill);
+  EXPECT_EQ(r.engine, "certificate");
+  EXPECT_EQ(r.reason, LetterWeighing::Reason());
+  EXPECT_LT(r.decided, 10.0);
+}
+
+// Weights never prove a pool that has a fill, and they prove many that have none: random
+// pools planted from one word per slot, half of them with one letter swapped for another.
+TEST(LetterWeighing, ProvesOnlyWhatTheWholeSearchConfirms) {
+  std::mt19937 rng(17);
+  int proved = 0, beyondSingleLetters = 0;
+  for (int round = 0; round < 300; ++round) {
+    test::RandomProblem r = test::MakeRandomProblem(rng, true);
+    if (round % 2 == 1) {
+      std::size_t from = rng() % 6;
+      while (r.problem.pool[from] == 0) from = (from + 1) % 6;
+      --r.problem.pool[from];
+      ++r.problem.pool[(from + 1 + rng() % 5) % 6];
+    }
+    const FillCandidates cands(r.problem, SourceOf(r.words), Options());
+    LetterWeighing weighing(cands);
+    if (!weighing.Search(300)) continue;
+    ++proved;
+    EXPECT_GT(LetterWeighing::Slack(cands, weighing.Proof()), 0) << "round " << round;
+    EXPECT_EQ(RunExactFill(r.problem, SourceOf(r.words), Options()).end, AutofillEnd::NoFill)
+        << "round " << round;
+    int lettersWeighed = 0;
+    for (auto w : weighing.Proof()) lettersWeighed += w != 0;
+    beyondSingleLetters += cands.Impossibility().empty() && lettersWeighed > 1;
+  }
+  EXPECT_GT(proved, 30);
+  EXPECT_GT(beyondSingleLetters, 5);
+}
+
+}  // namespace
+}  // namespace quotella
