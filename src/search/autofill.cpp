@@ -24,7 +24,7 @@ namespace {
 // (a multiple of 256, how often it asks its hook). A few milliseconds each.
 constexpr std::uint64_t kRoundNodes = 256;
 // Rounds of improvement without a better fill after which it ends.
-constexpr int kPatience = 60;
+constexpr int kPatience = 150;
 constexpr int kFamiliarPatience = 4;
 // While no fill is known the chains' rounds grow (doubling every kGrowthRounds rounds, up to
 // 2^kMaxDoublings times), so that the exact engine's fixed share of nodes per round, costly on

@@ -1,12 +1,20 @@
 #include "search/fillcandidates.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <numeric>
 
 #include "search/fillquality.h"
 
 namespace quotella {
+namespace {
+
+// See WeighLetters.
+constexpr double kWeightStep = 2.0;
+constexpr int kMostWeight = 4;
+
+}  // namespace
 
 std::uint64_t FillCandidates::LetterKey(std::size_t letter) {
   static const std::array<std::uint64_t, 26> keys = [] {
@@ -117,6 +125,42 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
     m_tables.push_back(std::move(t));
   }
   m_stemCount = stems.size();
+  WeighLetters();
+}
+
+void FillCandidates::WeighLetters() {
+  // A letter weighs its share of the pool over its mean share of the letters of each row's
+  // candidates, halved and rounded, from 1 to 4. Pools come from everyday words and answers
+  // are longer words, so ratios up to about 3 are ordinary; an H five times as common in
+  // the pool as in the candidates weighs 3.
+  std::array<double, 26> share{};
+  for (std::size_t s = 0; s < Slots(); ++s) {
+    const FillWordTable& t = Table(s);
+    std::array<double, 26> letters{};
+    double total = 0;
+    for (std::size_t i = 0; i < t.Size(); ++i) {
+      for (std::size_t l = 0; l < 26; ++l) letters[l] += t.Count(l, i);
+      total += t.length[i];
+    }
+    if (total > 0)
+      for (std::size_t l = 0; l < 26; ++l) share[l] += letters[l] / total / Slots();
+  }
+  for (std::size_t l = 0; l < 26; ++l) {
+    m_letterWeights[l] = 1;
+    if (m_pool[l] == 0 || share[l] <= 0) continue;
+    const double ratio = m_pool[l] / static_cast<double>(m_poolTotal) / share[l];
+    m_letterWeights[l] =
+        std::clamp(static_cast<int>(std::lround(ratio / kWeightStep)), 1, kMostWeight);
+  }
+  for (FillWordTable& t : m_tables) {
+    t.weighed.assign(t.stride, 0);
+    for (std::size_t i = 0; i < t.Size(); ++i) {
+      int w = 0;
+      for (std::size_t l = 0; l < 26; ++l) w += m_letterWeights[l] * t.Count(l, i);
+      t.weighed[i] = static_cast<std::uint8_t>(std::min(w, 255));
+      t.maxWeighed = std::max(t.maxWeighed, w);
+    }
+  }
 }
 
 std::string FillCandidates::Impossibility() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -24,6 +25,10 @@ struct FillWordTable {
   // Letters taken from the pool; 0 in the lanes past the last word.
   std::vector<std::uint8_t> length;
   int maxLength = 0;
+  // The letters after the initial, each counted as often as FillCandidates::LetterWeights
+  // says; 0 in the lanes past the last word.
+  std::vector<std::uint8_t> weighed;
+  int maxWeighed = 0;
   std::vector<float> penalty;       // WordPenalty of the word
   std::vector<std::uint32_t> stem;  // stem id, shared by all tables of one FillCandidates
   std::vector<std::uint8_t> familiar;
@@ -66,12 +71,21 @@ class FillCandidates {
 
   static std::uint64_t LetterKey(std::size_t letter);
 
+  // How much each letter counts when the local search measures how far a word is from
+  // what a row needs: 1, or more for a letter the pool holds far more often than the
+  // candidates do (a pool heavy in H or F), which is the hardest to place and so worth
+  // placing first.
+  const std::array<int, 26>& LetterWeights() const { return m_letterWeights; }
+
  private:
   std::vector<FillWordTable> m_tables;
   std::vector<std::size_t> m_slotTable;
   std::size_t m_stemCount = 0;
   LetterCounts m_pool{};
   int m_poolTotal = 0;
+  std::array<int, 26> m_letterWeights{};
+
+  void WeighLetters();
 };
 
 }  // namespace quotella

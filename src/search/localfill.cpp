@@ -82,34 +82,38 @@ void LocalFillChain::Set(std::size_t slot, std::uint32_t word) {
   for (std::size_t l : m_active) m_cost += std::abs(m_d[l]);
 }
 
-// Summed over the letters, |target - count| = |target| + count - 2 min(target, count) where
-// the target is positive and |target| + count elsewhere, so a word's distance is the
-// bound (the sum of |target|) plus its length less twice its overlap with the positive
-// part of the target. Only the letters the target holds are read, each once per sixteen
-// words, with the running overlap kept in a register.
+// Summed over the letters, w |target - count| = w |target| + w count - 2 w min(target, count)
+// where the target is positive and w |target| + w count elsewhere, so a word's distance is
+// the bound (the weighted sum of |target|) plus its weighed length less twice its weighted
+// overlap with the positive part of the target. Only the letters the target holds are
+// read, each once per sixteen words, with the running overlap kept in a register. The
+// search weighs letters by FillCandidates::LetterWeights, the improvement counts each once.
 void LocalFillChain::NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target,
-                                     int bound) {
+                                     int bound, bool weighted) {
   const std::size_t stride = t.stride;
   std::uint8_t* dist = m_dist8.data();
   std::array<const std::uint8_t*, 26> rows{};
   std::array<std::uint8_t, 26> want{};
+  std::array<int, 26> times{};
   std::size_t held = 0;
   for (std::size_t l : m_active)
     if (target[l] > 0) {
       rows[held] = &t.counts[l * stride];
+      times[held] = weighted ? m_cands.LetterWeights()[l] : 1;
       want[held++] = static_cast<std::uint8_t>(target[l]);
     }
-  const std::uint8_t* length = t.length.data();
+  const std::uint8_t* length = weighted ? t.weighed.data() : t.length.data();
 #if defined(__SSE2__)
   __m128i wantv[26];
   for (std::size_t k = 0; k < held; ++k) wantv[k] = _mm_set1_epi8(static_cast<char>(want[k]));
   const __m128i base = _mm_set1_epi8(static_cast<char>(bound));
   for (std::size_t i = 0; i < stride; i += 16) {
     __m128i overlap = _mm_setzero_si128();
-    for (std::size_t k = 0; k < held; ++k)
-      overlap = _mm_adds_epu8(
-          overlap,
-          _mm_min_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + i)), wantv[k]));
+    for (std::size_t k = 0; k < held; ++k) {
+      const __m128i least =
+          _mm_min_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + i)), wantv[k]);
+      for (int r = 0; r < times[k]; ++r) overlap = _mm_adds_epu8(overlap, least);
+    }
     const __m128i len = _mm_loadu_si128(reinterpret_cast<const __m128i*>(length + i));
     const __m128i d = _mm_subs_epu8(_mm_adds_epu8(base, len), _mm_adds_epu8(overlap, overlap));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dist + i), d);
@@ -117,7 +121,7 @@ void LocalFillChain::NarrowDistances(const FillWordTable& t, const std::array<in
 #else
   for (std::size_t i = 0; i < stride; ++i) {
     int overlap = 0;
-    for (std::size_t k = 0; k < held; ++k) overlap += std::min(rows[k][i], want[k]);
+    for (std::size_t k = 0; k < held; ++k) overlap += times[k] * std::min(rows[k][i], want[k]);
     dist[i] = static_cast<std::uint8_t>(bound + length[i] - 2 * overlap);
   }
 #endif
@@ -131,22 +135,24 @@ void LocalFillChain::Step(std::size_t slot, bool improving) {
   if (n == 0) return;
   const std::uint32_t cur = m_choice[slot];
   std::array<int, 26> target{};
-  int bound = 0;  // no distance can exceed it
+  // The search weighs the letters (see NarrowDistances); the improvement does not.
+  const bool weighted = !improving;
+  const auto& weights = m_cands.LetterWeights();
+  int bound = 0;  // no distance can exceed it with the word's (weighed) length
   for (std::size_t l : m_active) {
     target[l] = m_d[l] + (cur == kNone ? 0 : t.Count(l, cur));
-    bound += std::abs(target[l]);
+    bound += std::abs(target[l]) * (weighted ? weights[l] : 1);
   }
-  // A distance is at most the sum of |target| and the word's length: when that stays
-  // below 255, byte lanes with saturating arithmetic give exact distances, twice as many
-  // per instruction as 16-bit lanes.
-  const bool narrow = bound + t.maxLength < 255;
-  if (narrow) NarrowDistances(t, target, bound);
+  // When the bound and the longest word stay below 255, byte lanes with saturating
+  // arithmetic give exact distances, twice as many per instruction as 16-bit lanes.
+  const bool narrow = bound + (weighted ? t.maxWeighed : t.maxLength) < 255;
+  if (narrow) NarrowDistances(t, target, bound, weighted);
   m_near.clear();
   double total = 0;
   if (narrow && !improving) {
     total = NearestByByte(t, cur);
   } else {
-    total = NearestByWord(t, target, cur, improving, narrow);
+    total = NearestByWord(t, target, cur, improving, narrow, weighted);
   }
   if (m_near.empty() && cur == kNone) {
     // Every near word is another slot's stem: an empty slot still takes the nearest free one.
@@ -223,7 +229,8 @@ double LocalFillChain::NearestByByte(const FillWordTable& t, std::uint32_t cur) 
 
 // The general draw: 16-bit distances, and while improving each word's penalty counts too.
 double LocalFillChain::NearestByWord(const FillWordTable& t, const std::array<int, 26>& target,
-                                     std::uint32_t cur, bool improving, bool narrow) {
+                                     std::uint32_t cur, bool improving, bool narrow,
+                                     bool weighted) {
   const std::size_t n = t.Size();
   std::int16_t* dist = m_dist.data();
   if (narrow) {
@@ -232,10 +239,11 @@ double LocalFillChain::NearestByWord(const FillWordTable& t, const std::array<in
     std::fill(dist, dist + n, std::int16_t{0});
     for (std::size_t l : m_active) {
       const auto tl = static_cast<std::int16_t>(target[l]);
+      const auto w = static_cast<std::int16_t>(weighted ? m_cands.LetterWeights()[l] : 1);
       const std::uint8_t* c = &t.counts[l * t.stride];
       for (std::size_t i = 0; i < n; ++i) {
         const auto d = static_cast<std::int16_t>(tl - c[i]);
-        dist[i] = static_cast<std::int16_t>(dist[i] + (d < 0 ? -d : d));
+        dist[i] = static_cast<std::int16_t>(dist[i] + w * (d < 0 ? -d : d));
       }
     }
   }

@@ -63,10 +63,11 @@ class LocalFillChain {
   std::uint64_t Next();
   double Uniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
   void Step(std::size_t slot, bool improving);
-  void NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target, int bound);
+  void NarrowDistances(const FillWordTable& t, const std::array<int, 26>& target, int bound,
+                       bool weighted);
   double NearestByByte(const FillWordTable& t, std::uint32_t cur);
   double NearestByWord(const FillWordTable& t, const std::array<int, 26>& target, std::uint32_t cur,
-                       bool improving, bool narrow);
+                       bool improving, bool narrow, bool weighted);
   void Set(std::size_t slot, std::uint32_t word);
   void Record();
   void DrawFirstWords();
