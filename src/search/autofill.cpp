@@ -43,13 +43,15 @@ constexpr int kExactExtraRounds = 32;
 // Looking for letter weights that prove there is no fill starts this late (most puzzles
 // are filled by then and never pay for it) and gives up after this many steps (a few
 // tenths of a second on the largest dictionaries).
-constexpr auto kWeighingDelay = std::chrono::milliseconds(200);
-constexpr int kWeighingSteps = 600;
+constexpr auto kWeighingDelay = std::chrono::milliseconds(300);
+constexpr int kWeighingSteps = 400;
 constexpr int kWeighingBatch = 10;
 // A chain that has not found a fill starts afresh after Luby-sequence multiples of this
-// many candidates weighed (a tenth of a second or so): on some puzzles a chain that went
-// wrong early stays wrong for a long time, and a new start is the quicker way out.
-constexpr std::uint64_t kRestartUnit = 250'000'000;
+// many candidates weighed (half a second or so): on some puzzles a chain that went wrong
+// early stays wrong for a long time, and a new start is the quicker way out. A shorter
+// unit cuts runs off while they are still settling: their first tenths of a second seldom
+// end in a fill.
+constexpr std::uint64_t kRestartUnit = 1'000'000'000;
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
