@@ -320,7 +320,9 @@ void SearchController::OnAutofillDone(const AutofillResult& result) {
       }
       return;
     }
-    m_host.Message(AutofillEndText(result.end));
+    // A proof says why, on a line of its own.
+    m_host.Message(AutofillEndText(result.end) +
+                   (result.reason.empty() ? std::string() : ".\r" + result.reason));
     return;
   }
   if (!unchanged || !LayRefill(m_doc, *m_autofillProblem, result.fills.front(), m_request.rows)) {
