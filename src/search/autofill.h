@@ -42,7 +42,7 @@ struct AutofillOptions {
   std::uint64_t seed = 1;            // the local search's seed: same seed, same fill
   int chains = 2;                    // local-search chains
   bool exact = true;                 // run the exact engine beside them
-  int improveRounds = 400;           // most rounds of improvement after the first fill
+  int improveRounds = 150;           // most rounds of improvement after the first fill
   std::uint64_t roundWork = 600000;  // candidates a chain weighs in an improvement round
 };
 
