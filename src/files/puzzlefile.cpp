@@ -298,18 +298,37 @@ struct GridShape {
   int trailing = 0;
 };
 
+// Whether the grid lines show the master quote's cells from `offset` on: letters as they
+// are, blanks as "#".
+bool GridShows(const std::vector<std::string>& gridLines, int columns, int offset,
+               const std::string& cells) {
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    const int pos = offset + static_cast<int>(k);
+    const auto row = static_cast<std::size_t>(pos / columns);
+    const auto col = static_cast<std::size_t>(pos % columns);
+    if (row >= gridLines.size() || col >= gridLines[row].size()) return false;
+    const auto upper = [](char c) {
+      return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    };
+    if (upper(gridLines[row][col]) != upper(cells[k] == ' ' ? '#' : cells[k])) return false;
+  }
+  return true;
+}
+
 // The grid shape stored in the file; nullopt when it cannot hold the puzzle's cells.
-// The empty positions before and after the quotation are read from the runs of "#";
-// when those do not add up (a quotation that begins or ends with a blank, shown as "#"
-// too), the positions are split as every change of the grid splits them.
-std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines, int numCells) {
+// The empty positions before and after the quotation are read from the runs of "#".
+// When those do not add up (a quotation that begins or ends with a blank, shown as "#"
+// too), the offset is the one at which the grid shows the quotation's cells; failing that
+// (a grid edited by hand), the positions are split as every change of the grid splits them.
+std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines,
+                                       const std::string& cells) {
   if (gridLines.empty()) return std::nullopt;
   GridShape g;
   const std::string first = Trim(gridLines.front());
   g.columns = static_cast<int>(first.size());
   g.rows = static_cast<int>(gridLines.size());
   if (g.columns < 1 || g.columns > kMaxGridColumns || g.rows > kMaxCells) return std::nullopt;
-  const int extra = g.columns * g.rows - numCells;
+  const int extra = g.columns * g.rows - static_cast<int>(cells.size());
   if (extra < 0) return std::nullopt;
   while (g.offset < g.columns && first[static_cast<std::size_t>(g.offset)] == '#') ++g.offset;
   const std::string& last = gridLines.back();
@@ -317,8 +336,14 @@ std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines
   while (end > 0 && last[static_cast<std::size_t>(end - 1)] == '#') --end;
   g.trailing = g.columns - end;
   if (g.offset + g.trailing != extra) {
+    const int leading = g.offset;
     g.offset = extra / 2;
-    g.trailing = extra / 2 + extra % 2;
+    for (int o = std::max(0, extra - g.trailing); o <= std::min(leading, extra); ++o)
+      if (GridShows(gridLines, g.columns, o, cells)) {
+        g.offset = o;
+        break;
+      }
+    g.trailing = extra - g.offset;
   }
   return g;
 }
@@ -369,8 +394,7 @@ bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad
   }
   const int numWords = static_cast<int>(load.quotellaStr.size());
 
-  load.shape =
-      ReadGridShape(SectionLines(lines, t, t.grid), static_cast<int>(load.masterQuote.size()));
+  load.shape = ReadGridShape(SectionLines(lines, t, t.grid), load.masterQuote);
 
   if (!load.version30) {
     const auto mapLines = SectionLines(lines, t, t.numgrid);

@@ -395,6 +395,18 @@ TEST(PuzzleFile, GridShapeIsKeptOrLaidOutAfresh) {
   EXPECT_EQ(b.P.GridOffset, a.P.GridOffset);
   EXPECT_EQ(b.P.TrailingCells, a.P.TrailingCells);
 
+  // Not centred either way: the offset is where the grid shows the quotation's cells.
+  ASSERT_GT(a.P.ExtraCells, 1);
+  for (int offset : {0, a.P.ExtraCells}) {
+    a.P.GridOffset = offset;
+    a.P.TrailingCells = a.P.ExtraCells - offset;
+    ASSERT_TRUE(SavePuzzleAs(a, session, path));
+    PuzzleDocument c(host2);
+    ASSERT_TRUE(LoadPuzzleFile(c, session, path));
+    EXPECT_EQ(c.P.GridOffset, offset);
+    EXPECT_EQ(c.P.TrailingCells, a.P.ExtraCells - offset);
+  }
+
   // A grid section too small for the cells.
   auto lines = SplitLines(ReadAll(path));
   const auto grid = std::find(lines.begin(), lines.end(), "[GRID]");
