@@ -20,6 +20,26 @@ inline AutofillWordSource SourceOf(const AutofillWords& words) {
   };
 }
 
+// Options for small hand-made problems: any length, no time limit, short rounds.
+inline AutofillOptions SmallProblemOptions(int solutions = 1) {
+  AutofillOptions o;
+  o.minLength = 0;
+  o.solutions = solutions;
+  o.timeLimit = 0;
+  o.improveRounds = 2;
+  o.roundWork = 20000;
+  return o;
+}
+
+// A problem of one slot per initial (rows 0, 1, ...) and a pool of the given letters.
+inline AutofillProblem ProblemOf(const std::string& initials, const std::string& poolLetters) {
+  AutofillProblem p;
+  for (std::size_t k = 0; k < initials.size(); ++k)
+    p.rowSlots.push_back({static_cast<int>(k), initials[k]});
+  for (char c : poolLetters) ++p.pool[static_cast<std::size_t>(c - 'A')];
+  return p;
+}
+
 // A random problem over a small alphabet: a handful of slots, a dozen words per initial,
 // and a pool planted from one word per slot (or, now and then, one letter off).
 struct RandomProblem {

@@ -26,15 +26,8 @@ namespace quotella {
 namespace {
 
 using Words = test::AutofillWords;
+using test::ProblemOf;
 using test::SourceOf;
-
-AutofillProblem ProblemOf(const std::string& initials, const std::string& poolLetters) {
-  AutofillProblem p;
-  for (std::size_t k = 0; k < initials.size(); ++k)
-    p.rowSlots.push_back({static_cast<int>(k), initials[k]});
-  for (char c : poolLetters) ++p.pool[static_cast<std::size_t>(c - 'A')];
-  return p;
-}
 
 // A fill is sound when each word starts with its slot's initial and the words' letters
 // after the initials are exactly the pool.
@@ -50,16 +43,6 @@ void ExpectSound(const AutofillProblem& p, const AutofillFill& fill) {
   EXPECT_EQ(used, p.pool);
   std::set<std::string> distinct(fill.words.begin(), fill.words.end());
   EXPECT_EQ(distinct.size(), fill.words.size()) << "a word used twice";
-}
-
-AutofillOptions Options(int solutions = 1) {
-  AutofillOptions o;
-  o.minLength = 0;
-  o.solutions = solutions;
-  o.timeLimit = 0;
-  o.improveRounds = 2;
-  o.roundWork = 20000;
-  return o;
 }
 
 TEST(ExactFill, FindsEveryFillOfSmallRandomProblemsAndProvesWhenThereIsNone) {
@@ -104,7 +87,7 @@ TEST(ExactFill, FindsEveryFillOfSmallRandomProblemsAndProvesWhenThereIsNone) {
     };
     brute(brute, 0);
 
-    const AutofillResult r = RunExactFill(p, SourceOf(words), Options(1000));
+    const AutofillResult r = RunExactFill(p, SourceOf(words), test::SmallProblemOptions(1000));
     std::set<std::vector<std::string>> got;
     for (const auto& f : r.fills) {
       ExpectSound(p, f);
@@ -125,16 +108,16 @@ TEST(Autofill, PrefersFamiliarWordsAndIsDeterministic) {
   // Pool A I E T: SAT+TIE or SIT+TAE; the second pair is all familiar.
   const AutofillProblem p = ProblemOf("ST", "AEIT");
   // The exact engine lists both, best first; the portfolio trades the worse pair away.
-  const AutofillResult r = RunExactFill(p, SourceOf(words), Options(5));
+  const AutofillResult r = RunExactFill(p, SourceOf(words), test::SmallProblemOptions(5));
   ASSERT_EQ(r.fills.size(), 2u);
   EXPECT_EQ(r.fills[0].words, (std::vector<std::string>{"SIT", "TAE"}));
   EXPECT_EQ(r.fills[0].familiar, 2);
   EXPECT_EQ(r.fills[1].familiar, 0);
   EXPECT_GT(r.fills[0].score, r.fills[1].score);
-  const AutofillResult again = RunExactFill(p, SourceOf(words), Options(5));
+  const AutofillResult again = RunExactFill(p, SourceOf(words), test::SmallProblemOptions(5));
   EXPECT_EQ(again.fills[0].words, r.fills[0].words);
   EXPECT_EQ(again.fills[1].words, r.fills[1].words);
-  const AutofillResult best = RunAutofill(p, SourceOf(words), Options(5));
+  const AutofillResult best = RunAutofill(p, SourceOf(words), test::SmallProblemOptions(5));
   ASSERT_EQ(best.end, AutofillEnd::Filled);
   EXPECT_EQ(best.fills[0].words, (std::vector<std::string>{"SIT", "TAE"}));
   EXPECT_EQ(best.fills[0].familiar, 2);
@@ -156,7 +139,7 @@ TEST(Autofill, OptionsAndLockedLettersRestrictTheWords) {
       {"min length 4", [](AutofillOptions& o, AutofillProblem&) { o.minLength = 4; }, {}},
   };
   for (const auto& c : cases) {
-    AutofillOptions o = Options();
+    AutofillOptions o = test::SmallProblemOptions();
     AutofillProblem q = p;
     c.set(o, q);
     const AutofillResult r = RunAutofill(q, SourceOf(words), o);
@@ -189,7 +172,7 @@ TEST(Autofill, StopsOnRequestAndAtTheTimeLimitWithoutClaimingThereIsNoFill) {
   const AutofillProblem p = ProblemOf(initials, poolLetters + "A");
   std::stop_source stop;
   stop.request_stop();
-  AutofillOptions o = Options();
+  AutofillOptions o = test::SmallProblemOptions();
   EXPECT_EQ(RunAutofill(p, SourceOf(words), o, stop.get_token()).end, AutofillEnd::Stopped);
   o.timeLimit = 0.05;
   int reports = 0;
@@ -204,7 +187,7 @@ TEST(Autofill, StopsOnRequestAndAtTheTimeLimitWithoutClaimingThereIsNoFill) {
 }
 
 TEST(Autofill, NothingToFillWithoutEmptyRows) {
-  EXPECT_EQ(RunAutofill(ProblemOf("", "A"), SourceOf({}), Options()).end,
+  EXPECT_EQ(RunAutofill(ProblemOf("", "A"), SourceOf({}), test::SmallProblemOptions()).end,
             AutofillEnd::NothingToFill);
 }
 
@@ -284,7 +267,7 @@ TEST(AutofillWorker, DeliversTheResultFromItsThreadAndStopsOnRequest) {
   const Words words{{'S', {{"SAT", 10, false}}}, {'T', {{"TEA", 10, false}}}};
   AutofillWorker worker;
   std::promise<AutofillResult> done;
-  worker.Start(ProblemOf("ST", "AEAT"), SourceOf(words), Options(), {},
+  worker.Start(ProblemOf("ST", "AEAT"), SourceOf(words), test::SmallProblemOptions(), {},
                [&done](AutofillResult r) { done.set_value(std::move(r)); });
   const AutofillResult r = done.get_future().get();
   ASSERT_EQ(r.end, AutofillEnd::Filled);

@@ -19,38 +19,21 @@ namespace {
 
 using test::SourceOf;
 
-AutofillOptions Options() {
-  AutofillOptions o;
-  o.minLength = 0;
-  o.timeLimit = 0;
-  o.improveRounds = 2;
-  o.roundWork = 20000;
-  return o;
-}
-
-AutofillProblem Problem(const std::string& initials, const std::string& pool) {
-  AutofillProblem p;
-  for (std::size_t k = 0; k < initials.size(); ++k)
-    p.rowSlots.push_back({static_cast<int>(k), initials[k]});
-  for (char c : pool) ++p.pool[static_cast<std::size_t>(c - 'A')];
-  return p;
-}
-
 // Every candidate takes an A and the pool has one A for two answers: each letter on its
 // own fits, and so do the lengths, but weighing A negatively shows there is no fill. The
 // portfolio ends on that proof without the exact engine.
 TEST(LetterWeighing, ALetterEveryAnswerMustTakeEndsTheSearch) {
   const test::AutofillWords words{{'S', {{"SAB", 10, false}, {"SAC", 10, false}}},
                                   {'T', {{"TAB", 10, false}, {"TAC", 10, false}}}};
-  const AutofillProblem p = Problem("ST", "ABCC");
-  const FillCandidates cands(p, SourceOf(words), Options());
+  const AutofillProblem p = test::ProblemOf("ST", "ABCC");
+  const FillCandidates cands(p, SourceOf(words), test::SmallProblemOptions());
   ASSERT_EQ(cands.Impossibility(), "");
   LetterWeighing weighing(cands);
   ASSERT_TRUE(weighing.Search(100));
   EXPECT_GT(LetterWeighing::Slack(cands, weighing.Proof()), 0);
   EXPECT_LT(weighing.Proof()[0], 0);
 
-  AutofillOptions o = Options();
+  AutofillOptions o = test::SmallProblemOptions();
   o.exact = false;
   o.timeLimit = 20;
   const AutofillResult r = RunAutofill(p, SourceOf(words), o);
@@ -73,12 +56,13 @@ TEST(LetterWeighing, ProvesOnlyWhatTheWholeSearchConfirms) {
       --r.problem.pool[from];
       ++r.problem.pool[(from + 1 + rng() % 5) % 6];
     }
-    const FillCandidates cands(r.problem, SourceOf(r.words), Options());
+    const FillCandidates cands(r.problem, SourceOf(r.words), test::SmallProblemOptions());
     LetterWeighing weighing(cands);
     if (!weighing.Search(300)) continue;
     ++proved;
     EXPECT_GT(LetterWeighing::Slack(cands, weighing.Proof()), 0) << "round " << round;
-    EXPECT_EQ(RunExactFill(r.problem, SourceOf(r.words), Options()).end, AutofillEnd::NoFill)
+    EXPECT_EQ(RunExactFill(r.problem, SourceOf(r.words), test::SmallProblemOptions()).end,
+              AutofillEnd::NoFill)
         << "round " << round;
     int lettersWeighed = 0;
     for (auto w : weighing.Proof()) lettersWeighed += w != 0;

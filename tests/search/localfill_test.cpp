@@ -44,22 +44,14 @@ bool Verified(const AutofillProblem& p, const std::vector<std::string>& words) {
   return used == p.pool;
 }
 
-AutofillOptions TestOptions() {
-  AutofillOptions o;
-  o.minLength = 0;
-  o.timeLimit = 0;
-  o.improveRounds = 2;
-  o.roundWork = 20000;
-  return o;
-}
-
 TEST(LocalSearch, NeverReturnsAFillThatBreaksThePoolAndAgreesWithTheExactEngine) {
   std::mt19937 rng(11);
   int filled = 0, impossible = 0;
   for (int round = 0; round < 200; ++round) {
     const RandomProblem r = MakeRandomProblem(rng, round % 4 != 3);
-    const AutofillResult exact = RunExactFill(r.problem, SourceOf(r.words), TestOptions());
-    AutofillOptions local = TestOptions();
+    const AutofillResult exact =
+        RunExactFill(r.problem, SourceOf(r.words), test::SmallProblemOptions());
+    AutofillOptions local = test::SmallProblemOptions();
     local.exact = false;
     local.chains = 1 + round % 2;
     local.solutions = 3;
@@ -101,7 +93,7 @@ TEST(LocalSearch, TheSameSeedGivesTheSameFillsAndAnotherSeedMayNot) {
     const std::string& w = words[s % 2 ? 'S' : 'T'][static_cast<std::size_t>(s)].word;
     for (std::size_t k = 1; k < w.size(); ++k) ++p.pool[static_cast<std::size_t>(w[k] - 'A')];
   }
-  AutofillOptions o = TestOptions();
+  AutofillOptions o = test::SmallProblemOptions();
   o.solutions = 4;
   o.improveRounds = 3;
   std::set<std::vector<std::string>> firsts;
@@ -131,7 +123,7 @@ TEST(LocalSearch, ARestartedChainWalksLikeANewChainOfThatSeed) {
   int compared = 0;
   for (int round = 0; round < 40; ++round) {
     const RandomProblem r = MakeRandomProblem(rng, true);
-    AutofillOptions o = TestOptions();
+    AutofillOptions o = test::SmallProblemOptions();
     const FillCandidates cands(r.problem, SourceOf(r.words), o);
     if (!cands.Impossibility().empty()) continue;
     LocalFillChain used(cands, 7, 4);
@@ -158,26 +150,19 @@ TEST(Autofill, ProvesThereIsNoFillOnlyWithACertificateOrTheWholeSearch) {
   const Words words{{'S', {{"SAT", 10, false}, {"SATS", 10, false}, {"SEA", 10, false}}},
                     {'T', {{"TEA", 10, false}}},
                     {'Q', {}}};
-  auto problem = [](const std::string& initials, const std::string& pool) {
-    AutofillProblem p;
-    for (std::size_t k = 0; k < initials.size(); ++k)
-      p.rowSlots.push_back({static_cast<int>(k), initials[k]});
-    for (char c : pool) ++p.pool[static_cast<std::size_t>(c - 'A')];
-    return p;
-  };
   struct Case {
     const char* name;
     AutofillProblem p;
     bool certificate;
   } cases[] = {
-      {"a row without candidates", problem("SQ", "AT"), true},
-      {"a letter no word takes", problem("ST", "AEAZ"), true},
-      {"too many letters", problem("ST", "AEAEAEAE"), true},
+      {"a row without candidates", test::ProblemOf("SQ", "AT"), true},
+      {"a letter no word takes", test::ProblemOf("ST", "AEAZ"), true},
+      {"too many letters", test::ProblemOf("ST", "AEAEAEAE"), true},
       // SAT + SATS would use the pool up, but they are two forms of one word.
-      {"only two forms of one word", problem("SS", "ATATS"), false},
+      {"only two forms of one word", test::ProblemOf("SS", "ATATS"), false},
   };
   for (const auto& c : cases) {
-    const AutofillResult r = RunAutofill(c.p, SourceOf(words), TestOptions());
+    const AutofillResult r = RunAutofill(c.p, SourceOf(words), test::SmallProblemOptions());
     EXPECT_EQ(r.end, AutofillEnd::NoFill) << c.name;
     EXPECT_EQ(!r.reason.empty(), c.certificate) << c.name << ": " << r.reason;
     EXPECT_EQ(r.engine, c.certificate ? "certificate" : "exact search") << c.name;
@@ -202,7 +187,7 @@ TEST(Autofill, WhenTimeRunsOutTheBestPartialFillFitsThePool) {
     for (std::size_t k = 1; k < w.size(); ++k) ++p.pool[static_cast<std::size_t>(w[k] - 'A')];
   }
   ++p.pool[0];
-  AutofillOptions o = TestOptions();
+  AutofillOptions o = test::SmallProblemOptions();
   o.timeLimit = 0.2;
   const AutofillResult r = RunAutofill(p, SourceOf(words), o);
   EXPECT_EQ(r.end, AutofillEnd::TimeLimit);
@@ -251,7 +236,7 @@ TEST(FillQuality, AFillAvoidsQuotationWordsTableStemsAndPrefersFamiliarPairs) {
   ResetPuzzle(doc);
   ASSERT_EQ(QuotesEditorDblClick(doc, "Al@So@Listen, also, to the tolls"), DblClickResult::Made);
   // Rows A, L, S, O; the pool holds the quotation's letters less the initials.
-  AutofillOptions o = TestOptions();
+  AutofillOptions o = test::SmallProblemOptions();
   ASSERT_TRUE(LayInString(doc, "ATONE", 0));
   PrepareAutofillOptions(doc, o);
   EXPECT_EQ(o.exclude.count("LISTEN"), 1u);
@@ -300,7 +285,7 @@ TEST(OtherAnswers, EachAlternativeLaidLeavesThePoolExactlyEmpty) {
   ASSERT_TRUE(LayInString(doc, "TALE", 1));
   ASSERT_TRUE(LayInString(doc, "ALE", 2));
   ASSERT_TRUE(PoolIsEmpty(doc));
-  AutofillOptions o = TestOptions();
+  AutofillOptions o = test::SmallProblemOptions();
   const auto alternatives = OtherAnswers(doc, 0, SourceOf(words), o);
   std::vector<std::string> texts;
   for (const auto& alt : alternatives) texts.push_back(AlternativeText(doc, alt));
