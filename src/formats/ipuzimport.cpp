@@ -597,6 +597,16 @@ IpuzImport Read(std::string_view bytes) {
     out.push_back(answers[k].word);
     out.push_back("");
   }
+  // Rows the file has no clue for (a file cut short) hold their initials.
+  for (std::size_t k = answers.size(); k < quotellaStr.size(); ++k) {
+    out.push_back(labels.Labels[k + 1] + ".");
+    out.push_back(std::string(1, quotellaStr[k]));
+    out.push_back("");
+  }
+  if (answers.size() < quotellaStr.size())
+    result.notes.push_back("The ipuz file gives " + std::to_string(answers.size()) + " of the " +
+                           std::to_string(quotellaStr.size()) +
+                           " answers; the others hold only their initials.");
   out.push_back("[randseed]");
   out.push_back(kStoredSeed);
   result.ok = true;

@@ -59,6 +59,8 @@ footer{margin-top:1rem;font-size:.8rem}
  .word,.twin,.wrong,.done td,.done .box{background:none!important}
  #grid td.block{background:#000!important;-webkit-print-color-adjust:exact;print-color-adjust:exact}
  .gridbox{position:static;max-height:none;overflow:visible}
+ #grid{--cell:min(2.2rem,calc((100vw - 2px)/var(--cols)))!important}
+ #grid .lab{display:block!important}
  .play{display:block}.cluebox{margin-top:1rem}
  #clues{columns:2}
 }

@@ -456,15 +456,23 @@ TEST(IpuzImport, AuthorAndWorkComeFromOurFieldsTheExplanationOrOldNotesEvenWitho
   const auto noLastClue = [](Json& j) { j["clues"]["Clues"].erase(15); };
   IpuzImport read = ReadIpuz(ChangedSample(noLastClue));
   EXPECT_EQ(authorLine(read), "Pope@An Essay on Man");
-  EXPECT_EQ(read.notes, std::vector<std::string>{});
+  EXPECT_EQ(read.notes, std::vector<std::string>{
+                            "The ipuz file gives 15 of the 16 answers; the others hold only "
+                            "their initials."});
+  // It opens as the puzzle with its last answer still to be found.
+  Loaded partial;
+  ASSERT_TRUE(Import(partial, ChangedSample(noLastClue)))
+      << testing::PrintToString(partial.host.messages);
+  EXPECT_EQ(partial.doc.P.NumWords, 16);
+  EXPECT_EQ(Keystring(partial.doc, 14), "ANTI");
+  EXPECT_EQ(Trim(Keystring(partial.doc, 15)), "N");
 
   read = ReadIpuz(ChangedSample([&](Json& j) {
     noLastClue(j);
     j.erase(kIpuzExtensionKey);
   }));
   EXPECT_EQ(authorLine(read), "Pope@An Essay on Man");
-  EXPECT_EQ(read.notes, std::vector<std::string>{
-                            "Author and work were taken from the explanation of the ipuz file."});
+  EXPECT_EQ(read.notes[0], "Author and work were taken from the explanation of the ipuz file.");
 
   // A file of ours from before: author and work in the notes, nothing else.
   read = ReadIpuz(ChangedSample([&](Json& j) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Plays the exported web page of a real puzzle in headless Chromium."""
 import argparse
+import contextlib
 import json
 import os
 import struct
@@ -45,6 +46,11 @@ def browser(javascript=True, width=1200, height=900, phone=False):
     return webdriver.Chrome(service=service, options=options)
 
 
+def answer_boxes(driver, k):
+    return driver.find_elements(By.CSS_SELECTOR, "#clues li")[k].find_elements(By.TAG_NAME,
+                                                                               "input")
+
+
 def tap(driver, element):
     finger = ActionBuilder(driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
     finger.pointer_action.move_to(element).pointer_down().pointer_up()
@@ -77,6 +83,15 @@ class WebPageTest(unittest.TestCase):
         cls.state = json.loads(shown.stdout)
         with open(cls.page, encoding="utf-8") as f:
             cls.source = f.read()
+
+    @contextlib.contextmanager
+    def opened(self, **options):
+        driver = browser(**options)
+        try:
+            driver.get("file://" + self.page)
+            yield driver
+        finally:
+            driver.quit()
 
     def grid_cell(self, driver, box):
         return driver.find_element(By.CSS_SELECTOR,
@@ -170,11 +185,8 @@ class WebPageTest(unittest.TestCase):
             driver.quit()
 
     def test_typing_over_a_letter_replaces_it_however_the_box_was_reached(self):
-        driver = browser()
-        try:
-            driver.get("file://" + self.page)
-            box = driver.find_elements(By.CSS_SELECTOR, "#clues li")[3].find_elements(
-                By.TAG_NAME, "input")[1]
+        with self.opened() as driver:
+            box = answer_boxes(driver, 3)[1]
             cell = self.grid_cell(driver, box)
             cell.send_keys("a")
             self.assertEqual(box.get_attribute("value"), "A")
@@ -183,15 +195,10 @@ class WebPageTest(unittest.TestCase):
                 ActionChains(driver).move_to_element(target).click().send_keys(letter).perform()
                 self.assertEqual(cell.get_attribute("value"), letter.upper())
                 self.assertEqual(box.get_attribute("value"), letter.upper())
-        finally:
-            driver.quit()
 
         # An on-screen keyboard sends text without keys.
-        driver = browser(width=390, height=844, phone=True)
-        try:
-            driver.get("file://" + self.page)
-            box = driver.find_elements(By.CSS_SELECTOR, "#clues li")[3].find_elements(
-                By.TAG_NAME, "input")[1]
+        with self.opened(width=390, height=844, phone=True) as driver:
+            box = answer_boxes(driver, 3)[1]
             cell = self.grid_cell(driver, box)
             for target, letter in ((box, "E"), (box, "F"), (cell, "G")):
                 driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", target)
@@ -200,15 +207,10 @@ class WebPageTest(unittest.TestCase):
                 driver.execute_cdp_cmd("Input.insertText", {"text": letter.lower()})
                 self.assertEqual(cell.get_attribute("value"), letter)
                 self.assertEqual(box.get_attribute("value"), letter)
-        finally:
-            driver.quit()
 
     def test_tab_goes_through_grid_clues_and_buttons_in_page_order(self):
-        driver = browser()
-        try:
-            driver.get("file://" + self.page)
-            answers = driver.find_elements(By.CSS_SELECTOR, "#clues li")
-            last = answers[-1].find_elements(By.TAG_NAME, "input")[-1]
+        with self.opened() as driver:
+            last = answer_boxes(driver, -1)[-1]
             last.click()
             last.send_keys(Keys.TAB)
             self.assertEqual(driver.switch_to.active_element.get_attribute("id"), "check")
@@ -237,13 +239,9 @@ class WebPageTest(unittest.TestCase):
                 ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(
                     Keys.SHIFT).perform()
             self.assertEqual(driver.switch_to.active_element, cell)
-        finally:
-            driver.quit()
 
     def test_page_fits_a_phone_and_keeps_the_tapped_box_in_view(self):
-        driver = browser(width=390, height=844, phone=True)
-        try:
-            driver.get("file://" + self.page)
+        with self.opened(width=390, height=844, phone=True) as driver:
             self.assertEqual(driver.execute_script("return innerWidth"), 390)
             self.assertEqual(driver.find_element(By.ID, "acrostic").get_attribute("data-cols"),
                              "21")
@@ -262,21 +260,16 @@ class WebPageTest(unittest.TestCase):
 
             driver.save_screenshot(os.path.join(ARGS.out, "webpage-390.png"))
             # A tap on a clue box far below the grid: the box stays on screen to type into.
-            box = driver.find_elements(By.CSS_SELECTOR, "#clues li")[-2].find_elements(
-                By.TAG_NAME, "input")[0]
+            box = answer_boxes(driver, -2)[0]
             driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", box)
             tap(driver, box)
             self.assertEqual(driver.switch_to.active_element, box)
             self.assertTrue(in_viewport(driver, box))
             driver.execute_cdp_cmd("Input.insertText", {"text": "x"})
             self.assertTrue(in_viewport(driver, driver.switch_to.active_element))
-        finally:
-            driver.quit()
 
     def test_wide_screen_shows_grid_beside_two_columns_of_clues(self):
-        driver = browser(width=1280, height=900)
-        try:
-            driver.get("file://" + self.page)
+        with self.opened(width=1280, height=900) as driver:
             grid = driver.find_element(By.CSS_SELECTOR, ".gridbox").rect
             clues = driver.find_elements(By.CSS_SELECTOR, "#clues li")
             self.assertLessEqual(grid["x"] + grid["width"], clues[0].rect["x"])
@@ -291,8 +284,6 @@ class WebPageTest(unittest.TestCase):
             box.click()
             self.assertTrue(in_viewport(driver, box))
             self.assertTrue(in_viewport(driver, self.grid_cell(driver, box)))
-        finally:
-            driver.quit()
 
     def test_page_reads_without_javascript(self):
         driver = browser(javascript=False)
