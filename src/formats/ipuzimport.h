@@ -31,8 +31,9 @@ struct IpuzImport {
 };
 
 // Reads an acrostic ipuz file (ours or another program's): the quotation from the
-// solution grid in reading order (blocks break words), author and work from "notes"
-// when it reads "author@work", otherwise from the initials of the answers; answers,
+// solution grid in reading order (blocks break words), author and work from our own
+// fields, the "explanation" or (older files of ours) the "notes" when they spell the
+// answers' initials, otherwise from the initials of the answers; answers,
 // clues and the cell of every answer letter as the file maps them. The file is refused
 // when its mapping breaks the puzzle's rules: a letter in a cell of another letter, a cell
 // used twice, an answer that does not fit its row.
