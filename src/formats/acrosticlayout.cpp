@@ -8,11 +8,26 @@
 
 namespace quotella {
 
+bool IsDefaultCopyright(const std::string& copyright) {
+  return Trim(copyright) == Trim(FileSession().CopyrightText);
+}
+
+std::string BylineName(const std::string& byline) {
+  std::string name = Trim(byline);
+  if (name.size() >= 3 && LowerCase(name.substr(0, 3)) == "by ")
+    name = Trim(name.substr(3));
+  else if (LowerCase(name) == "by")
+    name.clear();
+  return name == "Anonymous" ? std::string() : name;
+}
+
 AcrosticLayout::AcrosticLayout(const PuzzleDocument& doc, const FileSession& session) {
   const Tpuzzle& p = doc.P;
   title = Trim(session.TitleBox).empty() ? "Untitled" : Trim(session.TitleBox);
   byline = Trim(session.BylineBox).empty() ? "by Anonymous" : Trim(session.BylineBox);
   copyright = session.CopyrightText;
+  bylineName = BylineName(session.BylineBox);
+  copyrightNotice = IsDefaultCopyright(copyright) ? std::string() : Trim(copyright);
   authorOrig = p.AuthorOrig;
   workOrig = p.WorkOrig;
   quoteOrig = p.QuoteOrig;

@@ -28,6 +28,13 @@ struct LayoutAnswer {
   std::vector<std::pair<int, int>> cells;
 };
 
+// True when a copyright line is the one a new puzzle starts with (blanks aside).
+bool IsDefaultCopyright(const std::string& copyright);
+
+// The name in a byline: the text without a leading "by " (any letter case); empty for
+// an empty byline and for the default "by Anonymous".
+std::string BylineName(const std::string& byline);
+
 class AcrosticLayout {
  public:
   AcrosticLayout(const PuzzleDocument& doc, const FileSession& session);
@@ -42,6 +49,11 @@ class AcrosticLayout {
   std::string title;      // "Untitled" when the title box is empty
   std::string byline;     // "by Anonymous" when the byline box is empty
   std::string copyright;  // the copyright line as it stands
+  // Who made the puzzle: the byline without its "by ", empty when the byline is empty or
+  // the default "by Anonymous".
+  std::string bylineName;
+  // The copyright line, empty when it is blank or the untouched default.
+  std::string copyrightNotice;
   std::string authorOrig, workOrig, quoteOrig;
 
   // Letter cells no answer uses, and answer letters without a cell: both zero for a

@@ -1,12 +1,20 @@
 #include "formats/htmltext.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <string_view>
+
+#include "formats/htmlentitytable.h"
 
 namespace quotella {
 
 namespace {
+
+// "&" and a reference up to its ";": the longest name ("CounterClockwiseContourIntegral")
+// and the longest number ("#x0010FFFF" and more zeros) fit well within.
+constexpr std::size_t kLongestReference = 40;
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
   if (code < 0x80) {
@@ -26,26 +34,28 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
   }
 }
 
-// The code point of an entity name without & and ;, or 0 when unknown.
-std::uint32_t EntityCode(const std::string& name) {
+// The UTF-8 text of a character reference without its "&" and ";" (a name such as
+// "eacute" or a number such as "#233" or "#xE9"); empty when it is none.
+std::string EntityText(std::string_view name) {
+  std::string out;
   if (name.size() > 1 && name[0] == '#') {
     const bool hex = name[1] == 'x' || name[1] == 'X';
     const char* begin = name.data() + (hex ? 2 : 1);
     const char* end = name.data() + name.size();
     std::uint32_t code = 0;
     const auto [ptr, ec] = std::from_chars(begin, end, code, hex ? 16 : 10);
-    if (ec != std::errc() || ptr != end || begin == end) return 0;
-    const bool valid = code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    return valid ? code : 0;
+    if (ec != std::errc() || ptr != end || begin == end) return out;
+    if (code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) AppendUtf8(out, code);
+    return out;
   }
-  static const std::pair<const char*, std::uint32_t> kNamed[] = {
-      {"amp", '&'},      {"lt", '<'},       {"gt", '>'},       {"quot", '"'},
-      {"apos", '\''},    {"nbsp", 0xA0},    {"copy", 0xA9},    {"reg", 0xAE},
-      {"ndash", 0x2013}, {"mdash", 0x2014}, {"lsquo", 0x2018}, {"rsquo", 0x2019},
-      {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}};
-  for (const auto& [entity, code] : kNamed)
-    if (name == entity) return code;
-  return 0;
+  const HtmlEntity* table = kHtmlEntities;
+  const HtmlEntity* last = kHtmlEntities + kHtmlEntityCount;
+  const HtmlEntity* found = std::lower_bound(
+      table, last, name, [](const HtmlEntity& e, std::string_view n) { return e.name < n; });
+  if (found == last || found->name != name) return out;
+  AppendUtf8(out, found->first);
+  if (found->second != 0) AppendUtf8(out, found->second);
+  return out;
 }
 
 }  // namespace
@@ -93,16 +103,18 @@ std::string HtmlToText(const std::string& html) {
       if (tag.rfind("br", 0) == 0) out += ' ';
       i = close + 1;
     } else if (c == '&') {
-      const std::size_t semi = html.find(';', i);
-      const std::uint32_t code = semi != std::string::npos && semi - i <= 10
-                                     ? EntityCode(html.substr(i + 1, semi - i - 1))
-                                     : 0;
-      if (code == 0) {
+      // Only a short stretch is searched for the ";", so that text full of "&" is read in
+      // linear time.
+      const std::string_view after = std::string_view(html).substr(i + 1, kLongestReference);
+      const std::size_t semi = after.find(';');
+      const std::string decoded =
+          semi != std::string_view::npos ? EntityText(after.substr(0, semi)) : std::string();
+      if (decoded.empty()) {
         out += c;
         ++i;
       } else {
-        AppendUtf8(out, code);
-        i = semi + 1;
+        out += decoded;
+        i += semi + 2;
       }
     } else {
       out += c;

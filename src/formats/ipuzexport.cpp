@@ -17,6 +17,13 @@ std::string IpuzText(const std::string& cp1252) {
   return EscapeHtml(Cp1252ToUtf8(cp1252));
 }
 
+// The hidden author and work as solvers read them after solving: author, an em dash and
+// work ("Pope - An Essay on Man" with a longer dash), the author alone without a work.
+std::string AuthorAndWork(const std::string& author, const std::string& work) {
+  if (Trim(work).empty()) return IpuzText(Trim(author));
+  return IpuzText(Trim(author)) + kAuthorWorkSeparator + IpuzText(Trim(work));
+}
+
 Json PuzzleCell(const LayoutCell& cell) {
   switch (cell.kind) {
     case LayoutCell::Kind::Block:
@@ -77,9 +84,11 @@ std::string ComposeIpuz(const PuzzleDocument& doc, const FileSession& session) {
   ipuz["kind"] = Json::array({kIpuzAcrosticKind});
   ipuz["origin"] = "Quotella";
   ipuz["title"] = IpuzText(layout.title);
-  ipuz["author"] = IpuzText(layout.byline);
-  ipuz["copyright"] = IpuzText(layout.copyright);
-  ipuz["notes"] = IpuzText(layout.authorOrig + "@" + layout.workOrig);
+  if (!layout.bylineName.empty()) ipuz["author"] = IpuzText(layout.bylineName);
+  if (!layout.copyrightNotice.empty()) ipuz["copyright"] = IpuzText(layout.copyrightNotice);
+  // Author and work are the answer to the puzzle: they go only where solvers see them
+  // after solving.
+  ipuz["explanation"] = AuthorAndWork(layout.authorOrig, layout.workOrig);
   ipuz["block"] = "#";
   ipuz["empty"] = 0;
   ipuz["dimensions"] = {{"width", layout.Columns()}, {"height", layout.Rows()}};
@@ -89,7 +98,10 @@ std::string ComposeIpuz(const PuzzleDocument& doc, const FileSession& session) {
   // The quotation line as typed (punctuation and case kept), so that a puzzle comes back
   // from its ipuz file with the same quotation text.
   ipuz[kIpuzExtensionKey] = {
-      {"quotation", Cp1252ToUtf8(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)}};
+      {"quotation", Cp1252ToUtf8(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)},
+      {"author", Cp1252ToUtf8(p.AuthorOrig)},
+      {"work", Cp1252ToUtf8(p.WorkOrig)},
+      {"byline", Cp1252ToUtf8(Trim(session.BylineBox))}};
   return ipuz.dump(1, '\t') + "\n";
 }
 

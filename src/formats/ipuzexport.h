@@ -13,6 +13,10 @@ inline constexpr const char* kIpuzAcrosticKind = "http://ipuz.org/acrostic#1";
 inline constexpr const char* kIpuzExtensionKey = "org.quotella.acrostic";
 inline constexpr const char* kIpuzFilter = "ipuz Puzzles|*.ipuz|All Files|*.*";
 
+// Between author and work in the "explanation" of an ipuz file: an em dash between
+// blanks, in UTF-8.
+inline constexpr const char* kAuthorWorkSeparator = " \xE2\x80\x94 ";
+
 // The puzzle as an acrostic ipuz document: UTF-8 JSON. Grid coordinates in the clues'
 // "cells" count from 1 at the top-left. Text fields are HTML-escaped, as ipuz texts may
 // hold HTML.

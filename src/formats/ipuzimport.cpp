@@ -1,6 +1,11 @@
 #include "formats/ipuzimport.h"
 
 #include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -17,42 +22,92 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr int kMaxSide = 1000;
-constexpr long kMaxPositions = 100000;
+constexpr long long kMaxSide = 1000;
+constexpr long long kMaxPositions = 100000;
 
 // An ipuz text (UTF-8, may hold HTML) as one line of the program's Windows-1252 text.
-std::string PlainText(const Json& value) {
-  if (!value.is_string()) return {};
-  std::string text = Utf8ToCp1252(HtmlToText(value.get<std::string>()));
+// Plain UTF-8 text as one line of the program's Windows-1252 text.
+std::string OneLine(const std::string& utf8) {
+  std::string text = Utf8ToCp1252(utf8);
   for (char& c : text)
     if (c == '\r' || c == '\n' || c == '\t') c = ' ';
   return Trim(text);
 }
 
-// A text that goes on a line of the puzzle file must not read as one of its section tags.
-std::string NoSectionTags(std::string text) {
-  static const char* const kTags[] = {"[NUMGRID]", "[QUOTE]",    "[GRID]",
-                                      "[LABELS]",  "[KEYWORDS]", "[RANDSEED]",
-                                      "[TITLE]",   "[BYLINE]",   "[COPYRIGHT]"};
-  for (const char* tag : kTags) {
-    std::size_t at;
-    while ((at = FindNoCase(text, tag)) != std::string::npos) {
-      text[at] = '(';
-      text[at + std::string(tag).size() - 1] = ')';
-    }
-  }
-  return text;
+std::string PlainText(const Json& value) {
+  return value.is_string() ? OneLine(HtmlToText(value.get<std::string>())) : std::string();
 }
 
-// A text the loader keeps only when it holds no "[" (title, byline, copyright).
-std::string NoBrackets(std::string text) {
-  std::replace(text.begin(), text.end(), '[', '(');
-  std::replace(text.begin(), text.end(), ']', ')');
-  return text;
-}
-
-std::string Position(int column, int row) {
+// A grid position as the file writes it.
+std::string Position(long long column, long long row) {
   return "column " + std::to_string(column) + ", row " + std::to_string(row);
+}
+
+// The index into a width x height grid of a position the file writes with the given
+// base; nullopt when it lies outside. Any written values are safe.
+std::optional<std::size_t> GridIndex(long long column, long long row, int base, int width,
+                                     int height) {
+  if (column < base || row < base || column - base >= width || row - base >= height)
+    return std::nullopt;
+  return static_cast<std::size_t>((row - base) * width + (column - base));
+}
+
+// A JSON number that is a whole number, as 21 or 21.0; nullopt for anything else and for
+// numbers beyond 2^53, where a float no longer tells whole numbers apart.
+std::optional<long long> WholeNumber(const Json& value) {
+  constexpr long long kLimit = 1LL << 53;
+  if (value.is_number_integer()) {
+    if (value.is_number_unsigned())
+      return value.get<unsigned long long>() <= static_cast<unsigned long long>(LLONG_MAX)
+                 ? std::optional<long long>(value.get<long long>())
+                 : std::nullopt;
+    return value.get<long long>();
+  }
+  if (!value.is_number_float()) return std::nullopt;
+  const double number = value.get<double>();
+  if (!std::isfinite(number) || std::trunc(number) != number || number < -kLimit || number > kLimit)
+    return std::nullopt;
+  return static_cast<long long>(number);
+}
+
+// The characters of UTF-8 text, each as its code point and its bytes. A byte that does
+// not start a character stands for itself as U+FFFD.
+std::vector<std::pair<char32_t, std::string>> Characters(const std::string& utf8) {
+  std::vector<std::pair<char32_t, std::string>> out;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (lead >= 0x80 && (lead < 0xC0 || i + length > utf8.size())) {
+      out.emplace_back(0xFFFD, utf8.substr(i, 1));
+      ++i;
+      continue;
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+      code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    out.emplace_back(code, utf8.substr(i, length));
+    i += length;
+  }
+  return out;
+}
+
+// A character a cell may hold besides a letter: ASCII punctuation, and the punctuation
+// and symbols of Windows-1252. Letters beyond A to Z are not among them.
+bool IsCellPunctuation(char32_t code) {
+  static const char32_t kSymbols[] = {0x20AC, 0x201A, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6,
+                                      0x2030, 0x2039, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                      0x2013, 0x2014, 0x02DC, 0x2122, 0x203A, 0xD7,   0xF7};
+  if (code < 0x80) return !std::isalpha(static_cast<int>(code));
+  if (code >= 0xA0 && code <= 0xBF) return code != 0xAA && code != 0xB5 && code != 0xBA;
+  return std::find(std::begin(kSymbols), std::end(kSymbols), code) != std::end(kSymbols);
+}
+
+// "U+00C9" for a code point.
+std::string CodePointName(char32_t code) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(code));
+  return buffer;
 }
 
 enum class Kind { Block, Letter, Hyphen, Other };
@@ -69,8 +124,8 @@ struct Failure {
 struct RawClue {
   std::string label;
   std::string clue;
-  std::optional<std::string> answer;      // letters of "answer", when given
-  std::vector<std::pair<long, long>> at;  // "cells" as written
+  std::optional<std::string> answer;                // letters of "answer", when given
+  std::vector<std::pair<long long, long long>> at;  // "cells" as written
 };
 
 // The value of a solution or puzzle entry: a string, or an object's "value".
@@ -96,6 +151,7 @@ Cell ReadCell(const Json& solution, const Json* puzzle, const std::string& block
     return cell;
   }
   const std::string value = UpperCase(Trim(Utf8ToCp1252(*text)));
+  const std::string written = Trim(*text);
   if (value == "-") {
     cell.kind = Kind::Hyphen;
     return cell;
@@ -109,6 +165,11 @@ Cell ReadCell(const Json& solution, const Json* puzzle, const std::string& block
   if (letters > 0)
     throw Failure{"The cell at " + Position(column + 1, row + 1) + " holds \"" + value +
                   "\"; a quotation cell holds one letter."};
+  for (const auto& [code, character] : Characters(written))
+    if (!IsCellPunctuation(code))
+      throw Failure{"The cell at " + Position(column + 1, row + 1) + " holds \"" +
+                    Utf8ToCp1252(character) + "\" (" + CodePointName(code) +
+                    "); a quotation cell holds one of the letters A to Z."};
   cell.kind = Kind::Other;
   cell.text = value;
   return cell;
@@ -156,10 +217,11 @@ std::vector<RawClue> ReadClues(const Json& ipuz) {
     if (cells == item.end() || !cells->is_array() || cells->empty())
       throw Failure{"Answer " + clue.label + " names no cells of the grid."};
     for (const Json& pair : *cells) {
-      if (!pair.is_array() || pair.size() != 2 || !pair[0].is_number_integer() ||
-          !pair[1].is_number_integer())
+      const auto column = pair.is_array() && pair.size() == 2 ? WholeNumber(pair[0]) : std::nullopt;
+      const auto row = pair.is_array() && pair.size() == 2 ? WholeNumber(pair[1]) : std::nullopt;
+      if (!column || !row)
         throw Failure{"Answer " + clue.label + ": its cells are not [column, row] pairs."};
-      clue.at.emplace_back(pair[0].get<long>(), pair[1].get<long>());
+      clue.at.emplace_back(*column, *row);
     }
     out.push_back(std::move(clue));
   }
@@ -186,9 +248,9 @@ int DetectBase(const std::vector<RawClue>& clues, const std::vector<Cell>& grid,
   const auto fits = [&](int base) {
     for (const RawClue& clue : clues)
       for (std::size_t j = 0; j < clue.at.size(); ++j) {
-        const long c = clue.at[j].first - base, r = clue.at[j].second - base;
-        if (c < 0 || r < 0 || c >= width || r >= height) return false;
-        const Cell& cell = grid[static_cast<std::size_t>(r * width + c)];
+        const auto at = GridIndex(clue.at[j].first, clue.at[j].second, base, width, height);
+        if (!at) return false;
+        const Cell& cell = grid[*at];
         if (cell.kind != Kind::Letter) return false;
         if (clue.answer && j < clue.answer->size() && (*clue.answer)[j] != cell.text[0])
           return false;
@@ -214,6 +276,75 @@ std::string QuotationOfGrid(const std::vector<Cell>& grid) {
   return quote;
 }
 
+// A text field of our own extension object, as written (UTF-8).
+std::optional<std::string> OwnField(const Json& ipuz, const char* key) {
+  const auto own = ipuz.find(kIpuzExtensionKey);
+  if (own == ipuz.end() || !own->is_object()) return std::nullopt;
+  const auto field = own->find(key);
+  if (field == own->end() || !field->is_string()) return std::nullopt;
+  return field->get<std::string>();
+}
+
+struct AuthorWork {
+  std::string author, work;  // Windows-1252, one line each
+  std::string source;        // where they were found, for the import's note; empty for ours
+};
+
+// Author and work when they spell the given initials of the answers (all of them, or the
+// first ones of a file that lacks its last clues).
+bool Spells(const AuthorWork& candidate, const std::string& initials) {
+  const std::string spelled =
+      MakeQuotellaString(StripParens(candidate.author) + StripParens(candidate.work));
+  return !spelled.empty() && spelled.size() >= initials.size() &&
+         spelled.compare(0, initials.size(), initials) == 0;
+}
+
+// Author and work split from a text written "author@work" (our older files' notes) or
+// "author", an em dash, "work" (the explanation), or the author alone.
+std::vector<AuthorWork> SplitsOf(const Json& field, const std::string& source) {
+  std::vector<AuthorWork> out;
+  if (!field.is_string()) return out;
+  const std::string text = HtmlToText(field.get<std::string>());
+  const auto add = [&](const std::string& author, const std::string& work) {
+    out.push_back({OneLine(author), OneLine(work), source});
+  };
+  for (const std::string_view separator :
+       {std::string_view("@"), std::string_view(kAuthorWorkSeparator)}) {
+    const std::size_t at = text.find(separator);
+    if (at != std::string::npos && text.find(separator, at + 1) == std::string::npos)
+      add(text.substr(0, at), text.substr(at + separator.size()));
+  }
+  add(text, "");
+  return out;
+}
+
+std::optional<AuthorWork> FindAuthorAndWork(const Json& ipuz, const std::string& initials) {
+  std::vector<AuthorWork> candidates;
+  const auto author = OwnField(ipuz, "author"), work = OwnField(ipuz, "work");
+  if (author) candidates.push_back({OneLine(*author), OneLine(work.value_or("")), ""});
+  if (const auto line = OwnField(ipuz, "quotation")) {
+    const QuoteLineParts parts = ParseQuoteLine(Utf8ToCp1252(*line));
+    if (parts.ok) candidates.push_back({Trim(parts.author), Trim(parts.work), ""});
+  }
+  for (const auto& [key, source] :
+       {std::pair<const char*, const char*>{"explanation", "explanation"}, {"notes", "notes"}})
+    for (AuthorWork& split :
+         SplitsOf(ipuz.value(key, Json()), std::string(source) + " of the ipuz file"))
+      candidates.push_back(std::move(split));
+  for (const AuthorWork& candidate : candidates)
+    if (Spells(candidate, initials)) return candidate;
+  return std::nullopt;
+}
+
+// The byline: ours as typed, else "by " and the file's author; the default without one.
+std::string BylineOf(const Json& ipuz) {
+  if (const auto own = OwnField(ipuz, "byline"); own && !OneLine(*own).empty())
+    return OneLine(*own);
+  const std::string author = PlainText(ipuz.value("author", Json()));
+  if (author.empty()) return "by Anonymous";
+  return LowerCase(author.substr(0, 3)) == "by " ? author : "by " + author;
+}
+
 // The letters of a master quote, in order.
 std::string LettersOf(const std::string& master) {
   std::string letters;
@@ -226,20 +357,33 @@ std::string MasterOf(const std::string& quote) {
   return MakeMasterQuote(UpperCase(FixSpacesAndHyphens(quote)));
 }
 
+// The JSON inside a script wrapper such as ipuz({...}) or callback({...}); in which
+// files are often published for loading by a web page; the text itself otherwise.
+std::string WithoutScriptWrapper(const std::string& text) {
+  const std::string trimmed = Trim(text);
+  std::size_t name = 0;
+  while (name < trimmed.size() &&
+         (std::isalnum(static_cast<unsigned char>(trimmed[name])) || trimmed[name] == '_' ||
+          trimmed[name] == '$' || trimmed[name] == '.'))
+    ++name;
+  std::size_t open = name;
+  while (open < trimmed.size() && std::isspace(static_cast<unsigned char>(trimmed[open]))) ++open;
+  if (name == 0 || open >= trimmed.size() || trimmed[open] != '(') return text;
+  std::string inner = Trim(trimmed.substr(open + 1));
+  if (!inner.empty() && inner.back() == ';') inner = TrimRight(inner.substr(0, inner.size() - 1));
+  if (inner.empty() || inner.back() != ')') return text;
+  inner.pop_back();
+  return inner;
+}
+
 IpuzImport Read(std::string_view bytes) {
   IpuzImport result;
+  if (bytes.size() > kMaxIpuzBytes) throw Failure{kIpuzTooLarge};
   std::string text(bytes);
   if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-  // Files are often published wrapped as ipuz({...}) for loading by a script.
-  {
-    const std::string trimmed = Trim(text);
-    if (trimmed.rfind("ipuz(", 0) == 0) {
-      std::string inner = trimmed.substr(5);
-      if (!inner.empty() && inner.back() == ';') inner.pop_back();
-      if (!inner.empty() && inner.back() == ')') inner.pop_back();
-      text = inner;
-    }
-  }
+  text = WithoutScriptWrapper(text);
+  if (JsonNestingTooDeepAt(text, kMaxIpuzNesting) != std::string_view::npos)
+    throw Failure{kIpuzTooDeep};
   const Json ipuz = Json::parse(text, nullptr, false);
   if (ipuz.is_discarded()) throw Failure{"This ipuz file is damaged: it is not valid JSON."};
   if (!ipuz.is_object()) throw Failure{kNotAcrosticIpuz};
@@ -258,10 +402,13 @@ IpuzImport Read(std::string_view bytes) {
   if (!acrostic) throw Failure{kNotAcrosticIpuz};
 
   const Json dims = ipuz.value("dimensions", Json());
-  if (!dims.is_object() || !dims.value("width", Json()).is_number_integer() ||
-      !dims.value("height", Json()).is_number_integer())
+  const auto widthGiven =
+      dims.is_object() ? WholeNumber(dims.value("width", Json())) : std::nullopt;
+  const auto heightGiven =
+      dims.is_object() ? WholeNumber(dims.value("height", Json())) : std::nullopt;
+  if (!widthGiven || !heightGiven)
     throw Failure{"The ipuz file gives no grid size (\"dimensions\")."};
-  const long width = dims["width"].get<long>(), height = dims["height"].get<long>();
+  const long long width = *widthGiven, height = *heightGiven;
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
       width * height > kMaxPositions)
     throw Failure{"The grid size of this ipuz file (" + std::to_string(width) + " x " +
@@ -324,12 +471,12 @@ IpuzImport Read(std::string_view bytes) {
                     std::to_string(raw.at.size()) + " cells."};
     for (std::size_t j = 0; j < raw.at.size(); ++j) {
       const auto [fileColumn, fileRow] = raw.at[j];
-      const long c = fileColumn - base, r = fileRow - base;
-      const std::string where = Position(static_cast<int>(fileColumn), static_cast<int>(fileRow));
-      if (c < 0 || r < 0 || c >= w || r >= h)
+      const std::string where = Position(fileColumn, fileRow);
+      const auto index = GridIndex(fileColumn, fileRow, base, w, h);
+      if (!index)
         throw Failure{"Answer " + raw.label + ": letter " + std::to_string(j + 1) +
                       " lies outside the grid (" + where + ")."};
-      const std::size_t at = static_cast<std::size_t>(r * w + c);
+      const std::size_t at = *index;
       const Cell& cell = grid[at];
       if (cell.kind != Kind::Letter)
         throw Failure{"Answer " + raw.label + ": letter " + std::to_string(j + 1) +
@@ -354,20 +501,20 @@ IpuzImport Read(std::string_view bytes) {
   std::string initials;
   for (const Answer& a : answers) initials += a.word[0];
 
-  // Author and work.
-  std::string author, work;
-  const std::string notes = PlainText(ipuz.value("notes", Json()));
-  const std::size_t at = notes.find('@');
-  if (at != std::string::npos && notes.find('@', at + 1) == std::string::npos &&
-      MakeQuotellaString(StripParens(notes.substr(0, at)) + StripParens(notes.substr(at + 1))) ==
-          initials) {
-    author = notes.substr(0, at);
-    work = notes.substr(at + 1);
-    result.notes.push_back("Author and work were taken from the notes of the ipuz file.");
-  } else {
-    author = initials;
-    result.notes.push_back("Author and work were taken from the initials of the answers.");
+  // Author and work: from our own fields, the explanation or (in older files of ours)
+  // the notes when they spell the answers' initials, else the initials themselves. A file
+  // that lacks its last clues still names them in full.
+  std::string author = initials, work;
+  const std::optional<AuthorWork> found = FindAuthorAndWork(ipuz, initials);
+  if (found) {
+    author = found->author;
+    work = found->work;
   }
+  // Our own fields are no guess of the reader's and need no note.
+  if (!found)
+    result.notes.push_back("Author and work were taken from the initials of the answers.");
+  else if (!found->source.empty())
+    result.notes.push_back("Author and work were taken from the " + found->source + ".");
   const std::string quotellaStr = MakeQuotellaString(StripParens(author) + StripParens(work));
   for (std::size_t k = 0; k < answers.size(); ++k)
     if (k >= quotellaStr.size() || answers[k].word[0] != quotellaStr[k])
@@ -377,15 +524,12 @@ IpuzImport Read(std::string_view bytes) {
 
   // The quotation: our own line when the file carries it and it matches the grid.
   std::string quote = QuotationOfGrid(grid);
-  if (const auto ext = ipuz.find(kIpuzExtensionKey); ext != ipuz.end() && ext->is_object()) {
-    const auto line = ext->find("quotation");
-    if (line != ext->end() && line->is_string()) {
-      const QuoteLineParts parts = ParseQuoteLine(Utf8ToCp1252(line->get<std::string>()));
-      std::string single = parts.quote;
-      std::replace(single.begin(), single.end(), '\r', ' ');
-      std::replace(single.begin(), single.end(), '\n', ' ');
-      if (parts.ok && LettersOf(MasterOf(single)) == gridLetters) quote = single;
-    }
+  if (const auto line = OwnField(ipuz, "quotation")) {
+    const QuoteLineParts parts = ParseQuoteLine(Utf8ToCp1252(*line));
+    std::string single = parts.quote;
+    std::replace(single.begin(), single.end(), '\r', ' ');
+    std::replace(single.begin(), single.end(), '\n', ' ');
+    if (parts.ok && LettersOf(MasterOf(single)) == gridLetters) quote = single;
   }
   const std::string master = MasterOf(quote);
   if (LettersOf(master) != gridLetters)
@@ -416,7 +560,7 @@ IpuzImport Read(std::string_view bytes) {
   std::vector<std::string>& out = result.puzzleFile;
   out.push_back(kPuzzleFileHeader);
   out.push_back("[QUOTE]");
-  out.push_back(NoSectionTags(author + "@" + work + "@" + quote));
+  out.push_back(author + "@" + work + "@" + quote);
   out.push_back("[GRID]");
   for (int r = 0; r < rows; ++r) {
     std::string line(static_cast<std::size_t>(columns), '#');
@@ -435,13 +579,13 @@ IpuzImport Read(std::string_view bytes) {
     out.push_back(line);
   }
   out.push_back("[title]");
-  const std::string title = NoBrackets(PlainText(ipuz.value("title", Json())));
+  const std::string title = PlainText(ipuz.value("title", Json()));
   out.push_back(title.empty() ? "Untitled" : title);
   out.push_back("[byline]");
-  const std::string byline = NoBrackets(PlainText(ipuz.value("author", Json())));
-  out.push_back(byline.empty() ? "by Anonymous" : byline);
+  out.push_back(BylineOf(ipuz));
   out.push_back("[copyright]");
-  out.push_back(NoBrackets(PlainText(ipuz.value("copyright", Json()))));
+  const std::string copyright = PlainText(ipuz.value("copyright", Json()));
+  out.push_back(copyright.empty() ? FileSession().CopyrightText : copyright);
   out.push_back("[labels]");
   out.push_back("");
   out.push_back("[keywords]");
@@ -449,11 +593,20 @@ IpuzImport Read(std::string_view bytes) {
   MakeLabels(labels);
   for (std::size_t k = 0; k < answers.size(); ++k) {
     const std::string& label = labels.Labels[k + 1];
-    out.push_back(
-        NoSectionTags(answers[k].clue.empty() ? label + "." : label + ". " + answers[k].clue));
+    out.push_back(answers[k].clue.empty() ? label + "." : label + ". " + answers[k].clue);
     out.push_back(answers[k].word);
     out.push_back("");
   }
+  // Rows the file has no clue for (a file cut short) hold their initials.
+  for (std::size_t k = answers.size(); k < quotellaStr.size(); ++k) {
+    out.push_back(labels.Labels[k + 1] + ".");
+    out.push_back(std::string(1, quotellaStr[k]));
+    out.push_back("");
+  }
+  if (answers.size() < quotellaStr.size())
+    result.notes.push_back("The ipuz file gives " + std::to_string(answers.size()) + " of the " +
+                           std::to_string(quotellaStr.size()) +
+                           " answers; the others hold only their initials.");
   out.push_back("[randseed]");
   out.push_back(kStoredSeed);
   result.ok = true;
@@ -461,6 +614,27 @@ IpuzImport Read(std::string_view bytes) {
 }
 
 }  // namespace
+
+std::size_t JsonNestingTooDeepAt(std::string_view json, int limit) {
+  int depth = 0;
+  bool inString = false;
+  for (std::size_t i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    if (inString) {
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > limit) return i;
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+  return std::string_view::npos;
+}
 
 IpuzImport ReadIpuz(std::string_view bytes) {
   try {
@@ -477,6 +651,12 @@ IpuzImport ReadIpuz(std::string_view bytes) {
 }
 
 bool LoadIpuzFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
+  // A huge file is refused before it is read.
+  std::error_code error;
+  if (const auto size = std::filesystem::file_size(path, error); !error && size > kMaxIpuzBytes) {
+    doc.host().Message(kIpuzTooLarge);
+    return false;
+  }
   const auto bytes = ReadFileBytes(path);
   if (!bytes) {
     doc.host().Message("Could not load file ");

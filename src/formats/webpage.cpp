@@ -13,49 +13,56 @@ namespace quotella {
 namespace {
 
 constexpr const char* kStyle = R"CSS(
-:root{--ink:#111;--paper:#fff;--line:#555;--hi:#fff3b0;--word:#e3efff;--bad:#ffd0d0;--ok:#d6f5d6}
+:root{--ink:#111;--paper:#fff;--line:#555;--hi:#fff3b0;--word:#e3efff;--bad:#ffd0d0;--ok:#d6f5d6;--pad:.75rem}
 *{box-sizing:border-box}
-body{margin:0;padding:.75rem;font-family:Georgia,"Times New Roman",serif;color:var(--ink);background:var(--paper)}
+body{margin:0;padding:var(--pad);font-family:Georgia,"Times New Roman",serif;color:var(--ink);background:var(--paper)}
 header h1{margin:.2rem 0;font-size:1.6rem}
 .byline{margin:.1rem 0 .6rem;font-style:italic}
 .help{font-size:.9rem;max-width:46rem}
 .play{display:flex;flex-wrap:wrap;gap:1.25rem;align-items:flex-start}
 .gridbox{max-width:100%;overflow-x:auto}
-#grid{border-collapse:collapse;--cell:min(2.6rem,max(1.5rem,calc((100vw - 1.6rem)/var(--cols))))}
-#grid td{width:var(--cell);height:var(--cell);min-width:var(--cell);border:1px solid var(--line);position:relative;padding:0;text-align:center;vertical-align:middle}
+#grid{border-collapse:collapse;table-layout:fixed;--cell:clamp(16px,calc((100vw - 2*var(--pad) - 24px)/var(--cols) - 1px),2.2rem)}
+#grid td{width:var(--cell);min-width:var(--cell);height:calc(var(--cell)*.55 + 1.05rem);border:1px solid var(--line);position:relative;padding:0;text-align:center;vertical-align:middle}
+#grid.bare .lab{display:none}
 #grid td.block{background:#222}
 #grid td.hyphen{font-weight:bold;font-size:1.1rem}
-.num,.lab{position:absolute;z-index:1;top:1px;font:600 .55rem/1 Arial,Helvetica,sans-serif;pointer-events:none}
-.num{left:2px}.lab{right:2px}
+.num,.lab{position:absolute;z-index:1;top:1px;font:600 10px/1 Arial,Helvetica,sans-serif;pointer-events:none;white-space:nowrap}
+.num{left:1px;letter-spacing:-.4px}.lab{right:1px}
 input{font:700 1.05rem/1 Arial,Helvetica,sans-serif;text-transform:uppercase;text-align:center;border:0;padding:0;margin:0;background:transparent;color:var(--ink);caret-color:transparent;border-radius:0}
-#grid input{position:absolute;left:0;top:0;width:100%;height:100%;padding-top:.5rem}
+#grid input{position:absolute;left:0;top:10px;width:100%;height:calc(100% - 10px);font-size:clamp(.8rem,calc(var(--cell)*.5),1.1rem)}
 input:focus{outline:2px solid #1a5fd0;outline-offset:-2px;background:var(--hi)}
+#grid input:focus{top:0;height:100%;padding-top:10px}
 .word{background:var(--word)}
 .twin,.twin input{background:var(--hi)}
 .wrong,.wrong input{background:var(--bad)!important}
 .done td:not(.block),.done .box{background:var(--ok)}
-.cluebox{flex:1 1 20rem;min-width:16rem}
+.cluebox{flex:1 1 24rem;min-width:min(24rem,100%)}
 .cluebox h2{font-size:1.1rem;margin:.2rem 0}
-#clues{list-style:none;padding:0;margin:0}
-#clues li{margin:0 0 .7rem}
+#clues{list-style:none;padding:0;margin:0;columns:2 13rem;column-gap:1.5rem}
+#clues li{margin:0 0 .7rem;break-inside:avoid}
 .clue{margin:0 0 .25rem}
 .boxes{display:flex;flex-wrap:wrap;gap:2px}
 .box{display:inline-flex;flex-direction:column;align-items:center;width:1.9rem;border:1px solid var(--line)}
 .box input{width:100%;height:1.7rem}
-.box .n{font:.6rem/1.2 Arial,Helvetica,sans-serif;border-top:1px solid #bbb;width:100%;text-align:center}
+.box .n{font:10px/1.2 Arial,Helvetica,sans-serif;border-top:1px solid #bbb;width:100%;text-align:center}
 #controls{margin:.8rem 0;display:flex;flex-wrap:wrap;gap:.5rem}
 #controls[hidden]{display:none}
 button{font:1rem Arial,Helvetica,sans-serif;padding:.45rem .9rem;border:1px solid #333;border-radius:4px;background:#f4f4f4;cursor:pointer}
+button:focus-visible{outline:3px solid #1a5fd0;outline-offset:2px}
 #status{min-height:1.3rem;font-weight:bold}
 footer{margin-top:1rem;font-size:.8rem}
-@media (max-width:40rem){body{padding:.4rem}header h1{font-size:1.3rem}.cluebox{min-width:0}}
+@media (min-width:64rem){.gridbox{position:sticky;top:.5rem;max-height:calc(100vh - 1rem);overflow:auto}}
+@media (max-width:40rem){:root{--pad:.4rem}header h1{font-size:1.3rem}}
 @media print{
  #controls,#status,.help,noscript{display:none!important}
  input{color:transparent!important;background:none!important;outline:0!important}
  .word,.twin,.wrong,.done td,.done .box{background:none!important}
  #grid td.block{background:#000!important;-webkit-print-color-adjust:exact;print-color-adjust:exact}
- .play{display:block}.cluebox{margin-top:1rem;columns:2}
- #clues li{break-inside:avoid}
+ .gridbox{position:static;max-height:none;overflow:visible}
+ #grid{--cell:min(2.2rem,calc((100vw - 2px)/var(--cols)))!important}
+ #grid .lab{display:block!important}
+ .play{display:block}.cluebox{margin-top:1rem}
+ #clues{columns:2}
 }
 )CSS";
 
@@ -68,6 +75,10 @@ constexpr const char* kScript = R"JS(
   var grid = {}, twin = {}, answerOf = {}, order = [], answers = [];
   var sol = '', solAt = {}, current = null;
   var status = document.getElementById('status');
+  var gridBox = document.querySelector('.gridbox'), clueBox = document.querySelector('.cluebox');
+  // The grid and the clue list are one tab stop each, the last box visited in each: Tab
+  // goes on to the next part of the page, the arrow keys move inside.
+  var stops = {grid: null, clues: null};
 
   function decode(hex, key) {
     var s = '';
@@ -106,13 +117,25 @@ constexpr const char* kScript = R"JS(
     if (!s || s.length !== order.length) return;
     order.forEach(function (p, i) { var c = s.charAt(i); put(p, c === '.' ? '' : c); });
   }
+  function show(el, ch) { el.value = ch; el.shown = ch; cellOf(el).classList.remove('wrong'); }
   function put(p, ch) {
-    grid[p].value = ch;
-    cellOf(grid[p]).classList.remove('wrong');
-    if (twin[p]) { twin[p].value = ch; cellOf(twin[p]).classList.remove('wrong'); }
+    show(grid[p], ch);
+    if (twin[p]) show(twin[p], ch);
   }
   function setLetter(p, ch) { put(p, ch); save(); checkDone(); }
   function inGrid(el) { return el.getAttribute('data-a') === null; }
+  function makeStop(el) {
+    var part = inGrid(el) ? 'grid' : 'clues';
+    if (stops[part] && stops[part] !== el) stops[part].tabIndex = -1;
+    el.tabIndex = 0;
+    stops[part] = el;
+  }
+  // Grid and clues side by side: the twin of a box can be shown without moving the box
+  // out of sight. Stacked (a phone), the page stays where the solver is typing.
+  function sideBySide() {
+    var g = gridBox.getBoundingClientRect(), c = clueBox.getBoundingClientRect();
+    return g.right <= c.left || c.right <= g.left;
+  }
 
   function highlight(el) {
     Array.prototype.forEach.call(document.querySelectorAll('.word,.twin'), function (n) {
@@ -130,7 +153,8 @@ constexpr const char* kScript = R"JS(
       var other = inGrid(el) ? twin[p] : grid[p];
       if (other) {
         cellOf(other).classList.add('twin');
-        if (other.scrollIntoView) other.scrollIntoView({block: 'nearest', inline: 'nearest'});
+        if (other.scrollIntoView && sideBySide())
+          other.scrollIntoView({block: 'nearest', inline: 'nearest'});
       }
     }
   }
@@ -163,16 +187,30 @@ constexpr const char* kScript = R"JS(
     return answers[a][0];
   }
 
-  function onInput(ev) {
-    var el = ev.target;
-    var v = (el.value || '').toUpperCase().replace(/[^A-Z]/g, '');
-    var ch = v ? v.charAt(v.length - 1) : '';
+  function letters(text) { return (text || '').toUpperCase().replace(/[^A-Z]/g, ''); }
+  function type(el, ch) {
     var p = posOf(el);
-    if (p === null) el.value = ch; else setLetter(p, ch);
+    if (p === null) show(el, ch); else setLetter(p, ch);
     if (ch) go(step(el, 1) || el);
+  }
+  // Typing on a keyboard is handled as keys (below); an on-screen keyboard only sends
+  // input, wherever the caret was: the new letter is the one typed, not the one that was
+  // there.
+  function onInput(ev) {
+    var el = ev.target, old = el.shown || '';
+    var typed = letters(ev.data), v = letters(el.value);
+    var ch = typed ? typed.charAt(typed.length - 1) : '';
+    if (!ch && v) ch = old && v.length > 1 && v.indexOf(old) === 0 ? v.charAt(1) : v.charAt(0);
+    type(el, ch);
   }
   function onKey(ev) {
     var el = ev.target, target = null;
+    if (ev.key && ev.key.length === 1 && !ev.ctrlKey && !ev.metaKey && !ev.altKey) {
+      ev.preventDefault();
+      var ch = letters(ev.key);
+      if (ch) type(el, ch);
+      return;
+    }
     switch (ev.key) {
       case 'Backspace':
         ev.preventDefault();
@@ -185,7 +223,7 @@ constexpr const char* kScript = R"JS(
       case 'ArrowRight': target = step(el, 1); break;
       case 'ArrowUp': target = vertical(el, -1); break;
       case 'ArrowDown': target = vertical(el, 1); break;
-      case 'Tab': target = nextClue(el, ev.shiftKey ? -1 : 1); break;
+      case 'Enter': target = nextClue(el, ev.shiftKey ? -1 : 1); break;
       default: return;
     }
     ev.preventDefault();
@@ -231,8 +269,12 @@ constexpr const char* kScript = R"JS(
   Array.prototype.forEach.call(document.querySelectorAll('#acrostic input'), function (el) {
     el.addEventListener('input', onInput);
     el.addEventListener('keydown', onKey);
-    el.addEventListener('focus', function () { current = el; highlight(el); });
+    el.addEventListener('focus', function () {
+      current = el; makeStop(el); highlight(el);
+      if (el.select) el.select();
+    });
     el.setAttribute('inputmode', 'text');
+    el.tabIndex = -1;
   });
   document.getElementById('check').addEventListener('click', check);
   document.getElementById('reveal-letter').addEventListener('click', revealLetter);
@@ -241,6 +283,20 @@ constexpr const char* kScript = R"JS(
   Array.prototype.forEach.call(document.querySelectorAll('#controls button'), function (b) {
     b.addEventListener('mousedown', function (ev) { ev.preventDefault(); });
   });
+  // The cells share the page's width, down to a size whose numbers can still be read;
+  // below the size for a number and a label side by side, the labels go.
+  var table = document.getElementById('grid');
+  function fit() {
+    var room = gridBox.parentNode.clientWidth - 2;
+    var cell = Math.floor(Math.max(16, Math.min(35, room / cols)) * 4) / 4;
+    table.style.setProperty('--cell', cell + 'px');
+    table.classList.toggle('bare', cell < 33.5);
+    table.classList.add('fitted');
+  }
+  fit();
+  window.addEventListener('resize', fit);
+  makeStop(grid[order[0]]);
+  makeStop(answers[0][0]);
   document.getElementById('controls').hidden = false;
   load();
   checkDone();
@@ -292,6 +348,16 @@ std::string Key(const AcrosticLayout& layout) {
   std::string key;
   for (int shift = 56; shift >= 0; shift -= 8) key += Hex2(static_cast<unsigned>(hash >> shift));
   return key;
+}
+
+// On a screen too narrow for a cell to show both its number and its answer's label,
+// the labels go (the clue boxes still name the answer). The script sizes the cells to
+// the page's width exactly; without it they shrink as the style's --cell says, and this
+// rule holds below the width where that makes a cell 2.1rem wide.
+std::string LabelRule(int columns) {
+  const int width = static_cast<int>(columns * (33.6 + 1) + 2 * 12 + 24);
+  return "@media screen and (max-width:" + std::to_string(width) +
+         "px){#grid:not(.fitted) .lab{display:none}}\n";
 }
 
 void AddGrid(const AcrosticLayout& layout, std::string& html) {
@@ -396,22 +462,26 @@ std::string ComposeWebPage(const PuzzleDocument& doc, const FileSession& session
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       "<meta name=\"generator\" content=\"Quotella\">\n<title>" +
-      Html(layout.title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" +
-      "<main id=\"acrostic\" data-cols=\"" + std::to_string(layout.Columns()) + "\">\n" +
-      "<header><h1>" + Html(layout.title) + "</h1><p class=\"byline\">" + Html(layout.byline) +
+      Html(layout.title) + "</title>\n<style>" + kStyle + LabelRule(layout.Columns()) +
+      "</style>\n</head>\n<body>\n" + "<main id=\"acrostic\" data-cols=\"" +
+      std::to_string(layout.Columns()) + "\">\n" + "<header><h1>" + Html(layout.title) +
+      "</h1><p class=\"byline\">" + Html(layout.byline) +
       "</p></header>\n"
       "<p class=\"help\">Solve the clues and write each answer in its boxes; every letter "
       "belongs in the grid cell with the number under its box. The grid then reads a "
-      "quotation, and the first letters of the answers spell its author and work.</p>\n"
+      "quotation, and the first letters of the answers spell its author and work. Tab "
+      "goes from the grid to the clues and on to the buttons; the arrow keys move within "
+      "them, Enter to the next clue.</p>\n"
       "<noscript><p>This page plays the puzzle with JavaScript. Without it, print the page "
-      "and solve the puzzle on paper.</p></noscript>\n"
-      "<div id=\"controls\" hidden><button type=\"button\" id=\"check\">Check</button>"
-      "<button type=\"button\" id=\"reveal-letter\">Reveal letter</button>"
-      "<button type=\"button\" id=\"reveal-all\">Reveal all</button></div>\n"
-      "<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n<div class=\"play\">\n";
+      "and solve the puzzle on paper.</p></noscript>\n<div class=\"play\">\n";
   AddGrid(layout, html);
   AddClues(layout, html);
-  html += "</div>\n<footer>" + Html(layout.copyright) +
+  html +=
+      "</div>\n<div id=\"controls\" hidden><button type=\"button\" id=\"check\">Check</button>"
+      "<button type=\"button\" id=\"reveal-letter\">Reveal letter</button>"
+      "<button type=\"button\" id=\"reveal-all\">Reveal all</button></div>\n"
+      "<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n";
+  html += "<footer>" + Html(layout.copyrightNotice) +
           "</footer>\n</main>\n<script>window.QUOTELLA_DATA={\"id\":" + JsString(key) +
           ",\"sol\":" + JsString(ObfuscateSolution(letters, key)) +
           ",\"done\":" + JsString(kWebPageDoneText) + "};</script>\n<script>" + kScript +

@@ -94,8 +94,7 @@ TEST_F(PublishWindowTest, OpenIpuzPuzzleShowsTheImportedPuzzleAndRefusesOtherKin
   QApplication::processEvents();
   EXPECT_EQ(host.questions.size(), 1u);
   EXPECT_EQ(host.fileDialogs, std::vector<std::string>{"Open ipuz Puzzle"});
-  EXPECT_EQ(host.messages, std::vector<std::string>{
-                               "Author and work were taken from the notes of the ipuz file."});
+  EXPECT_EQ(host.messages, std::vector<std::string>{});
   EXPECT_EQ(table()->model()->index(1, 2).data().toString(), QStringLiteral("T"));
   EXPECT_EQ(clues()->document()->findBlockByNumber(1).text(),
             QStringLiteral("B. River mammal that floats on its back"));

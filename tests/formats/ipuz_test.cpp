@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -10,6 +11,8 @@
 #include "core/construction.h"
 #include "core/textio.h"
 #include "files/puzzlefile.h"
+#include "formats/htmlentitytable.h"
+#include "formats/htmltext.h"
 #include "formats/ipuzexport.h"
 #include "formats/ipuzimport.h"
 #include "ipuzcheck.h"
@@ -88,8 +91,7 @@ TEST(IpuzExport, SamplePuzzlePassesTheStructuralCheckWithOneBasedCells) {
   EXPECT_EQ(ipuz["version"], "http://ipuz.org/v2");
   EXPECT_EQ(ipuz["kind"], Json::array({"http://ipuz.org/acrostic#1"}));
   EXPECT_EQ(ipuz["title"], "Hope Eternal");
-  EXPECT_EQ(ipuz["notes"], "Pope@An Essay on Man");
-  EXPECT_EQ(ipuz["copyright"], "Puzzle \xC2\xA9 2003 by");  // UTF-8
+  EXPECT_EQ(ipuz["author"], "the Quotella makers");
   EXPECT_EQ(ipuz["dimensions"], Json({{"width", 21}, {"height", 4}}));
   // Four blocks before cell 1, which answer K uses.
   EXPECT_EQ(ipuz["puzzle"][0][3], "#");
@@ -290,7 +292,7 @@ TEST(IpuzImport, DetectsZeroBasedCellsAndReadsAnotherProgramsFile) {
   // Another program: 0-based cells, lower-case solution, no answers, no notes, none of
   // our own fields, and the file wrapped for loading by a script.
   ipuz.erase(kIpuzExtensionKey);
-  ipuz.erase("notes");
+  ipuz.erase("explanation");
   for (auto& row : ipuz["solution"])
     for (auto& v : row)
       if (v != "#") v = LowerCase(v.get<std::string>());
@@ -334,6 +336,193 @@ TEST(IpuzImport, AmbiguousCellsTakeTheBaseUnderWhichTheLettersFit) {
   ASSERT_TRUE(zero.ok) << zero.error;
   EXPECT_EQ(zero.coordinateBase, 0);
   EXPECT_EQ(zero.puzzleFile[2], "I@@ABCDEFGHI");
+}
+
+TEST(IpuzExport, AuthorAndWorkStayHiddenUntilSolvedAndBylineAndCopyrightAreThePuzzles) {
+  Loaded p;
+  LoadSample(p);
+  Json ipuz = Json::parse(ComposeIpuz(p.doc, p.session));
+  EXPECT_FALSE(ipuz.contains("notes"));
+  EXPECT_EQ(ipuz["explanation"], "Pope \xE2\x80\x94 An Essay on Man");
+  EXPECT_EQ(ipuz[kIpuzExtensionKey]["author"], "Pope");
+  EXPECT_EQ(ipuz[kIpuzExtensionKey]["work"], "An Essay on Man");
+  EXPECT_EQ(ipuz["author"], "the Quotella makers");
+  EXPECT_FALSE(ipuz.contains("copyright"));  // the untouched default
+
+  p.session.BylineBox = "  BY Ann & Bob ";
+  p.session.CopyrightText = "Puzzle \xA9 2026 by Ann";
+  p.doc.P.WorkOrig = "";
+  ipuz = Json::parse(ComposeIpuz(p.doc, p.session));
+  EXPECT_EQ(ipuz["author"], "Ann &amp; Bob");
+  EXPECT_EQ(ipuz["copyright"], "Puzzle \xC2\xA9 2026 by Ann");
+  EXPECT_EQ(ipuz["explanation"], "Pope");
+
+  for (const char* empty : {"", "by ", "by Anonymous"}) {
+    p.session.BylineBox = empty;
+    EXPECT_FALSE(Json::parse(ComposeIpuz(p.doc, p.session)).contains("author")) << empty;
+  }
+}
+
+TEST(IpuzRoundTrip, BracketsAndEntitiesInTitleClueBylineAndCopyrightComeBack) {
+  Loaded p;
+  LoadSample(p);
+  p.session.TitleBox = "[QUOTE] Lincoln [No. 5] & <Co> caf\xE9";
+  p.session.BylineBox = "by Ann [ed.]";
+  p.session.CopyrightText = "[c] 2026 \xA9 Ann";
+  p.doc.ClueLines[0] = "A. Lincoln [No. 5] &amp; \"caf\xE9\" [GRID]";
+  const std::string text = ComposeIpuz(p.doc, p.session);
+  Loaded back;
+  ASSERT_TRUE(Import(back, text));
+  EXPECT_EQ(back.host.messages, std::vector<std::string>{});
+  ExpectSamePuzzle(p, back, "brackets");
+  EXPECT_EQ(back.session.TitleBox, "[QUOTE] Lincoln [No. 5] & <Co> caf\xE9");
+  EXPECT_EQ(back.doc.ClueLines[0], "A. Lincoln [No. 5] &amp; \"caf\xE9\" [GRID]");
+
+  // Another program's texts: named entities of any kind, and no byline of ours.
+  Json other = Json::parse(text);
+  other.erase(kIpuzExtensionKey);
+  other["title"] = "Caf&eacute; [1] &Omega;&hellip;";
+  other["author"] = "Ren&eacute;e";
+  other.erase("copyright");
+  other["clues"]["Clues"][1]["clue"] = "&ldquo;Na&iuml;ve&rdquo; &amp;c. [2]";
+  const IpuzImport read = ReadIpuz(other.dump());
+  ASSERT_TRUE(read.ok) << read.error;
+  const auto lineAfter = [&](const std::string& tag) {
+    const auto at = std::find(read.puzzleFile.begin(), read.puzzleFile.end(), tag);
+    return at + 1 < read.puzzleFile.end() ? *(at + 1) : std::string("(none)");
+  };
+  EXPECT_EQ(lineAfter("[title]"), "Caf\xE9 [1] ?\x85");  // no omega in Windows-1252
+  EXPECT_EQ(lineAfter("[byline]"),
+            "by Ren\xE9"
+            "e");
+  EXPECT_EQ(lineAfter("[copyright]"), FileSession().CopyrightText);
+  EXPECT_EQ(lineAfter("[keywords]"), "A. Lincoln [No. 5] &amp; \"caf\xE9\" [GRID]");
+  EXPECT_NE(
+      std::find(read.puzzleFile.begin(), read.puzzleFile.end(), "B. \x93Na\xEFve\x94 &c. [2]"),
+      read.puzzleFile.end());
+}
+
+TEST(HtmlText, DecodesEveryNamedReferenceOfHtml) {
+  // The table is searched by halving: it must be sorted, and it is the whole list.
+  EXPECT_EQ(kHtmlEntityCount, 2125u);
+  EXPECT_TRUE(std::is_sorted(kHtmlEntities, kHtmlEntities + kHtmlEntityCount,
+                             [](const HtmlEntity& a, const HtmlEntity& b) {
+                               return std::string_view(a.name) < std::string_view(b.name);
+                             }));
+  EXPECT_EQ(HtmlToText("&eacute;&Eacute;&AElig;&szlig;&Omega;&euro;"),
+            "\xC3\xA9\xC3\x89\xC3\x86\xC3\x9F\xCE\xA9\xE2\x82\xAC");
+  EXPECT_EQ(HtmlToText("&CounterClockwiseContourIntegral;"), "\xE2\x88\xB3");
+  EXPECT_EQ(HtmlToText("&NotEqualTilde;"), "\xE2\x89\x82\xCC\xB8");  // two code points
+  // Unknown names, names without their ";" and a lone "&" stay as written.
+  EXPECT_EQ(HtmlToText("&eacute &bogus; AT&T &;"), "&eacute &bogus; AT&T &;");
+  EXPECT_EQ(HtmlToText("&#233;&#xE9;&#x110000;"), "\xC3\xA9\xC3\xA9&#x110000;");
+}
+
+TEST(IpuzImport, AcceptsAnyScriptWrapperAndWholeNumbersWrittenAsFloats) {
+  const std::string plain = ChangedSample([](Json& j) {
+    j["dimensions"] = Json::parse(R"({"width": 21.0, "height": 4.0})");
+    j["clues"]["Clues"][0]["cells"] = Json::parse("[[7.0,1],[10,2.0],[19,2]]");
+  });
+  for (const std::string& text : {plain, "ipuz(" + plain + ")", "loadPuzzle_2 (" + plain + ");",
+                                  " window.$cb(" + plain + ") ;\n"}) {
+    const IpuzImport read = ReadIpuz(text);
+    ASSERT_TRUE(read.ok) << text.substr(0, 20) << ": " << read.error;
+    EXPECT_EQ(read.puzzleFile[4], "####HOPE#SPRINGS#ETER");
+  }
+  EXPECT_EQ(ReadIpuz(ChangedSample([](Json& j) { j["dimensions"]["width"] = 21.5; })).error,
+            "The ipuz file gives no grid size (\"dimensions\").");
+  EXPECT_EQ(ReadIpuz("f(" + plain).error, "This ipuz file is damaged: it is not valid JSON.");
+}
+
+TEST(IpuzImport, NamesALetterTheQuotationCannotHold) {
+  const auto cell = [](const char* utf8) {
+    return ReadIpuz(ChangedSample([&](Json& j) { j["solution"][0][4] = utf8; })).error;
+  };
+  EXPECT_EQ(cell("\xC3\x89"),  // E acute
+            "The cell at column 5, row 1 holds \"\xC9\" (U+00C9); a quotation cell holds one "
+            "of the letters A to Z.");
+  EXPECT_EQ(cell("\xCE\xA9"),  // omega
+            "The cell at column 5, row 1 holds \"?\" (U+03A9); a quotation cell holds one of "
+            "the letters A to Z.");
+  // Punctuation in a cell is no letter and is not refused for that.
+  EXPECT_EQ(cell("\xE2\x80\x99").find("U+"), std::string::npos);
+}
+
+TEST(IpuzImport, AuthorAndWorkComeFromOurFieldsTheExplanationOrOldNotesEvenWithoutTheLastClue) {
+  const auto authorLine = [](const IpuzImport& read) {
+    return read.ok ? read.puzzleFile[2].substr(0, read.puzzleFile[2].rfind('@'))
+                   : "refused: " + read.error;
+  };
+  const auto noLastClue = [](Json& j) { j["clues"]["Clues"].erase(15); };
+  IpuzImport read = ReadIpuz(ChangedSample(noLastClue));
+  EXPECT_EQ(authorLine(read), "Pope@An Essay on Man");
+  EXPECT_EQ(read.notes, std::vector<std::string>{
+                            "The ipuz file gives 15 of the 16 answers; the others hold only "
+                            "their initials."});
+  // It opens as the puzzle with its last answer still to be found.
+  Loaded partial;
+  ASSERT_TRUE(Import(partial, ChangedSample(noLastClue)))
+      << testing::PrintToString(partial.host.messages);
+  EXPECT_EQ(partial.doc.P.NumWords, 16);
+  EXPECT_EQ(Keystring(partial.doc, 14), "ANTI");
+  EXPECT_EQ(Trim(Keystring(partial.doc, 15)), "N");
+
+  read = ReadIpuz(ChangedSample([&](Json& j) {
+    noLastClue(j);
+    j.erase(kIpuzExtensionKey);
+  }));
+  EXPECT_EQ(authorLine(read), "Pope@An Essay on Man");
+  EXPECT_EQ(read.notes[0], "Author and work were taken from the explanation of the ipuz file.");
+
+  // A file of ours from before: author and work in the notes, nothing else.
+  read = ReadIpuz(ChangedSample([&](Json& j) {
+    j.erase(kIpuzExtensionKey);
+    j.erase("explanation");
+    j["notes"] = "Pope@An Essay on Man";
+  }));
+  EXPECT_EQ(authorLine(read), "Pope@An Essay on Man");
+  EXPECT_EQ(read.notes, std::vector<std::string>{
+                            "Author and work were taken from the notes of the ipuz file."});
+
+  // An explanation that does not spell the initials is not taken for them.
+  read = ReadIpuz(ChangedSample([&](Json& j) {
+    j.erase(kIpuzExtensionKey);
+    j["explanation"] = "A fine quotation by a poet.";
+  }));
+  EXPECT_EQ(authorLine(read), "POPEANESSAYONMAN@");
+}
+
+TEST(IpuzImport, HugeCoordinatesAreReportedAsWrittenWithoutOverflow) {
+  const auto at = [](const char* cells) {
+    return ReadIpuz(ChangedSample(
+                        [&](Json& j) { j["clues"]["Clues"][0]["cells"] = Json::parse(cells); }))
+        .error;
+  };
+  EXPECT_EQ(at("[[7,1],[10,2],[-9223372036854775808,2]]"),
+            "Answer A: letter 3 lies outside the grid (column -9223372036854775808, row 2).");
+  EXPECT_EQ(at("[[7,1],[10,2],[19,9223372036854775807]]"),
+            "Answer A: letter 3 lies outside the grid (column 19, row 9223372036854775807).");
+  EXPECT_EQ(at("[[7,1],[10,2],[18446744073709551615,2]]"),
+            "Answer A: its cells are not [column, row] pairs.");
+  EXPECT_EQ(at("[[7,1],[10,2],[1e300,2]]"), "Answer A: its cells are not [column, row] pairs.");
+}
+
+TEST(IpuzImport, HostileNestingIsRefusedAfterReadingOnlyWhatExceedsTheLimit) {
+  const std::string brackets(20u << 20, '[');
+  // The scan stops at the first bracket past the limit: the work done is bounded by it.
+  EXPECT_EQ(JsonNestingTooDeepAt(brackets, kMaxIpuzNesting),
+            static_cast<std::size_t>(kMaxIpuzNesting));
+  EXPECT_EQ(ReadIpuz(brackets.substr(0, kMaxIpuzBytes)).error, kIpuzTooDeep);
+  EXPECT_EQ(ReadIpuz("ipuz(" + std::string(100, '{') + ")").error, kIpuzTooDeep);
+  // Brackets inside strings, escaped quotes included, are text.
+  const std::string inString = "{\"a\":\"\\\"" + std::string(100, '[') + "\"}";
+  EXPECT_EQ(JsonNestingTooDeepAt(inString, 2), std::string_view::npos);
+  EXPECT_EQ(ReadIpuz(inString).error, kNotAcrosticIpuz);
+  // An acrostic of ours nests well within the limit.
+  Loaded p;
+  LoadSample(p);
+  EXPECT_EQ(JsonNestingTooDeepAt(ComposeIpuz(p.doc, p.session), 6), std::string_view::npos);
+  EXPECT_EQ(ReadIpuz(std::string(kMaxIpuzBytes + 1, ' ')).error, kIpuzTooLarge);
 }
 
 }  // namespace

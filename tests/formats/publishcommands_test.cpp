@@ -75,8 +75,7 @@ TEST(PublishCommands, OpeningAnIpuzFileAsksFirstAndNamesThePuzzleFile) {
   EXPECT_EQ(w.host.fileDialogs, std::vector<std::string>{"Open ipuz Puzzle"});
   EXPECT_EQ(Keystring(w.doc, 1), "OTTER");
   EXPECT_EQ(w.session.CurrentPuzzleFile, ::testing::TempDir() + "quotella_open.qtl");
-  EXPECT_EQ(w.host.messages, std::vector<std::string>{
-                                 "Author and work were taken from the notes of the ipuz file."});
+  EXPECT_EQ(w.host.messages, std::vector<std::string>{});
 
   // A refused file leaves the puzzle as it was.
   ASSERT_TRUE(WriteFileAtomic(path, "{\"kind\":\"http://ipuz.org/acrostic#1\"}").empty());

@@ -71,16 +71,19 @@ TEST(WebPage, TheStoredSolutionRevealsTheGridLettersWithThePuzzlesKey) {
 TEST(WebPage, TextsAreUtf8AndAWriteFailureIsReported) {
   Sample s;
   s.session.TitleBox = "Caf\xE9 <Quotes>";
+  // The untouched default copyright line is no notice and is left out.
+  EXPECT_NE(ComposeWebPage(s.doc, s.session).find("<footer></footer>"), std::string::npos);
+  s.session.CopyrightText = "Puzzle \xA9 2026 by Ren\xE9";
   const std::string page = ComposeWebPage(s.doc, s.session);
   EXPECT_NE(page.find("<title>Caf\xC3\xA9 &lt;Quotes&gt;</title>"), std::string::npos);
-  EXPECT_NE(page.find("<footer>Puzzle \xC2\xA9 2003 by</footer>"), std::string::npos);
+  EXPECT_NE(page.find("<footer>Puzzle \xC2\xA9 2026 by Ren\xC3\xA9</footer>"), std::string::npos);
   EXPECT_FALSE(WriteWebPage(s.doc, s.session, "/nonexistent-folder/page.html"));
   EXPECT_EQ(s.host.messages, std::vector<std::string>{"Could not save file "});
 }
 
 TEST(HtmlText, EntitiesAndTagsBecomePlainText) {
   EXPECT_EQ(HtmlToText("<b>Tom</b> &amp; Jerry<br/>caf&eacute; &#233; &#x41; &lt;"),
-            "Tom & Jerry caf&eacute; \xC3\xA9 A <");
+            "Tom & Jerry caf\xC3\xA9 \xC3\xA9 A <");
   EXPECT_EQ(HtmlToText("a < b &"), "a < b &");
   EXPECT_EQ(EscapeHtml("<a href='x'>&</a>"), "&lt;a href=&#39;x&#39;&gt;&amp;&lt;/a&gt;");
 }
