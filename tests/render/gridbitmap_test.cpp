@@ -43,6 +43,7 @@ TEST_F(GridBitmapTest, TwentyColumnsByThreeRowsAtCellSize23AreA461By70Picture) {
   HandPuzzle::Lay(doc, std::string(55, 'E'), 20);
   ASSERT_EQ(doc.Grid.Rows, 3);
   BitmapMaker maker(doc);
+  maker.style.cellSize = 23;
   ASSERT_TRUE(maker.Redraw());
   EXPECT_EQ(maker.Image().size(), QSize(461, 70));
   // Grid lines in black on both outer edges; blocks before the first cell.
@@ -106,7 +107,7 @@ TEST_F(GridBitmapTest, NarrowerAndWiderChangeThePuzzleGridAndTheCellSizeStaysInI
   maker.Narrower();
   EXPECT_EQ(doc.Grid.Columns, 9);
   EXPECT_TRUE(host.messages.empty()) << "a picture has no page";
-  EXPECT_EQ(maker.Image().width(), 9 * 23 + 1);
+  EXPECT_EQ(maker.Image().width(), 9 * BitmapStyle::kDefaultCellSize + 1);
   maker.Wider();
   EXPECT_EQ(doc.Grid.Columns, 10);
   maker.style.cellSize = 8;
@@ -143,7 +144,8 @@ TEST_F(GridBitmapTest, BitmapViewOnA240CellPuzzleEndsOneStepBelowTheFirstFit) {
   BitmapMaker maker(doc);
   maker.FitToSideArea();
   EXPECT_TRUE(maker.style.key);
-  EXPECT_EQ(maker.style.labelFont.pointSize(), 5);
+  // The texts follow the cell size; the chosen fonts stay.
+  EXPECT_EQ(maker.style.labelFont.pointSize(), BitmapStyle().labelFont.pointSize());
   // The shape is brought near the area's proportions (360 x 430) first.
   const double ratio = static_cast<double>(doc.Grid.Columns) / doc.Grid.Rows;
   EXPECT_LT(ratio, 360.0 / 430.0 + 0.2);
