@@ -34,7 +34,7 @@ bool BitmapCellLayout::FitBand(const Tpuzzle& p, const BitmapStyle& style, int p
   const QFontMetrics fm(Sized(style.labelFont, pixels));
   const int inner = style.cellSize - line;
   if (2 * (fm.capHeight() + 3) > inner) return false;
-  const int gap = std::max(2, pixels / 3);
+  const int gap = std::max(3, pixels / 3);
   for (int i = 1; i <= p.NumCells; ++i) {
     const TMasterCellRec& cell = p.Cells[static_cast<std::size_t>(i)];
     if (cell.CellNumber == 0) continue;

@@ -16,7 +16,8 @@ constexpr int kScreenResolution = 96;
 void Describe(QSvgGenerator& svg, QBuffer& buffer, const QString& title, QSize size,
               int resolution) {
   svg.setOutputDevice(&buffer);
-  svg.setTitle(title);
+  // The generator writes the title as it is; a puzzle title may hold "&" or "<".
+  svg.setTitle(title.toHtmlEscaped());
   svg.setDescription(QStringLiteral("Quotella"));
   svg.setResolution(resolution);
   svg.setSize(size);
