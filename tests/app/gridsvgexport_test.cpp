@@ -3,28 +3,21 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
-#include <QXmlStreamReader>
 #include <set>
 
 #include "app/bitmapdialog.h"
 #include "app/printroom.h"
 #include "core/textio.h"
+#include "support/svgtexts.h"
 #include "windowfixture.h"
 
 namespace quotella {
 namespace {
 
-// The texts of the SVG file's text elements, after checking that it is well-formed XML.
-std::multiset<std::string> SvgTexts(const std::string& path) {
-  std::multiset<std::string> texts;
-  QXmlStreamReader xml(QByteArray::fromStdString(ReadFileBytes(path).value_or("")));
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isStartElement() && xml.name() == QLatin1String("text"))
-      texts.insert(xml.readElementText().toStdString());
-  }
-  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  return texts;
+// The texts of the SVG file's text elements.
+std::multiset<std::string> SvgFileTexts(const std::string& path) {
+  const auto texts = test::SvgTexts(QByteArray::fromStdString(ReadFileBytes(path).value_or("")));
+  return {texts.begin(), texts.end()};
 }
 
 class GridSvgWindowTest : public test::WindowTest {
@@ -55,7 +48,7 @@ TEST_F(GridSvgWindowTest, ToolsExportGridAsSvgWritesEveryNumberAndFollowsTheBitm
   Export(svg);
   EXPECT_EQ(host.fileDialogs, std::vector<std::string>{"Export Grid as SVG"});
   EXPECT_TRUE(host.messages.empty());
-  auto texts = SvgTexts(svg);
+  auto texts = SvgFileTexts(svg);
   const Tpuzzle& p = window->doc().P;
   int numbered = 0;
   for (int i = 1; i <= p.NumCells; ++i) {
@@ -73,7 +66,7 @@ TEST_F(GridSvgWindowTest, ToolsExportGridAsSvgWritesEveryNumberAndFollowsTheBitm
   host.confirmAnswers.push_back(true);
   Export(svg);
   EXPECT_EQ(host.questions.back(), "File " + svg + " exists! Overwrite ?");
-  texts = SvgTexts(svg);
+  texts = SvgFileTexts(svg);
   EXPECT_GT(texts.count("T"), 0u) << "the quotation's letters";
 }
 

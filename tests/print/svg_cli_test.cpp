@@ -2,12 +2,12 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <filesystem>
 #include <set>
 
 #include "core/textio.h"
 #include "support/clirunner.h"
+#include "support/svgtexts.h"
 
 namespace quotella {
 namespace {
@@ -16,18 +16,8 @@ using test::RunCli;
 using test::RunCliArgs;
 using test::ShellQuote;
 
-// The texts of an SVG file's text elements in order, after checking that it is
-// well-formed XML.
 std::vector<std::string> SvgTexts(const std::string& path) {
-  std::vector<std::string> texts;
-  QXmlStreamReader xml(QByteArray::fromStdString(ReadFileBytes(path).value_or("")));
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isStartElement() && xml.name() == QLatin1String("text"))
-      texts.push_back(xml.readElementText().toStdString());
-  }
-  EXPECT_FALSE(xml.hasError()) << path << ": " << xml.errorString().toStdString();
-  return texts;
+  return test::SvgTexts(QByteArray::fromStdString(ReadFileBytes(path).value_or("")));
 }
 
 // The sample puzzle (21 columns x 4 rows, "Hope Eternal", 16 answers) in a folder with

@@ -1,37 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QXmlStreamReader>
 #include <set>
 
 #include "guiapp.h"
 #include "render/svgwriter.h"
 #include "support/fakehost.h"
 #include "support/handpuzzle.h"
+#include "support/svgtexts.h"
 
 namespace quotella {
 namespace {
 
 using test::FakeHost;
 using test::HandPuzzle;
-
-// The texts of an SVG document in order, after checking that it is well-formed XML.
-std::vector<std::string> SvgTexts(const QByteArray& svg, QRectF* viewBox = nullptr) {
-  std::vector<std::string> texts;
-  QXmlStreamReader xml(svg);
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (!xml.isStartElement()) continue;
-    if (xml.name() == QLatin1String("svg") && viewBox) {
-      const auto box = xml.attributes().value(QLatin1String("viewBox")).toString().split(' ');
-      if (box.size() == 4)
-        *viewBox =
-            QRectF(box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble());
-    }
-    if (xml.name() == QLatin1String("text")) texts.push_back(xml.readElementText().toStdString());
-  }
-  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  return texts;
-}
+using test::SvgTexts;
 
 class SvgWriterTest : public ::testing::Test {
  protected:
