@@ -36,7 +36,7 @@ const char* const kPrintExportUsage =
     "      draw the grid as a picture\n"
     "  quotella-cli export P.qtl --svg -o F.svg [--cell-size N] [--key] [--no-labels] [--yes]\n"
     "  quotella-cli export P.qtl --svg --page -o F.svg [--grid|--clues|--both] [--key]\n"
-    "      [--help-text] [--landscape] [--yes]\n"
+    "      [--help-text] [--landscape] [--copyright under-byline|last-page] [--yes]\n"
     "      write the grid, or every printed page, as SVG for a layout program";
 
 namespace {
@@ -111,7 +111,7 @@ std::optional<PublishArgs> Parse(const std::vector<std::string>& args, Form form
       if (!number(a.cellSize)) return std::nullopt;
     } else if (s == "--line-width" && form == Form::Bitmap) {
       if (!number(a.lineWidth)) return std::nullopt;
-    } else if (s == "--copyright" && pdf) {
+    } else if (s == "--copyright" && form != Form::Bitmap) {
       if (!hasValue || (args[i + 1] != "under-byline" && args[i + 1] != "last-page"))
         return Refuse("--copyright takes under-byline or last-page");
       a.copyright = args[++i];
@@ -239,6 +239,7 @@ std::string SvgMismatch(const PublishArgs& a) {
   }
   for (const char* flag : {"--grid", "--clues", "--both", "--help-text", "--landscape"})
     if (a.Has(flag)) return std::string(flag) + " goes with --page";
+  if (!a.copyright.empty()) return "--copyright goes with --page";
   if (a.cellSize &&
       (*a.cellSize < BitmapMaker::kMinCellSize || *a.cellSize > BitmapMaker::kMaxCellSize))
     return "--cell-size for the grid lies between 8 and 120";

@@ -66,7 +66,10 @@ TEST_F(SvgCliTest, TheGridSvgHoldsEveryCellNumberAndNothingElseIsLeftBehind) {
 
 TEST_F(SvgCliTest, ThePageSvgCarriesTheHeaderAndTheCluesOfThePrintedPage) {
   const std::string svg = folder + "/page.svg";
-  ASSERT_EQ(RunCliArgs({"export", puzzle, "--svg", "--page", "--help-text", "-o", svg}).status, 0);
+  ASSERT_EQ(RunCliArgs({"export", puzzle, "--svg", "--page", "--help-text", "--copyright",
+                        "last-page", "-o", svg})
+                .status,
+            0);
   const auto texts = SvgTexts(svg);
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts.front(), "Hope Eternal");
@@ -77,6 +80,7 @@ TEST_F(SvgCliTest, ThePageSvgCarriesTheHeaderAndTheCluesOfThePrintedPage) {
   EXPECT_TRUE(has("B. River mammal"));
   EXPECT_TRUE(has("Guess the words defined below"));
   EXPECT_TRUE(has("62"));
+  EXPECT_EQ(texts.back().rfind("Puzzle ", 0), 0u) << "the copyright closes the last page";
   EXPECT_EQ(Files(), (std::vector<std::string>{"page.svg", "sample.qtl"})) << "no PDF file";
 }
 
@@ -95,7 +99,8 @@ TEST_F(SvgCliTest, AnUnwritablePlaceOrAMisplacedOptionIsRefusedWithoutTouchingFi
                                               {"--svg", "--page", "--cell-size", "40"},
                                               {"--svg", "--cell-size", "7"},
                                               {"--svg", "--page", "--grid", "--clues"},
-                                              {"--svg", "--line-width", "2"}}) {
+                                              {"--svg", "--line-width", "2"},
+                                              {"--svg", "--copyright", "last-page"}}) {
     std::vector<std::string> args = {"export", puzzle, "-o", keep, "--yes"};
     args.insert(args.end(), bad.begin(), bad.end());
     EXPECT_EQ(RunCliArgs(args).status, 2) << bad.back();
