@@ -50,6 +50,11 @@ void BitmapCellLayout::FitKey(const BitmapStyle& style, int pixels) {
   const int inner = style.cellSize - line;
   const int room = style.cellSize - 1 - keyTop;
   const QString widest = QStringLiteral("W");
+  // A small font in a roomy square (no number band) grows until its capitals fill
+  // about half the room.
+  constexpr int kReference = 100;
+  const int capAtReference = QFontMetrics(Sized(style.keyFont, kReference)).capHeight();
+  if (capAtReference > 0) pixels = std::max(pixels, room * kReference / (2 * capAtReference));
   for (; pixels > 1; --pixels) {
     const QFontMetrics fm(Sized(style.keyFont, pixels));
     if (fm.capHeight() + 2 <= room && fm.horizontalAdvance(widest) + 2 <= inner) break;
