@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-svg-dev
   fonts-liberation scowl unrtf xvfb xauth
   chromium chromium-driver python3-selenium
   poppler-utils cups printer-driver-cups-pdf

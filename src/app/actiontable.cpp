@@ -20,6 +20,7 @@
 #include "app/distributionbar.h"
 #include "app/edithistory.h"
 #include "app/editorsync.h"
+#include "app/gridsvgexport.h"
 #include "app/gridviewpane.h"
 #include "app/listcommands.h"
 #include "app/lookupcommands.h"
@@ -235,6 +236,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"NumberMap1", "&View", "Number Map", "", [](W& w) { w.m_viewCommands->NumberMap1Click(); }},
       {"BitmapView1", "&View", "Bitmap View", "", [](W& w) { w.m_print->BitmapView1Click(); }},
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
+      {"ExportGridSvg1", "&Tools", "Export Grid as SVG\u2026", "Ctrl+Shift+B", [](W& w) { ExportGridSvg1Click(w); }},
       {"Solver1", "&Tools", "Solver", "",
        [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},

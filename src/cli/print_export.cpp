@@ -16,6 +16,8 @@
 #include "print/pageprinter.h"
 #include "render/bitmapmaker.h"
 #include "render/pagelayout.h"
+#include "render/qtext.h"
+#include "render/svgwriter.h"
 
 // Under the leak checker of the sanitizer build: fontconfig keeps a cache for the life
 // of the process that it never frees; that is not ours to report.
@@ -31,7 +33,11 @@ const char* const kPrintExportUsage =
     "      print the puzzle page into a PDF file\n"
     "  quotella-cli export P.qtl --bitmap -o F.bmp|F.png [--cell-size N] [--line-width N]\n"
     "      [--key] [--no-labels] [--yes]\n"
-    "      draw the grid as a picture";
+    "      draw the grid as a picture\n"
+    "  quotella-cli export P.qtl --svg -o F.svg [--cell-size N] [--key] [--no-labels] [--yes]\n"
+    "  quotella-cli export P.qtl --svg --page -o F.svg [--grid|--clues|--both] [--key]\n"
+    "      [--help-text] [--landscape] [--copyright under-byline|last-page] [--yes]\n"
+    "      write the grid, or every printed page, as SVG for a layout program";
 
 namespace {
 
@@ -74,12 +80,18 @@ std::optional<PublishArgs> Refuse(const std::string& problem) {
   return std::nullopt;
 }
 
+enum class Form { Pdf, Bitmap, Svg };
+
 // nullopt after a usage error.
-std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf) {
+std::optional<PublishArgs> Parse(const std::vector<std::string>& args, Form form) {
+  const bool pdf = form == Form::Pdf;
   const std::vector<std::string> pdfFlags = {"--pdf",   "--key",  "--help-text", "--grid",
                                              "--clues", "--both", "--landscape", "--yes"};
   const std::vector<std::string> bitmapFlags = {"--bitmap", "--key", "--no-labels", "--yes"};
-  const auto& allowed = pdf ? pdfFlags : bitmapFlags;
+  const std::vector<std::string> svgFlags = {"--svg",       "--page",  "--key",  "--no-labels",
+                                             "--grid",      "--clues", "--both", "--help-text",
+                                             "--landscape", "--yes"};
+  const auto& allowed = pdf ? pdfFlags : form == Form::Bitmap ? bitmapFlags : svgFlags;
   PublishArgs a;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -97,9 +109,9 @@ std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf)
       a.output = args[++i];
     } else if (s == "--cell-size") {
       if (!number(a.cellSize)) return std::nullopt;
-    } else if (s == "--line-width" && !pdf) {
+    } else if (s == "--line-width" && form == Form::Bitmap) {
       if (!number(a.lineWidth)) return std::nullopt;
-    } else if (s == "--copyright" && pdf) {
+    } else if (s == "--copyright" && form != Form::Bitmap) {
       if (!hasValue || (args[i + 1] != "under-byline" && args[i + 1] != "last-page"))
         return Refuse("--copyright takes under-byline or last-page");
       a.copyright = args[++i];
@@ -122,30 +134,51 @@ int Fail(CliPuzzle& puzzle, const std::string& message) {
   return 1;
 }
 
+// Loads the puzzle and makes sure the target may be written; false after saying why.
+bool Prepare(CliPuzzle& puzzle, const PublishArgs& a) {
+  if (!LoadForCommand(puzzle, a.input)) return false;
+  if (a.output == a.input) {
+    std::cerr << "quotella-cli: an export would replace the puzzle file itself\n";
+    return false;
+  }
+  if (!MayWrite(puzzle, a.output, a.input)) return false;
+  EnsureGuiApplication();
+  return true;
+}
+
+// The page options the command line sets; the texts come from the puzzle file.
+PrintOptions PageOptions(const PublishArgs& a, const CliPuzzle& puzzle) {
+  PrintOptions options;
+  if (a.Has("--grid")) options.content = PrintOptions::Content::Grid;
+  if (a.Has("--clues")) options.content = PrintOptions::Content::Clues;
+  options.key = a.Has("--key");
+  options.help = a.Has("--help-text");
+  options.copyrightUnderByline = a.copyright != "last-page";
+  options.copyrightOnLastPage = a.copyright == "last-page";
+  options.title = puzzle.files.TitleBox;
+  options.byline = puzzle.files.BylineBox;
+  options.copyright = puzzle.files.CopyrightText;
+  return options;
+}
+
+// Replaces the target with the bytes in one step; a failure says which file and why, and
+// leaves an existing file as it was.
+int WriteExport(CliPuzzle& puzzle, const std::string& path, const QByteArray& bytes) {
+  const std::string error = WriteFileAtomic(path, bytes.toStdString());
+  if (error.empty()) return 0;
+  std::cerr << "quotella-cli: " << error << "\n";
+  return Fail(puzzle, "Could not save file " + path);
+}
+
 int RunPdf(const std::vector<std::string>& args) {
-  const auto a = Parse(args, true);
+  const auto a = Parse(args, Form::Pdf);
   if (!a) return 2;
   const int choices = a->Has("--grid") + a->Has("--clues") + a->Has("--both");
   if (choices > 1) return UsageError("export", "give one of --grid, --clues, --both");
   CliPuzzle puzzle(a->Has("--yes"));
-  if (!LoadForCommand(puzzle, a->input)) return 1;
-  if (a->output == a->input) {
-    std::cerr << "quotella-cli: an export would replace the puzzle file itself\n";
-    return 1;
-  }
-  if (!MayWrite(puzzle, a->output, a->input)) return 1;
-  EnsureGuiApplication();
+  if (!Prepare(puzzle, *a)) return 1;
 
-  PrintOptions options;
-  if (a->Has("--grid")) options.content = PrintOptions::Content::Grid;
-  if (a->Has("--clues")) options.content = PrintOptions::Content::Clues;
-  options.key = a->Has("--key");
-  options.help = a->Has("--help-text");
-  options.copyrightUnderByline = a->copyright != "last-page";
-  options.copyrightOnLastPage = a->copyright == "last-page";
-  options.title = puzzle.files.TitleBox;
-  options.byline = puzzle.files.BylineBox;
-  options.copyright = puzzle.files.CopyrightText;
+  const PrintOptions options = PageOptions(*a, puzzle);
 
   // The PDF is written beside the target and moved over it once complete.
   const std::filesystem::path target(a->output);
@@ -168,7 +201,7 @@ int RunPdf(const std::vector<std::string>& args) {
 }
 
 int RunBitmap(const std::vector<std::string>& args) {
-  const auto a = Parse(args, false);
+  const auto a = Parse(args, Form::Bitmap);
   if (!a) return 2;
   std::string ext = std::filesystem::path(a->output).extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(),
@@ -179,9 +212,7 @@ int RunBitmap(const std::vector<std::string>& args) {
       (*a->cellSize < BitmapMaker::kMinCellSize || *a->cellSize > BitmapMaker::kMaxCellSize))
     return UsageError("export", "--cell-size for a picture lies between 8 and 120");
   CliPuzzle puzzle(a->Has("--yes"));
-  if (!LoadForCommand(puzzle, a->input)) return 1;
-  if (!MayWrite(puzzle, a->output, a->input)) return 1;
-  EnsureGuiApplication();
+  if (!Prepare(puzzle, *a)) return 1;
 
   BitmapMaker maker(puzzle.doc);
   if (a->cellSize) maker.style.cellSize = *a->cellSize;
@@ -194,19 +225,70 @@ int RunBitmap(const std::vector<std::string>& args) {
   buffer.open(QIODevice::WriteOnly);
   if (!maker.Image().save(&buffer, ext == ".png" ? "PNG" : "BMP"))
     return Fail(puzzle, "Could not save file " + a->output);
-  if (!WriteFileAtomic(a->output, bytes.toStdString()).empty())
-    return Fail(puzzle, "Could not save file " + a->output);
-  return 0;
+  return WriteExport(puzzle, a->output, bytes);
+}
+
+// Options that belong to one of the two SVG forms only; an empty text when all fit.
+std::string SvgMismatch(const PublishArgs& a) {
+  if (a.Has("--page")) {
+    if (a.cellSize || a.Has("--no-labels"))
+      return "--cell-size and --no-labels draw the grid alone";
+    if (a.Has("--grid") + a.Has("--clues") + a.Has("--both") > 1)
+      return "give one of --grid, --clues, --both";
+    return "";
+  }
+  for (const char* flag : {"--grid", "--clues", "--both", "--help-text", "--landscape"})
+    if (a.Has(flag)) return std::string(flag) + " goes with --page";
+  if (!a.copyright.empty()) return "--copyright goes with --page";
+  if (a.cellSize &&
+      (*a.cellSize < BitmapMaker::kMinCellSize || *a.cellSize > BitmapMaker::kMaxCellSize))
+    return "--cell-size for the grid lies between 8 and 120";
+  return "";
+}
+
+QByteArray PageSvg(const PublishArgs& a, const CliPuzzle& puzzle) {
+  // The page is the PDF file's page; the printer only supplies its size and is never
+  // started, so no PDF file is written.
+  QPrinter printer(QPrinter::HighResolution);
+  PagePrinter::SetUpPdf(printer, a.output, a.Has("--landscape"));
+  const FontSet fonts;
+  return SvgWriter::Pages(puzzle.doc, PageOptions(a, puzzle), PagePrinter::FormatOf(printer),
+                          PagePrinter::kResolution, fonts, kBlack);
+}
+
+QByteArray GridSvg(const PublishArgs& a, const CliPuzzle& puzzle) {
+  BitmapStyle style;
+  if (a.cellSize) style.cellSize = *a.cellSize;
+  style.key = a.Has("--key");
+  style.labels = !a.Has("--no-labels");
+  return SvgWriter::Grid(puzzle.doc.P, puzzle.doc.Grid.Columns, puzzle.doc.Grid.Rows, style,
+                         FromCp(puzzle.files.TitleBox));
+}
+
+int RunSvg(const std::vector<std::string>& args) {
+  const auto a = Parse(args, Form::Svg);
+  if (!a) return 2;
+  if (const std::string problem = SvgMismatch(*a); !problem.empty())
+    return UsageError("export", problem);
+  CliPuzzle puzzle(a->Has("--yes"));
+  if (!Prepare(puzzle, *a)) return 1;
+  const QByteArray svg = a->Has("--page") ? PageSvg(*a, puzzle) : GridSvg(*a, puzzle);
+  return WriteExport(puzzle, a->output, svg);
 }
 
 }  // namespace
 
 int RunPrintExport(const std::vector<std::string>& args) {
-  const bool pdf = std::find(args.begin(), args.end(), "--pdf") != args.end();
-  const bool bitmap = std::find(args.begin(), args.end(), "--bitmap") != args.end();
-  if (pdf && bitmap) return UsageError("export", "give one of --pdf, --bitmap");
+  auto given = [&args](const char* flag) {
+    return std::find(args.begin(), args.end(), flag) != args.end();
+  };
+  const bool pdf = given("--pdf");
+  const bool bitmap = given("--bitmap");
+  const bool svg = given("--svg");
+  if (pdf + bitmap + svg > 1) return UsageError("export", "give one of --pdf, --bitmap, --svg");
   if (pdf) return RunPdf(args);
   if (bitmap) return RunBitmap(args);
+  if (svg) return RunSvg(args);
   return -1;
 }
 

@@ -5,12 +5,12 @@
 
 namespace quotella::cli {
 
-// `export P.qtl --pdf ...` and `export P.qtl --bitmap ...`: the printed page as a PDF
-// file and the grid as a BMP or PNG picture, drawn without a display. Returns the exit
-// code, or -1 when the arguments ask for neither.
+// `export P.qtl --pdf ...`, `--bitmap ...` and `--svg ...`: the printed page as a PDF
+// file, the grid as a BMP or PNG picture, and the grid or the pages as SVG, drawn without a
+// display. Returns the exit code, or -1 when the arguments ask for none of them.
 int RunPrintExport(const std::vector<std::string>& args);
 
-// Usage lines of the two forms, for the export command's help.
+// Usage lines of these forms, for the export command's help.
 extern const char* const kPrintExportUsage;
 
 }  // namespace quotella::cli

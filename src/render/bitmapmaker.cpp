@@ -85,9 +85,6 @@ void BitmapMaker::DecreaseCellSize() {
 }
 
 void BitmapMaker::FitToSideArea() {
-  style.labelFont.setPointSize(5);
-  style.keyFont.setPointSize(10);
-  style.keyFont.setBold(false);
   style.key = true;
   if (!Redraw()) return;
   Wider();

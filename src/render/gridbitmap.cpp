@@ -2,47 +2,96 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
+#include "render/bitmapcelllayout.h"
 #include "render/qtext.h"
 
 namespace quotella {
 
 BitmapStyle::BitmapStyle()
-    : labelFont(QStringLiteral("Liberation Sans"), 6),
+    : labelFont(QStringLiteral("Liberation Sans"), 7),
       keyFont(QStringLiteral("Liberation Sans"), 12, QFont::Bold) {}
 
+int BitmapStyle::EffectiveLineWidth() const {
+  return std::clamp(lineWidth, 1, std::max(1, cellSize / 3));
+}
+
 QSize GridBitmap::Size(int columns, int rows, const BitmapStyle& style) {
-  return {columns * style.cellSize + style.lineWidth, rows * style.cellSize + style.lineWidth};
+  const int line = style.EffectiveLineWidth();
+  return {columns * style.cellSize + line, rows * style.cellSize + line};
 }
 
 namespace {
 
-void DrawLines(QPainter& painter, int columns, int rows, const BitmapStyle& style, QSize size) {
-  QPen pen(style.line);
-  pen.setWidth(style.lineWidth);
-  painter.setPen(pen);
+// Each line is a band `line` pixels wide starting at its multiple of the cell size, so
+// the outer border is as thick as the lines inside.
+void DrawLines(QPainter& painter, int columns, int rows, const BitmapStyle& style, int line) {
+  const QSize size = GridBitmap::Size(columns, rows, style);
   const int s = style.cellSize;
-  for (int r = 0; r <= rows; ++r) painter.drawLine(0, r * s, size.width(), r * s);
-  for (int c = 0; c <= columns; ++c) painter.drawLine(c * s, 0, c * s, size.height());
+  for (int r = 0; r <= rows; ++r) painter.fillRect(0, r * s, size.width(), line, style.line);
+  for (int c = 0; c <= columns; ++c) painter.fillRect(c * s, 0, line, size.height(), style.line);
+}
+
+void DrawBand(QPainter& painter, const TMasterCellRec& cell, QPoint corner,
+              const BitmapStyle& style, const BitmapCellLayout& layout) {
+  painter.setFont(layout.numberFont);
+  const int baseline = corner.y() + layout.baseline;
+  painter.drawText(corner.x() + layout.line + style.numberIndent, baseline,
+                   QString::number(cell.CellNumber));
+  if (!layout.labels) return;
+  const QString label = FromCp(cell.CellLabel);
+  const int width = QFontMetrics(layout.numberFont).horizontalAdvance(label);
+  painter.drawText(corner.x() + style.cellSize - style.labelIndent - width, baseline, label);
+}
+
+// The letter centred across the square and `keyVertical` below its middle, but never
+// higher than the room under the number band nor lower than the square.
+void DrawKey(QPainter& painter, const QString& letter, QPoint corner, const BitmapStyle& style,
+             const BitmapCellLayout& layout) {
+  painter.setFont(layout.keyFont);
+  const QFontMetrics fm(layout.keyFont);
+  const QRect ink = fm.tightBoundingRect(letter);
+  const int s = style.cellSize;
+  int top = s / 2 + style.keyVertical - ink.height() / 2;
+  top = std::max(layout.keyTop, std::min(top, s - 1 - ink.height()));
+  const int x = layout.line + (s - layout.line) / 2 - fm.horizontalAdvance(letter) / 2;
+  painter.drawText(corner.x() + x, corner.y() + top - ink.top(), letter);
+}
+
+void DrawDash(QPainter& painter, QPoint corner, const BitmapStyle& style,
+              const BitmapCellLayout& layout) {
+  const QFont& font = style.key ? layout.keyFont : layout.numberFont;
+  painter.setFont(font);
+  const QFontMetrics fm(font);
+  const QString dash = QStringLiteral("-");
+  const QRect ink = fm.tightBoundingRect(dash);
+  const int middle = layout.line + (style.cellSize - layout.line) / 2;
+  painter.drawText(corner.x() + middle - fm.horizontalAdvance(dash) / 2,
+                   corner.y() + middle - ink.height() / 2 - ink.top(), dash);
 }
 
 }  // namespace
 
 QImage GridBitmap::Render(const Tpuzzle& p, int columns, int rows, const BitmapStyle& style) {
-  const QSize size = Size(columns, rows, style);
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(style.background);
+  QImage image(Size(columns, rows, style), QImage::Format_RGB32);
   QPainter painter(&image);
-  DrawLines(painter, columns, rows, style, size);
+  Paint(painter, p, columns, rows, style);
+  return image;
+}
 
+void GridBitmap::Paint(QPainter& painter, const Tpuzzle& p, int columns, int rows,
+                       const BitmapStyle& style) {
+  const BitmapCellLayout layout = BitmapCellLayout::For(p, style);
   const int s = style.cellSize;
   const int positions = columns * rows;
-  const QFontMetrics label(style.labelFont, &image);
-  const QFontMetrics key(style.keyFont, &image);
+  painter.fillRect(QRect(QPoint(0, 0), Size(columns, rows, style)), style.background);
+  painter.setPen(kBlack);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
       const int pos = r * columns + c + 1;
-      const QRect square(c * s, r * s, s, s);
+      const QPoint corner(c * s, r * s);
+      const QRect square(corner, QSize(s, s));
       const int i = pos - p.GridOffset;
       if (pos <= p.GridOffset || pos > positions - p.TrailingCells || i < 1 || i > p.NumCells) {
         painter.fillRect(square, style.block);
@@ -50,38 +99,16 @@ QImage GridBitmap::Render(const Tpuzzle& p, int columns, int rows, const BitmapS
       }
       const TMasterCellRec& cell = p.Cells[static_cast<std::size_t>(i)];
       if (cell.CellNumber != 0) {
-        painter.fillRect(square, style.background);
-        painter.setPen(kBlack);
-        if (style.labels) {
-          painter.setFont(style.labelFont);
-          painter.drawText(square.x() + style.numberIndent, square.y() + 1 + label.ascent(),
-                           QString::number(cell.CellNumber));
-          const QString text = FromCp(cell.CellLabel);
-          painter.drawText(square.x() + s - label.horizontalAdvance(text) - style.labelIndent - 1,
-                           square.y() + 1 + label.ascent(), text);
-        }
-        if (style.key) {
-          painter.setFont(style.keyFont);
-          const QString letter = FromCp(std::string(1, cell.Char));
-          const int x = square.x() + s / 2 - key.horizontalAdvance(letter) / 2;
-          const int y = square.y() + s / 2 + style.keyVertical - key.height() / 2;
-          painter.drawText(x, y + key.ascent(), letter);
-        }
+        if (layout.numbers) DrawBand(painter, cell, corner, style, layout);
+        if (style.key) DrawKey(painter, FromCp(std::string(1, cell.Char)), corner, style, layout);
       } else if (cell.Char == '-') {
-        painter.setPen(kBlack);
-        const QFontMetrics& fm = style.key ? key : label;
-        painter.setFont(style.key ? style.keyFont : style.labelFont);
-        const QString dash = QStringLiteral("-");
-        const int x = square.center().x() - fm.horizontalAdvance(dash) / 2;
-        const int y = square.y() + s / 2 - fm.height() / 2;
-        painter.drawText(x, y + fm.ascent(), dash);
+        DrawDash(painter, corner, style, layout);
       } else {
         painter.fillRect(square, style.block);
       }
     }
   }
-  DrawLines(painter, columns, rows, style, size);
-  return image;
+  DrawLines(painter, columns, rows, style, layout.line);
 }
 
 }  // namespace quotella

@@ -4,15 +4,20 @@
 #include <QFont>
 #include <QImage>
 
+class QPainter;
+
 #include "core/tpuzzle.h"
 #include "render/colours.h"
 
 namespace quotella {
 
-// How the grid bitmap is drawn, in screen pixels.
+// How the grid bitmap is drawn, in screen pixels. The fonts' sizes are those of a square
+// of kDefaultCellSize; other cell sizes scale them.
 struct BitmapStyle {
-  int cellSize = 23;
-  int lineWidth = 1;
+  // Large enough for three-digit numbers beside two-letter labels at a legible size.
+  static constexpr int kDefaultCellSize = 32;
+  int cellSize = kDefaultCellSize;
+  int lineWidth = 1;  // at most a third of the cell size is drawn
   bool labels = true;
   bool key = false;
   int keyVertical = 3;  // downward shift of the letter from the cell's middle
@@ -24,15 +29,21 @@ struct BitmapStyle {
   QFont labelFont;
   QFont keyFont;
   BitmapStyle();
+  // The line width as drawn: at least 1, at most a third of the cell size.
+  int EffectiveLineWidth() const;
 };
 
 // The quotation grid as a picture: square cells with grid lines, blocks before and after
 // the quotation and in the word gaps, cell numbers and labels, and optionally the letters.
+// Every grid line, the outer border included, is the drawn line width thick.
 class GridBitmap {
  public:
-  // columns x cellSize + lineWidth wide, rows x cellSize + lineWidth high.
+  // columns x cellSize + line width wide, rows x cellSize + line width high.
   static QSize Size(int columns, int rows, const BitmapStyle& style);
   static QImage Render(const Tpuzzle& p, int columns, int rows, const BitmapStyle& style);
+  // The same drawing onto any painter whose units are pixels (a picture, an SVG file).
+  static void Paint(QPainter& painter, const Tpuzzle& p, int columns, int rows,
+                    const BitmapStyle& style);
 };
 
 }  // namespace quotella

@@ -158,7 +158,8 @@ TEST_F(PrintWindowTest, TheBitmapWindowRedrawsOnEveryControlChange) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Make Puzzle Grid Bitmap"));
   const auto& grid = window->doc().Grid;
   const auto image = [&] { return dialog->maker().Image(); };
-  EXPECT_EQ(image().size(), QSize(grid.Columns * 23 + 1, grid.Rows * 23 + 1));
+  const int cell = BitmapStyle::kDefaultCellSize;
+  EXPECT_EQ(image().size(), QSize(grid.Columns * cell + 1, grid.Rows * cell + 1));
 
   int count = dialog->drawCount();
   auto changed = [&] { return dialog->drawCount() == ++count; };

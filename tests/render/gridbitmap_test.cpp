@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "guiapp.h"
+#include "render/bitmapcelllayout.h"
 #include "render/bitmapmaker.h"
 #include "render/gridbitmap.h"
 #include "support/fakehost.h"
@@ -13,15 +15,6 @@ namespace {
 
 using test::FakeHost;
 using test::HandPuzzle;
-
-void EnsureGui() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "render_tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 // How many pixels of the area differ from the colour.
 int Differing(const QImage& image, const QRect& area, QColor colour) {
@@ -34,7 +27,7 @@ int Differing(const QImage& image, const QRect& area, QColor colour) {
 
 class GridBitmapTest : public ::testing::Test {
  protected:
-  void SetUp() override { EnsureGui(); }
+  void SetUp() override { test::EnsureGuiApp(); }
   FakeHost host;
   PuzzleDocument doc{host};
 };
@@ -43,6 +36,7 @@ TEST_F(GridBitmapTest, TwentyColumnsByThreeRowsAtCellSize23AreA461By70Picture) {
   HandPuzzle::Lay(doc, std::string(55, 'E'), 20);
   ASSERT_EQ(doc.Grid.Rows, 3);
   BitmapMaker maker(doc);
+  maker.style.cellSize = 23;
   ASSERT_TRUE(maker.Redraw());
   EXPECT_EQ(maker.Image().size(), QSize(461, 70));
   // Grid lines in black on both outer edges; blocks before the first cell.
@@ -106,7 +100,7 @@ TEST_F(GridBitmapTest, NarrowerAndWiderChangeThePuzzleGridAndTheCellSizeStaysInI
   maker.Narrower();
   EXPECT_EQ(doc.Grid.Columns, 9);
   EXPECT_TRUE(host.messages.empty()) << "a picture has no page";
-  EXPECT_EQ(maker.Image().width(), 9 * 23 + 1);
+  EXPECT_EQ(maker.Image().width(), 9 * BitmapStyle::kDefaultCellSize + 1);
   maker.Wider();
   EXPECT_EQ(doc.Grid.Columns, 10);
   maker.style.cellSize = 8;
@@ -143,7 +137,8 @@ TEST_F(GridBitmapTest, BitmapViewOnA240CellPuzzleEndsOneStepBelowTheFirstFit) {
   BitmapMaker maker(doc);
   maker.FitToSideArea();
   EXPECT_TRUE(maker.style.key);
-  EXPECT_EQ(maker.style.labelFont.pointSize(), 5);
+  // The texts follow the cell size; the chosen fonts stay.
+  EXPECT_EQ(maker.style.labelFont.pointSize(), BitmapStyle().labelFont.pointSize());
   // The shape is brought near the area's proportions (360 x 430) first.
   const double ratio = static_cast<double>(doc.Grid.Columns) / doc.Grid.Rows;
   EXPECT_LT(ratio, 360.0 / 430.0 + 0.2);
@@ -154,6 +149,130 @@ TEST_F(GridBitmapTest, BitmapViewOnA240CellPuzzleEndsOneStepBelowTheFirstFit) {
   BitmapMaker smaller(doc);
   smaller.FitToSideArea();
   ExpectFit(doc, smaller, false);
+}
+
+// A long quotation: `words` answers of five letters each, so the numbers reach three
+// digits and the labels two letters.
+void LayLong(PuzzleDocument& doc, int words, int columns) {
+  std::string quote;
+  for (int i = 0; i < words * 5; ++i) quote += static_cast<char>('A' + (i * 7) % 26);
+  HandPuzzle::Lay(doc, quote, columns);
+  for (int r = 0; r < words; ++r)
+    HandPuzzle::AddWord(doc, r, {r * 5 + 1, r * 5 + 2, r * 5 + 3, r * 5 + 4, r * 5 + 5}, "c");
+}
+
+// The first and last rows of the square's inside (lines left out) where the two pictures
+// differ, or where `a` is not white when `b` is null; {-1, -1} when there are none.
+std::pair<int, int> InkRows(const QImage& a, const QImage* b, QPoint corner, int cell) {
+  std::pair<int, int> rows{-1, -1};
+  for (int y = 1; y < cell; ++y)
+    for (int x = 1; x < cell; ++x) {
+      const QPoint at = corner + QPoint(x, y);
+      if (a.pixelColor(at) != (b ? b->pixelColor(at) : QColor(Qt::white))) {
+        if (rows.first < 0) rows.first = y;
+        rows.second = y;
+        break;
+      }
+    }
+  return rows;
+}
+
+TEST_F(GridBitmapTest, KeyLettersStayBelowTheNumberBandAtEveryCellSizeAndShift) {
+  LayLong(doc, 45, 21);  // 225 cells: numbers up to 225, labels up to "SS"
+  const int columns = 21;
+  const int rows = doc.Grid.Rows;
+  int banded = 0;
+  for (int cell : {16, 23, 32, 48, 90}) {
+    for (int shift : {-50, 3, 50}) {
+      BitmapStyle style;
+      style.cellSize = cell;
+      style.keyVertical = shift;
+      const QImage band = GridBitmap::Render(doc.P, columns, rows, style);
+      style.key = true;
+      const QImage both = GridBitmap::Render(doc.P, columns, rows, style);
+      for (int i : {1, 100, 225}) {
+        const int pos = i + doc.P.GridOffset - 1;
+        const QPoint corner(pos % columns * cell, pos / columns * cell);
+        const auto numberInk = InkRows(band, nullptr, corner, cell);
+        const auto letterInk = InkRows(both, &band, corner, cell);
+        ASSERT_GE(letterInk.first, 0) << "a letter in a " << cell << "-pixel square";
+        if (numberInk.first < 0) continue;
+        ++banded;
+        EXPECT_LT(numberInk.second, letterInk.first)
+            << "cell " << i << " at " << cell << " px, shift " << shift;
+      }
+    }
+  }
+  EXPECT_GE(banded, 4 * 3 * 3) << "numbers from 23 pixels on";
+}
+
+TEST_F(GridBitmapTest, TheBorderIsAsThickAsTheInnerLinesAndLinesAreAtMostAThirdOfACell) {
+  HandPuzzle::Lay(doc, "WORD", 4);
+  BitmapStyle style;
+  style.line = QColor(Qt::blue);
+  style.block = QColor(Qt::red);
+  // The lengths of the runs of line colour along a row or a column of the picture.
+  auto runs = [](const QImage& image, bool across, int at) {
+    std::vector<int> lengths;
+    int run = 0;
+    const int length = across ? image.width() : image.height();
+    for (int k = 0; k <= length; ++k) {
+      const bool line =
+          k < length && image.pixelColor(across ? k : at, across ? at : k) == Qt::blue;
+      if (line) ++run;
+      if (!line && run > 0) lengths.push_back(run);
+      if (!line) run = 0;
+    }
+    return lengths;
+  };
+  for (const auto& [cell, width, drawn] : {std::tuple{30, 3, 3}, {30, 1, 1}, {12, 9, 4}}) {
+    style.cellSize = cell;
+    style.lineWidth = width;
+    const QImage image = GridBitmap::Render(doc.P, 4, 1, style);
+    EXPECT_EQ(image.size(), QSize(4 * cell + drawn, cell + drawn));
+    EXPECT_EQ(runs(image, true, 1 + cell / 2 + 1), std::vector<int>(5, drawn)) << cell << width;
+    EXPECT_EQ(runs(image, false, cell + cell / 2), std::vector<int>(2, drawn)) << cell << width;
+  }
+}
+
+TEST_F(GridBitmapTest, LabelsGiveWayBeforeNumbersAndBothGrowWithTheCell) {
+  LayLong(doc, 52, 21);  // numbers to 260, labels to "ZZ"
+  BitmapStyle style;
+  auto layout = [&](int cell) {
+    style.cellSize = cell;
+    return BitmapCellLayout::For(doc.P, style);
+  };
+  EXPECT_FALSE(layout(12).numbers) << "no legible number fits a 12-pixel square";
+  EXPECT_TRUE(layout(23).numbers);
+  EXPECT_FALSE(layout(23).labels) << "\"260\" beside \"ZZ\" does not fit 23 pixels legibly";
+  EXPECT_TRUE(layout(BitmapStyle::kDefaultCellSize).labels);
+  EXPECT_GT(BitmapCellLayout::PixelSize(layout(90).numberFont),
+            BitmapCellLayout::PixelSize(layout(40).numberFont));
+  EXPECT_GT(BitmapCellLayout::PixelSize(layout(90).keyFont),
+            BitmapCellLayout::PixelSize(layout(40).keyFont));
+
+  // What the picture shows: the top band of cell 1 (number "1", label "A").
+  auto bandInk = [&](int cell, bool rightHalf) {
+    style.cellSize = cell;
+    const QImage image = GridBitmap::Render(doc.P, 21, doc.Grid.Rows, style);
+    const int x = doc.P.GridOffset * cell;  // cell 1 is in the first row
+    const int left = x + (rightHalf ? cell / 2 : 1);
+    return Differing(image, QRect(left, 1, cell / 2 - 1, cell / 3), Qt::white);
+  };
+  EXPECT_EQ(bandInk(12, false), 0) << "no number";
+  EXPECT_GT(bandInk(23, false), 0) << "the number";
+  EXPECT_EQ(bandInk(23, true), 0) << "no label";
+  EXPECT_GT(bandInk(40, true), 0) << "the label";
+}
+
+TEST_F(GridBitmapTest, ALongPuzzleAtTheDefaultCellSizeShowsLegibleNumbersAndLabels) {
+  HandPuzzle::Lay(doc, std::string(531, 'E'), 21);  // 531 cells, 26 rows
+  for (int r = 0; r < 45; ++r)
+    HandPuzzle::AddWord(doc, r, {r * 11 + 1, r * 11 + 2, r * 11 + 3}, "c");
+  const BitmapCellLayout layout = BitmapCellLayout::For(doc.P, BitmapStyle());
+  EXPECT_TRUE(layout.numbers);
+  EXPECT_TRUE(layout.labels);
+  EXPECT_GE(BitmapCellLayout::PixelSize(layout.numberFont), BitmapCellLayout::kMinLegiblePixels);
 }
 
 }  // namespace

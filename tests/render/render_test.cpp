@@ -4,22 +4,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "guiapp.h"
 #include "render/gridpainter.h"
 #include "render/highlight.h"
 #include "support/fakehost.h"
 
 namespace quotella {
 namespace {
-
-void EnsureApp() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "render_tests";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt must outlive every static that tears down after main.
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 // Every glyph 6 pixels wide; number font 8 high, letter font 14 high.
 class FixedMeasure : public TextMeasure {
@@ -130,7 +121,7 @@ TEST(GridCellIndex, CentresTheQuotationWithBlocksAroundIt) {
 class GridImage : public ::testing::Test {
  protected:
   void SetUp() override {
-    EnsureApp();
+    test::EnsureGuiApp();
     // cell 1..4 = T O space B E, then a hyphen cell and "A".
     LayQuote(doc.P, "TO BE-A");
   }
