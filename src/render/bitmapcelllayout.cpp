@@ -16,10 +16,10 @@ QFont Sized(QFont font, int pixels) {
   return font;
 }
 
-// A font's size scaled from the default cell size to this one.
+// A font's size scaled from the reference cell size to this one.
 int Scaled(const QFont& font, const BitmapStyle& style) {
   return static_cast<int>(std::lround(BitmapCellLayout::PixelSize(font) * style.cellSize /
-                                      static_cast<double>(BitmapStyle::kDefaultCellSize)));
+                                      static_cast<double>(BitmapStyle::kFontReferenceCellSize)));
 }
 
 }  // namespace

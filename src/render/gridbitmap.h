@@ -12,10 +12,11 @@ class QPainter;
 namespace quotella {
 
 // How the grid bitmap is drawn, in screen pixels. The fonts' sizes are those of a square
-// of kDefaultCellSize; other cell sizes scale them.
+// of kFontReferenceCellSize; other cell sizes scale them.
 struct BitmapStyle {
+  static constexpr int kDefaultCellSize = 23;
   // Large enough for three-digit numbers beside two-letter labels at a legible size.
-  static constexpr int kDefaultCellSize = 32;
+  static constexpr int kFontReferenceCellSize = 32;
   int cellSize = kDefaultCellSize;
   int lineWidth = 1;  // at most a third of the cell size is drawn
   bool labels = true;

@@ -81,7 +81,7 @@ TEST_F(PublishCliTest, BitmapExportSizesThePictureFromCellSizeAndLineWidth) {
   const std::string bmp = Path("grid.bmp");
   ASSERT_EQ(RunCliArgs({"export", puzzle, "--bitmap", "-o", bmp}).status, 0);
   QImage image(QString::fromStdString(bmp));
-  EXPECT_EQ(image.size(), QSize(21 * 32 + 1, 4 * 32 + 1)) << "the default cell size is 32";
+  EXPECT_EQ(image.size(), QSize(21 * 23 + 1, 4 * 23 + 1)) << "the default cell size is 23";
 
   const std::string png = Path("grid.png");
   ASSERT_EQ(RunCliArgs({"export", puzzle, "--bitmap", "--cell-size", "30", "--line-width", "3",

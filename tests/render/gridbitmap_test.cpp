@@ -245,7 +245,7 @@ TEST_F(GridBitmapTest, LabelsGiveWayBeforeNumbersAndBothGrowWithTheCell) {
   EXPECT_FALSE(layout(12).numbers) << "no legible number fits a 12-pixel square";
   EXPECT_TRUE(layout(23).numbers);
   EXPECT_FALSE(layout(23).labels) << "\"260\" beside \"ZZ\" does not fit 23 pixels legibly";
-  EXPECT_TRUE(layout(BitmapStyle::kDefaultCellSize).labels);
+  EXPECT_TRUE(layout(BitmapStyle::kFontReferenceCellSize).labels);
   EXPECT_GT(BitmapCellLayout::PixelSize(layout(90).numberFont),
             BitmapCellLayout::PixelSize(layout(40).numberFont));
   EXPECT_GT(BitmapCellLayout::PixelSize(layout(90).keyFont),
