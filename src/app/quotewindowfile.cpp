@@ -12,7 +12,7 @@ void LoadQuoteWindowFile(QTextEdit& window, const std::string& path) {
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return;
   bool ok = false;
-  const QString html = RtfToHtml(*bytes, &ok);
+  const QString html = RtfToHtml(*bytes, &ok, kQuoteWindowChars);
   if (ok) window.setHtml(html);
 }
 
