@@ -17,7 +17,7 @@ rm -rf "$build/profiles"
 mkdir -p "$build/profiles"
 for t in $targets; do
   LLVM_PROFILE_FILE="$build/profiles/$t.profraw" "$build/bin/${t}_fuzz" -runs=0 \
-    -max_len=65536 "fuzz/corpus/$t" >"$build/profiles/$t.log" 2>&1
+    -max_len=16384 "fuzz/corpus/$t" >"$build/profiles/$t.log" 2>&1
   llvm-profdata merge -sparse "$build/profiles/$t.profraw" -o "$build/profiles/$t.profdata"
 done
 python3 scripts/fuzz_coverage.py --report "$build"
