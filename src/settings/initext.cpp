@@ -63,11 +63,7 @@ std::size_t IniText::LineIndex(std::size_t start) const {
 
 std::vector<std::string> IniText::Lines() const {
   std::vector<std::string> lines;
-  for (std::size_t start = 0; start < m_text.size();) {
-    const std::size_t next = NextLine(start);
-    lines.emplace_back(m_text, start, next - start - 1);
-    start = next;
-  }
+  ForEachTextLine([&](std::size_t, std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -119,12 +115,13 @@ void IniText::Reindex() {
   m_found.clear();
   m_indexed = m_text.size() < std::numeric_limits<std::uint32_t>::max();
   if (!m_indexed) return;
-  for (std::size_t start = 0; start < m_text.size();) {
-    const std::size_t next = NextLine(start);
-    const std::string_view line(m_text.data() + start, next - start - 1);
+  // Counted first, so that the index never holds more room than it needs.
+  std::size_t count = 0;
+  ForEachTextLine([&](std::size_t, std::string_view line) { count += MayBeKey(line); });
+  m_candidates.reserve(count);
+  ForEachTextLine([&](std::size_t start, std::string_view line) {
     if (MayBeKey(line)) m_candidates.push_back({static_cast<std::uint32_t>(start), KeyHash(line)});
-    start = next;
-  }
+  });
 }
 
 void IniText::AppendLine(std::string_view line) {
@@ -141,12 +138,11 @@ void IniText::AppendLine(std::string_view line) {
 }
 
 std::optional<std::size_t> IniText::ScanForKey(const std::string& wanted) const {
-  for (std::size_t start = 0; start < m_text.size();) {
-    const std::size_t next = NextLine(start);
-    if (IsKeyLine(std::string_view(m_text.data() + start, next - start - 1), wanted)) return start;
-    start = next;
-  }
-  return std::nullopt;
+  std::optional<std::size_t> found;
+  ForEachTextLine([&](std::size_t start, std::string_view line) {
+    if (!found && IsKeyLine(line, wanted)) found = start;
+  });
+  return found;
 }
 
 std::optional<std::size_t> IniText::KeyStart(const std::string& key) const {

@@ -62,6 +62,15 @@ class IniText {
   // Where the line after the one starting at `start` starts (the text's size at the end).
   std::size_t NextLine(std::size_t start) const;
   std::size_t LineIndex(std::size_t start) const;
+  // Calls visit(start, line) for each line of the text, in order.
+  template <typename Visit>
+  void ForEachTextLine(Visit&& visit) const {
+    for (std::size_t start = 0; start < m_text.size();) {
+      const std::size_t next = NextLine(start);
+      visit(start, std::string_view(m_text.data() + start, next - start - 1));
+      start = next;
+    }
+  }
   void AppendLine(std::string_view line);
   void Reindex();
 
