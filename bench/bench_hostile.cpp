@@ -5,26 +5,22 @@
 // of short or empty lines, tags everywhere.
 //
 // Each case reports heap_x: the most heap the reader held at once (operator new, counted
-// here), as a multiple of the file's size. The command-line case reports rss_x: the whole
-// process's peak resident size over the file's size. Qt's own text buffers are not counted
+// by tests/hostile/heapcounter.cpp), as a multiple of the file's size. The command-line
+// cases report cpu_s, the program's processor time. Qt's own text buffers are not counted
 // by heap_x.
 
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <malloc.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <new>
 
 #include "bench_support.h"
 #include "core/textio.h"
@@ -33,6 +29,7 @@
 #include "files/puzzlefile.h"
 #include "files/quotesfile.h"
 #include "formats/ipuzimport.h"
+#include "hostile/heapcounter.h"
 #include "search/autofillsource.h"
 #include "search/wordlists.h"
 #include "search/wordsource.h"
@@ -46,47 +43,6 @@
 #include "app/quotewindowfile.h"
 #include "app/rtfreader.h"
 #endif
-
-// Heap in use and its peak, kept by the replaced global operator new and delete.
-namespace {
-std::atomic<std::size_t> g_heapLive{0};
-std::atomic<std::size_t> g_heapPeak{0};
-
-void* CountedAlloc(std::size_t n) {
-  void* p = std::malloc(n ? n : 1);
-  if (!p) throw std::bad_alloc();
-  const std::size_t live = g_heapLive += malloc_usable_size(p);
-  std::size_t peak = g_heapPeak.load();
-  while (live > peak && !g_heapPeak.compare_exchange_weak(peak, live)) {
-  }
-  return p;
-}
-
-void CountedFree(void* p) noexcept {
-  if (!p) return;
-  g_heapLive -= malloc_usable_size(p);
-  std::free(p);
-}
-}  // namespace
-
-void* operator new(std::size_t n) {
-  return CountedAlloc(n);
-}
-void* operator new[](std::size_t n) {
-  return CountedAlloc(n);
-}
-void operator delete(void* p) noexcept {
-  CountedFree(p);
-}
-void operator delete[](void* p) noexcept {
-  CountedFree(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  CountedFree(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-  CountedFree(p);
-}
 
 namespace quotella::bench {
 namespace {
@@ -140,11 +96,11 @@ std::string WriteHostile(const std::string& kind) {
 // Measures the heap the reader holds at most, from the first iteration on.
 class HeapPeak {
  public:
-  explicit HeapPeak(std::size_t fileSize) : m_start(g_heapLive.load()), m_size(fileSize) {
-    g_heapPeak = m_start;
+  explicit HeapPeak(std::size_t fileSize) : m_start(test::HeapInUse()), m_size(fileSize) {
+    test::ResetHeapPeak();
   }
   void Report(benchmark::State& state) const {
-    const double held = static_cast<double>(g_heapPeak.load() - m_start);
+    const double held = static_cast<double>(test::HeapPeak() - m_start);
     state.counters["heap_x"] = held / static_cast<double>(m_size);
   }
 
@@ -157,37 +113,41 @@ std::size_t FileSize(const std::string& path) {
   return static_cast<std::size_t>(std::filesystem::file_size(path));
 }
 
-void ReadPuzzle(benchmark::State& state, const std::string& kind) {
+// Writes the hostile file, reads it with `read` once per iteration and reports the most
+// heap the reading held.
+template <typename Read>
+void ReadHostile(benchmark::State& state, const std::string& kind, Read read) {
   const std::string path = WriteHostile(kind);
   const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
-    QuietHost host;
-    PuzzleDocument doc(host);
-    FileSession session;
-    benchmark::DoNotOptimize(LoadPuzzleFile(doc, session, path));
-  }
+  for (auto _ : state) read(path);
   heap.Report(state);
   std::filesystem::remove(path);
 }
 
+void ReadPuzzle(benchmark::State& state, const std::string& kind) {
+  ReadHostile(state, kind, [](const std::string& path) {
+    QuietHost host;
+    PuzzleDocument doc(host);
+    FileSession session;
+    benchmark::DoNotOptimize(LoadPuzzleFile(doc, session, path));
+  });
+}
+
 void ReadSettings(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
   struct NoFiles : SettingsLoader {
     bool LoadQuotesFile(const std::string&) override { return true; }
     bool LoadWordList(int, const std::string&) override { return true; }
     bool ChangeDirectory(const std::string&) override { return true; }
-  } loader;
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
+  };
+  ReadHostile(state, kind, [](const std::string& path) {
+    NoFiles loader;
     QuietHost host;
     PuzzleDocument doc(host);
     Settings values;
     values.IniFileName = path;
     SettingsStore store(host, values, &doc, &loader);
     store.ReadIniFile(path);
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 class AnswerWith : public QuietHost {
@@ -203,27 +163,19 @@ class AnswerWith : public QuietHost {
 };
 
 void ReadQuotes(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
+  ReadHostile(state, kind, [](const std::string& path) {
     AnswerWith host(path);
     FileSession session;
     benchmark::DoNotOptimize(OpenQuotesFile(session, host));
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 void ReadWordList(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
+  ReadHostile(state, kind, [](const std::string& path) {
     QuietHost host;
     WordSources src;
     benchmark::DoNotOptimize(LoadWordListFile(src, 1, path, host));
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 void ReadLetterFile(benchmark::State& state, const std::string& kind) {
@@ -238,65 +190,48 @@ void ReadLetterFile(benchmark::State& state, const std::string& kind) {
 }
 
 void ReadFamiliarity(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
+  ReadHostile(state, kind, [](const std::string& path) {
     Familiarity table;
     benchmark::DoNotOptimize(table.Load(path));
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 void ReadOffensive(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) benchmark::DoNotOptimize(LoadOffensiveWords(path));
-  heap.Report(state);
-  std::filesystem::remove(path);
+  ReadHostile(state, kind,
+              [](const std::string& path) { benchmark::DoNotOptimize(LoadOffensiveWords(path)); });
 }
 
 void ReadSynopsis(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
+  ReadHostile(state, kind, [](const std::string& path) {
     QuietHost host;
     FileSession session;
     benchmark::DoNotOptimize(MakeInfoReport(session, host, path));
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 // The recent-puzzles line is read from the settings text the settings file gave.
 void ReadRecentPuzzles(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
-    IniText ini(*ReadTextLines(path));
+  ReadHostile(state, kind, [](const std::string& path) {
+    IniText ini;
+    ini.SetText(*ReadText(path));
     RecentPuzzles recent;
     recent.Read(ini);
     benchmark::DoNotOptimize(recent.Paths().size());
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 void ReadIpuz(benchmark::State& state, const std::string& kind) {
-  const std::string path = WriteHostile(kind);
-  const HeapPeak heap(FileSize(path));
-  for (auto _ : state) {
+  ReadHostile(state, kind, [](const std::string& path) {
     QuietHost host;
     PuzzleDocument doc(host);
     FileSession session;
     benchmark::DoNotOptimize(LoadIpuzFile(doc, session, path));
-  }
-  heap.Report(state);
-  std::filesystem::remove(path);
+  });
 }
 
 // `quotella-cli check --file` as a user runs it: the program beside this one, its output
-// thrown away; rss_x is its peak resident size over the file's size.
+// thrown away; cpu_s is its processor time. (Its peak resident size cannot be told from
+// here: a child's count starts at the size of the process that started it.)
 void CheckQuotesFile(benchmark::State& state, const std::string& kind) {
   const std::string path = WriteHostile(kind);
   const std::string cli =
@@ -305,26 +240,23 @@ void CheckQuotesFile(benchmark::State& state, const std::string& kind) {
     state.SkipWithError("quotella-cli is not built");
     return;
   }
-  long rssKb = 0;
+  double cpu = 0;
   for (auto _ : state) {
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-    std::string a0 = cli, a1 = "check", a2 = "--file", a3 = path;
-    char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, cli.c_str(), &files, nullptr, argv, environ) != 0) {
-      state.SkipWithError("cannot start quotella-cli");
-      return;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      const int null = ::open("/dev/null", O_WRONLY);
+      ::dup2(null, 1);
+      ::dup2(null, 2);
+      ::execl(cli.c_str(), cli.c_str(), "check", "--file", path.c_str(), nullptr);
+      ::_exit(127);
     }
     int status = 0;
     rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    posix_spawn_file_actions_destroy(&files);
-    rssKb = usage.ru_maxrss;
+    ::wait4(pid, &status, 0, &usage);
+    cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+          static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   }
-  state.counters["rss_x"] = static_cast<double>(rssKb) * 1024.0 / FileSize(path);
+  state.counters["cpu_s"] = cpu;
   std::filesystem::remove(path);
 }
 
