@@ -1,5 +1,5 @@
 # The README's commands. Each installs what it needs first.
-.PHONY: test run bench fuzz install-test deps build-debug build-release format clean
+.PHONY: test run bench fuzz fuzz-coverage install-test deps build-debug build-release format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,6 +25,10 @@ bench: build-release
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# Line coverage of each reader by its fuzz corpus (fuzz/corpus/<target>).
+fuzz-coverage: deps
+	@bash scripts/fuzz-coverage.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

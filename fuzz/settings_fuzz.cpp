@@ -33,5 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SettingsStore store(host, values, &doc, &loader);
   store.ReadIniFile(path);
   store.CreateGeneralSettings();
+  // A settings file that is not there: no default is made over nothing the user asked for.
+  SettingsStore missing(host, values, &doc, &loader);
+  missing.ReadIniFile(fuzz::ScratchDir() + "missing.ini");
+  fuzz::Check(!missing.Values().IniLoaded);
   return 0;
 }

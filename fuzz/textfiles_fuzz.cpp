@@ -39,5 +39,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   fuzz::ScratchFile("s.txt", data, size);
   (void)LoadLetterWords(fuzz::ScratchDir(), 'S');
+
+  // The readers' refusals: edits kept before another file is opened, a file that is not
+  // there, a save into a folder that is not there, and an overwrite declined.
+  QuotesEditorChange(session);
+  host.path = listPath;
+  fuzz::Check(OpenQuotesFile(session, host));
+  fuzz::Check(*ReadTextLines(path) == quotes);
+  host.path = fuzz::ScratchDir() + "missing/none.txt";
+  fuzz::Check(!OpenQuotesFile(session, host) && session.QuotesFile == listPath);
+  fuzz::Check(!SaveQuotesFile(session, host));
+  fuzz::Check(!LoadWordListFile(src, 2, *host.path, host));
+  fuzz::Check(!SaveWordListFile(src, 2, *host.path, host));
+  host.path = path;
+  host.yes = false;
+  fuzz::Check(!SaveQuotesFile(session, host));
   return 0;
 }

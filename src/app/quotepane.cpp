@@ -5,7 +5,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "app/rtfreader.h"
+#include "app/quotewindowfile.h"
 #include "core/textio.h"
 #include "render/qtext.h"
 
@@ -48,12 +48,7 @@ void QuotePane::showLines(const std::vector<std::string>& lines) {
 
 void QuotePane::loadQuoteFile(const QString& path) {
   if (!QFileInfo::exists(path)) return;
-  m_quoteWindow->clear();
-  const auto bytes = ReadFileBytes(ToCp(path));
-  if (!bytes) return;
-  bool ok = false;
-  const QString html = RtfToHtml(*bytes, &ok);
-  if (ok) m_quoteWindow->setHtml(html);
+  LoadQuoteWindowFile(*m_quoteWindow, ToCp(path));
 }
 
 void QuotePane::setSwapLines(const std::vector<std::string>& lines) {

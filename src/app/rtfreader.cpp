@@ -22,12 +22,12 @@ struct CharFormat {
 
 class RtfParser {
  public:
-  explicit RtfParser(const std::string& rtf) : m_in(rtf) {}
+  RtfParser(const std::string& rtf, std::size_t maxChars) : m_in(rtf), m_maxChars(maxChars) {}
 
   QString Run() {
     std::vector<CharFormat> stack;
     CharFormat fmt;
-    while (m_pos < m_in.size()) {
+    while (m_pos < m_in.size() && m_shown < m_maxChars) {
       const char c = m_in[m_pos++];
       if (c == '{') {
         stack.push_back(fmt);
@@ -45,7 +45,7 @@ class RtfParser {
         continue;
       }
       if (c == '\r' || c == '\n') continue;
-      Emit(fmt, std::string(1, c));
+      Emit(fmt, c);
     }
     CloseSpan();
     return m_html;
@@ -57,7 +57,7 @@ class RtfParser {
     const char c = m_in[m_pos];
     if (c == '\\' || c == '{' || c == '}') {
       ++m_pos;
-      Emit(fmt, std::string(1, c));
+      Emit(fmt, c);
       return;
     }
     if (c == '\'') {
@@ -65,7 +65,7 @@ class RtfParser {
       const std::string hex = m_in.substr(m_pos, 2);
       m_pos += hex.size();
       const int value = static_cast<int>(std::strtol(hex.c_str(), nullptr, 16));
-      Emit(fmt, std::string(1, static_cast<char>(value)));
+      Emit(fmt, static_cast<char>(value));
       return;
     }
     if (c == '*') {
@@ -75,7 +75,7 @@ class RtfParser {
     }
     if (c == '~') {
       ++m_pos;
-      Emit(fmt, "\xA0");
+      Emit(fmt, '\xA0');
       return;
     }
     if (c == '\r' || c == '\n') {  // a backslash before a line end is a paragraph
@@ -119,7 +119,7 @@ class RtfParser {
     } else if (word == "line") {
       if (!fmt.skip) Raw("<br>");
     } else if (word == "tab") {
-      Emit(fmt, "    ");
+      if (!fmt.skip) Text(fmt, QStringLiteral(" &nbsp; &nbsp;"), 4);
     } else if (word == "b") {
       fmt.bold = on;
     } else if (word == "i") {
@@ -138,7 +138,7 @@ class RtfParser {
       fmt.colour = param;
     } else if (word == "u" && hasParam) {
       const int code = param < 0 ? param + 65536 : param;
-      if (!fmt.skip) Text(fmt, QString(QChar(static_cast<char16_t>(code))).toHtmlEscaped());
+      if (!fmt.skip) Text(fmt, QString(QChar(static_cast<char16_t>(code))).toHtmlEscaped(), 1);
       // The fallback character that follows is for readers without Unicode.
       if (m_pos < m_in.size() && m_in[m_pos] != '\\' && m_in[m_pos] != '{' && m_in[m_pos] != '}')
         ++m_pos;
@@ -180,13 +180,25 @@ class RtfParser {
     Raw("<br>");
   }
 
-  void Emit(const CharFormat& fmt, const std::string& cp1252) {
+  // One character of the text; runs of them in one format are converted together.
+  void Emit(const CharFormat& fmt, char cp1252) {
     if (fmt.skip) return;
-    Text(fmt,
-         FromCp(cp1252).toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral(" &nbsp;")));
+    if (!m_pending.empty() && !(fmt == m_pendingFormat)) FlushPending();
+    m_pending += cp1252;
+    m_pendingFormat = fmt;
+    ++m_shown;
   }
 
-  void Text(const CharFormat& fmt, const QString& html) {
+  void FlushPending() {
+    if (m_pending.empty()) return;
+    const std::string run = std::move(m_pending);
+    m_pending.clear();
+    Text(m_pendingFormat, FromCp(run).toHtmlEscaped(), 0);
+  }
+
+  void Text(const CharFormat& fmt, const QString& html, std::size_t chars) {
+    FlushPending();
+    m_shown += chars;
     if (!m_spanOpen || !(fmt == m_spanFormat)) {
       CloseSpan();
       QString style;
@@ -206,17 +218,23 @@ class RtfParser {
   }
 
   void Raw(const QString& html) {
+    FlushPending();
     CloseSpan();
     m_html += html;
   }
 
   void CloseSpan() {
+    FlushPending();
     if (!m_spanOpen) return;
     m_html += QStringLiteral("</span>");
     m_spanOpen = false;
   }
 
   const std::string& m_in;
+  const std::size_t m_maxChars;
+  std::size_t m_shown = 0;  // characters of text so far
+  std::string m_pending;    // text not yet converted, all in m_pendingFormat
+  CharFormat m_pendingFormat;
   std::size_t m_pos = 0;
   QString m_html;
   std::vector<QColor> m_colours;
@@ -226,11 +244,11 @@ class RtfParser {
 
 }  // namespace
 
-QString RtfToHtml(const std::string& rtf, bool* ok) {
+QString RtfToHtml(const std::string& rtf, bool* ok, std::size_t maxChars) {
   const bool isRtf = rtf.rfind("{\\rtf", 0) == 0;
   if (ok) *ok = isRtf;
   if (!isRtf) return {};
-  return RtfParser(rtf).Run();
+  return RtfParser(rtf, maxChars).Run();
 }
 
 }  // namespace quotella

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <limits>
 #include <string>
 
 namespace quotella {
@@ -10,7 +11,9 @@ namespace quotella {
 // \b, \i, \ul (each with its 0 form), \ulnone, \plain, \pard, \fs, \cf with a colour
 // table, \'hh characters of the Windows-1252 page, \u with its fallback, and the escaped
 // braces and backslash. Font tables, style sheets, info groups and \* destinations are
-// skipped. Returns false in ok for text that does not start with "{\rtf".
-QString RtfToHtml(const std::string& rtf, bool* ok = nullptr);
+// skipped. Returns false in ok for text that does not start with "{\rtf". The text stops
+// after maxChars characters (the rest of the file is not read).
+QString RtfToHtml(const std::string& rtf, bool* ok = nullptr,
+                  std::size_t maxChars = std::numeric_limits<std::size_t>::max());
 
 }  // namespace quotella

@@ -1,8 +1,11 @@
+#include <algorithm>
+#include <charconv>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "cli/command.h"
+#include "core/linescan.h"
 #include "core/quoteparse.h"
 #include "core/textio.h"
 
@@ -94,46 +97,79 @@ int CheckOne(const std::string& line, bool json) {
   return 0;
 }
 
+// Indents every line of a JSON text after the first by `by` blanks, so that an item
+// dumped alone sits where the whole document's dump would put it.
+std::string Indented(const std::string& text, const std::string& by) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    out += c;
+    if (c == '\n') out += by;
+  }
+  return out;
+}
+
+// Goes through the file's lines once, printing each verdict as it is found, so that a file
+// of millions of lines needs no more memory than its text.
 int CheckFile(const std::string& path, bool json) {
-  const auto lines = ReadTextLines(path);
-  if (!lines) {
+  const auto text = ReadText(path);
+  if (!text) {
     std::cerr << "quotella-cli: cannot read " << path << "\n";
     return 1;
   }
   std::size_t counts[4] = {0, 0, 0, 0};
   const char* const names[4] = {"POSSIBLE", "IMPOSSIBLE", "UNPARSABLE", "BLANK"};
-  ordered_json items = ordered_json::array();
-  std::string text;
-  for (std::size_t n = 0; n < lines->size(); ++n) {
-    const std::string line = Trim((*lines)[n]);
-    const Verdict v = Judge(line, CheckQuoteLine(line));
+  std::size_t n = 0;
+  std::string out;
+  const auto flush = [&](std::size_t atLeast) {
+    if (out.size() < atLeast) return;
+    std::cout << out;
+    out.clear();
+  };
+  if (json) out = "{\n  \"file\": " + ordered_json(path).dump() + ",\n  \"lines\": [";
+  const Verdict blank{"BLANK", ""};
+  ForEachLine(*text, [&](std::string_view raw) {
+    ++n;
+    const bool isBlank = std::all_of(raw.begin(), raw.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+    if (isBlank && !json) {
+      ++counts[3];
+      char number[24];
+      out.append(number, std::to_chars(number, number + sizeof number, n).ptr);
+      out += "\tBLANK\n";
+      flush(1 << 16);
+      return;
+    }
+    const std::string line = Trim(std::string(raw));
+    const Verdict v = isBlank ? blank : Judge(line, CheckQuoteLine(line));
     for (int k = 0; k < 4; ++k)
       if (v.name == names[k]) ++counts[k];
     if (json) {
-      items.push_back({{"line", n + 1}, {"verdict", v.name}, {"message", U(v.message)}});
+      const ordered_json item = {{"line", n}, {"verdict", v.name}, {"message", U(v.message)}};
+      out += n == 1 ? "\n    " : ",\n    ";
+      out += Indented(item.dump(2), "    ");
     } else {
-      text += std::to_string(n + 1);
-      text += '\t';
-      text += v.name;
+      out += std::to_string(n);
+      out += '\t';
+      out += v.name;
       if (!v.message.empty()) {
-        text += '\t';
-        text += U(v.message);
+        out += '\t';
+        out += U(v.message);
       }
-      text += '\n';
+      out += '\n';
     }
-  }
+    flush(1 << 16);
+  });
   if (json) {
-    ordered_json j;
-    j["file"] = path;
-    j["lines"] = std::move(items);
     ordered_json summary;
     for (int k = 0; k < 4; ++k) summary[names[k]] = counts[k];
-    j["summary"] = std::move(summary);
-    std::cout << j.dump(2) << "\n";
+    out += n == 0 ? "]" : "\n  ]";
+    out += ",\n  \"summary\": " + Indented(summary.dump(2), "  ") + "\n}\n";
+    flush(0);
   } else {
-    std::cout << text;
-    std::cerr << lines->size() << " lines: " << counts[0] << " possible, " << counts[1]
-              << " impossible, " << counts[2] << " unparsable, " << counts[3] << " blank\n";
+    flush(0);
+    std::cerr << n << " lines: " << counts[0] << " possible, " << counts[1] << " impossible, "
+              << counts[2] << " unparsable, " << counts[3] << " blank\n";
   }
   return 0;
 }

@@ -161,14 +161,17 @@ void UnassignCell(PuzzleDocument& doc, char letter, int i, int col, int row) {
 bool LayInString(PuzzleDocument& doc, const std::string& w, int row) {
   if (row < 0 || row > LastRow(doc) || static_cast<int>(w.size()) > kMaxWordLetters) return false;
   if (w.size() > 1 && !IsWord(w.substr(1))) return false;
+  // The pool views are refreshed once, after the whole word is laid in.
+  doc.HoldPoolViews();
   for (int k = 2; k <= static_cast<int>(w.size()); ++k) {
     const int j = MappedIndex(doc, k, row);
     if (j != 0) UnassignCell(doc, Cell(doc, j).Char, j, k, row);
     const char letter = Upper(w[static_cast<std::size_t>(k - 1)]);
     AssignKeywordChar(doc, letter, k, row);
     doc.KeyWords.At(k, row) = std::string(1, letter);
-    RefreshPoolViews(doc);
   }
+  doc.ReleasePoolViews();
+  RefreshPool(doc);
   doc.Notify(PuzzleDocument::Change::Table);
   return true;
 }

@@ -165,10 +165,13 @@ bool ConstructPuzzle(PuzzleDocument& doc, const std::string& a, const std::strin
   LayCells(p, p.MasterQuote);
   doc.Grid.Rows = p.NumCells / std::max(doc.Grid.Columns, 1) + 1;
 
+  // The pool views are refreshed once, after every initial is laid in.
+  doc.HoldPoolViews();
   for (int r = 1; r <= p.NumWords; ++r) {
     if (AssignKeywordChar(doc, p.QuotellaStr[static_cast<std::size_t>(r - 1)], 1, r - 1) == 0)
       host.Message("Warning in K/Dblclk, cell=0");
   }
+  doc.ReleasePoolViews();
 
   RefreshPoolViews(doc);
   UpdateCharStatus(doc);

@@ -25,7 +25,7 @@ void ChangePool(PuzzleDocument& doc, const std::string& s, int delta) {
     doc.P.PoolOf(up) += delta;
     changed = true;
   }
-  if (!changed) return;
+  if (!changed || doc.PoolViewsHeld()) return;
   RefreshPoolViews(doc);
   UpdateCharStatus(doc);
 }

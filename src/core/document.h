@@ -82,14 +82,22 @@ class PuzzleDocument {
     for (const auto& l : m_listeners) l(change);
   }
 
+  // While held, pool changes leave the pool views and the pool status as they are: a
+  // change of many letters at once (a construction laying in every answer's initial)
+  // refreshes them once when it is done. Holds nest.
+  void HoldPoolViews() { ++m_poolViewsHeld; }
+  void ReleasePoolViews() { --m_poolViewsHeld; }
+  bool PoolViewsHeld() const { return m_poolViewsHeld > 0; }
+
  private:
   Host* m_host;
   std::vector<Listener> m_listeners;
+  int m_poolViewsHeld = 0;
 };
 
 // Pool bookkeeping: each letter A-Z of s (upper-cased) leaves or returns to the pool;
-// then the pool views and the pool status are refreshed (RefreshPoolViews and
-// UpdateCharStatus). Other characters count nothing.
+// then, unless the document holds them, the pool views and the pool status are refreshed
+// (RefreshPoolViews and UpdateCharStatus). Other characters count nothing.
 void TakeFromPool(PuzzleDocument& doc, const std::string& s);
 void ReturnToPool(PuzzleDocument& doc, const std::string& s);
 

@@ -252,13 +252,19 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+std::optional<std::string> ReadText(const std::string& path) {
   auto bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
   DecodedText decoded = DecodeText(*bytes);
   bytes.reset();
   RememberEncoding(path, decoded.encoding);
-  return SplitLines(decoded.text);
+  return std::move(decoded.text);
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  const auto text = ReadText(path);
+  if (!text) return std::nullopt;
+  return SplitLines(*text);
 }
 
 std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path) {

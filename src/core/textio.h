@@ -53,6 +53,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // mark) is converted. nullopt when the file cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
+// Reads a text file as ReadTextLines does, without splitting it into lines: for readers
+// that go through the lines once (see ForEachLine) and keep only what they need.
+std::optional<std::string> ReadText(const std::string& path);
+
 // Reads a puzzle file into Windows-1252 lines (see DecodePuzzleText).
 std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path);
 

@@ -4,6 +4,7 @@
 
 #include "core/answertable.h"
 #include "core/assignment.h"
+#include "core/linescan.h"
 #include "core/textio.h"
 #include "search/fillquality.h"
 
@@ -11,14 +12,14 @@ namespace quotella {
 
 std::unordered_set<std::string> LoadOffensiveWords(const std::string& path) {
   std::unordered_set<std::string> words;
-  const auto lines = ReadWordFile(path);
-  if (!lines) return words;
-  for (const auto& line : *lines) {
-    const std::string trimmed = Trim(line);
-    if (trimmed.empty() || trimmed[0] == '#') continue;
+  const auto text = ReadWordFileText(path);
+  if (!text) return words;
+  ForEachLine(*text, [&](std::string_view line) {
+    const std::string trimmed = Trim(std::string(line));
+    if (trimmed.empty() || trimmed[0] == '#') return;
     std::string word = NormaliseListEntry(trimmed);
     if (!word.empty()) words.insert(std::move(word));
-  }
+  });
   return words;
 }
 

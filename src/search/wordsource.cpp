@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "core/linescan.h"
 #include "core/quoteparse.h"
 #include "core/textio.h"
 #include "core/tpuzzle.h"
@@ -108,20 +109,26 @@ std::optional<std::vector<std::string>> ReadWordFile(const std::string& path) {
   return ReadTextLines(path);
 }
 
+std::optional<std::string> ReadWordFileText(const std::string& path) {
+  if (!FileExists(path)) return std::nullopt;
+  return ReadText(path);
+}
+
 namespace {
 
 std::optional<std::vector<std::string>> LoadNormalised(
     const std::string& path, std::string (*normalise)(const std::string&)) {
-  auto lines = ReadWordFile(path);
-  if (!lines) return std::nullopt;
-  SortNoCase(*lines);
-  std::vector<std::string> words;
-  words.reserve(lines->size());
-  for (const auto& line : *lines) {
-    std::string w = normalise(line);
-    if (!w.empty()) words.push_back(std::move(w));
-  }
-  return words;
+  const auto text = ReadWordFileText(path);
+  if (!text) return std::nullopt;
+  // Only the lines that give a word are kept; they are sorted as the file's lines.
+  std::vector<std::string> lines;
+  ForEachLine(*text, [&](std::string_view line) {
+    std::string kept(line);
+    if (!normalise(kept).empty()) lines.push_back(std::move(kept));
+  });
+  SortNoCase(lines);
+  for (auto& line : lines) line = normalise(line);
+  return lines;
 }
 
 }  // namespace
@@ -136,20 +143,17 @@ std::optional<std::vector<std::string>> LoadListWords(const std::string& path) {
 
 bool Familiarity::Load(const std::string& path) {
   m_sizes.clear();
-  auto lines = ReadWordFile(path);
-  if (!lines) return false;
-  m_sizes.reserve(lines->size());
-  for (const auto& line : *lines) {
+  const auto text = ReadWordFileText(path);
+  if (!text) return false;
+  ForEachLine(*text, [&](std::string_view line) {
     const std::size_t blank = line.find(' ');
-    if (blank == std::string::npos || blank == 0) continue;
+    if (blank == std::string_view::npos || blank == 0) return;
     int size = 0;
-    const char* first = line.data() + blank + 1;
-    const char* last = line.data() + line.size();
-    const auto [p, ec] = std::from_chars(first, last, size);
-    if (ec != std::errc() || size <= 0) continue;
+    const auto [p, ec] = std::from_chars(line.data() + blank + 1, line.data() + line.size(), size);
+    if (ec != std::errc() || size <= 0) return;
     (void)p;
-    m_sizes.emplace(UpperCase(line.substr(0, blank)), size);
-  }
+    m_sizes.emplace(UpperCase(std::string(line.substr(0, blank))), size);
+  });
   return true;
 }
 

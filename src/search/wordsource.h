@@ -54,6 +54,8 @@ std::string DefaultDictDir(const std::string& programDir);
 // The lines of a word file as stored (CR LF, LF or CR; a UTF-8 file is converted to the
 // program's 8-bit text). nullopt when the file cannot be read.
 std::optional<std::vector<std::string>> ReadWordFile(const std::string& path);
+// The same file's text, unsplit, for readers that keep only some of its lines.
+std::optional<std::string> ReadWordFileText(const std::string& path);
 
 // The words of a letter file as the dictionary scan meets them: the file sorted
 // case-insensitively, each line normalised by NormaliseDictLine, empty results dropped.

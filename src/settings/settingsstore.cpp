@@ -40,11 +40,11 @@ std::string Reversed(std::string s) {
 }  // namespace
 
 bool SettingsLoader::LoadQuotesFile(const std::string& path) {
-  return ReadTextLines(path).has_value();
+  return ReadText(path).has_value();
 }
 
 bool SettingsLoader::LoadWordList(int, const std::string& path) {
-  return ReadTextLines(path).has_value();
+  return ReadText(path).has_value();
 }
 
 bool SettingsLoader::ChangeDirectory(const std::string& dir) {
@@ -66,22 +66,26 @@ std::string SettingsStore::InProgramDir(const std::string& name) const {
 }
 
 bool SettingsStore::WriteView(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteView(path, IniText(lines));
+}
+
+bool SettingsStore::WriteView(const std::string& path, const IniText& text) {
   if (!m_unreadableFile.empty() && path == m_unreadableFile && PathExists(path)) return false;
   const std::string folder = FolderPart(path);
   if (!folder.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
   }
-  return WriteLinesAtomic(path, lines).empty();
+  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path))).empty();
 }
 
 // ---- Reading ----
 
 void SettingsStore::ReadIniFile(const std::string& name) {
   if (FileExists(name)) {
-    if (auto lines = ReadTextLines(name)) {
+    if (auto text = ReadText(name)) {
       if (name == m_unreadableFile) m_unreadableFile.clear();
-      m_view.SetLines(std::move(*lines));
+      m_view.SetText(*text);
       m_values.IniLoaded = true;
       ParseIniFile();
     } else {
@@ -100,8 +104,8 @@ void SettingsStore::ReadIniFile(const std::string& name) {
 }
 
 void SettingsStore::ReadIniFileAfterDefault() {
-  if (auto lines = ReadTextLines(m_values.IniFileName))
-    m_view.SetLines(std::move(*lines));
+  if (auto text = ReadText(m_values.IniFileName))
+    m_view.SetText(*text);
   else
     m_view.SetLines(*m_outputEditor);  // not saved: run on the defaults all the same
   m_values.IniLoaded = true;
@@ -295,7 +299,7 @@ bool SettingsStore::SimplySaveIniFile() {
   // The Autofill dialog's choices, after everything a fresh file and the fonts carry.
   m_view.SetIniValue("[autofill rarity]", std::to_string(m_values.AutofillRarity));
   m_view.SetIniValue("[autofill time limit]", std::to_string(m_values.AutofillSeconds));
-  return WriteView(m_values.IniFileName, m_view.Lines());
+  return WriteView(m_values.IniFileName, m_view);
 }
 
 void SettingsStore::SaveAtExit() {
@@ -305,12 +309,12 @@ void SettingsStore::SaveAtExit() {
 // ---- Commands ----
 
 bool SettingsStore::ReloadIniView() {
-  auto lines = ReadTextLines(m_values.IniFileName);
-  if (!lines) {
+  const auto text = ReadText(m_values.IniFileName);
+  if (!text) {
     m_host.Message("Could not load: " + m_values.IniFileName);
     return false;
   }
-  m_view.SetLines(std::move(*lines));
+  m_view.SetText(*text);
   return true;
 }
 
@@ -326,7 +330,7 @@ bool SettingsStore::SaveInitFile() {
   const auto path = m_host.SaveFileName("Save Initialization File", kFileFilter,
                                         FolderPart(m_values.IniFileName), m_values.IniFileName);
   if (path) {
-    saved = WriteView(*path, m_view.Lines());
+    saved = WriteView(*path, m_view);
     if (saved)
       m_values.IniFileName = *path;
     else
@@ -342,7 +346,7 @@ bool SettingsStore::SaveIniFileAs() {
   const auto path = m_host.SaveFileName("Save File", kFileFilter, FolderPart(m_values.IniFileName),
                                         m_values.IniFileName);
   if (!path) return false;
-  if (!WriteView(*path, m_view.Lines())) {
+  if (!WriteView(*path, m_view)) {
     m_host.Message("Could not save " + *path);
     return false;
   }

@@ -105,6 +105,7 @@ class SettingsStore {
   void ApplyNumProblems(int n);
   void ReadIniFileAfterDefault();
   bool WriteView(const std::string& path, const std::vector<std::string>& lines);
+  bool WriteView(const std::string& path, const IniText& text);
   std::string EffectiveFreqOrder() const;
 
   Host& m_host;

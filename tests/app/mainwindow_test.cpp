@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -32,6 +35,7 @@
 #include "app/panelbar.h"
 #include "app/problemsearchdialog.h"
 #include "app/puzzlegridwidget.h"
+#include "app/quotewindowfile.h"
 #include "app/rtfreader.h"
 #include "app/searchcontroller.h"
 #include "app/soundplayer.h"
@@ -882,6 +886,31 @@ TEST(RtfReader, ReadsTheSubsetOfTheHelpFiles) {
   RtfToHtml("{\\rtf1 \\'e", &ok);
   RtfToHtml("{\\rtf1 {\\colortbl;\\red", &ok);
   EXPECT_TRUE(ok);
+}
+
+TEST(RtfReader, QuoteWindowShowsTheStartOfAHugeFile) {
+  EnsureApp();
+  // A file of a million bold groups and a long run of text after them.
+  std::string rtf = "{\\rtf1 ";
+  for (int i = 0; i < 1'000'000; ++i) rtf += "{\\b x}";
+  rtf += std::string(1'000'000, 'y') + "}";
+  const auto path = std::filesystem::temp_directory_path() / "quotella-quote-window.rtf";
+  std::ofstream(path, std::ios::binary) << rtf;
+  QTextEdit window;
+  LoadQuoteWindowFile(window, path.string());
+  std::filesystem::remove(path);
+  const QString shown = window.toPlainText();
+  EXPECT_EQ(shown.size(), static_cast<qsizetype>(kQuoteWindowChars));
+  EXPECT_EQ(shown.count(QLatin1Char('x')), static_cast<qsizetype>(kQuoteWindowChars));
+  EXPECT_EQ(window.document()->firstBlock().begin().fragment().charFormat().fontWeight(),
+            QFont::Bold);
+
+  bool ok = false;
+  // A tab counts four characters and a \u character one; the text stops after nine.
+  const QString html = RtfToHtml("{\\rtf1 ab\\tab cd\\u8364?ef}", &ok, 9);
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(html.contains(QStringLiteral("ab &nbsp; &nbsp;cd\u20ac")));
+  EXPECT_FALSE(html.contains(QStringLiteral("ef")));
 }
 
 }  // namespace

@@ -48,6 +48,8 @@ TEST(CheckCommand, JudgesEveryLineOfAFile) {
       "only 1 times in Quote\n4\tUNPARSABLE\tCould not parse Quote line. Check formatting.\n");
   r = RunCli("check --json --file '" + path.string() + "'");
   const auto j = nlohmann::json::parse(r.out);
+  // Printed line by line, laid out as the whole document would be.
+  EXPECT_EQ(r.out, nlohmann::ordered_json::parse(r.out).dump(2) + "\n");
   EXPECT_EQ(j["lines"].size(), 4u);
   EXPECT_EQ(j["lines"][2]["verdict"], "IMPOSSIBLE");
   EXPECT_EQ(j["summary"]["POSSIBLE"], 1);
@@ -56,6 +58,23 @@ TEST(CheckCommand, JudgesEveryLineOfAFile) {
   const auto resources = std::string(QUOTELLA_SOURCE_DIR) + "/resources/quotes.txt";
   const auto all = nlohmann::json::parse(RunCli("check --json --file '" + resources + "'").out);
   EXPECT_EQ(all["summary"]["POSSIBLE"], all["lines"].size());
+}
+
+TEST(CheckCommand, FilesOfNoLinesOrOnlyEmptyLinesAreJudgedToo) {
+  const auto path = std::filesystem::temp_directory_path() / "quotella_check_blank.txt";
+  std::ofstream(path, std::ios::binary) << "";
+  CliRun r = RunCli("check --json --file '" + path.string() + "'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, nlohmann::ordered_json::parse(r.out).dump(2) + "\n");
+  EXPECT_EQ(nlohmann::json::parse(r.out)["lines"].size(), 0u);
+
+  std::ofstream(path, std::ios::binary) << std::string(20000, '\n') << "T@B@TO BE";
+  r = RunCli("check --json --file '" + path.string() + "'");
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["summary"]["BLANK"], 20000);
+  EXPECT_EQ(j["lines"][20000]["verdict"], "POSSIBLE");
+  EXPECT_EQ(j["lines"][20000]["line"], 20001);
+  std::filesystem::remove(path);
 }
 
 TEST(CheckCommand, UsageAndFileErrorsHaveTheirExitCodes) {

@@ -245,6 +245,35 @@ TEST_F(Assignment, LayInStringRefusesWhatNoRowCanHold) {
   ExpectConsistent();
 }
 
+// A long word laid in at once tells the pool's viewers once, and leaves the pool views and
+// the problem letters as they would be after typing it letter by letter.
+TEST_F(Assignment, LayingInAWordRefreshesThePoolViewsOnce) {
+  const auto views = [&] {
+    std::string s = doc.PrimaryProblemStr + "|";
+    for (const auto* grid : {&doc.CharPoolGrid, &doc.RankGrid, &doc.PoolNumSortGrid})
+      for (const auto& line : *grid)
+        for (const auto& text : line) s += text + ",";
+    return s;
+  };
+  const std::string line = "T@@T " + std::string(30, 'O') + " " + std::string(30, 'O');
+  Make(line);
+  int poolChanges = 0;
+  doc.Subscribe(
+      [&](PuzzleDocument::Change c) { poolChanges += c == PuzzleDocument::Change::Pool; });
+  ASSERT_TRUE(LayInString(doc, "T" + std::string(20, 'O'), 0));
+  EXPECT_EQ(poolChanges, 1);
+  EXPECT_EQ(doc.P.PoolOf('O'), 40);
+  EXPECT_EQ(doc.CharPoolGrid[15][1], "40");
+  const std::string laid = views();
+
+  Make(line);
+  Type({2, 0}, std::string(20, 'O'));
+  EXPECT_EQ(doc.P.PoolOf('O'), 40);
+  EXPECT_EQ(views(), laid);
+  EXPECT_FALSE(doc.PoolViewsHeld());
+  ExpectConsistent();
+}
+
 TEST_F(Assignment, RowAdvanceFollowsTheSwitch) {
   Make("T@B@TO BE");
   EXPECT_EQ(RowAdvanceClick(doc, {2, 0}), (TablePos{2, 0}));

@@ -149,5 +149,27 @@ TEST_F(Construction, DefaultsFollowTheFrequencyString) {
   EXPECT_EQ(doc.P.NumProblemChars, 14);
 }
 
+// Laying in the initials of a long puzzle tells the pool's viewers once, not once per
+// answer, and leaves the pool views as a refresh after each initial would have.
+TEST_F(Construction, LongPuzzleRefreshesThePoolViewsOncePerConstruction) {
+  const std::string line =
+      "Marguerite Yourcenar@Memoires d'Hadrien et Archives du Nord@Marguerite Yourcenar wrote "
+      "the Memoires d'Hadrien and the Archives du Nord, and with them a long meditation on "
+      "memory, history, power and the quiet courage of a mind that looks at itself";
+  int poolChanges = 0;
+  doc.Subscribe(
+      [&](PuzzleDocument::Change c) { poolChanges += c == PuzzleDocument::Change::Pool; });
+  ASSERT_EQ(QuotesEditorDblClick(doc, line), DblClickResult::Made)
+      << ::testing::PrintToString(host.messages);
+  ASSERT_GE(doc.P.NumWords, 45);
+  EXPECT_LE(poolChanges, 3);
+  for (int row = 1; row <= 26; ++row) {
+    const char letter = static_cast<char>('A' + row - 1);
+    EXPECT_EQ(doc.CharPoolGrid[static_cast<std::size_t>(row)][1], std::to_string(Pool(letter)))
+        << letter;
+  }
+  EXPECT_FALSE(doc.PoolViewsHeld());
+}
+
 }  // namespace
 }  // namespace quotella

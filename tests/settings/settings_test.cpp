@@ -53,6 +53,36 @@ TEST(IniText, WritersReplaceTheValueAppendAfterALastKeyOrAppendBoth) {
   EXPECT_THAT(t.Lines(), ElementsAre("[a]", "new", "[b]", "vb", "[NEW]", "v"));
 }
 
+TEST(IniText, KeysStayFoundWhileValuesBeforeThemGrowShrinkOrLookLikeKeys) {
+  IniText t({"; note", "[a]", "1", "[b]", "2", "[c]", "3"});
+  t.SetIniValue("[a]", "a value much longer than the one before");
+  EXPECT_EQ(t.GetIniValue("[b]"), "2");
+  t.SetIniValue("[b]", "");
+  EXPECT_EQ(t.GetIniValue("[c]"), "3");
+  EXPECT_EQ(t.GetIniLine("[c]"), 6u);
+  t.SetIniValue("[a]", "[z]");  // a value of key shape is a line like any other
+  EXPECT_EQ(t.KeyLine("[z]"), 2u);
+  t.SetIniValue("[a]", "x");
+  EXPECT_EQ(t.KeyLine("[z]"), std::nullopt);
+  EXPECT_EQ(t.KeyLine("; NOTE"), 0u);
+  EXPECT_THAT(t.Lines(), ElementsAre("; note", "[a]", "x", "[b]", "", "[c]", "3"));
+  EXPECT_EQ(t.CrLfText(), "; note\r\n[a]\r\nx\r\n[b]\r\n\r\n[c]\r\n3\r\n");
+}
+
+TEST(IniText, TextOfAFileSplitsAtEveryKindOfLineEnd) {
+  IniText t;
+  t.SetText("[a]\r\none\r[b]\ntwo\n\n[c]");
+  EXPECT_THAT(t.Lines(), ElementsAre("[a]", "one", "[b]", "two", "", "[c]"));
+  EXPECT_EQ(t.GetIniValue("[b]"), "two");
+  EXPECT_FALSE(t.HasValue("[c]"));
+  t.SetText("\n\n\n");
+  EXPECT_TRUE(t.Empty());
+  EXPECT_EQ(t.Lines().size(), 3u);
+  t.SetIniValue("[new]", "v");
+  EXPECT_FALSE(t.Empty());
+  EXPECT_EQ(t.KeyLine("[NEW]"), 3u);
+}
+
 // ---- Reading and writing the settings file ----
 
 // Loads nothing and leaves the working directory alone; remembers what it was asked.

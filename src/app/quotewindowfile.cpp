@@ -1,0 +1,19 @@
+#include "app/quotewindowfile.h"
+
+#include <QTextEdit>
+
+#include "app/rtfreader.h"
+#include "core/textio.h"
+
+namespace quotella {
+
+void LoadQuoteWindowFile(QTextEdit& window, const std::string& path) {
+  window.clear();
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) return;
+  bool ok = false;
+  const QString html = RtfToHtml(*bytes, &ok, kQuoteWindowChars);
+  if (ok) window.setHtml(html);
+}
+
+}  // namespace quotella

@@ -1,0 +1,96 @@
+// The line-based readers on files of a million empty lines: each holds at most four times
+// the file's size on the heap while it reads, and still finds what the file holds after
+// the empty lines. A reader that kept a string per line would hold over thirty times it.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "heapcounter.h"
+#include "search/autofillsource.h"
+#include "search/wordsource.h"
+#include "settings/settingsstore.h"
+#include "support/fakehost.h"
+
+namespace quotella {
+namespace {
+
+constexpr std::size_t kBlankLines = 1'000'000;
+
+class HostileFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir =
+        std::filesystem::temp_directory_path() / ("quotella-hostile-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(m_dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+  // A file of a million empty lines and then `tail`.
+  std::string Write(const std::string& name, const std::string& tail) {
+    const std::string path = (m_dir / name).string();
+    std::ofstream(path, std::ios::binary) << std::string(kBlankLines, '\n') << tail;
+    m_size = kBlankLines + tail.size();
+    return path;
+  }
+
+  void StartCounting() { test::ResetHeapPeak(), m_start = test::HeapInUse(); }
+  // The most heap held since StartCounting, over the file's size.
+  double HeapOverFileSize() const {
+    return static_cast<double>(test::HeapPeak() - m_start) / static_cast<double>(m_size);
+  }
+
+  std::filesystem::path m_dir;
+  std::size_t m_size = 0;
+  std::size_t m_start = 0;
+};
+
+TEST_F(HostileFiles, SettingsFileOfEmptyLinesIsReadInBoundedMemory) {
+  const std::string path =
+      Write("quotella.ini", "[title]\r\nMots croises\r\n[byline]\r\nElodie\r\n");
+  test::FakeHost host;
+  Settings values;
+  values.IniFileName = path;
+  struct NoFiles : SettingsLoader {
+    bool LoadQuotesFile(const std::string&) override { return true; }
+    bool LoadWordList(int, const std::string&) override { return true; }
+    bool ChangeDirectory(const std::string&) override { return true; }
+  } loader;
+  StartCounting();
+  SettingsStore store(host, values, nullptr, &loader);
+  store.ReadIniFile(path);
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  EXPECT_EQ(store.Values().Title, "Mots croises");
+  EXPECT_EQ(store.View().GetIniValue("[byline]"), "Elodie");
+}
+
+TEST_F(HostileFiles, LetterFileOfEmptyLinesKeepsOnlyItsWords) {
+  Write("w.txt", "wren\r\nwasp\r\n");
+  StartCounting();
+  const auto words = LoadLetterWords(m_dir.string() + "/", 'W');
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  ASSERT_TRUE(words);
+  EXPECT_EQ(*words, (std::vector<std::string>{"WASP", "WREN"}));
+}
+
+TEST_F(HostileFiles, FamiliarityAndOffensiveListsOfEmptyLinesKeepOnlyTheirEntries) {
+  const std::string familiar = Write("familiarity.txt", "wren 12\r\n");
+  StartCounting();
+  Familiarity table;
+  ASSERT_TRUE(table.Load(familiar));
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  EXPECT_EQ(table.SizeOf("WREN"), 12);
+  EXPECT_EQ(table.Count(), 1u);
+
+  const std::string offensive = Write("offensive.txt", "# notes\r\nbadword\r\n");
+  StartCounting();
+  const auto words = LoadOffensiveWords(offensive);
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  EXPECT_EQ(words.size(), 1u);
+  EXPECT_EQ(words.count("BADWORD"), 1u);
+}
+
+}  // namespace
+}  // namespace quotella
