@@ -265,14 +265,19 @@ TEST_F(GridBitmapTest, LabelsGiveWayBeforeNumbersAndBothGrowWithTheCell) {
   EXPECT_GT(bandInk(40, true), 0) << "the label";
 }
 
-TEST_F(GridBitmapTest, ALongPuzzleAtTheDefaultCellSizeShowsLegibleNumbersAndLabels) {
+TEST_F(GridBitmapTest, ALongPuzzleShowsLegibleNumbersAtTheDefaultCellSizeAndLabelsAt32) {
   HandPuzzle::Lay(doc, std::string(531, 'E'), 21);  // 531 cells, 26 rows
   for (int r = 0; r < 45; ++r)
     HandPuzzle::AddWord(doc, r, {r * 11 + 1, r * 11 + 2, r * 11 + 3}, "c");
-  const BitmapCellLayout layout = BitmapCellLayout::For(doc.P, BitmapStyle());
-  EXPECT_TRUE(layout.numbers);
-  EXPECT_TRUE(layout.labels);
-  EXPECT_GE(BitmapCellLayout::PixelSize(layout.numberFont), BitmapCellLayout::kMinLegiblePixels);
+  BitmapStyle style;
+  const BitmapCellLayout small = BitmapCellLayout::For(doc.P, style);
+  EXPECT_TRUE(small.numbers);
+  EXPECT_GE(BitmapCellLayout::PixelSize(small.numberFont), BitmapCellLayout::kMinLegiblePixels);
+  style.cellSize = BitmapStyle::kFontReferenceCellSize;
+  const BitmapCellLayout roomy = BitmapCellLayout::For(doc.P, style);
+  EXPECT_TRUE(roomy.numbers);
+  EXPECT_TRUE(roomy.labels);
+  EXPECT_GE(BitmapCellLayout::PixelSize(roomy.numberFont), BitmapCellLayout::kMinLegiblePixels);
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ class SvgWriterTest : public ::testing::Test {
 TEST_F(SvgWriterTest, TheGridHoldsEveryCellNumberAndWithTheKeyEveryLetter) {
   MakePuzzle(45);
   BitmapStyle style;
+  style.cellSize = BitmapStyle::kFontReferenceCellSize;  // roomy enough for every label
   style.key = true;
   QRectF box;
   const auto texts = SvgTexts(
