@@ -69,13 +69,13 @@ namespace quotella {
 namespace {
 
 QString Cp(const std::string& s) {
-  return FromCp(s);
+  return ToQString(s);
 }
 
 class QtClipboard : public Clipboard {
  public:
   void SetText(const std::string& text) override {
-    QApplication::clipboard()->setText(FromCp(text));
+    QApplication::clipboard()->setText(ToQString(text));
   }
 };
 
@@ -141,8 +141,9 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                         QApplication::clipboard()->setText(list->currentItem()->text());
                     }});
     rows.push_back({names[1], menu, "Add from Output Editor", "", [n](W& w) {
-                      w.m_sync->RunPullPush(
-                          [&w, n] { AddLinesToList(*w.m_sources, n, w.m_session->Output.Lines); });
+                      w.m_sync->RunPullPush([&w, n] {
+                        AddLinesToList(*w.m_sources, n, w.m_session->Output.Lines, w.host());
+                      });
                     }});
     rows.push_back(
         {names[2], menu, "Add Items", "", [n](W& w) { w.m_listCommands->AddanItemClick(n); }});
@@ -161,7 +162,7 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
           {"AddThisItemtoOutputEditor1", menu, "Add This Item to Output Editor", "", [](W& w) {
              QListWidget* list = w.m_lists->wordList(4);
              if (!list->currentItem()) return;
-             const std::string item = ToCp(list->currentItem()->text());
+             const std::string item = ToUtf8(list->currentItem()->text());
              w.m_sync->RunPullPush([&w, item] { w.m_session->Output.Add(item); });
            }});
     }
