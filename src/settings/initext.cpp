@@ -29,6 +29,15 @@ bool IsKeyLine(const std::string& line, const std::string& upper) {
   return true;
 }
 
+// A line that names a key: "[...]", blanks around it aside.
+bool IsAnyKeyLine(const std::string& line) {
+  std::size_t b = 0;
+  std::size_t e = line.size();
+  while (b < e && static_cast<unsigned char>(line[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(line[e - 1]) <= ' ') --e;
+  return e - b >= 2 && line[b] == '[' && line[e - 1] == ']';
+}
+
 }  // namespace
 
 std::optional<std::size_t> IniText::KeyLine(const std::string& key) const {
@@ -38,8 +47,12 @@ std::optional<std::size_t> IniText::KeyLine(const std::string& key) const {
       if (Trim(m_lines[i]).empty()) return i;
     return std::nullopt;
   }
-  for (std::size_t i = 0; i < m_lines.size(); ++i)
+  // The line after a key is its value, whatever it holds: a value "[quotefile]" is not
+  // the key "[quotefile]".
+  for (std::size_t i = 0; i < m_lines.size(); ++i) {
     if (IsKeyLine(m_lines[i], wanted)) return i;
+    if (IsAnyKeyLine(m_lines[i])) ++i;
+  }
   return std::nullopt;
 }
 

@@ -21,7 +21,8 @@ class IniText {
   // No text at all, or nothing but empty lines.
   bool Empty() const;
 
-  // Index of the key line itself; nullopt when the key is absent.
+  // Index of the key line itself; nullopt when the key is absent. The line after any
+  // key line is that key's value and never taken for a key.
   std::optional<std::size_t> KeyLine(const std::string& key) const;
   // Index of the value line after the key; nullopt when the key is absent or stands on
   // the last line.
