@@ -68,10 +68,6 @@ namespace quotella {
 
 namespace {
 
-QString Cp(const std::string& s) {
-  return ToQString(s);
-}
-
 class QtClipboard : public Clipboard {
  public:
   void SetText(const std::string& text) override {
@@ -237,7 +233,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"BitmapView1", "&View", "Bitmap View", "", [](W& w) { w.m_print->BitmapView1Click(); }},
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
+       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::SolverProgram(), {ToQString(w.m_session->CurrentPuzzleFile)}); }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
       {"extEditor1", "&Tools", "Text Editor", "",
        [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::TextEditorProgram(), {}); }},
@@ -287,7 +283,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",
-       [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(Cp(ScanConditionalClick(*w.m_doc))); }},
+       [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(ToQString(ScanConditionalClick(*w.m_doc))); }},
       {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.m_answers->ScanList(1); }},
       {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.m_answers->ScanList(2); }},
       {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.m_answers->ScanList(3); }},
@@ -305,7 +301,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.m_lookups->OpenAddress(KeywordMerriamLookup(w.m_lookups->CurrentAnswer())); }},
       {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.m_lookups->OpenAddress(KeywordThesaurusLookup(w.m_lookups->CurrentAnswer())); }},
       {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.m_lookups->OpenAddress(KeywordGoogleLookup(w.host(), w.m_lookups->CurrentAnswer())); }},
-      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.m_lookups->CurrentCandidate())); }},
+      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(ToQString(w.m_lookups->CurrentCandidate())); }},
       {"Dictionary", "CandidatesPopup", "Delete from Dictionary", "",
        [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_lists->candidates()->currentRow(), w.host()); w.m_sync->PushLists(); }},
       {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.m_sync->PushLists(); }},

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+#include "core/textio.h"
 #include "render/qtext.h"
 
 namespace quotella {
@@ -180,10 +181,12 @@ class RtfParser {
     Raw("<br>");
   }
 
+  // Rich text spells its characters in Windows-1252.
   void Emit(const CharFormat& fmt, const std::string& cp1252) {
     if (fmt.skip) return;
-    Text(fmt,
-         FromCp(cp1252).toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral(" &nbsp;")));
+    Text(fmt, ToQString(Cp1252ToUtf8(cp1252))
+                  .toHtmlEscaped()
+                  .replace(QStringLiteral("  "), QStringLiteral(" &nbsp;")));
   }
 
   void Text(const CharFormat& fmt, const QString& html) {

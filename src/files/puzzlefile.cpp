@@ -278,6 +278,7 @@ std::optional<std::vector<int>> ParseNumberMapLine(const std::string& line) {
 struct PreparedLoad {
   Sections tags;
   bool version30 = false;
+  bool folded = false;  // the file holds kFoldedLettersMarker
   QuoteLineParts parts;
   std::string authorText, workText;
   std::string quote;  // normalised, not upper-cased
@@ -285,6 +286,13 @@ struct PreparedLoad {
   std::optional<GridShape> shape;
   std::vector<std::vector<int>> numberMap;  // per answer row
 };
+
+// The marker stands before the quotation's tag.
+bool HasFoldedMarker(const std::vector<std::string>& lines, int quoteTag) {
+  for (int i = 0; i < quoteTag; ++i)
+    if (TrimRight(lines[static_cast<std::size_t>(i)]) == kFoldedLettersMarker) return true;
+  return false;
+}
 
 bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad& load) {
   load.tags = ScanSections(lines);
@@ -303,16 +311,25 @@ bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad
     host.Message("Could not parse the Quotation.");
     return false;
   }
-  load.authorText = StripParens(load.parts.author);
-  load.workText = StripParens(load.parts.work);
+  load.folded = HasFoldedMarker(lines, t.quote);
+  QuoteLineParts letters = load.parts;
+  if (load.folded) {
+    if (const std::string problem = FoldQuoteParts(letters); !problem.empty()) {
+      host.Message(problem);
+      return false;
+    }
+  }
+  load.authorText = StripParens(letters.author);
+  load.workText = StripParens(letters.work);
   std::string reason;
-  if (!IsPossible(load.authorText + load.workText, load.parts.quote, reason)) {
+  if (!IsPossible(load.authorText + load.workText, letters.quote, reason)) {
     host.Message("Sorry, IMPOSSIBLE Quote! " + reason);
     return false;
   }
-  load.quote = FixSpacesAndHyphens(load.parts.quote);
+  load.quote = FixSpacesAndHyphens(letters.quote);
   load.quotellaStr = MakeQuotellaString(UpperCase(load.authorText) + UpperCase(load.workText));
   load.masterQuote = MakeMasterQuote(UpperCase(load.quote));
+  if (load.folded) load.masterQuote = CollapseBlanks(load.masterQuote);
   if (const std::string problem = CapacityProblem(load.quotellaStr, load.masterQuote);
       !problem.empty()) {
     host.Message(problem);
@@ -426,9 +443,15 @@ void FinishLoad(PuzzleDocument& doc, FileSession& session) {
 // naming the file the puzzle came from.
 struct FileNames {
   std::string current, last, dir, caption;
+  TextEncoding encoding;
   explicit FileNames(const FileSession& s)
-      : current(s.CurrentPuzzleFile), last(s.LastFile), dir(s.CurrentDir), caption(s.Caption) {}
+      : current(s.CurrentPuzzleFile),
+        last(s.LastFile),
+        dir(s.CurrentDir),
+        caption(s.Caption),
+        encoding(s.PuzzleEncoding) {}
   void Restore(FileSession& s) const {
+    s.PuzzleEncoding = encoding;
     s.CurrentPuzzleFile = current;
     s.LastFile = last;
     s.CurrentDir = dir;
@@ -451,6 +474,7 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   Tpuzzle& p = doc.P;
   std::vector<std::string> out;
   out.push_back(kPuzzleFileHeader);
+  if (p.FoldedLetters) out.push_back(kFoldedLettersMarker);
   out.push_back("[QUOTE]");
   out.push_back(OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig));
   out.push_back("[GRID]");
@@ -485,7 +509,9 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
 }
 
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
-  const bool ok = WriteFileAtomic(path, session.Output.Text()).empty();
+  const std::string reason =
+      WriteFileAtomic(path, EncodePuzzleText(session.Output.Text(), session.PuzzleEncoding));
+  const bool ok = reason.empty();
   if (ok) {
     session.CurrentPuzzleFile = path;
     SetCaption(session, path);
@@ -494,7 +520,7 @@ bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::strin
     doc.PuzzleChanged = false;
   } else {
     // The changes are still unsaved: closing the program must go on offering to save them.
-    doc.host().Message("Could not save file " + path);
+    doc.host().Message(SaveFailedMessage(path, reason));
   }
   return ok;
 }
@@ -542,6 +568,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
 
   // The quotation.
   p.QuoteLine = LineAfter(lines, t.quote).value_or("");
+  p.FoldedLetters = load.folded;
   p.AuthorOrig = load.parts.author;
   p.WorkOrig = load.parts.work;
   p.QuoteOrig = load.parts.quote;
@@ -620,6 +647,7 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
     return false;
   }
   session.Output.Lines = std::move(*lines);
+  session.PuzzleEncoding = RememberedEncoding(path);
   session.CurrentPuzzleFile = path;
   SetCaption(session, path);
   session.LastFile = path;
@@ -644,6 +672,7 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
     session.Output.Clear();
     if (auto lines = ReadPuzzleLines(*chosen)) {
       session.Output.Lines = std::move(*lines);
+      session.PuzzleEncoding = RememberedEncoding(*chosen);
       SetCaption(session, *chosen);
       session.CurrentPuzzleFile = *chosen;
       session.LastFile = *chosen;
@@ -662,6 +691,7 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
     session.Output.Clear();
     if (auto lines = ReadPuzzleLines(path)) {
       session.Output.Lines = std::move(*lines);
+      session.PuzzleEncoding = RememberedEncoding(path);
       session.LastFile = path;
     } else {
       host.Message("Last file, " + path + " not found");

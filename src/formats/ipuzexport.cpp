@@ -13,8 +13,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // A document text as an ipuz text: UTF-8, HTML special characters escaped.
-std::string IpuzText(const std::string& cp1252) {
-  return EscapeHtml(Cp1252ToUtf8(cp1252));
+std::string IpuzText(const std::string& text) {
+  return EscapeHtml(text);
 }
 
 Json PuzzleCell(const LayoutCell& cell) {
@@ -88,8 +88,7 @@ std::string ComposeIpuz(const PuzzleDocument& doc, const FileSession& session) {
   ipuz["clues"] = {{"Clues", std::move(clues)}};
   // The quotation line as typed (punctuation and case kept), so that a puzzle comes back
   // from its ipuz file with the same quotation text.
-  ipuz[kIpuzExtensionKey] = {
-      {"quotation", Cp1252ToUtf8(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)}};
+  ipuz[kIpuzExtensionKey] = {{"quotation", p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig}};
   return ipuz.dump(1, '\t') + "\n";
 }
 

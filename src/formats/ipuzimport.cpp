@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/construction.h"
+#include "core/letterfold.h"
 #include "core/quoteparse.h"
 #include "core/textio.h"
 #include "files/puzzlefile.h"
@@ -23,7 +24,7 @@ constexpr long kMaxPositions = 100000;
 // An ipuz text (UTF-8, may hold HTML) as one line of the program's Windows-1252 text.
 std::string PlainText(const Json& value) {
   if (!value.is_string()) return {};
-  std::string text = Utf8ToCp1252(HtmlToText(value.get<std::string>()));
+  std::string text = HtmlToText(value.get<std::string>());
   for (char& c : text)
     if (c == '\r' || c == '\n' || c == '\t') c = ' ';
   return Trim(text);
@@ -95,7 +96,7 @@ Cell ReadCell(const Json& solution, const Json* puzzle, const std::string& block
     }
     return cell;
   }
-  const std::string value = UpperCase(Trim(Utf8ToCp1252(*text)));
+  const std::string value = UpperCase(Trim(*text));
   if (value == "-") {
     cell.kind = Kind::Hyphen;
     return cell;
@@ -118,7 +119,7 @@ std::string LabelOf(const Json& clue, std::size_t k) {
   for (const char* key : {"label", "number"}) {
     const auto it = clue.find(key);
     if (it == clue.end()) continue;
-    if (it->is_string()) return Utf8ToCp1252(it->get<std::string>());
+    if (it->is_string()) return it->get<std::string>();
     if (it->is_number_integer()) return std::to_string(it->get<long long>());
   }
   return "#" + std::to_string(k + 1);
@@ -222,8 +223,13 @@ std::string LettersOf(const std::string& master) {
   return letters;
 }
 
+// Author, work and quotation give their letters folded to A-Z, as in a new puzzle.
+std::string Folded(const std::string& text) {
+  return FoldLetters(text).text;
+}
+
 std::string MasterOf(const std::string& quote) {
-  return MakeMasterQuote(UpperCase(FixSpacesAndHyphens(quote)));
+  return CollapseBlanks(MakeMasterQuote(UpperCase(FixSpacesAndHyphens(Folded(quote)))));
 }
 
 IpuzImport Read(std::string_view bytes) {
@@ -359,8 +365,8 @@ IpuzImport Read(std::string_view bytes) {
   const std::string notes = PlainText(ipuz.value("notes", Json()));
   const std::size_t at = notes.find('@');
   if (at != std::string::npos && notes.find('@', at + 1) == std::string::npos &&
-      MakeQuotellaString(StripParens(notes.substr(0, at)) + StripParens(notes.substr(at + 1))) ==
-          initials) {
+      MakeQuotellaString(StripParens(Folded(notes.substr(0, at))) +
+                         StripParens(Folded(notes.substr(at + 1)))) == initials) {
     author = notes.substr(0, at);
     work = notes.substr(at + 1);
     result.notes.push_back("Author and work were taken from the notes of the ipuz file.");
@@ -368,7 +374,8 @@ IpuzImport Read(std::string_view bytes) {
     author = initials;
     result.notes.push_back("Author and work were taken from the initials of the answers.");
   }
-  const std::string quotellaStr = MakeQuotellaString(StripParens(author) + StripParens(work));
+  const std::string quotellaStr =
+      MakeQuotellaString(StripParens(Folded(author)) + StripParens(Folded(work)));
   for (std::size_t k = 0; k < answers.size(); ++k)
     if (k >= quotellaStr.size() || answers[k].word[0] != quotellaStr[k])
       throw Failure{"Answer " + answers[k].label + " (" + answers[k].word +
@@ -380,7 +387,7 @@ IpuzImport Read(std::string_view bytes) {
   if (const auto ext = ipuz.find(kIpuzExtensionKey); ext != ipuz.end() && ext->is_object()) {
     const auto line = ext->find("quotation");
     if (line != ext->end() && line->is_string()) {
-      const QuoteLineParts parts = ParseQuoteLine(Utf8ToCp1252(line->get<std::string>()));
+      const QuoteLineParts parts = ParseQuoteLine(line->get<std::string>());
       std::string single = parts.quote;
       std::replace(single.begin(), single.end(), '\r', ' ');
       std::replace(single.begin(), single.end(), '\n', ' ');
@@ -415,6 +422,7 @@ IpuzImport Read(std::string_view bytes) {
 
   std::vector<std::string>& out = result.puzzleFile;
   out.push_back(kPuzzleFileHeader);
+  out.push_back(kFoldedLettersMarker);
   out.push_back("[QUOTE]");
   out.push_back(NoSectionTags(author + "@" + work + "@" + quote));
   out.push_back("[GRID]");

@@ -56,13 +56,13 @@ QImage GridBitmap::Render(const Tpuzzle& p, int columns, int rows, const BitmapS
           painter.setFont(style.labelFont);
           painter.drawText(square.x() + style.numberIndent, square.y() + 1 + label.ascent(),
                            QString::number(cell.CellNumber));
-          const QString text = FromCp(cell.CellLabel);
+          const QString text = ToQString(cell.CellLabel);
           painter.drawText(square.x() + s - label.horizontalAdvance(text) - style.labelIndent - 1,
                            square.y() + 1 + label.ascent(), text);
         }
         if (style.key) {
           painter.setFont(style.keyFont);
-          const QString letter = FromCp(std::string(1, cell.Char));
+          const QString letter = ToQString(std::string(1, cell.Char));
           const int x = square.x() + s / 2 - key.horizontalAdvance(letter) / 2;
           const int y = square.y() + s / 2 + style.keyVertical - key.height() / 2;
           painter.drawText(x, y + key.ascent(), letter);

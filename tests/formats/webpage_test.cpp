@@ -70,7 +70,7 @@ TEST(WebPage, TheStoredSolutionRevealsTheGridLettersWithThePuzzlesKey) {
 
 TEST(WebPage, TextsAreUtf8AndAWriteFailureIsReported) {
   Sample s;
-  s.session.TitleBox = "Caf\xE9 <Quotes>";
+  s.session.TitleBox = "Caf\xC3\xA9 <Quotes>";
   const std::string page = ComposeWebPage(s.doc, s.session);
   EXPECT_NE(page.find("<title>Caf\xC3\xA9 &lt;Quotes&gt;</title>"), std::string::npos);
   EXPECT_NE(page.find("<footer>Puzzle \xC2\xA9 2003 by</footer>"), std::string::npos);
