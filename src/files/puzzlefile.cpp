@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -287,6 +288,16 @@ struct PreparedLoad {
   std::vector<std::vector<int>> numberMap;  // per answer row
 };
 
+// The initials and the cells a quotation line gives: by the rules of new puzzles (letters
+// folded, runs of blanks collapsed) or by those of files written before folding.
+std::pair<std::string, std::string> GridLettersOf(QuoteLineParts parts, bool folded) {
+  if (folded) FoldQuoteParts(parts);
+  const std::string master = MakeMasterQuote(UpperCase(FixSpacesAndHyphens(parts.quote)));
+  return {
+      MakeQuotellaString(UpperCase(StripParens(parts.author)) + UpperCase(StripParens(parts.work))),
+      folded ? CollapseBlanks(master) : master};
+}
+
 // The marker stands before the quotation's tag.
 bool HasFoldedMarker(const std::vector<std::string>& lines, int quoteTag) {
   for (int i = 0; i < quoteTag; ++i)
@@ -461,6 +472,11 @@ struct FileNames {
 
 }  // namespace
 
+bool NeedsFoldedMarker(const std::string& quoteLine) {
+  const QuoteLineParts parts = ParseQuoteLine(quoteLine);
+  return GridLettersOf(parts, true) != GridLettersOf(parts, false);
+}
+
 void MarkCommonWords(Tpuzzle& p) {
   const std::string common = kCommonWords;
   for (int k = 1; k <= p.NumCells && k <= kMaxCells; ++k) {
@@ -474,9 +490,12 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   Tpuzzle& p = doc.P;
   std::vector<std::string> out;
   out.push_back(kPuzzleFileHeader);
-  if (p.FoldedLetters) out.push_back(kFoldedLettersMarker);
+  const std::string quoteLine = OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig);
+  // Only a quotation whose letters folding changes needs the marker: any other file stays
+  // exactly as older versions wrote it.
+  if (p.FoldedLetters && NeedsFoldedMarker(quoteLine)) out.push_back(kFoldedLettersMarker);
   out.push_back("[QUOTE]");
-  out.push_back(OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig));
+  out.push_back(quoteLine);
   out.push_back("[GRID]");
   AddGridLines(doc, out);
   out.push_back("[NUMGRID]");

@@ -22,10 +22,15 @@ inline constexpr const char* kPuzzleFileHeader =
     "! This file made by Quotella 3.0 program. DO NOT EDIT!";
 inline constexpr const char* kStoredSeed = "1500";
 // The line after the header in a file whose grid letters are the quotation's letters
-// folded to A-Z with runs of blanks collapsed. A file without it is read with the rules it
-// was written with: only the quotation's A-Z letters, blanks as they are. Older readers
-// skip it, as they skip every line before "[QUOTE]".
+// folded to A-Z with runs of blanks collapsed, written only when that gives other letters
+// than the rules of older files. A file without it is read with those older rules: only
+// the quotation's A-Z letters, blanks as they are. Older readers skip the line, as they
+// skip every line before "[QUOTE]".
 inline constexpr const char* kFoldedLettersMarker = "! Letters folded to A-Z";
+
+// Whether a file holding this quotation line needs kFoldedLettersMarker: folding gives
+// its quotation other grid letters than the older rules do.
+bool NeedsFoldedMarker(const std::string& quoteLine);
 
 // Composes the file as the output editor's lines and returns them. An empty title or
 // byline box gets its default here ("Untitled", "by Anonymous").

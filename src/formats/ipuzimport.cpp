@@ -422,9 +422,10 @@ IpuzImport Read(std::string_view bytes) {
 
   std::vector<std::string>& out = result.puzzleFile;
   out.push_back(kPuzzleFileHeader);
-  out.push_back(kFoldedLettersMarker);
+  const std::string quoteLine = NoSectionTags(author + "@" + work + "@" + quote);
+  if (NeedsFoldedMarker(quoteLine)) out.push_back(kFoldedLettersMarker);
   out.push_back("[QUOTE]");
-  out.push_back(NoSectionTags(author + "@" + work + "@" + quote));
+  out.push_back(quoteLine);
   out.push_back("[GRID]");
   for (int r = 0; r < rows; ++r) {
     std::string line(static_cast<std::size_t>(columns), '#');

@@ -86,9 +86,8 @@ TEST(PuzzleFile, WrittenFileHasItsSectionsInOrderWithCrLfEnds) {
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   const auto lines = SplitLines(bytes);
   EXPECT_EQ(lines[0], kPuzzleFileHeader);
-  EXPECT_EQ(lines[1], kFoldedLettersMarker);
-  EXPECT_EQ(lines[2], "[QUOTE]");
-  EXPECT_EQ(lines[3], test::BenchQuotes().at(0));
+  EXPECT_EQ(lines[1], "[QUOTE]");  // no accents: no marker, as older versions wrote it
+  EXPECT_EQ(lines[2], test::BenchQuotes().at(0));
   EXPECT_EQ(lines.back(), "1500");
   std::vector<std::string> tags;
   for (const auto& l : lines)
@@ -370,7 +369,7 @@ TEST(PuzzleFile, DamagedFilesNeverBreakThePuzzle) {
   // The walk must reach the answer words: many damaged files still load, some with reports.
   std::cout << lines.size() + 1 << " cuts and 150 damaged copies: " << loadedCount << " loaded, "
             << damageReported << " of them with reports\n";
-  EXPECT_GT(loadedCount, 90);
+  EXPECT_GT(loadedCount, 100);
   EXPECT_GT(damageReported, 20);
 }
 
