@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTimer>
@@ -42,32 +43,43 @@ class DialogDriver {
   QStringList shown;  // file-dialog titles and message texts, in order
 
  private:
+  // Pressing a button may open another dialog (a save over a file asks first): it runs
+  // after this timer call returns, so that the timer can answer that dialog too.
+  template <typename F>
+  static void Later(QObject* target, F press) {
+    QMetaObject::invokeMethod(target, press, Qt::QueuedConnection);
+  }
   void Answer() {
     QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == m_answered) return;  // its answer is on its way
+    m_answered = modal;
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
       if (files.empty()) return dialog->reject();
       shown << dialog->windowTitle();
       dialog->selectFile(files.front());
       files.pop_front();
-      dialog->accept();
+      Later(dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
       if (texts.empty()) return input->reject();
       input->setTextValue(texts.front());
       texts.pop_front();
-      input->accept();
+      Later(input, [input] { static_cast<QDialog*>(input)->accept(); });
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       shown << box->text();
       QAbstractButton* yes = box->button(QMessageBox::Yes);
-      (yes ? yes : box->button(QMessageBox::Ok))->click();
+      QAbstractButton* button = yes ? yes : box->button(QMessageBox::Ok);
+      Later(button, [button] { button->click(); });
     }
   }
   QTimer m_timer;
+  QPointer<QWidget> m_answered;
 };
 
 class RealDialogWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApp();
+    driver = std::make_unique<DialogDriver>();  // its timer needs the application
     folder = QDir(dir.path()).filePath(QStringLiteral("\u00C9nigmes \u2014 \u0141\u00F3d\u017A"));
     ASSERT_TRUE(QDir().mkpath(folder));
     MainWindow::Options options;
@@ -84,7 +96,7 @@ class RealDialogWindowTest : public ::testing::Test {
   QPlainTextEdit* Editor(const char* name) {
     return window->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
   }
-  DialogDriver driver;
+  std::unique_ptr<DialogDriver> driver;
   ProgramDir dir;
   QString folder;
   std::unique_ptr<MainWindow> window;
@@ -108,25 +120,25 @@ TEST_F(RealDialogWindowTest, APuzzleWithAClueWindows1252LacksSavesAndReopensUnde
   const QString clue = QStringLiteral("Erd\u0151s \u2260 \u0141\u00F3d\u017A \U0001F600");
   window->doc().CurRow = 0;
   window->doc().CurCol = 2;
-  driver.texts.push_back(clue);
+  driver->texts.push_back(clue);
   Trigger("WriteClue3");
   EXPECT_EQ(ToQString(window->doc().ClueLines[0]), QStringLiteral("A. ") + clue);
 
   const QString path = folder + QStringLiteral("/Caf\u00E9.qtl");
-  driver.files.push_back(path);
+  driver->files.push_back(path);
   Trigger("Puzzle2");
-  ASSERT_TRUE(QFile::exists(path)) << driver.shown.join(QStringLiteral(" | ")).toStdString();
+  ASSERT_TRUE(QFile::exists(path)) << driver->shown.join(QStringLiteral(" | ")).toStdString();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Quotella 3.1 - ") + path);
 
   window->doc().ClueLines[0] = "A.";
-  driver.files.push_back(path);
+  driver->files.push_back(path);
   Trigger("Puzzle1");
   EXPECT_EQ(ToQString(window->doc().ClueLines[0]), QStringLiteral("A. ") + clue);
   EXPECT_EQ(Editor("Cluelist")->document()->firstBlock().text(), QStringLiteral("A. ") + clue);
   EXPECT_EQ(window->doc().P.MasterQuote, "ETE ZOLA MIT LE MOT");
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Quotella 3.1 - ") + path);
-  EXPECT_TRUE(driver.shown.filter(QStringLiteral("Could not")).isEmpty())
-      << driver.shown.join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(driver->shown.filter(QStringLiteral("Could not")).isEmpty())
+      << driver->shown.join(QStringLiteral(" | ")).toStdString();
 }
 
 TEST_F(RealDialogWindowTest, AQuotesFileUnderAnAccentedFolderOpensSavesAndReopens) {
@@ -134,7 +146,7 @@ TEST_F(RealDialogWindowTest, AQuotesFileUnderAnAccentedFolderOpensSavesAndReopen
   WriteFileAtomic(ToUtf8(path),
                   "Cr\xE8me@Br\xFBl\xE9"
                   "e@Caf\xE9 cr\xE8me\r\n");  // Windows-1252
-  driver.files.push_back(path);
+  driver->files.push_back(path);
   Trigger("Quotes1");
   ASSERT_EQ(Editor("QuotesEditor")->toPlainText().split(QLatin1Char('\n')).first(),
             QStringLiteral("Cr\u00E8me@Br\u00FBl\u00E9e@Caf\u00E9 cr\u00E8me"));
@@ -142,10 +154,10 @@ TEST_F(RealDialogWindowTest, AQuotesFileUnderAnAccentedFolderOpensSavesAndReopen
   Editor("QuotesEditor")
       ->appendPlainText(QStringLiteral("Lech Wa\u0142\u0119sa@@Solidarno\u015B\u0107"));
   QApplication::processEvents();
-  driver.files.push_back(path);
+  driver->files.push_back(path);
   Trigger("Quotes2");
   const auto lines = ReadTextLines(ToUtf8(path));
-  ASSERT_TRUE(lines.has_value()) << driver.shown.join(QStringLiteral(" | ")).toStdString();
+  ASSERT_TRUE(lines.has_value()) << driver->shown.join(QStringLiteral(" | ")).toStdString();
   ASSERT_GE(lines->size(), 2u);
   EXPECT_EQ((*lines)[0],
             "Cr\xC3\xA8me@Br\xC3\xBBl\xC3\xA9"
@@ -153,11 +165,11 @@ TEST_F(RealDialogWindowTest, AQuotesFileUnderAnAccentedFolderOpensSavesAndReopen
   EXPECT_EQ((*lines)[1], "Lech Wa\xC5\x82\xC4\x99sa@@Solidarno\xC5\x9B\xC4\x87");
 
   Editor("QuotesEditor")->setPlainText(QString());
-  driver.files.push_back(path);
+  driver->files.push_back(path);
   Trigger("Quotes1");
   EXPECT_TRUE(Editor("QuotesEditor")->toPlainText().contains(QStringLiteral("Wa\u0142\u0119sa")));
-  EXPECT_TRUE(driver.shown.filter(QStringLiteral("Could not")).isEmpty())
-      << driver.shown.join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(driver->shown.filter(QStringLiteral("Could not")).isEmpty())
+      << driver->shown.join(QStringLiteral(" | ")).toStdString();
 }
 
 }  // namespace
