@@ -146,9 +146,9 @@ int main(int argc, char** argv) {
       clean &= r.distinctStems && r.noQuoteWord && r.laid;
     }
     std::printf("| %zu | %s | %s | %d | %d | %s | %.2f | %.2f | %s | %.0f | %s |\n", k + 1,
-                r.set.c_str(), Cp1252ToUtf8(r.quote).c_str(), r.rows, r.pool,
-                AutofillEndText(r.end).c_str(), r.decided, r.seconds,
-                r.engine.empty() ? "-" : r.engine.c_str(), r.familiar, r.laid ? "yes" : "-");
+                r.set.c_str(), r.quote.c_str(), r.rows, r.pool, AutofillEndText(r.end).c_str(),
+                r.decided, r.seconds, r.engine.empty() ? "-" : r.engine.c_str(), r.familiar,
+                r.laid ? "yes" : "-");
   }
   std::sort(times.begin(), times.end());
   const double median = times.empty() ? 0 : times[times.size() / 2];

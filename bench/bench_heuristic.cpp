@@ -126,8 +126,8 @@ int main(int argc, char** argv) {
   std::printf(
       "quotation: %s; pool %d letters; lists of %zu, %zu, %zu words; the full loop\n"
       "and the same-input lookup take the first %zu words of list 1\n",
-      Cp1252ToUtf8(g_input.quote).c_str(), g_input.poolTotal, g_input.lists[0].size(),
-      g_input.lists[1].size(), g_input.lists[2].size(), kFirstWords);
+      g_input.quote.c_str(), g_input.poolTotal, g_input.lists[0].size(), g_input.lists[1].size(),
+      g_input.lists[2].size(), kFirstWords);
 
   // Both engines must agree before their times mean anything.
   {

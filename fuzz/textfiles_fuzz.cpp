@@ -1,5 +1,6 @@
 // The quotes-file and word-list readers on any bytes. What they read is written back and
-// read again: the lines must come back the same, in the file's own encoding.
+// read again: the lines (a word list's notes among them) must come back the same, in the
+// file's own encoding.
 
 #include <cstddef>
 #include <cstdint>
@@ -29,9 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WordSources src;
   fuzz::Check(LoadWordListFile(src, 2, listPath, host));
   const std::vector<std::string> items = src.List(2).Items;
+  const std::vector<std::string> notes = src.List(2).Notes;
   fuzz::Check(SaveWordListFile(src, 2, listPath, host));
   fuzz::Check(LoadWordListFile(src, 2, listPath, host));
   fuzz::Check(src.List(2).Items == items);
+  fuzz::Check(src.List(2).Notes == notes);
   for (const auto& entry : items) {
     const std::string word = NormaliseListEntry(entry);
     fuzz::Check(word.size() <= entry.size());

@@ -11,6 +11,7 @@ packages=(
   chromium chromium-driver python3-selenium
   poppler-utils cups printer-driver-cups-pdf
   clang libclang-rt-14-dev llvm
+  libicu-dev
 )
 
 missing=()

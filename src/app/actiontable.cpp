@@ -69,14 +69,10 @@ namespace quotella {
 
 namespace {
 
-QString Cp(const std::string& s) {
-  return FromCp(s);
-}
-
 class QtClipboard : public Clipboard {
  public:
   void SetText(const std::string& text) override {
-    QApplication::clipboard()->setText(FromCp(text));
+    QApplication::clipboard()->setText(ToQString(text));
   }
 };
 
@@ -142,8 +138,9 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
                         QApplication::clipboard()->setText(list->currentItem()->text());
                     }});
     rows.push_back({names[1], menu, "Add from Output Editor", "", [n](W& w) {
-                      w.m_sync->RunPullPush(
-                          [&w, n] { AddLinesToList(*w.m_sources, n, w.m_session->Output.Lines); });
+                      w.m_sync->RunPullPush([&w, n] {
+                        AddLinesToList(*w.m_sources, n, w.m_session->Output.Lines, w.host());
+                      });
                     }});
     rows.push_back(
         {names[2], menu, "Add Items", "", [n](W& w) { w.m_listCommands->AddanItemClick(n); }});
@@ -162,7 +159,7 @@ void ActionTable::AddWordListRows(std::vector<ActionRow>& rows) {
           {"AddThisItemtoOutputEditor1", menu, "Add This Item to Output Editor", "", [](W& w) {
              QListWidget* list = w.m_lists->wordList(4);
              if (!list->currentItem()) return;
-             const std::string item = ToCp(list->currentItem()->text());
+             const std::string item = ToUtf8(list->currentItem()->text());
              w.m_sync->RunPullPush([&w, item] { w.m_session->Output.Add(item); });
            }});
     }
@@ -238,7 +235,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.m_print->MakeGridBitmap1Click(); }},
       {"ExportGridSvg1", "&Tools", "Export Grid as SVG\u2026", "Ctrl+Shift+B", [](W& w) { ExportGridSvg1Click(w); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::SolverProgram(), {Cp(w.m_session->CurrentPuzzleFile)}); }},
+       [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::SolverProgram(), {ToQString(w.m_session->CurrentPuzzleFile)}); }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.m_sources, w.host()); }},
       {"extEditor1", "&Tools", "Text Editor", "",
        [](W& w) { w.m_lookups->RunCompanion(LookUpCommands::TextEditorProgram(), {}); }},
@@ -288,7 +285,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.m_lookups->CurrentAnswer()); }},
       {"ScanConditional", "KeyWordsPopup", "Auto Row Advance On", "F12",
-       [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(Cp(ScanConditionalClick(*w.m_doc))); }},
+       [](W& w) { w.command(QStringLiteral("ScanConditional"))->setText(ToQString(ScanConditionalClick(*w.m_doc))); }},
       {"ScanList11", "KeyWordsPopup", "Scan List 1", "F1", [](W& w) { w.m_answers->ScanList(1); }},
       {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.m_answers->ScanList(2); }},
       {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.m_answers->ScanList(3); }},
@@ -306,7 +303,7 @@ std::vector<ActionRow> ActionTable::Rows() {
       {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.m_lookups->OpenAddress(KeywordMerriamLookup(w.m_lookups->CurrentAnswer())); }},
       {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.m_lookups->OpenAddress(KeywordThesaurusLookup(w.m_lookups->CurrentAnswer())); }},
       {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.m_lookups->OpenAddress(KeywordGoogleLookup(w.host(), w.m_lookups->CurrentAnswer())); }},
-      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(Cp(w.m_lookups->CurrentCandidate())); }},
+      {"CandidateCopy", "CandidatesPopup", "Copy", "", [](W& w) { QApplication::clipboard()->setText(ToQString(w.m_lookups->CurrentCandidate())); }},
       {"Dictionary", "CandidatesPopup", "Delete from Dictionary", "",
        [](W& w) { DeleteFromDictionary(*w.m_sources, w.m_lists->candidates()->currentRow(), w.host()); w.m_sync->PushLists(); }},
       {"SortbyLength1", "CandidatesPopup", "Sort by Length", "", [](W& w) { SortCandidates(*w.m_doc, *w.m_sources, CandidateSort::Length); w.m_sync->PushLists(); }},

@@ -39,7 +39,7 @@ AnswerCommands::AnswerCommands(MainWindow& window) : QObject(&window), w(window)
 void AnswerCommands::QuotesEditorClick() {
   QPlainTextEdit* quotes = w.m_answer->quotesEditor();
   if (!quotes->isVisible()) return;
-  quotella::QuotesEditorClick(*w.m_doc, ToCp(quotes->textCursor().block().text()));
+  quotella::QuotesEditorClick(*w.m_doc, ToUtf8(quotes->textCursor().block().text()));
   quotes->setFocus();
 }
 
@@ -68,8 +68,9 @@ void AnswerCommands::CandidateClick() {
   const CandidateStats stats =
       CandidateStatistics(*w.m_doc, w.m_lookups->CurrentCandidate(), w.m_doc->PrimaryProblemStr);
   for (int i = 0; i < 5; ++i)
-    w.m_status->candidateStatus()->setPanel(i, FromCp(stats.panels[static_cast<std::size_t>(i)]));
-  w.m_status->charStatus2()->setPanel(4, FromCp(stats.vowelOutlook));
+    w.m_status->candidateStatus()->setPanel(i,
+                                            ToQString(stats.panels[static_cast<std::size_t>(i)]));
+  w.m_status->charStatus2()->setPanel(4, ToQString(stats.vowelOutlook));
 }
 
 void AnswerCommands::ScanDictionary() {
@@ -87,7 +88,7 @@ void AnswerCommands::ScanList(int n) {
   w.m_viewCommands->CandidatesButtonClick();
   // The scanned list's file name stands above the candidates until another view opens.
   QLabel* label = w.m_status->wordListFileLabel();
-  label->setText(FromCp(w.m_sources->WordListFileLabel));
+  label->setText(ToQString(w.m_sources->WordListFileLabel));
   label->setVisible(w.m_sources->WordListFileLabelVisible);
 }
 

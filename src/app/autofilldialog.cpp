@@ -37,7 +37,7 @@ std::vector<int> AutofillDialog::SelectedRows(const QTableView* answers) {
 QString AutofillDialog::RowsText(const PuzzleDocument& doc, const std::vector<int>& rows) {
   if (rows.empty()) return QStringLiteral("All empty rows");
   QStringList labels;
-  for (int row : rows) labels << FromCp(doc.Label(row));
+  for (int row : rows) labels << ToQString(doc.Label(row));
   return labels.join(QStringLiteral(", "));
 }
 

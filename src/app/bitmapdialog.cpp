@@ -170,7 +170,7 @@ BitmapDialog::BitmapDialog(PuzzleDocument& doc, Choosers choosers, QWidget* pare
 void BitmapDialog::ControlsChanged() {
   if (m_syncing) return;
   m_maker.style.cellSize = m_cellSize->value();
-  m_maker.lineWidthText = ToCp(m_lineWidth->text());
+  m_maker.lineWidthText = ToUtf8(m_lineWidth->text());
   m_maker.style.labels = m_labels->isChecked();
   m_maker.style.key = m_key->isChecked();
   m_maker.style.keyVertical = m_keyVertical->value();
@@ -201,7 +201,7 @@ void BitmapDialog::Save() {
       "Save File", "Bitmap Files|*.bmp|PNG Files|*.png|All Files|*.*", "", "Bitmap1.bmp");
   if (!path) return;
   const bool png =
-      QFileInfo(FromCp(*path)).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0;
+      QFileInfo(ToQString(*path)).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -46,7 +46,7 @@ BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_
   m_conditions->setToolTip(QStringLiteral("Must Have"));
   m_conditions->setFixedWidth(80);
   connect(m_conditions, &QLineEdit::textChanged, this, [this](const QString& text) {
-    m_doc.Conditions.mustHave = ToCp(text);
+    m_doc.Conditions.mustHave = ToUtf8(text);
     emit mustHaveChanged();
   });
   // Letters are upper case as they are typed.
@@ -146,8 +146,8 @@ void BottomBar::refresh() {
     m_conditionsBox->setChecked(m_doc.Conditions.on);
     m_conditionsBox->setText(m_doc.Conditions.on ? QStringLiteral("On") : QStringLiteral("Off"));
   }
-  if (m_conditions->text() != FromCp(m_doc.Conditions.mustHave))
-    m_conditions->setText(FromCp(m_doc.Conditions.mustHave));
+  if (m_conditions->text() != ToQString(m_doc.Conditions.mustHave))
+    m_conditions->setText(ToQString(m_doc.Conditions.mustHave));
 }
 
 }  // namespace quotella

@@ -39,14 +39,14 @@ void SetBackground(QWidget* widget, const QColor& colour, QPalette::ColorRole ro
 
 QStringList ToQLines(const std::vector<std::string>& lines) {
   QStringList out;
-  for (const auto& l : lines) out << FromCp(l);
+  for (const auto& l : lines) out << ToQString(l);
   return out;
 }
 
 std::vector<std::string> FromQText(const QString& text) {
   std::vector<std::string> lines;
   if (text.isEmpty()) return lines;
-  for (const QString& l : text.split(QLatin1Char('\n'))) lines.push_back(ToCp(l));
+  for (const QString& l : text.split(QLatin1Char('\n'))) lines.push_back(ToUtf8(l));
   return lines;
 }
 

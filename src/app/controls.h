@@ -23,7 +23,7 @@ int StoredValue(const QColor& colour);
 QColor BackgroundOf(const QWidget* widget);
 void SetBackground(QWidget* widget, const QColor& colour,
                    QPalette::ColorRole role = QPalette::Base);
-// Windows-1252 lines to and from the text of an editor.
+// UTF-8 lines to and from the text of an editor.
 QStringList ToQLines(const std::vector<std::string>& lines);
 std::vector<std::string> FromQText(const QString& text);
 

@@ -69,7 +69,7 @@ GeneralSettingsDialog* DialogCommands::MakeGeneralSettings() {
     Settings& v = w.m_settings->Values();
     const auto chosen = w.host().OpenFileName("Open", kFileFilter, v.CurrentDir);
     if (!chosen) return;
-    dialog->fileBox(index)->setText(FromCp(*chosen));
+    dialog->fileBox(index)->setText(ToQString(*chosen));
     if (index == 0)
       v.QuotesFile = *chosen;
     else
@@ -118,18 +118,20 @@ void DialogCommands::PuzzlebyBrowsing1Click() {
   if (!m_browser) {
     auto* browser = new BrowseDialog(&w);
     m_browser = browser;
-    connect(browser, &BrowseDialog::folderChanged, this,
-            [this](const QString& folder) { DirectoryListBox1Change(*w.m_session, ToCp(folder)); });
+    connect(browser, &BrowseDialog::folderChanged, this, [this](const QString& folder) {
+      DirectoryListBox1Change(*w.m_session, ToUtf8(folder));
+    });
     connect(browser, &BrowseDialog::fileClicked, this, [this, browser](const QString& path) {
       w.m_sync->PullEditors();
-      const std::vector<std::string> lines = MakeInfoReport(*w.m_session, w.host(), ToCp(path));
+      const std::vector<std::string> lines = MakeInfoReport(*w.m_session, w.host(), ToUtf8(path));
       w.m_sync->PushEditors();
       browser->setSynopsis(ToQLines(lines));
     });
     connect(browser, &BrowseDialog::openRequested, this, [this, browser](const QString& path) {
       bool opened = false;
-      w.m_sync->RunPullPush(
-          [this, &path, &opened] { opened = OpenButtonClick(*w.m_doc, *w.m_session, ToCp(path)); });
+      w.m_sync->RunPullPush([this, &path, &opened] {
+        opened = OpenButtonClick(*w.m_doc, *w.m_session, ToUtf8(path));
+      });
       browser->hide();
       if (opened) {
         w.m_puzzleCommands->NewPuzzleShown();
@@ -138,8 +140,8 @@ void DialogCommands::PuzzlebyBrowsing1Click() {
     });
   }
   const std::string folder =
-      w.m_session->CurrentDir.empty() ? ToCp(QDir::currentPath()) : w.m_session->CurrentDir;
-  m_browser->setFolder(FromCp(folder));
+      w.m_session->CurrentDir.empty() ? ToUtf8(QDir::currentPath()) : w.m_session->CurrentDir;
+  m_browser->setFolder(ToQString(folder));
   m_browser->show();
   m_browser->raise();
 }
@@ -148,7 +150,7 @@ void DialogCommands::PuzzleHotkeys1Click() {
   if (!m_hotkeys) {
     m_hotkeys = new HotkeysDialog(
         [this](const std::string& item, const QString& text) {
-          if (QAction* a = w.command(FromCp(item)))
+          if (QAction* a = w.command(ToQString(item)))
             a->setShortcut(QKeySequence(text, QKeySequence::PortableText));
         },
         &w);
@@ -164,7 +166,7 @@ void DialogCommands::CopyrightButtonClick() {
   w.m_settings->Values().CopyrightText = session.CopyrightText;
   // An open General Settings window shows the new notice, so closing it keeps it.
   if (m_generalSettings) m_generalSettings->load(w.m_settings->Form());
-  w.m_gridView->copyrightButton()->setToolTip(FromCp(session.CopyrightText));
+  w.m_gridView->copyrightButton()->setToolTip(ToQString(session.CopyrightText));
 }
 
 void DialogCommands::ManualEntry1Click() {
@@ -175,13 +177,13 @@ void DialogCommands::ManualEntry1Click() {
       FileSession& session = *w.m_session;
       session.CurrentPuzzleFile = "noname.txt";
       SetCaption(session, session.CurrentPuzzleFile);
-      w.setWindowTitle(FromCp(session.Caption));
+      w.setWindowTitle(ToQString(session.Caption));
       w.m_puzzleCommands->NewPuzzleShown();
       w.m_doc->CurCol = 2;
       w.m_doc->CurRow = 0;
       w.m_viewCommands->PoolViewClick(0);
       w.m_viewCommands->Puzzle3Click();
-      w.m_quote->quoteWindow()->setPlainText(FromCp(m_manualEntry->entry().ManualQuoteLine));
+      w.m_quote->quoteWindow()->setPlainText(ToQString(m_manualEntry->entry().ManualQuoteLine));
       w.RefreshViews();
     };
     m_manualEntry->onQuoteAdded = [this] {

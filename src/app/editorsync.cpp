@@ -58,7 +58,7 @@ void EditorSync::RunPullPush(const std::function<void()>& operation) {
   PushEditors();
   PushLists();
   PushIniText();
-  w.setWindowTitle(FromCp(w.m_session->Caption));
+  w.setWindowTitle(ToQString(w.m_session->Caption));
   w.RefreshViews();
   w.m_recent->NoteRecentPuzzle();
 }

@@ -112,25 +112,25 @@ GeneralSettingsDialog::GeneralSettingsDialog(QWidget* parent) : QDialog(parent) 
 }
 
 void GeneralSettingsDialog::load(const GeneralSettingsForm& form) {
-  m_files[0]->setText(FromCp(form.QuotesName));
-  for (std::size_t i = 0; i < 4; ++i) m_files[i + 1]->setText(FromCp(form.ListNames[i]));
-  m_startup->setText(FromCp(form.StartupDir));
-  m_dictDir->setText(FromCp(form.DictDir));
-  m_frequency->setText(FromCp(form.LetterFrequency));
-  m_numProblems->setText(FromCp(form.NumProblems));
-  m_copyright->setText(FromCp(form.Copyright));
+  m_files[0]->setText(ToQString(form.QuotesName));
+  for (std::size_t i = 0; i < 4; ++i) m_files[i + 1]->setText(ToQString(form.ListNames[i]));
+  m_startup->setText(ToQString(form.StartupDir));
+  m_dictDir->setText(ToQString(form.DictDir));
+  m_frequency->setText(ToQString(form.LetterFrequency));
+  m_numProblems->setText(ToQString(form.NumProblems));
+  m_copyright->setText(ToQString(form.Copyright));
   m_loadLast->setChecked(form.LoadLast);
   m_launch->setChecked(form.LaunchAtStartup);
 }
 
 void GeneralSettingsDialog::store(GeneralSettingsForm& form) const {
-  form.QuotesName = ToCp(m_files[0]->text());
-  for (std::size_t i = 0; i < 4; ++i) form.ListNames[i] = ToCp(m_files[i + 1]->text());
-  form.StartupDir = ToCp(m_startup->text());
-  form.DictDir = ToCp(m_dictDir->text());
-  form.LetterFrequency = ToCp(m_frequency->text());
-  form.NumProblems = ToCp(m_numProblems->text());
-  form.Copyright = ToCp(m_copyright->text());
+  form.QuotesName = ToUtf8(m_files[0]->text());
+  for (std::size_t i = 0; i < 4; ++i) form.ListNames[i] = ToUtf8(m_files[i + 1]->text());
+  form.StartupDir = ToUtf8(m_startup->text());
+  form.DictDir = ToUtf8(m_dictDir->text());
+  form.LetterFrequency = ToUtf8(m_frequency->text());
+  form.NumProblems = ToUtf8(m_numProblems->text());
+  form.Copyright = ToUtf8(m_copyright->text());
   form.LoadLast = m_loadLast->isChecked();
   form.LaunchAtStartup = m_launch->isChecked();
 }

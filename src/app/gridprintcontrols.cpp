@@ -47,7 +47,7 @@ GridPrintControls::GridPrintControls(PrintCommands& commands, QWidget* parent)
   m_key->setChecked(o.key);
   m_help->setChecked(o.help);
   m_fixedSize->setChecked(commands.fixedCellSize);
-  m_cellSize->setText(FromCp(commands.cellSizeText));
+  m_cellSize->setText(ToQString(commands.cellSizeText));
 
   // Two short rows, so the Grid view keeps the window's width.
   auto* layout = new QGridLayout(this);
@@ -86,7 +86,7 @@ void GridPrintControls::ReadControls() {
   o.key = m_key->isChecked();
   o.help = m_help->isChecked();
   m_commands.fixedCellSize = m_fixedSize->isChecked();
-  m_commands.cellSizeText = ToCp(m_cellSize->text());
+  m_commands.cellSizeText = ToUtf8(m_cellSize->text());
 }
 
 void GridPrintControls::setCopyrightText(const QString& text) {

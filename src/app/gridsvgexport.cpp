@@ -37,7 +37,7 @@ bool WriteGridSvg(MainWindow& window) {
   BitmapDialog* bitmap = window.printRoom()->bitmapDialog();
   bitmap->setBlockColour(window.puzzleGrid()->style().block);
   const QByteArray svg = SvgWriter::Grid(doc.P, doc.Grid.Columns, doc.Grid.Rows,
-                                         bitmap->maker().style, FromCp(session.TitleBox));
+                                         bitmap->maker().style, ToQString(session.TitleBox));
   if (!WriteFileAtomic(*chosen, svg.toStdString()).empty()) {
     host.Message("Could not save file " + *chosen);
     return false;

@@ -22,14 +22,14 @@ GuiHost::GuiHost(QWidget* parent) : m_parent(parent) {
 }
 
 QString GuiHost::MessageText(const std::string& text) {
-  QString s = FromCp(text);
+  QString s = ToQString(text);
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return s;
 }
 
 QString GuiHost::QtFilter(const std::string& filter) {
-  const QStringList parts = FromCp(filter).split(QLatin1Char('|'));
+  const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
@@ -74,27 +74,27 @@ std::optional<bool> GuiHost::ConfirmOrCancel(const std::string& text) {
 std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std::string& label,
                                            const std::string& initial) {
   QInputDialog dialog(m_parent);
-  dialog.setWindowTitle(FromCp(caption));
+  dialog.setWindowTitle(ToQString(caption));
   dialog.setLabelText(MessageText(label));
-  dialog.setTextValue(FromCp(initial));
+  dialog.setTextValue(ToQString(initial));
   // Wide enough for a whole clue, and for the caption in the title bar.
   dialog.setMinimumWidth(std::max(kPromptMinWidth, PromptWidthFor(dialog)));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return ToCp(dialog.textValue());
+  return ToUtf8(dialog.textValue());
 }
 
 void GuiHost::Status(StatusBar, int, const std::string&) {}
 
 void GuiHost::PlaySound(const std::string& name, bool sync) {
-  m_sounds.play(FromCp(name), sync);
+  m_sounds.play(ToQString(name), sync);
 }
 
 namespace {
 // Where a file dialog opens: the folder, or the proposed file in it.
 QString StartPath(const std::string& initialDir, const std::string& initialName) {
-  const QString dir = FromCp(initialDir);
+  const QString dir = ToQString(initialDir);
   if (initialName.empty()) return dir;
-  const QString name = FromCp(initialName);
+  const QString name = ToQString(initialName);
   return QDir::isAbsolutePath(name) || dir.isEmpty() ? name : dir + QLatin1Char('/') + name;
 }
 }  // namespace
@@ -102,10 +102,10 @@ QString StartPath(const std::string& initialDir, const std::string& initialName)
 std::optional<std::string> GuiHost::OpenFileName(const std::string& title,
                                                  const std::string& filter,
                                                  const std::string& initialDir) {
-  const QString file =
-      QFileDialog::getOpenFileName(m_parent, FromCp(title), FromCp(initialDir), QtFilter(filter));
+  const QString file = QFileDialog::getOpenFileName(m_parent, ToQString(title),
+                                                    ToQString(initialDir), QtFilter(filter));
   if (file.isEmpty()) return std::nullopt;
-  return ToCp(file);
+  return ToUtf8(file);
 }
 
 std::optional<std::string> GuiHost::SaveFileName(const std::string& title,
@@ -114,9 +114,9 @@ std::optional<std::string> GuiHost::SaveFileName(const std::string& title,
                                                  const std::string& initialName) {
   const QString start = StartPath(initialDir, initialName);
   const QString file =
-      QFileDialog::getSaveFileName(m_parent, FromCp(title), start, QtFilter(filter));
+      QFileDialog::getSaveFileName(m_parent, ToQString(title), start, QtFilter(filter));
   if (file.isEmpty()) return std::nullopt;
-  return ToCp(file);
+  return ToUtf8(file);
 }
 
 std::optional<std::string> GuiHost::OpenFileNamed(const std::string& title,
@@ -125,13 +125,13 @@ std::optional<std::string> GuiHost::OpenFileNamed(const std::string& title,
                                                   const std::string& initialName) {
   const QString start = StartPath(initialDir, initialName);
   const QString file =
-      QFileDialog::getOpenFileName(m_parent, FromCp(title), start, QtFilter(filter));
+      QFileDialog::getOpenFileName(m_parent, ToQString(title), start, QtFilter(filter));
   if (file.isEmpty()) return std::nullopt;
-  return ToCp(file);
+  return ToUtf8(file);
 }
 
 bool GuiHost::OpenProgram(const std::string& path) {
-  return QProcess::startDetached(FromCp(path), {});
+  return QProcess::startDetached(ToQString(path), {});
 }
 
 void GuiHost::ShowQuoteWindow(const std::vector<std::string>&) {}

@@ -29,12 +29,12 @@ HotkeysDialog::HotkeysDialog(std::function<void(const std::string&, const QStrin
   form->addRow(new QLabel(QStringLiteral("<b>Shortcut keys</b>"), boxes));
   for (const HotkeyBox& box : HotkeyBoxes()) {
     auto* edit = new QKeySequenceEdit(
-        QKeySequence(FromCp(ShortcutToText(box.shown)), QKeySequence::PortableText), boxes);
-    edit->setObjectName(FromCp(box.box));
+        QKeySequence(ToQString(ShortcutToText(box.shown)), QKeySequence::PortableText), boxes);
+    edit->setObjectName(ToQString(box.box));
     const std::string name = box.box;
     connect(edit, &QKeySequenceEdit::editingFinished, this,
             [this, name, edit] { BoxChanged(name, edit->keySequence()); });
-    form->addRow(FromCp(box.label), edit);
+    form->addRow(ToQString(box.label), edit);
     m_boxes[box.box] = edit;
   }
   auto* scroll = new QScrollArea(this);
@@ -54,7 +54,7 @@ QKeySequenceEdit* HotkeysDialog::box(const std::string& name) const {
 
 void HotkeysDialog::showEvent(QShowEvent* event) {
   for (const HotkeyBox& b : HotkeyBoxes()) {
-    const QKeySequence shown(FromCp(ShortcutToText(b.shown)), QKeySequence::PortableText);
+    const QKeySequence shown(ToQString(ShortcutToText(b.shown)), QKeySequence::PortableText);
     m_boxes[b.box]->setKeySequence(shown);
     MarkInvalid(m_boxes[b.box], false);
     m_applied[b.box] = shown;
@@ -96,12 +96,12 @@ void HotkeysDialog::BoxChanged(const std::string& box, const QKeySequence& keys)
   int value = 0;
   if (!keys.isEmpty()) {
     const auto parsed =
-        TextToShortcut(ToCp(QKeySequence(keys[0]).toString(QKeySequence::PortableText)));
+        TextToShortcut(ToUtf8(QKeySequence(keys[0]).toString(QKeySequence::PortableText)));
     if (!parsed) return;
     value = HotkeyEntryValue(*parsed);
   }
   if (!m_bindings.BoxChanged(box, value)) return;
-  const QString text = FromCp(ShortcutToText(value));
+  const QString text = ToQString(ShortcutToText(value));
   for (const HotkeyBox& b : HotkeyBoxes())
     if (b.box == box)
       for (const std::string& item : b.items) m_rebind(item, text);

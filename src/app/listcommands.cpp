@@ -47,9 +47,10 @@ void ListCommands::AddanItemClick(int n) {
 void ListCommands::AddItemEntered() {
   QLineEdit* field = w.m_status->addItemField();
   const int n = w.m_sources->AddItemTarget;
-  const std::size_t index = AddItemFromField(*w.m_sources, ToCp(field->text()));
+  const auto index = AddItemFromField(*w.m_sources, ToUtf8(field->text()), w.host());
+  if (!index) return;
   w.m_sync->PushLists();
-  if (n >= 1 && n <= 4) w.m_lists->wordList(n)->setCurrentRow(static_cast<int>(index));
+  if (n >= 1 && n <= 4) w.m_lists->wordList(n)->setCurrentRow(static_cast<int>(*index));
   field->clear();
 }
 
@@ -62,7 +63,7 @@ void ListCommands::DeleteListEntry(int n) {
   w.m_sync->PushLists();
   list->setCurrentRow(std::min(row, list->count() - 1));
   UpdateListLabel(*w.m_sources, n);
-  w.m_status->listLabel()->setText(FromCp(w.m_sources->ListLabel));
+  w.m_status->listLabel()->setText(ToQString(w.m_sources->ListLabel));
 }
 
 void ListCommands::Wordlist4DblClick(int line) {

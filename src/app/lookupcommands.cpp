@@ -24,7 +24,7 @@ LookUpCommands::LookUpCommands(MainWindow& window)
       m_open([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
 
 void LookUpCommands::OpenAddress(const std::optional<std::string>& address) {
-  if (address) m_open(QUrl(FromCp(*address)));
+  if (address) m_open(QUrl(ToQString(*address)));
 }
 
 void LookUpCommands::LookUpFocused(bool google) {
@@ -46,7 +46,7 @@ std::string LookUpCommands::CurrentAnswer() const {
 
 std::string LookUpCommands::CurrentCandidate() const {
   const QListWidgetItem* item = w.listPane()->candidates()->currentItem();
-  return item ? ToCp(item->text()) : std::string();
+  return item ? ToUtf8(item->text()) : std::string();
 }
 
 void LookUpCommands::Website1Click() {
@@ -58,16 +58,16 @@ void LookUpCommands::Website1Click() {
     if (QFileInfo::exists(page)) {
       const QString path = QFileInfo(page).canonicalFilePath();
       if (!m_open(QUrl::fromLocalFile(path)))
-        w.host().Message("No web browser is set up on this desktop to show " + ToCp(path));
+        w.host().Message("No web browser is set up on this desktop to show " + ToUtf8(path));
       return;
     }
-  w.host().Message("Cannot find file " + ToCp(places.front()));
+  w.host().Message("Cannot find file " + ToUtf8(places.front()));
 }
 
 void LookUpCommands::RunCompanion(const QString& program, const QStringList& args) {
   const QString path = QDir(w.programDir()).filePath(program);
   if (!QFileInfo(path).isExecutable()) {
-    w.host().Message("Program not found: " + ToCp(path));
+    w.host().Message("Program not found: " + ToUtf8(path));
     return;
   }
   QStringList list;

@@ -181,7 +181,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::OnStatus(StatusBar bar, int panel, const std::string& text) {
-  if (PanelBar* target = m_status->bar(bar)) target->setPanel(panel, FromCp(text));
+  if (PanelBar* target = m_status->bar(bar)) target->setPanel(panel, ToQString(text));
 }
 
 void MainWindow::RefreshViews() {
@@ -191,12 +191,12 @@ void MainWindow::RefreshViews() {
   const int n = m_doc->PuzzleExists
                     ? std::min<int>(m_doc->P.NumWords, static_cast<int>(m_doc->ClueLines.size()))
                     : 0;
-  for (int r = 0; r < n; ++r) clues << FromCp(m_doc->ClueLines[static_cast<std::size_t>(r)]);
+  for (int r = 0; r < n; ++r) clues << ToQString(m_doc->ClueLines[static_cast<std::size_t>(r)]);
   m_lists->setClues(clues.join(QLatin1Char('\n')));
-  if (m_gridView->titleEdit()->text() != FromCp(m_session->TitleBox))
-    m_gridView->titleEdit()->setText(FromCp(m_session->TitleBox));
-  if (m_gridView->bylineEdit()->text() != FromCp(m_session->BylineBox))
-    m_gridView->bylineEdit()->setText(FromCp(m_session->BylineBox));
+  if (m_gridView->titleEdit()->text() != ToQString(m_session->TitleBox))
+    m_gridView->titleEdit()->setText(ToQString(m_session->TitleBox));
+  if (m_gridView->bylineEdit()->text() != ToQString(m_session->BylineBox))
+    m_gridView->bylineEdit()->setText(ToQString(m_session->BylineBox));
   const SearchButtonState button = CheckNumEmpty(*m_doc);
   m_status->heuristicButton()->setEnabled(m_doc->PuzzleExists && button.enabled);
   SetCaptionColour(m_status->heuristicButton(), m_doc->PuzzleExists && button.red);

@@ -67,17 +67,17 @@ ManualEntryDialog::ManualEntryDialog(PuzzleDocument& doc, std::vector<std::strin
 void ManualEntryDialog::Pull() {
   m_entry.QuoteLines.clear();
   for (const QString& line : m_quote->toPlainText().split(QLatin1Char('\n')))
-    m_entry.QuoteLines.push_back(ToCp(line));
-  m_entry.AuthorEdit = ToCp(m_author->text());
-  m_entry.QuoteSourceEdit = ToCp(m_work->text());
+    m_entry.QuoteLines.push_back(ToUtf8(line));
+  m_entry.AuthorEdit = ToUtf8(m_author->text());
+  m_entry.QuoteSourceEdit = ToUtf8(m_work->text());
 }
 
 void ManualEntryDialog::Push() {
   QStringList lines;
-  for (const auto& line : m_entry.QuoteLines) lines << FromCp(line);
+  for (const auto& line : m_entry.QuoteLines) lines << ToQString(line);
   m_quote->setPlainText(lines.join(QLatin1Char('\n')));
-  m_author->setText(FromCp(m_entry.AuthorEdit));
-  m_work->setText(FromCp(m_entry.QuoteSourceEdit));
+  m_author->setText(ToQString(m_entry.AuthorEdit));
+  m_work->setText(ToQString(m_entry.QuoteSourceEdit));
 }
 
 void ManualEntryDialog::FollowVisibility() {

@@ -213,7 +213,7 @@ void PrintRoom::WatchCopyrightPlacement(GeneralSettingsDialog* dialog) {
 }
 
 void PrintRoom::RefreshPreview() {
-  m_controls->setCopyrightText(FromCp(m_window.session().CopyrightText));
+  m_controls->setCopyrightText(ToQString(m_window.session().CopyrightText));
   m_preview->update();
 }
 

@@ -45,11 +45,11 @@ void PuzzleCommands::QuotesEditorDblClick() {
       if (doc.PuzzleChanged) return;  // not saved: the puzzle stays
     }
   }
-  const DblClickResult result = quotella::QuotesEditorDblClick(doc, ToCp(line));
+  const DblClickResult result = quotella::QuotesEditorDblClick(doc, ToUtf8(line));
   if (result != DblClickResult::Blank && result != DblClickResult::Refused) {
     session.CurrentPuzzleFile = "noname.txt";
     SetCaption(session, session.CurrentPuzzleFile);
-    w.setWindowTitle(FromCp(session.Caption));
+    w.setWindowTitle(ToQString(session.Caption));
     NewPuzzleShown();
   }
   if (result == DblClickResult::Made) {

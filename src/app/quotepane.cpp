@@ -42,18 +42,18 @@ void QuotePane::showQuotation(const QString& text) {
 
 void QuotePane::showLines(const std::vector<std::string>& lines) {
   QStringList text;
-  for (const auto& line : lines) text << FromCp(line);
+  for (const auto& line : lines) text << ToQString(line);
   m_quoteWindow->setPlainText(text.join(QLatin1Char('\n')));
 }
 
 void QuotePane::loadQuoteFile(const QString& path) {
   if (!QFileInfo::exists(path)) return;
-  LoadQuoteWindowFile(*m_quoteWindow, ToCp(path));
+  LoadQuoteWindowFile(*m_quoteWindow, ToUtf8(path));
 }
 
 void QuotePane::setSwapLines(const std::vector<std::string>& lines) {
   m_swapList->clear();
-  for (const auto& line : lines) m_swapList->addItem(FromCp(line));
+  for (const auto& line : lines) m_swapList->addItem(ToQString(line));
 }
 
 void QuotePane::showSwapList(const std::vector<std::string>& lines) {

@@ -25,7 +25,7 @@ RecentPuzzlesMenu::RecentPuzzlesMenu(MainWindow& window) : QObject(&window), w(w
   connect(m_menu, &QMenu::aboutToShow, this, [this] {
     m_menu->clear();
     for (const std::string& path : m_recent.Paths()) {
-      const QString file = FromCp(path);
+      const QString file = ToQString(path);
       m_menu->addAction(file, this, [this, file] { OpenRecentPuzzle(file); });
     }
     m_menu->setEnabled(!m_recent.Paths().empty());
@@ -41,7 +41,7 @@ void RecentPuzzlesMenu::NoteRecentPuzzle() {
 }
 
 void RecentPuzzlesMenu::OpenRecentPuzzle(const QString& path) {
-  const std::string file = ToCp(path);
+  const std::string file = ToUtf8(path);
   if (!FileExists(file)) {
     m_recent.Remove(file);
     w.host().Message("Cannot find file " + file);

@@ -72,7 +72,7 @@ void RoomWiring::Connect(W& w) {
     QObject::connect(pool, &QMenu::aboutToShow, &w, [&w] {
       const int row = w.m_pool->grid(0)->currentIndex().row();
       if (QAction* lock = w.command(QStringLiteral("LockPopup")))
-        lock->setText(row >= 1 && row <= 26 ? FromCp(LockPopupCaption(*w.m_doc, row))
+        lock->setText(row >= 1 && row <= 26 ? ToQString(LockPopupCaption(*w.m_doc, row))
                                             : QStringLiteral("Lock Character"));
     });
   }
@@ -110,7 +110,7 @@ void RoomWiring::ConnectPlainSignals(W& w) {
       {g->squeezeButton(), [](W& w) { w.m_puzzleCommands->SqueezeGrid1Click(); }},
       {g->orientationButton(),
        [](W& w) {
-         w.m_gridView->orientationButton()->setText(FromCp(OrentationButtonClick(*w.m_doc)));
+         w.m_gridView->orientationButton()->setText(ToQString(OrentationButtonClick(*w.m_doc)));
        }},
       {g->copyrightButton(), [](W& w) { w.m_dialogs->CopyrightButtonClick(); }},
       {g->blockColourButton(), [](W& w) { w.m_commands->BlockColorClick(); }},
@@ -155,9 +155,9 @@ void RoomWiring::ConnectGridView(W& w) {
   QObject::connect(g->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, &w,
                    [&w](int c, int r) { w.m_answers->PuzzleGridDblClick(c, r); });
   QObject::connect(g->titleEdit(), &QLineEdit::textEdited, &w,
-                   [&w](const QString& text) { w.m_session->TitleBox = ToCp(text); });
+                   [&w](const QString& text) { w.m_session->TitleBox = ToUtf8(text); });
   QObject::connect(g->bylineEdit(), &QLineEdit::textEdited, &w,
-                   [&w](const QString& text) { w.m_session->BylineBox = ToCp(text); });
+                   [&w](const QString& text) { w.m_session->BylineBox = ToUtf8(text); });
 }
 
 }  // namespace quotella

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+#include "core/textio.h"
 #include "render/qtext.h"
 
 namespace quotella {
@@ -180,7 +181,8 @@ class RtfParser {
     Raw("<br>");
   }
 
-  // One character of the text; runs of them in one format are converted together.
+  // One character of the text, spelt in Windows-1252 as rich text spells it; runs of them
+  // in one format are converted together.
   void Emit(const CharFormat& fmt, char cp1252) {
     if (fmt.skip) return;
     if (!m_pending.empty() && !(fmt == m_pendingFormat)) FlushPending();
@@ -193,7 +195,7 @@ class RtfParser {
     if (m_pending.empty()) return;
     const std::string run = std::move(m_pending);
     m_pending.clear();
-    Text(m_pendingFormat, FromCp(run).toHtmlEscaped(), 0);
+    Text(m_pendingFormat, ToQString(Cp1252ToUtf8(run)).toHtmlEscaped(), 0);
   }
 
   void Text(const CharFormat& fmt, const QString& html, std::size_t chars) {

@@ -386,7 +386,7 @@ bool SearchController::ShowOtherAnswers(int row) {
   if (m_hooks.listsChanged) m_hooks.listsChanged();
   m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("%1 other answers for row %2")
                                                      .arg(m_alternatives.size())
-                                                     .arg(FromCp(m_doc.Label(row))));
+                                                     .arg(ToQString(m_doc.Label(row))));
   return true;
 }
 

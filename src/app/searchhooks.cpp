@@ -33,7 +33,7 @@ SearchController::Hooks SearchHooks::For(MainWindow& w) {
     w.m_status->searchStatus()->show();
   };
   hooks.lookUp = [&w](const QString& word) {
-    w.m_lookups->OpenAddress(KeywordMerriamLookup(ToCp(word)));
+    w.m_lookups->OpenAddress(KeywordMerriamLookup(ToUtf8(word)));
   };
   hooks.programDir = [&w] { return w.m_settings->Values().ProgramDir; };
   hooks.autofillRunning = [&w](bool running) {

@@ -23,7 +23,7 @@ int StringTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant StringTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || !StringTable::Valid(index.column(), index.row())) return {};
-  if (role == Qt::DisplayRole) return FromCp(m_table.At(index.column(), index.row()));
+  if (role == Qt::DisplayRole) return ToQString(m_table.At(index.column(), index.row()));
   if (role == Qt::BackgroundRole && index.column() == 0) return QColor(kCreamColour);
   return {};
 }
@@ -60,7 +60,7 @@ QVariant PoolGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const auto& grid = PoolGridData(m_doc, m_kind);
   if (role == Qt::DisplayRole)
-    return FromCp(
+    return ToQString(
         grid[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())]);
   if (role == Qt::BackgroundRole && (index.row() == 0 || index.column() == 0))
     return QColor(0xF0, 0xF0, 0xF0);
@@ -133,7 +133,7 @@ void KeyTableView::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
       text[0].unicode() >= 32) {
-    const std::string cp = ToCp(text);
+    const std::string cp = ToUtf8(text);
     if (cp.size() == 1) {
       emit keyTyped(cp[0]);
       return;

@@ -85,10 +85,10 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.host().PlaySound("CHIMES");
          if (w.m_distribution->active()) w.m_distribution->Leave(false);
          w.m_viewCommands->ClearSwapMarksAndHighlights();
-         w.m_quote->showQuotation(QLatin1Char('"') + FromCp(w.m_doc->P.QuoteOrig) +
+         w.m_quote->showQuotation(QLatin1Char('"') + ToQString(w.m_doc->P.QuoteOrig) +
                                   QLatin1Char('"') + QStringLiteral(" - ") +
-                                  FromCp(w.m_doc->P.AuthorOrig) + QLatin1Char(' ') +
-                                  FromCp(w.m_doc->P.WorkOrig));
+                                  ToQString(w.m_doc->P.AuthorOrig) + QLatin1Char(' ') +
+                                  ToQString(w.m_doc->P.WorkOrig));
          if (w.m_search->heuristicSearching())
            w.m_lists->wordList(4)->show();
          else
@@ -132,7 +132,7 @@ std::vector<ViewRow> ViewTable::Rows() {
        {"@statusArea", "QuoteWindow", "@searchBar", "@viewButtons", "@pool", "QuotesEditor"},
        [](W& w, int) {
          w.host().PlaySound("CHIMES");
-         w.m_status->listLabel()->setText(FromCp(QuotesListLabel(*w.m_session)));
+         w.m_status->listLabel()->setText(ToQString(QuotesListLabel(*w.m_session)));
        }},
       {"Output",
        {"KeyWords", "PuzzleGridArea", "QuotesEditor", "SwapListBox", "WordListFileLabel",
@@ -144,7 +144,7 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.m_answer->outputEditor()->show();
          if (w.m_viewCommands->outputShort() && !w.m_lists->anyVisible())
            w.m_lists->wordList(1)->show();
-         w.m_listCommands->SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
+         w.m_listCommands->SetListLabelToLines(ToQString(w.m_session->Output.OutputFileName),
                                                static_cast<int>(w.m_session->Output.Lines.size()));
        }},
       {"Wordlist",
@@ -156,7 +156,7 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.m_lists->wordList(n)->show();
          w.m_listCommands->setLastWordList(n);
          UpdateListLabel(*w.m_sources, n);
-         w.m_status->listLabel()->setText(FromCp(w.m_sources->ListLabel));
+         w.m_status->listLabel()->setText(ToQString(w.m_sources->ListLabel));
        },
        NotInGridView},
       {"Clues",
@@ -180,7 +180,7 @@ std::vector<ViewRow> ViewTable::Rows() {
        {"@statusArea", "@searchBar", "@viewButtons", "@pool", "HelpFile"},
        [](W& w, int topic) {
          if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
-         w.m_listCommands->SetListLabelToLines(FromCp(w.m_session->Output.OutputFileName),
+         w.m_listCommands->SetListLabelToLines(ToQString(w.m_session->Output.OutputFileName),
                                                static_cast<int>(w.m_session->Output.Lines.size()));
          w.m_commands->LoadHelpTopic(topic);
        }},

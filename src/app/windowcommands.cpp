@@ -88,9 +88,9 @@ void WindowCommands::GridHelpClick() {
 }
 
 void WindowCommands::SaveHelpfile1Click() {
-  const auto name =
-      w.host().SaveFileName("Save File", kFileFilter,
-                            ToCp(QFileInfo(m_helpFileName).absolutePath()), ToCp(m_helpFileName));
+  const auto name = w.host().SaveFileName("Save File", kFileFilter,
+                                          ToUtf8(QFileInfo(m_helpFileName).absolutePath()),
+                                          ToUtf8(m_helpFileName));
   if (!name) return;
   const std::string error = WriteFileAtomic(*name, m_helpRtf);
   if (!error.empty()) w.host().Message("Could not save file " + *name);
@@ -99,10 +99,10 @@ void WindowCommands::SaveHelpfile1Click() {
 void WindowCommands::LoadHelpTopic(int topic) {
   const QString path = QDir(w.m_programDir).filePath(QStringLiteral("help%1.rtf").arg(topic));
   if (!QFileInfo::exists(path)) {
-    w.host().Message("Cannot find file " + ToCp(path));
+    w.host().Message("Cannot find file " + ToUtf8(path));
     return;
   }
-  const auto bytes = ReadFileBytes(ToCp(path));
+  const auto bytes = ReadFileBytes(ToUtf8(path));
   bool ok = false;
   const QString html = bytes ? RtfToHtml(*bytes, &ok) : QString();
   if (!ok) {

@@ -45,10 +45,10 @@ void WindowSettings::StartUp(const MainWindow::Options& options) {
     const QByteArray config = qgetenv("XDG_CONFIG_HOME");
     const QByteArray home = qgetenv("HOME");
     paths =
-        ResolveProgramPaths(WithTrailingSeparator(ToCp(QDir(options.programDir).absolutePath())),
+        ResolveProgramPaths(WithTrailingSeparator(ToUtf8(QDir(options.programDir).absolutePath())),
                             config.toStdString(), home.toStdString());
   }
-  w.m_programDir = FromCp(paths.ProgramDir);
+  w.m_programDir = ToQString(paths.ProgramDir);
   if (w.m_programDir.endsWith(QLatin1Char('/')) && w.m_programDir.size() > 1)
     w.m_programDir.chop(1);
   w.m_pathSet = MakeProgramDirCurrent(w.host(), paths.ProgramDir);
@@ -82,14 +82,14 @@ void WindowSettings::StartUp(const MainWindow::Options& options) {
 
 void WindowSettings::ChooseStartupPuzzle(const QStringList& arguments) {
   std::string file = w.m_settings->Values().LastFile;
-  if (!arguments.isEmpty()) file = ToCp(arguments.join(QLatin1Char(' ')).trimmed());
+  if (!arguments.isEmpty()) file = ToUtf8(arguments.join(QLatin1Char(' ')).trimmed());
   if (!file.empty() && FolderPart(file).empty())
-    file = ToCp(QDir(w.m_programDir).filePath(FromCp(file)));
+    file = ToUtf8(QDir(w.m_programDir).filePath(ToQString(file)));
   w.m_session->CurrentPuzzleFile = file;
   if (FileExists(file) && w.m_settings->Values().LoadLastFile)
     w.m_sync->RunPullPush([this] { SimplyLoadPuzzle(*w.m_doc, *w.m_session); });
   SetCaption(*w.m_session, w.m_session->CurrentPuzzleFile);
-  w.setWindowTitle(FromCp(w.m_session->Caption));
+  w.setWindowTitle(ToQString(w.m_session->Caption));
 }
 
 void WindowSettings::Apply() {
@@ -111,8 +111,8 @@ void WindowSettings::Apply() {
   SetBackground(w.m_answer->outputEditor(), StoredColour(v.OEditorColor));
   SetBackground(w.m_quote->quoteWindow(), StoredColour(v.QuoteWinColor));
   w.puzzleGrid()->style().background = StoredColour(v.GridColor);
-  w.m_answer->keyWords()->setFont(QFont(FromCp(v.KeyFontName), v.KeyFontSize));
-  w.m_lists->clueList()->setFont(QFont(FromCp(v.ClueFontName), v.ClueFontSize));
+  w.m_answer->keyWords()->setFont(QFont(ToQString(v.KeyFontName), v.KeyFontSize));
+  w.m_lists->clueList()->setFont(QFont(ToQString(v.ClueFontName), v.ClueFontSize));
   w.m_sync->PushEditors();
   w.m_sync->PushLists();
   w.m_sync->PushIniText();
@@ -134,9 +134,9 @@ void WindowSettings::StoreAtClose() {
   v.OEditorColor = StoredValue(BackgroundOf(w.m_answer->outputEditor()));
   v.QuoteWinColor = StoredValue(BackgroundOf(w.m_quote->quoteWindow()));
   v.GridColor = StoredValue(w.puzzleGrid()->style().background);
-  v.KeyFontName = ToCp(w.m_answer->keyWords()->font().family());
+  v.KeyFontName = ToUtf8(w.m_answer->keyWords()->font().family());
   v.KeyFontSize = w.m_answer->keyWords()->font().pointSize();
-  v.ClueFontName = ToCp(w.m_lists->clueList()->font().family());
+  v.ClueFontName = ToUtf8(w.m_lists->clueList()->font().family());
   v.ClueFontSize = w.m_lists->clueList()->font().pointSize();
   v.LastFile = w.m_session->LastFile;
   v.CurrentDir = w.m_session->CurrentDir;

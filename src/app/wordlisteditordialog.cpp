@@ -51,7 +51,7 @@ WordListEditorDialog::WordListEditorDialog(WordListEditor& editor, Host& host, Q
     auto* lookup = new QAction(QString::fromLatin1(kEditorLookupMenuCaption), list);
     lookup->setObjectName(QStringLiteral("CheckListLookup%1").arg(n));
     connect(lookup, &QAction::triggered, this, [this, n] {
-      if (const auto word = m_editor.LookupWord(n)) emit lookupRequested(FromCp(*word));
+      if (const auto word = m_editor.LookupWord(n)) emit lookupRequested(ToQString(*word));
     });
     list->addAction(lookup);
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -81,7 +81,7 @@ WordListEditorDialog::WordListEditorDialog(WordListEditor& editor, Host& host, Q
   add(QString::fromLatin1(kCopyChecksButtonCaption), [this] { m_editor.CopyChecks(); });
   add(QString::fromLatin1(kExpungeButtonCaption), [this] { m_editor.Expunge(m_host); });
   add(QStringLiteral("Lookup"), [this] {
-    if (const auto word = m_editor.LookupWord()) emit lookupRequested(FromCp(*word));
+    if (const auto word = m_editor.LookupWord()) emit lookupRequested(ToQString(*word));
   });
   add(QStringLiteral("Help"), [this] { m_editor.Help(m_host); });
   add(QStringLiteral("OK"), [this] {
@@ -120,7 +120,7 @@ void WordListEditorDialog::refresh() {
     QListWidget* list = m_lists[i];
     list->clear();
     for (const auto& entry : m_editor.List(n)) {
-      auto* item = new QListWidgetItem(FromCp(entry.word), list);
+      auto* item = new QListWidgetItem(ToQString(entry.word), list);
       item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
       item->setCheckState(entry.checked ? Qt::Checked : Qt::Unchecked);
     }
@@ -129,16 +129,16 @@ void WordListEditorDialog::refresh() {
     m_listButtons[i]->setChecked(n == shown);
   }
   m_workList->clear();
-  for (const auto& w : m_editor.WorkList()) m_workList->addItem(FromCp(w));
+  for (const auto& w : m_editor.WorkList()) m_workList->addItem(ToQString(w));
   m_workList->setCurrentRow(m_editor.WorkSelected());
   m_log->clear();
-  for (const auto& w : m_editor.Log()) m_log->addItem(FromCp(w));
+  for (const auto& w : m_editor.Log()) m_log->addItem(ToQString(w));
   m_workList->setVisible(!m_editor.HelpShown());
   m_log->setVisible(!m_editor.HelpShown());
   m_help->setVisible(m_editor.HelpShown());
   if (m_editor.HelpShown()) m_help->setHtml(RtfToHtml(m_editor.HelpText()));
   for (int p = 0; p < 3; ++p)
-    m_status->setPanel(p, FromCp(m_editor.StatusPanels()[static_cast<std::size_t>(p)]));
+    m_status->setPanel(p, ToQString(m_editor.StatusPanels()[static_cast<std::size_t>(p)]));
   m_refreshing = false;
 }
 

@@ -34,10 +34,6 @@ Verdict Judge(const std::string& line, const QuoteLineCheck& check) {
   return {"POSSIBLE", ""};
 }
 
-std::string U(const std::string& cp1252) {
-  return Cp1252ToUtf8(cp1252);
-}
-
 std::string SpareText(const QuoteLineCheck& c) {
   std::string out;
   const LetterCounts quote = CountAZ(c.masterQuote);
@@ -66,22 +62,22 @@ int CheckOne(const std::string& line, bool json) {
   const Verdict v = Judge(trimmed, c);
   if (json) {
     ordered_json j;
-    j["line"] = U(trimmed);
+    j["line"] = trimmed;
     j["verdict"] = v.name;
     j["possible"] = v.name == "POSSIBLE";
-    j["message"] = U(v.message);
-    j["author"] = U(c.parts.author);
-    j["work"] = U(c.parts.work);
-    j["quotation"] = U(c.parts.quote);
-    j["authorText"] = U(c.authorText);
-    j["workText"] = U(c.workText);
-    j["quotellaStr"] = U(c.quotellaStr);
-    j["quote"] = U(c.quote);
-    j["masterQuote"] = U(c.masterQuote);
+    j["message"] = v.message;
+    j["author"] = c.parts.author;
+    j["work"] = c.parts.work;
+    j["quotation"] = c.parts.quote;
+    j["authorText"] = c.authorText;
+    j["workText"] = c.workText;
+    j["quotellaStr"] = c.quotellaStr;
+    j["quote"] = c.quote;
+    j["masterQuote"] = c.masterQuote;
     j["numWords"] = c.quotellaStr.size();
     j["numCells"] = c.masterQuote.size();
     j["spareCount"] = SpareJson(c);
-    j["singletonStr"] = U(c.singletonStr);
+    j["singletonStr"] = c.singletonStr;
     std::cout << j.dump(2) << "\n";
     return 0;
   }
@@ -145,7 +141,7 @@ int CheckFile(const std::string& path, bool json) {
     for (int k = 0; k < 4; ++k)
       if (v.name == names[k]) ++counts[k];
     if (json) {
-      const ordered_json item = {{"line", n}, {"verdict", v.name}, {"message", U(v.message)}};
+      const ordered_json item = {{"line", n}, {"verdict", v.name}, {"message", v.message}};
       out += n == 1 ? "\n    " : ",\n    ";
       out += Indented(item.dump(2), "    ");
     } else {
@@ -154,7 +150,7 @@ int CheckFile(const std::string& path, bool json) {
       out += v.name;
       if (!v.message.empty()) {
         out += '\t';
-        out += U(v.message);
+        out += v.message;
       }
       out += '\n';
     }

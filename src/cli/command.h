@@ -34,17 +34,17 @@ int UsageError(const std::string& name, const std::string& problem = {});
 // the first "--" in args, args.size() when there is none; parsers skip the "--" itself.
 std::size_t EndOfOptions(const std::vector<std::string>& args);
 
-// Arguments arrive as the terminal's UTF-8; texts (quotation lines, words, clues) are
-// converted to the program's Windows-1252 with TextArg. File paths stay as they are.
-// Every such text is one line: a line break in it throws LineBreakInText, which main
-// reports as a usage error before anything is written.
+// Arguments arrive as the terminal's UTF-8, the program's own text; texts (quotation
+// lines, words, clues) pass TextArg, file paths stay as they are. Every such text is one
+// line: a line break in it throws LineBreakInText, which main reports as a usage error
+// before anything is written.
 std::string TextArg(const std::string& terminalText);
 
 struct LineBreakInText : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Writes Windows-1252 text to a stream as UTF-8, the terminal's encoding.
-void PrintLine(std::ostream& out, const std::string& cp1252);
+// Writes a line of text to a stream (UTF-8, the terminal's encoding).
+void PrintLine(std::ostream& out, const std::string& text);
 
 }  // namespace quotella::cli

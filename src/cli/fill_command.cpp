@@ -52,13 +52,12 @@ int PrintAlternatives(CliPuzzle& puzzle, const EngineArgs& a, AutofillDictionary
     for (const auto& alt : alternatives) {
       nlohmann::json e{{"word", alt.word}};
       if (alt.otherRow >= 0) {
-        e["otherRow"] = Cp1252ToUtf8(doc.Label(alt.otherRow));
+        e["otherRow"] = doc.Label(alt.otherRow);
         e["otherWord"] = alt.otherWord;
       }
       j.push_back(e);
     }
-    std::cout << nlohmann::json{{"row", Cp1252ToUtf8(doc.Label(row))}, {"alternatives", j}}.dump(2)
-              << "\n";
+    std::cout << nlohmann::json{{"row", doc.Label(row)}, {"alternatives", j}}.dump(2) << "\n";
   } else {
     for (const auto& alt : alternatives) PrintLine(std::cout, AlternativeText(doc, alt));
     if (alternatives.empty()) std::cout << "No other answer for this row\n";
@@ -174,7 +173,7 @@ int RunFill(const std::vector<std::string>& args) {
     }
   }
 
-  auto rowLabel = [&](std::size_t s) { return Cp1252ToUtf8(doc.Label(problem.rowSlots[s].row)); };
+  auto rowLabel = [&](std::size_t s) { return doc.Label(problem.rowSlots[s].row); };
   if (a->Has("--json")) {
     nlohmann::json j;
     j["result"] = AutofillEndText(result.end);

@@ -40,11 +40,12 @@ std::string TextArg(const std::string& terminalText) {
   if (terminalText.find_first_of("\r\n") != std::string::npos)
     throw LineBreakInText("a text may not hold a line break: " +
                           terminalText.substr(0, terminalText.find_first_of("\r\n")) + "...");
-  return Utf8ToCp1252(terminalText);
+  // A terminal that is not UTF-8 sends Windows-1252, as old files are read.
+  return IsValidUtf8(terminalText) ? terminalText : Cp1252ToUtf8(terminalText);
 }
 
-void PrintLine(std::ostream& out, const std::string& cp1252) {
-  out << Cp1252ToUtf8(cp1252) << "\n";
+void PrintLine(std::ostream& out, const std::string& text) {
+  out << text << "\n";
 }
 
 }  // namespace quotella::cli

@@ -262,7 +262,7 @@ QByteArray GridSvg(const PublishArgs& a, const CliPuzzle& puzzle) {
   style.key = a.Has("--key");
   style.labels = !a.Has("--no-labels");
   return SvgWriter::Grid(puzzle.doc.P, puzzle.doc.Grid.Columns, puzzle.doc.Grid.Rows, style,
-                         FromCp(puzzle.files.TitleBox));
+                         ToQString(puzzle.files.TitleBox));
 }
 
 int RunSvg(const std::vector<std::string>& args) {

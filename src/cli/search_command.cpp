@@ -55,11 +55,10 @@ int RunSearch(const std::vector<std::string>& args) {
   if (a->Has("--json")) {
     nlohmann::json j;
     j["rows"] = nlohmann::json::array();
-    for (int row : search.TargetRows()) j["rows"].push_back(Cp1252ToUtf8(doc.Label(row)));
+    for (int row : search.TargetRows()) j["rows"].push_back(doc.Label(row));
     j["solutions"] = nlohmann::json::array();
-    for (const auto& s : solutions)
-      j["solutions"].push_back({Cp1252ToUtf8(s[0]), Cp1252ToUtf8(s[1]), Cp1252ToUtf8(s[2])});
-    j["result"] = Cp1252ToUtf8(result);
+    for (const auto& s : solutions) j["solutions"].push_back({s[0], s[1], s[2]});
+    j["result"] = result;
     j["prepared"] = ready;
     std::cout << j.dump(2) << "\n";
   } else {

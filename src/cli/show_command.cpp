@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "cli/puzzle_args.h"
+#include "cli/state_report.h"
 
 namespace quotella::cli {
 namespace {
@@ -17,7 +18,8 @@ int RunShow(const std::vector<std::string>& args) {
     for (const auto& m : puzzle.host.messages) PrintLine(std::cerr, m);
     return 1;
   }
-  const auto state = StateJson(puzzle.doc, puzzle.host, loaded);
+  auto state = StateJson(puzzle.doc, puzzle.host, loaded);
+  state["texts"] = TextsJson(puzzle.doc, puzzle.files);
   if (a->Has("--json"))
     std::cout << state.dump(2) << "\n";
   else

@@ -68,10 +68,6 @@ std::vector<int> RowCells(const PuzzleDocument& doc, int row) {
   return cells;
 }
 
-std::string Utf8(const std::string& cp1252) {
-  return Cp1252ToUtf8(cp1252);
-}
-
 }  // namespace
 
 void CliHost::Message(const std::string& text) {
@@ -101,18 +97,18 @@ nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host, bool ma
   const auto& p = doc.P;
   nlohmann::json j;
   j["made"] = made;
-  j["quotellaStr"] = Utf8(p.QuotellaStr);
-  j["masterQuote"] = Utf8(p.MasterQuote);
+  j["quotellaStr"] = p.QuotellaStr;
+  j["masterQuote"] = p.MasterQuote;
   j["numCells"] = p.NumCells;
   j["gridLines"] = nlohmann::json::array();
-  for (const auto& line : GridLines(doc)) j["gridLines"].push_back(Utf8(line));
+  for (const auto& line : GridLines(doc)) j["gridLines"].push_back(line);
   j["cells"] = nlohmann::json::array();
   for (int i = 1; i <= p.NumCells; ++i) {
     const auto& cell = p.Cells[static_cast<std::size_t>(i)];
     j["cells"].push_back({{"index", i},
-                          {"char", Utf8(std::string(1, cell.Char))},
+                          {"char", std::string(1, cell.Char)},
                           {"number", cell.CellNumber},
-                          {"label", Utf8(cell.CellLabel)},
+                          {"label", cell.CellLabel},
                           {"mapped", cell.Mapped},
                           {"illegal", cell.Illegal},
                           {"locked", cell.Locked}});
@@ -126,11 +122,11 @@ nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host, bool ma
       numbers.push_back(i != 0 ? p.Cells[static_cast<std::size_t>(i)].CellNumber : 0);
     }
     j["rows"].push_back({{"label", doc.Label(r)},
-                         {"word", Utf8(Keystring(doc, r))},
+                         {"word", Keystring(doc, r)},
                          {"cells", cells},
                          {"numbers", numbers},
                          {"clue", r < static_cast<int>(doc.ClueLines.size())
-                                      ? Utf8(doc.ClueLines[static_cast<std::size_t>(r)])
+                                      ? doc.ClueLines[static_cast<std::size_t>(r)]
                                       : std::string()}});
   }
   j["pool"] = nlohmann::json::object();
@@ -143,13 +139,23 @@ nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host, bool ma
                {"gridOffset", p.GridOffset},
                {"trailingCells", p.TrailingCells}};
   j["status"] = nlohmann::json::object();
-  for (const auto& [key, text] : host.status)
-    j["status"][StatusName(key.first, key.second)] = Utf8(text);
+  for (const auto& [key, text] : host.status) j["status"][StatusName(key.first, key.second)] = text;
   const auto hint = host.status.find({StatusBar::Main, 2});
-  j["hint"] = hint != host.status.end() ? Utf8(hint->second) : std::string();
+  j["hint"] = hint != host.status.end() ? hint->second : std::string();
   j["messages"] = nlohmann::json::array();
-  for (const auto& m : host.messages) j["messages"].push_back(Utf8(m));
+  for (const auto& m : host.messages) j["messages"].push_back(m);
   return j;
+}
+
+nlohmann::json TextsJson(const PuzzleDocument& doc, const FileSession& files) {
+  const auto& p = doc.P;
+  nlohmann::json clues = nlohmann::json::array();
+  for (int r = 0; r < p.NumWords && r < static_cast<int>(doc.ClueLines.size()); ++r)
+    clues.push_back(doc.ClueLines[static_cast<std::size_t>(r)]);
+  return {
+      {"title", files.TitleBox}, {"byline", files.BylineBox}, {"copyright", files.CopyrightText},
+      {"author", p.AuthorOrig},  {"work", p.WorkOrig},        {"quotation", p.QuoteOrig},
+      {"clues", clues}};
 }
 
 void PrintState(std::ostream& out, const nlohmann::json& j) {

@@ -12,6 +12,7 @@
 
 #include "core/document.h"
 #include "core/host.h"
+#include "files/filesession.h"
 
 namespace quotella::cli {
 
@@ -44,6 +45,10 @@ class CliHost : public Host {
 // made, quotellaStr, masterQuote, numCells, gridLines, cells, rows, pool, poolTotal, grid,
 // status, hint, messages.
 nlohmann::json StateJson(const PuzzleDocument& doc, const CliHost& host, bool made);
+
+// The puzzle's texts as typed, so that scripts can compare them: `title`, `byline`,
+// `copyright`, `author`, `work`, `quotation` and `clues` (one per answer row).
+nlohmann::json TextsJson(const PuzzleDocument& doc, const FileSession& files);
 
 // The same facts as readable text.
 void PrintState(std::ostream& out, const nlohmann::json& state);

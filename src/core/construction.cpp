@@ -70,6 +70,7 @@ void ResetPuzzle(PuzzleDocument& doc) {
   p.QuotellaStr.clear();
   p.MasterQuote.clear();
   p.Work.clear();
+  p.FoldedLetters = true;
   p.NumWords = 0;
   InitPuzzleDefaults(doc);
   ResetPoolGrids(doc);
@@ -140,7 +141,7 @@ bool ConstructPuzzle(PuzzleDocument& doc, const std::string& a, const std::strin
     return false;
   }
   const std::string quotellaStr = MakeQuotellaString(UpperCase(a) + UpperCase(w));
-  const std::string masterQuote = MakeMasterQuote(UpperCase(q));
+  const std::string masterQuote = CollapseBlanks(MakeMasterQuote(UpperCase(q)));
   message = CapacityProblem(quotellaStr, masterQuote);
   if (!message.empty()) {
     host.Message(message);
@@ -198,7 +199,8 @@ DblClickResult QuotesEditorDblClick(PuzzleDocument& doc, const std::string& care
   // A quotation the puzzle cannot hold is refused before the current puzzle is lost.
   const QuoteLineCheck check = CheckQuoteLine(line);
   if (check.parts.ok) {
-    const std::string problem = CapacityProblem(check.quotellaStr, check.masterQuote);
+    std::string problem = check.foldProblem;
+    if (problem.empty()) problem = CapacityProblem(check.quotellaStr, check.masterQuote);
     if (!problem.empty()) {
       host.Message(problem);
       return DblClickResult::Refused;
@@ -210,9 +212,9 @@ DblClickResult QuotesEditorDblClick(PuzzleDocument& doc, const std::string& care
   const QuoteLineParts& parts = check.parts;
   p.QuoteOrig = parts.quote;
   p.AuthorOrig = parts.author;
-  p.AuthorText = StripParens(parts.author);
+  p.AuthorText = check.authorText;
   p.WorkOrig = parts.work;
-  p.WorkText = StripParens(parts.work);
+  p.WorkText = check.workText;
   p.Author = UpperCase(p.AuthorText);
   p.Work = UpperCase(p.WorkText);
 
@@ -220,7 +222,7 @@ DblClickResult QuotesEditorDblClick(PuzzleDocument& doc, const std::string& care
   if (!parts.ok) {
     host.Message("Could not parse Quote line. Check formatting.");
     result = DblClickResult::Unparsable;
-  } else if (ConstructPuzzle(doc, p.AuthorText, p.WorkText, parts.quote)) {
+  } else if (ConstructPuzzle(doc, p.AuthorText, p.WorkText, check.folded.quote)) {
     p.QuoteText = parts.quote;
   } else {
     host.Message(" Could not create blank puzzle. Check Puzzle Data ");

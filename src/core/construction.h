@@ -28,7 +28,7 @@ void InitClueList(PuzzleDocument& doc, int n);
 // A double click on a quotes-editor line.
 enum class DblClickResult {
   Blank,       // a blank line: nothing changed
-  Refused,     // over the puzzle's capacities: nothing changed
+  Refused,     // over the capacities, no letters, or a letter with no A-Z form: nothing changed
   Unparsable,  // no at sign: the document was reset
   Impossible,  // not made: the document was reset
   Made,        // a new puzzle

@@ -51,11 +51,16 @@ ManualEntry::MakeResult ManualEntry::MakePuzzle(PuzzleDocument& doc) {
   if (SwitchHeuristicOff) SwitchHeuristicOff();
 
   const std::string& quote = ManualQuoteStr;
-  const std::string authorText = StripParens(UpperCase(ManualAuthorStr));
-  const std::string workText = StripParens(UpperCase(ManualWorkStr));
+  QuoteLineParts folded{ManualAuthorStr, ManualWorkStr, quote, true};
+  if (const std::string problem = FoldQuoteParts(folded); !problem.empty()) {
+    host.Message(problem);
+    return MakeResult::Impossible;
+  }
+  const std::string authorText = StripParens(UpperCase(folded.author));
+  const std::string workText = StripParens(UpperCase(folded.work));
   const std::string a = Trim(UpperCase(authorText));
   const std::string w = Trim(UpperCase(workText));
-  const std::string q = UpperCase(quote);
+  const std::string q = UpperCase(folded.quote);
 
   std::string message;
   if (!IsPossible(a + w, q, message)) {
@@ -64,7 +69,8 @@ ManualEntry::MakeResult ManualEntry::MakePuzzle(PuzzleDocument& doc) {
   }
   // Checked before the question so that a quotation the puzzle cannot hold never costs
   // the current puzzle.
-  message = CapacityProblem(MakeQuotellaString(a + w), MakeMasterQuote(FixSpacesAndHyphens(q)));
+  message = CapacityProblem(MakeQuotellaString(a + w),
+                            CollapseBlanks(MakeMasterQuote(FixSpacesAndHyphens(q))));
   if (!message.empty()) {
     host.Message(message);
     return MakeResult::Impossible;

@@ -1,5 +1,6 @@
 #include "core/quoteparse.h"
 
+#include "core/letterfold.h"
 #include "core/textio.h"
 
 namespace quotella {
@@ -42,6 +43,25 @@ QuoteLineParts ParseQuoteLine(const std::string& line) {
   parts.quote = line.substr(p2 + 1);
   parts.ok = true;
   return parts;
+}
+
+std::string FoldQuoteParts(QuoteLineParts& parts) {
+  std::string problem;
+  for (std::string* text : {&parts.author, &parts.work, &parts.quote}) {
+    FoldedText folded = FoldLetters(*text);
+    if (problem.empty() && !folded.unfoldable.empty())
+      problem = UnfoldableMessage(folded.unfoldable);
+    *text = std::move(folded.text);
+  }
+  return problem;
+}
+
+std::string CollapseBlanks(const std::string& masterQuote) {
+  std::string out;
+  out.reserve(masterQuote.size());
+  for (char c : masterQuote)
+    if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+  return out;
 }
 
 std::string StripParens(const std::string& text) {
@@ -192,6 +212,8 @@ std::string SingletonStr(const Tpuzzle& p) {
 }
 
 std::string CapacityProblem(const std::string& quotellaStr, const std::string& masterQuote) {
+  if (masterQuote.find_first_not_of(" -") == std::string::npos)
+    return "The quotation holds no letters; a puzzle needs at least one.";
   if (static_cast<int>(masterQuote.size()) > kMaxCells)
     return "The quotation needs " + std::to_string(masterQuote.size()) +
            " cells; a puzzle holds at most " + std::to_string(kMaxCells) + ".";
@@ -215,13 +237,17 @@ QuoteLineCheck CheckQuoteLine(const std::string& line) {
   QuoteLineCheck r;
   r.parts = ParseQuoteLine(line);
   if (!r.parts.ok) return r;
-  r.authorText = StripParens(r.parts.author);
-  r.workText = StripParens(r.parts.work);
-  const std::string q = FixSpacesAndHyphens(r.parts.quote);
+  r.folded = r.parts;
+  r.foldProblem = FoldQuoteParts(r.folded);
+  const std::string& unfoldable = r.foldProblem;
+  r.authorText = StripParens(r.folded.author);
+  r.workText = StripParens(r.folded.work);
+  const std::string q = FixSpacesAndHyphens(r.folded.quote);
   r.quote = UpperCase(q);
   r.quotellaStr = MakeQuotellaString(r.authorText + r.workText);
-  r.masterQuote = MakeMasterQuote(r.quote);
-  r.possible = IsPossible(r.authorText + r.workText, q, r.message);
+  r.masterQuote = CollapseBlanks(MakeMasterQuote(r.quote));
+  r.possible = unfoldable.empty() && IsPossible(r.authorText + r.workText, q, r.message);
+  if (!unfoldable.empty()) r.message = unfoldable;
   if (r.possible) {
     r.message = CapacityProblem(r.quotellaStr, r.masterQuote);
     r.possible = r.message.empty();
@@ -242,12 +268,14 @@ void QuotesEditorClick(PuzzleDocument& doc, const std::string& line) {
   Host& host = doc.host();
   host.Status(StatusBar::Main, 3, "");
   const QuoteLineParts parts = ParseQuoteLine(line);
-  const std::string author = StripParens(parts.author);
-  const std::string work = StripParens(parts.work);
+  QuoteLineParts folded = parts;
+  std::string message = FoldQuoteParts(folded);
+  const std::string author = StripParens(folded.author);
+  const std::string work = StripParens(folded.work);
   if (parts.ok) host.ShowQuoteWindow({QuoteWindowLine(parts.quote, parts.author, parts.work)});
-  std::string message;
-  if (!IsPossible(author + work, parts.quote, message))
-    host.Status(StatusBar::Main, 3, "IMPOSSIBLE QUOTELLA! " + message);
+  // IsPossible leaves the message empty when the letters suffice.
+  if (message.empty()) IsPossible(author + work, folded.quote, message);
+  if (!message.empty()) host.Status(StatusBar::Main, 3, "IMPOSSIBLE QUOTELLA! " + message);
 }
 
 }  // namespace quotella

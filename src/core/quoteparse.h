@@ -17,6 +17,14 @@ struct QuoteLineParts {
 };
 QuoteLineParts ParseQuoteLine(const std::string& line);
 
+// Folds the letters of author, work and quotation to A-Z (see FoldLetters). Returns the
+// message that refuses the line when one holds a letter with no A-Z form, else empty.
+std::string FoldQuoteParts(QuoteLineParts& parts);
+
+// The master quote of a new puzzle: a run of blanks that removed dashes or symbols leave
+// ("BLANCA  EN") becomes one blank, so the grid never has two blank squares in a row.
+std::string CollapseBlanks(const std::string& masterQuote);
+
 // Author or work reduced to the letters the initials must spell: text in parentheses,
 // spaces and excluded characters dropped, upper case.
 std::string StripParens(const std::string& text);
@@ -57,14 +65,16 @@ void LockSingletons(Tpuzzle& p);
 std::string SingletonStr(const Tpuzzle& p);
 
 // A puzzle's capacities: an empty string when the quotella string and master quote fit,
-// otherwise the message that refuses them.
+// otherwise the message that refuses them (a quotation with no letters among them).
 std::string CapacityProblem(const std::string& quotellaStr, const std::string& masterQuote);
 
 // Everything the program learns from one quotation line before making a puzzle of it.
 struct QuoteLineCheck {
-  QuoteLineParts parts;
-  std::string authorText;  // reduced author
-  std::string workText;    // reduced work
+  QuoteLineParts parts;     // as typed
+  QuoteLineParts folded;    // letters folded to A-Z
+  std::string foldProblem;  // a letter with no A-Z form refuses the line
+  std::string authorText;   // reduced author
+  std::string workText;     // reduced work
   std::string quotellaStr;
   std::string quote;  // upper case, spaces and hyphens normalised
   std::string masterQuote;

@@ -1,6 +1,11 @@
 #include "core/textio.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
 
 #include <cerrno>
 #include <cstdio>
@@ -93,13 +98,24 @@ std::string Cp1252ToUtf8(const std::string& text) {
   return out;
 }
 
-std::string Utf8ToCp1252(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
+bool FitsCp1252(const std::string& utf8) {
   std::size_t i = 0;
-  while (i < text.size()) {
+  while (i < utf8.size()) {
     char32_t cp = 0;
-    const std::size_t len = DecodeUtf8(text, i, cp);
+    const std::size_t len = DecodeUtf8(utf8, i, cp);
+    if (len == 0 || (len > 1 && ToCp1252(cp) == '?')) return false;
+    i += len;
+  }
+  return true;
+}
+
+std::string Utf8ToCp1252(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8(utf8, i, cp);
     if (len == 0) {
       out += '?';
       ++i;
@@ -111,17 +127,53 @@ std::string Utf8ToCp1252(const std::string& text) {
   return out;
 }
 
-bool LooksLikeUtf8(const std::string& bytes) {
-  bool nonAscii = false;
+bool IsValidUtf8(const std::string& bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
     char32_t cp = 0;
     const std::size_t len = DecodeUtf8(bytes, i, cp);
     if (len == 0) return false;
-    if (len > 1) nonAscii = true;
     i += len;
   }
-  return nonAscii;
+  return true;
+}
+
+bool LooksLikeUtf8(const std::string& bytes) {
+  if (!IsValidUtf8(bytes)) return false;
+  for (char c : bytes)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
+std::string Utf8Of(char32_t cp) {
+  std::string out;
+  AppendUtf8(out, cp);
+  return out;
+}
+
+std::u32string CodePoints(const std::string& utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8(utf8, i, cp);
+    if (len == 0) {
+      const auto b = static_cast<unsigned char>(utf8[i]);
+      out += b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char32_t{b};
+      ++i;
+      continue;
+    }
+    out += cp;
+    i += len;
+  }
+  return out;
+}
+
+std::size_t Utf8Length(const std::string& utf8) {
+  std::size_t n = 0;
+  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
 }
 
 namespace {
@@ -130,24 +182,6 @@ constexpr const char* kBom = "\xEF\xBB\xBF";
 
 bool StartsWithBom(const std::string& bytes) {
   return bytes.size() >= 3 && bytes.compare(0, 3, kBom) == 0;
-}
-
-// Valid UTF-8 from `from` on, every character with a Windows-1252 form; nonAscii tells
-// whether any character lies outside ASCII.
-bool IsCp1252Utf8(const std::string& bytes, std::size_t from, bool& nonAscii) {
-  nonAscii = false;
-  std::size_t i = from;
-  while (i < bytes.size()) {
-    char32_t cp = 0;
-    const std::size_t len = DecodeUtf8(bytes, i, cp);
-    if (len == 0) return false;
-    if (len > 1) {
-      if (ToCp1252(cp) == '?') return false;
-      nonAscii = true;
-    }
-    i += len;
-  }
-  return true;
 }
 
 std::mutex& EncodingMutex() {
@@ -176,38 +210,47 @@ void RememberEncoding(const std::string& path, TextEncoding encoding) {
 
 DecodedText DecodeText(const std::string& bytes) {
   const bool bom = StartsWithBom(bytes);
-  bool nonAscii = false;
-  if (IsCp1252Utf8(bytes, bom ? 3 : 0, nonAscii) && (bom || nonAscii))
-    return {Utf8ToCp1252(bytes.substr(bom ? 3 : 0)),
-            bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
-  if (bom) return {bytes.substr(3), TextEncoding::Cp1252Bom};
-  return {bytes, TextEncoding::Cp1252};
+  std::string body = bom ? bytes.substr(3) : bytes;
+  if (IsValidUtf8(body)) return {std::move(body), bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
+  return {Cp1252ToUtf8(body), bom ? TextEncoding::Cp1252Bom : TextEncoding::Cp1252};
 }
 
-std::string EncodeText(const std::string& cp1252, TextEncoding encoding) {
-  switch (encoding) {
-    case TextEncoding::Utf8:
-      return Cp1252ToUtf8(cp1252);
-    case TextEncoding::Utf8Bom:
-      return kBom + Cp1252ToUtf8(cp1252);
-    case TextEncoding::Cp1252Bom:
-      return kBom + cp1252;
-    case TextEncoding::Cp1252:
-      break;
-  }
-  return cp1252;
+namespace {
+
+// The Windows-1252 bytes of a text, when they read back as that text: every character fits
+// and the bytes do not happen to be valid UTF-8 ("Ã©" is C3 A9, which reads as "é").
+std::optional<std::string> AsCp1252(const std::string& utf8) {
+  if (!FitsCp1252(utf8)) return std::nullopt;
+  std::string bytes = Utf8ToCp1252(utf8);
+  if (LooksLikeUtf8(bytes)) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+std::string EncodeText(const std::string& utf8, TextEncoding encoding) {
+  const bool bom = encoding == TextEncoding::Utf8Bom || encoding == TextEncoding::Cp1252Bom;
+  const std::string prefix = bom ? std::string(kBom) : std::string();
+  if (encoding == TextEncoding::Cp1252 || encoding == TextEncoding::Cp1252Bom)
+    if (auto bytes = AsCp1252(utf8)) return prefix + *bytes;
+  return prefix + utf8;
 }
 
 DecodedText DecodePuzzleText(const std::string& bytes) {
-  if (StartsWithBom(bytes)) return DecodeText(bytes);
-  return {bytes, TextEncoding::Cp1252};
+  return DecodeText(bytes);
+}
+
+std::string EncodePuzzleText(const std::string& utf8, TextEncoding read) {
+  if (read == TextEncoding::Utf8 || read == TextEncoding::Utf8Bom) return EncodeText(utf8, read);
+  if (auto bytes = AsCp1252(utf8)) return *bytes;
+  return EncodeText(utf8, TextEncoding::Utf8Bom);
 }
 
 TextEncoding RememberedEncoding(const std::string& path) {
   const std::string key = EncodingKey(path);
   std::lock_guard lock(EncodingMutex());
   const auto it = EncodingTable().find(key);
-  return it == EncodingTable().end() ? TextEncoding::Cp1252 : it->second;
+  return it == EncodingTable().end() ? TextEncoding::Utf8 : it->second;
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -270,60 +313,149 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
 std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path) {
   auto bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
-  return SplitLines(DecodePuzzleText(*bytes).text);
+  DecodedText decoded = DecodePuzzleText(*bytes);
+  bytes.reset();
+  RememberEncoding(path, decoded.encoding);
+  return SplitLines(decoded.text);
 }
+
+namespace {
+
+// Why a file could not be written, in the user's words.
+std::string ReasonOf(int err) {
+  switch (err) {
+    case ENOSPC:
+    case EDQUOT:
+      return "the disk is full";
+    case EROFS:
+      return "the folder is on a read-only disk";
+    case EACCES:
+    case EPERM:
+      return "the folder is read-only";
+    case ENOENT:
+      return "no such folder";
+    case ENOTDIR:
+      return "a file stands where a folder is named";
+    case EISDIR:
+      return "a folder is in the way";
+    default:
+      return std::strerror(err);
+  }
+}
+
+constexpr const char* kTempMark = ".tmp";
+
+// The temporary file a save of `target` writes first: ".NAME.tmpPID-NUMBER".
+std::string TempPrefix(const std::filesystem::path& target) {
+  return "." + target.filename().string() + kTempMark;
+}
+
+// A temporary file another save of the same file left behind when it was interrupted:
+// the program's own name pattern, older than this save, and its process gone.
+bool IsStaleTemp(const std::string& name, const std::string& prefix) {
+  if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+  const std::string rest = name.substr(prefix.size());
+  const std::size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string::npos || dash + 1 == rest.size()) return false;
+  if (rest.find_first_not_of("0123456789-") != std::string::npos) return false;
+  if (rest.find('-', dash + 1) != std::string::npos) return false;
+  const long pid = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
+  if (pid <= 0 || pid == ::getpid()) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+void RemoveStaleTemps(const std::filesystem::path& dir, const std::filesystem::path& target,
+                      std::filesystem::file_time_type started) {
+  namespace fs = std::filesystem;
+  const std::string prefix = TempPrefix(target);
+  std::error_code ec;
+  fs::directory_iterator it(dir, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!IsStaleTemp(name, prefix)) continue;
+    std::error_code timeEc;
+    const auto when = fs::last_write_time(it->path(), timeEc);
+    if (timeEc || when >= started) continue;
+    std::error_code removeEc;
+    fs::remove(it->path(), removeEc);
+  }
+}
+
+// The new file takes the permission bits and, where the process may, the owner of the
+// file it replaces.
+void KeepModeAndOwner(int fd, const std::filesystem::path& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return;
+  ::fchmod(fd, st.st_mode & 07777);
+  if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+    // Not permitted (another owner): the group alone may still be kept.
+    if (::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+    }
+  }
+}
+
+}  // namespace
 
 std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
+  const auto started = fs::file_time_type::clock::now();
   fs::path target(path);
   std::error_code linkEc;
   // Saving over a symbolic link replaces the file it points to and keeps the link.
   if (fs::is_symlink(fs::symlink_status(target, linkEc))) {
     const auto resolved = fs::weakly_canonical(target, linkEc);
-    if (linkEc) return std::string("cannot follow the link ") + path + ": " + linkEc.message();
+    if (linkEc) return "the link cannot be followed: " + linkEc.message();
     target = resolved;
   }
   {
-    // A file its owner made read-only stays as it is, even for root.
     std::error_code ec;
     const auto st = fs::status(target, ec);
+    if (!ec && fs::is_directory(st)) return "a folder is in the way";
+    // A file its owner made read-only stays as it is, even for root.
     if (!ec && fs::exists(st)) {
       const auto writeBits =
           fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
       if ((st.permissions() & writeBits) == fs::perms::none ||
           (::geteuid() != 0 && ::access(target.c_str(), W_OK) != 0))
-        return std::string("cannot write ") + path + ": the file is read-only";
+        return "the file is read-only";
     }
   }
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
+  RemoveStaleTemps(dir, target, started);
   std::random_device rd;
-  const std::string tmpName = "." + target.filename().string() + ".tmp" +
-                              std::to_string(::getpid()) + "-" + std::to_string(rd() % 1000000);
-  const fs::path tmp = dir / tmpName;
+  const fs::path tmp = dir / (TempPrefix(target) + std::to_string(::getpid()) + "-" +
+                              std::to_string(rd() % 1000000));
 
-  FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f)
-    return std::string("cannot create a file in ") + dir.string() + ": " + std::strerror(errno);
+  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return ReasonOf(errno);
+  FILE* f = ::fdopen(fd, "wb");
+  if (!f) {
+    const int err = errno;
+    ::close(fd);
+    std::remove(tmp.c_str());
+    return ReasonOf(err);
+  }
+  KeepModeAndOwner(fd, target);
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   int err = ok ? 0 : errno;
   if (std::fflush(f) != 0 && ok) ok = false, err = errno;
-  if (ok && ::fsync(fileno(f)) != 0) ok = false, err = errno;
+  if (ok && ::fsync(fd) != 0) ok = false, err = errno;
   if (std::fclose(f) != 0 && ok) ok = false, err = errno;
   if (!ok) {
     std::remove(tmp.c_str());
-    return std::string("cannot write ") + path + ": " + std::strerror(err);
+    return ReasonOf(err);
   }
-  // Keep the permissions of the file being replaced.
-  std::error_code ec;
-  const auto st = fs::status(target, ec);
-  if (!ec && fs::exists(st)) fs::permissions(tmp, st.permissions(), ec);
   if (std::rename(tmp.c_str(), target.c_str()) != 0) {
     err = errno;
     std::remove(tmp.c_str());
-    return std::string("cannot replace ") + path + ": " + std::strerror(err);
+    return ReasonOf(err);
   }
   return {};
+}
+
+std::string SaveFailedMessage(const std::string& path, const std::string& reason) {
+  return "Could not save file " + path + ": " + reason;
 }
 
 std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {

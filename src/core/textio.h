@@ -6,36 +6,56 @@
 
 namespace quotella {
 
-// Windows-1252 <-> UTF-8. Characters with no Windows-1252 form become '?'; bytes that
-// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls.
-std::string Cp1252ToUtf8(const std::string& text);
-std::string Utf8ToCp1252(const std::string& text);
+// The program's text is UTF-8 everywhere below the window. Windows-1252 is only a file
+// encoding: old files are read in it, and a file that was Windows-1252 is written back in
+// it while every character fits.
 
+// Windows-1252 bytes to UTF-8 (bytes 0x81, 0x8D, 0x8F, 0x90, 0x9D map to the C1 controls).
+std::string Cp1252ToUtf8(const std::string& text);
+// True when every character of the UTF-8 text has a Windows-1252 form.
+bool FitsCp1252(const std::string& utf8);
+// UTF-8 text whose characters all fit (FitsCp1252) to Windows-1252 bytes.
+std::string Utf8ToCp1252(const std::string& utf8);
+
+// True when the bytes are valid UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(const std::string& bytes);
 // True when the bytes are valid UTF-8 and hold at least one non-ASCII character.
 bool LooksLikeUtf8(const std::string& bytes);
 
-// How a text file's bytes become the program's Windows-1252 text. A file is read as UTF-8
-// only when it is valid UTF-8, every character it holds has a Windows-1252 form, and it
-// starts with a byte-order mark or holds a character outside ASCII. Anything else is read
-// byte for byte, so writing it back gives the same bytes (a byte-order mark in front of
-// such a file is kept too).
+// The characters (code points) of a UTF-8 text; a byte that is not UTF-8 counts as the
+// Windows-1252 character it spells.
+std::u32string CodePoints(const std::string& utf8);
+
+// One character as UTF-8.
+std::string Utf8Of(char32_t cp);
+
+// The number of characters (code points) of a UTF-8 text.
+std::size_t Utf8Length(const std::string& utf8);
+
+// How a text file was stored. A file that is valid UTF-8 is read as UTF-8, with or
+// without a byte-order mark; anything else is Windows-1252 (Cp1252Bom: a byte-order mark
+// in front of bytes that are not UTF-8, kept on writing).
 enum class TextEncoding { Cp1252, Utf8, Utf8Bom, Cp1252Bom };
 
 struct DecodedText {
-  std::string text;  // Windows-1252
-  TextEncoding encoding = TextEncoding::Cp1252;
+  std::string text;  // UTF-8
+  TextEncoding encoding = TextEncoding::Utf8;
 };
 
 DecodedText DecodeText(const std::string& bytes);
-std::string EncodeText(const std::string& cp1252, TextEncoding encoding);
+// The bytes of UTF-8 text in an encoding. A Windows-1252 encoding is kept only while every
+// character fits and the bytes read back as the same text; otherwise the text is written
+// as UTF-8 (with the byte-order mark the file had), so that no character is ever lost.
+std::string EncodeText(const std::string& utf8, TextEncoding encoding);
 
-// Puzzle files are Windows-1252 by their format: read byte for byte, unless they start
-// with a byte-order mark (then as DecodeText reads them). A file the program wrote always
-// reads back as the same text, whatever its texts hold.
+// Puzzle files are read as DecodeText reads any text file.
 DecodedText DecodePuzzleText(const std::string& bytes);
+// A puzzle file is written in Windows-1252 while all its text fits (and reads back so),
+// unless it was read as UTF-8 (`read`); otherwise as UTF-8 with a byte-order mark.
+std::string EncodePuzzleText(const std::string& utf8, TextEncoding read);
 
-// The encoding a text file had when it was last read by ReadTextLines, so that a rewrite
-// of that file keeps it. Windows-1252 for a file never read.
+// The encoding a text file had when it was last read by ReadTextLines or ReadPuzzleLines,
+// so that a rewrite of that file keeps it. UTF-8 for a file never read.
 TextEncoding RememberedEncoding(const std::string& path);
 
 // Splits text into lines at CR LF, LF or CR. A final line end does not start an
@@ -49,31 +69,38 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 // regular file (a folder, a device, a pipe).
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
-// Reads a text file into Windows-1252 lines: a UTF-8 file (with or without a byte-order
-// mark) is converted. nullopt when the file cannot be read.
+// Reads a text file into UTF-8 lines (see DecodeText). nullopt when the file cannot be
+// read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
 // Reads a text file as ReadTextLines does, without splitting it into lines: for readers
 // that go through the lines once (see ForEachLine) and keep only what they need.
 std::optional<std::string> ReadText(const std::string& path);
 
-// Reads a puzzle file into Windows-1252 lines (see DecodePuzzleText).
+// Reads a puzzle file into UTF-8 lines (see DecodePuzzleText).
 std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path);
 
 // Writes bytes to path through a temporary file in the same folder and a rename, so
 // that a failure leaves the old file untouched. A symbolic link is followed: its target
 // is replaced and the link stays. An existing file keeps its permissions, and one without
 // write permission for its owner, group or others (whoever the program runs as) is
-// refused. Returns an empty string on success, otherwise a description of what failed.
+// refused. The new file keeps the permission bits and, where the process may, the owner
+// of the file it replaces. Temporary files that an interrupted save of the same file left
+// behind are removed. Returns an empty string on success, otherwise why the save failed
+// ("the disk is full", "the folder is read-only", "no such folder", ...).
 std::string WriteFileAtomic(const std::string& path, const std::string& bytes);
 
+// "Could not save file PATH: REASON", the message of a failed save.
+std::string SaveFailedMessage(const std::string& path, const std::string& reason);
+
 // Writes lines with CR LF ends, atomically, in the encoding the file had when it was read
-// (Windows-1252 for a new file).
+// (UTF-8 for a new file; see EncodeText).
 std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
 
 bool FileExists(const std::string& path);
 
-// String helpers shared by the program's text handling (8-bit, ASCII case rules).
+// String helpers shared by the program's text handling (ASCII case rules: the bytes of
+// other UTF-8 characters are left as they are).
 std::string UpperCase(std::string s);
 std::string LowerCase(std::string s);
 std::string Trim(const std::string& s);

@@ -73,6 +73,10 @@ struct Tpuzzle {
   std::string QuoteOrig;
   std::string AuthorOrig;
   std::string WorkOrig;
+  // The grid letters come from folding the quotation's letters to A-Z and collapsing runs
+  // of blanks. False for a puzzle loaded from a file written before that: its letters are
+  // the quotation's A-Z letters alone, and it is saved so again.
+  bool FoldedLetters = true;
   std::string ProblemPoolStr;
   bool AllProblemChars = false;
   std::string PoolLetters;

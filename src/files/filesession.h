@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/textio.h"
 #include "files/outputeditor.h"
 
 namespace quotella {
@@ -25,7 +26,7 @@ class FileSession {
   std::string CurrentPuzzleFile = "samplepuzzle1.qtl";
   std::string LastFile = "puzzle1.qtl";
   std::string CurrentDir;  // the program directory until a dialog or a load changes it
-  std::string CopyrightText = "Puzzle \xA9 2003 by";
+  std::string CopyrightText = "Puzzle \xC2\xA9 2003 by";
   bool ConfirmBeforeLoad = true;
 
   // The title and byline boxes above the grid, as typed.
@@ -37,6 +38,8 @@ class FileSession {
   std::string SaveDialogTitle = "Save File";
 
   OutputEditor Output;
+  // The encoding of the puzzle file last read: a file read as UTF-8 is saved as UTF-8.
+  TextEncoding PuzzleEncoding = TextEncoding::Cp1252;
 
   // The quotes editor and its file.
   std::string QuotesFile = "quotes.txt";

@@ -20,19 +20,31 @@ std::string CurrentYear() {
   return std::to_string(static_cast<int>(today.year()));
 }
 
+// Rich text spells a character Windows-1252 has as \'xx and any other as \uN? (N a
+// signed 16-bit unit, a surrogate pair beyond the basic plane).
+void AppendRtfUnit(std::string& out, int unit) {
+  out += "\\u" + std::to_string(unit > 0x7FFF ? unit - 0x10000 : unit) + "?";
+}
+
 std::string RtfEscape(const std::string& text) {
   std::string out;
-  for (char ch : text) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (ch == '\\' || ch == '{' || ch == '}') {
+  for (char32_t cp : CodePoints(text)) {
+    if (cp == '\\' || cp == '{' || cp == '}') {
       out += '\\';
-      out += ch;
-    } else if (b >= 0x80 || b < 0x20) {
+      out += static_cast<char>(cp);
+    } else if (cp >= 0x20 && cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (std::string one = Utf8Of(cp); cp < 0x20 || FitsCp1252(one)) {
       char hex[8];
-      std::snprintf(hex, sizeof hex, "\\'%02x", b);
+      std::snprintf(
+          hex, sizeof hex, "\\'%02x",
+          static_cast<unsigned char>(cp < 0x20 ? static_cast<char>(cp) : Utf8ToCp1252(one)[0]));
       out += hex;
+    } else if (cp > 0xFFFF) {
+      AppendRtfUnit(out, static_cast<int>(0xD800 + ((cp - 0x10000) >> 10)));
+      AppendRtfUnit(out, static_cast<int>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
     } else {
-      out += ch;
+      AppendRtfUnit(out, static_cast<int>(cp));
     }
   }
   return out;
@@ -98,7 +110,7 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
   }
   if (Trim(session.CopyrightText).empty()) {
     if (auto copyright =
-            host.Prompt("Input Box", "Enter Copyright string : ", "\xA9 " + CurrentYear()))
+            host.Prompt("Input Box", "Enter Copyright string : ", "\xC2\xA9 " + CurrentYear()))
       session.CopyrightText = *copyright;
   }
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -278,6 +279,7 @@ std::optional<std::vector<int>> ParseNumberMapLine(const std::string& line) {
 struct PreparedLoad {
   Sections tags;
   bool version30 = false;
+  bool folded = false;  // the file holds kFoldedLettersMarker
   QuoteLineParts parts;
   std::string authorText, workText;
   std::string quote;  // normalised, not upper-cased
@@ -285,6 +287,23 @@ struct PreparedLoad {
   std::optional<GridShape> shape;
   std::vector<std::vector<int>> numberMap;  // per answer row
 };
+
+// The initials and the cells a quotation line gives: by the rules of new puzzles (letters
+// folded, runs of blanks collapsed) or by those of files written before folding.
+std::pair<std::string, std::string> GridLettersOf(QuoteLineParts parts, bool folded) {
+  if (folded) FoldQuoteParts(parts);
+  const std::string master = MakeMasterQuote(UpperCase(FixSpacesAndHyphens(parts.quote)));
+  return {
+      MakeQuotellaString(UpperCase(StripParens(parts.author)) + UpperCase(StripParens(parts.work))),
+      folded ? CollapseBlanks(master) : master};
+}
+
+// The marker stands before the quotation's tag.
+bool HasFoldedMarker(const std::vector<std::string>& lines, int quoteTag) {
+  for (int i = 0; i < quoteTag; ++i)
+    if (TrimRight(lines[static_cast<std::size_t>(i)]) == kFoldedLettersMarker) return true;
+  return false;
+}
 
 bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad& load) {
   load.tags = ScanSections(lines);
@@ -303,16 +322,25 @@ bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad
     host.Message("Could not parse the Quotation.");
     return false;
   }
-  load.authorText = StripParens(load.parts.author);
-  load.workText = StripParens(load.parts.work);
+  load.folded = HasFoldedMarker(lines, t.quote);
+  QuoteLineParts letters = load.parts;
+  if (load.folded) {
+    if (const std::string problem = FoldQuoteParts(letters); !problem.empty()) {
+      host.Message(problem);
+      return false;
+    }
+  }
+  load.authorText = StripParens(letters.author);
+  load.workText = StripParens(letters.work);
   std::string reason;
-  if (!IsPossible(load.authorText + load.workText, load.parts.quote, reason)) {
+  if (!IsPossible(load.authorText + load.workText, letters.quote, reason)) {
     host.Message("Sorry, IMPOSSIBLE Quote! " + reason);
     return false;
   }
-  load.quote = FixSpacesAndHyphens(load.parts.quote);
+  load.quote = FixSpacesAndHyphens(letters.quote);
   load.quotellaStr = MakeQuotellaString(UpperCase(load.authorText) + UpperCase(load.workText));
   load.masterQuote = MakeMasterQuote(UpperCase(load.quote));
+  if (load.folded) load.masterQuote = CollapseBlanks(load.masterQuote);
   if (const std::string problem = CapacityProblem(load.quotellaStr, load.masterQuote);
       !problem.empty()) {
     host.Message(problem);
@@ -426,9 +454,15 @@ void FinishLoad(PuzzleDocument& doc, FileSession& session) {
 // naming the file the puzzle came from.
 struct FileNames {
   std::string current, last, dir, caption;
+  TextEncoding encoding;
   explicit FileNames(const FileSession& s)
-      : current(s.CurrentPuzzleFile), last(s.LastFile), dir(s.CurrentDir), caption(s.Caption) {}
+      : current(s.CurrentPuzzleFile),
+        last(s.LastFile),
+        dir(s.CurrentDir),
+        caption(s.Caption),
+        encoding(s.PuzzleEncoding) {}
   void Restore(FileSession& s) const {
+    s.PuzzleEncoding = encoding;
     s.CurrentPuzzleFile = current;
     s.LastFile = last;
     s.CurrentDir = dir;
@@ -437,6 +471,11 @@ struct FileNames {
 };
 
 }  // namespace
+
+bool NeedsFoldedMarker(const std::string& quoteLine) {
+  const QuoteLineParts parts = ParseQuoteLine(quoteLine);
+  return GridLettersOf(parts, true) != GridLettersOf(parts, false);
+}
 
 void MarkCommonWords(Tpuzzle& p) {
   const std::string common = kCommonWords;
@@ -451,8 +490,12 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   Tpuzzle& p = doc.P;
   std::vector<std::string> out;
   out.push_back(kPuzzleFileHeader);
+  const std::string quoteLine = OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig);
+  // Only a quotation whose letters folding changes needs the marker: any other file stays
+  // exactly as older versions wrote it.
+  if (p.FoldedLetters && NeedsFoldedMarker(quoteLine)) out.push_back(kFoldedLettersMarker);
   out.push_back("[QUOTE]");
-  out.push_back(OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig));
+  out.push_back(quoteLine);
   out.push_back("[GRID]");
   AddGridLines(doc, out);
   out.push_back("[NUMGRID]");
@@ -485,7 +528,9 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
 }
 
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
-  const bool ok = WriteFileAtomic(path, session.Output.Text()).empty();
+  const std::string reason =
+      WriteFileAtomic(path, EncodePuzzleText(session.Output.Text(), session.PuzzleEncoding));
+  const bool ok = reason.empty();
   if (ok) {
     session.CurrentPuzzleFile = path;
     SetCaption(session, path);
@@ -494,7 +539,7 @@ bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::strin
     doc.PuzzleChanged = false;
   } else {
     // The changes are still unsaved: closing the program must go on offering to save them.
-    doc.host().Message("Could not save file " + path);
+    doc.host().Message(SaveFailedMessage(path, reason));
   }
   return ok;
 }
@@ -542,6 +587,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
 
   // The quotation.
   p.QuoteLine = LineAfter(lines, t.quote).value_or("");
+  p.FoldedLetters = load.folded;
   p.AuthorOrig = load.parts.author;
   p.WorkOrig = load.parts.work;
   p.QuoteOrig = load.parts.quote;
@@ -620,6 +666,7 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
     return false;
   }
   session.Output.Lines = std::move(*lines);
+  session.PuzzleEncoding = RememberedEncoding(path);
   session.CurrentPuzzleFile = path;
   SetCaption(session, path);
   session.LastFile = path;
@@ -644,6 +691,7 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
     session.Output.Clear();
     if (auto lines = ReadPuzzleLines(*chosen)) {
       session.Output.Lines = std::move(*lines);
+      session.PuzzleEncoding = RememberedEncoding(*chosen);
       SetCaption(session, *chosen);
       session.CurrentPuzzleFile = *chosen;
       session.LastFile = *chosen;
@@ -662,6 +710,7 @@ bool Puzzle1Click(PuzzleDocument& doc, FileSession& session) {
     session.Output.Clear();
     if (auto lines = ReadPuzzleLines(path)) {
       session.Output.Lines = std::move(*lines);
+      session.PuzzleEncoding = RememberedEncoding(path);
       session.LastFile = path;
     } else {
       host.Message("Last file, " + path + " not found");

@@ -21,14 +21,26 @@ namespace quotella {
 inline constexpr const char* kPuzzleFileHeader =
     "! This file made by Quotella 3.0 program. DO NOT EDIT!";
 inline constexpr const char* kStoredSeed = "1500";
+// The line after the header in a file whose grid letters are the quotation's letters
+// folded to A-Z with runs of blanks collapsed, written only when that gives other letters
+// than the rules of older files. A file without it is read with those older rules: only
+// the quotation's A-Z letters, blanks as they are. Older readers skip the line, as they
+// skip every line before "[QUOTE]".
+inline constexpr const char* kFoldedLettersMarker = "! Letters folded to A-Z";
+
+// Whether a file holding this quotation line needs kFoldedLettersMarker: folding gives
+// its quotation other grid letters than the older rules do.
+bool NeedsFoldedMarker(const std::string& quoteLine);
 
 // Composes the file as the output editor's lines and returns them. An empty title or
 // byline box gets its default here ("Untitled", "by Anonymous").
 std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& session);
 
-// Writes the output editor's text to path. On success the path becomes the current
-// puzzle file, the last file and (its folder) the current folder; on failure the host
-// shows "Could not save file " and PuzzleChanged stays as it was.
+// Writes the output editor's text to path, in Windows-1252 while every character fits and
+// the puzzle was not read as UTF-8, otherwise as UTF-8 with a byte-order mark. On success
+// the path becomes the current puzzle file, the last file and (its folder) the current
+// folder; on failure the host shows "Could not save file PATH: REASON" and PuzzleChanged
+// stays as it was.
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
 
 // Save > Puzzle: compose, the save dialog, the overwrite question, the write.

@@ -54,8 +54,8 @@ bool SaveQuotesFile(FileSession& session, Host& host) {
   if (FileExists(path) &&
       !host.Confirm("File " + path + " exists! Overwrite?", ConfirmKind::Question))
     return false;
-  if (!WriteLinesAtomic(path, session.QuotesEditor).empty()) {
-    host.Message("Could not save file ");
+  if (const std::string reason = WriteLinesAtomic(path, session.QuotesEditor); !reason.empty()) {
+    host.Message(SaveFailedMessage(path, reason));
     return false;
   }
   session.QuotesFile = path;

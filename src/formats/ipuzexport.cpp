@@ -13,8 +13,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // A document text as an ipuz text: UTF-8, HTML special characters escaped.
-std::string IpuzText(const std::string& cp1252) {
-  return EscapeHtml(Cp1252ToUtf8(cp1252));
+std::string IpuzText(const std::string& text) {
+  return EscapeHtml(text);
 }
 
 // The hidden author and work as solvers read them after solving: author, an em dash and
@@ -97,11 +97,10 @@ std::string ComposeIpuz(const PuzzleDocument& doc, const FileSession& session) {
   ipuz["clues"] = {{"Clues", std::move(clues)}};
   // The quotation line as typed (punctuation and case kept), so that a puzzle comes back
   // from its ipuz file with the same quotation text.
-  ipuz[kIpuzExtensionKey] = {
-      {"quotation", Cp1252ToUtf8(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)},
-      {"author", Cp1252ToUtf8(p.AuthorOrig)},
-      {"work", Cp1252ToUtf8(p.WorkOrig)},
-      {"byline", Cp1252ToUtf8(Trim(session.BylineBox))}};
+  ipuz[kIpuzExtensionKey] = {{"quotation", (p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)},
+                             {"author", (p.AuthorOrig)},
+                             {"work", (p.WorkOrig)},
+                             {"byline", (Trim(session.BylineBox))}};
   return ipuz.dump(1, '\t') + "\n";
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/construction.h"
+#include "core/letterfold.h"
 #include "core/quoteparse.h"
 #include "core/textio.h"
 #include "files/puzzlefile.h"
@@ -25,10 +26,9 @@ using Json = nlohmann::json;
 constexpr long long kMaxSide = 1000;
 constexpr long long kMaxPositions = 100000;
 
-// An ipuz text (UTF-8, may hold HTML) as one line of the program's Windows-1252 text.
-// Plain UTF-8 text as one line of the program's Windows-1252 text.
+// Plain text as one line.
 std::string OneLine(const std::string& utf8) {
-  std::string text = Utf8ToCp1252(utf8);
+  std::string text = utf8;
   for (char& c : text)
     if (c == '\r' || c == '\n' || c == '\t') c = ' ';
   return Trim(text);
@@ -150,7 +150,7 @@ Cell ReadCell(const Json& solution, const Json* puzzle, const std::string& block
     }
     return cell;
   }
-  const std::string value = UpperCase(Trim(Utf8ToCp1252(*text)));
+  const std::string value = UpperCase(Trim(*text));
   const std::string written = Trim(*text);
   if (value == "-") {
     cell.kind = Kind::Hyphen;
@@ -167,8 +167,8 @@ Cell ReadCell(const Json& solution, const Json* puzzle, const std::string& block
                   "\"; a quotation cell holds one letter."};
   for (const auto& [code, character] : Characters(written))
     if (!IsCellPunctuation(code))
-      throw Failure{"The cell at " + Position(column + 1, row + 1) + " holds \"" +
-                    Utf8ToCp1252(character) + "\" (" + CodePointName(code) +
+      throw Failure{"The cell at " + Position(column + 1, row + 1) + " holds \"" + character +
+                    "\" (" + CodePointName(code) +
                     "); a quotation cell holds one of the letters A to Z."};
   cell.kind = Kind::Other;
   cell.text = value;
@@ -179,7 +179,7 @@ std::string LabelOf(const Json& clue, std::size_t k) {
   for (const char* key : {"label", "number"}) {
     const auto it = clue.find(key);
     if (it == clue.end()) continue;
-    if (it->is_string()) return Utf8ToCp1252(it->get<std::string>());
+    if (it->is_string()) return it->get<std::string>();
     if (it->is_number_integer()) return std::to_string(it->get<long long>());
   }
   return "#" + std::to_string(k + 1);
@@ -285,16 +285,21 @@ std::optional<std::string> OwnField(const Json& ipuz, const char* key) {
   return field->get<std::string>();
 }
 
+// Author, work and quotation give their letters folded to A-Z, as in a new puzzle.
+std::string Folded(const std::string& text) {
+  return FoldLetters(text).text;
+}
+
 struct AuthorWork {
-  std::string author, work;  // Windows-1252, one line each
+  std::string author, work;  // one line each
   std::string source;        // where they were found, for the import's note; empty for ours
 };
 
 // Author and work when they spell the given initials of the answers (all of them, or the
 // first ones of a file that lacks its last clues).
 bool Spells(const AuthorWork& candidate, const std::string& initials) {
-  const std::string spelled =
-      MakeQuotellaString(StripParens(candidate.author) + StripParens(candidate.work));
+  const std::string spelled = MakeQuotellaString(StripParens(Folded(candidate.author)) +
+                                                 StripParens(Folded(candidate.work)));
   return !spelled.empty() && spelled.size() >= initials.size() &&
          spelled.compare(0, initials.size(), initials) == 0;
 }
@@ -323,7 +328,7 @@ std::optional<AuthorWork> FindAuthorAndWork(const Json& ipuz, const std::string&
   const auto author = OwnField(ipuz, "author"), work = OwnField(ipuz, "work");
   if (author) candidates.push_back({OneLine(*author), OneLine(work.value_or("")), ""});
   if (const auto line = OwnField(ipuz, "quotation")) {
-    const QuoteLineParts parts = ParseQuoteLine(Utf8ToCp1252(*line));
+    const QuoteLineParts parts = ParseQuoteLine(*line);
     if (parts.ok) candidates.push_back({Trim(parts.author), Trim(parts.work), ""});
   }
   for (const auto& [key, source] :
@@ -354,7 +359,7 @@ std::string LettersOf(const std::string& master) {
 }
 
 std::string MasterOf(const std::string& quote) {
-  return MakeMasterQuote(UpperCase(FixSpacesAndHyphens(quote)));
+  return CollapseBlanks(MakeMasterQuote(UpperCase(FixSpacesAndHyphens(Folded(quote)))));
 }
 
 // The JSON inside a script wrapper such as ipuz({...}) or callback({...}); in which
@@ -515,7 +520,8 @@ IpuzImport Read(std::string_view bytes) {
     result.notes.push_back("Author and work were taken from the initials of the answers.");
   else if (!found->source.empty())
     result.notes.push_back("Author and work were taken from the " + found->source + ".");
-  const std::string quotellaStr = MakeQuotellaString(StripParens(author) + StripParens(work));
+  const std::string quotellaStr =
+      MakeQuotellaString(StripParens(Folded(author)) + StripParens(Folded(work)));
   for (std::size_t k = 0; k < answers.size(); ++k)
     if (k >= quotellaStr.size() || answers[k].word[0] != quotellaStr[k])
       throw Failure{"Answer " + answers[k].label + " (" + answers[k].word +
@@ -525,7 +531,7 @@ IpuzImport Read(std::string_view bytes) {
   // The quotation: our own line when the file carries it and it matches the grid.
   std::string quote = QuotationOfGrid(grid);
   if (const auto line = OwnField(ipuz, "quotation")) {
-    const QuoteLineParts parts = ParseQuoteLine(Utf8ToCp1252(*line));
+    const QuoteLineParts parts = ParseQuoteLine(*line);
     std::string single = parts.quote;
     std::replace(single.begin(), single.end(), '\r', ' ');
     std::replace(single.begin(), single.end(), '\n', ' ');
@@ -559,8 +565,10 @@ IpuzImport Read(std::string_view bytes) {
 
   std::vector<std::string>& out = result.puzzleFile;
   out.push_back(kPuzzleFileHeader);
+  const std::string quoteLine = author + "@" + work + "@" + quote;
+  if (NeedsFoldedMarker(quoteLine)) out.push_back(kFoldedLettersMarker);
   out.push_back("[QUOTE]");
-  out.push_back(author + "@" + work + "@" + quote);
+  out.push_back(quoteLine);
   out.push_back("[GRID]");
   for (int r = 0; r < rows; ++r) {
     std::string line(static_cast<std::size_t>(columns), '#');

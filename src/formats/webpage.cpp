@@ -303,8 +303,8 @@ constexpr const char* kScript = R"JS(
 })();
 )JS";
 
-std::string Html(const std::string& cp1252) {
-  return EscapeHtml(Cp1252ToUtf8(cp1252));
+std::string Html(const std::string& text) {
+  return EscapeHtml(text);
 }
 
 std::uint64_t Fnv1a(const std::string& text, std::uint64_t hash = 1469598103934665603ULL) {

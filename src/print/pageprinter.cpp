@@ -37,7 +37,7 @@ bool PagePrinter::PrintPuzzle(QPrinter& printer, const PuzzleDocument& doc,
   if (printer.outputFormat() == QPrinter::NativeFormat) printer.setResolution(kResolution);
   const FontMetricsMeasure measure(fonts, &printer);
   const PageLayoutResult layout = PageLayout::Compute(doc, options, FormatOf(printer), measure);
-  printer.setDocName(FromCp(options.title.empty() ? std::string("Quotella") : options.title));
+  printer.setDocName(ToQString(options.title.empty() ? std::string("Quotella") : options.title));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const PagePainter page(fonts, block, options.lineWidth);
@@ -71,7 +71,7 @@ bool PagePrinter::PrintText(QPrinter& printer, const std::vector<std::string>& l
       }
       y = 0;
     }
-    painter.drawText(0, y + fm.ascent(), FromCp(line));
+    painter.drawText(0, y + fm.ascent(), ToQString(line));
     y += fm.height();
   }
   return painter.end() && printer.printerState() != QPrinter::Error;

@@ -40,7 +40,7 @@ bool BitmapCellLayout::FitBand(const Tpuzzle& p, const BitmapStyle& style, int p
     if (cell.CellNumber == 0) continue;
     int width = style.numberIndent + fm.horizontalAdvance(QString::number(cell.CellNumber)) + 1;
     if (withLabels && !cell.CellLabel.empty())
-      width += gap + fm.horizontalAdvance(FromCp(cell.CellLabel)) + style.labelIndent - 1;
+      width += gap + fm.horizontalAdvance(ToQString(cell.CellLabel)) + style.labelIndent - 1;
     if (width > inner) return false;
   }
   return true;

@@ -47,7 +47,7 @@ void CluePreview::Paint(QPainter& painter, const std::vector<PageText>& texts, c
   painter.setPen(Qt::black);
   for (const auto& t : texts) {
     painter.setFont(fonts.Font(t.role));
-    painter.drawText(t.x, t.y + painter.fontMetrics().ascent(), FromCp(t.text));
+    painter.drawText(t.x, t.y + painter.fontMetrics().ascent(), ToQString(t.text));
   }
   painter.restore();
 }

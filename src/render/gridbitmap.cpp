@@ -40,7 +40,7 @@ void DrawBand(QPainter& painter, const TMasterCellRec& cell, QPoint corner,
   painter.drawText(corner.x() + layout.line + style.numberIndent, baseline,
                    QString::number(cell.CellNumber));
   if (!layout.labels) return;
-  const QString label = FromCp(cell.CellLabel);
+  const QString label = ToQString(cell.CellLabel);
   const int width = QFontMetrics(layout.numberFont).horizontalAdvance(label);
   painter.drawText(corner.x() + style.cellSize - style.labelIndent - width, baseline, label);
 }
@@ -100,7 +100,8 @@ void GridBitmap::Paint(QPainter& painter, const Tpuzzle& p, int columns, int row
       const TMasterCellRec& cell = p.Cells[static_cast<std::size_t>(i)];
       if (cell.CellNumber != 0) {
         if (layout.numbers) DrawBand(painter, cell, corner, style, layout);
-        if (style.key) DrawKey(painter, FromCp(std::string(1, cell.Char)), corner, style, layout);
+        if (style.key)
+          DrawKey(painter, ToQString(std::string(1, cell.Char)), corner, style, layout);
       } else if (cell.Char == '-') {
         DrawDash(painter, corner, style, layout);
       } else {

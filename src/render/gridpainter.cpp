@@ -22,7 +22,7 @@ void FillAndText(QPainter& painter, const QRect& rect, const QColor& background,
   painter.fillRect(rect, background);
   painter.setFont(font);
   painter.setPen(textColour);
-  DrawTextAt(painter, rect.left() + dx, rect.top() + dy, FromCp(text));
+  DrawTextAt(painter, rect.left() + dx, rect.top() + dy, ToQString(text));
 }
 
 }  // namespace
@@ -130,7 +130,7 @@ void PaintPuzzleCell(QPainter& painter, const QRect& rect, const Tpuzzle& puzzle
                                      : rect.top() + (height - textHeight) / 2;
   painter.setFont(fonts.Font(FontRole::Letter));
   painter.setPen(colours.letter);
-  DrawTextAt(painter, x, y, FromCp(letter));
+  DrawTextAt(painter, x, y, ToQString(letter));
 
   if (cell.Char == '-') return;
   if (!(hN + hK < height + hN / 2)) return;
@@ -139,7 +139,7 @@ void PaintPuzzleCell(QPainter& painter, const QRect& rect, const Tpuzzle& puzzle
   DrawTextAt(painter, rect.left() + 1, rect.top(), QString::number(cell.CellNumber));
   const int labelWidth = measure.TextWidth(FontRole::Number, cell.CellLabel);
   // rect.right() is the last pixel inside; the label ends one pixel before the edge.
-  DrawTextAt(painter, rect.left() + width - labelWidth - 1, rect.top(), FromCp(cell.CellLabel));
+  DrawTextAt(painter, rect.left() + width - labelWidth - 1, rect.top(), ToQString(cell.CellLabel));
 }
 
 QSize PuzzleGridSize(int columns, int rows, int cellSize, int lineWidth) {
@@ -228,7 +228,7 @@ void PaintBarCell(QPainter& painter, const QRect& rect, const QColor& background
   painter.fillRect(rect, background);
   painter.setFont(font);
   painter.setPen(kBlack);
-  painter.drawText(rect, Qt::AlignCenter, FromCp(text));
+  painter.drawText(rect, Qt::AlignCenter, ToQString(text));
 }
 
 }  // namespace quotella

@@ -30,7 +30,7 @@ void PagePainter::Paint(QPainter& painter, const LaidOutPage& page) const {
       painter.setFont(m_fonts.Font(current));
       ascent = painter.fontMetrics().ascent();
     }
-    painter.drawText(t.x, t.y + ascent, FromCp(t.text));
+    painter.drawText(t.x, t.y + ascent, ToQString(t.text));
   }
   painter.restore();
 }

@@ -1,15 +1,13 @@
 #include "render/qtext.h"
 
-#include "core/textio.h"
-
 namespace quotella {
 
-QString FromCp(const std::string& cp1252) {
-  return QString::fromStdString(Cp1252ToUtf8(cp1252));
+QString ToQString(const std::string& utf8) {
+  return QString::fromStdString(utf8);
 }
 
-std::string ToCp(const QString& text) {
-  return Utf8ToCp1252(text.toStdString());
+std::string ToUtf8(const QString& text) {
+  return text.toStdString();
 }
 
 }  // namespace quotella

@@ -5,8 +5,9 @@
 
 namespace quotella {
 
-// The window's boundary between Qt text and the program's Windows-1252 strings.
-QString FromCp(const std::string& cp1252);
-std::string ToCp(const QString& text);
+// The window's boundary between Qt text and the program's UTF-8 strings. File names are
+// UTF-8 too: on this system that is how the file system spells them.
+QString ToQString(const std::string& utf8);
+std::string ToUtf8(const QString& text);
 
 }  // namespace quotella

@@ -50,7 +50,7 @@ QByteArray SvgWriter::Pages(const PuzzleDocument& doc, const PrintOptions& optio
   const int count = static_cast<int>(layout.pages.size());
   // A quarter inch of paper between pages.
   const int step = format.height + resolution / 4;
-  const QString title = FromCp(options.title.empty() ? std::string("Quotella") : options.title);
+  const QString title = ToQString(options.title.empty() ? std::string("Quotella") : options.title);
   Describe(svg, buffer, title, QSize(format.width, step * count - resolution / 4), resolution);
   QPainter painter(&svg);
   const PagePainter painterOfPage(fonts, block, options.lineWidth);

@@ -33,7 +33,7 @@ FontSet::FontSet() {
 
 int FontMetricsMeasure::TextWidth(FontRole role, const std::string& text) const {
   const QFontMetrics fm(m_fonts.Font(role), m_device);
-  return fm.horizontalAdvance(FromCp(text));
+  return fm.horizontalAdvance(ToQString(text));
 }
 
 int FontMetricsMeasure::TextHeight(FontRole role, const std::string& text) const {

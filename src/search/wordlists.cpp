@@ -7,9 +7,29 @@
 
 namespace quotella {
 
+namespace {
+
+bool IsNoteLine(const std::string& line) {
+  return !line.empty() && line[0] == '#';
+}
+
+constexpr const char* kNoteRefused = "A word list entry may not start with \"#\": ";
+
+}  // namespace
+
 void WordList::Assign(std::vector<std::string> lines) {
+  Notes.clear();
+  for (const auto& line : lines)
+    if (IsNoteLine(line)) Notes.push_back(line);
+  std::erase_if(lines, IsNoteLine);
   SortNoCase(lines);
   Items = std::move(lines);
+}
+
+std::vector<std::string> WordList::FileLines() const {
+  std::vector<std::string> lines = Notes;
+  lines.insert(lines.end(), Items.begin(), Items.end());
+  return lines;
 }
 
 std::size_t WordList::Add(const std::string& entry) {
@@ -78,8 +98,6 @@ bool LoadWordListFile(WordSources& src, int n, const std::string& path, Host& ho
     host.Message("Could not load file ");
     return false;
   }
-  // A line starting with '#' is a note to the reader of the file, never a word.
-  std::erase_if(*lines, [](const std::string& line) { return !line.empty() && line[0] == '#'; });
   src.List(n).Assign(std::move(*lines));
   src.List(n).FileName = path;
   ShowList(src, n);
@@ -100,8 +118,10 @@ bool SaveWordList(WordSources& src, int n, Host& host) {
 
 bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& host) {
   if (!ValidListNumber(n)) return false;
-  if (!WriteLinesAtomic(src.Resolve(path), src.List(n).Items).empty()) {
-    host.Message("Could not save file ");
+  const std::string target = src.Resolve(path);
+  if (const std::string reason = WriteLinesAtomic(target, src.List(n).FileLines());
+      !reason.empty()) {
+    host.Message(SaveFailedMessage(target, reason));
     return false;
   }
   src.List(n).FileName = path;
@@ -115,14 +135,28 @@ void ReloadWordLists(WordSources& src) {
   }
 }
 
-std::size_t AddItemFromField(WordSources& src, const std::string& text) {
+std::optional<std::size_t> AddItemFromField(WordSources& src, const std::string& text, Host& host) {
+  if (IsNoteLine(text)) {
+    host.Message(kNoteRefused + text);
+    return std::nullopt;
+  }
   const int n = ValidListNumber(src.AddItemTarget) ? src.AddItemTarget : 1;
   return src.List(n).Add(text);
 }
 
-void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines) {
+void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines, Host& host) {
   if (!ValidListNumber(n)) return;
-  for (const auto& line : lines) src.List(n).Add(line);
+  std::size_t refused = 0;
+  for (const auto& line : lines) {
+    if (IsNoteLine(line)) {
+      ++refused;
+      continue;
+    }
+    src.List(n).Add(line);
+  }
+  if (refused > 0)
+    host.Message(kNoteRefused + std::to_string(refused) + (refused == 1 ? " line" : " lines") +
+                 " left out");
 }
 
 int DeleteListEntry(WordSources& src, int n, int index) {
@@ -185,8 +219,8 @@ bool DeleteFromDictionary(WordSources& src, int candidateIndex, Host& host) {
     return false;
   }
   lines->erase(lines->begin() + index);
-  if (!WriteLinesAtomic(path, *lines).empty()) {
-    host.Message("Could not save file " + path);
+  if (const std::string reason = WriteLinesAtomic(path, *lines); !reason.empty()) {
+    host.Message(SaveFailedMessage(path, reason));
     return false;
   }
   src.Candidates.erase(src.Candidates.begin() + candidateIndex);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,15 +14,20 @@ namespace quotella {
 // What the list pane of the main window shows.
 enum class ListPane { None, List1, List2, List3, List4, Candidates };
 
-// One of the four word lists: entries kept in case-insensitive order (duplicates stay)
-// and the file they belong to.
+// One of the four word lists: entries kept in case-insensitive order (duplicates stay),
+// the file's note lines and the file they belong to.
 class WordList {
  public:
   std::vector<std::string> Items;
+  // Lines of the file that start with "#": notes to its reader, never words. They are
+  // written back first, in their order.
+  std::vector<std::string> Notes;
   std::string FileName;  // as stored; a bare name lies in the program directory
 
-  // Replaces the entries by lines, sorted.
+  // Replaces the notes and entries by the lines of a file; the entries sorted.
   void Assign(std::vector<std::string> lines);
+  // The lines a save writes: the notes, then the entries.
+  std::vector<std::string> FileLines() const;
   // Inserts at the sorted place; returns the index.
   std::size_t Add(const std::string& entry);
 };
@@ -84,10 +90,12 @@ bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& ho
 // Re-reads every list whose file exists; missing files are skipped silently.
 void ReloadWordLists(WordSources& src);
 // Enter in the add-item field: its text, unchanged (even empty), joins the list the field
-// adds to; returns the index of the new entry.
-std::size_t AddItemFromField(WordSources& src, const std::string& text);
-// The output editor's lines become entries of list n (empty lines too).
-void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines);
+// adds to; returns the index of the new entry. A text starting with "#" would be read back
+// as a note: it is refused with a message (nullopt).
+std::optional<std::size_t> AddItemFromField(WordSources& src, const std::string& text, Host& host);
+// The output editor's lines become entries of list n (empty lines too); lines starting
+// with "#" are refused with one message.
+void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines, Host& host);
 // Delete key on list n: removes the entry at index; returns the index to select next
 // (-1 when the list is now empty or index was not an entry).
 int DeleteListEntry(WordSources& src, int n, int index);

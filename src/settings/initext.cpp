@@ -49,7 +49,18 @@ bool IsKeyLine(std::string_view line, const std::string& upper) {
   return true;
 }
 
+// A line that names a key: "[...]", blanks around it aside. The line after it is that
+// key's value, whatever it holds: a value "[quotefile]" is not the key "[quotefile]".
+bool IsAnyKeyLine(std::string_view line) {
+  const std::string_view t = Trimmed(line);
+  return t.size() >= 2 && t.front() == '[' && t.back() == ']';
+}
+
 }  // namespace
+
+IniText::KeyCandidate IniText::Candidate(std::size_t start, std::string_view line) {
+  return {static_cast<std::uint32_t>(start), KeyHash(line) >> 1, IsAnyKeyLine(line)};
+}
 
 std::size_t IniText::NextLine(std::size_t start) const {
   const std::size_t end = m_text.find('\n', start);
@@ -120,7 +131,7 @@ void IniText::Reindex() {
   ForEachTextLine([&](std::size_t, std::string_view line) { count += MayBeKey(line); });
   m_candidates.reserve(count);
   ForEachTextLine([&](std::size_t start, std::string_view line) {
-    if (MayBeKey(line)) m_candidates.push_back({static_cast<std::uint32_t>(start), KeyHash(line)});
+    if (MayBeKey(line)) m_candidates.push_back(Candidate(start, line));
   });
 }
 
@@ -133,14 +144,21 @@ void IniText::AppendLine(std::string_view line) {
       m_text.size() >= std::numeric_limits<std::uint32_t>::max()) {
     Reindex();  // the text holds more than one line, or has outgrown the index
   } else if (m_indexed && MayBeKey(line)) {
-    m_candidates.push_back({static_cast<std::uint32_t>(start), KeyHash(line)});
+    m_candidates.push_back(Candidate(start, line));
   }
 }
 
 std::optional<std::size_t> IniText::ScanForKey(const std::string& wanted) const {
   std::optional<std::size_t> found;
+  bool isValue = false;
   ForEachTextLine([&](std::size_t start, std::string_view line) {
-    if (!found && IsKeyLine(line, wanted)) found = start;
+    if (found) return;
+    if (isValue) {
+      isValue = false;
+      return;
+    }
+    if (IsKeyLine(line, wanted)) found = start;
+    isValue = IsAnyKeyLine(line);
   });
   return found;
 }
@@ -153,10 +171,14 @@ std::optional<std::size_t> IniText::KeyStart(const std::string& key) const {
     found = ScanForKey(wanted);
   } else {
     // Only a line that starts with '[' can be such a key, and those are indexed.
-    const std::uint32_t hash = KeyHash(wanted);
+    // A candidate that is a whole key line makes the line after it a value.
+    const std::uint32_t hash = KeyHash(wanted) >> 1;
+    std::size_t valueAt = std::string::npos;
     for (const KeyCandidate& c : m_candidates) {
-      if (c.hash != hash) continue;
+      if (c.start == valueAt) continue;
       const std::size_t next = NextLine(c.start);
+      if (c.keyLine) valueAt = next;
+      if (c.hash != hash) continue;
       if (IsKeyLine(std::string_view(m_text.data() + c.start, next - c.start - 1), wanted)) {
         found = c.start;
         break;
@@ -220,7 +242,7 @@ void IniText::SetIniValue(const std::string& key, const std::string& value) {
       static_cast<std::ptrdiff_t>(value.size()) - static_cast<std::ptrdiff_t>(oldSize);
   for (auto k = it; k != m_candidates.end(); ++k)
     k->start = static_cast<std::uint32_t>(static_cast<std::ptrdiff_t>(k->start) + shift);
-  if (MayBeKey(value)) m_candidates.insert(it, {static_cast<std::uint32_t>(at), KeyHash(value)});
+  if (MayBeKey(value)) m_candidates.insert(it, Candidate(at, value));
 }
 
 }  // namespace quotella

@@ -33,7 +33,8 @@ class IniText {
   // No text at all, or nothing but empty lines.
   bool Empty() const;
 
-  // Index of the key line itself; nullopt when the key is absent.
+  // Index of the key line itself; nullopt when the key is absent. The line after any
+  // key line is that key's value and never taken for a key.
   std::optional<std::size_t> KeyLine(const std::string& key) const;
   // Index of the value line after the key; nullopt when the key is absent or stands on
   // the last line.
@@ -53,8 +54,10 @@ class IniText {
   // trimmed, upper-cased text.
   struct KeyCandidate {
     std::uint32_t start;
-    std::uint32_t hash;
+    std::uint32_t hash : 31;
+    std::uint32_t keyLine : 1;  // the whole line is "[...]": the next line is its value
   };
+  static KeyCandidate Candidate(std::size_t start, std::string_view line);
 
   // Where the key line starts in the text; nullopt when the key is absent.
   std::optional<std::size_t> KeyStart(const std::string& key) const;

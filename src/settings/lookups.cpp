@@ -123,7 +123,7 @@ void CopyKeyword(Clipboard& clipboard, const std::string& answer) {
 
 std::string EditCopyrightNotice(Host& host, const std::string& notice, int year) {
   std::string current = notice;
-  if (Trim(current).empty()) current = "\xA9 " + std::to_string(year);
+  if (Trim(current).empty()) current = "\xC2\xA9 " + std::to_string(year);
   return host.Prompt("Copyright Notice", "(See General Settings for placement)", current)
       .value_or(current);
 }

@@ -30,7 +30,7 @@ struct Settings {
   std::string DictDir;     // ends in '/'
   std::string CurrentDir;  // folder offered by the file dialogs
   std::string LastFile = "puzzle1.qtl";
-  std::string CopyrightText = "Puzzle \xA9 2003 by";
+  std::string CopyrightText = "Puzzle \xC2\xA9 2003 by";
 
   // The 26 letters from most to least frequent; empty for the built-in order.
   std::string FreqString;

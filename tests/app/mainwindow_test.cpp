@@ -587,7 +587,7 @@ TEST_F(WindowTest, GeneralSettingsCloseTakesTheBoxesAndSaveIniWritesThem) {
   EXPECT_EQ(box("List2NameEdit")->text(), QStringLiteral("/tmp/words.txt"));
   dialog->closeButton()->click();
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(values.CopyrightText, "\xA9 2026 by me");
+  EXPECT_EQ(values.CopyrightText, "\xC2\xA9 2026 by me");
   EXPECT_EQ(values.WordListFiles[1], "/tmp/words.txt");
 
   // Save Ini: a short frequency string is asked for again; the numbers and folders are

@@ -82,7 +82,7 @@ TEST_F(PrintWindowTest, TheGridViewShowsThePrintControlsAndTheCluePreview) {
   EXPECT_LE(Find("GridViewPane")->minimumSizeHint().width(), 805 - 16)
       << "the print controls fit the window";
   EXPECT_EQ(Find<QLineEdit>("CellSizeEdit")->text(), QStringLiteral("200"));
-  EXPECT_EQ(Find<QLabel>("CopyrightLabel")->text(), FromCp(window->session().CopyrightText));
+  EXPECT_EQ(Find<QLabel>("CopyrightLabel")->text(), ToQString(window->session().CopyrightText));
 
   // The preview shows the clue columns: ink in the first column, none in the third for a
   // puzzle whose 16 clues fill little more than one column.

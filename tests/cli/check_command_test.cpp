@@ -29,7 +29,20 @@ TEST(CheckCommand, ReportsOneLineAsJson) {
   r = RunCli("check 'Caf\xc3\xa9 (cr\xc3\xa8me)@@Caf\xc3\xa9 au lait' --json");
   j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["author"], "Caf\xc3\xa9 (cr\xc3\xa8me)");  // back as UTF-8
-  EXPECT_EQ(j["quotellaStr"], "CAF");
+  EXPECT_EQ(j["quotellaStr"], "CAFE");                   // the accent folded, not dropped
+  EXPECT_EQ(j["masterQuote"], "CAFE AU LAIT");
+
+  r = RunCli(
+      "check 'Sokrates@@\xce\xa3\xcf\x89\xce\xba\xcf\x81\xce\xac\xcf\x84\xce\xb7\xcf\x82 Sokrates' "
+      "--json");
+  j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["verdict"], "IMPOSSIBLE");
+  EXPECT_EQ(j["message"],
+            "The letter \"\xce\xa3\" (U+03A3) has no A-Z form for the grid; write the "
+            "line in Latin letters.");
+  r = RunCli("check '@@...' --json");
+  EXPECT_EQ(nlohmann::json::parse(r.out)["message"],
+            "The quotation holds no letters; a puzzle needs at least one.");
 
   EXPECT_NE(RunCli("check 'no separator'").out.find("UNPARSABLE"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -28,11 +29,11 @@ TEST(TextEncoding, Cp1252RoundTripsThroughUtf8) {
   EXPECT_EQ(Cp1252ToUtf8("caf\xE9"), "caf\xC3\xA9");  // e acute
 }
 
-TEST(TextEncoding, CharactersOutsideCp1252BecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD!"), "?!");  // a CJK character
-  EXPECT_EQ(Utf8ToCp1252("a\xFF"
-                         "b"),
-            "a?b");  // a stray byte
+TEST(TextEncoding, KnowsWhichTextsWindows1252CanHold) {
+  EXPECT_TRUE(FitsCp1252("caf\xC3\xA9 \xE2\x82\xAC"));  // e acute, euro sign
+  EXPECT_FALSE(FitsCp1252("Erd\xC5\x91s"));             // o double acute
+  EXPECT_FALSE(FitsCp1252("\xF0\x9F\x98\x80"));         // an emoji
+  EXPECT_EQ(Utf8Length("Erd\xC5\x91s \xF0\x9F\x98\x80"), 7u);
 }
 
 TEST(TextEncoding, RecognisesUtf8OnlyWithNonAsciiText) {
@@ -43,30 +44,60 @@ TEST(TextEncoding, RecognisesUtf8OnlyWithNonAsciiText) {
   EXPECT_FALSE(LooksLikeUtf8("\xED\xA0\x80"));  // surrogate
 }
 
-TEST(TextEncoding, Cp1252TextThatHappensToBeValidUtf8IsReadAsCp1252) {
-  // E acute and a right single quote: the bytes C9 92 also spell a letter Windows-1252
-  // lacks, so the text is Windows-1252.
-  const std::string quote = "JOS\xC9\x92S";
-  const DecodedText d = DecodeText(quote);
-  EXPECT_EQ(d.text, quote);
-  EXPECT_EQ(d.encoding, TextEncoding::Cp1252);
+TEST(TextEncoding, ValidUtf8IsUtf8AndAnythingElseWindows1252) {
   EXPECT_EQ(DecodeText("caf\xC3\xA9").encoding, TextEncoding::Utf8);
-  EXPECT_EQ(DecodeText("caf\xC3\xA9").text, "caf\xE9");
-  EXPECT_EQ(DecodeText("plain").encoding, TextEncoding::Cp1252);
+  EXPECT_EQ(DecodeText("caf\xC3\xA9").text, "caf\xC3\xA9");
+  EXPECT_EQ(DecodeText("plain").encoding, TextEncoding::Utf8);
   EXPECT_EQ(DecodeText("\xEF\xBB\xBFplain").encoding, TextEncoding::Utf8Bom);
-  // A byte-order mark before text with a character outside Windows-1252: kept as bytes.
+  EXPECT_EQ(DecodeText("\xEF\xBB\xBFplain").text, "plain");
+  const DecodedText old = DecodeText("caf\xE9 \x80");
+  EXPECT_EQ(old.encoding, TextEncoding::Cp1252);
+  EXPECT_EQ(old.text, "caf\xC3\xA9 \xE2\x82\xAC");
+  // One character outside Windows-1252 no longer turns the whole file into byte soup.
   const DecodedText polish = DecodeText(
       "\xEF\xBB\xBF\xC5\x81\xC3\xB3"
-      "d\xC5\xBA");
-  EXPECT_EQ(polish.encoding, TextEncoding::Cp1252Bom);
+      "d\xC5\xBA Cr\xC3\xA8me");
+  EXPECT_EQ(polish.encoding, TextEncoding::Utf8Bom);
+  EXPECT_EQ(polish.text,
+            "\xC5\x81\xC3\xB3"
+            "d\xC5\xBA Cr\xC3\xA8me");
   EXPECT_EQ(EncodeText(polish.text, polish.encoding),
             "\xEF\xBB\xBF\xC5\x81\xC3\xB3"
-            "d\xC5\xBA");
+            "d\xC5\xBA Cr\xC3\xA8me");
 }
 
-TEST(TextEncoding, RandomCp1252TextSurvivesLoadAndSave) {
+TEST(TextEncoding, AWindows1252FileTakesUtf8RatherThanLoseACharacter) {
+  EXPECT_EQ(EncodeText("caf\xC3\xA9", TextEncoding::Cp1252), "caf\xE9");
+  EXPECT_EQ(EncodeText("\xC5\x81\xC3\xB3"
+                       "d\xC5\xBA",
+                       TextEncoding::Cp1252),
+            "\xC5\x81\xC3\xB3"
+            "d\xC5\xBA");
+  EXPECT_EQ(EncodeText("caf\xC3\xA9", TextEncoding::Cp1252Bom),
+            "\xEF\xBB\xBF"
+            "caf\xE9");
+  // "Ã©" in Windows-1252 is C3 A9, which would read back as "é": written as UTF-8.
+  const std::string mojibake = "\xC3\x83\xC2\xA9";
+  EXPECT_EQ(DecodeText(EncodeText(mojibake, TextEncoding::Cp1252)).text, mojibake);
+  EXPECT_EQ(DecodeText(EncodePuzzleText(mojibake, TextEncoding::Cp1252)).text, mojibake);
+}
+
+TEST(TextEncoding, PuzzleFilesStayWindows1252WhileTheirTextFits) {
+  EXPECT_EQ(EncodePuzzleText("caf\xC3\xA9", TextEncoding::Cp1252), "caf\xE9");
+  EXPECT_EQ(EncodePuzzleText("\xC5\x81\xC3\xB3"
+                             "d\xC5\xBA",
+                             TextEncoding::Cp1252),
+            "\xEF\xBB\xBF\xC5\x81\xC3\xB3"
+            "d\xC5\xBA");
+  // A file read as UTF-8 stays UTF-8, with or without its byte-order mark.
+  EXPECT_EQ(EncodePuzzleText("caf\xC3\xA9", TextEncoding::Utf8Bom),
+            "\xEF\xBB\xBF"
+            "caf\xC3\xA9");
+  EXPECT_EQ(EncodePuzzleText("caf\xC3\xA9", TextEncoding::Utf8), "caf\xC3\xA9");
+}
+
+TEST(TextEncoding, RandomBytesSurviveLoadAndSave) {
   std::mt19937 rng(1252);
-  int unchanged = 0;
   for (int n = 0; n < 4000; ++n) {
     std::string text;
     const int length = 1 + static_cast<int>(rng() % 24);
@@ -76,11 +107,9 @@ TEST(TextEncoding, RandomCp1252TextSurvivesLoadAndSave) {
       text += static_cast<char>(pick == 0 ? 'a' + rng() % 26 : 0x80 + rng() % 0x80);
     }
     const DecodedText d = DecodeText(text);
+    ASSERT_TRUE(IsValidUtf8(d.text)) << n;
     ASSERT_EQ(EncodeText(d.text, d.encoding), text) << n;
-    if (d.text == text) ++unchanged;
   }
-  // Random upper-half bytes rarely form UTF-8 of Windows-1252 characters only.
-  EXPECT_GT(unchanged, 3900);
 }
 
 TEST(TextLines, SplitsAtEveryKindOfLineEnd) {
@@ -118,17 +147,18 @@ using AtomicWrite = TempDir;
 
 TEST_F(AtomicWrite, WritesLinesWithCrLfAndReadsThemBack) {
   const auto path = (m_dir / "out.txt").string();
-  ASSERT_EQ(WriteLinesAtomic(path, {"first", "caf\xE9"}), "");
-  EXPECT_EQ(*ReadFileBytes(path), "first\r\ncaf\xE9\r\n");
-  EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"first", "caf\xE9"}));
+  // A new file is UTF-8.
+  ASSERT_EQ(WriteLinesAtomic(path, {"first", "caf\xC3\xA9"}), "");
+  EXPECT_EQ(*ReadFileBytes(path), "first\r\ncaf\xC3\xA9\r\n");
+  EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"first", "caf\xC3\xA9"}));
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
 
-TEST_F(AtomicWrite, Utf8FilesAreReadAsCp1252) {
+TEST_F(AtomicWrite, Utf8FilesAreReadAsUtf8) {
   const auto path = (m_dir / "utf8.txt").string();
   ASSERT_EQ(WriteFileAtomic(path, "\xEF\xBB\xBFna\xC3\xAFve\nx"), "");
-  EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"na\xEFve", "x"}));
+  EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"na\xC3\xAFve", "x"}));
 }
 
 TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileUntouched) {
@@ -159,7 +189,7 @@ TEST_F(AtomicWrite, RewritesKeepTheEncodingTheFileWasReadIn) {
   const auto utf8 = (m_dir / "utf8.txt").string();
   ASSERT_EQ(WriteFileAtomic(utf8, "na\xC3\xAFve\r\n"), "");
   auto lines = *ReadTextLines(utf8);
-  lines.push_back("caf\xE9");
+  lines.push_back("caf\xC3\xA9");
   ASSERT_EQ(WriteLinesAtomic(utf8, lines), "");
   EXPECT_EQ(*ReadFileBytes(utf8), "na\xC3\xAFve\r\ncaf\xC3\xA9\r\n");
 
@@ -177,10 +207,11 @@ TEST_F(AtomicWrite, RewritesKeepTheEncodingTheFileWasReadIn) {
   ASSERT_EQ(WriteLinesAtomic(polish, *ReadTextLines(polish)), "");
   EXPECT_EQ(*ReadFileBytes(polish), bytes);
 
-  // A file never read is written in Windows-1252.
-  const auto fresh = (m_dir / "fresh.txt").string();
-  ASSERT_EQ(WriteLinesAtomic(fresh, {"caf\xE9"}), "");
-  EXPECT_EQ(*ReadFileBytes(fresh), "caf\xE9\r\n");
+  // A Windows-1252 file stays so.
+  const auto old = (m_dir / "old.txt").string();
+  ASSERT_EQ(WriteFileAtomic(old, "caf\xE9\r\n"), "");
+  ASSERT_EQ(WriteLinesAtomic(old, *ReadTextLines(old)), "");
+  EXPECT_EQ(*ReadFileBytes(old), "caf\xE9\r\n");
 }
 
 TEST_F(AtomicWrite, ALinkStaysALinkAndItsTargetIsReplaced) {
@@ -203,6 +234,53 @@ TEST_F(AtomicWrite, AReadOnlyFileIsRefusedEvenForRoot) {
   EXPECT_NE(WriteFileAtomic(path, "lost"), "");
   EXPECT_EQ(*ReadFileBytes(path), "keep me");
   EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicWrite, AFailedSaveSaysWhy) {
+  EXPECT_EQ(WriteFileAtomic((m_dir / "no-such-folder" / "f.txt").string(), "x"), "no such folder");
+  fs::create_directories(m_dir / "folder");
+  EXPECT_EQ(WriteFileAtomic((m_dir / "folder").string(), "x"), "a folder is in the way");
+  EXPECT_EQ(SaveFailedMessage("/x/P.qtl", "no such folder"),
+            "Could not save file /x/P.qtl: no such folder");
+  if (::geteuid() != 0) {
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(WriteFileAtomic((m_dir / "new.txt").string(), "x"), "the folder is read-only");
+    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
+  }
+}
+
+TEST_F(AtomicWrite, ASaveRemovesTheTemporaryFilesOfAnInterruptedSave) {
+  const auto path = (m_dir / "P.qtl").string();
+  // A process id no process has: the save that wrote it is gone.
+  const auto stale = m_dir / ".P.qtl.tmp999999999-12345";
+  const auto otherFile = m_dir / ".Q.qtl.tmp999999999-12345";
+  const auto notOurs = m_dir / ".P.qtl.tmp-backup";
+  // A live process (this one's parent) may still be saving: its file stays.
+  const auto live = m_dir / (".P.qtl.tmp" + std::to_string(::getppid()) + "-1");
+  for (const auto& f : {stale, otherFile, notOurs, live}) {
+    ASSERT_EQ(WriteFileAtomic(f.string(), "partial"), "");
+    fs::last_write_time(f, fs::file_time_type::clock::now() - std::chrono::hours(1));
+  }
+  ASSERT_EQ(WriteFileAtomic(path, "saved"), "");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(otherFile));
+  EXPECT_TRUE(fs::exists(notOurs));
+  EXPECT_TRUE(fs::exists(live));
+  EXPECT_EQ(*ReadFileBytes(path), "saved");
+}
+
+TEST_F(AtomicWrite, AReplacedFileKeepsItsPermissionBits) {
+  const auto path = (m_dir / "shared.txt").string();
+  ASSERT_EQ(WriteFileAtomic(path, "one"), "");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
+                            fs::perms::others_read);
+  ASSERT_EQ(WriteFileAtomic(path, "two"), "");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
+                fs::perms::others_read);
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, ::geteuid());
 }
 
 TEST_F(AtomicWrite, UnreadableFilesAreReportedNotThrown) {

@@ -56,7 +56,7 @@ TEST(CliCommands, CommandsChangeThePuzzleFileInPlace) {
   ASSERT_TRUE(LoadPuzzleFile(doc, session, s.path));
   EXPECT_EQ(Keystring(doc, 1), "OTTER");
   EXPECT_EQ(doc.ClueLines[1], "B. Playful swimmer");
-  EXPECT_EQ(session.TitleBox, "Caf\xE9 Quiz");  // stored in the program's 8-bit text
+  EXPECT_EQ(session.TitleBox, "Caf\xC3\xA9 Quiz");
   EXPECT_EQ(session.BylineBox, "by Me");
   EXPECT_EQ(test::BrokenInvariant(doc), "");
 
@@ -66,6 +66,44 @@ TEST(CliCommands, CommandsChangeThePuzzleFileInPlace) {
   EXPECT_EQ(RunCliArgs({"lay", s.path, "A", "QUIZ"}).status, 2);
   EXPECT_EQ(RunCliArgs({"lay", s.path, "ZZ", "ZOO"}).status, 2);
   EXPECT_EQ(ReadAll(s.path), before);
+}
+
+TEST(CliCommands, ShowPrintsEveryTextAsTypedFromAnAccentedFolder) {
+  test::TempDir dir;
+  const std::string folder = dir.Path(
+      "\xC3\x89nigmes \xE2\x80\x94 \xC5\x81\xC3\xB3"
+      "d\xC5\xBA");
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + "/Caf\xC3\xA9.qtl";
+  const std::string line =
+      "Lech Wa\xC5\x82\xC4\x99sa@Dzie\xC5\x82"
+      "a@Lech Wa\xC5\x82\xC4\x99sa "
+      "pisze dzie\xC5\x82"
+      "a \xE2\x80\x94 \xC2\xA1Ol\xC3\xA9!";
+  ASSERT_EQ(RunCliArgs({"new", line, "-o", path}).status, 0);
+  const std::string clue = "Erd\xC5\x91s \xE2\x89\xA0 \xF0\x9F\x98\x80";
+  ASSERT_EQ(RunCliArgs({"clue", path, "B", clue}).status, 0);
+  ASSERT_EQ(RunCliArgs({"title", path, "Dvo\xC5\x99\xC3\xA1k"}).status, 0);
+  const auto j = nlohmann::json::parse(RunCliArgs({"show", path, "--json"}).out);
+  const auto& texts = j["texts"];
+  EXPECT_EQ(texts["title"], "Dvo\xC5\x99\xC3\xA1k");
+  EXPECT_EQ(texts["byline"], "by Anonymous");
+  EXPECT_EQ(texts["copyright"], "Puzzle \xC2\xA9 2003 by");
+  EXPECT_EQ(texts["author"], "Lech Wa\xC5\x82\xC4\x99sa");
+  EXPECT_EQ(texts["work"],
+            "Dzie\xC5\x82"
+            "a");
+  EXPECT_EQ(texts["quotation"],
+            "Lech Wa\xC5\x82\xC4\x99sa pisze dzie\xC5\x82"
+            "a \xE2\x80\x94 \xC2\xA1Ol\xC3\xA9!");
+  ASSERT_EQ(texts["clues"].size(), 16u);
+  EXPECT_EQ(texts["clues"][1], "B. " + clue);
+  EXPECT_EQ(j["quotellaStr"], "LECHWALESADZIELA");
+  EXPECT_EQ(j["masterQuote"], "LECH WALESA PISZE DZIELA OLE");
+  // A letter with no Latin form is refused by name, and nothing is written.
+  const auto refused = test::RunCliArgs({"new", "A@@A \xCE\xB1", "-o", folder + "/g.qtl"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_FALSE(FileExists(folder + "/g.qtl"));
 }
 
 TEST(CliCommands, WritingOverAnotherFileNeedsYes) {

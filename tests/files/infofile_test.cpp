@@ -24,16 +24,19 @@ struct InfoPuzzle {
     test::MakePuzzle(doc, "T@B (1600)@TO BE");
     LayInString(doc, "TO", 0);
     session.TitleBox = "Small {one}";
-    session.CopyrightText = "\xA9 2026 Me";
+    session.CopyrightText = "\xC2\xA9 2026 Me";
     host.Clear();
   }
 };
 
 const std::vector<std::string> kInfoLines = {
-    "Small {one}", "\xA9 2026 Me", "", "Quotella: T B (1600)", "", "TO BE", "", "A. TO", "B. B"};
+    "Small {one}", "\xC2\xA9 2026 Me", "", "Quotella: T B (1600)", "", "TO BE", "", "A. TO",
+    "B. B"};
 
+// unrtf writes its text in Latin-1.
 std::string RunUnrtf(const std::string& path) {
-  return test::RunShell("unrtf --text " + test::ShellQuote(path) + " 2>/dev/null").out;
+  return DecodeText(test::RunShell("unrtf --text " + test::ShellQuote(path) + " 2>/dev/null").out)
+      .text;
 }
 
 TEST(InfoFile, PlainTextHoldsTheLinesInOrder) {

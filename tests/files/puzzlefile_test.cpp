@@ -32,7 +32,7 @@ struct SavedPuzzle {
     test::FillRows(doc, 4, {2});
     session.TitleBox = "  A Tale  ";
     session.BylineBox = "by Someone";
-    session.CopyrightText = "Puzzle \xA9 2026 by Me";
+    session.CopyrightText = "Puzzle \xC2\xA9 2026 by Me";
     EXPECT_TRUE(SavePuzzleAs(doc, session, path));
   }
 };
@@ -64,7 +64,7 @@ TEST(PuzzleFile, SaveThenLoadReproducesThePuzzleAndASecondSaveIsIdentical) {
   EXPECT_EQ(b.P.Pool, a.P.Pool);
   EXPECT_EQ(session.TitleBox, "A Tale");
   EXPECT_EQ(session.BylineBox, "by Someone");
-  EXPECT_EQ(session.CopyrightText, "Puzzle \xA9 2026 by Me");
+  EXPECT_EQ(session.CopyrightText, "Puzzle \xC2\xA9 2026 by Me");
   EXPECT_EQ(b.Grid.Columns, a.Grid.Columns);
   EXPECT_EQ(b.Grid.Rows, a.Grid.Rows);
   EXPECT_EQ(b.P.GridOffset, a.P.GridOffset);
@@ -86,7 +86,7 @@ TEST(PuzzleFile, WrittenFileHasItsSectionsInOrderWithCrLfEnds) {
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   const auto lines = SplitLines(bytes);
   EXPECT_EQ(lines[0], kPuzzleFileHeader);
-  EXPECT_EQ(lines[1], "[QUOTE]");
+  EXPECT_EQ(lines[1], "[QUOTE]");  // no accents: no marker, as older versions wrote it
   EXPECT_EQ(lines[2], test::BenchQuotes().at(0));
   EXPECT_EQ(lines.back(), "1500");
   std::vector<std::string> tags;
@@ -183,7 +183,8 @@ TEST(PuzzleFile, RefusedFilesLeaveTheDocumentUntouched) {
        "This is not a Puzzle File!"},
       {"last number without its blank", [&](auto& l) { l[numgridRow] = TrimRight(l[numgridRow]); },
        "error in value parsing number grid "},
-      {"quotation without at signs", [](auto& l) { l[2] = "no separators here"; },
+      {"quotation without at signs",
+       [](auto& l) { *(std::find(l.begin(), l.end(), "[QUOTE]") + 1) = "no separators here"; },
        "Could not parse the Quotation."},
       {"answers cut short",
        [](auto& l) {
@@ -217,7 +218,7 @@ TEST(PuzzleFile, RefusedFilesLeaveTheDocumentUntouched) {
 TEST(PuzzleFile, ImpossibleQuotationIsRefusedWithTheReason) {
   SavedPuzzle saved;
   auto lines = SplitLines(ReadAll(saved.path));
-  lines[2] = "A@B@TO BE";
+  *(std::find(lines.begin(), lines.end(), "[QUOTE]") + 1) = "A@B@TO BE";
   WriteAll(saved.path, JoinLinesCrLf(lines));
   FakeHost host;
   PuzzleDocument doc(host);
@@ -265,11 +266,14 @@ TEST(PuzzleFile, SaveFailureKeepsTheOldFileAndSaysSo) {
   saved.doc.PuzzleChanged = true;
 
   // A folder that does not exist, and a target that is a folder.
-  const std::string targets[] = {saved.dir.Path("missing/p.qtl"), saved.dir.Path("")};
-  for (const auto& target : targets) {
+  const std::pair<std::string, std::string> targets[] = {
+      {saved.dir.Path("missing/p.qtl"), "no such folder"},
+      {saved.dir.Path(""), "a folder is in the way"}};
+  for (const auto& [target, reason] : targets) {
     saved.host.Clear();
     EXPECT_FALSE(SavePuzzleAs(saved.doc, saved.session, target));
-    EXPECT_EQ(saved.host.messages, std::vector<std::string>{"Could not save file " + target});
+    EXPECT_EQ(saved.host.messages,
+              std::vector<std::string>{"Could not save file " + target + ": " + reason});
     EXPECT_TRUE(saved.doc.PuzzleChanged);  // closing still offers to save
   }
   EXPECT_EQ(ReadAll(saved.path), before);

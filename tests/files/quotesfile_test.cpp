@@ -88,7 +88,9 @@ TEST(QuotesFile, SavingAsksBeforeOverwritingAndKeepsTheFlagOnFailure) {
 
   q.host.fileAnswers = {q.dir.Path("gone/new.txt")};
   EXPECT_FALSE(SaveQuotesFile(q.session, q.host));
-  EXPECT_EQ(q.host.messages, std::vector<std::string>{"Could not save file "});
+  EXPECT_EQ(q.host.messages,
+            std::vector<std::string>{"Could not save file " + q.dir.Path("gone/new.txt") +
+                                     ": no such folder"});
   EXPECT_TRUE(q.session.QuotesModified);
 
   const std::string renamed = q.dir.Path("renamed.txt");

@@ -34,7 +34,7 @@ std::string Flat(std::string text) {
 
 // Saves through the real composer and reader (bytes, encoding detection, line split).
 std::string Compose(PuzzleDocument& doc, FileSession& session) {
-  return JoinLinesCrLf(ComposePuzzleFile(doc, session));
+  return EncodePuzzleText(JoinLinesCrLf(ComposePuzzleFile(doc, session)), session.PuzzleEncoding);
 }
 
 bool Load(PuzzleDocument& doc, FileSession& session, const std::string& bytes) {
@@ -137,7 +137,7 @@ TEST(PuzzleRoundTrip, SavingOverAReadOnlyFileIsRefusedByName) {
   std::filesystem::permissions(path, std::filesystem::perms::owner_read);
   test::MakePuzzle(doc, "T@B@TO BE");
   EXPECT_FALSE(SavePuzzleAs(doc, session, path));
-  EXPECT_EQ(host.messages.back(), "Could not save file " + path);
+  EXPECT_EQ(host.messages.back(), "Could not save file " + path + ": the file is read-only");
   EXPECT_EQ(ReadAll(path), "old");
 }
 
@@ -169,12 +169,35 @@ class TextMaker {
   explicit TextMaker(unsigned seed) : m_rng(seed) {}
 
   std::string Text(bool lineBreaks, bool at) {
-    static const std::vector<std::string> kPieces = {
-        "[QUOTE]",  "[grid]",     "[NumGrid]",  "[title]", "[BYLINE]", "[copyright]",
-        "[labels]", "[keywords]", "[randseed]", "[",       "]",        "|",
-        "#",        "(",          ")",          " ",       "  ",       "-",
-        "word",     "Caf\xE9",    "\xC9",       "\x92",    "\xA9",     "\xC3",
-        "\x80",     "na\xEFve",   "1500",       "0 ",      "\t"};
+    static const std::vector<std::string> kPieces = {"[QUOTE]",
+                                                     "[grid]",
+                                                     "[NumGrid]",
+                                                     "[title]",
+                                                     "[BYLINE]",
+                                                     "[copyright]",
+                                                     "[labels]",
+                                                     "[keywords]",
+                                                     "[randseed]",
+                                                     "[",
+                                                     "]",
+                                                     "|",
+                                                     "#",
+                                                     "(",
+                                                     ")",
+                                                     " ",
+                                                     "  ",
+                                                     "-",
+                                                     "word",
+                                                     "Caf\xC3\xA9",
+                                                     "\xC3\x89",
+                                                     "\xE2\x80\x99",
+                                                     "\xC2\xA9",
+                                                     "\xC3\x83",
+                                                     "\xE2\x82\xAC",
+                                                     "na\xC3\xAFve",
+                                                     "1500",
+                                                     "0 ",
+                                                     "\t"};
     std::string out;
     const int pieces = static_cast<int>(m_rng() % 8);
     for (int i = 0; i < pieces; ++i) {
@@ -198,8 +221,18 @@ class TextMaker {
   // Author and work: a few letters (they make the quotella string) among tags, brackets
   // and the other characters the file format uses.
   std::string Name(int letters) {
-    static const std::vector<std::string> kPieces = {
-        "[title]", "[QUOTE]", "[grid]", "|", "#", "[", "]", " ", "Caf\xE9", "-", "\xC9\x92", "\t"};
+    static const std::vector<std::string> kPieces = {"[title]",
+                                                     "[QUOTE]",
+                                                     "[grid]",
+                                                     "|",
+                                                     "#",
+                                                     "[",
+                                                     "]",
+                                                     " ",
+                                                     "Caf\xC3\xA9",
+                                                     "-",
+                                                     "\xC3\x89\xE2\x80\x99",
+                                                     "\t"};
     std::string out;
     for (int i = 0; i < letters; ++i) {
       if (m_rng() % 3 == 0) out += kPieces[m_rng() % kPieces.size()];

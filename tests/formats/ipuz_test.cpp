@@ -110,8 +110,8 @@ TEST(IpuzExport, SamplePuzzlePassesTheStructuralCheckWithOneBasedCells) {
 TEST(IpuzExport, EscapesHtmlConvertsToUtf8AndRoundTripsTheTexts) {
   Loaded p;
   LoadSample(p);
-  p.doc.ClueLines[0] = "A. <b>Tom</b> & \"Jerry\" caf\xE9";
-  p.session.TitleBox = "R\xE9sum\xE9 <1>";
+  p.doc.ClueLines[0] = "A. <b>Tom</b> & \"Jerry\" caf\xC3\xA9";
+  p.session.TitleBox = "R\xC3\xA9sum\xC3\xA9 <1>";
   p.session.BylineBox = "by Ann & Bob";
   const std::string text = ComposeIpuz(p.doc, p.session);
   EXPECT_EQ(test::CheckAcrosticIpuz(text), std::vector<std::string>{});
@@ -164,10 +164,10 @@ TEST(IpuzRoundTrip, EveryBenchQuotationFilledByAutofill) {
                   line.substr(0, line.find('@')).c_str());
     for (int r = 0; r < p.doc.P.NumWords; ++r)
       p.doc.ClueLines[static_cast<std::size_t>(r)] =
-          p.doc.Label(r) + ". Clue " + std::to_string(r) + " <i>&</i> caf\xE9";
+          p.doc.Label(r) + ". Clue " + std::to_string(r) + " <i>&</i> caf\xC3\xA9";
     p.session.TitleBox = "Bench " + std::to_string(quotes);
     p.session.BylineBox = "by the bench";
-    p.session.CopyrightText = "Puzzle \xA9 2026";
+    p.session.CopyrightText = "Puzzle \xC2\xA9 2026";
 
     const std::string text = ComposeIpuz(p.doc, p.session);
     if (complete) {

@@ -70,10 +70,10 @@ TEST(WebPage, TheStoredSolutionRevealsTheGridLettersWithThePuzzlesKey) {
 
 TEST(WebPage, TextsAreUtf8AndAWriteFailureIsReported) {
   Sample s;
-  s.session.TitleBox = "Caf\xE9 <Quotes>";
+  s.session.TitleBox = "Caf\xC3\xA9 <Quotes>";
   // The untouched default copyright line is no notice and is left out.
   EXPECT_NE(ComposeWebPage(s.doc, s.session).find("<footer></footer>"), std::string::npos);
-  s.session.CopyrightText = "Puzzle \xA9 2026 by Ren\xE9";
+  s.session.CopyrightText = "Puzzle \xC2\xA9 2026 by Ren\xC3\xA9";
   const std::string page = ComposeWebPage(s.doc, s.session);
   EXPECT_NE(page.find("<title>Caf\xC3\xA9 &lt;Quotes&gt;</title>"), std::string::npos);
   EXPECT_NE(page.find("<footer>Puzzle \xC2\xA9 2026 by Ren\xC3\xA9</footer>"), std::string::npos);

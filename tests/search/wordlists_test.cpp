@@ -51,7 +51,8 @@ TEST(WordListFiles, LoadSortsSaveWritesCrLfAndFailuresChangeNothing) {
 
   host.messages.clear();
   EXPECT_FALSE(SaveWordListFile(src, 3, tmp.Path("no/such/dir/x.txt"), host));
-  EXPECT_EQ(host.messages, (Lines{"Could not save file "}));
+  EXPECT_EQ(host.messages,
+            (Lines{"Could not save file " + tmp.Path("no/such/dir/x.txt") + ": no such folder"}));
   EXPECT_EQ(src.List(3).FileName, tmp.Path("out.txt"));
 }
 
@@ -67,14 +68,49 @@ TEST(WordListFiles, ReloadSkipsMissingFilesAndEditsKeepTheOrder) {
   EXPECT_EQ(src.List(2).Items, (Lines{"kept"}));
 
   src.AddItemTarget = 2;
-  EXPECT_EQ(AddItemFromField(src, ""), 0u);
+  FakeHost host;
+  EXPECT_EQ(AddItemFromField(src, "", host), 0u);
   EXPECT_EQ(src.List(2).Items, (Lines{"", "kept"}));
-  AddLinesToList(src, 1, {"C", "", "a"});
+  AddLinesToList(src, 1, {"C", "", "a"}, host);
+  EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(src.List(1).Items, (Lines{"", "a", "a", "b", "C"}));
   EXPECT_EQ(DeleteListEntry(src, 1, 4), 3);  // the last: the new last is selected
   EXPECT_EQ(DeleteListEntry(src, 1, 0), 0);
   EXPECT_EQ(DeleteListEntry(src, 1, 7), -1);
   EXPECT_EQ(src.List(1).Items, (Lines{"a", "a", "b"}));
+}
+
+TEST(WordListFiles, NoteLinesSurviveALoadAndASaveInTheirOrder) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  tmp.Write("birds.txt",
+            "# Birds of \xC5\x81\xC3\xB3"
+            "d\xC5\xBA\r\nwren\r\n# my own note\r\nauk\r\n");
+  ASSERT_TRUE(LoadWordListFile(src, 1, "birds.txt", host));
+  EXPECT_EQ(src.List(1).Items, (Lines{"auk", "wren"}));
+  src.AddItemTarget = 1;
+  EXPECT_EQ(AddItemFromField(src, "\xC3\xA6gir", host), 2u);
+  ASSERT_TRUE(SaveWordListFile(src, 1, "birds.txt", host));
+  EXPECT_EQ(tmp.Read("birds.txt"),
+            "# Birds of \xC5\x81\xC3\xB3"
+            "d\xC5\xBA\r\n# my own note\r\nauk\r\nwren\r\n"
+            "\xC3\xA6gir\r\n");
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(WordListFiles, AnEntryStartingWithAHashIsRefused) {
+  FakeHost host;
+  WordSources src;
+  src.AddItemTarget = 2;
+  EXPECT_EQ(AddItemFromField(src, "#hashtag", host), std::nullopt);
+  EXPECT_TRUE(src.List(2).Items.empty());
+  EXPECT_EQ(host.messages, (Lines{"A word list entry may not start with \"#\": #hashtag"}));
+  host.messages.clear();
+  AddLinesToList(src, 2, {"# one", "ok", "#two"}, host);
+  EXPECT_EQ(src.List(2).Items, (Lines{"ok"}));
+  EXPECT_EQ(host.messages, (Lines{"A word list entry may not start with \"#\": 2 lines left out"}));
 }
 
 TEST(SearchList1, BinarySearchMatchesWholeUpperCasedEntries) {

@@ -45,6 +45,18 @@ TEST(IniText, FindsKeysWhateverTheirCaseAndSurroundingBlanks) {
   EXPECT_EQ(t.KeyLine("[wordlist"), std::nullopt);
 }
 
+TEST(IniText, AValueThatSpellsAKeyIsAValueNotTheKey) {
+  IniText t({"[title]", "[quotefile]", "[quotefile]",
+             "Citations \xC5\x81\xC3\xB3"
+             "d\xC5\xBA.txt"});
+  EXPECT_EQ(t.GetIniValue("[title]"), "[quotefile]");
+  EXPECT_EQ(t.GetIniValue("[quotefile]"),
+            "Citations \xC5\x81\xC3\xB3"
+            "d\xC5\xBA.txt");
+  t.SetIniValue("[quotefile]", "other.txt");
+  EXPECT_THAT(t.Lines(), ElementsAre("[title]", "[quotefile]", "[quotefile]", "other.txt"));
+}
+
 TEST(IniText, WritersReplaceTheValueAppendAfterALastKeyOrAppendBoth) {
   IniText t({"[a]", "old", "[b]"});
   t.SetIniValue("[A]", "new");
@@ -659,9 +671,9 @@ TEST(Lookups, AnswerAndCandidateLookupsUseTheWordLowerCased) {
 
 TEST(Lookups, BlankCopyrightNoticeStartsFromTheSignAndTheYear) {
   FakeHost host;
-  EXPECT_EQ(EditCopyrightNotice(host, "   ", 2026), "\xA9 2026");  // cancelled
-  host.promptAnswers = {"\xA9 2026 by Me"};
-  EXPECT_EQ(EditCopyrightNotice(host, "old", 2026), "\xA9 2026 by Me");
+  EXPECT_EQ(EditCopyrightNotice(host, "   ", 2026), "\xC2\xA9 2026");  // cancelled
+  host.promptAnswers = {"\xC2\xA9 2026 by Me"};
+  EXPECT_EQ(EditCopyrightNotice(host, "old", 2026), "\xC2\xA9 2026 by Me");
   EXPECT_EQ(EditCopyrightNotice(host, "old", 2026), "old");
   EXPECT_EQ(host.prompts[0], "Copyright Notice | (See General Settings for placement)");
 }
