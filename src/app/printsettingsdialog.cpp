@@ -1,10 +1,14 @@
 #include "app/printsettingsdialog.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "app/printcommands.h"
 
 namespace quotella {
 
@@ -20,20 +24,51 @@ QSpinBox* Spin(const QString& name, int value, int low, QWidget* parent) {
 
 }  // namespace
 
-PrintSettingsDialog::PrintSettingsDialog(PrintOptions& options, FontSet& fonts,
+void PrintSettingsDialog::AddPageRows(QFormLayout* form) {
+  auto* paper = new QComboBox(this);
+  paper->setObjectName(QStringLiteral("PaperCombo"));
+  paper->addItem(QStringLiteral("Letter"), static_cast<int>(Paper::Letter));
+  paper->addItem(QStringLiteral("A4"), static_cast<int>(Paper::A4));
+  paper->addItem(QStringLiteral("Legal"), static_cast<int>(Paper::Legal));
+  paper->setCurrentIndex(paper->findData(static_cast<int>(m_commands.paper)));
+  connect(paper, &QComboBox::currentIndexChanged, this,
+          [this, paper] { m_commands.paper = static_cast<Paper>(paper->currentData().toInt()); });
+  auto* margin = new QDoubleSpinBox(this);
+  margin->setObjectName(QStringLiteral("MarginSpin"));
+  margin->setRange(0.25, 2.0);
+  margin->setSingleStep(0.05);
+  margin->setValue(m_commands.marginInches);
+  connect(margin, &QDoubleSpinBox::valueChanged, this,
+          [this](double v) { m_commands.marginInches = v; });
+  auto* lineWidth = new QDoubleSpinBox(this);
+  lineWidth->setObjectName(QStringLiteral("LineWidthSpin"));
+  lineWidth->setRange(0.1, 4.0);
+  lineWidth->setSingleStep(0.1);
+  lineWidth->setValue(m_options.lineWidthPoints);
+  connect(lineWidth, &QDoubleSpinBox::valueChanged, this,
+          [this](double v) { m_options.lineWidthPoints = v; });
+  form->addRow(QStringLiteral("Paper"), paper);
+  form->addRow(QStringLiteral("Margins (inches)"), margin);
+  form->addRow(QStringLiteral("Grid Line Width (points)"), lineWidth);
+}
+
+PrintSettingsDialog::PrintSettingsDialog(PrintCommands& commands, FontSet& fonts,
                                          FontChooser chooseFont, QWidget* parent)
-    : QDialog(parent), m_options(options), m_fonts(fonts), m_chooseFont(std::move(chooseFont)) {
+    : QDialog(parent),
+      m_commands(commands),
+      m_options(commands.options),
+      m_fonts(fonts),
+      m_chooseFont(std::move(chooseFont)) {
   setObjectName(QStringLiteral("PrintSettingsForm"));
   setWindowTitle(QStringLiteral("Additional Print Settings"));
-  auto* lineWidth = Spin(QStringLiteral("LineWidthSpin"), options.lineWidth, 1, this);
+  const PrintOptions& options = m_options;
   auto* numberIndent = Spin(QStringLiteral("NumberIndentSpin"), options.numberIndent, 0, this);
   auto* labelIndent = Spin(QStringLiteral("LabelIndentSpin"), options.labelIndent, 0, this);
-  connect(lineWidth, &QSpinBox::valueChanged, this, [this](int v) { m_options.lineWidth = v; });
   connect(numberIndent, &QSpinBox::valueChanged, this,
           [this](int v) { m_options.numberIndent = v; });
   connect(labelIndent, &QSpinBox::valueChanged, this, [this](int v) { m_options.labelIndent = v; });
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Grid Line Width (dots)"), lineWidth);
+  AddPageRows(form);
   form->addRow(QStringLiteral("Cell Number Indent (dots)"), numberIndent);
   form->addRow(QStringLiteral("Cell Label Indent (dots)"), labelIndent);
 

@@ -1,6 +1,5 @@
 #include "files/infofile.h"
 
-#include <chrono>
 #include <cstdio>
 
 #include "core/answertable.h"
@@ -13,12 +12,6 @@ namespace {
 constexpr const char* kTimes = "Times New Roman";
 constexpr const char* kArial = "Arial";
 constexpr const char* kCourier = "Courier";
-
-std::string CurrentYear() {
-  const auto today = std::chrono::year_month_day(
-      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
-  return std::to_string(static_cast<int>(today.year()));
-}
 
 std::string RtfEscape(const std::string& text) {
   std::string out;
@@ -97,8 +90,8 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
       session.TitleBox = *title;
   }
   if (Trim(session.CopyrightText).empty()) {
-    if (auto copyright =
-            host.Prompt("Input Box", "Enter Copyright string : ", "\xA9 " + CurrentYear()))
+    if (auto copyright = host.Prompt(
+            "Input Box", "Enter Copyright string : ", "\xA9 " + std::to_string(CurrentYear())))
       session.CopyrightText = *copyright;
   }
 

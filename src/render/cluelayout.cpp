@@ -38,22 +38,52 @@ std::optional<int> ToInt(const std::string& text) {
   return value;
 }
 
+// The longest head of a word narrower than width, at least one character. Texts are
+// one byte per character here.
+std::size_t FittingHead(const std::string& word, int width, const ClueLayout::WidthOf& widthOf) {
+  std::size_t low = 1;
+  std::size_t high = word.size() - 1;
+  while (low < high) {
+    const std::size_t mid = (low + high + 1) / 2;
+    if (widthOf(word.substr(0, mid)) < width)
+      low = mid;
+    else
+      high = mid - 1;
+  }
+  return low;
+}
+
 }  // namespace
 
-std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width, FontRole role,
-                                          const TextMeasure& measure) {
+std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width,
+                                          const WidthOf& widthOf) {
   std::vector<std::string> lines;
   std::string line;
-  for (const auto& word : SplitWords(text)) {
-    if (!line.empty() && measure.TextWidth(role, line + " " + word) >= width) {
+  for (const auto& whole : SplitWords(text)) {
+    std::string word = whole;
+    if (!line.empty() && widthOf(line + " " + word) >= width) {
       lines.push_back(line);
-      line = word;
-    } else {
-      line = line.empty() ? word : line + " " + word;
+      line.clear();
     }
+    if (!line.empty()) {
+      line += " " + word;
+      continue;
+    }
+    // A word too wide for a line of its own leaves its head on full lines.
+    while (widthOf(word) >= width && word.size() > 1) {
+      const std::size_t head = FittingHead(word, width, widthOf);
+      lines.push_back(word.substr(0, head));
+      word.erase(0, head);
+    }
+    line = word;
   }
   if (!line.empty()) lines.push_back(line);
   return lines;
+}
+
+std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width, FontRole role,
+                                          const TextMeasure& measure) {
+  return Wrap(text, width, [&](const std::string& s) { return measure.TextWidth(role, s); });
 }
 
 std::string ClueLayout::NumberText(const PuzzleDocument& doc, int row) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,11 @@ struct ClueBlock {
 // Lays out the clue blocks of every answer word from the clue list and the number map.
 class ClueLayout {
  public:
+  using WidthOf = std::function<int(const std::string&)>;
   // Greedy wrap: words (split at blanks) join a line while the line with the next word
-  // stays narrower than width; a single word wider than the line stands alone.
+  // stays narrower than width; a word wider than a line of its own is broken inside the
+  // word, so every line is narrower than width (a line holds at least one character).
+  static std::vector<std::string> Wrap(const std::string& text, int width, const WidthOf& widthOf);
   static std::vector<std::string> Wrap(const std::string& text, int width, FontRole role,
                                        const TextMeasure& measure);
 

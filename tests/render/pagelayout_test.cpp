@@ -128,9 +128,11 @@ TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   const auto& p = r.pages.at(0);
   const int s = r.cellSize;
   const int top = r.grid.top();
-  // The gap (cell 3) and the trailing position are blocks; the hyphen is drawn.
-  ASSERT_EQ(p.blocks.size(), 2u);
+  // The gap (cell 3), the hyphen and the trailing position are blocks; the hyphen is
+  // drawn on its block.
+  ASSERT_EQ(p.blocks.size(), 3u);
   EXPECT_EQ(p.blocks[0].left(), 50 + 2 * s);
+  EXPECT_EQ(p.blocks[1].left(), 50 + 5 * s);
   const auto numbers = TextsOf(p, FontRole::Number);
   const auto one = std::find_if(numbers.begin(), numbers.end(),
                                 [](const PageText* t) { return t->text == "1"; });
@@ -143,35 +145,44 @@ TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   EXPECT_EQ((*label)->x, 50 + s - 10 - 10);
   const PageText* hyphen = Find(p, "-");
   ASSERT_NE(hyphen, nullptr);
-  EXPECT_EQ(hyphen->y, top + s / 2);
+  EXPECT_TRUE(hyphen->onBlock);
+  EXPECT_EQ(hyphen->y, top + (s - 60) / 2);
   EXPECT_TRUE(TextsOf(p, FontRole::Letter).size() == 1u) << "only the hyphen without the key";
 }
 
 TEST_F(PageLayoutTest, AFixedCellSizeChoosesTheColumnCount) {
   LayLetters(100, 21);
-  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page));
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 24);
   EXPECT_EQ(Compute().cellSize, 195);
 
   LayLetters(100, 30);
-  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page));
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 23);
   EXPECT_EQ(Compute().cellSize, 204);
   EXPECT_TRUE(host.messages.empty());
 
   // Widening stops at 52 columns however small the cell.
   LayLetters(100, 21);
-  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 20, page));
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 20, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 52);
 }
 
 TEST_F(PageLayoutTest, AFixedCellSizeTooTallForThePageWarnsAndKeepsTheColumns) {
   LayLetters(1000, 21);
-  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 400, page));
+  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 400, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 11);  // 11 x 400 <= 4700
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back(),
             "WARNING: At this cell size puzzle grid will not fit on page. Lower the cell size.");
+  // The room under the header decides: 31 rows of 200 would fit the page's height of
+  // 6300, but not the 5902 dots between the header and the footer.
+  host.messages.clear();
+  LayLetters(740, 21);
+  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 200, page, options, measure));
+  EXPECT_EQ(doc.Grid.Columns, 24);
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.back(), PageLayout::kGridWarning);
 }
 
 TEST_F(PageLayoutTest, CluesRunInTwoColumnsInPortraitAndThreeInLandscape) {
@@ -180,16 +191,16 @@ TEST_F(PageLayoutTest, CluesRunInTwoColumnsInPortraitAndThreeInLandscape) {
   std::set<int> xs;
   for (const auto& pl : Compute().placements)
     if (pl.page == 0) xs.insert(pl.x);
-  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2400}));
+  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2350}));
 
   page = PageFormat{6300, 4800, true};
   xs.clear();
   for (const auto& pl : Compute().placements)
     if (pl.page == 0) xs.insert(pl.x);
-  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2100, 50 + 4200}));
+  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2066, 50 + 4132}));
 }
 
-TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnASecondPageUnderTitleBylineAndHeading) {
+TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnANumberedSecondPageUnderARunningHead) {
   LayLetters(260, 21);
   AddWords(52, 5);
   const auto r = Compute();
@@ -197,24 +208,28 @@ TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnASecondPageUnderTitleBylineAndHe
   ASSERT_EQ(r.placements.size(), 52u);
   const auto& second = r.pages[1];
   EXPECT_TRUE(second.blocks.empty());
+  // The title runs in the byline's font and size.
   const PageText* title = Find(second, "A TITLE");
   ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->role, FontRole::Byline);
   EXPECT_EQ(title->y, 20);
   const PageText* byline = Find(second, "by Someone");
   ASSERT_NE(byline, nullptr);
-  EXPECT_EQ(byline->y, 120);
+  EXPECT_EQ(byline->y, 70);
   EXPECT_EQ(Find(second, "Puzzle (c) 2003"), nullptr) << "no copyright on a continuation page";
   const PageText* heading = Find(second, PageLayout::kContinued);
   ASSERT_NE(heading, nullptr);
-  EXPECT_EQ(heading->x, 1);
-  EXPECT_EQ(heading->y, 170);
-  // The first block of the new page sits three clue lines below the heading, at x = 1,
-  // and the blocks keep their order.
+  EXPECT_EQ(heading->x, 50);
+  EXPECT_EQ(heading->y, 120);
+  EXPECT_NE(Find(r.pages[0], "Page 1 of 2"), nullptr);
+  EXPECT_NE(Find(second, "Page 2 of 2"), nullptr);
+  // The first block of the new page sits three clue lines below the heading, at the
+  // same left edge as page 1, and the blocks keep their order.
   const auto first = std::find_if(r.placements.begin(), r.placements.end(),
                                   [](const CluePlacement& p) { return p.page == 1; });
   ASSERT_NE(first, r.placements.end());
-  EXPECT_EQ(first->x, 1);
-  EXPECT_EQ(first->y, 170 + 150);
+  EXPECT_EQ(first->x, 50);
+  EXPECT_EQ(first->y, 120 + 150);
   for (std::size_t i = 1; i < r.placements.size(); ++i) {
     const auto& a = r.placements[i - 1];
     const auto& b = r.placements[i];
@@ -274,7 +289,7 @@ TEST_F(PageLayoutTest, TheKeyPutsLettersInTheGridInTheKeyLineAndOverTheNumbers) 
   const auto r = Compute();
   const auto& p = r.pages[0];
   const int gridBottom = r.grid.top() + r.grid.height();
-  const PageText* keyLine = Find(p, "The Quotella is: Ann Author Work");
+  const PageText* keyLine = Find(p, "The Quotella is: " + PageLayout::AuthorAndWork(doc.P));
   ASSERT_NE(keyLine, nullptr);
   EXPECT_EQ(keyLine->x, 50);
   EXPECT_EQ(keyLine->y, gridBottom + 60);
