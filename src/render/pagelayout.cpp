@@ -570,9 +570,10 @@ bool PageLayout::FitColumnsToCellSize(PuzzleDocument& doc, int cellSize, const P
 }
 
 std::optional<std::string> PageLayout::Unfinished(const PuzzleDocument& doc) {
+  // An answer holding no more than its initial is empty.
   int empty = 0;
   for (int row = 0; row < doc.P.NumWords; ++row)
-    if (doc.KeyWords.At(1, row).empty()) ++empty;
+    if (doc.KeyWords.At(2, row).empty()) ++empty;
   int unlabelled = 0;
   for (int i = 1; i <= doc.P.NumCells; ++i) {
     const auto& cell = doc.P.Cells[static_cast<std::size_t>(i)];
