@@ -73,11 +73,14 @@ class PageBuilder {
   int Usable() const { return m_page.width - 2 * PageLayout::kInset; }
   int TM(FontRole role) const { return m_measure.TextHeight(role, "M"); }
 
+  // A counting builder keeps pages but no texts and boxes.
+  void CountOnly() { m_countOnly = true; }
+  bool Counting() const { return m_countOnly; }
   void Text(PageText t) {
-    if (!t.text.empty()) Current().texts.push_back(std::move(t));
+    if (!m_countOnly && !t.text.empty()) Current().texts.push_back(std::move(t));
   }
   void Box(BoxKind kind, const QRect& rect, int answer = -1) {
-    if (rect.height() > 0) Current().boxes.push_back({kind, rect, answer});
+    if (!m_countOnly && rect.height() > 0) Current().boxes.push_back({kind, rect, answer});
   }
 
   // Fitted lines centred on the page from y in a box of their own; returns the height
@@ -118,6 +121,7 @@ class PageBuilder {
   const PageFormat& m_page;
   const TextMeasure& m_measure;
   std::vector<LaidOutPage> m_pages;
+  bool m_countOnly = false;
 };
 
 // Where the flow stands and how it moves on: down a column, to the next column, to a
@@ -149,6 +153,9 @@ class ColumnFlow {
 
   // Places the block; returns where it began.
   CluePlacement Place(const FlowBlock& block) {
+    // Balancing evens out the clue columns; the instructions stay at the head of the
+    // first.
+    m_capped = block.kind == BoxKind::Clue;
     const int total = block.Height();
     const bool whole = total <= m_bottom - m_continuationTop;
     if (whole) {
@@ -168,10 +175,12 @@ class ColumnFlow {
         partTop = state.y;
         started = true;
       }
-      for (PageText t : unit.texts) {
-        t.x += state.x;
-        t.y += state.y;
-        m_b.Text(std::move(t));
+      if (!m_b.Counting()) {
+        for (PageText t : unit.texts) {
+          t.x += state.x;
+          t.y += state.y;
+          m_b.Text(std::move(t));
+        }
       }
       state.y += unit.height;
     }
@@ -181,12 +190,14 @@ class ColumnFlow {
   }
 
  private:
-  int Bottom() const { return state.page == m_lastPage ? std::min(m_cap, m_bottom) : m_bottom; }
+  int Bottom() const {
+    return m_capped && state.page == m_lastPage ? std::min(m_cap, m_bottom) : m_bottom;
+  }
   // The top of a column no higher than any later one: a block that does not fit here
   // fits nowhere whole. The balanced last page does not count: there a block that does
   // not fit shows that its columns end too high.
   bool AtFreshTop() const {
-    return state.page != m_lastPage && state.y == state.columnTop &&
+    return (!m_capped || state.page != m_lastPage) && state.y == state.columnTop &&
            state.columnTop <= m_continuationTop;
   }
 
@@ -215,6 +226,7 @@ class ColumnFlow {
   int m_continuationTop;
   int m_lastPage;
   int m_cap;
+  bool m_capped = true;
 };
 
 // How the numbers, labels and key letters of the grid are sized for the printed cell.
@@ -473,16 +485,22 @@ Prelude LayOutPrelude(const PuzzleDocument& doc, const PrintOptions& options,
   return pre;
 }
 
-// Flows the blocks after the prelude; the columns of page lastPage end at cap.
+// Flows the blocks after the prelude; the columns of page lastPage end at cap. A trial
+// flow only counts its pages and leaves the prelude's pages out.
 PageLayoutResult Flow(const Prelude& pre, const PrintOptions& options, const PageFormat& page,
-                      const TextMeasure& m, int lastPage, int cap) {
-  PageLayoutResult result = pre.result;
+                      const TextMeasure& m, int lastPage, int cap, bool trial = false) {
+  PageLayoutResult result = trial ? PageLayoutResult{} : pre.result;
   PageBuilder b(page, m);
-  b.Pages() = pre.pages;
+  if (trial) {
+    b.CountOnly();
+    b.Pages().resize(pre.pages.size());
+  } else {
+    b.Pages() = pre.pages;
+  }
   PageBuilder scratch(page, m);
   const int continuationTop = scratch.ContinuationPage(options);
   const int bottom = FooterTop(page, m) - kFooterGap;
-  ColumnFlow flow(b, options, page.ColumnsPerPage(), result.clueColumnWidth, bottom,
+  ColumnFlow flow(b, options, page.ColumnsPerPage(), pre.result.clueColumnWidth, bottom,
                   continuationTop, lastPage, cap);
   flow.state = pre.start;
   for (const auto& block : pre.blocks) {
@@ -538,7 +556,7 @@ PageLayoutResult PageLayout::Compute(const PuzzleDocument& doc, const PrintOptio
     int high = FooterTop(page, measure) - kFooterGap;
     while (low < high) {
       const int mid = (low + high) / 2;
-      if (Flow(pre, options, page, measure, last, mid).pages.size() == pages)
+      if (Flow(pre, options, page, measure, last, mid, true).pages.size() == pages)
         high = mid;
       else
         low = mid + 1;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "render/pagelayout.h"
@@ -335,6 +336,112 @@ TEST_F(PageLayoutTest, TheHelpParagraphWrapsInTheFirstColumnAndLaterColumnsStart
                                    [](const CluePlacement& p) { return p.column == 2; });
   ASSERT_NE(second, r.placements.end());
   EXPECT_EQ(second->y, gridBottom + 60);
+}
+
+TEST_F(PageLayoutTest, TheLastPageBalancesItsColumnsAndKeepsTheInstructionsFirst) {
+  LayLetters(43, 21);
+  AddWords(6, 4);
+  auto r = Compute();
+  ASSERT_EQ(r.pages.size(), 1u);
+  std::map<int, int> perColumn;
+  for (const auto& pl : r.placements) ++perColumn[pl.column];
+  EXPECT_EQ(perColumn, (std::map<int, int>{{1, 3}, {2, 3}}));
+
+  // In landscape the paragraph heads the first column and the clues even out beside it.
+  options.help = true;
+  options.key = true;
+  page = PageFormat{6300, 4800, true};
+  r = Compute();
+  const auto help = TextsOf(r.pages[0], FontRole::Help);
+  ASSERT_FALSE(help.empty());
+  EXPECT_EQ(help.front()->x, 50);
+  perColumn.clear();
+  for (const auto& pl : r.placements) ++perColumn[pl.column];
+  EXPECT_EQ(perColumn.count(1) + perColumn.count(2) + perColumn.count(3),
+            3u - (perColumn.count(1) == 0));
+  EXPECT_GE(perColumn[2], 1);
+  EXPECT_LE(std::abs(perColumn[2] - perColumn[3]), 1);
+}
+
+TEST_F(PageLayoutTest,
+       ACellNumberAndLabelShrinkWithTheSquareAndTheLabelGoesOnlyBelowTheSmallestSize) {
+  // 52 columns of 90 dots: "1" and " A" need 30 dots at full size, the indents 20.
+  LayLetters(60, 52);
+  AddWords(2, 3);
+  auto r = Compute();
+  EXPECT_TRUE(r.notes.empty());
+  const auto numbers = TextsOf(r.pages[0], FontRole::Number);
+  ASSERT_EQ(numbers.size(), 60u + 6u);
+  for (const auto* t : numbers) EXPECT_EQ(t->scale, 1.0) << t->text;
+
+  // Wide indents leave 20 dots: the pair shrinks below 5 of the font's 6 points, so the
+  // labels are left out, with a note, and the numbers keep their size.
+  options.numberIndent = 35;
+  options.labelIndent = 35;
+  r = Compute();
+  EXPECT_EQ(r.notes, std::vector<std::string>{PageLayout::kLabelsLeftOut});
+  EXPECT_EQ(TextsOf(r.pages[0], FontRole::Number).size(), 60u);
+}
+
+TEST_F(PageLayoutTest, AGridTallerThanTheRoomBelowTheHeaderPrintsWithSmallerSquares) {
+  LayLetters(900, 21);  // 43 rows of 223 dots would need 9589
+  const auto r = Compute();
+  EXPECT_EQ(r.cellSize, (6256 - 20 - 330 - 4) / 43);
+  EXPECT_EQ(r.grid.width(), 21 * r.cellSize);
+  EXPECT_EQ(r.grid.left(), 50 + (4700 - 21 * r.cellSize) / 2) << "centred";
+  ASSERT_EQ(r.notes.size(), 1u);
+  EXPECT_NE(r.notes[0].find("smaller squares"), std::string::npos);
+}
+
+TEST_F(PageLayoutTest, AnUnfinishedPuzzleCountsItsEmptyAnswersAndUnlabelledCells) {
+  LayLetters(20, 10);
+  AddWords(3, 4);
+  EXPECT_EQ(PageLayout::Unfinished(doc), "0 answers are empty and 8 cells have no label.");
+  doc.KeyWords.At(2, 1).clear();
+  EXPECT_EQ(PageLayout::Unfinished(doc), "1 answer is empty and 8 cells have no label.");
+  AddWords(5, 4);
+  EXPECT_EQ(PageLayout::Unfinished(doc), std::nullopt);
+}
+
+TEST_F(PageLayoutTest, ALongTitleWrapsToTwoLinesAndShrinksRatherThanRunOffThePage) {
+  LayLetters(43, 21);
+  // Three words of 3000 dots: three lines at full size, two once shrunk.
+  options.title = std::string(300, 'T') + " " + std::string(300, 'U') + " " + std::string(300, 'V');
+  const auto r = Compute();
+  const auto title = TextsOf(r.pages[0], FontRole::Title);
+  ASSERT_EQ(title.size(), 2u);
+  for (const auto* t : title) {
+    EXPECT_LT(t->scale, 1.0);
+    EXPECT_GE(t->x, 50);
+    EXPECT_LE(t->x + measure.StyledWidth(FontRole::Title, t->text, t->scale, false), 4750);
+  }
+  EXPECT_EQ(title[1]->y - title[0]->y, measure.StyledHeight(FontRole::Title, title[0]->scale));
+}
+
+TEST_F(PageLayoutTest, AClueTallerThanAColumnContinuesInTheNextColumnTextThenBlanks) {
+  LayLetters(43, 21);
+  std::string clue;
+  for (int i = 0; i < 4000; ++i) clue += "word" + std::to_string(i) + " ";
+  clue += "https://example.org/" + std::string(400, 'x');
+  HandPuzzle::AddWord(doc, 0, {1, 2, 3}, clue);
+  HandPuzzle::AddWord(doc, 1, {4, 5}, "short");
+  const auto r = Compute();
+  std::vector<const PageBox*> parts;
+  for (const auto& p : r.pages)
+    for (const auto& b : p.boxes)
+      if (b.kind == BoxKind::Clue && b.answer == 0) parts.push_back(&b);
+  ASSERT_GE(parts.size(), 2u);
+  // Every line of the clue is printed once, the unbreakable address in pieces no wider
+  // than the column's wrap width.
+  std::string printed;
+  for (const auto& p : r.pages)
+    for (const auto& t : p.texts)
+      if (t.role == FontRole::Clue && !t.bold && t.text != "short") {
+        EXPECT_LT(measure.TextWidth(FontRole::Clue, t.text), 2115) << t.text;
+        printed += t.text;
+      }
+  EXPECT_NE(printed.find("word3999"), std::string::npos);
+  EXPECT_NE(printed.find(std::string(400, 'x')), std::string::npos);
 }
 
 TEST_F(PageLayoutTest, TheFirstClueKeepsTheGapBelowTheGrid) {
