@@ -22,6 +22,16 @@ QSpinBox* Spin(const QString& name, int value, int low, QWidget* parent) {
   return s;
 }
 
+QDoubleSpinBox* DecimalSpin(const QString& name, double value, double low, double high, double step,
+                            QWidget* parent) {
+  auto* s = new QDoubleSpinBox(parent);
+  s->setObjectName(name);
+  s->setRange(low, high);
+  s->setSingleStep(step);
+  s->setValue(value);
+  return s;
+}
+
 }  // namespace
 
 void PrintSettingsDialog::AddPageRows(QFormLayout* form) {
@@ -33,18 +43,12 @@ void PrintSettingsDialog::AddPageRows(QFormLayout* form) {
   paper->setCurrentIndex(paper->findData(static_cast<int>(m_commands.paper)));
   connect(paper, &QComboBox::currentIndexChanged, this,
           [this, paper] { m_commands.paper = static_cast<Paper>(paper->currentData().toInt()); });
-  auto* margin = new QDoubleSpinBox(this);
-  margin->setObjectName(QStringLiteral("MarginSpin"));
-  margin->setRange(0.25, 2.0);
-  margin->setSingleStep(0.05);
-  margin->setValue(m_commands.marginInches);
+  auto* margin =
+      DecimalSpin(QStringLiteral("MarginSpin"), m_commands.marginInches, 0.25, 2.0, 0.05, this);
+  auto* lineWidth =
+      DecimalSpin(QStringLiteral("LineWidthSpin"), m_options.lineWidthPoints, 0.1, 4.0, 0.1, this);
   connect(margin, &QDoubleSpinBox::valueChanged, this,
           [this](double v) { m_commands.marginInches = v; });
-  auto* lineWidth = new QDoubleSpinBox(this);
-  lineWidth->setObjectName(QStringLiteral("LineWidthSpin"));
-  lineWidth->setRange(0.1, 4.0);
-  lineWidth->setSingleStep(0.1);
-  lineWidth->setValue(m_options.lineWidthPoints);
   connect(lineWidth, &QDoubleSpinBox::valueChanged, this,
           [this](double v) { m_options.lineWidthPoints = v; });
   form->addRow(QStringLiteral("Paper"), paper);
