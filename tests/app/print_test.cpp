@@ -187,7 +187,7 @@ TEST_F(PrintWindowTest, ThePaperAndLinesChosenInThePrintSettingsAreThoseOfThePdf
             std::string::npos);
   // One-inch margins: the title's text starts at least an inch from the top.
   const std::string box =
-      test::RunShell("pdftotext -bbox " + test::ShellQuote(pdf) + " - | grep -m1 'Hope'").out;
+      test::RunShell("pdftotext -bbox " + test::ShellQuote(pdf) + " - | grep -m1 '>Hope<'").out;
   const auto at = box.find("yMin=\"");
   ASSERT_NE(at, std::string::npos) << box;
   EXPECT_GE(std::stod(box.substr(at + 6)), 72.0);
