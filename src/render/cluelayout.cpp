@@ -95,7 +95,9 @@ std::string ClueLayout::NumberText(const PuzzleDocument& doc, int row) {
       continue;
     }
     std::string number = std::to_string(doc.P.Cells[static_cast<std::size_t>(*index)].CellNumber);
-    if (number.size() < 3) number.insert(0, 3 - number.size(), '@');
+    // Centred under its "___": "@7@", "@42", "123".
+    if (number.size() < 3) number.insert(0, 1, '@');
+    if (number.size() < 3) number.push_back('@');
     text += number + " ";
   }
   return text;

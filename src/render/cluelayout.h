@@ -11,7 +11,7 @@ namespace quotella {
 
 // One answer word's clue as it is printed: the clue wrapped into lines, and its cell
 // numbers wrapped into lines of three-character fields four characters apart, so that
-// each number sits right-aligned under its "___" dash group. Lines are not capped at
+// each number sits centred under its "___" dash group. Lines are not capped at
 // twelve: a long clue keeps all its lines.
 struct ClueBlock {
   std::vector<std::string> clueLines;
@@ -33,8 +33,9 @@ class ClueLayout {
   static std::vector<std::string> Wrap(const std::string& text, int width, FontRole role,
                                        const TextMeasure& measure);
 
-  // The cell numbers of answer row `row`, each left-padded with "@" to three
-  // characters and followed by a blank. An entry of the number map that is no cell index
+  // The cell numbers of answer row `row`, each padded with "@" to three characters so
+  // that it sits centred under its dash group (a two-digit number one to the right),
+  // and followed by a blank. An entry of the number map that is no cell index
   // is left out with "Val error in FillclueRecs".
   static std::string NumberText(const PuzzleDocument& doc, int row);
 

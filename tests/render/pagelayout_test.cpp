@@ -262,8 +262,11 @@ TEST_F(PageLayoutTest, ALongNumberListWrapsWithEveryNumberUnderItsDashGroup) {
     for (int i = 0; i < n; ++i) {
       const std::string field = line.substr(static_cast<std::size_t>(4 * i), 3);
       const int number = doc.P.Cells[static_cast<std::size_t>(cells[next++])].CellNumber;
-      EXPECT_EQ(field, std::string(3 - std::to_string(number).size(), ' ') + std::to_string(number))
-          << line;
+      const std::string digits = std::to_string(number);
+      const std::string centred = digits.size() == 1   ? " " + digits + " "
+                                  : digits.size() == 2 ? " " + digits
+                                                       : digits;
+      EXPECT_EQ(field, centred) << line;
     }
   }
   EXPECT_EQ(next, cells.size());
@@ -302,7 +305,7 @@ TEST_F(PageLayoutTest, TheKeyPutsLettersInTheGridInTheKeyLineAndOverTheNumbers) 
   const auto dashes = TextsOf(p, FontRole::Dash);
   ASSERT_EQ(dashes.size(), 4u);
   EXPECT_EQ(dashes[0]->text, " Q   U   O  ");
-  EXPECT_EQ(dashes[1]->text, "  1   2   3");
+  EXPECT_EQ(dashes[1]->text, " 1   2   3 ");
   EXPECT_EQ(dashes[2]->text, " T   E   X   T  ");
 }
 
@@ -312,7 +315,7 @@ TEST_F(PageLayoutTest, ABadNumberMapEntryIsLeftOutWithItsMessage) {
   doc.NumberGrid.At(2, 0) = "x2";
   const auto r = Compute();
   EXPECT_EQ(host.messages, std::vector<std::string>{"Val error in FillclueRecs"});
-  EXPECT_EQ(r.clues.at(0).numberLines, std::vector<std::string>{"  1   3"});
+  EXPECT_EQ(r.clues.at(0).numberLines, std::vector<std::string>{" 1   3 "});
 }
 
 TEST_F(PageLayoutTest, TheHelpParagraphWrapsInTheFirstColumnAndLaterColumnsStartAtTheClueTop) {
