@@ -1,5 +1,6 @@
 #include "app/printsettingsdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -51,9 +52,16 @@ void PrintSettingsDialog::AddPageRows(QFormLayout* form) {
           [this](double v) { m_commands.marginInches = v; });
   connect(lineWidth, &QDoubleSpinBox::valueChanged, this,
           [this](double v) { m_options.lineWidthPoints = v; });
+  auto* firstSquare =
+      new QCheckBox(QStringLiteral("Start the quotation in the first square"), this);
+  firstSquare->setObjectName(QStringLiteral("FirstSquareCheck"));
+  firstSquare->setChecked(m_options.fromFirstSquare);
+  connect(firstSquare, &QCheckBox::toggled, this,
+          [this](bool on) { m_options.fromFirstSquare = on; });
   form->addRow(QStringLiteral("Paper"), paper);
   form->addRow(QStringLiteral("Margins (inches)"), margin);
   form->addRow(QStringLiteral("Grid Line Width (points)"), lineWidth);
+  form->addRow(firstSquare);
 }
 
 PrintSettingsDialog::PrintSettingsDialog(PrintCommands& commands, FontSet& fonts,

@@ -31,7 +31,8 @@ namespace quotella::cli {
 const char* const kPrintExportUsage =
     "  quotella-cli export P.qtl --pdf -o F.pdf [--grid|--clues|--both] [--key] [--help-text]\n"
     "      [--landscape] [--cell-size DOTS] [--copyright under-byline|last-page]\n"
-    "      [--paper letter|a4|legal] [--margin INCHES] [--grid-line PT] [--yes]\n"
+    "      [--paper letter|a4|legal] [--margin INCHES] [--grid-line PT] [--first-square]\n"
+    "      [--yes]\n"
     "      print the puzzle page into a PDF file\n"
     "  quotella-cli export P.qtl --bitmap -o F.bmp|F.png [--cell-size N] [--line-width N]\n"
     "      [--key] [--no-labels] [--yes]\n"
@@ -108,8 +109,9 @@ std::optional<PublishArgs> Refuse(const std::string& problem) {
 
 // nullopt after a usage error.
 std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf) {
-  const std::vector<std::string> pdfFlags = {"--pdf",   "--key",  "--help-text", "--grid",
-                                             "--clues", "--both", "--landscape", "--yes"};
+  const std::vector<std::string> pdfFlags = {"--pdf",       "--key",   "--help-text",
+                                             "--grid",      "--clues", "--both",
+                                             "--landscape", "--yes",   "--first-square"};
   const std::vector<std::string> bitmapFlags = {"--bitmap", "--key", "--no-labels", "--yes"};
   const auto& allowed = pdf ? pdfFlags : bitmapFlags;
   PublishArgs a;
@@ -185,6 +187,7 @@ int RunPdf(const std::vector<std::string>& args) {
   if (a->Has("--clues")) options.content = PrintOptions::Content::Clues;
   options.key = a->Has("--key");
   options.help = a->Has("--help-text");
+  options.fromFirstSquare = a->Has("--first-square");
   options.copyrightUnderByline = a->copyright != "last-page";
   options.copyrightOnLastPage = a->copyright == "last-page";
   options.title = puzzle.files.TitleBox;

@@ -280,6 +280,8 @@ void LayOutGrid(const Tpuzzle& p, const GridGeometry& g, const PrintOptions& opt
   const int numberHeight = m.StyledHeight(FontRole::Number, gt.numberScale);
   const int letterHeight = m.StyledHeight(FontRole::Letter, gt.letterScale);
   const int positions = g.Columns * g.Rows;
+  const int offset = options.fromFirstSquare ? 0 : p.GridOffset;
+  const int trailing = options.fromFirstSquare ? positions - p.NumCells : p.TrailingCells;
   for (int r = 0; r < g.Rows; ++r) {
     for (int c = 0; c < g.Columns; ++c) {
       const int pos = r * g.Columns + c + 1;
@@ -288,9 +290,8 @@ void LayOutGrid(const Tpuzzle& p, const GridGeometry& g, const PrintOptions& opt
       // Squares in the last column reach the right border, which takes up what the
       // integer cell size leaves over.
       const int w = c == g.Columns - 1 ? right - x : s;
-      const int i = pos - p.GridOffset;
-      const bool filler =
-          pos <= p.GridOffset || pos > positions - p.TrailingCells || i < 1 || i > p.NumCells;
+      const int i = pos - offset;
+      const bool filler = pos <= offset || pos > positions - trailing || i < 1 || i > p.NumCells;
       const TMasterCellRec* cell = filler ? nullptr : &p.Cells[static_cast<std::size_t>(i)];
       const std::string letter = cell ? std::string(1, cell->Char) : std::string();
       const int letterX =

@@ -18,6 +18,9 @@ struct PrintOptions {
   Content content = Content::Both;
   bool key = false;   // letters in the grid, the key lines, letters over the numbers
   bool help = false;  // the instruction paragraph
+  // The quotation starts in the first square and the last row ends with the blocks,
+  // instead of the quotation centred in the grid.
+  bool fromFirstSquare = false;
   bool copyrightUnderByline = true;
   bool copyrightOnLastPage = false;
   double lineWidthPoints = 0.5;  // grid line pen

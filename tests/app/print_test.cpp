@@ -301,6 +301,11 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   EXPECT_EQ(margin->value(), 0.5);
   margin->setValue(0.75);
   EXPECT_EQ(commands.marginInches, 0.75);
+  auto* firstSquare = settings->findChild<QCheckBox*>(QStringLiteral("FirstSquareCheck"));
+  EXPECT_EQ(firstSquare->text(), QStringLiteral("Start the quotation in the first square"));
+  EXPECT_FALSE(firstSquare->isChecked()) << "centred by default";
+  firstSquare->click();
+  EXPECT_TRUE(commands.options.fromFirstSquare);
   EXPECT_EQ(settings->findChild<QPushButton*>(QStringLiteral("NumberfontButton"))->text(),
             QStringLiteral("Set Numbers Font"));
   settings->findChild<QPushButton*>(QStringLiteral("CloseButton"))->click();

@@ -109,6 +109,7 @@ TEST(PageLayoutProperty, EveryBoxStaysOnItsPageApartAndEveryPartIsPrintedExactly
     options.key = random.Coin();
     options.help = random.Coin();
     options.copyrightOnLastPage = random.Coin();
+    options.fromFirstSquare = random.Coin();
     options.title = random.Text(random.Between(0, 120));
     options.byline = random.Text(random.Between(0, 60));
     options.copyright = "Puzzle (c) 2026 by " + random.Text(random.Between(0, 40));

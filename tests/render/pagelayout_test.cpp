@@ -122,6 +122,23 @@ TEST_F(PageLayoutTest, FortyThreeCellsOn21By3HaveTenBlocksEachSideAndTheLastReac
   EXPECT_EQ(last.left() + last.width(), 4750);
 }
 
+TEST_F(PageLayoutTest, FromTheFirstSquareTheQuotationStartsTopLeftAndTheLastRowEndsInBlocks) {
+  LayLetters(43, 21);
+  options.fromFirstSquare = true;
+  const auto r = Compute();
+  const auto& blocks = r.pages.at(0).blocks;
+  ASSERT_EQ(blocks.size(), 20u);
+  const int top = r.grid.top();
+  // Cell 1 is the first square; positions 44 to 63 (row 3 from column 2) are blocks.
+  const auto numbers = TextsOf(r.pages[0], FontRole::Number);
+  ASSERT_FALSE(numbers.empty());
+  EXPECT_EQ(numbers.front()->text, "1");
+  EXPECT_EQ(numbers.front()->x, 50 + 10);
+  EXPECT_EQ(blocks.front(), QRect(50 + 1 * 223, top + 2 * 223, 223, 223));
+  EXPECT_EQ(blocks.back().left() + blocks.back().width(), 4750);
+  EXPECT_EQ(doc.P.GridOffset, 10) << "the puzzle keeps its centring";
+}
+
 TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   HandPuzzle::Lay(doc, "TO BE-A", 8);  // one row, one trailing position
   HandPuzzle::AddWord(doc, 0, {1, 2}, "first");
