@@ -58,10 +58,15 @@ void PrintSettingsDialog::AddPageRows(QFormLayout* form) {
   firstSquare->setChecked(m_options.fromFirstSquare);
   connect(firstSquare, &QCheckBox::toggled, this,
           [this](bool on) { m_options.fromFirstSquare = on; });
+  auto* punctuation = new QCheckBox(QStringLiteral("Show punctuation"), this);
+  punctuation->setObjectName(QStringLiteral("PunctuationCheck"));
+  punctuation->setChecked(m_options.punctuation);
+  connect(punctuation, &QCheckBox::toggled, this, [this](bool on) { m_options.punctuation = on; });
   form->addRow(QStringLiteral("Paper"), paper);
   form->addRow(QStringLiteral("Margins (inches)"), margin);
   form->addRow(QStringLiteral("Grid Line Width (points)"), lineWidth);
   form->addRow(firstSquare);
+  form->addRow(punctuation);
 }
 
 PrintSettingsDialog::PrintSettingsDialog(PrintCommands& commands, FontSet& fonts,

@@ -32,7 +32,7 @@ const char* const kPrintExportUsage =
     "  quotella-cli export P.qtl --pdf -o F.pdf [--grid|--clues|--both] [--key] [--help-text]\n"
     "      [--landscape] [--cell-size DOTS] [--copyright under-byline|last-page]\n"
     "      [--paper letter|a4|legal] [--margin INCHES] [--grid-line PT] [--first-square]\n"
-    "      [--yes]\n"
+    "      [--punctuation] [--yes]\n"
     "      print the puzzle page into a PDF file\n"
     "  quotella-cli export P.qtl --bitmap -o F.bmp|F.png [--cell-size N] [--line-width N]\n"
     "      [--key] [--no-labels] [--yes]\n"
@@ -109,9 +109,9 @@ std::optional<PublishArgs> Refuse(const std::string& problem) {
 
 // nullopt after a usage error.
 std::optional<PublishArgs> Parse(const std::vector<std::string>& args, bool pdf) {
-  const std::vector<std::string> pdfFlags = {"--pdf",       "--key",   "--help-text",
-                                             "--grid",      "--clues", "--both",
-                                             "--landscape", "--yes",   "--first-square"};
+  const std::vector<std::string> pdfFlags = {
+      "--pdf",  "--key",       "--help-text", "--grid",         "--clues",
+      "--both", "--landscape", "--yes",       "--first-square", "--punctuation"};
   const std::vector<std::string> bitmapFlags = {"--bitmap", "--key", "--no-labels", "--yes"};
   const auto& allowed = pdf ? pdfFlags : bitmapFlags;
   PublishArgs a;
@@ -188,6 +188,7 @@ int RunPdf(const std::vector<std::string>& args) {
   options.key = a->Has("--key");
   options.help = a->Has("--help-text");
   options.fromFirstSquare = a->Has("--first-square");
+  options.punctuation = a->Has("--punctuation");
   options.copyrightUnderByline = a->copyright != "last-page";
   options.copyrightOnLastPage = a->copyright == "last-page";
   options.title = puzzle.files.TitleBox;

@@ -1,8 +1,10 @@
 #include "render/pagelayout.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cmath>
+#include <map>
 
 #include "core/geometry.h"
 #include "core/textio.h"
@@ -266,6 +268,36 @@ GridText ChooseGridText(const Tpuzzle& p, const PrintOptions& options, const Tex
   return g;
 }
 
+// The punctuation that follows each word of the quotation as written, keyed by the index
+// of the square after the word in the grid (a word gap, or the position after the last
+// cell). Empty when the quotation's words and the grid's do not pair up one to one.
+std::map<int, std::string> PunctuationSquares(const Tpuzzle& p) {
+  std::vector<std::string> marks;
+  std::size_t i = 0;
+  const std::string& q = p.QuoteOrig;
+  while (i < q.size()) {
+    while (i < q.size() && q[i] == ' ') ++i;
+    std::size_t j = i;
+    while (j < q.size() && q[j] != ' ') ++j;
+    if (j == i) break;
+    std::size_t k = j;
+    while (k > i && std::ispunct(static_cast<unsigned char>(q[k - 1]))) --k;
+    marks.push_back(q.substr(k, j - k));
+    i = j;
+  }
+  std::map<int, std::string> squares;
+  std::size_t word = 0;
+  for (int cell = 1; cell <= p.NumCells + 1; ++cell) {
+    const bool gap = cell > p.NumCells || p.Cells[static_cast<std::size_t>(cell)].Char == ' ';
+    if (!gap || cell == 1 || p.Cells[static_cast<std::size_t>(cell - 1)].Char == ' ') continue;
+    if (word >= marks.size()) return {};
+    if (!marks[word].empty()) squares[cell] = marks[word];
+    ++word;
+  }
+  if (word != marks.size()) return {};
+  return squares;
+}
+
 void LayOutGrid(const Tpuzzle& p, const GridGeometry& g, const PrintOptions& options,
                 const TextMeasure& m, const QRect& grid, int s, int right, const GridText& gt,
                 LaidOutPage& page) {
@@ -280,6 +312,8 @@ void LayOutGrid(const Tpuzzle& p, const GridGeometry& g, const PrintOptions& opt
   const int numberHeight = m.StyledHeight(FontRole::Number, gt.numberScale);
   const int letterHeight = m.StyledHeight(FontRole::Letter, gt.letterScale);
   const int positions = g.Columns * g.Rows;
+  const auto punctuation =
+      options.punctuation ? PunctuationSquares(p) : std::map<int, std::string>();
   const int offset = options.fromFirstSquare ? 0 : p.GridOffset;
   const int trailing = options.fromFirstSquare ? positions - p.NumCells : p.TrailingCells;
   for (int r = 0; r < g.Rows; ++r) {
@@ -315,6 +349,11 @@ void LayOutGrid(const Tpuzzle& p, const GridGeometry& g, const PrintOptions& opt
                               gt.letterScale, false, true});
       } else {
         page.blocks.emplace_back(x, y, w, s);
+        if (const auto mark = punctuation.find(i); mark != punctuation.end()) {
+          const int mw = m.StyledWidth(FontRole::Number, mark->second, gt.numberScale, false);
+          page.texts.push_back({FontRole::Number, x + (s - mw) / 2, y + (s - numberHeight) / 2,
+                                mark->second, gt.numberScale, false, true});
+        }
       }
     }
   }

@@ -21,6 +21,8 @@ struct PrintOptions {
   // The quotation starts in the first square and the last row ends with the blocks,
   // instead of the quotation centred in the grid.
   bool fromFirstSquare = false;
+  // The quotation's punctuation, small, in the block square after the word it follows.
+  bool punctuation = false;
   bool copyrightUnderByline = true;
   bool copyrightOnLastPage = false;
   double lineWidthPoints = 0.5;  // grid line pen

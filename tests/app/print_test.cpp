@@ -306,6 +306,8 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   EXPECT_FALSE(firstSquare->isChecked()) << "centred by default";
   firstSquare->click();
   EXPECT_TRUE(commands.options.fromFirstSquare);
+  settings->findChild<QCheckBox*>(QStringLiteral("PunctuationCheck"))->click();
+  EXPECT_TRUE(commands.options.punctuation);
   EXPECT_EQ(settings->findChild<QPushButton*>(QStringLiteral("NumberfontButton"))->text(),
             QStringLiteral("Set Numbers Font"));
   settings->findChild<QPushButton*>(QStringLiteral("CloseButton"))->click();

@@ -139,6 +139,28 @@ TEST_F(PageLayoutTest, FromTheFirstSquareTheQuotationStartsTopLeftAndTheLastRowE
   EXPECT_EQ(doc.P.GridOffset, 10) << "the puzzle keeps its centring";
 }
 
+TEST_F(PageLayoutTest, PunctuationPrintsSmallInTheBlockAfterItsWordOnlyWhenTheWordsPairUp) {
+  HandPuzzle::Lay(doc, "TO BE OR NOT", 8);  // 12 cells, 4 trailing positions
+  doc.P.QuoteOrig = "To be, or \"not\"?!";
+  options.punctuation = true;
+  auto r = Compute();
+  std::vector<const PageText*> marks;
+  for (const auto* t : TextsOf(r.pages[0], FontRole::Number))
+    if (t->onBlock) marks.push_back(t);
+  ASSERT_EQ(marks.size(), 2u);
+  const int s = r.cellSize;
+  EXPECT_EQ(marks[0]->text, ",");  // in the gap after BE, cell 6
+  const int column = (doc.P.GridOffset + 6 - 1) % 8;
+  EXPECT_GE(marks[0]->x, 50 + column * s);
+  EXPECT_LT(marks[0]->x, 50 + (column + 1) * s);
+  EXPECT_EQ(marks[1]->text, "\"?!");  // after the last word, in the first trailing block
+  EXPECT_GE(marks[1]->y, r.grid.top() + s);
+
+  doc.P.QuoteOrig = "To be, or not, that is it.";  // more words than the grid holds
+  r = Compute();
+  for (const auto* t : TextsOf(r.pages[0], FontRole::Number)) EXPECT_FALSE(t->onBlock) << t->text;
+}
+
 TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   HandPuzzle::Lay(doc, "TO BE-A", 8);  // one row, one trailing position
   HandPuzzle::AddWord(doc, 0, {1, 2}, "first");
