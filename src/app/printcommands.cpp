@@ -71,30 +71,59 @@ void PrintCommands::SetLandscape(bool landscape) {
   m_printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+PaperSetup PrintCommands::Setup() const {
+  PaperSetup setup;
+  setup.paper = paper;
+  setup.marginInches = marginInches;
+  setup.landscape = m_doc.Grid.Landscape;
+  return setup;
+}
+
+bool PrintCommands::ConfirmUnfinished() {
+  const auto unfinished = PageLayout::Unfinished(m_doc);
+  return !unfinished || m_doc.host().Confirm(*unfinished + kPrintAnyway, ConfirmKind::Question);
+}
+
+void PrintCommands::ReportNotes(const std::vector<std::string>& notes) {
+  if (notes.empty()) return;
+  std::string text;
+  for (const auto& note : notes) text += (text.empty() ? "" : "\n") + note;
+  m_doc.host().Message(text);
+}
+
 bool PrintCommands::PreparePage() {
   options.title = m_session.TitleBox;
   options.byline = m_session.BylineBox;
   options.copyright = m_session.CopyrightText;
+  if (!ConfirmUnfinished()) return false;
   if (!fixedCellSize) return true;
   const auto size = WholeNumber(cellSizeText);
   if (!size || *size < 1) {
     m_doc.host().Message("Error in Cell Size edit box! Not a number..");
     return false;
   }
-  PageFormat page;
-  page.width = m_doc.Grid.PrinterPageWidth();
-  page.height = m_doc.Grid.PrinterPageHeight();
-  page.landscape = m_doc.Grid.Landscape;
-  const bool fits = PageLayout::FitColumnsToCellSize(m_doc, *size, page);
+  // The page the fixed size is tested against: the printer's, or the PDF file's.
+  QPrinter pdf(QPrinter::HighResolution);
+  PagePrinter::SetUpPdf(pdf, "measure.pdf", Setup());  // never begun: only measured
+  QPrinter& target = m_doc.Grid.PrinterAvailable ? *m_printer : pdf;
+  if (&target == m_printer.get()) {
+    SetLandscape(m_doc.Grid.Landscape);
+    PagePrinter::SetPaper(*m_printer, paper, marginInches);
+  }
+  const FontMetricsMeasure measure(m_fonts, &target);
+  const bool fits = PageLayout::FitColumnsToCellSize(m_doc, *size, PagePrinter::FormatOf(target),
+                                                     options, measure);
   emit geometryChanged();
   return fits;
 }
 
 bool PrintCommands::PrintTo(QPrinter& printer) {
-  if (!PagePrinter::PrintPuzzle(printer, m_doc, options, m_fonts, blockColour)) {
+  std::vector<std::string> notes;
+  if (!PagePrinter::PrintPuzzle(printer, m_doc, options, m_fonts, blockColour, nullptr, &notes)) {
     m_doc.host().Message(PagePrinter::kFailure);
     return false;
   }
+  ReportNotes(notes);
   return true;
 }
 
@@ -104,8 +133,10 @@ bool PrintCommands::PdfTo(const std::string& path) {
   std::filesystem::path temp = target;
   temp.replace_filename("." + target.filename().string() + ".part");
   QPrinter pdf(QPrinter::HighResolution);
-  PagePrinter::SetUpPdf(pdf, temp.string(), m_doc.Grid.Landscape);
-  const bool printed = PagePrinter::PrintPuzzle(pdf, m_doc, options, m_fonts, blockColour);
+  PagePrinter::SetUpPdf(pdf, temp.string(), Setup());
+  std::vector<std::string> notes;
+  const bool printed =
+      PagePrinter::PrintPuzzle(pdf, m_doc, options, m_fonts, blockColour, nullptr, &notes);
   std::error_code ec;
   if (printed) std::filesystem::rename(temp, target, ec);
   if (!printed || ec) {
@@ -113,6 +144,7 @@ bool PrintCommands::PdfTo(const std::string& path) {
     m_doc.host().Message("Could not save file " + path);
     return false;
   }
+  ReportNotes(notes);
   return true;
 }
 
@@ -132,6 +164,7 @@ bool PrintCommands::PrintNow() {
     return path && PdfTo(*path);
   }
   SetLandscape(m_doc.Grid.Landscape);
+  PagePrinter::SetPaper(*m_printer, paper, marginInches);
   return PrintTo(*m_printer);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "print/pageprinter.h"
 #include "render/pagelayout.h"
 #include "render/textmeasure.h"
 
@@ -35,6 +36,7 @@ class PrintCommands : public QObject {
       "The printer appears to be off line.\n"
       "It may be necessary to connect printer, and restart this program!";
   static constexpr const char* kPdfFilter = "PDF Files|*.pdf|All Files|*.*";
+  static constexpr const char* kPrintAnyway = " Print anyway?";
 
   PrintCommands(PuzzleDocument& doc, FileSession& session, FontSet& fonts, QWidget* parent);
   ~PrintCommands() override;
@@ -45,6 +47,9 @@ class PrintCommands : public QObject {
   bool fixedCellSize = false;
   std::string cellSizeText = "200";
   QColor blockColour = Qt::black;
+  // Paper and margins of the printed page and of PDF files.
+  Paper paper = PagePrinter::SystemPaper();
+  double marginInches = 0.5;
 
   // Looks for a printer: with one, the document's printer values come from it; without,
   // the printer is offline and the defaults (600 dots per inch, 4800 dots) stay.
@@ -72,6 +77,10 @@ class PrintCommands : public QObject {
 
  private:
   bool PreparePage();
+  // An unfinished puzzle prints only when the user says so.
+  bool ConfirmUnfinished();
+  void ReportNotes(const std::vector<std::string>& notes);
+  PaperSetup Setup() const;
   bool PrintTo(QPrinter& printer);
   bool PdfTo(const std::string& path);
 

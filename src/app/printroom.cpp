@@ -126,7 +126,7 @@ PrintRoom::PrintRoom(MainWindow& window) : QObject(&window), m_window(window) {
   doc.Subscribe([this](PuzzleDocument::Change) { RefreshPreview(); });
 
   m_settings = new PrintSettingsDialog(
-      m_commands->options, w.fonts(),
+      *m_commands, w.fonts(),
       [this](const QFont& f, const QString& title) { return ChooseFont(m_settings, f, title); },
       &w);
   connect(m_settings, &PrintSettingsDialog::printerSetupRequested, this,

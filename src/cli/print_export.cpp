@@ -1,11 +1,14 @@
 #include "cli/print_export.h"
 
+#include <unistd.h>
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
+
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -29,7 +32,9 @@ namespace quotella::cli {
 
 const char* const kPrintExportUsage =
     "  quotella-cli export P.qtl --pdf -o F.pdf [--grid|--clues|--both] [--key] [--help-text]\n"
-    "      [--landscape] [--cell-size DOTS] [--copyright under-byline|last-page] [--yes]\n"
+    "      [--landscape] [--cell-size DOTS] [--copyright under-byline|last-page]\n"
+    "      [--paper letter|a4|legal] [--margin INCHES] [--grid-line PT] [--first-square]\n"
+    "      [--punctuation] [--yes]\n"
     "      print the puzzle page into a PDF file\n"
     "  quotella-cli export P.qtl --bitmap -o F.bmp|F.png [--cell-size N] [--line-width N]\n"
     "      [--key] [--no-labels] [--yes]\n"
@@ -41,17 +46,42 @@ const char* const kPrintExportUsage =
 
 namespace {
 
+// Qt's own chatter about the offscreen platform has no place on the command line's
+// stderr; warnings that matter to the user are the program's own.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
+
 // Qt draws and measures fonts only inside an application object; the command line has
 // no display, so it draws offscreen.
 void EnsureGuiApplication() {
   if (QCoreApplication::instance()) return;
+  qInstallMessageHandler(QuietQtMessages);
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform needs no runtime folder; without one Qt complains on stderr.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    const std::filesystem::path runtime =
+        std::filesystem::temp_directory_path() / ("quotella-runtime-" + std::to_string(getuid()));
+    std::error_code ec;
+    std::filesystem::create_directories(runtime, ec);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace, ec);
+    if (!ec) qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
+  }
   static int argc = 1;
   static char name[] = "quotella-cli";
   static char* argv[] = {name, nullptr};
   // Left alive to the end: Qt objects may be torn down after main returns.
   static QGuiApplication* app = new QGuiApplication(argc, argv);
   (void)app;
+}
+
+std::optional<double> Decimal(const std::string& text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 std::optional<int> WholeNumber(const std::string& text) {
@@ -69,6 +99,9 @@ struct PublishArgs {
   std::optional<int> cellSize;
   std::optional<int> lineWidth;
   std::string copyright;
+  std::optional<Paper> paper;
+  std::optional<double> margin;
+  std::optional<double> gridLine;
   bool Has(const std::string& f) const {
     return std::find(flags.begin(), flags.end(), f) != flags.end();
   }
@@ -85,8 +118,9 @@ enum class Form { Pdf, Bitmap, Svg };
 // nullopt after a usage error.
 std::optional<PublishArgs> Parse(const std::vector<std::string>& args, Form form) {
   const bool pdf = form == Form::Pdf;
-  const std::vector<std::string> pdfFlags = {"--pdf",   "--key",  "--help-text", "--grid",
-                                             "--clues", "--both", "--landscape", "--yes"};
+  const std::vector<std::string> pdfFlags = {
+      "--pdf",  "--key",       "--help-text", "--grid",         "--clues",
+      "--both", "--landscape", "--yes",       "--first-square", "--punctuation"};
   const std::vector<std::string> bitmapFlags = {"--bitmap", "--key", "--no-labels", "--yes"};
   const std::vector<std::string> svgFlags = {"--svg",       "--page",  "--key",  "--no-labels",
                                              "--grid",      "--clues", "--both", "--help-text",
@@ -111,6 +145,18 @@ std::optional<PublishArgs> Parse(const std::vector<std::string>& args, Form form
       if (!number(a.cellSize)) return std::nullopt;
     } else if (s == "--line-width" && form == Form::Bitmap) {
       if (!number(a.lineWidth)) return std::nullopt;
+    } else if (s == "--paper" && pdf) {
+      if (!hasValue || !(a.paper = PagePrinter::PaperNamed(args[i + 1])))
+        return Refuse("--paper takes letter, a4 or legal");
+      ++i;
+    } else if ((s == "--margin" || s == "--grid-line") && pdf) {
+      auto& into = s == "--margin" ? a.margin : a.gridLine;
+      const double low = s == "--margin" ? 0.0 : 0.05;
+      const double high = s == "--margin" ? 2.0 : 10.0;
+      if (!hasValue || !(into = Decimal(args[i + 1])) || *into < low || *into > high)
+        return Refuse(
+            s + (s == "--margin" ? " takes inches from 0 to 2" : " takes points from 0.05 to 10"));
+      ++i;
     } else if (s == "--copyright" && form != Form::Bitmap) {
       if (!hasValue || (args[i + 1] != "under-byline" && args[i + 1] != "last-page"))
         return Refuse("--copyright takes under-byline or last-page");
@@ -153,11 +199,14 @@ PrintOptions PageOptions(const PublishArgs& a, const CliPuzzle& puzzle) {
   if (a.Has("--clues")) options.content = PrintOptions::Content::Clues;
   options.key = a.Has("--key");
   options.help = a.Has("--help-text");
+  options.fromFirstSquare = a.Has("--first-square");
+  options.punctuation = a.Has("--punctuation");
   options.copyrightUnderByline = a.copyright != "last-page";
   options.copyrightOnLastPage = a.copyright == "last-page";
   options.title = puzzle.files.TitleBox;
   options.byline = puzzle.files.BylineBox;
   options.copyright = puzzle.files.CopyrightText;
+  if (a.gridLine) options.lineWidthPoints = *a.gridLine;
   return options;
 }
 
@@ -180,17 +229,31 @@ int RunPdf(const std::vector<std::string>& args) {
 
   const PrintOptions options = PageOptions(*a, puzzle);
 
+  // A draft is a fair thing to print; the counts say it is one.
+  if (const auto unfinished = PageLayout::Unfinished(puzzle.doc))
+    std::cerr << "quotella-cli: " << *unfinished << '\n';
+
   // The PDF is written beside the target and moved over it once complete.
   const std::filesystem::path target(a->output);
   std::filesystem::path temp = target;
   temp.replace_filename("." + target.filename().string() + ".part");
   QPrinter printer(QPrinter::HighResolution);
-  PagePrinter::SetUpPdf(printer, temp.string(), a->Has("--landscape"));
-  if (a->cellSize &&
-      !PageLayout::FitColumnsToCellSize(puzzle.doc, *a->cellSize, PagePrinter::FormatOf(printer)))
-    return 1;
+  PaperSetup setup;
+  setup.paper = a->paper.value_or(PagePrinter::SystemPaper());
+  setup.marginInches = a->margin.value_or(setup.marginInches);
+  setup.landscape = a->Has("--landscape");
+  PagePrinter::SetUpPdf(printer, temp.string(), setup);
   const FontSet fonts;
-  const bool printed = PagePrinter::PrintPuzzle(printer, puzzle.doc, options, fonts, kBlack);
+  if (a->cellSize) {
+    const FontMetricsMeasure measure(fonts, &printer);
+    if (!PageLayout::FitColumnsToCellSize(puzzle.doc, *a->cellSize, PagePrinter::FormatOf(printer),
+                                          options, measure))
+      return 1;
+  }
+  std::vector<std::string> notes;
+  const bool printed =
+      PagePrinter::PrintPuzzle(printer, puzzle.doc, options, fonts, kBlack, nullptr, &notes);
+  for (const auto& note : notes) std::cerr << "quotella-cli: " << note << '\n';
   std::error_code ec;
   if (printed) std::filesystem::rename(temp, target, ec);
   if (!printed || ec) {

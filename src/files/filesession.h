@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/copyright.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,7 +28,7 @@ class FileSession {
   std::string CurrentPuzzleFile = "samplepuzzle1.qtl";
   std::string LastFile = "puzzle1.qtl";
   std::string CurrentDir;  // the program directory until a dialog or a load changes it
-  std::string CopyrightText = "Puzzle \xC2\xA9 2003 by";
+  std::string CopyrightText = DefaultCopyrightText();
   bool ConfirmBeforeLoad = true;
 
   // The title and byline boxes above the grid, as typed.

@@ -1,9 +1,9 @@
 #include "files/infofile.h"
 
-#include <chrono>
 #include <cstdio>
 
 #include "core/answertable.h"
+#include "core/copyright.h"
 #include "core/textio.h"
 
 namespace quotella {
@@ -13,12 +13,6 @@ namespace {
 constexpr const char* kTimes = "Times New Roman";
 constexpr const char* kArial = "Arial";
 constexpr const char* kCourier = "Courier";
-
-std::string CurrentYear() {
-  const auto today = std::chrono::year_month_day(
-      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
-  return std::to_string(static_cast<int>(today.year()));
-}
 
 // Rich text spells a character Windows-1252 has as \'xx and any other as \uN? (N a
 // signed 16-bit unit, a surrogate pair beyond the basic plane).
@@ -109,8 +103,8 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
       session.TitleBox = *title;
   }
   if (Trim(session.CopyrightText).empty()) {
-    if (auto copyright =
-            host.Prompt("Input Box", "Enter Copyright string : ", "\xC2\xA9 " + CurrentYear()))
+    if (auto copyright = host.Prompt(
+            "Input Box", "Enter Copyright string : ", "\xC2\xA9 " + std::to_string(CurrentYear())))
       session.CopyrightText = *copyright;
   }
 

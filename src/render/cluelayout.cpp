@@ -38,22 +38,63 @@ std::optional<int> ToInt(const std::string& text) {
   return value;
 }
 
+// Where each character of a UTF-8 word after the first starts.
+std::vector<std::size_t> CharacterStarts(const std::string& word) {
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 1; i < word.size(); ++i)
+    if ((static_cast<unsigned char>(word[i]) & 0xC0) != 0x80) starts.push_back(i);
+  return starts;
+}
+
+// The longest head of a word narrower than width, at least one character and never
+// part of one; 0 when the word is a single character.
+std::size_t FittingHead(const std::string& word, int width, const ClueLayout::WidthOf& widthOf) {
+  const std::vector<std::size_t> starts = CharacterStarts(word);
+  if (starts.empty()) return 0;
+  std::size_t low = 0;
+  std::size_t high = starts.size() - 1;
+  while (low < high) {
+    const std::size_t mid = (low + high + 1) / 2;
+    if (widthOf(word.substr(0, starts[mid])) < width)
+      low = mid;
+    else
+      high = mid - 1;
+  }
+  return starts[low];
+}
+
 }  // namespace
 
-std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width, FontRole role,
-                                          const TextMeasure& measure) {
+std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width,
+                                          const WidthOf& widthOf) {
   std::vector<std::string> lines;
   std::string line;
-  for (const auto& word : SplitWords(text)) {
-    if (!line.empty() && measure.TextWidth(role, line + " " + word) >= width) {
+  for (const auto& whole : SplitWords(text)) {
+    std::string word = whole;
+    if (!line.empty() && widthOf(line + " " + word) >= width) {
       lines.push_back(line);
-      line = word;
-    } else {
-      line = line.empty() ? word : line + " " + word;
+      line.clear();
     }
+    if (!line.empty()) {
+      line += " " + word;
+      continue;
+    }
+    // A word too wide for a line of its own leaves its head on full lines.
+    while (widthOf(word) >= width) {
+      const std::size_t head = FittingHead(word, width, widthOf);
+      if (head == 0) break;
+      lines.push_back(word.substr(0, head));
+      word.erase(0, head);
+    }
+    line = word;
   }
   if (!line.empty()) lines.push_back(line);
   return lines;
+}
+
+std::vector<std::string> ClueLayout::Wrap(const std::string& text, int width, FontRole role,
+                                          const TextMeasure& measure) {
+  return Wrap(text, width, [&](const std::string& s) { return measure.TextWidth(role, s); });
 }
 
 std::string ClueLayout::NumberText(const PuzzleDocument& doc, int row) {
@@ -65,7 +106,9 @@ std::string ClueLayout::NumberText(const PuzzleDocument& doc, int row) {
       continue;
     }
     std::string number = std::to_string(doc.P.Cells[static_cast<std::size_t>(*index)].CellNumber);
-    if (number.size() < 3) number.insert(0, 3 - number.size(), '@');
+    // Centred under its "___": "@7@", "@42", "123".
+    if (number.size() < 3) number.insert(0, 1, '@');
+    if (number.size() < 3) number.push_back('@');
     text += number + " ";
   }
   return text;

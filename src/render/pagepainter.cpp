@@ -9,6 +9,15 @@
 
 namespace quotella {
 
+namespace {
+
+// A text on the block colour stands out in the colour farthest from it.
+QColor OnBlock(QColor block) {
+  return block.lightness() < 128 ? kWhite : kBlack;
+}
+
+}  // namespace
+
 void PagePainter::Paint(QPainter& painter, const LaidOutPage& page) const {
   painter.save();
   painter.setPen(Qt::NoPen);
@@ -16,20 +25,20 @@ void PagePainter::Paint(QPainter& painter, const LaidOutPage& page) const {
   for (const auto& r : page.blocks) painter.drawRect(r);
 
   QPen pen(kBlack);
-  pen.setWidth(m_lineWidth);
+  pen.setWidthF(m_lineWidth);
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
   painter.drawLines(page.lines.data(), static_cast<int>(page.lines.size()));
 
-  painter.setPen(kBlack);
-  FontRole current = FontRole::Count;
+  const PageText* style = nullptr;
   int ascent = 0;
   for (const auto& t : page.texts) {
-    if (t.role != current) {
-      current = t.role;
-      painter.setFont(m_fonts.Font(current));
+    if (!style || t.role != style->role || t.scale != style->scale || t.bold != style->bold) {
+      style = &t;
+      painter.setFont(m_fonts.Styled(t.role, t.scale, t.bold));
       ascent = painter.fontMetrics().ascent();
     }
+    painter.setPen(t.onBlock ? OnBlock(m_block) : kBlack);
     painter.drawText(t.x, t.y + ascent, ToQString(t.text));
   }
   painter.restore();

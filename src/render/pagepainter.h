@@ -9,12 +9,13 @@ class QPainter;
 
 namespace quotella {
 
-// Paints a laid-out page in printer dots onto any painter: printer, PDF file, image or
-// the screen. The layout decides every position; this only chooses pens, brushes and
-// fonts.
+// Paints a laid-out page in printer dots onto any painter: printer, PDF file, SVG
+// generator, image or the screen. The layout decides every position; this only chooses
+// pens, brushes and fonts.
 class PagePainter {
  public:
-  PagePainter(const FontSet& fonts, QColor block, int lineWidth)
+  // lineWidth: the grid lines' pen in dots (the layout's lineWidth).
+  PagePainter(const FontSet& fonts, QColor block, double lineWidth)
       : m_fonts(fonts), m_block(block), m_lineWidth(lineWidth) {}
 
   void Paint(QPainter& painter, const LaidOutPage& page) const;
@@ -22,7 +23,7 @@ class PagePainter {
  private:
   const FontSet& m_fonts;
   QColor m_block;
-  int m_lineWidth;
+  double m_lineWidth;
 };
 
 }  // namespace quotella

@@ -53,7 +53,7 @@ QByteArray SvgWriter::Pages(const PuzzleDocument& doc, const PrintOptions& optio
   const QString title = ToQString(options.title.empty() ? std::string("Quotella") : options.title);
   Describe(svg, buffer, title, QSize(format.width, step * count - resolution / 4), resolution);
   QPainter painter(&svg);
-  const PagePainter painterOfPage(fonts, block, options.lineWidth);
+  const PagePainter painterOfPage(fonts, block, layout.lineWidth);
   for (int i = 0; i < count; ++i) {
     painter.save();
     painter.translate(0, i * step);

@@ -1,6 +1,8 @@
 #include "render/textmeasure.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 
 #include "render/qtext.h"
 
@@ -21,14 +23,55 @@ QFont MakeFont(const char* family, int points, bool bold = false) {
 // the small raster face of numbers and labels, Liberation Mono for Courier New. The
 // numbered dashes need the monospaced face: numbers must sit under their dash groups.
 FontSet::FontSet() {
-  SetFont(FontRole::Letter, MakeFont("Liberation Sans", 8));
-  SetFont(FontRole::Number, MakeFont("Liberation Sans", 6));
-  SetFont(FontRole::Title, MakeFont("Liberation Serif", 24));
-  SetFont(FontRole::Byline, MakeFont("Liberation Serif", 12));
-  SetFont(FontRole::Copyright, MakeFont("Liberation Sans", 8));
-  SetFont(FontRole::Clue, MakeFont("Liberation Serif", 10));
-  SetFont(FontRole::Dash, MakeFont("Liberation Mono", 10, true));
-  SetFont(FontRole::Help, MakeFont("Liberation Sans", 7));
+  const auto points = [](FontRole role) { return kDefaultPoints[static_cast<std::size_t>(role)]; };
+  for (FontRole role : {FontRole::Letter, FontRole::Number, FontRole::Copyright, FontRole::Help})
+    SetFont(role, MakeFont("Liberation Sans", points(role)));
+  for (FontRole role : {FontRole::Title, FontRole::Byline, FontRole::Clue})
+    SetFont(role, MakeFont("Liberation Serif", points(role)));
+  SetFont(FontRole::Dash, MakeFont("Liberation Mono", points(FontRole::Dash), true));
+}
+
+QFont FontSet::Styled(FontRole role, double scale, bool bold) const {
+  QFont f = Font(role);
+  if (scale != 1.0) {
+    if (f.pointSizeF() > 0)
+      f.setPointSizeF(f.pointSizeF() * scale);
+    else
+      f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * scale)));
+  }
+  if (bold) f.setBold(true);
+  return f;
+}
+
+int TextMeasure::StyledWidth(FontRole role, const std::string& text, double scale,
+                             bool bold) const {
+  const double width = TextWidth(role, text) * scale * (bold ? 1.125 : 1.0);
+  return static_cast<int>(std::ceil(width));
+}
+
+int TextMeasure::StyledHeight(FontRole role, double scale) const {
+  return static_cast<int>(std::ceil(TextHeight(role, "M") * scale));
+}
+
+double TextMeasure::PointSize(FontRole role) const {
+  return kDefaultPoints[static_cast<std::size_t>(role)];
+}
+
+int FontMetricsMeasure::StyledWidth(FontRole role, const std::string& text, double scale,
+                                    bool bold) const {
+  if (scale == 1.0 && !bold) return TextWidth(role, text);
+  const QFontMetrics fm(m_fonts.Styled(role, scale, bold), m_device);
+  return fm.horizontalAdvance(ToQString(text));
+}
+
+int FontMetricsMeasure::StyledHeight(FontRole role, double scale) const {
+  const QFontMetrics fm(m_fonts.Styled(role, scale, false), m_device);
+  return fm.height();
+}
+
+double FontMetricsMeasure::PointSize(FontRole role) const {
+  const QFont& f = m_fonts.Font(role);
+  return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / 96.0;
 }
 
 int FontMetricsMeasure::TextWidth(FontRole role, const std::string& text) const {

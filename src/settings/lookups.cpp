@@ -128,11 +128,4 @@ std::string EditCopyrightNotice(Host& host, const std::string& notice, int year)
       .value_or(current);
 }
 
-int CurrentYear() {
-  const std::time_t now = std::time(nullptr);
-  std::tm parts{};
-  localtime_r(&now, &parts);
-  return parts.tm_year + 1900;
-}
-
 }  // namespace quotella

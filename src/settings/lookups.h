@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "core/copyright.h"
+
 #include "core/host.h"
 
 namespace quotella {
@@ -60,8 +62,5 @@ void CopyKeyword(Clipboard& clipboard, const std::string& answer);
 // The copyright notice command: a blank notice first becomes "(c) <year>", then the user
 // edits it; cancelling keeps the notice shown in the prompt. Returns the new notice.
 std::string EditCopyrightNotice(Host& host, const std::string& notice, int year);
-
-// The current calendar year, four digits.
-int CurrentYear();
 
 }  // namespace quotella

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/copyright.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -30,7 +32,7 @@ struct Settings {
   std::string DictDir;     // ends in '/'
   std::string CurrentDir;  // folder offered by the file dialogs
   std::string LastFile = "puzzle1.qtl";
-  std::string CopyrightText = "Puzzle \xC2\xA9 2003 by";
+  std::string CopyrightText = DefaultCopyrightText();
 
   // The 26 letters from most to least frequent; empty for the built-in order.
   std::string FreqString;

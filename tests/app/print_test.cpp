@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,16 +131,66 @@ TEST_F(PrintWindowTest, WithoutAPrinterPrintNowOffersAPdfOfThePage) {
   LoadSample();
   window->command(QStringLiteral("Formatted1"))->trigger();
   Find<QCheckBox>("PrintKeyCheck")->click();
-  Find<QCheckBox>("CellSizeCheck")->click();  // 200 dots: 21 columns become 24
+  Find<QCheckBox>("CellSizeCheck")->click();  // 200 dots: 21 columns become 22
   const std::string pdf = Path("page.pdf").toStdString();
   host.confirmAnswers.push_back(true);
   host.fileAnswers.push_back(pdf);
   Find<QPushButton>("PrintNowButton")->click();
-  EXPECT_EQ(window->doc().Grid.Columns, 24);
+  EXPECT_EQ(window->doc().Grid.Columns, 22);
   ASSERT_TRUE(QFile::exists(QString::fromStdString(pdf))) << host.messages.size();
   const std::string text = test::RunShell("pdftotext " + test::ShellQuote(pdf) + " -").out;
   EXPECT_NE(text.find("Hope Eternal"), std::string::npos) << text;
-  EXPECT_NE(text.find("The Quotella is: Pope An Essay on Man"), std::string::npos) << text;
+  EXPECT_NE(text.find("The Quotella is: Pope \u2014 An Essay on Man"), std::string::npos) << text;
+}
+
+TEST_F(PrintWindowTest, AnUnfinishedPuzzlePrintsOnlyWhenTheUserSaysSo) {
+  LoadSample();
+  ClearRows({1, 4});
+  window->command(QStringLiteral("Formatted1"))->trigger();
+  const std::string pdf = Path("draft.pdf").toStdString();
+  const int cleared = [&] {
+    int n = 0;
+    for (int i = 1; i <= window->doc().P.NumCells; ++i) {
+      const auto& cell = window->doc().P.Cells[static_cast<std::size_t>(i)];
+      n += cell.CellNumber != 0 && cell.CellLabel.empty();
+    }
+    return n;
+  }();
+  const std::string question =
+      "2 answers are empty and " + std::to_string(cleared) + " cells have no label. Print anyway?";
+  host.Clear();
+  host.confirmAnswers = {true, false};  // the offline question, then the draft's
+  Find<QPushButton>("PrintNowButton")->click();
+  EXPECT_EQ(host.questions, (std::vector<std::string>{PrintCommands::kOffline, question}));
+  EXPECT_TRUE(host.fileDialogs.empty()) << "nothing printed";
+
+  host.Clear();
+  host.confirmAnswers = {true, true};
+  host.fileAnswers.push_back(pdf);
+  Find<QPushButton>("PrintNowButton")->click();
+  EXPECT_EQ(host.questions, (std::vector<std::string>{PrintCommands::kOffline, question}));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf)));
+}
+
+TEST_F(PrintWindowTest, ThePaperAndLinesChosenInThePrintSettingsAreThoseOfThePdf) {
+  LoadSample();
+  window->command(QStringLiteral("PrintSettings1"))->trigger();
+  auto* settings = window->printRoom()->settingsDialog();
+  auto* paper = settings->findChild<QComboBox*>(QStringLiteral("PaperCombo"));
+  paper->setCurrentIndex(paper->findText(QStringLiteral("Legal")));
+  settings->findChild<QDoubleSpinBox*>(QStringLiteral("MarginSpin"))->setValue(1.0);
+  const std::string pdf = Path("legal.pdf").toStdString();
+  host.fileAnswers.push_back(pdf);
+  window->command(QStringLiteral("PrintToPdf"))->trigger();
+  ASSERT_TRUE(QFile::exists(QString::fromStdString(pdf))) << host.messages.size();
+  EXPECT_NE(test::RunShell("pdfinfo " + test::ShellQuote(pdf)).out.find("612 x 1008"),
+            std::string::npos);
+  // One-inch margins: the title's text starts at least an inch from the top.
+  const std::string box =
+      test::RunShell("pdftotext -bbox " + test::ShellQuote(pdf) + " - | grep -m1 '>Hope<'").out;
+  const auto at = box.find("yMin=\"");
+  ASSERT_NE(at, std::string::npos) << box;
+  EXPECT_GE(std::stod(box.substr(at + 6)), 72.0);
 }
 
 TEST_F(PrintWindowTest, AsTextWithoutAPrinterComposesTheTextAndSaysThePrinterIsOff) {
@@ -238,8 +290,25 @@ TEST_F(PrintWindowTest, SettingsWindowsAndHotkeysReachThePrintCommands) {
   auto* settings = window->printRoom()->settingsDialog();
   ASSERT_TRUE(settings->isVisible());
   EXPECT_EQ(settings->windowTitle(), QStringLiteral("Additional Print Settings"));
-  settings->findChild<QSpinBox*>(QStringLiteral("LineWidthSpin"))->setValue(4);
-  EXPECT_EQ(commands.options.lineWidth, 4);
+  auto* lineWidth = settings->findChild<QDoubleSpinBox*>(QStringLiteral("LineWidthSpin"));
+  EXPECT_EQ(lineWidth->value(), 0.5);
+  lineWidth->setValue(1.5);
+  EXPECT_EQ(commands.options.lineWidthPoints, 1.5);
+  auto* paper = settings->findChild<QComboBox*>(QStringLiteral("PaperCombo"));
+  EXPECT_EQ(paper->count(), 3);
+  paper->setCurrentIndex(paper->findText(QStringLiteral("A4")));
+  EXPECT_EQ(commands.paper, Paper::A4);
+  auto* margin = settings->findChild<QDoubleSpinBox*>(QStringLiteral("MarginSpin"));
+  EXPECT_EQ(margin->value(), 0.5);
+  margin->setValue(0.75);
+  EXPECT_EQ(commands.marginInches, 0.75);
+  auto* firstSquare = settings->findChild<QCheckBox*>(QStringLiteral("FirstSquareCheck"));
+  EXPECT_EQ(firstSquare->text(), QStringLiteral("Start the quotation in the first square"));
+  EXPECT_FALSE(firstSquare->isChecked()) << "centred by default";
+  firstSquare->click();
+  EXPECT_TRUE(commands.options.fromFirstSquare);
+  settings->findChild<QCheckBox*>(QStringLiteral("PunctuationCheck"))->click();
+  EXPECT_TRUE(commands.options.punctuation);
   EXPECT_EQ(settings->findChild<QPushButton*>(QStringLiteral("NumberfontButton"))->text(),
             QStringLiteral("Set Numbers Font"));
   settings->findChild<QPushButton*>(QStringLiteral("CloseButton"))->click();

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "core/textio.h"
+#include "render/cluelayout.h"
 #include "render/cluepreview.h"
 #include "support/fakehost.h"
 #include "support/handpuzzle.h"
@@ -51,6 +54,30 @@ TEST(CluePreview, FlowsThroughThreeColumnsBelowTheGridAndDropsWhatDoesNotFit) {
   }
   EXPECT_TRUE(hasAA);
   EXPECT_FALSE(hasBB);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+// Counts characters, not bytes, the way a font measures a UTF-8 text.
+int CharactersWide(const std::string& s) {
+  return static_cast<int>(
+      std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+TEST(ClueWrap, AWordWiderThanTheColumnBreaksBetweenCharactersNeverInsideOne) {
+  const std::string word = "\xC5\x81\xC3\xB3\x64\xC5\xBA\xF0\x9F\x98\x80\xC5\x81\xC3\xB3\x64";
+  const auto lines = ClueLayout::Wrap(word, 3, CharactersWide);
+  std::string joined;
+  for (const auto& line : lines) {
+    EXPECT_LT(CharactersWide(line), 3) << line;
+    EXPECT_TRUE(IsValidUtf8(line)) << line;
+    joined += line;
+  }
+  EXPECT_EQ(joined, word);
 }
 
 }  // namespace

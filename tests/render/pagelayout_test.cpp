@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "render/pagelayout.h"
@@ -121,6 +122,45 @@ TEST_F(PageLayoutTest, FortyThreeCellsOn21By3HaveTenBlocksEachSideAndTheLastReac
   EXPECT_EQ(last.left() + last.width(), 4750);
 }
 
+TEST_F(PageLayoutTest, FromTheFirstSquareTheQuotationStartsTopLeftAndTheLastRowEndsInBlocks) {
+  LayLetters(43, 21);
+  options.fromFirstSquare = true;
+  const auto r = Compute();
+  const auto& blocks = r.pages.at(0).blocks;
+  ASSERT_EQ(blocks.size(), 20u);
+  const int top = r.grid.top();
+  // Cell 1 is the first square; positions 44 to 63 (row 3 from column 2) are blocks.
+  const auto numbers = TextsOf(r.pages[0], FontRole::Number);
+  ASSERT_FALSE(numbers.empty());
+  EXPECT_EQ(numbers.front()->text, "1");
+  EXPECT_EQ(numbers.front()->x, 50 + 10);
+  EXPECT_EQ(blocks.front(), QRect(50 + 1 * 223, top + 2 * 223, 223, 223));
+  EXPECT_EQ(blocks.back().left() + blocks.back().width(), 4750);
+  EXPECT_EQ(doc.P.GridOffset, 10) << "the puzzle keeps its centring";
+}
+
+TEST_F(PageLayoutTest, PunctuationPrintsSmallInTheBlockAfterItsWordOnlyWhenTheWordsPairUp) {
+  HandPuzzle::Lay(doc, "TO BE OR NOT", 8);  // 12 cells, 4 trailing positions
+  doc.P.QuoteOrig = "To be, or \"not\"?!";
+  options.punctuation = true;
+  auto r = Compute();
+  std::vector<const PageText*> marks;
+  for (const auto* t : TextsOf(r.pages[0], FontRole::Number))
+    if (t->onBlock) marks.push_back(t);
+  ASSERT_EQ(marks.size(), 2u);
+  const int s = r.cellSize;
+  EXPECT_EQ(marks[0]->text, ",");  // in the gap after BE, cell 6
+  const int column = (doc.P.GridOffset + 6 - 1) % 8;
+  EXPECT_GE(marks[0]->x, 50 + column * s);
+  EXPECT_LT(marks[0]->x, 50 + (column + 1) * s);
+  EXPECT_EQ(marks[1]->text, "\"?!");  // after the last word, in the first trailing block
+  EXPECT_GE(marks[1]->y, r.grid.top() + s);
+
+  doc.P.QuoteOrig = "To be, or not, that is it.";  // more words than the grid holds
+  r = Compute();
+  for (const auto* t : TextsOf(r.pages[0], FontRole::Number)) EXPECT_FALSE(t->onBlock) << t->text;
+}
+
 TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   HandPuzzle::Lay(doc, "TO BE-A", 8);  // one row, one trailing position
   HandPuzzle::AddWord(doc, 0, {1, 2}, "first");
@@ -128,9 +168,11 @@ TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   const auto& p = r.pages.at(0);
   const int s = r.cellSize;
   const int top = r.grid.top();
-  // The gap (cell 3) and the trailing position are blocks; the hyphen is drawn.
-  ASSERT_EQ(p.blocks.size(), 2u);
+  // The gap (cell 3), the hyphen and the trailing position are blocks; the hyphen is
+  // drawn on its block.
+  ASSERT_EQ(p.blocks.size(), 3u);
   EXPECT_EQ(p.blocks[0].left(), 50 + 2 * s);
+  EXPECT_EQ(p.blocks[1].left(), 50 + 5 * s);
   const auto numbers = TextsOf(p, FontRole::Number);
   const auto one = std::find_if(numbers.begin(), numbers.end(),
                                 [](const PageText* t) { return t->text == "1"; });
@@ -143,35 +185,44 @@ TEST_F(PageLayoutTest, WordGapsAreBlocksAndLetterCellsShowNumberAndLabel) {
   EXPECT_EQ((*label)->x, 50 + s - 10 - 10);
   const PageText* hyphen = Find(p, "-");
   ASSERT_NE(hyphen, nullptr);
-  EXPECT_EQ(hyphen->y, top + s / 2);
+  EXPECT_TRUE(hyphen->onBlock);
+  EXPECT_EQ(hyphen->y, top + (s - 60) / 2);
   EXPECT_TRUE(TextsOf(p, FontRole::Letter).size() == 1u) << "only the hyphen without the key";
 }
 
 TEST_F(PageLayoutTest, AFixedCellSizeChoosesTheColumnCount) {
   LayLetters(100, 21);
-  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page));
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 24);
   EXPECT_EQ(Compute().cellSize, 195);
 
   LayLetters(100, 30);
-  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page));
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 200, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 23);
   EXPECT_EQ(Compute().cellSize, 204);
   EXPECT_TRUE(host.messages.empty());
 
   // Widening stops at 52 columns however small the cell.
   LayLetters(100, 21);
-  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 20, page));
+  EXPECT_TRUE(PageLayout::FitColumnsToCellSize(doc, 20, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 52);
 }
 
 TEST_F(PageLayoutTest, AFixedCellSizeTooTallForThePageWarnsAndKeepsTheColumns) {
   LayLetters(1000, 21);
-  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 400, page));
+  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 400, page, options, measure));
   EXPECT_EQ(doc.Grid.Columns, 11);  // 11 x 400 <= 4700
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back(),
             "WARNING: At this cell size puzzle grid will not fit on page. Lower the cell size.");
+  // The room under the header decides: 31 rows of 200 would fit the page's height of
+  // 6300, but not the 5902 dots between the header and the footer.
+  host.messages.clear();
+  LayLetters(740, 21);
+  EXPECT_FALSE(PageLayout::FitColumnsToCellSize(doc, 200, page, options, measure));
+  EXPECT_EQ(doc.Grid.Columns, 24);
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.back(), PageLayout::kGridWarning);
 }
 
 TEST_F(PageLayoutTest, CluesRunInTwoColumnsInPortraitAndThreeInLandscape) {
@@ -180,16 +231,16 @@ TEST_F(PageLayoutTest, CluesRunInTwoColumnsInPortraitAndThreeInLandscape) {
   std::set<int> xs;
   for (const auto& pl : Compute().placements)
     if (pl.page == 0) xs.insert(pl.x);
-  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2400}));
+  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2350}));
 
   page = PageFormat{6300, 4800, true};
   xs.clear();
   for (const auto& pl : Compute().placements)
     if (pl.page == 0) xs.insert(pl.x);
-  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2100, 50 + 4200}));
+  EXPECT_EQ(xs, (std::set<int>{50, 50 + 2066, 50 + 4132}));
 }
 
-TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnASecondPageUnderTitleBylineAndHeading) {
+TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnANumberedSecondPageUnderARunningHead) {
   LayLetters(260, 21);
   AddWords(52, 5);
   const auto r = Compute();
@@ -197,24 +248,28 @@ TEST_F(PageLayoutTest, FiftyTwoAnswersContinueOnASecondPageUnderTitleBylineAndHe
   ASSERT_EQ(r.placements.size(), 52u);
   const auto& second = r.pages[1];
   EXPECT_TRUE(second.blocks.empty());
+  // The title runs in the byline's font and size.
   const PageText* title = Find(second, "A TITLE");
   ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->role, FontRole::Byline);
   EXPECT_EQ(title->y, 20);
   const PageText* byline = Find(second, "by Someone");
   ASSERT_NE(byline, nullptr);
-  EXPECT_EQ(byline->y, 120);
+  EXPECT_EQ(byline->y, 70);
   EXPECT_EQ(Find(second, "Puzzle (c) 2003"), nullptr) << "no copyright on a continuation page";
   const PageText* heading = Find(second, PageLayout::kContinued);
   ASSERT_NE(heading, nullptr);
-  EXPECT_EQ(heading->x, 1);
-  EXPECT_EQ(heading->y, 170);
-  // The first block of the new page sits three clue lines below the heading, at x = 1,
-  // and the blocks keep their order.
+  EXPECT_EQ(heading->x, 50);
+  EXPECT_EQ(heading->y, 120);
+  EXPECT_NE(Find(r.pages[0], "Page 1 of 2"), nullptr);
+  EXPECT_NE(Find(second, "Page 2 of 2"), nullptr);
+  // The first block of the new page sits three clue lines below the heading, at the
+  // same left edge as page 1, and the blocks keep their order.
   const auto first = std::find_if(r.placements.begin(), r.placements.end(),
                                   [](const CluePlacement& p) { return p.page == 1; });
   ASSERT_NE(first, r.placements.end());
-  EXPECT_EQ(first->x, 1);
-  EXPECT_EQ(first->y, 170 + 150);
+  EXPECT_EQ(first->x, 50);
+  EXPECT_EQ(first->y, 120 + 150);
   for (std::size_t i = 1; i < r.placements.size(); ++i) {
     const auto& a = r.placements[i - 1];
     const auto& b = r.placements[i];
@@ -246,8 +301,11 @@ TEST_F(PageLayoutTest, ALongNumberListWrapsWithEveryNumberUnderItsDashGroup) {
     for (int i = 0; i < n; ++i) {
       const std::string field = line.substr(static_cast<std::size_t>(4 * i), 3);
       const int number = doc.P.Cells[static_cast<std::size_t>(cells[next++])].CellNumber;
-      EXPECT_EQ(field, std::string(3 - std::to_string(number).size(), ' ') + std::to_string(number))
-          << line;
+      const std::string digits = std::to_string(number);
+      const std::string centred = digits.size() == 1   ? " " + digits + " "
+                                  : digits.size() == 2 ? " " + digits
+                                                       : digits;
+      EXPECT_EQ(field, centred) << line;
     }
   }
   EXPECT_EQ(next, cells.size());
@@ -274,7 +332,7 @@ TEST_F(PageLayoutTest, TheKeyPutsLettersInTheGridInTheKeyLineAndOverTheNumbers) 
   const auto r = Compute();
   const auto& p = r.pages[0];
   const int gridBottom = r.grid.top() + r.grid.height();
-  const PageText* keyLine = Find(p, "The Quotella is: Ann Author Work");
+  const PageText* keyLine = Find(p, "The Quotella is: " + PageLayout::AuthorAndWork(doc.P));
   ASSERT_NE(keyLine, nullptr);
   EXPECT_EQ(keyLine->x, 50);
   EXPECT_EQ(keyLine->y, gridBottom + 60);
@@ -286,7 +344,7 @@ TEST_F(PageLayoutTest, TheKeyPutsLettersInTheGridInTheKeyLineAndOverTheNumbers) 
   const auto dashes = TextsOf(p, FontRole::Dash);
   ASSERT_EQ(dashes.size(), 4u);
   EXPECT_EQ(dashes[0]->text, " Q   U   O  ");
-  EXPECT_EQ(dashes[1]->text, "  1   2   3");
+  EXPECT_EQ(dashes[1]->text, " 1   2   3 ");
   EXPECT_EQ(dashes[2]->text, " T   E   X   T  ");
 }
 
@@ -296,7 +354,7 @@ TEST_F(PageLayoutTest, ABadNumberMapEntryIsLeftOutWithItsMessage) {
   doc.NumberGrid.At(2, 0) = "x2";
   const auto r = Compute();
   EXPECT_EQ(host.messages, std::vector<std::string>{"Val error in FillclueRecs"});
-  EXPECT_EQ(r.clues.at(0).numberLines, std::vector<std::string>{"  1   3"});
+  EXPECT_EQ(r.clues.at(0).numberLines, std::vector<std::string>{" 1   3 "});
 }
 
 TEST_F(PageLayoutTest, TheHelpParagraphWrapsInTheFirstColumnAndLaterColumnsStartAtTheClueTop) {
@@ -320,6 +378,112 @@ TEST_F(PageLayoutTest, TheHelpParagraphWrapsInTheFirstColumnAndLaterColumnsStart
                                    [](const CluePlacement& p) { return p.column == 2; });
   ASSERT_NE(second, r.placements.end());
   EXPECT_EQ(second->y, gridBottom + 60);
+}
+
+TEST_F(PageLayoutTest, TheLastPageBalancesItsColumnsAndKeepsTheInstructionsFirst) {
+  LayLetters(43, 21);
+  AddWords(6, 4);
+  auto r = Compute();
+  ASSERT_EQ(r.pages.size(), 1u);
+  std::map<int, int> perColumn;
+  for (const auto& pl : r.placements) ++perColumn[pl.column];
+  EXPECT_EQ(perColumn, (std::map<int, int>{{1, 3}, {2, 3}}));
+
+  // In landscape the paragraph heads the first column and the clues even out beside it.
+  options.help = true;
+  options.key = true;
+  page = PageFormat{6300, 4800, true};
+  r = Compute();
+  const auto help = TextsOf(r.pages[0], FontRole::Help);
+  ASSERT_FALSE(help.empty());
+  EXPECT_EQ(help.front()->x, 50);
+  perColumn.clear();
+  for (const auto& pl : r.placements) ++perColumn[pl.column];
+  EXPECT_EQ(perColumn.count(1) + perColumn.count(2) + perColumn.count(3),
+            3u - (perColumn.count(1) == 0));
+  EXPECT_GE(perColumn[2], 1);
+  EXPECT_LE(std::abs(perColumn[2] - perColumn[3]), 1);
+}
+
+TEST_F(PageLayoutTest,
+       ACellNumberAndLabelShrinkWithTheSquareAndTheLabelGoesOnlyBelowTheSmallestSize) {
+  // 52 columns of 90 dots: "1" and " A" need 30 dots at full size, the indents 20.
+  LayLetters(60, 52);
+  AddWords(2, 3);
+  auto r = Compute();
+  EXPECT_TRUE(r.notes.empty());
+  const auto numbers = TextsOf(r.pages[0], FontRole::Number);
+  ASSERT_EQ(numbers.size(), 60u + 6u);
+  for (const auto* t : numbers) EXPECT_EQ(t->scale, 1.0) << t->text;
+
+  // Wide indents leave 20 dots: the pair shrinks below 5 of the font's 6 points, so the
+  // labels are left out, with a note, and the numbers keep their size.
+  options.numberIndent = 35;
+  options.labelIndent = 35;
+  r = Compute();
+  EXPECT_EQ(r.notes, std::vector<std::string>{PageLayout::kLabelsLeftOut});
+  EXPECT_EQ(TextsOf(r.pages[0], FontRole::Number).size(), 60u);
+}
+
+TEST_F(PageLayoutTest, AGridTallerThanTheRoomBelowTheHeaderPrintsWithSmallerSquares) {
+  LayLetters(900, 21);  // 43 rows of 223 dots would need 9589
+  const auto r = Compute();
+  EXPECT_EQ(r.cellSize, (6256 - 20 - 330 - 4) / 43);
+  EXPECT_EQ(r.grid.width(), 21 * r.cellSize);
+  EXPECT_EQ(r.grid.left(), 50 + (4700 - 21 * r.cellSize) / 2) << "centred";
+  ASSERT_EQ(r.notes.size(), 1u);
+  EXPECT_NE(r.notes[0].find("smaller squares"), std::string::npos);
+}
+
+TEST_F(PageLayoutTest, AnUnfinishedPuzzleCountsItsEmptyAnswersAndUnlabelledCells) {
+  LayLetters(20, 10);
+  AddWords(3, 4);
+  EXPECT_EQ(PageLayout::Unfinished(doc), "0 answers are empty and 8 cells have no label.");
+  doc.KeyWords.At(2, 1).clear();
+  EXPECT_EQ(PageLayout::Unfinished(doc), "1 answer is empty and 8 cells have no label.");
+  AddWords(5, 4);
+  EXPECT_EQ(PageLayout::Unfinished(doc), std::nullopt);
+}
+
+TEST_F(PageLayoutTest, ALongTitleWrapsToTwoLinesAndShrinksRatherThanRunOffThePage) {
+  LayLetters(43, 21);
+  // Three words of 3000 dots: three lines at full size, two once shrunk.
+  options.title = std::string(300, 'T') + " " + std::string(300, 'U') + " " + std::string(300, 'V');
+  const auto r = Compute();
+  const auto title = TextsOf(r.pages[0], FontRole::Title);
+  ASSERT_EQ(title.size(), 2u);
+  for (const auto* t : title) {
+    EXPECT_LT(t->scale, 1.0);
+    EXPECT_GE(t->x, 50);
+    EXPECT_LE(t->x + measure.StyledWidth(FontRole::Title, t->text, t->scale, false), 4750);
+  }
+  EXPECT_EQ(title[1]->y - title[0]->y, measure.StyledHeight(FontRole::Title, title[0]->scale));
+}
+
+TEST_F(PageLayoutTest, AClueTallerThanAColumnContinuesInTheNextColumnTextThenBlanks) {
+  LayLetters(43, 21);
+  std::string clue;
+  for (int i = 0; i < 4000; ++i) clue += "word" + std::to_string(i) + " ";
+  clue += "https://example.org/" + std::string(400, 'x');
+  HandPuzzle::AddWord(doc, 0, {1, 2, 3}, clue);
+  HandPuzzle::AddWord(doc, 1, {4, 5}, "short");
+  const auto r = Compute();
+  std::vector<const PageBox*> parts;
+  for (const auto& p : r.pages)
+    for (const auto& b : p.boxes)
+      if (b.kind == BoxKind::Clue && b.answer == 0) parts.push_back(&b);
+  ASSERT_GE(parts.size(), 2u);
+  // Every line of the clue is printed once, the unbreakable address in pieces no wider
+  // than the column's wrap width.
+  std::string printed;
+  for (const auto& p : r.pages)
+    for (const auto& t : p.texts)
+      if (t.role == FontRole::Clue && !t.bold && t.text != "short") {
+        EXPECT_LT(measure.TextWidth(FontRole::Clue, t.text), 2115) << t.text;
+        printed += t.text;
+      }
+  EXPECT_NE(printed.find("word3999"), std::string::npos);
+  EXPECT_NE(printed.find(std::string(400, 'x')), std::string::npos);
 }
 
 TEST_F(PageLayoutTest, TheFirstClueKeepsTheGapBelowTheGrid) {
