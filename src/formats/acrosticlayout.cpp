@@ -4,12 +4,23 @@
 
 #include "core/answertable.h"
 #include "core/clues.h"
+#include "core/copyright.h"
 #include "core/textio.h"
 
 namespace quotella {
 
+// A new puzzle's notice names the year it was made in ("Puzzle © 2003 by" in older
+// files); with no name after "by" it is still the untouched default.
 bool IsDefaultCopyright(const std::string& copyright) {
-  return Trim(copyright) == Trim(FileSession().CopyrightText);
+  const std::string text = Trim(copyright);
+  const std::string model = DefaultCopyrightText(2000);
+  const std::size_t year = model.find("2000");
+  if (text.size() != model.size() || text.compare(0, year, model, 0, year) != 0 ||
+      text.compare(year + 4, std::string::npos, model, year + 4) != 0)
+    return false;
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(year),
+                     text.begin() + static_cast<std::ptrdiff_t>(year + 4),
+                     [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string BylineName(const std::string& byline) {

@@ -9,8 +9,10 @@
 #include "core/assignment.h"
 #include "core/clues.h"
 #include "core/construction.h"
+#include "core/copyright.h"
 #include "core/textio.h"
 #include "files/puzzlefile.h"
+#include "formats/acrosticlayout.h"
 #include "formats/htmlentitytable.h"
 #include "formats/htmltext.h"
 #include "formats/ipuzexport.h"
@@ -524,6 +526,20 @@ TEST(IpuzImport, HostileNestingIsRefusedAfterReadingOnlyWhatExceedsTheLimit) {
   LoadSample(p);
   EXPECT_EQ(JsonNestingTooDeepAt(ComposeIpuz(p.doc, p.session), 6), std::string_view::npos);
   EXPECT_EQ(ReadIpuz(std::string(kMaxIpuzBytes + 1, ' ')).error, kIpuzTooLarge);
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+TEST(IpuzExport, TheUntouchedNoticeOfAnyYearIsNoCopyright) {
+  EXPECT_TRUE(IsDefaultCopyright("Puzzle \xC2\xA9 2003 by"));  // older files
+  EXPECT_TRUE(IsDefaultCopyright(" " + DefaultCopyrightText() + " "));
+  EXPECT_FALSE(IsDefaultCopyright("Puzzle \xC2\xA9 2026 by Ann"));
+  EXPECT_FALSE(IsDefaultCopyright("Puzzle \xC2\xA9 20x6 by"));
+  EXPECT_FALSE(IsDefaultCopyright(""));
 }
 
 }  // namespace
