@@ -29,9 +29,16 @@ std::string Save(PuzzleDocument& doc, FileSession& session) {
 
 // Everything a user typed, and the letters the grid holds.
 std::vector<std::string> Texts(const PuzzleDocument& doc, const FileSession& session) {
-  std::vector<std::string> texts = {session.TitleBox,  session.BylineBox, session.CopyrightText,
-                                    doc.P.AuthorOrig,  doc.P.WorkOrig,    doc.P.QuoteOrig,
-                                    doc.P.QuotellaStr, doc.P.MasterQuote};
+  // The title and byline boxes are kept without the blanks and control characters around
+  // them.
+  std::vector<std::string> texts = {quotella::Trim(session.TitleBox),
+                                    quotella::Trim(session.BylineBox),
+                                    session.CopyrightText,
+                                    doc.P.AuthorOrig,
+                                    doc.P.WorkOrig,
+                                    doc.P.QuoteOrig,
+                                    doc.P.QuotellaStr,
+                                    doc.P.MasterQuote};
   for (int r = 0; r < doc.P.NumWords && r < static_cast<int>(doc.ClueLines.size()); ++r)
     texts.push_back(doc.ClueLines[static_cast<std::size_t>(r)]);
   return texts;

@@ -215,8 +215,7 @@ PrintOptions PageOptions(const PublishArgs& a, const CliPuzzle& puzzle) {
 int WriteExport(CliPuzzle& puzzle, const std::string& path, const QByteArray& bytes) {
   const std::string error = WriteFileAtomic(path, bytes.toStdString());
   if (error.empty()) return 0;
-  std::cerr << "quotella-cli: " << error << "\n";
-  return Fail(puzzle, "Could not save file " + path);
+  return Fail(puzzle, SaveFailedMessage(path, error));
 }
 
 int RunPdf(const std::vector<std::string>& args) {

@@ -97,10 +97,13 @@ std::string ComposeIpuz(const PuzzleDocument& doc, const FileSession& session) {
   ipuz["clues"] = {{"Clues", std::move(clues)}};
   // The quotation line as typed (punctuation and case kept), so that a puzzle comes back
   // from its ipuz file with the same quotation text.
-  ipuz[kIpuzExtensionKey] = {{"quotation", (p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig)},
-                             {"author", (p.AuthorOrig)},
-                             {"work", (p.WorkOrig)},
-                             {"byline", (Trim(session.BylineBox))}};
+  // The copyright line too, as typed: an untouched notice is no copyright for other
+  // readers, but it comes back to us as it was.
+  ipuz[kIpuzExtensionKey] = {{"quotation", p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig},
+                             {"author", p.AuthorOrig},
+                             {"work", p.WorkOrig},
+                             {"byline", Trim(session.BylineBox)},
+                             {"copyright", session.CopyrightText}};
   return ipuz.dump(1, '\t') + "\n";
 }
 

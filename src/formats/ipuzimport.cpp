@@ -350,6 +350,14 @@ std::string BylineOf(const Json& ipuz) {
   return LowerCase(author.substr(0, 3)) == "by " ? author : "by " + author;
 }
 
+// The copyright line: ours as typed, else the file's notice; a new puzzle's without one.
+std::string CopyrightOf(const Json& ipuz) {
+  if (const auto own = OwnField(ipuz, "copyright"); own && !OneLine(*own).empty())
+    return OneLine(*own);
+  const std::string copyright = PlainText(ipuz.value("copyright", Json()));
+  return copyright.empty() ? FileSession().CopyrightText : copyright;
+}
+
 // The letters of a master quote, in order.
 std::string LettersOf(const std::string& master) {
   std::string letters;
@@ -592,8 +600,7 @@ IpuzImport Read(std::string_view bytes) {
   out.push_back("[byline]");
   out.push_back(BylineOf(ipuz));
   out.push_back("[copyright]");
-  const std::string copyright = PlainText(ipuz.value("copyright", Json()));
-  out.push_back(copyright.empty() ? FileSession().CopyrightText : copyright);
+  out.push_back(CopyrightOf(ipuz));
   out.push_back("[labels]");
   out.push_back("");
   out.push_back("[keywords]");

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/answertable.h"
+#include "core/copyright.h"
 #include "core/textio.h"
 #include "files/puzzlefile.h"
 #include "files/textexport.h"
@@ -88,7 +89,7 @@ TEST(CliCommands, ShowPrintsEveryTextAsTypedFromAnAccentedFolder) {
   const auto& texts = j["texts"];
   EXPECT_EQ(texts["title"], "Dvo\xC5\x99\xC3\xA1k");
   EXPECT_EQ(texts["byline"], "by Anonymous");
-  EXPECT_EQ(texts["copyright"], "Puzzle \xC2\xA9 2003 by");
+  EXPECT_EQ(texts["copyright"], DefaultCopyrightText());
   EXPECT_EQ(texts["author"], "Lech Wa\xC5\x82\xC4\x99sa");
   EXPECT_EQ(texts["work"],
             "Dzie\xC5\x82"

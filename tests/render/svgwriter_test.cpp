@@ -63,8 +63,14 @@ TEST_F(SvgWriterTest, ThePagesFollowOneAnotherWithEveryClue) {
   EXPECT_EQ(texts.front(), "Famous Words");
   std::size_t at = 0;
   for (int r = 0; r < 52; ++r) {
-    const std::string clue = doc.Label(r) + ". Clue & <number> " + std::to_string(r + 1);
-    const auto next = std::find(texts.begin() + static_cast<long>(at), texts.end(), clue);
+    // The label is bold and a text of its own; its clue follows it.
+    const std::string clue = "Clue & <number> " + std::to_string(r + 1);
+    const auto next =
+        std::find_if(texts.begin() + static_cast<long>(at), texts.end(), [&](const std::string& t) {
+          return t.size() >= clue.size() &&
+                 t.compare(t.size() - clue.size(), clue.size(), clue) == 0 &&
+                 (t.size() == clue.size() || t[t.size() - clue.size() - 1] == ' ');
+        });
     ASSERT_NE(next, texts.end()) << clue;
     at = static_cast<std::size_t>(next - texts.begin());
   }

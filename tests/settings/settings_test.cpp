@@ -72,8 +72,10 @@ TEST(IniText, KeysStayFoundWhileValuesBeforeThemGrowShrinkOrLookLikeKeys) {
   t.SetIniValue("[b]", "");
   EXPECT_EQ(t.GetIniValue("[c]"), "3");
   EXPECT_EQ(t.GetIniLine("[c]"), 6u);
-  t.SetIniValue("[a]", "[z]");  // a value of key shape is a line like any other
-  EXPECT_EQ(t.KeyLine("[z]"), 2u);
+  t.SetIniValue("[a]", "[z]");  // a value of key shape stays a value
+  EXPECT_EQ(t.KeyLine("[z]"), std::nullopt);
+  EXPECT_EQ(t.GetIniValue("[a]"), "[z]");
+  EXPECT_EQ(t.GetIniValue("[b]"), "");
   t.SetIniValue("[a]", "x");
   EXPECT_EQ(t.KeyLine("[z]"), std::nullopt);
   EXPECT_EQ(t.KeyLine("; NOTE"), 0u);
