@@ -163,6 +163,26 @@ std::optional<std::size_t> IniText::ScanForKey(const std::string& wanted) const 
   return found;
 }
 
+bool IniText::EndsWithKeyAwaitingValue() const {
+  if (m_text.empty()) return false;
+  std::size_t last = m_text.size() - 1;
+  while (last > 0 && m_text[last - 1] != '\n') --last;
+  if (!IsAnyKeyLine(std::string_view(m_text.data() + last, m_text.size() - 1 - last))) return false;
+  // A key line is itself a value when the line before it is a key awaiting one.
+  bool awaiting = false;
+  if (m_indexed) {
+    std::size_t valueAt = std::string::npos;
+    for (const KeyCandidate& c : m_candidates) {
+      awaiting = c.start != valueAt && c.keyLine;
+      if (awaiting) valueAt = NextLine(c.start);
+    }
+    return awaiting;
+  }
+  ForEachTextLine(
+      [&](std::size_t, std::string_view line) { awaiting = !awaiting && IsAnyKeyLine(line); });
+  return awaiting;
+}
+
 std::optional<std::size_t> IniText::KeyStart(const std::string& key) const {
   const std::string wanted = UpperCase(Trim(key));
   if (const auto known = m_found.find(wanted); known != m_found.end()) return known->second;
@@ -216,6 +236,7 @@ std::string IniText::GetIniValue(const std::string& key) const {
 void IniText::SetIniValue(const std::string& key, const std::string& value) {
   const auto start = KeyStart(key);
   if (!start) {
+    if (EndsWithKeyAwaitingValue()) AppendLine("");
     AppendLine(key);
     AppendLine(value);
     return;

@@ -62,6 +62,9 @@ class IniText {
   // Where the key line starts in the text; nullopt when the key is absent.
   std::optional<std::size_t> KeyStart(const std::string& key) const;
   std::optional<std::size_t> ScanForKey(const std::string& wanted) const;
+  // Whether the last line is a key still waiting for its value: a key appended after it
+  // would be taken for that value.
+  bool EndsWithKeyAwaitingValue() const;
   // Where the line after the one starting at `start` starts (the text's size at the end).
   std::size_t NextLine(std::size_t start) const;
   std::size_t LineIndex(std::size_t start) const;

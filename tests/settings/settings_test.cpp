@@ -83,6 +83,21 @@ TEST(IniText, KeysStayFoundWhileValuesBeforeThemGrowShrinkOrLookLikeKeys) {
   EXPECT_EQ(t.CrLfText(), "; note\r\n[a]\r\nx\r\n[b]\r\n\r\n[c]\r\n3\r\n");
 }
 
+TEST(IniText, AKeyAddedAfterAKeyWithoutItsValueIsNotTakenForThatValue) {
+  for (const bool note : {false, true}) {
+    IniText t({"[a]", "1", "[b]"});
+    if (note) t.SetLines({"; note", "[a]", "1", "[b]"});
+    t.SetIniValue("[new]", "v");
+    EXPECT_EQ(t.GetIniValue("[new]"), "v");
+    EXPECT_EQ(t.GetIniValue("[b]"), "");
+    EXPECT_EQ(t.GetIniValue("[a]"), "1");
+  }
+  IniText valueLast({"[a]", "[b]"});  // "[b]" is the value of "[a]"
+  valueLast.SetIniValue("[b]", "x");
+  EXPECT_THAT(valueLast.Lines(), ElementsAre("[a]", "[b]", "[b]", "x"));
+  EXPECT_EQ(valueLast.GetIniValue("[b]"), "x");
+}
+
 TEST(IniText, TextOfAFileSplitsAtEveryKindOfLineEnd) {
   IniText t;
   t.SetText("[a]\r\none\r[b]\ntwo\n\n[c]");
