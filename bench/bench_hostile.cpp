@@ -40,8 +40,8 @@
 #include <QApplication>
 #include <QTextEdit>
 
-#include "app/quotewindowfile.h"
-#include "app/rtfreader.h"
+#include "app/panes/quotewindowfile.h"
+#include "rtf/rtfreader.h"
 #endif
 
 namespace quotella::bench {

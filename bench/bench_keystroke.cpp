@@ -13,9 +13,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/mainwindow.h"
-#include "app/puzzlecommands.h"
-#include "app/tablemodels.h"
+#include "app/commands/puzzlecommands.h"
+#include "app/widgets/tablemodels.h"
+#include "app/window/mainwindow.h"
 #include "bench_support.h"
 #include "core/document.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool ok = false;

@@ -29,7 +29,7 @@ READERS = [
      r"LoadWordListFile|SaveWordListFile|WordList::Assign"),
     ("letter file", "textfiles", "src/search/wordsource.cpp",
      r"LoadLetterWords|LoadNormalised|NormaliseDictLine|ReadWordFileText|SortNoCase|LessNoCase"),
-    ("rich text", "rtf", "src/app/rtfreader.cpp", r"."),
+    ("rich text", "rtf", "src/rtf/rtfreader.cpp", r"."),
     ("ipuz file", "ipuz", "src/formats/ipuzimport.cpp", r"."),
     ("browser synopsis", "synopsis", "src/files/inforeport.cpp", r"MakeInfoReport"),
     ("familiarity.txt", "familiarity", "src/search/wordsource.cpp", r"Familiarity::(Load|SizeOf)"),

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

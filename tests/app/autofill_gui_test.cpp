@@ -16,11 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/answerpane.h"
-#include "app/autofilldialog.h"
-#include "app/mainwindow.h"
-#include "app/searchcontroller.h"
-#include "app/tablemodels.h"
+#include "app/dialogs/autofilldialog.h"
+#include "app/panes/answerpane.h"
+#include "app/search/searchcontroller.h"
+#include "app/widgets/tablemodels.h"
+#include "app/window/mainwindow.h"
 #include "core/answertable.h"
 #include "core/construction.h"
 #include "core/textio.h"

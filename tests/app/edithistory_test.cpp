@@ -1,4 +1,4 @@
-#include "app/edithistory.h"
+#include "app/window/edithistory.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +12,14 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/actiontable.h"
-#include "app/dialogcommands.h"
-#include "app/hotkeysdialog.h"
-#include "app/mainwindow.h"
-#include "app/puzzlecommands.h"
-#include "app/puzzlegridwidget.h"
-#include "app/searchcontroller.h"
-#include "app/tablemodels.h"
+#include "app/commands/dialogcommands.h"
+#include "app/commands/puzzlecommands.h"
+#include "app/dialogs/hotkeysdialog.h"
+#include "app/search/searchcontroller.h"
+#include "app/widgets/puzzlegridwidget.h"
+#include "app/widgets/tablemodels.h"
+#include "app/window/actiontable.h"
+#include "app/window/mainwindow.h"
 #include "core/answertable.h"
 #include "core/poolstatus.h"
 #include "core/swapping.h"

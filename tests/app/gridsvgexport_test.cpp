@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <set>
 
-#include "app/bitmapdialog.h"
-#include "app/printroom.h"
+#include "app/print/bitmapdialog.h"
+#include "app/print/printroom.h"
 #include "core/textio.h"
 #include "support/svgtexts.h"
 #include "windowfixture.h"

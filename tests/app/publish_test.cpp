@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 #include "core/assignment.h"
 #include "core/textio.h"
 #include "formats/ipuzimport.h"

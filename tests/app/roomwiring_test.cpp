@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 #include "windowfixture.h"
 
 namespace quotella {

@@ -18,7 +18,7 @@
 #include <deque>
 #include <memory>
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 #include "core/textio.h"
 #include "render/qtext.h"
 #include "windowfixture.h"

@@ -13,9 +13,9 @@
 #include <QTextCursor>
 #include <memory>
 
-#include "app/mainwindow.h"
-#include "app/puzzlegridwidget.h"
-#include "app/tablemodels.h"
+#include "app/widgets/puzzlegridwidget.h"
+#include "app/widgets/tablemodels.h"
+#include "app/window/mainwindow.h"
 #include "core/document.h"
 #include "core/textio.h"
 #include "render/gridpainter.h"

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
-#include "app/wordlistpane.h"
+#include "app/panes/wordlistpane.h"
 #include "search/wordlists.h"
 #include "windowfixture.h"
 

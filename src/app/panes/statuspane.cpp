@@ -1,0 +1,106 @@
+#include "app/panes/statuspane.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/widgets/controls.h"
+#include "app/widgets/panelbar.h"
+
+namespace quotella {
+
+StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("StatusArea"));
+  m_charStatus1 = new PanelBar(QStringLiteral("CharStatus1"),
+                               {QStringLiteral("Cell"), QStringLiteral("Char"),
+                                QStringLiteral("Col"), QStringLiteral("Empty, Use up..")},
+                               {60, 60, 60, 0}, this);
+  m_charStatus2 =
+      new PanelBar(QStringLiteral("CharStatus2"),
+                   {QStringLiteral("Avg wrd len"), QStringLiteral("Pool"), QStringLiteral("Cons"),
+                    QStringLiteral("Vowels"), QStringLiteral("Vowel %")},
+                   {80, 60, 60, 65, 0}, this);
+  m_printStatus1 = new PanelBar(
+      QStringLiteral("PrintStatusBar1"),
+      {QStringLiteral("PWidth"), QStringLiteral("PHeight"), QStringLiteral("PCellsize"),
+       QStringLiteral("Orientation"), QStringLiteral("GridHeight")},
+      {80, 80, 60, 70, 0}, this);
+  m_printStatus2 =
+      new PanelBar(QStringLiteral("PrintStatusBar2"),
+                   {QStringLiteral("Columns"), QStringLiteral("Rows"), QStringLiteral("Extra")},
+                   {90, 90, 0}, this);
+  m_printStatus1->hide();
+  m_printStatus2->hide();
+
+  m_listLabel = new QLabel(this);
+  m_listLabel->setObjectName(QStringLiteral("ListLabel"));
+  m_wordListFileLabel = new QLabel(this);
+  m_wordListFileLabel->setObjectName(QStringLiteral("WordListFileLabel"));
+  m_wordListFileLabel->hide();
+  m_addItemField = new QLineEdit(this);
+  m_addItemField->setObjectName(QStringLiteral("AddItemEdit"));
+  m_addItemField->hide();
+  m_searchStatus =
+      new PanelBar(QStringLiteral("SearchStatusBar"),
+                   {QStringLiteral("word1"), QStringLiteral("word2"), QStringLiteral("word3")},
+                   {80, 80, 0}, this);
+  m_searchStatus->hide();
+  m_candidateStatus =
+      new PanelBar(QStringLiteral("CandidateStatusBar"),
+                   {QStringLiteral("Vowels"), QStringLiteral("Score 1"), QStringLiteral("Score 2"),
+                    QStringLiteral("Len"), QStringLiteral("Avg")},
+                   {45, 50, 50, 40, 0}, this);
+  m_candidateStatus->hide();
+  m_heuristicButton =
+      MakeButton(QStringLiteral("HeuristicButton"), QStringLiteral("Heuristic Search"), this);
+  m_heuristicButton->setEnabled(false);
+
+  auto* area = new QVBoxLayout(this);
+  area->setContentsMargins(0, 0, 0, 0);
+  area->setSpacing(2);
+  area->addWidget(m_charStatus1);
+  area->addWidget(m_charStatus2);
+  area->addWidget(m_printStatus1);
+  area->addWidget(m_printStatus2);
+  area->addStretch(1);
+  auto* listHead = new QHBoxLayout;
+  listHead->addWidget(m_listLabel);
+  listHead->addWidget(m_wordListFileLabel);
+  listHead->addWidget(m_addItemField, 1);
+  listHead->addWidget(m_searchStatus, 1);
+  listHead->addWidget(m_candidateStatus, 1);
+  listHead->addWidget(m_heuristicButton);
+  area->addLayout(listHead);
+
+  m_statusBar1 = new PanelBar(
+      QStringLiteral("StatusBar1"),
+      {QStringLiteral("Row"), QStringLiteral("Col"), QString(), QStringLiteral("Chars")},
+      {60, 60, 160, 0});
+  m_progress = new QProgressBar;
+  m_progress->setObjectName(QStringLiteral("AutofillProgress"));
+  m_progress->setFixedWidth(180);
+  m_progress->hide();
+}
+
+PanelBar* StatusPane::bar(StatusBar which) const {
+  switch (which) {
+    case StatusBar::Main:
+      return m_statusBar1;
+    case StatusBar::Print1:
+      return m_printStatus1;
+    case StatusBar::Print2:
+      return m_printStatus2;
+    case StatusBar::Search:
+      return m_searchStatus;
+    case StatusBar::CharStatus1:
+      return m_charStatus1;
+    case StatusBar::CharStatus2:
+      return m_charStatus2;
+  }
+  return nullptr;
+}
+
+}  // namespace quotella

@@ -1,0 +1,410 @@
+#include "app/search/searchcontroller.h"
+
+#include <QMetaObject>
+#include <QPointer>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+#include "app/dialogs/wordlisteditordialog.h"
+#include "app/panes/statuspane.h"
+#include "app/widgets/panelbar.h"
+#include "core/answertable.h"
+#include "core/document.h"
+#include "core/poolstatus.h"
+#include "render/qtext.h"
+#include "search/autofill.h"
+#include "search/autofillsource.h"
+#include "search/autofillworker.h"
+#include "search/fillalternatives.h"
+#include "search/heuristic.h"
+#include "search/wordlisteditor.h"
+#include "search/wordlists.h"
+
+namespace quotella {
+
+namespace {
+
+constexpr const char* kExitSearchFirst =
+    "First you must exit the Heuristic Search!\rRight-Click Wordlist and select \"End Search "
+    "Now\"";
+// The heuristic search's last report before the brute force starts; it means nothing once
+// the search is over.
+constexpr const char* kLongTimeNote = "This can take a long time";
+
+}  // namespace
+
+SearchController::SearchController(PuzzleDocument& doc, WordSources& sources, Host& host,
+                                   StatusPane& status, QWidget* window, Hooks hooks)
+    : QObject(nullptr),
+      m_doc(doc),
+      m_sources(sources),
+      m_host(host),
+      m_status(status),
+      m_window(window),
+      m_hooks(std::move(hooks)) {
+  m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+  m_escape->setObjectName(QStringLiteral("SearchEscape"));
+  m_escape->setEnabled(false);
+  connect(m_escape, &QShortcut::activated, this, [this] { Escape(); });
+}
+
+SearchController::~SearchController() {
+  delete m_listEditorDialog;  // it works on m_listEditor
+  m_listEditorDialog = nullptr;
+  m_autofill.reset();   // stops and joins a running fill before its dictionary goes
+  m_heuristic.reset();  // ends and joins a running search before the lists go
+}
+
+bool SearchController::heuristicSearching() const {
+  return m_heuristicRunning || (m_heuristic && m_heuristic->Searching());
+}
+
+void SearchController::UpdateEscape() {
+  m_escape->setEnabled(m_heuristicRunning || m_autofillRunning);
+}
+
+// ---------------------------------------------------------------------------------
+// The heuristic search
+
+void SearchController::HeuristicButtonClick() {
+  // A preparation that ended early leaves the searching flag set (no solution can be laid
+  // until the search is ended); the button starts afresh all the same. Only a worker
+  // still delivering results, or the open prune editor, keeps it from starting.
+  if (!m_doc.PuzzleExists || m_heuristicRunning) return;
+  if (!m_heuristic) {
+    m_heuristic = std::make_unique<HeuristicSearch>(m_doc, m_sources);
+    m_heuristic->OpenPruneEditor = [this](const ThreeWordSearch::Lists& lists) {
+      OpenWordListEditor(lists);
+    };
+  }
+  if (m_hooks.showSearchLog) m_hooks.showSearchLog();
+  AfterPreparation(static_cast<int>(m_heuristic->Prepare()));
+}
+
+void SearchController::AfterPreparation(int prepared) {
+  using Prepared = HeuristicSearch::Prepared;
+  const auto step = static_cast<Prepared>(prepared);
+  // The repaint moves the table's cursor, which puts the pool hint into the message panel;
+  // an early end's report is put back so that it can be read.
+  const QString report = m_status.statusBar1()->panel(kMessagePanel);
+  if (m_hooks.listsChanged) m_hooks.listsChanged();
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  const bool early = step == Prepared::EmptyList || step == Prepared::TooShort ||
+                     step == Prepared::MissingLetters || step == Prepared::BailedOut;
+  if (step == Prepared::BailedOut && m_hooks.bailedOut) m_hooks.bailedOut();
+  if (early) m_status.statusBar1()->setPanel(kMessagePanel, report);
+  if (step == Prepared::Ready) StartHeuristicWorker();
+}
+
+void SearchController::OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists) {
+  if (!m_listEditor) m_listEditor = std::make_unique<WordListEditor>();
+  m_listEditor->DictDir = m_sources.DictionaryDir();
+  if (m_hooks.programDir) m_listEditor->ProgramDir = m_hooks.programDir();
+  if (!m_listEditorDialog) {
+    m_listEditorDialog = new WordListEditorDialog(*m_listEditor, m_host, m_window);
+    connect(m_listEditorDialog, &WordListEditorDialog::lookupRequested, this,
+            [this](const QString& word) {
+              if (m_hooks.lookUp) m_hooks.lookUp(word);
+            });
+  }
+  const int generation = m_generation;
+  m_listEditor->Open(lists, [this, generation](bool bailedOut, WordListEditor::Lists pruned) {
+    // The editor calls this from its own button handler: carry on once that is done.
+    QTimer::singleShot(
+        0, this, [this, generation, bailedOut, pruned = std::move(pruned)]() mutable {
+          if (!m_heuristic || generation != m_generation) return;
+          AfterPreparation(
+              static_cast<int>(m_heuristic->EditorClosed(bailedOut, std::move(pruned))));
+        });
+  });
+  m_listEditorDialog->refresh();
+  m_listEditorDialog->show();
+  m_listEditorDialog->raise();
+}
+
+void SearchController::StartHeuristicWorker() {
+  QPointer<SearchController> self(this);
+  m_heuristicRunning = true;
+  UpdateEscape();
+  const int generation = m_generation;
+  m_heuristic->Start([self, generation](HeuristicEvent event) {
+    QMetaObject::invokeMethod(
+        self.data(),
+        [self, generation, event] {
+          if (!self || !self->m_heuristic || generation != self->m_generation) return;
+          self->m_heuristic->Apply(event);
+          if (self->m_hooks.listsChanged) self->m_hooks.listsChanged();
+          if (event.kind == HeuristicEvent::Kind::Finished) {
+            self->m_heuristicRunning = false;
+            self->UpdateEscape();
+            PanelBar* bar = self->m_status.statusBar1();
+            if (bar->panel(kMessagePanel).startsWith(QLatin1String(kLongTimeNote)))
+              bar->setPanel(kMessagePanel, QString());
+            if (self->m_hooks.viewsChanged) self->m_hooks.viewsChanged();
+          }
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void SearchController::EndHeuristicSearchNow1Click() {
+  if (m_heuristic) m_heuristic->EndNow();
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+}
+
+void SearchController::SkipHeuristic() {
+  if (m_heuristic) m_heuristic->Skip();
+}
+
+bool SearchController::LaySolution(const std::string& line) {
+  if (!m_doc.PuzzleExists) return false;
+  if (NumEmpty(m_doc) != 3) {
+    m_host.Message(" There must be 3 and only 3 empty Answers available ");
+    return false;
+  }
+  if (heuristicSearching()) {
+    m_host.Message(kExitSearchFirst);
+    return false;
+  }
+  if (!m_heuristic) m_heuristic = std::make_unique<HeuristicSearch>(m_doc, m_sources);
+  m_heuristic->LaySolution(line);
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  return true;
+}
+
+void SearchController::Escape() {
+  if (m_autofillRunning && m_autofill) m_autofill->Stop();
+  if (m_heuristicRunning && m_heuristic) m_heuristic->Escape();
+}
+
+void SearchController::EndAll() {
+  ++m_generation;
+  // Destroying the search ends and joins its worker; whatever it still posts is dropped.
+  m_heuristic.reset();
+  m_heuristicRunning = false;
+  if (m_listEditorDialog) m_listEditorDialog->hide();
+  if (m_autofillRunning) {
+    m_autofillRunning = false;
+    if (m_autofill) m_autofill->Stop();
+    SetAutofillRunning(false);
+  }
+  UpdateEscape();
+}
+
+// ---------------------------------------------------------------------------------
+// Autofill
+
+void SearchController::SetAutofillRunning(bool running) {
+  m_autofillRunning = running;
+  QProgressBar* progress = m_status.progress();
+  progress->setVisible(running);
+  if (!running) m_status.statusBar1()->setPanel(kMessagePanel, QString());
+  UpdateEscape();
+  if (m_hooks.autofillRunning) m_hooks.autofillRunning(running);
+}
+
+namespace {
+
+// The answers of every row, to tell whether the table changed since a fill was laid.
+std::vector<std::string> TableAnswers(const PuzzleDocument& doc) {
+  std::vector<std::string> answers;
+  for (int row = 0; row < doc.P.NumWords && row < kTableSize; ++row)
+    answers.push_back(Keystring(doc, row));
+  return answers;
+}
+
+bool SameProblem(const AutofillProblem& a, const AutofillProblem& b) {
+  const auto sameSlot = [](const AutofillSlot& x, const AutofillSlot& y) {
+    return x.row == y.row && x.initial == y.initial;
+  };
+  return a.pool == b.pool && std::equal(a.rowSlots.begin(), a.rowSlots.end(), b.rowSlots.begin(),
+                                        b.rowSlots.end(), sameSlot);
+}
+
+}  // namespace
+
+void SearchController::Autofill1Click() {
+  if (m_autofillRunning) {
+    // The result (a stop, or the fills found so far) still arrives through OnAutofillDone.
+    if (m_autofill) m_autofill->Stop();
+    return;
+  }
+  StartAutofill(m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{});
+}
+
+void SearchController::StartAutofill(const AutofillRequest& request) {
+  if (m_autofillRunning) return;
+  if (!m_doc.PuzzleExists) return;
+  if (heuristicSearching()) {
+    m_host.Message(kExitSearchFirst);
+    return;
+  }
+  auto problem = std::make_unique<AutofillProblem>(MakeRefillProblem(m_doc, request.rows));
+  if (problem->rowSlots.empty()) {
+    m_host.Message(AutofillEndText(AutofillEnd::NothingToFill));
+    return;
+  }
+  if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
+  m_autofill->Stop();
+  m_autofillDict = std::make_unique<AutofillDictionary>(m_sources.DictionaryDir());
+  for (const auto& list : m_sources.Lists) m_autofillDict->AddListEntries(list.Items);
+  AutofillOptions options;
+  PrepareAutofillOptions(m_doc, options, request.rows);
+  options.timeLimit = request.seconds;
+  options.maxSize = request.maxRarity < 70 ? request.maxRarity : 0;
+  options.seed = request.seed;
+  options.solutions = 8;  // "Fill Again" lays the next ones
+  m_request = request;
+  m_fills.clear();
+  m_nextFill = 0;
+  m_autofillProblem = std::move(problem);
+  const int rows = static_cast<int>(m_autofillProblem->rowSlots.size());
+  QProgressBar* progress = m_status.progress();
+  progress->setRange(0, rows);
+  progress->setValue(0);
+  progress->setFormat(QStringLiteral("Autofill: %v of %m rows"));
+  SetAutofillRunning(true);
+  m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("Autofill: starting"));
+
+  QPointer<SearchController> self(this);
+  const int generation = m_generation;
+  m_autofill->Start(
+      *m_autofillProblem, m_autofillDict->Source(), options,
+      [self, generation](const AutofillProgress& p) {
+        const int depth = p.bestDepth;
+        const QString format =
+            QStringLiteral("Autofill: %v of %m rows, %1 s").arg(p.elapsed, 0, 'f', 1);
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, generation, depth, format] {
+              if (!self || !self->m_autofillRunning || generation != self->m_generation) return;
+              QProgressBar* bar = self->m_status.progress();
+              bar->setValue(std::min(depth, bar->maximum()));
+              bar->setFormat(format);
+              self->m_status.statusBar1()->setPanel(kMessagePanel, QString());
+            },
+            Qt::QueuedConnection);
+      },
+      [self, generation](AutofillResult result) {
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, generation, result = std::move(result)] {
+              if (self && generation == self->m_generation) self->OnAutofillDone(result);
+            },
+            Qt::QueuedConnection);
+      });
+}
+
+void SearchController::OnAutofillDone(const AutofillResult& result) {
+  if (!m_autofillRunning) return;
+  SetAutofillRunning(false);
+  // The table may have changed while the search ran: a fill that no longer fits is
+  // reported rather than laid half-way.
+  const bool unchanged = SameProblem(MakeRefillProblem(m_doc, m_request.rows), *m_autofillProblem);
+  if (result.end != AutofillEnd::Filled || result.fills.empty()) {
+    int partialRows = 0;
+    for (const auto& w : result.partial.words) partialRows += !w.empty();
+    // When time runs out the best partial fill is offered rather than thrown away.
+    if (result.end == AutofillEnd::TimeLimit && partialRows > 0 && unchanged) {
+      const std::string question = AutofillEndText(result.end) + ".\rKeep the " +
+                                   std::to_string(partialRows) + " rows of the best partial fill?";
+      if (m_host.Confirm(question, ConfirmKind::Question)) {
+        LayRefill(m_doc, *m_autofillProblem, result.partial, m_request.rows);
+        if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+        m_status.statusBar1()->setPanel(
+            kMessagePanel,
+            QStringLiteral("Autofill: %1 rows of a partial fill kept").arg(partialRows));
+      }
+      return;
+    }
+    // A proof says why, on a line of its own.
+    m_host.Message(AutofillEndText(result.end) +
+                   (result.reason.empty() ? std::string() : ".\r" + result.reason));
+    return;
+  }
+  if (!unchanged || !LayRefill(m_doc, *m_autofillProblem, result.fills.front(), m_request.rows)) {
+    if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+    m_host.Message("The answers changed during Autofill: its fill no longer fits");
+    return;
+  }
+  m_fills = result.fills;
+  m_nextFill = 1;
+  m_laidTable = TableAnswers(m_doc);
+  m_doc.PuzzleChanged = true;
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  const std::size_t laid =
+      m_request.rows.empty() ? m_autofillProblem->rowSlots.size() : m_request.rows.size();
+  m_status.statusBar1()->setPanel(kMessagePanel,
+                                  QStringLiteral("Autofill: %1 rows filled").arg(laid));
+  if (PoolIsEmpty(m_doc)) m_host.PlaySound("cheer");
+}
+
+void SearchController::FillAgain() {
+  if (m_autofillRunning || !m_doc.PuzzleExists || !m_autofillProblem) return;
+  // The rows the last fill laid: the next run refills exactly those.
+  std::vector<int> rows = m_request.rows;
+  if (rows.empty())
+    for (const auto& slot : m_autofillProblem->rowSlots) rows.push_back(slot.row);
+  if (m_nextFill < m_fills.size() && TableAnswers(m_doc) == m_laidTable &&
+      LayRefill(m_doc, *m_autofillProblem, m_fills[m_nextFill], m_request.rows)) {
+    ++m_nextFill;
+    m_laidTable = TableAnswers(m_doc);
+    if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+    m_status.statusBar1()->setPanel(
+        kMessagePanel,
+        QStringLiteral("Autofill: fill %1 of %2").arg(m_nextFill).arg(m_fills.size()));
+    return;
+  }
+  AutofillRequest next = m_request;
+  next.rows = rows;
+  ++next.seed;
+  StartAutofill(next);
+}
+
+bool SearchController::ShowOtherAnswers(int row) {
+  if (!m_doc.PuzzleExists || m_autofillRunning) return false;
+  if (row < 0 || row >= m_doc.P.NumWords || m_doc.KeyWords.At(2, row).empty()) {
+    m_host.Message("Other answers need a row that holds a word");
+    return false;
+  }
+  AutofillDictionary dict(m_sources.DictionaryDir());
+  for (const auto& list : m_sources.Lists) dict.AddListEntries(list.Items);
+  AutofillOptions options;
+  const AutofillRequest request =
+      m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{};
+  options.maxSize = request.maxRarity < 70 ? request.maxRarity : 0;
+  m_alternatives = OtherAnswers(m_doc, row, dict.Source(), options);
+  m_alternativesRow = row;
+  m_alternativesTable = TableAnswers(m_doc);
+  m_alternativeLines.clear();
+  for (const auto& alt : m_alternatives) m_alternativeLines.push_back(AlternativeText(m_doc, alt));
+  m_sources.Candidates = m_alternativeLines;
+  if (m_alternatives.empty()) m_sources.Candidates.push_back("No other answers for this row");
+  if (m_hooks.listsChanged) m_hooks.listsChanged();
+  m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("%1 other answers for row %2")
+                                                     .arg(m_alternatives.size())
+                                                     .arg(ToQString(m_doc.Label(row))));
+  return true;
+}
+
+bool SearchController::LayOtherAnswer(int line) {
+  if (m_alternatives.empty() || m_sources.Candidates != m_alternativeLines) return false;
+  if (line < 0 || line >= static_cast<int>(m_alternatives.size())) return true;
+  const AutofillAlternative alt = m_alternatives[static_cast<std::size_t>(line)];
+  const bool whole = PoolIsEmpty(m_doc);
+  if (TableAnswers(m_doc) != m_alternativesTable)
+    m_host.Message("Lists have changed. This word cannot be put in.");
+  else if (!LayAlternative(m_doc, m_alternativesRow, alt))
+    m_host.Message("Lists have changed. This word cannot be put in.");
+  // The list named answers of the table as it was: it is not offered again.
+  m_alternatives.clear();
+  m_alternativeLines.clear();
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  if (whole && PoolIsEmpty(m_doc)) m_host.PlaySound("cheer");
+  return true;
+}
+
+}  // namespace quotella

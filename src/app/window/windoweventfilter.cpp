@@ -1,0 +1,70 @@
+#include "app/window/windoweventfilter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "app/commands/answercommands.h"
+#include "app/commands/listcommands.h"
+#include "app/commands/puzzlecommands.h"
+#include "app/panes/answerpane.h"
+#include "app/panes/statuspane.h"
+#include "app/panes/wordlistpane.h"
+#include "app/window/mainwindow.h"
+#include "app/window/windowsettings.h"
+
+namespace quotella {
+
+WindowEventFilter::WindowEventFilter(MainWindow& window) : QObject(&window), w(window) {
+  w.m_answer->quotesEditor()->viewport()->installEventFilter(this);
+  qApp->installEventFilter(this);
+}
+
+bool WindowEventFilter::ProcessPendingEvents() {
+  ++m_pendingDepth;
+  QApplication::processEvents();
+  --m_pendingDepth;
+  return std::exchange(m_escPressed, false);
+}
+
+bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  const int key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+  // Only an Esc that arrives while a long command lets events through is meant for it.
+  if (key == Qt::Key_Escape && m_pendingDepth > 0) m_escPressed = true;
+  // A double click on the window's bare background adds items to the list last shown.
+  if (type == QEvent::MouseButtonDblClick && watched == w.centralWidget()) {
+    w.m_listCommands->AddanItemClick(w.m_listCommands->lastWordList());
+    return true;
+  }
+  if (key == Qt::Key_Delete) {
+    for (int n = 1; n <= 4; ++n)
+      if (watched == w.m_lists->wordList(n)) {
+        w.m_listCommands->DeleteListEntry(n);
+        return true;
+      }
+  }
+  // A double click on the list label reads the settings file again.
+  if (type == QEvent::MouseButtonDblClick && watched == w.m_status->listLabel()) {
+    w.m_windowSettings->LoadIniFile1Click();
+    return true;
+  }
+  QPlainTextEdit* quotes = w.m_answer->quotesEditor();
+  if (watched == quotes->viewport()) {
+    if (type == QEvent::MouseButtonDblClick) {
+      const auto* me = static_cast<QMouseEvent*>(event);
+      quotes->setTextCursor(quotes->cursorForPosition(me->position().toPoint()));
+      w.m_puzzleCommands->QuotesEditorDblClick();
+      return true;
+    }
+    if (type == QEvent::MouseButtonRelease)
+      QTimer::singleShot(0, this, [this] { w.m_answers->QuotesEditorClick(); });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quotella

@@ -1,0 +1,23 @@
+#include "app/window/windowloader.h"
+
+#include "core/textio.h"
+#include "files/filesession.h"
+#include "search/wordlists.h"
+
+namespace quotella {
+
+bool WindowLoader::LoadQuotesFile(const std::string& path) {
+  const auto lines = ReadTextLines(path);
+  if (!lines) return false;
+  m_session.QuotesEditor = *lines;
+  m_session.QuotesFile = path;
+  m_session.QuotesModified = false;
+  return true;
+}
+
+bool WindowLoader::LoadWordList(int list, const std::string& path) {
+  if (!ValidListNumber(list) || !FileExists(path)) return false;
+  return LoadWordListFile(m_sources, list, path, m_host);
+}
+
+}  // namespace quotella
