@@ -217,8 +217,10 @@ std::vector<RawClue> ReadClues(const Json& ipuz) {
     if (cells == item.end() || !cells->is_array() || cells->empty())
       throw Failure{"Answer " + clue.label + " names no cells of the grid."};
     for (const Json& pair : *cells) {
-      const auto column = pair.is_array() && pair.size() == 2 ? WholeNumber(pair[0]) : std::nullopt;
-      const auto row = pair.is_array() && pair.size() == 2 ? WholeNumber(pair[1]) : std::nullopt;
+      if (!pair.is_array() || pair.size() != 2)
+        throw Failure{"Answer " + clue.label + ": its cells are not [column, row] pairs."};
+      const auto column = WholeNumber(pair[0]);
+      const auto row = WholeNumber(pair[1]);
       if (!column || !row)
         throw Failure{"Answer " + clue.label + ": its cells are not [column, row] pairs."};
       clue.at.emplace_back(*column, *row);
