@@ -56,8 +56,8 @@ HOME=$home XDG_CONFIG_HOME= XDG_DATA_HOME= bash "$top/scripts/demo.sh" "$root/us
 
 step "The installed window's first start (settings go to the user's folder)"
 if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
-  HOME=$home XDG_CONFIG_HOME= XDG_DATA_HOME= QUOTELLA_ON_XVFB= \
-    xvfb-run -a bash "$top/scripts/first-start.sh" "$root/usr/bin/quotella"
+  HOME=$home XDG_CONFIG_HOME= XDG_DATA_HOME= \
+    xvfb-run -a -s "-screen 0 1400x900x24" bash "$top/scripts/first-start.sh" "$root/usr/bin/quotella"
   [ -s "$home/.config/quotella/quotella.ini" ] ||
     fail "the installed window wrote no settings into ~/.config/quotella"
   echo "settings written: ~/.config/quotella/quotella.ini"
