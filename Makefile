@@ -1,5 +1,5 @@
 # The README's commands. Each installs what it needs first.
-.PHONY: test run bench fuzz fuzz-coverage install-test deps build-debug build-release format clean
+.PHONY: test run bench fuzz fuzz-coverage install-test deps build-debug build-release package package-check format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,6 +17,19 @@ test: build-debug
 
 run: build-release
 	@bash scripts/run.sh build/release/bin
+
+# The Debian package in build/package/packages, with screenshots of the window for the
+# software-centre metadata in build/package/screenshots.
+package: deps
+	cmake --preset package
+	cmake --build --preset package
+	@bash scripts/screenshots.sh build/package/bin build/package/screenshots
+	cd build/package && cpack
+	@ls build/package/packages/*.deb
+
+# The package installed into a scratch root and checked there (lintian, validators, demo).
+package-check: package
+	@bash scripts/package-check.sh build/package/packages/quotella_*.deb
 
 bench: build-release
 	@bash scripts/bench.sh build/release/bin

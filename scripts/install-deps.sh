@@ -12,6 +12,7 @@ packages=(
   poppler-utils cups printer-driver-cups-pdf
   clang libclang-rt-14-dev llvm
   libicu-dev
+  dpkg-dev lintian desktop-file-utils appstream librsvg2-bin man-db xdotool imagemagick python3
 )
 
 missing=()

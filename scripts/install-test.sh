@@ -10,7 +10,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/quotella-cli share/quotella/a.txt share/quotella/z.txt share/quotella/help1.rtf \
   share/applications/quotella.desktop share/icons/hicolor/scalable/apps/quotella.svg \
-  share/mime/packages/quotella.xml; do
+  share/mime/packages/quotella.xml share/metainfo/org.quotella.Quotella.metainfo.xml \
+  share/man/man1/quotella.1.gz share/man/man1/quotella-cli.1.gz \
+  share/bash-completion/completions/quotella-cli share/doc/quotella/copyright; do
   [ -e "$prefix/$f" ] || { echo "install-test: $f was not installed" >&2; exit 1; }
 done
 if [ -x "$build/bin/quotella" ] && [ ! -x "$prefix/bin/quotella" ]; then

@@ -24,6 +24,15 @@ std::string Flag(bool b) {
   return b ? "TRUE" : "FALSE";
 }
 
+// The read-only data folder of an installed copy, share/quotella/ beside its bin/; empty
+// when the program does not run from an installed prefix (a build folder).
+std::string InstalledDataBeside(const std::string& programDir) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path data = fs::path(programDir + "../share/quotella/").lexically_normal();
+  return fs::is_directory(data, ec) ? data.string() : std::string();
+}
+
 }  // namespace
 
 const std::vector<SettingsKey>& SettingsKeys() {
@@ -145,7 +154,12 @@ ProgramPaths ResolveProgramPaths(const std::string& programDir, const std::strin
                                  const std::string& home) {
   ProgramPaths p;
   p.ProgramDir = WithTrailingSeparator(programDir);
-  p.Installed = ::access(p.ProgramDir.c_str(), W_OK) != 0;
+  const std::string data = InstalledDataBeside(p.ProgramDir);
+  // An installed copy never writes beside its program, even where it could (root, or a
+  // prefix the user owns), and finds its help, quotes, word lists and dictionary in its
+  // data folder.
+  p.Installed = !data.empty() || ::access(p.ProgramDir.c_str(), W_OK) != 0;
+  if (!data.empty()) p.ProgramDir = data;
   if (!p.Installed) {
     p.SettingsDir = p.ProgramDir;
   } else {

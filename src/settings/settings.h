@@ -91,17 +91,19 @@ std::optional<int> ParseIniInt(const std::string& text);
 
 // Where the program and its settings live at start-up.
 struct ProgramPaths {
-  std::string ProgramDir;   // folder of the executable, ends in '/'
+  std::string ProgramDir;   // folder of the executable (of an installed copy: its data
+                            // folder, share/quotella/), ends in '/'
   std::string SettingsDir;  // folder of the settings file, ends in '/'
   std::string IniFileName;  // SettingsDir + "quotella.ini"
-  bool Installed = false;   // the program folder is not writable
+  bool Installed = false;   // the program folder is not writable, or is an installed prefix's
 };
 
 // The folder of the running executable, with a trailing '/'.
 std::string RunningProgramDir();
 
-// Settings sit beside the program; when its folder cannot be written (an installed
-// copy) they go to $XDG_CONFIG_HOME/quotella/, by default ~/.config/quotella/.
+// Settings sit beside the program; for an installed copy (its folder cannot be written,
+// or share/quotella/ sits beside it) they go to $XDG_CONFIG_HOME/quotella/, by default
+// ~/.config/quotella/, and the program's files are looked up in share/quotella/.
 // configHome and home are the values of $XDG_CONFIG_HOME and $HOME (empty when unset).
 ProgramPaths ResolveProgramPaths(const std::string& programDir, const std::string& configHome,
                                  const std::string& home);

@@ -531,6 +531,28 @@ TEST(ProgramPaths, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly) {
   EXPECT_EQ(fs::current_path(), before);
 }
 
+TEST(ProgramPaths, AnInstalledPrefixKeepsSettingsOutOfItsProgramFolderEvenWhenWritable) {
+  // A prefix the user (or root) can write into: bin/ beside share/quotella/.
+  char tmpl[] = "/tmp/quotella-prefix-XXXXXX";
+  ASSERT_NE(::mkdtemp(tmpl), nullptr);
+  const std::string prefix = tmpl;
+  fs::create_directories(prefix + "/usr/bin");
+  fs::create_directories(prefix + "/usr/share/quotella");
+  fs::create_directories(prefix + "/build/bin");
+
+  const auto installed = ResolveProgramPaths(prefix + "/usr/bin", "/cfg", "/home/u");
+  EXPECT_TRUE(installed.Installed);
+  EXPECT_EQ(installed.IniFileName, "/cfg/quotella/quotella.ini");
+  // Help, quotes, word lists and the dictionary come from the installed data folder.
+  EXPECT_EQ(installed.ProgramDir, prefix + "/usr/share/quotella/");
+  EXPECT_EQ(StartupSettings(installed).DictDir, prefix + "/usr/share/quotella/");
+  // A build folder has no data folder beside it: its settings stay with the program.
+  const auto build = ResolveProgramPaths(prefix + "/build/bin/", "/cfg", "/home/u");
+  EXPECT_FALSE(build.Installed);
+  EXPECT_EQ(build.IniFileName, prefix + "/build/bin/quotella.ini");
+  fs::remove_all(prefix);
+}
+
 // ---- File association ----
 
 TEST(FileAssociation, RegistersOnceAndLeavesTheFilesAloneOnTheNextStart) {
