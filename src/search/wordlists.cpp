@@ -58,6 +58,16 @@ WordList::Refusals WordList::AssignText(std::string text) {
   };
   std::string flat;
   std::vector<Span> spans;
+  // Counted first, so that neither grows by doubling while the text is still held.
+  std::size_t entries = 0;
+  std::size_t entryBytes = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    if (line.empty() || IsNoteLine(line)) return;
+    ++entries;
+    entryBytes += line.size();
+  });
+  spans.reserve(entries);
+  flat.reserve(entryBytes);
   std::size_t empty = 0;
   ForEachLine(text, [&](std::string_view line) {
     if (IsNoteLine(line)) return Notes.push_back(line);
