@@ -65,7 +65,7 @@ std::optional<Input> MakeInput(const std::string& dictDir) {
     if (rows.size() < 3) continue;
     for (int k = 0; k < 3; ++k) ClearWord1Click(doc, {1, rows[static_cast<std::size_t>(k)]}, false);
 
-    std::array<std::vector<std::string>, 4> lists;
+    std::array<LineStore, 4> lists;
     std::vector<std::string> candidates;
     HeuristicSearch search(doc, {{&lists[0], &lists[1], &lists[2], &lists[3]}, &candidates});
     search.DictDir = dictDir;

@@ -81,6 +81,9 @@ std::string Hostile(const std::string& kind) {
   if (kind == "quotes") return Repeat("author@work@a quotation line of middling size\r\n");
   if (kind == "wordlist") return Repeat("word\r\n");
   if (kind == "wordlist_long_line") return Repeat("w");
+  if (kind == "wordlist_notes") return Repeat("#\n");
+  if (kind == "wordlist_folded") return Repeat("caf\xC3\xA9 cr\xC3\xA8me\r\n");
+  if (kind == "puzzle_crlf_blank_lines") return kPuzzleHead + Repeat("\r\n");
   if (kind == "rtf_groups") return "{\\rtf1" + Repeat("{\\b x}");
   if (kind == "rtf_nesting") return "{\\rtf1" + Repeat("{");
   return {};
@@ -307,6 +310,9 @@ void Register() {
       {"check_file", CheckQuotesFile},
       {"check_file_blank_lines", CheckQuotesFile},
       {"wordlist_blank_lines", ReadWordList},
+      {"wordlist_notes", ReadWordList},
+      {"wordlist_folded", ReadWordList},
+      {"puzzle_crlf_blank_lines", ReadPuzzle},
       {"letterfile_blank_lines", ReadLetterFile},
       {"familiarity", ReadFamiliarity},
       {"offensive", ReadOffensive},

@@ -26,7 +26,7 @@ int RunSearch(const std::vector<std::string>& args) {
     return 1;
   }
 
-  std::array<std::vector<std::string>, 4> lists;
+  std::array<LineStore, 4> lists;
   std::vector<std::string> candidates;
   HeuristicSearch search(doc, {{&lists[0], &lists[1], &lists[2], &lists[3]}, &candidates});
   search.DictDir = CommandDictDir(a->Value("--dict"));

@@ -1,5 +1,7 @@
 #include "core/textio.h"
 
+#include "core/linestore.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -310,13 +312,13 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return SplitLines(*text);
 }
 
-std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path) {
+std::optional<LineStore> ReadPuzzleLines(const std::string& path) {
   auto bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
   DecodedText decoded = DecodePuzzleText(*bytes);
   bytes.reset();
   RememberEncoding(path, decoded.encoding);
-  return SplitLines(decoded.text);
+  return LineStore::FromText(decoded.text);
 }
 
 namespace {

@@ -6,6 +6,8 @@
 
 namespace quotella {
 
+class LineStore;
+
 // The program's text is UTF-8 everywhere below the window. Windows-1252 is only a file
 // encoding: old files are read in it, and a file that was Windows-1252 is written back in
 // it while every character fits.
@@ -78,7 +80,7 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 std::optional<std::string> ReadText(const std::string& path);
 
 // Reads a puzzle file into UTF-8 lines (see DecodePuzzleText).
-std::optional<std::vector<std::string>> ReadPuzzleLines(const std::string& path);
+std::optional<LineStore> ReadPuzzleLines(const std::string& path);
 
 // Writes bytes to path through a temporary file in the same folder and a rename, so
 // that a failure leaves the old file untouched. A symbolic link is followed: its target

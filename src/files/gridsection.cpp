@@ -11,8 +11,7 @@ namespace {
 
 // Whether the grid lines show the master quote's cells from `offset` on: letters as they
 // are, blanks as "#".
-bool GridShows(const std::vector<std::string>& gridLines, int columns, int offset,
-               const std::string& cells) {
+bool GridShows(const LineStore& gridLines, int columns, int offset, const std::string& cells) {
   for (std::size_t k = 0; k < cells.size(); ++k) {
     const int pos = offset + static_cast<int>(k);
     const auto row = static_cast<std::size_t>(pos / columns);
@@ -50,8 +49,7 @@ void AddGridLines(const PuzzleDocument& doc, std::vector<std::string>& out) {
 // When those do not add up (a quotation that begins or ends with a blank, shown as "#"
 // too), the offset is the one at which the grid shows the quotation's cells; failing that
 // (a grid edited by hand), the positions are split as every change of the grid splits them.
-std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines,
-                                       const std::string& cells) {
+std::optional<GridShape> ReadGridShape(const LineStore& gridLines, const std::string& cells) {
   if (gridLines.empty()) return std::nullopt;
   GridShape g;
   const std::string first = Trim(gridLines.front());

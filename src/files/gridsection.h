@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/linestore.h"
 
 namespace quotella {
 
@@ -24,8 +25,7 @@ void AddGridLines(const PuzzleDocument& doc, std::vector<std::string>& out);
 
 // The grid shape stored in the grid lines for a master quote of these cells; nullopt when
 // it cannot hold them.
-std::optional<GridShape> ReadGridShape(const std::vector<std::string>& gridLines,
-                                       const std::string& cells);
+std::optional<GridShape> ReadGridShape(const LineStore& gridLines, const std::string& cells);
 
 // Gives the puzzle the shape read, or, when the shape was damaged, lays the grid out as for
 // a new puzzle and says so.

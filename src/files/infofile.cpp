@@ -92,7 +92,7 @@ bool WriteInfoFile(const PuzzleDocument& doc, FileSession& session, const std::s
                    bool richText) {
   const auto lines = ComposeInfoFile(doc, session);
   session.Output.Lines = PlainLines(lines);
-  const std::string bytes = richText ? InfoFileRtf(lines) : JoinLinesCrLf(session.Output.Lines);
+  const std::string bytes = richText ? InfoFileRtf(lines) : session.Output.Text();
   return WriteFileAtomic(path, bytes).empty();
 }
 

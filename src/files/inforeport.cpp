@@ -26,7 +26,7 @@ std::vector<std::string> MakeInfoReport(FileSession& session, Host& host, const 
     return pane;
   }
   session.Output.Lines = std::move(*lines);
-  const std::vector<std::string>& text = session.Output.Lines;
+  const LineStore& text = session.Output.Lines;
 
   const auto hasHeader = [&](std::size_t i) {
     return i < text.size() && text[i].find("! This file made by Quotella") != std::string::npos;
@@ -34,9 +34,9 @@ std::vector<std::string> MakeInfoReport(FileSession& session, Host& host, const 
   if (!hasHeader(0) && !hasHeader(1)) return {"This is not a puzzle file!"};
 
   int quote = -1, title = -1, byline = -1, keywords = -1, randseed = -1;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::string upper = UpperCase(text[i]);
-    const int at = static_cast<int>(i);
+  for (auto line = text.begin(); line != text.end(); ++line) {
+    const std::string upper = UpperCase(*line);
+    const int at = static_cast<int>(line.Index());
     if (upper.find("[QUOTE]") != std::string::npos) quote = at;
     if (upper.find("[TITLE]") != std::string::npos) title = at;
     if (upper.find("[BYLINE]") != std::string::npos) byline = at;

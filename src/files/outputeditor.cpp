@@ -5,7 +5,7 @@
 namespace quotella {
 
 std::string OutputEditor::Text() const {
-  return JoinLinesCrLf(Lines);
+  return Lines.TextCrLf();
 }
 
 }  // namespace quotella

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "core/linestore.h"
 
 namespace quotella {
 
@@ -10,7 +11,7 @@ namespace quotella {
 // here and then parsed. Each such operation replaces what the editor held.
 class OutputEditor {
  public:
-  std::vector<std::string> Lines;
+  LineStore Lines;
   // The file name offered by the editor's own save and open commands.
   std::string OutputFileName = "output.txt";
   // Set while the information file is composed in its rich-text form.
@@ -18,7 +19,7 @@ class OutputEditor {
   bool WordWrap = false;
 
   void Clear() { Lines.clear(); }
-  void Add(std::string line) { Lines.push_back(std::move(line)); }
+  void Add(std::string_view line) { Lines.push_back(line); }
   // The whole text as it is written to disk: CR LF after every line.
   std::string Text() const;
 };

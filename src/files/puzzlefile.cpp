@@ -165,16 +165,17 @@ void ForEachTagIn(const std::string& line, Found found) {
 // order, each text line right after its tag, the answer words between "[keywords]" and
 // the last "[randseed]". Whatever a title, byline, copyright or clue holds, these are the
 // positions of the tags; nullopt when the file is not laid out so.
-std::optional<Sections> ScanWrittenLayout(const std::vector<std::string>& lines) {
+std::optional<Sections> ScanWrittenLayout(const LineStore& lines) {
   Sections s;
   std::size_t i = 0;
   const auto next = [&](const char* tag, bool optional) -> int {
-    for (std::size_t k = i; k < lines.size(); ++k) {
-      const char* t = ExactTag(lines[k]);
+    const auto from = static_cast<std::ptrdiff_t>(std::min(i, lines.size()));
+    for (auto line = lines.begin() + from; line != lines.end(); ++line) {
+      const char* t = ExactTag(*line);
       if (t == nullptr) continue;
       if (std::string(t) != tag) return optional ? -2 : -1;
-      i = k + 1;
-      return static_cast<int>(k);
+      i = line.Index() + 1;
+      return static_cast<int>(line.Index());
     }
     return -1;
   };
@@ -205,19 +206,19 @@ std::optional<Sections> ScanWrittenLayout(const std::vector<std::string>& lines)
 // Where each tag is. A file in the program's own layout is read by that layout. Otherwise,
 // for each tag, the last line that is exactly the tag wins; with no such line, the last
 // line that contains the tag anywhere (any letter case) is taken.
-Sections ScanSections(const std::vector<std::string>& lines) {
+Sections ScanSections(const LineStore& lines) {
   if (auto written = ScanWrittenLayout(lines)) return *written;
   Sections exact;
   Sections loose;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const int at = static_cast<int>(i);
-    if (const char* tag = ExactTag(lines[i])) {
+  for (auto line = lines.begin(); line != lines.end(); ++line) {
+    const int at = static_cast<int>(line.Index());
+    if (const char* tag = ExactTag(*line)) {
       for (const auto& t : kTags)
         if (std::string(t.tag) == tag) exact.*(t.field) = at;
       exact.tagLines.push_back(at);
       continue;
     }
-    ForEachTagIn(lines[i], [&](const TagName& t) { loose.*(t.field) = at; });
+    ForEachTagIn(*line, [&](const TagName& t) { loose.*(t.field) = at; });
   }
   for (const auto& t : kTags)
     if (exact.*(t.field) < 0) exact.*(t.field) = loose.*(t.field);
@@ -225,15 +226,14 @@ Sections ScanSections(const std::vector<std::string>& lines) {
 }
 
 // The line after a tag; nullopt when the tag is missing or ends the file.
-std::optional<std::string> LineAfter(const std::vector<std::string>& lines, int tag) {
+std::optional<std::string> LineAfter(const LineStore& lines, int tag) {
   if (tag < 0 || static_cast<std::size_t>(tag) + 1 >= lines.size()) return std::nullopt;
   return lines[static_cast<std::size_t>(tag) + 1];
 }
 
 // The text line after a title, byline or copyright tag; nullopt when there is none or,
 // in a file not in the program's own layout, when that line is itself a tag line.
-std::optional<std::string> TextAfter(const std::vector<std::string>& lines, const Sections& s,
-                                     int tag) {
+std::optional<std::string> TextAfter(const LineStore& lines, const Sections& s, int tag) {
   auto line = LineAfter(lines, tag);
   if (line && !s.written && ExactTag(*line) != nullptr) return std::nullopt;
   return line;
@@ -241,9 +241,8 @@ std::optional<std::string> TextAfter(const std::vector<std::string>& lines, cons
 
 // The lines after a tag up to the next tag line, or to the first line holding "[" (or the
 // end of the file).
-std::vector<std::string> SectionLines(const std::vector<std::string>& lines, const Sections& s,
-                                      int tag) {
-  std::vector<std::string> out;
+LineStore SectionLines(const LineStore& lines, const Sections& s, int tag) {
+  LineStore out;
   if (tag < 0) return out;
   std::size_t end = lines.size();
   for (int t : s.tagLines)
@@ -299,13 +298,13 @@ std::pair<std::string, std::string> GridLettersOf(QuoteLineParts parts, bool fol
 }
 
 // The marker stands before the quotation's tag.
-bool HasFoldedMarker(const std::vector<std::string>& lines, int quoteTag) {
+bool HasFoldedMarker(const LineStore& lines, int quoteTag) {
   for (int i = 0; i < quoteTag; ++i)
     if (TrimRight(lines[static_cast<std::size_t>(i)]) == kFoldedLettersMarker) return true;
   return false;
 }
 
-bool PrepareLoad(Host& host, const std::vector<std::string>& lines, PreparedLoad& load) {
+bool PrepareLoad(Host& host, const LineStore& lines, PreparedLoad& load) {
   load.tags = ScanSections(lines);
   const Sections& t = load.tags;
   if (t.quote < 0 || t.grid < 0 || t.labels < 0 || t.keywords < 0 || t.randseed < 0) {
@@ -412,7 +411,7 @@ bool LayStoredWord(PuzzleDocument& doc, const std::string& word, const std::vect
 // Labels stored with the cells. They repeat what the answer words already say, so only
 // their numbers are checked; a label that disagrees with the cells is left unused rather
 // than mislabel a cell.
-void CheckStoredLabels(PuzzleDocument& doc, const std::vector<std::string>& labelLines) {
+void CheckStoredLabels(PuzzleDocument& doc, const LineStore& labelLines) {
   bool reported = false;
   for (const std::string& line : labelLines) {
     std::size_t start = 0;
@@ -569,7 +568,7 @@ bool SavePuzzleAs(PuzzleDocument& doc, FileSession& session, const std::string& 
 }
 
 bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
-  const std::vector<std::string>& lines = session.Output.Lines;
+  const LineStore& lines = session.Output.Lines;
   PreparedLoad load;
   if (!PrepareLoad(doc.host(), lines, load)) return false;
   const Sections& t = load.tags;

@@ -217,13 +217,12 @@ std::vector<RawClue> ReadClues(const Json& ipuz) {
     if (cells == item.end() || !cells->is_array() || cells->empty())
       throw Failure{"Answer " + clue.label + " names no cells of the grid."};
     for (const Json& pair : *cells) {
-      if (!pair.is_array() || pair.size() != 2)
+      const bool isPair = pair.is_array() && pair.size() == 2;
+      const std::optional<long long> column = isPair ? WholeNumber(pair[0]) : std::nullopt;
+      const std::optional<long long> row = isPair ? WholeNumber(pair[1]) : std::nullopt;
+      if (!column.has_value() || !row.has_value())
         throw Failure{"Answer " + clue.label + ": its cells are not [column, row] pairs."};
-      const auto column = WholeNumber(pair[0]);
-      const auto row = WholeNumber(pair[1]);
-      if (!column || !row)
-        throw Failure{"Answer " + clue.label + ": its cells are not [column, row] pairs."};
-      clue.at.emplace_back(*column, *row);
+      clue.at.emplace_back(column.value(), row.value());
     }
     out.push_back(std::move(clue));
   }

@@ -153,15 +153,15 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
     Report("WORKING, please wait...");
     Report("Clearing empty lines in List " + std::to_string(t + 1));
     auto& list = *m_lists.lists[t];
-    std::erase_if(list, [](const std::string& s) { return s.empty(); });
+    list.EraseIf([](std::string_view s) { return s.empty(); });
     host.PlaySound("qclick", true);
   }
   Report("");
   Report("Pruning lists... please wait..");
   for (std::size_t t = 0; t < 3; ++t) {
     auto& list = *m_lists.lists[t];
-    const auto removed = std::erase_if(
-        list, [p](const std::string& s) { return static_cast<int>(s.size()) - 1 > p - 4; });
+    const auto removed =
+        list.EraseIf([p](std::string_view s) { return static_cast<int>(s.size()) - 1 > p - 4; });
     if (t < 2) host.PlaySound("ding");
     Report("Pruned " + std::to_string(removed) + " words from list " + std::to_string(t + 1));
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/linestore.h"
 #include "search/threewordsearch.h"
 
 namespace quotella {
@@ -15,7 +16,7 @@ namespace quotella {
 // The list views the search works on, owned by the window: word lists 1-4 (lists 1-3
 // become the three target lists, list 4 the search log) and the candidate list.
 struct HeuristicLists {
-  std::array<std::vector<std::string>*, 4> lists{};
+  std::array<LineStore*, 4> lists{};
   std::vector<std::string>* candidates = nullptr;
   // The lists' file names as stored, named when a list yields no word.
   std::array<std::string, 4> fileNames{"words1.txt", "words2.txt", "words3.txt", "words4.txt"};

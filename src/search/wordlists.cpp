@@ -1,7 +1,10 @@
 #include "search/wordlists.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 
+#include "core/linescan.h"
 #include "core/textio.h"
 #include "search/wordsource.h"
 
@@ -9,13 +12,32 @@ namespace quotella {
 
 namespace {
 
-bool IsNoteLine(const std::string& line) {
+bool IsNoteLine(std::string_view line) {
   return !line.empty() && line[0] == '#';
 }
 
 constexpr const char* kNoteRefused = "A word list entry may not start with \"#\": ";
 
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// "The letter ... 3 lines left out."
+std::string RefusedLinesMessage(const std::string& letter, std::size_t count) {
+  return UnfoldableMessage(letter) + " " + std::to_string(count) +
+         (count == 1 ? " line" : " lines") + " left out.";
+}
+
 }  // namespace
+
+FoldedText FoldListEntry(std::string_view entry) {
+  if (IsAscii(entry)) return {std::string(entry), {}};
+  const std::size_t marker = entry.find(kCommentMarker);
+  FoldedText folded = FoldLetters(std::string(entry.substr(0, marker)));
+  if (marker != std::string_view::npos) folded.text.append(entry.substr(marker));
+  return folded;
+}
 
 void WordList::Assign(std::vector<std::string> lines) {
   Notes.clear();
@@ -26,14 +48,62 @@ void WordList::Assign(std::vector<std::string> lines) {
   Items = std::move(lines);
 }
 
-std::vector<std::string> WordList::FileLines() const {
-  std::vector<std::string> lines = Notes;
-  lines.insert(lines.end(), Items.begin(), Items.end());
-  return lines;
+WordList::Refusals WordList::AssignText(std::string text) {
+  Refusals refused;
+  Notes.clear();
+  // The entries that are not empty, one after another, and where each lies: sorted as
+  // spans, so that a long list is never held as a string per line.
+  struct Span {
+    std::uint32_t offset, length;
+  };
+  std::string flat;
+  std::vector<Span> spans;
+  // Counted first, so that neither grows by doubling while the text is still held.
+  std::size_t entries = 0;
+  std::size_t entryBytes = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    if (line.empty() || IsNoteLine(line)) return;
+    ++entries;
+    entryBytes += line.size();
+  });
+  spans.reserve(entries);
+  flat.reserve(entryBytes);
+  std::size_t empty = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    if (IsNoteLine(line)) return Notes.push_back(line);
+    if (line.empty()) return static_cast<void>(++empty);
+    FoldedText folded = FoldListEntry(line);
+    if (!folded.unfoldable.empty()) {
+      if (refused.count++ == 0) refused.letter = folded.unfoldable;
+      return;
+    }
+    spans.push_back(
+        {static_cast<std::uint32_t>(flat.size()), static_cast<std::uint32_t>(folded.text.size())});
+    flat += folded.text;
+  });
+  std::string().swap(text);
+  const auto entry = [&flat](const Span& s) {
+    return std::string_view(flat).substr(s.offset, s.length);
+  };
+  const auto less = [&](const Span& a, const Span& b) { return LessNoCase(entry(a), entry(b)); };
+  if (!std::is_sorted(spans.begin(), spans.end(), less))
+    std::stable_sort(spans.begin(), spans.end(), less);
+  Items.clear();
+  // Each entry's length takes a byte, and one more per 128 bytes of a long entry.
+  Items.Reserve(empty + spans.size(), empty + flat.size() + flat.size() / 64 + spans.size());
+  for (std::size_t i = 0; i < empty; ++i) Items.push_back({});
+  for (const Span& s : spans) Items.push_back(entry(s));
+  return refused;
+}
+
+std::string WordList::FileText() const {
+  return Notes.TextCrLf() + Items.TextCrLf();
 }
 
 std::size_t WordList::Add(const std::string& entry) {
-  return InsertSorted(Items, entry);
+  const auto at = std::upper_bound(Items.begin(), Items.end(), entry, LessNoCase);
+  Items.insert(at, entry);
+  return at.Index();
 }
 
 WordSources::WordSources() {
@@ -93,12 +163,13 @@ bool LoadWordList(WordSources& src, int n, Host& host) {
 
 bool LoadWordListFile(WordSources& src, int n, const std::string& path, Host& host) {
   if (!ValidListNumber(n)) return false;
-  auto lines = ReadWordFile(src.Resolve(path));
-  if (!lines) {
+  auto text = ReadWordFileText(src.Resolve(path));
+  if (!text || text->size() > UINT32_MAX) {
     host.Message("Could not load file ");
     return false;
   }
-  src.List(n).Assign(std::move(*lines));
+  const WordList::Refusals refused = src.List(n).AssignText(std::move(*text));
+  if (refused.count > 0) host.Message(RefusedLinesMessage(refused.letter, refused.count));
   src.List(n).FileName = path;
   ShowList(src, n);
   UpdateListLabel(src, n);
@@ -119,8 +190,8 @@ bool SaveWordList(WordSources& src, int n, Host& host) {
 bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& host) {
   if (!ValidListNumber(n)) return false;
   const std::string target = src.Resolve(path);
-  if (const std::string reason = WriteLinesAtomic(target, src.List(n).FileLines());
-      !reason.empty()) {
+  const std::string bytes = EncodeText(src.List(n).FileText(), RememberedEncoding(target));
+  if (const std::string reason = WriteFileAtomic(target, bytes); !reason.empty()) {
     host.Message(SaveFailedMessage(target, reason));
     return false;
   }
@@ -130,8 +201,8 @@ bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& ho
 
 void ReloadWordLists(WordSources& src) {
   for (int n = 1; n <= 4; ++n) {
-    auto lines = ReadWordFile(src.Resolve(src.List(n).FileName));
-    if (lines) src.List(n).Assign(std::move(*lines));
+    auto text = ReadWordFileText(src.Resolve(src.List(n).FileName));
+    if (text && text->size() <= UINT32_MAX) src.List(n).AssignText(std::move(*text));
   }
 }
 
@@ -140,23 +211,43 @@ std::optional<std::size_t> AddItemFromField(WordSources& src, const std::string&
     host.Message(kNoteRefused + text);
     return std::nullopt;
   }
+  const FoldedText folded = FoldListEntry(text);
+  if (!folded.unfoldable.empty()) {
+    host.Message(UnfoldableMessage(folded.unfoldable));
+    return std::nullopt;
+  }
   const int n = ValidListNumber(src.AddItemTarget) ? src.AddItemTarget : 1;
-  return src.List(n).Add(text);
+  return src.List(n).Add(folded.text);
 }
 
-void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines, Host& host) {
+void AddLinesToList(WordSources& src, int n, const LineStore& lines, Host& host) {
   if (!ValidListNumber(n)) return;
-  std::size_t refused = 0;
-  for (const auto& line : lines) {
-    if (IsNoteLine(line)) {
-      ++refused;
+  std::size_t notes = 0;
+  WordList::Refusals unfoldable;
+  std::vector<std::string> added;
+  for (auto it = lines.begin(); it != lines.end(); ++it) {
+    if (IsNoteLine(it.View())) {
+      ++notes;
       continue;
     }
-    src.List(n).Add(line);
+    FoldedText folded = FoldListEntry(it.View());
+    if (!folded.unfoldable.empty()) {
+      if (unfoldable.count++ == 0) unfoldable.letter = folded.unfoldable;
+      continue;
+    }
+    added.push_back(std::move(folded.text));
   }
-  if (refused > 0)
-    host.Message(kNoteRefused + std::to_string(refused) + (refused == 1 ? " line" : " lines") +
+  // Each added line goes after the entries equal to it, as Add puts it.
+  std::stable_sort(added.begin(), added.end(), LessNoCase);
+  LineStore& items = src.List(n).Items;
+  LineStore merged;
+  std::merge(items.begin(), items.end(), added.begin(), added.end(), std::back_inserter(merged),
+             [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
+  items = std::move(merged);
+  if (notes > 0)
+    host.Message(kNoteRefused + std::to_string(notes) + (notes == 1 ? " line" : " lines") +
                  " left out");
+  if (unfoldable.count > 0) host.Message(RefusedLinesMessage(unfoldable.letter, unfoldable.count));
 }
 
 int DeleteListEntry(WordSources& src, int n, int index) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/host.h"
+#include "core/letterfold.h"
+#include "core/linestore.h"
 #include "core/tpuzzle.h"
 
 namespace quotella {
@@ -18,19 +20,34 @@ enum class ListPane { None, List1, List2, List3, List4, Candidates };
 // the file's note lines and the file they belong to.
 class WordList {
  public:
-  std::vector<std::string> Items;
+  // Both held compactly: a list file may be large, and its lines short or empty.
+  LineStore Items;
   // Lines of the file that start with "#": notes to its reader, never words. They are
   // written back first, in their order.
-  std::vector<std::string> Notes;
+  LineStore Notes;
   std::string FileName;  // as stored; a bare name lies in the program directory
+
+  // What reading a list file left out: entries holding a letter with no A-Z form.
+  struct Refusals {
+    std::size_t count = 0;
+    std::string letter;  // the first such letter
+  };
 
   // Replaces the notes and entries by the lines of a file; the entries sorted.
   void Assign(std::vector<std::string> lines);
-  // The lines a save writes: the notes, then the entries.
-  std::vector<std::string> FileLines() const;
+  // The same from a list file's text, each entry folded to A-Z as the grid takes it
+  // (FoldListEntry); entries that cannot be folded are left out and counted.
+  Refusals AssignText(std::string text);
+  // The text a save writes: the notes, then the entries, each with CR LF.
+  std::string FileText() const;
   // Inserts at the sorted place; returns the index.
   std::size_t Add(const std::string& entry);
 };
+
+// A word-list entry as the grid takes it: the letters before the comment marker folded to
+// A-Z (café -> cafe, Łódź -> Lodz), the comment as typed. `unfoldable` names a letter of
+// the word that has no A-Z form (Greek, Cyrillic...).
+FoldedText FoldListEntry(std::string_view entry);
 
 // Words in the dictionary with each initial letter, until the dictionary is counted.
 inline constexpr LetterCounts kDefaultDictWordCounts = {
@@ -89,13 +106,14 @@ bool SaveWordList(WordSources& src, int n, Host& host);
 bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& host);
 // Re-reads every list whose file exists; missing files are skipped silently.
 void ReloadWordLists(WordSources& src);
-// Enter in the add-item field: its text, unchanged (even empty), joins the list the field
-// adds to; returns the index of the new entry. A text starting with "#" would be read back
-// as a note: it is refused with a message (nullopt).
+// Enter in the add-item field: its text, folded (FoldListEntry; even empty), joins the list
+// the field adds to; returns the index of the new entry. A text starting with "#" would be
+// read back as a note, and one with a letter that has no A-Z form cannot go in the grid:
+// both are refused with a message (nullopt).
 std::optional<std::size_t> AddItemFromField(WordSources& src, const std::string& text, Host& host);
-// The output editor's lines become entries of list n (empty lines too); lines starting
-// with "#" are refused with one message.
-void AddLinesToList(WordSources& src, int n, const std::vector<std::string>& lines, Host& host);
+// The output editor's lines become entries of list n, folded (empty lines too); lines
+// starting with "#" and lines that cannot be folded are refused, each kind with one message.
+void AddLinesToList(WordSources& src, int n, const LineStore& lines, Host& host);
 // Delete key on list n: removes the entry at index; returns the index to select next
 // (-1 when the list is now empty or index was not an entry).
 int DeleteListEntry(WordSources& src, int n, int index);

@@ -34,7 +34,7 @@ std::string NormaliseDictLine(const std::string& line) {
   return WordLetters(line);
 }
 
-bool LessNoCase(const std::string& a, const std::string& b) {
+bool LessNoCase(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
     const auto ca = static_cast<unsigned char>(Upper(a[i]));

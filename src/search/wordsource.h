@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -29,7 +30,7 @@ inline bool IsAnswerWord(const std::string& word) {
 }
 
 // The case-insensitive order of the word lists: byte order of the upper-cased texts.
-bool LessNoCase(const std::string& a, const std::string& b);
+bool LessNoCase(std::string_view a, std::string_view b);
 // Stable: entries equal but for case keep their order. Duplicates stay.
 void SortNoCase(std::vector<std::string>& items);
 // Inserts after any equal entries; returns the index of the new entry.

@@ -6,6 +6,7 @@
 
 #include "core/document.h"
 #include "core/host.h"
+#include "core/linestore.h"
 #include "settings/initext.h"
 #include "settings/settings.h"
 
@@ -54,8 +55,8 @@ class SettingsStore {
   const IniText& View() const { return m_view; }
   GeneralSettingsForm& Form() { return m_form; }
   // The output editor that a default file is composed in; an internal one by default.
-  void SetOutputEditor(std::vector<std::string>& lines) { m_outputEditor = &lines; }
-  const std::vector<std::string>& OutputEditor() const { return *m_outputEditor; }
+  void SetOutputEditor(LineStore& lines) { m_outputEditor = &lines; }
+  const LineStore& OutputEditor() const { return *m_outputEditor; }
 
   // Load a settings file into the view and apply it; a missing file is reported, and
   // while no file has been read in this run the user is offered a default file.
@@ -116,8 +117,8 @@ class SettingsStore {
   IniText m_view;
   GeneralSettingsForm m_form;
   bool m_formCreated = false;
-  std::vector<std::string> m_ownOutputEditor;
-  std::vector<std::string>* m_outputEditor = &m_ownOutputEditor;
+  LineStore m_ownOutputEditor;
+  LineStore* m_outputEditor = &m_ownOutputEditor;
   // A settings file that exists but could not be read is never overwritten.
   std::string m_unreadableFile;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include <nlohmann/json.hpp>
 
@@ -105,6 +106,61 @@ TEST(CliCommands, ShowPrintsEveryTextAsTypedFromAnAccentedFolder) {
   const auto refused = test::RunCliArgs({"new", "A@@A \xCE\xB1", "-o", folder + "/g.qtl"});
   EXPECT_EQ(refused.status, 1);
   EXPECT_FALSE(FileExists(folder + "/g.qtl"));
+}
+
+// A quotes file, a word list, a settings file and a dictionary folder, all under folders
+// whose names Windows-1252 cannot spell, are read by the commands that take them.
+TEST(CliCommands, ReadsEveryKindOfFileFromANonAsciiFolder) {
+  test::TempDir dir;
+  const std::string folder = dir.Path(
+      "\xC5\x81\xC3\xB3"
+      "d\xC5\xBA \xE2\x80\x94 S\xC5\x82owniki/\xE6\x97\xA5\xE6\x9C\xAC");
+  const std::string dict = folder + "/s\xC5\x82ownik \xC3\x9F/";
+  std::filesystem::create_directories(dict);
+  const auto write = [](const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  };
+  const std::string quotes = folder + "/cytaty \xC5\xBC.txt";
+  write(quotes,
+        "Lech Wa\xC5\x82\xC4\x99sa@Dzie\xC5\x82"
+        "a@Lech Wa\xC5\x82\xC4\x99sa pisze dzie\xC5\x82"
+        "a\r\nA@@\xCE\xB1\xCE\xB2\r\n");
+  const auto checked = RunCliArgs({"check", "--file", quotes});
+  EXPECT_EQ(checked.status, 0);
+  EXPECT_TRUE(checked.out.starts_with("1\tPOSSIBLE\n2\t")) << checked.out;
+  EXPECT_EQ(checked.out.find("2\tPOSSIBLE"), std::string::npos) << checked.out;
+
+  const std::string line =
+      "Charles Dickens@A Tale of Two Cities@It was the best of times, it was the worst of "
+      "times, it was the age of wisdom, it was the age of foolishness, it was the epoch of "
+      "belief, it was the epoch of incredulity, it was the season of Light, it was the season "
+      "of Darkness.";
+  // Row B's initial is H. The list's "Hütte" is offered folded; its Greek entry is left out.
+  const std::string list = folder + "/lista \xC3\xA9.txt";
+  write(list, "H\xC3\xBCtte\r\n\xCE\xB7\xCE\xB8\r\nhose\r\n");
+  const auto fromList = RunCliArgs({"scan", "--quote", line, "B", "--list", list});
+  EXPECT_EQ(fromList.status, 0);
+  EXPECT_EQ(SplitLines(fromList.out), (std::vector<std::string>{"HOSE", "HUTTE"})) << fromList.out;
+
+  for (char c = 'a'; c <= 'z'; ++c) write(dict + c + ".txt", std::string(1, c) + "ose\r\n");
+  write(dict + "h.txt", "HASTE\r\nHOST\r\n");
+  const auto rarity = RunCliArgs({"rarity", "--dict", dict});
+  EXPECT_EQ(rarity.status, 0);
+  EXPECT_TRUE(rarity.out.starts_with("Dictionary: " + dict + "\n")) << rarity.out;
+  const auto fromDict = RunCliArgs({"scan", "--quote", line, "B", "--dict", dict});
+  EXPECT_EQ(fromDict.status, 0);
+  EXPECT_NE(fromDict.out.find("HOST"), std::string::npos) << fromDict.out;
+
+  const std::string ini = folder + "/ustawienia \xC5\x82.ini";
+  write(ini, "[title]\r\nZa\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n[dictionary directory]\r\n" + dict +
+                 "\r\n");
+  const auto settings = RunCliArgs({"settings", "--check", ini});
+  EXPECT_EQ(settings.status, 0);
+  EXPECT_NE(settings.out.find("[title] \"Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\""), std::string::npos)
+      << settings.out;
+  EXPECT_NE(settings.out.find("[dictionary directory] \"" + dict + "\""), std::string::npos)
+      << settings.out;
+  EXPECT_EQ(settings.out.find("WARNING"), std::string::npos) << settings.out;
 }
 
 TEST(CliCommands, WritingOverAnotherFileNeedsYes) {

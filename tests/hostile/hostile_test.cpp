@@ -8,8 +8,12 @@
 #include <fstream>
 #include <string>
 
+#include "core/document.h"
+#include "files/inforeport.h"
+#include "files/puzzlefile.h"
 #include "heapcounter.h"
 #include "search/autofillsource.h"
+#include "search/wordlists.h"
 #include "search/wordsource.h"
 #include "settings/settingsstore.h"
 #include "support/fakehost.h"
@@ -28,11 +32,12 @@ class HostileFiles : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(m_dir); }
 
-  // A file of a million empty lines and then `tail`.
-  std::string Write(const std::string& name, const std::string& tail) {
+  // A file of `head`, a million empty lines and then `tail`.
+  std::string Write(const std::string& name, const std::string& tail,
+                    const std::string& head = "") {
     const std::string path = (m_dir / name).string();
-    std::ofstream(path, std::ios::binary) << std::string(kBlankLines, '\n') << tail;
-    m_size = kBlankLines + tail.size();
+    std::ofstream(path, std::ios::binary) << head << std::string(kBlankLines, '\n') << tail;
+    m_size = head.size() + kBlankLines + tail.size();
     return path;
   }
 
@@ -90,6 +95,42 @@ TEST_F(HostileFiles, FamiliarityAndOffensiveListsOfEmptyLinesKeepOnlyTheirEntrie
   EXPECT_LT(HeapOverFileSize(), 4.0);
   EXPECT_EQ(words.size(), 1u);
   EXPECT_EQ(words.count("BADWORD"), 1u);
+}
+
+TEST_F(HostileFiles, WordListOfEmptyLinesKeepsEveryLineInBoundedMemory) {
+  const std::string path = Write("birds.txt", "# note\r\nwren\r\ncaf\xC3\xA9\r\n");
+  test::FakeHost host;
+  WordSources src;
+  StartCounting();
+  ASSERT_TRUE(LoadWordListFile(src, 1, path, host));
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  // The empty lines are entries (they sort first), and are written back.
+  EXPECT_EQ(src.List(1).Items.size(), kBlankLines + 2);
+  EXPECT_EQ(src.List(1).Items[kBlankLines], "cafe");
+  EXPECT_EQ(src.List(1).Items.back(), "wren");
+  EXPECT_EQ(src.List(1).Notes, (std::vector<std::string>{"# note"}));
+}
+
+TEST_F(HostileFiles, PuzzleFileAndSynopsisOfEmptyLinesAreReadInBoundedMemory) {
+  const std::string head = "! This file made by Quotella 3.1\r\n";
+  const std::string path = Write("blank.qtl", "[QUOTE]\r\n", head);
+  test::FakeHost host;
+  PuzzleDocument doc(host);
+  FileSession session;
+  StartCounting();
+  EXPECT_FALSE(LoadPuzzleFile(doc, session, path));
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  EXPECT_EQ(host.messages.back(), "This is not a Puzzle File!");
+  // The output editor holds the file as it was read.
+  EXPECT_EQ(session.Output.Lines.size(), kBlankLines + 2);
+  EXPECT_EQ(session.Output.Lines.back(), "[QUOTE]");
+
+  FileSession synopsis;
+  StartCounting();
+  const auto pane = MakeInfoReport(synopsis, host, path);
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  EXPECT_EQ(synopsis.Output.Lines.size(), kBlankLines + 2);
+  EXPECT_FALSE(pane.empty());
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ class HeuristicTest : public ::testing::Test {
   FakeHost host;
   PuzzleDocument doc{host};
   fs::path dir;
-  std::array<std::vector<std::string>, 4> lists;
+  std::array<LineStore, 4> lists;
   std::vector<std::string> candidates{"old candidate"};
   HeuristicSearch search{doc, {{&lists[0], &lists[1], &lists[2], &lists[3]}, &candidates}};
   int reloads = 0;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/letterfold.h"
 #include "core/textio.h"
+#include "search/wordsource.h"
 #include "search_fixture.h"
 
 namespace quotella {
@@ -91,12 +95,11 @@ TEST(WordListFiles, NoteLinesSurviveALoadAndASaveInTheirOrder) {
   ASSERT_TRUE(LoadWordListFile(src, 1, "birds.txt", host));
   EXPECT_EQ(src.List(1).Items, (Lines{"auk", "wren"}));
   src.AddItemTarget = 1;
-  EXPECT_EQ(AddItemFromField(src, "\xC3\xA6gir", host), 2u);
+  EXPECT_EQ(AddItemFromField(src, "\xC3\xA6gir", host), 0u);  // folded to "aegir"
   ASSERT_TRUE(SaveWordListFile(src, 1, "birds.txt", host));
   EXPECT_EQ(tmp.Read("birds.txt"),
             "# Birds of \xC5\x81\xC3\xB3"
-            "d\xC5\xBA\r\n# my own note\r\nauk\r\nwren\r\n"
-            "\xC3\xA6gir\r\n");
+            "d\xC5\xBA\r\n# my own note\r\naegir\r\nauk\r\nwren\r\n");
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -111,6 +114,62 @@ TEST(WordListFiles, AnEntryStartingWithAHashIsRefused) {
   AddLinesToList(src, 2, {"# one", "ok", "#two"}, host);
   EXPECT_EQ(src.List(2).Items, (Lines{"ok"}));
   EXPECT_EQ(host.messages, (Lines{"A word list entry may not start with \"#\": 2 lines left out"}));
+}
+
+TEST(WordListFolding, FileEntriesAreFoldedToAToZAndOtherScriptsAreLeftOutWithACount) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  // café, Łódź with a comment that keeps its accents, Москва, straße, Dvořák decomposed
+  // (r + combining caron), αβγ.
+  tmp.Write("mixed.txt",
+            "caf\xC3\xA9\r\n\xC5\x81\xC3\xB3"
+            "d\xC5\xBA @ \xC5\x81\xC3\xB3"
+            "d\xC5\xBA\r\n\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0\r\n"
+            "stra\xC3\x9F"
+            "e\r\nDvor\xCC\x8C\xC3\xA1k\r\n\xCE\xB1\xCE\xB2\xCE\xB3\r\n");
+  ASSERT_TRUE(LoadWordListFile(src, 2, "mixed.txt", host));
+  EXPECT_EQ(src.List(2).Items, (Lines{"cafe", "Dvorak",
+                                      "Lodz @ \xC5\x81\xC3\xB3"
+                                      "d\xC5\xBA",
+                                      "strasse"}));
+  EXPECT_EQ(host.messages, (Lines{UnfoldableMessage("\xD0\x9C") + " 2 lines left out."}));
+  // The scans see the folded letters.
+  EXPECT_EQ(NormaliseListEntry(src.List(2).Items[0]), "CAFE");
+  EXPECT_EQ(NormaliseListEntry(src.List(2).Items[2]), "LODZ");
+
+  // A reload folds alike and has no one to tell.
+  src.List(2).Items.clear();
+  ReloadWordLists(src);
+  EXPECT_EQ(src.List(2).Items.size(), 4u);
+
+  // Saved under a folder Windows-1252 cannot spell, folded, and read back the same.
+  const std::string folder = tmp.Path(
+      "\xC5\x81\xC3\xB3"
+      "d\xC5\xBA \xE2\x80\x94 \xE6\x97\xA5");
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(SaveWordListFile(src, 2, folder + "/lista.txt", host));
+  EXPECT_EQ(src.List(2).FileName, folder + "/lista.txt");
+  const Lines saved = src.List(2).Items;
+  ASSERT_TRUE(LoadWordListFile(src, 1, folder + "/lista.txt", host));
+  EXPECT_EQ(src.List(1).Items, saved);
+}
+
+TEST(WordListFolding, EntriesTheUserAddsAreFoldedOrRefusedWithTheLetterNamed) {
+  FakeHost host;
+  WordSources src;
+  src.AddItemTarget = 3;
+  EXPECT_EQ(AddItemFromField(src, "Erd\xC5\x91s", host), 0u);
+  EXPECT_EQ(AddItemFromField(src, "\xD0\x96uk", host), std::nullopt);  // Жuk
+  EXPECT_EQ(host.messages, (Lines{UnfoldableMessage("\xD0\x96")}));
+  EXPECT_EQ(src.List(3).Items, (Lines{"Erdos"}));
+
+  host.messages.clear();
+  AddLinesToList(src, 3, {"na\xC3\xAFve", "\xE6\x97\xA5\xE6\x9C\xAC", "#x", "abc", "ERDOS"}, host);
+  EXPECT_EQ(src.List(3).Items, (Lines{"abc", "Erdos", "ERDOS", "naive"}));
+  EXPECT_EQ(host.messages, (Lines{"A word list entry may not start with \"#\": 1 line left out",
+                                  UnfoldableMessage("\xE6\x97\xA5") + " 1 line left out."}));
 }
 
 TEST(SearchList1, BinarySearchMatchesWholeUpperCasedEntries) {

@@ -437,6 +437,37 @@ TEST_F(SettingsFileTest, SaveInitFileAppliesTheTextWhateverTheDialogDoes) {
                                             "Save Initialization File"));
 }
 
+TEST_F(SettingsFileTest, PathsUnderNonAsciiFoldersAreFoundSavedAndFoundAgain) {
+  const std::string folder = dir +
+                             "S\xC5\x82owniki \xE2\x80\x94 stra\xC3\x9F"
+                             "e/";
+  fs::create_directories(folder);
+  WriteRaw(folder + "cytaty.txt", "A@B@AB\r\n");
+  WriteRaw(folder + "ptaki \xC5\xBC.txt", "wren\r\n");
+  WriteRaw(folder + "a.txt", "ABLE\r\n");
+  const std::string own = folder + "ustawienia \xC4\x87.ini";
+  WriteRaw(own, JoinLinesCrLf({"[quotefile]", folder + "cytaty.txt", "[wordlist2]",
+                               folder + "ptaki \xC5\xBC.txt", "[dictionary directory]", folder,
+                               "[quotewincolor]", "1"}));
+  const auto expectFound = [&](SettingsStore& store) {
+    EXPECT_THAT(loader.quotes, ElementsAre(folder + "cytaty.txt"));
+    EXPECT_THAT(loader.lists, ElementsAre("2:" + folder + "ptaki \xC5\xBC.txt"));
+    EXPECT_EQ(store.Values().DictDir, folder);
+    EXPECT_THAT(host.messages, IsEmpty());  // the dictionary was found
+  };
+  auto store = Store();
+  store->ReadIniFile(own);
+  expectFound(*store);
+
+  host.fileAnswers = {folder + "kopia \xC3\xA9.ini"};
+  ASSERT_TRUE(store->SaveInitFile());
+  loader.quotes.clear();
+  loader.lists.clear();
+  auto again = Store();
+  again->ReadIniFile(folder + "kopia \xC3\xA9.ini");
+  expectFound(*again);
+}
+
 TEST_F(SettingsFileTest, RereadingTheFileUpdatesTheBoxesThatAreSavedAtExit) {
   WriteIni({"[loadlastfile]", "TRUE", "[quotewincolor]", "1"});
   auto store = Store();
