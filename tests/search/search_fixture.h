@@ -6,19 +6,23 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "core/document.h"
 #include "search/wordlists.h"
 #include "support/fakehost.h"
 
 namespace quotella::test {
 
-// A fresh folder under the system temp folder, removed at the end of the test.
+// A fresh folder under the system temp folder, removed at the end of the test; the process
+// id keeps two runs of the suite at once (two build folders) apart.
 class TempDir {
  public:
   TempDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     m_path = std::filesystem::temp_directory_path() /
-             (std::string("quotella-search-") + info->test_suite_name() + "-" + info->name());
+             (std::string("quotella-search-") + info->test_suite_name() + "-" + info->name() + "-" +
+              std::to_string(::getpid()));
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
   }
