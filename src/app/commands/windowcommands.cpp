@@ -13,6 +13,7 @@
 #include "app/window/names.h"
 #include "app/window/windowrequests.h"
 #include "core/textio.h"
+#include "files/saveresult.h"
 #include "render/qtext.h"
 #include "rtf/rtfreader.h"
 #include "settings/settingsstore.h"
@@ -102,8 +103,8 @@ void WindowCommands::SaveHelpfile1Click() {
       m_host.SaveFileName("Save File", kFileFilter,
                           ToUtf8(QFileInfo(m_helpFileName).absolutePath()), ToUtf8(m_helpFileName));
   if (!name) return;
-  const std::string error = WriteFileAtomic(*name, m_helpRtf);
-  if (!error.empty()) m_host.Message("Could not save file " + *name);
+  if (const SaveResult saved = SaveBytes(*name, m_helpRtf); !saved.ok())
+    m_host.Message(saved.Message("Could not save file ", *name));
 }
 
 void WindowCommands::LoadHelpTopic(int topic) {
