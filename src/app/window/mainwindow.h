@@ -13,38 +13,13 @@
 
 namespace quotella {
 
-class ActionTable;
-class AnswerCommands;
-class AnswerPane;
-class BottomBar;
-class DialogCommands;
-class DistributionBar;
-class EditHistory;
-class EditorSync;
-class FileSession;
-class GridViewPane;
+// The stores, rooms and handlers are declared with WindowParts.
 class GuiHost;
-class ListCommands;
-class LookUpCommands;
-class PoolPane;
-class PrintRoom;
-class PuzzleCommands;
 class PuzzleGridWidget;
-class QuotePane;
-class RarityColouring;
-class RecentPuzzlesMenu;
-class SearchController;
-class SettingsStore;
-class StatusPane;
-class ViewCommands;
 class ViewTable;
-class WindowCommands;
 class WindowEventFilter;
 class WindowHost;
 class WindowLoader;
-class WindowSettings;
-class WordListPane;
-struct WordSources;
 
 // The main window: owns the document and the stores, builds the rooms (quote window,
 // status area, answer pane, list pane, pool pane, Grid view, bottom bar) and lays them
