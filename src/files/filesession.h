@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/copyright.h"
+#include "core/defaultfiles.h"
 
 #include <functional>
 #include <string>
@@ -26,7 +27,7 @@ enum class View { Puzzle, Output, Quotes };
 class FileSession {
  public:
   std::string CurrentPuzzleFile = "samplepuzzle1.qtl";
-  std::string LastFile = "puzzle1.qtl";
+  std::string LastFile = kDefaultLastFile;
   std::string CurrentDir;  // the program directory until a dialog or a load changes it
   std::string CopyrightText = DefaultCopyrightText();
   bool ConfirmBeforeLoad = true;
@@ -44,7 +45,7 @@ class FileSession {
   TextEncoding PuzzleEncoding = TextEncoding::Cp1252;
 
   // The quotes editor and its file.
-  std::string QuotesFile = "quotes.txt";
+  std::string QuotesFile = kDefaultQuotesFile;
   bool QuotesModified = false;
   std::vector<std::string> QuotesEditor;
 

@@ -5,6 +5,7 @@
 #include "core/answertable.h"
 #include "core/copyright.h"
 #include "core/textio.h"
+#include "files/saveresult.h"
 
 namespace quotella {
 
@@ -125,7 +126,8 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
     const std::string& path = *chosen;
     if (!FileExists(path) || host.Confirm("File exists! Save anyway? ", ConfirmKind::Question)) {
       const std::string bytes = rich ? InfoFileRtf(lines) : session.Output.Text();
-      if (!WriteFileAtomic(path, bytes).empty()) host.Message("Could not save " + path);
+      if (const SaveResult saved = SaveBytes(path, bytes); !saved.ok())
+        host.Message(saved.Message("Could not save " + path, path));
     }
   }
 

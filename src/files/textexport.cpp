@@ -5,6 +5,7 @@
 #include "core/answertable.h"
 #include "core/geometry.h"
 #include "core/textio.h"
+#include "files/saveresult.h"
 
 namespace quotella {
 
@@ -117,8 +118,8 @@ bool SaveOutputFile(FileSession& session, Host& host) {
   if (FileExists(path) &&
       !host.Confirm("File " + path + " exists! Overwrite ?", ConfirmKind::Question))
     return false;
-  if (!WriteLinesAtomic(path, session.Output.Lines).empty()) {
-    host.Message("Could not save file ");
+  if (const SaveResult saved = SaveLines(path, session.Output.Lines); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", path));
     return false;
   }
   session.Output.OutputFileName = path;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/copyright.h"
+#include "core/defaultfiles.h"
 
 #include <array>
 #include <optional>
@@ -17,6 +18,18 @@ inline constexpr const char* kDefaultFileFreqOrder = "ETAOINSRDLUCMFGHYPWBVKXJQZ
 inline constexpr int kDefaultNumProblems = 14;
 // Used for the quotation window when its stored colour is not a number.
 inline constexpr int kQuoteWinFallbackColor = 16777134;
+// The values of a fresh start, each declared once: the settings, the fresh settings file
+// and the reader's fallbacks take them from here.
+inline constexpr int kDefaultFormColor = 15780518;
+inline constexpr int kDefaultClueColor = 15522303;
+inline constexpr int kDefaultQEditorColor = 15532030;
+inline constexpr int kDefaultOEditorColor = 16699345;
+inline constexpr int kDefaultQuoteWinColor = 16699345;
+inline constexpr int kDefaultGridColor = 16699345;
+inline constexpr const char* kDefaultFontName = "Arial";
+inline constexpr int kDefaultFontSize = 10;
+inline constexpr int kDefaultAutofillRarity = 70;
+inline constexpr int kDefaultAutofillSeconds = 10;
 
 // Every value the settings file feeds, as plain data. The window and the other modules
 // apply what they own from here (colours, fonts, word lists, the quotes file, title and
@@ -27,11 +40,11 @@ struct Settings {
   std::string ProgramDir;
   std::string IniFileName;
 
-  std::string QuotesFile = "quotes.txt";
+  std::string QuotesFile = kDefaultQuotesFile;
   std::array<std::string, 4> WordListFiles{"words1.txt", "words2.txt", "words3.txt", "words4.txt"};
   std::string DictDir;     // ends in '/'
   std::string CurrentDir;  // folder offered by the file dialogs
-  std::string LastFile = "puzzle1.qtl";
+  std::string LastFile = kDefaultLastFile;
   std::string CopyrightText = DefaultCopyrightText();
 
   // The 26 letters from most to least frequent; empty for the built-in order.
@@ -46,21 +59,21 @@ struct Settings {
   std::optional<std::string> Title;
   std::optional<std::string> Byline;
 
-  int FormColor = 15780518;      // main window background
-  int ClueColor = 15522303;      // clue list
-  int QEditorColor = 15532030;   // quotes editor
-  int OEditorColor = 16699345;   // output editor
-  int QuoteWinColor = 16699345;  // quotation window
-  int GridColor = 16699345;      // quotation grid
+  int FormColor = kDefaultFormColor;          // main window background
+  int ClueColor = kDefaultClueColor;          // clue list
+  int QEditorColor = kDefaultQEditorColor;    // quotes editor
+  int OEditorColor = kDefaultOEditorColor;    // output editor
+  int QuoteWinColor = kDefaultQuoteWinColor;  // quotation window
+  int GridColor = kDefaultGridColor;          // quotation grid
 
-  std::string KeyFontName = "Arial";  // answer-word table
-  int KeyFontSize = 10;
-  std::string ClueFontName = "Arial";  // clue list
-  int ClueFontSize = 10;
+  std::string KeyFontName = kDefaultFontName;  // answer-word table
+  int KeyFontSize = kDefaultFontSize;
+  std::string ClueFontName = kDefaultFontName;  // clue list
+  int ClueFontSize = kDefaultFontSize;
 
   // The Autofill dialog: the rarest SCOWL size proposed (50, 60 or 70) and the time limit.
-  int AutofillRarity = 70;
-  int AutofillSeconds = 10;
+  int AutofillRarity = kDefaultAutofillRarity;
+  int AutofillSeconds = kDefaultAutofillSeconds;
 };
 
 // One key of the settings file, declared once: the key as the program writes it, its

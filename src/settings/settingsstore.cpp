@@ -196,10 +196,10 @@ void SettingsStore::ParseIniFile() {
   auto color = [&](const char* key, int fallback) {
     return ParseIniInt(v.GetIniValue(key)).value_or(fallback);
   };
-  s.FormColor = color("[formcolor]", 15780518);
-  s.ClueColor = color("[cluecolor]", 15522303);
-  s.QEditorColor = color("[qeditorcolor]", 15532030);
-  s.OEditorColor = color("[oeditorcolor]", 16699345);
+  s.FormColor = color("[formcolor]", kDefaultFormColor);
+  s.ClueColor = color("[cluecolor]", kDefaultClueColor);
+  s.QEditorColor = color("[qeditorcolor]", kDefaultQEditorColor);
+  s.OEditorColor = color("[oeditorcolor]", kDefaultOEditorColor);
   if (auto c = ParseIniInt(v.GetIniValue("[QUOTEWINCOLOR]"))) {
     s.QuoteWinColor = *c;
   } else {

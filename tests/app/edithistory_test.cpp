@@ -1,4 +1,4 @@
-#include "app/window/edithistory.h"
+#include "app/commands/edithistory.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include "app/widgets/tablemodels.h"
 #include "app/window/actiontable.h"
 #include "app/window/mainwindow.h"
+#include "app/window/windowparts.h"
 #include "core/answertable.h"
 #include "core/poolstatus.h"
 #include "core/swapping.h"
@@ -114,7 +115,7 @@ TEST_F(UndoWindowTest, APuzzleMadeFromTheQuotesEditorStartsANewHistory) {
 TEST_F(UndoWindowTest, ACommandAddedLaterIsFollowedToo) {
   QAction* added =
       window->actions().add({"LateStretch", "GridPopup", "Late Stretch", "",
-                             [](MainWindow& w) { w.puzzleCommands().StretchGrid1Click(); }});
+                             [](WindowParts& w) { w.puzzleCommands->StretchGrid1Click(); }});
   QApplication::processEvents();
   added->trigger();
   EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Late Stretch"));

@@ -74,7 +74,8 @@ TEST_F(GridSvgWindowTest, AnUnwritablePlaceSaysSoAndWritesNothing) {
   LoadSample();
   const std::string svg = Path("no such folder/grid.svg");
   Export(svg);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"Could not save file " + svg});
+  EXPECT_EQ(host.messages,
+            std::vector<std::string>{"Could not save file " + svg + ": no such folder"});
   EXPECT_FALSE(FileExists(svg));
 }
 

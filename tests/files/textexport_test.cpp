@@ -95,7 +95,9 @@ TEST(TextExport, SavingAsksBeforeOverwritingAndReportsFailure) {
 
   s.host.fileAnswers = {s.dir.Path("no/such/folder.txt")};
   EXPECT_FALSE(SaveOutputFile(s.session, s.host));
-  EXPECT_EQ(s.host.messages, std::vector<std::string>{"Could not save file "});
+  EXPECT_EQ(s.host.messages,
+            std::vector<std::string>{"Could not save file " + s.dir.Path("no/such/folder.txt") +
+                                     ": no such folder"});
   EXPECT_EQ(s.session.Output.OutputFileName, "output.txt");
 }
 

@@ -818,3 +818,38 @@ TEST(RecentPuzzlesTest, NewestFirstAtMostEightAndOnlyItsOwnLine) {
 
 }  // namespace
 }  // namespace quotella
+
+namespace quotella {
+namespace {
+
+// Each default is declared once: a fresh settings file, the values before any file is
+// read and the reader's fallback for a value that is not a number all agree.
+TEST_F(SettingsFileTest, FreshFileAndUnreadableValuesShareOneSetOfDefaults) {
+  const Settings fresh;
+  const std::vector<std::string> lines = DefaultIniLines(Start());
+  const IniText text(lines);
+  const std::pair<const char*, int> colours[] = {
+      {"[formcolor]", fresh.FormColor},         {"[cluecolor]", fresh.ClueColor},
+      {"[qeditorcolor]", fresh.QEditorColor},   {"[oeditorcolor]", fresh.OEditorColor},
+      {"[quotewincolor]", fresh.QuoteWinColor}, {"[gridcolor]", fresh.GridColor}};
+  for (const auto& [key, value] : colours)
+    EXPECT_EQ(text.GetIniValue(key), std::to_string(value)) << key;
+
+  std::vector<std::string> garbled = lines;
+  for (const auto& [key, value] : colours) {
+    IniText edit(garbled);
+    edit.SetIniValue(key, "blue-ish");
+    garbled = edit.Lines();
+  }
+  WriteIni(garbled);
+  auto store = Store();
+  store->ReadIniFile(ini);
+  EXPECT_EQ(store->Values().FormColor, fresh.FormColor);
+  EXPECT_EQ(store->Values().ClueColor, fresh.ClueColor);
+  EXPECT_EQ(store->Values().QEditorColor, fresh.QEditorColor);
+  EXPECT_EQ(store->Values().OEditorColor, fresh.OEditorColor);
+  EXPECT_EQ(FileNamePart(fresh.QuotesFile), text.GetIniValue("[quotefile]"));
+}
+
+}  // namespace
+}  // namespace quotella

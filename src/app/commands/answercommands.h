@@ -7,14 +7,30 @@
 
 namespace quotella {
 
-class MainWindow;
+class AnswerPane;
+class EditorSync;
+class GridViewPane;
+class ListCommands;
+class LookUpCommands;
+class PoolPane;
+class PuzzleDocument;
+class QuotePane;
+class SearchController;
+class StatusPane;
+class ViewCommands;
+class WindowRequests;
+class WordListPane;
+struct WordSources;
 
 // The commands on the answer-word table and what feeds it: typing answers, the
 // candidates and their scans, swapping labels in the grid, clue writing and letter locks.
 class AnswerCommands : public QObject {
   Q_OBJECT
  public:
-  explicit AnswerCommands(MainWindow& window);
+  AnswerCommands(PuzzleDocument& doc, WordSources& sources, AnswerPane& answer, WordListPane& lists,
+                 PoolPane& pool, QuotePane& quote, StatusPane& status, GridViewPane& gridView,
+                 EditorSync& sync, ViewCommands& viewCommands, ListCommands& listCommands,
+                 LookUpCommands& lookups, SearchController& search, WindowRequests& requests);
 
   // The answer-word table, candidates, swapping.
   void KeyWordsKeyPress(char key);
@@ -39,7 +55,20 @@ class AnswerCommands : public QObject {
   void ResetSwap() { m_swap = SwapState{}; }
 
  private:
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  WordSources& m_sources;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
+  PoolPane& m_pool;
+  QuotePane& m_quote;
+  StatusPane& m_status;
+  GridViewPane& m_gridView;
+  EditorSync& m_sync;
+  ViewCommands& m_viewCommands;
+  ListCommands& m_listCommands;
+  LookUpCommands& m_lookups;
+  SearchController& m_search;
+  WindowRequests& m_requests;
   SwapState m_swap;
   ProblemSearchParams m_problemParams;  // kept for the run, never saved
 };

@@ -11,7 +11,22 @@ namespace quotella {
 class BrowseDialog;
 class GeneralSettingsDialog;
 class HotkeysDialog;
-class MainWindow;
+class AnswerPane;
+class EditorSync;
+class FileSession;
+class GridViewPane;
+class Host;
+class PrintRoom;
+class PuzzleCommands;
+class PuzzleDocument;
+class QuotePane;
+class SearchController;
+class SettingsStore;
+class ViewCommands;
+class WindowCommands;
+class WindowRequests;
+class WindowSettings;
+class WordListPane;
 class ManualEntryDialog;
 
 // The commands that open the window's own dialogs (General Settings, the puzzle browser,
@@ -20,7 +35,11 @@ class ManualEntryDialog;
 class DialogCommands : public QObject {
   Q_OBJECT
  public:
-  explicit DialogCommands(MainWindow& window);
+  DialogCommands(PuzzleDocument& doc, FileSession& session, SettingsStore& settings, Host& host,
+                 AnswerPane& answer, WordListPane& lists, QuotePane& quote, GridViewPane& gridView,
+                 EditorSync& sync, ViewCommands& viewCommands, PuzzleCommands& puzzleCommands,
+                 WindowCommands& commands, PrintRoom& print, SearchController& search,
+                 WindowSettings& windowSettings, WindowRequests& requests);
 
   void GeneralSettings1Click();
   void PuzzlebyBrowsing1Click();
@@ -39,7 +58,22 @@ class DialogCommands : public QObject {
   GeneralSettingsDialog* MakeGeneralSettings();
   void ColourRequested(int colour);
 
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  FileSession& m_session;
+  SettingsStore& m_settings;
+  Host& m_host;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
+  QuotePane& m_quote;
+  GridViewPane& m_gridView;
+  EditorSync& m_sync;
+  ViewCommands& m_viewCommands;
+  PuzzleCommands& m_puzzleCommands;
+  WindowCommands& m_commands;
+  PrintRoom& m_print;
+  SearchController& m_search;
+  WindowSettings& m_windowSettings;
+  WindowRequests& m_requests;
   GeneralSettingsDialog* m_generalSettings = nullptr;
   BrowseDialog* m_browser = nullptr;
   HotkeysDialog* m_hotkeys = nullptr;

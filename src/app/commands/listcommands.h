@@ -5,7 +5,15 @@
 
 namespace quotella {
 
-class MainWindow;
+class EditorSync;
+class Host;
+class PuzzleDocument;
+class SearchController;
+class StatusPane;
+class ViewCommands;
+class WindowRequests;
+class WordListPane;
+struct WordSources;
 
 // The commands on word lists 1-4: opening and saving them, adding items through the
 // add-item field, deleting an entry with the Delete key, laying a three-word solution
@@ -14,7 +22,9 @@ class MainWindow;
 class ListCommands : public QObject {
   Q_OBJECT
  public:
-  explicit ListCommands(MainWindow& window);
+  ListCommands(PuzzleDocument& doc, WordSources& sources, Host& host, WordListPane& lists,
+               StatusPane& status, EditorSync& sync, ViewCommands& viewCommands,
+               SearchController& search, WindowRequests& requests);
 
   // Open > Wordlist n and "Load List n": loads the list, then shows it with its label.
   void OpenList(int n);
@@ -34,7 +44,15 @@ class ListCommands : public QObject {
   void setLastWordList(int n) { m_lastWordList = n; }
 
  private:
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  WordSources& m_sources;
+  Host& m_host;
+  WordListPane& m_lists;
+  StatusPane& m_status;
+  EditorSync& m_sync;
+  ViewCommands& m_viewCommands;
+  SearchController& m_search;
+  WindowRequests& m_requests;
   int m_lastWordList = 1;
 };
 

@@ -11,16 +11,20 @@
 #include "app/panes/wordlistpane.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/tablemodels.h"
-#include "app/window/mainwindow.h"
+#include "app/window/windowrequests.h"
 #include "core/answertable.h"
 #include "render/qtext.h"
 #include "settings/lookups.h"
 
 namespace quotella {
 
-LookUpCommands::LookUpCommands(MainWindow& window)
-    : QObject(&window),
-      w(window),
+LookUpCommands::LookUpCommands(PuzzleDocument& doc, Host& host, AnswerPane& answer,
+                               WordListPane& lists, const QString& programDir)
+    : m_doc(doc),
+      m_host(host),
+      m_answer(answer),
+      m_lists(lists),
+      m_programDir(programDir),
       m_open([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
 
 void LookUpCommands::OpenAddress(const std::optional<std::string>& address) {
@@ -28,11 +32,11 @@ void LookUpCommands::OpenAddress(const std::optional<std::string>& address) {
 }
 
 void LookUpCommands::LookUpFocused(bool google) {
-  Host& host = w.host();
-  if (w.answerPane()->keyWords()->hasFocus()) {
+  Host& host = m_host;
+  if (m_answer.keyWords()->hasFocus()) {
     OpenAddress(google ? KeywordGoogleLookup(host, CurrentAnswer())
                        : KeywordMerriamLookup(CurrentAnswer()));
-  } else if (w.listPane()->candidates()->hasFocus()) {
+  } else if (m_lists.candidates()->hasFocus()) {
     OpenAddress(google ? CandidateGoogleLookup(host, CurrentCandidate())
                        : CandidateMerriamLookup(CurrentCandidate()));
   } else {
@@ -41,39 +45,39 @@ void LookUpCommands::LookUpFocused(bool google) {
 }
 
 std::string LookUpCommands::CurrentAnswer() const {
-  return Keystring(w.doc(), w.doc().CurRow);
+  return Keystring(m_doc, m_doc.CurRow);
 }
 
 std::string LookUpCommands::CurrentCandidate() const {
-  const QListWidgetItem* item = w.listPane()->candidates()->currentItem();
+  const QListWidgetItem* item = m_lists.candidates()->currentItem();
   return item ? ToUtf8(item->text()) : std::string();
 }
 
 void LookUpCommands::Website1Click() {
   // Beside the program, or in the data folder of an installed copy.
-  const QDir program(w.programDir());
+  const QDir program(m_programDir);
   const QStringList places{program.filePath(QStringLiteral("quotella.html")),
                            program.filePath(QStringLiteral("../share/quotella/quotella.html"))};
   for (const QString& page : places)
     if (QFileInfo::exists(page)) {
       const QString path = QFileInfo(page).canonicalFilePath();
       if (!m_open(QUrl::fromLocalFile(path)))
-        w.host().Message("No web browser is set up on this desktop to show " + ToUtf8(path));
+        m_host.Message("No web browser is set up on this desktop to show " + ToUtf8(path));
       return;
     }
-  w.host().Message("Cannot find file " + ToUtf8(places.front()));
+  m_host.Message("Cannot find file " + ToUtf8(places.front()));
 }
 
 void LookUpCommands::RunCompanion(const QString& program, const QStringList& args) {
-  const QString path = QDir(w.programDir()).filePath(program);
+  const QString path = QDir(m_programDir).filePath(program);
   if (!QFileInfo(path).isExecutable()) {
-    w.host().Message("Program not found: " + ToUtf8(path));
+    m_host.Message("Program not found: " + ToUtf8(path));
     return;
   }
   QStringList list;
   for (const auto& a : args)
     if (!a.isEmpty()) list << a;
-  QProcess::startDetached(path, list, w.programDir());
+  QProcess::startDetached(path, list, m_programDir);
 }
 
 }  // namespace quotella

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -10,7 +11,10 @@ class QUrl;
 
 namespace quotella {
 
-class MainWindow;
+class AnswerPane;
+class Host;
+class PuzzleDocument;
+class WordListPane;
 
 // The commands that leave the program: the reference look-ups on the web, the
 // documentation page, and the companion programs beside the executable.
@@ -20,7 +24,8 @@ class LookUpCommands : public QObject {
   // Hands an address to the desktop; false when the desktop has nothing to open it with.
   using UrlOpener = std::function<bool(const QUrl&)>;
 
-  explicit LookUpCommands(MainWindow& window);
+  LookUpCommands(PuzzleDocument& doc, Host& host, AnswerPane& answer, WordListPane& lists,
+                 const QString& programDir);
 
   void OpenAddress(const std::optional<std::string>& address);
   // F5 (dictionary) and F7 (Google): the current answer while the answer table has the
@@ -38,7 +43,11 @@ class LookUpCommands : public QObject {
   void setUrlOpener(UrlOpener opener) { m_open = std::move(opener); }
 
  private:
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  Host& m_host;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
+  const QString m_programDir;
   UrlOpener m_open;
 };
 

@@ -4,11 +4,11 @@
 #include <QTextBlock>
 
 #include "app/commands/answercommands.h"
+#include "app/commands/editorsync.h"
 #include "app/commands/viewcommands.h"
 #include "app/panes/answerpane.h"
 #include "app/search/searchcontroller.h"
-#include "app/window/editorsync.h"
-#include "app/window/mainwindow.h"
+#include "app/window/windowrequests.h"
 #include "core/construction.h"
 #include "core/geometry.h"
 #include "files/filesession.h"
@@ -19,29 +19,42 @@
 
 namespace quotella {
 
-PuzzleCommands::PuzzleCommands(MainWindow& window) : QObject(&window), w(window) {}
+PuzzleCommands::PuzzleCommands(PuzzleDocument& doc, FileSession& session, WordSources& sources,
+                               Host& host, AnswerPane& answer, AnswerCommands& answers,
+                               EditorSync& sync, ViewCommands& viewCommands,
+                               SearchController& search, WindowRequests& requests)
+    : m_doc(doc),
+      m_session(session),
+      m_sources(sources),
+      m_host(host),
+      m_answer(answer),
+      m_answers(answers),
+      m_sync(sync),
+      m_viewCommands(viewCommands),
+      m_search(search),
+      m_requests(requests) {}
 
 void PuzzleCommands::NewPuzzleShown() {
-  SearchController& search = *w.m_search;
+  SearchController& search = m_search;
   const bool searching = search.heuristicSearching() || search.autofilling();
   search.EndAll();
   // A search that was ending may have left its log in the lists.
-  if (searching) ReloadWordLists(*w.m_sources);
-  ClearDisplayMarks(*w.m_doc);
-  w.m_answers->ResetSwap();
-  w.m_sync->PushLists();
+  if (searching) ReloadWordLists(m_sources);
+  ClearDisplayMarks(m_doc);
+  m_answers.ResetSwap();
+  m_sync.PushLists();
 }
 
 void PuzzleCommands::QuotesEditorDblClick() {
-  PuzzleDocument& doc = *w.m_doc;
-  FileSession& session = *w.m_session;
-  const QString line = w.m_answer->quotesEditor()->textCursor().block().text();
+  PuzzleDocument& doc = m_doc;
+  FileSession& session = m_session;
+  const QString line = m_answer.quotesEditor()->textCursor().block().text();
   // One stray double click must not lose the work on a changed puzzle.
   if (doc.PuzzleExists && doc.PuzzleChanged && !line.trimmed().isEmpty()) {
-    const std::optional<bool> save = w.host().ConfirmOrCancel("Puzzle file has changed. Save it?");
+    const std::optional<bool> save = m_host.ConfirmOrCancel("Puzzle file has changed. Save it?");
     if (!save) return;
     if (*save) {
-      w.m_sync->RunPullPush([&doc, &session] { Puzzle2Click(doc, session); });
+      m_sync.RunPullPush([&doc, &session] { Puzzle2Click(doc, session); });
       if (doc.PuzzleChanged) return;  // not saved: the puzzle stays
     }
   }
@@ -49,28 +62,28 @@ void PuzzleCommands::QuotesEditorDblClick() {
   if (result != DblClickResult::Blank && result != DblClickResult::Refused) {
     session.CurrentPuzzleFile = "noname.txt";
     SetCaption(session, session.CurrentPuzzleFile);
-    w.setWindowTitle(ToQString(session.Caption));
+    m_requests.window().setWindowTitle(ToQString(session.Caption));
     NewPuzzleShown();
   }
   if (result == DblClickResult::Made) {
     doc.CurCol = 2;
     doc.CurRow = 0;
-    w.m_viewCommands->PoolViewClick(0);
-    w.m_viewCommands->Puzzle3Click();
+    m_viewCommands.PoolViewClick(0);
+    m_viewCommands.Puzzle3Click();
   }
-  w.RefreshViews();
+  m_requests.RefreshViews();
 }
 
 void PuzzleCommands::StretchGrid1Click() {
-  if (!w.m_doc->PuzzleExists) return;
-  quotella::StretchGrid1Click(*w.m_doc);
-  w.RefreshViews();
+  if (!m_doc.PuzzleExists) return;
+  quotella::StretchGrid1Click(m_doc);
+  m_requests.RefreshViews();
 }
 
 void PuzzleCommands::SqueezeGrid1Click() {
-  if (!w.m_doc->PuzzleExists) return;
-  quotella::SqueezeGrid1Click(*w.m_doc);
-  w.RefreshViews();
+  if (!m_doc.PuzzleExists) return;
+  quotella::SqueezeGrid1Click(m_doc);
+  m_requests.RefreshViews();
 }
 
 }  // namespace quotella

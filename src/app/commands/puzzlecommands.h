@@ -4,7 +4,16 @@
 
 namespace quotella {
 
-class MainWindow;
+class AnswerCommands;
+class AnswerPane;
+class EditorSync;
+class FileSession;
+class Host;
+class PuzzleDocument;
+class SearchController;
+class ViewCommands;
+class WindowRequests;
+struct WordSources;
 
 // Making a puzzle and shaping its grid: a double click on a quotes line (or "Make Puzzle
 // of Current Line") makes a puzzle of that line; any new puzzle ends the searches and
@@ -12,7 +21,9 @@ class MainWindow;
 class PuzzleCommands : public QObject {
   Q_OBJECT
  public:
-  explicit PuzzleCommands(MainWindow& window);
+  PuzzleCommands(PuzzleDocument& doc, FileSession& session, WordSources& sources, Host& host,
+                 AnswerPane& answer, AnswerCommands& answers, EditorSync& sync,
+                 ViewCommands& viewCommands, SearchController& search, WindowRequests& requests);
 
   // Makes a puzzle of the quotes line under the caret; a changed puzzle is offered for
   // saving first ("Puzzle file has changed. Save it?"; Cancel keeps it).
@@ -23,7 +34,16 @@ class PuzzleCommands : public QObject {
   void SqueezeGrid1Click();
 
  private:
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  FileSession& m_session;
+  WordSources& m_sources;
+  Host& m_host;
+  AnswerPane& m_answer;
+  AnswerCommands& m_answers;
+  EditorSync& m_sync;
+  ViewCommands& m_viewCommands;
+  SearchController& m_search;
+  WindowRequests& m_requests;
 };
 
 }  // namespace quotella

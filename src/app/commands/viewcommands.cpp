@@ -6,15 +6,15 @@
 #include <QScrollArea>
 #include <QTextEdit>
 
+#include "app/commands/editorsync.h"
 #include "app/panes/answerpane.h"
 #include "app/panes/gridviewpane.h"
 #include "app/panes/poolpane.h"
 #include "app/panes/wordlistpane.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
-#include "app/window/editorsync.h"
-#include "app/window/mainwindow.h"
-#include "app/window/viewtable.h"
+#include "app/window/names.h"
+#include "app/window/windowrequests.h"
 #include "core/poolstatus.h"
 #include "files/filesession.h"
 #include "render/highlight.h"
@@ -22,71 +22,81 @@
 
 namespace quotella {
 
-ViewCommands::ViewCommands(MainWindow& window) : QObject(&window), w(window) {}
+ViewCommands::ViewCommands(PuzzleDocument& doc, SettingsStore& settings, AnswerPane& answer,
+                           WordListPane& lists, PoolPane& pool, GridViewPane& gridView,
+                           EditorSync& sync, WindowRequests& requests)
+    : m_doc(doc),
+      m_settings(settings),
+      m_answer(answer),
+      m_lists(lists),
+      m_pool(pool),
+      m_gridView(gridView),
+      m_sync(sync),
+      m_requests(requests) {}
 
 void ViewCommands::Puzzle3Click() {
-  w.ShowView(QStringLiteral("Puzzle"));
+  m_requests.ShowView(names::kPuzzleView);
 }
 
 void ViewCommands::Grid1Click() {
-  w.ShowView(QStringLiteral("Grid"));
+  m_requests.ShowView(names::kGridView);
 }
 
 void ViewCommands::Quotes3Click() {
-  w.ShowView(QStringLiteral("Quotes"));
+  m_requests.ShowView(names::kQuotesView);
 }
 
 void ViewCommands::Output1Click() {
-  w.ShowView(QStringLiteral("Output"));
+  m_requests.ShowView(names::kOutputView);
 }
 
 void ViewCommands::WordListButtonClick(int n) {
-  if (n >= 1 && n <= 4) w.ShowView(QStringLiteral("Wordlist"), n);
+  if (n >= 1 && n <= 4) m_requests.ShowView(names::kWordListView, n);
 }
 
 void ViewCommands::CluesButtonClick() {
-  w.ShowView(QStringLiteral("Clues"));
+  m_requests.ShowView(names::kCluesView);
 }
 
 void ViewCommands::CandidatesButtonClick() {
-  w.ShowView(QStringLiteral("Candidates"));
+  m_requests.ShowView(names::kCandidatesView);
 }
 
 void ViewCommands::HelpTopicClick(int topic) {
   if (topic < 1 || topic > 4) return;
-  if (topic == 1) w.m_answer->helpFile()->document()->setDocumentMargin(2);
-  w.ShowView(QStringLiteral("Help"), topic);
+  if (topic == 1) m_answer.helpFile()->document()->setDocumentMargin(2);
+  m_requests.ShowView(names::kHelpView, topic);
 }
 
 void ViewCommands::NumberMap1Click() {
-  w.ShowView(QStringLiteral("NumberMap"));
-  RefreshPoolViews(*w.m_doc);
-  w.RefreshViews();
+  m_requests.ShowView(names::kNumberMapView);
+  RefreshPoolViews(m_doc);
+  m_requests.RefreshViews();
 }
 
 void ViewCommands::NumberGridDblClick() {
-  w.m_answer->numberGrid()->hide();
-  if (w.m_answer->outputEditor()->isHidden() && w.m_answer->quotesEditor()->isHidden() &&
-      w.m_gridView->puzzleArea()->isHidden())
-    w.m_answer->keyWords()->show();
+  m_answer.numberGrid()->hide();
+  if (m_answer.outputEditor()->isHidden() && m_answer.quotesEditor()->isHidden() &&
+      m_gridView.puzzleArea()->isHidden())
+    m_answer.keyWords()->show();
 }
 
 void ViewCommands::PoolViewClick(int view) {
-  SetPoolView(*w.m_doc, view);
-  w.m_pool->markCurrent();
-  if (w.m_gridView->puzzleArea()->isHidden()) w.m_pool->showCurrent();
-  w.RefreshViews();
+  SetPoolView(m_doc, view);
+  m_pool.markCurrent();
+  if (m_gridView.puzzleArea()->isHidden()) m_pool.showCurrent();
+  m_requests.RefreshViews();
 }
 
 void ViewCommands::IniFile2Click() {
-  w.m_sync->RunPullPush([this] { w.m_settings->ReloadIniView(); });
-  w.ShowView(QStringLiteral("IniFile"));
+  m_sync.RunPullPush([this] { m_settings.ReloadIniView(); });
+  m_requests.ShowView(names::kIniFileView);
 }
 
 void ViewCommands::Short1Click() {
   SetOutputShort(!m_outputShort);
   if (m_outputShort) {
-    if (!w.m_lists->anyVisible()) w.m_lists->wordList(1)->show();
+    if (!m_lists.anyVisible()) m_lists.wordList(1)->show();
   } else {
     HideAllLists();
   }
@@ -94,7 +104,7 @@ void ViewCommands::Short1Click() {
 
 void ViewCommands::SetOutputShort(bool shortEditor) {
   m_outputShort = shortEditor;
-  if (QAction* a = w.command(QStringLiteral("Short1")))
+  if (QAction* a = m_requests.command(names::kShortOutput))
     a->setText(shortEditor ? QStringLiteral("Wide") : QStringLiteral("Short"));
 }
 
@@ -104,23 +114,23 @@ void ViewCommands::ShowRequestedView(int view) {
       Puzzle3Click();
       break;
     case View::Output:
-      w.m_sync->PushEditors();
+      m_sync.PushEditors();
       Output1Click();
       break;
     case View::Quotes:
-      w.m_sync->PushEditors();
+      m_sync.PushEditors();
       Quotes3Click();
       break;
   }
 }
 
 void ViewCommands::HideAllLists() {
-  for (QWidget* c : w.m_views->controls(QStringLiteral("@lists"))) c->hide();
+  for (QWidget* c : m_requests.viewControls(QStringLiteral("@lists"))) c->hide();
 }
 
 void ViewCommands::ClearSwapMarksAndHighlights() {
-  ClearDisplayMarks(*w.m_doc);
-  w.puzzleGrid()->update();
+  ClearDisplayMarks(m_doc);
+  m_gridView.puzzleGrid()->update();
 }
 
 }  // namespace quotella

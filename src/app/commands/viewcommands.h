@@ -4,7 +4,14 @@
 
 namespace quotella {
 
-class MainWindow;
+class AnswerPane;
+class EditorSync;
+class GridViewPane;
+class PoolPane;
+class PuzzleDocument;
+class SettingsStore;
+class WindowRequests;
+class WordListPane;
 
 // The commands that switch views (the View menu, the bottom bar's view and list buttons,
 // the help topics, the pool order buttons): each opens a row of the view table and adds
@@ -13,7 +20,9 @@ class MainWindow;
 class ViewCommands : public QObject {
   Q_OBJECT
  public:
-  explicit ViewCommands(MainWindow& window);
+  ViewCommands(PuzzleDocument& doc, SettingsStore& settings, AnswerPane& answer,
+               WordListPane& lists, PoolPane& pool, GridViewPane& gridView, EditorSync& sync,
+               WindowRequests& requests);
 
   void Puzzle3Click();
   void Grid1Click();
@@ -38,7 +47,14 @@ class ViewCommands : public QObject {
   void ClearSwapMarksAndHighlights();
 
  private:
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  SettingsStore& m_settings;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
+  PoolPane& m_pool;
+  GridViewPane& m_gridView;
+  EditorSync& m_sync;
+  WindowRequests& m_requests;
   bool m_outputShort = false;
 };
 

@@ -1,4 +1,5 @@
 #include "app/commands/windowcommands.h"
+#include "app/panes/gridviewpane.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -9,51 +10,61 @@
 
 #include "app/panes/answerpane.h"
 #include "app/widgets/puzzlegridwidget.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
+#include "app/window/windowrequests.h"
 #include "core/textio.h"
+#include "files/saveresult.h"
 #include "render/qtext.h"
 #include "rtf/rtfreader.h"
 #include "settings/settingsstore.h"
 
 namespace quotella {
 
-WindowCommands::WindowCommands(MainWindow& window) : QObject(&window), w(window) {}
+WindowCommands::WindowCommands(Host& host, AnswerPane& answer, GridViewPane& gridView,
+                               const QString& programDir, WindowRequests& requests)
+    : m_host(host),
+      m_answer(answer),
+      m_gridView(gridView),
+      m_programDir(programDir),
+      m_requests(requests) {}
 
 void WindowCommands::SoundToggle1Click() {
   m_soundsOn = !m_soundsOn;
-  if (QAction* a = w.command(QStringLiteral("SoundToggle1")))
+  if (QAction* a = m_requests.command(names::kSoundToggle))
     a->setText(m_soundsOn ? QStringLiteral("Sounds Off") : QStringLiteral("Sounds On"));
 }
 
 void WindowCommands::Wordwrap3Click() {
-  QTextEdit* output = w.m_answer->outputEditor();
+  QTextEdit* output = m_answer.outputEditor();
   const bool wrap = output->lineWrapMode() == QTextEdit::NoWrap;
   output->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-  if (QAction* a = w.command(QStringLiteral("Wordwrap3")))
+  if (QAction* a = m_requests.command(names::kWordwrap))
     a->setText(wrap ? QStringLiteral("No Wrap") : QStringLiteral("&Wordwrap"));
 }
 
 void WindowCommands::HighLightCommonClick() {
-  auto& style = w.puzzleGrid()->style();
+  auto& style = m_gridView.puzzleGrid()->style();
   style.commonHighlight = !style.commonHighlight;
-  if (QAction* a = w.command(QStringLiteral("HighLightCommon")))
+  if (QAction* a = m_requests.command(names::kHighlightCommon))
     a->setText(style.commonHighlight ? QStringLiteral("Highlight Common Words OFF")
                                      : QStringLiteral("Highlight Common Words ON"));
-  w.puzzleGrid()->update();
+  m_gridView.puzzleGrid()->update();
 }
 
 void WindowCommands::BlockColorClick() {
-  const QColor c = QColorDialog::getColor(w.puzzleGrid()->style().block, &w);
+  const QColor c =
+      QColorDialog::getColor(m_gridView.puzzleGrid()->style().block, &m_requests.window());
   if (!c.isValid()) return;
-  w.puzzleGrid()->style().block = c;
-  if (w.puzzleGrid()->isVisible()) w.puzzleGrid()->update();
+  m_gridView.puzzleGrid()->style().block = c;
+  if (m_gridView.puzzleGrid()->isVisible()) m_gridView.puzzleGrid()->update();
 }
 
 void WindowCommands::Color7Click() {
-  const QColor c = QColorDialog::getColor(w.puzzleGrid()->style().background, &w);
+  const QColor c =
+      QColorDialog::getColor(m_gridView.puzzleGrid()->style().background, &m_requests.window());
   if (!c.isValid()) return;
-  w.puzzleGrid()->style().background = c;
-  w.puzzleGrid()->update();
+  m_gridView.puzzleGrid()->style().background = c;
+  m_gridView.puzzleGrid()->update();
 }
 
 void WindowCommands::GridHelpClick() {
@@ -84,32 +95,32 @@ void WindowCommands::GridHelpClick() {
     if (i > 0) text += '\r';
     text += kLines[i];
   }
-  w.host().Message(text);
+  m_host.Message(text);
 }
 
 void WindowCommands::SaveHelpfile1Click() {
-  const auto name = w.host().SaveFileName("Save File", kFileFilter,
-                                          ToUtf8(QFileInfo(m_helpFileName).absolutePath()),
-                                          ToUtf8(m_helpFileName));
+  const auto name =
+      m_host.SaveFileName("Save File", kFileFilter,
+                          ToUtf8(QFileInfo(m_helpFileName).absolutePath()), ToUtf8(m_helpFileName));
   if (!name) return;
-  const std::string error = WriteFileAtomic(*name, m_helpRtf);
-  if (!error.empty()) w.host().Message("Could not save file " + *name);
+  if (const SaveResult saved = SaveBytes(*name, m_helpRtf); !saved.ok())
+    m_host.Message(saved.Message("Could not save file ", *name));
 }
 
 void WindowCommands::LoadHelpTopic(int topic) {
-  const QString path = QDir(w.m_programDir).filePath(QStringLiteral("help%1.rtf").arg(topic));
+  const QString path = QDir(m_programDir).filePath(QStringLiteral("help%1.rtf").arg(topic));
   if (!QFileInfo::exists(path)) {
-    w.host().Message("Cannot find file " + ToUtf8(path));
+    m_host.Message("Cannot find file " + ToUtf8(path));
     return;
   }
   const auto bytes = ReadFileBytes(ToUtf8(path));
   bool ok = false;
   const QString html = bytes ? RtfToHtml(*bytes, &ok) : QString();
   if (!ok) {
-    w.host().Message("Could not load file ");
+    m_host.Message("Could not load file ");
     return;
   }
-  w.m_answer->helpFile()->setHtml(html);
+  m_answer.helpFile()->setHtml(html);
   m_helpRtf = *bytes;
   m_helpFileName = path;
 }

@@ -6,14 +6,18 @@
 
 namespace quotella {
 
-class MainWindow;
+class AnswerPane;
+class GridViewPane;
+class Host;
+class WindowRequests;
 
 // The small commands of the menus: sounds, word wrap, the grid's colours and common-word
 // highlight, the grid's help message, and the help pane's topics and saving.
 class WindowCommands : public QObject {
   Q_OBJECT
  public:
-  explicit WindowCommands(MainWindow& window);
+  WindowCommands(Host& host, AnswerPane& answer, GridViewPane& gridView, const QString& programDir,
+                 WindowRequests& requests);
 
   bool soundsOn() const { return m_soundsOn; }
   void SoundToggle1Click();
@@ -27,7 +31,11 @@ class WindowCommands : public QObject {
   void SaveHelpfile1Click();
 
  private:
-  MainWindow& w;
+  Host& m_host;
+  AnswerPane& m_answer;
+  GridViewPane& m_gridView;
+  const QString m_programDir;
+  WindowRequests& m_requests;
   bool m_soundsOn = false;  // off at every start, never saved
   QString m_helpFileName;
   std::string m_helpRtf;

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "settings/settings.h"
+
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -16,10 +18,10 @@ class PuzzleDocument;
 
 // What one autofill run is asked to do.
 struct AutofillRequest {
-  int maxRarity = 70;      // rarest SCOWL size proposed: 50, 60 or 70
-  int seconds = 10;        // time limit
-  std::vector<int> rows;   // table rows to fill; empty: every empty row
-  std::uint64_t seed = 1;  // the local search's seed
+  int maxRarity = kDefaultAutofillRarity;  // rarest SCOWL size proposed: 50, 60 or 70
+  int seconds = kDefaultAutofillSeconds;   // time limit
+  std::vector<int> rows;                   // table rows to fill; empty: every empty row
+  std::uint64_t seed = 1;                  // the local search's seed
 };
 
 // The Autofill dialog: how familiar the words must be and how long to search, with the

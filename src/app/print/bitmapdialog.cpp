@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/textio.h"
+#include "files/saveresult.h"
 #include "render/qtext.h"
 
 namespace quotella {
@@ -205,9 +206,10 @@ void BitmapDialog::Save() {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!m_maker.Image().save(&buffer, png ? "PNG" : "BMP") ||
-      !WriteFileAtomic(*path, bytes.toStdString()).empty())
-    host.Message("Could not save file " + *path);
+  const SaveResult saved = m_maker.Image().save(&buffer, png ? "PNG" : "BMP")
+                               ? SaveBytes(*path, bytes.toStdString())
+                               : SaveResult::Failed("the picture could not be encoded");
+  if (!saved.ok()) host.Message(saved.Message("Could not save file ", *path));
 }
 
 }  // namespace quotella

@@ -1,12 +1,14 @@
 #include "app/print/gridsvgexport.h"
 
+#include "app/commands/editorsync.h"
+#include "app/panes/gridviewpane.h"
 #include "app/print/bitmapdialog.h"
 #include "app/print/printroom.h"
 #include "app/widgets/puzzlegridwidget.h"
-#include "app/window/editorsync.h"
-#include "app/window/mainwindow.h"
+#include "app/window/windowparts.h"
 #include "core/textio.h"
 #include "files/filesession.h"
+#include "files/saveresult.h"
 #include "render/qtext.h"
 #include "render/svgwriter.h"
 
@@ -16,9 +18,9 @@ namespace {
 
 constexpr const char* kSvgFilter = "SVG Files|*.svg|All Files|*.*";
 
-bool WriteGridSvg(MainWindow& window) {
-  PuzzleDocument& doc = window.doc();
-  FileSession& session = window.session();
+bool WriteGridSvg(WindowParts& window) {
+  PuzzleDocument& doc = *window.doc;
+  FileSession& session = *window.session;
   Host& host = doc.host();
   if (!doc.PuzzleExists) {
     host.Message("First you must load or create a puzzle!");
@@ -34,12 +36,12 @@ bool WriteGridSvg(MainWindow& window) {
   if (FileExists(*chosen) &&
       !host.Confirm("File " + *chosen + " exists! Overwrite ?", ConfirmKind::Question))
     return false;
-  BitmapDialog* bitmap = window.printRoom()->bitmapDialog();
-  bitmap->setBlockColour(window.puzzleGrid()->style().block);
+  BitmapDialog* bitmap = window.print->bitmapDialog();
+  bitmap->setBlockColour(window.gridView->puzzleGrid()->style().block);
   const QByteArray svg = SvgWriter::Grid(doc.P, doc.Grid.Columns, doc.Grid.Rows,
                                          bitmap->maker().style, ToQString(session.TitleBox));
-  if (!WriteFileAtomic(*chosen, svg.toStdString()).empty()) {
-    host.Message("Could not save file " + *chosen);
+  if (const SaveResult saved = SaveBytes(*chosen, svg.toStdString()); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", *chosen));
     return false;
   }
   return true;
@@ -47,9 +49,9 @@ bool WriteGridSvg(MainWindow& window) {
 
 }  // namespace
 
-bool ExportGridSvg1Click(MainWindow& window) {
+bool ExportGridSvg1Click(WindowParts& window) {
   bool written = false;
-  window.editors().RunPullPush([&window, &written] { written = WriteGridSvg(window); });
+  window.sync->RunPullPush([&window, &written] { written = WriteGridSvg(window); });
   return written;
 }
 

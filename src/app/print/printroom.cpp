@@ -8,10 +8,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTextEdit>
 
+#include "app/commands/editorsync.h"
 #include "app/commands/viewcommands.h"
 #include "app/dialogs/generalsettingsdialog.h"
 #include "app/panes/answerpane.h"
@@ -24,10 +26,10 @@
 #include "app/search/searchcontroller.h"
 #include "app/widgets/cluepreviewwidget.h"
 #include "app/widgets/puzzlegridwidget.h"
-#include "app/window/actiontable.h"
-#include "app/window/editorsync.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
 #include "app/window/viewtable.h"
+#include "app/window/windowparts.h"
+#include "app/window/windowrequests.h"
 #include "core/geometry.h"
 #include "files/filesession.h"
 #include "files/textexport.h"
@@ -101,38 +103,39 @@ std::optional<QFont> ChooseFont(QWidget* parent, const QFont& current, const QSt
 
 }  // namespace
 
-PrintRoom::PrintRoom(MainWindow& window) : QObject(&window), m_window(window) {
-  MainWindow& w = window;
-  PuzzleDocument& doc = w.doc();
-  m_commands = new PrintCommands(doc, w.session(), w.fonts(), &w);
-  connect(m_commands, &PrintCommands::geometryChanged, this, [this] { m_window.RefreshViews(); });
+PrintRoom::PrintRoom(WindowParts& parts) : m_parts(parts) {
+  WindowParts& w = parts;
+  PuzzleDocument& doc = *w.doc;
+  m_commands = new PrintCommands(doc, (*w.session), (*w.fonts), w.window);
+  connect(m_commands, &PrintCommands::geometryChanged, this,
+          [this] { m_parts.requests->RefreshViews(); });
 
   m_controls = new GridPrintControls(*m_commands);
-  w.gridViewPane()->addPrintControl(m_controls);
+  w.gridView->addPrintControl(m_controls);
   connect(m_controls, &GridPrintControls::printNowClicked, this, [this] { PrintNowClick(); });
   connect(m_controls, &GridPrintControls::settingsClicked, this, [this] { PrintSettings1Click(); });
   connect(m_controls, &GridPrintControls::optionsChanged, this, [this] { RefreshPreview(); });
 
-  m_preview = new CluePreviewWidget(doc, w.fonts(),
-                                    [this] { return m_window.puzzleGrid()->style().background; });
+  m_preview = new CluePreviewWidget(
+      doc, (*w.fonts), [this] { return m_parts.gridView->puzzleGrid()->style().background; });
   m_previewArea = new QScrollArea;
   m_previewArea->setObjectName(QStringLiteral("CluePreviewArea"));
   m_previewArea->setWidget(m_preview);
   // The grid comes first; the preview shows its first column and scrolls to the others.
   m_previewArea->setMinimumWidth(200);
   m_previewArea->setMaximumWidth(280);
-  w.gridViewPane()->setPreview(m_previewArea);
-  new FollowVisibility(w.gridViewPane()->puzzleArea(), m_previewArea);
+  w.gridView->setPreview(m_previewArea);
+  new FollowVisibility(w.gridView->puzzleArea(), m_previewArea);
   doc.Subscribe([this](PuzzleDocument::Change) { RefreshPreview(); });
 
   m_settings = new PrintSettingsDialog(
-      *m_commands, w.fonts(),
+      *m_commands, (*w.fonts),
       [this](const QFont& f, const QString& title) { return ChooseFont(m_settings, f, title); },
-      &w);
+      w.window);
   connect(m_settings, &PrintSettingsDialog::printerSetupRequested, this,
           [this] { PrinterSettingsClick(); });
   connect(m_settings, &PrintSettingsDialog::fontsChanged, this, [this] {
-    m_window.puzzleGrid()->update();
+    m_parts.gridView->puzzleGrid()->update();
     RefreshPreview();
   });
 
@@ -144,59 +147,56 @@ PrintRoom::PrintRoom(MainWindow& window) : QObject(&window), m_window(window) {
          return c;
        },
        [this](const QFont& f, const QString& title) { return ChooseFont(m_bitmap, f, title); }},
-      &w);
+      w.window);
   connect(m_bitmap, &BitmapDialog::blockColourChanged, this, [this](QColor c) {
-    m_window.puzzleGrid()->style().block = c;
-    m_window.puzzleGrid()->update();
+    m_parts.gridView->puzzleGrid()->style().block = c;
+    m_parts.gridView->puzzleGrid()->update();
   });
 
   m_side = new QLabel;
   m_side->setObjectName(QStringLiteral("SideBitmap"));
   m_side->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  m_sideArea = new QScrollArea(w.listPane());
+  m_sideArea = new QScrollArea(w.lists);
   m_sideArea->setObjectName(QStringLiteral("SideBitmapArea"));
   m_sideArea->setWidget(m_side);
   m_sideArea->setWidgetResizable(true);
   m_sideArea->setMinimumSize(350, 430);
   m_sideArea->hide();
-  w.listPane()->layout()->addWidget(m_sideArea);
-  w.listPane()->track(m_sideArea);
+  w.lists->layout()->addWidget(m_sideArea);
+  w.lists->track(m_sideArea);
   connect(m_bitmap, &BitmapDialog::drawn, this,
           [this] { m_side->setPixmap(QPixmap::fromImage(m_bitmap->maker().Image())); });
 }
 
-void PrintRoom::ConnectViews() {
-  MainWindow& w = m_window;
-  ViewTable& views = w.views();
+void PrintRoom::ConnectViews(ViewTable& views) {
+  WindowParts& w = m_parts;
   views.setGroup(QStringLiteral("@lists"), views.controls(QStringLiteral("@lists")) << m_sideArea);
-  views.addRow({"Bitmap",
+  views.addRow({names::kBitmapView,
                 {"@lists", "WordListFileLabel", "@pool", "CandidateStatusBar"},
                 {"SideBitmapArea"},
-                [this](MainWindow&, int) {
-                  m_bitmap->setBlockColour(m_window.puzzleGrid()->style().block);
+                [this](WindowParts&, int) {
+                  m_bitmap->setBlockColour(m_parts.gridView->puzzleGrid()->style().block);
                   m_bitmap->maker().FitToSideArea();
                   m_bitmap->SyncControls();
                 },
-                [](MainWindow& mw) {
-                  if (!mw.answerPane()->outputEditor()->isHidden() ||
-                      !mw.answerPane()->quotesEditor()->isHidden() ||
-                      !mw.gridViewPane()->puzzleArea()->isHidden() ||
-                      mw.searches().heuristicSearching())
+                [](WindowParts& mw) {
+                  if (!mw.answer->outputEditor()->isHidden() ||
+                      !mw.answer->quotesEditor()->isHidden() ||
+                      !mw.gridView->puzzleArea()->isHidden() || mw.search->heuristicSearching())
                     return false;
-                  if (mw.doc().PuzzleExists) return true;
-                  mw.host().Message("There is no puzzle loaded yet!");
+                  if (mw.doc->PuzzleExists) return true;
+                  mw.host->Message("There is no puzzle loaded yet!");
                   return false;
                 }});
-  w.actions().attach(m_side, QStringLiteral("SideBitmapPopup"));
   // The table's captions are Latin-1; this one carries a real ellipsis.
-  if (QAction* pdf = w.command(QStringLiteral("PrintToPdf")))
+  if (QAction* pdf = w.requests->command(names::kPrintToPdf))
     pdf->setText(QStringLiteral("To PDF\u2026"));
-  if (QAction* bold = w.command(QStringLiteral("Bold1")))
-    new EditorShortcutsFirst(w.answerPane()->outputEditor(), bold);
+  if (QAction* bold = w.requests->command(names::kBold))
+    new EditorShortcutsFirst(w.answer->outputEditor(), bold);
   // The side picture gives way to the editors, the help and the puzzle grid, as the views
   // that show them hide it.
-  new HideWhenShown({w.answerPane()->outputEditor(), w.answerPane()->quotesEditor(),
-                     w.answerPane()->helpFile(), w.gridViewPane()->puzzleArea()},
+  new HideWhenShown({w.answer->outputEditor(), w.answer->quotesEditor(), w.answer->helpFile(),
+                     w.gridView->puzzleArea()},
                     m_sideArea);
 }
 
@@ -213,44 +213,44 @@ void PrintRoom::WatchCopyrightPlacement(GeneralSettingsDialog* dialog) {
 }
 
 void PrintRoom::RefreshPreview() {
-  m_controls->setCopyrightText(ToQString(m_window.session().CopyrightText));
+  m_controls->setCopyrightText(ToQString((*m_parts.session).CopyrightText));
   m_preview->update();
 }
 
 void PrintRoom::PrintNowClick() {
-  m_commands->blockColour = m_window.puzzleGrid()->style().block;
+  m_commands->blockColour = m_parts.gridView->puzzleGrid()->style().block;
   m_commands->PrintNow();
-  m_window.RefreshViews();
+  m_parts.requests->RefreshViews();
 }
 
 void PrintRoom::Formatted1Click() {
-  if (!m_window.doc().PuzzleExists) {
-    m_window.host().Message("First you must load or create a puzzle!");
+  if (!(*m_parts.doc).PuzzleExists) {
+    (*m_parts.host).Message("First you must load or create a puzzle!");
     return;
   }
-  m_window.viewCommands().Grid1Click();
+  m_parts.viewCommands->Grid1Click();
 }
 
 void PrintRoom::AsText1Click() {
-  m_window.editors().RunPullPush([this] {
-    if (quotella::AsText1Click(m_window.doc(), m_window.session()))
-      m_commands->PrintText(m_window.session().Output.Lines);
+  m_parts.sync->RunPullPush([this] {
+    if (quotella::AsText1Click((*m_parts.doc), (*m_parts.session)))
+      m_commands->PrintText((*m_parts.session).Output.Lines);
   });
 }
 
 void PrintRoom::ToPdfClick() {
-  if (!m_window.doc().PuzzleExists) {
-    m_window.host().Message("First you must load or create a puzzle!");
+  if (!(*m_parts.doc).PuzzleExists) {
+    (*m_parts.host).Message("First you must load or create a puzzle!");
     return;
   }
-  m_commands->blockColour = m_window.puzzleGrid()->style().block;
+  m_commands->blockColour = m_parts.gridView->puzzleGrid()->style().block;
   m_commands->ToPdf();
-  m_window.RefreshViews();
+  m_parts.requests->RefreshViews();
 }
 
 void PrintRoom::PrinterSettingsClick() {
   m_commands->PrinterSetup();
-  UpdatePrintStatusBar(m_window.doc());
+  UpdatePrintStatusBar((*m_parts.doc));
 }
 
 void PrintRoom::PrintSettings1Click() {
@@ -260,26 +260,26 @@ void PrintRoom::PrintSettings1Click() {
 }
 
 void PrintRoom::MakeGridBitmap1Click() {
-  m_bitmap->setBlockColour(m_window.puzzleGrid()->style().block);
+  m_bitmap->setBlockColour(m_parts.gridView->puzzleGrid()->style().block);
   m_bitmap->show();
   m_bitmap->raise();
   m_bitmap->Redraw();
 }
 
 void PrintRoom::BitmapView1Click() {
-  m_window.ShowView(QStringLiteral("Bitmap"));
+  m_parts.requests->ShowView(names::kBitmapView);
 }
 
 void PrintRoom::Wider1Click() {
   m_bitmap->maker().Wider();
   m_bitmap->SyncControls();
-  m_window.RefreshViews();
+  m_parts.requests->RefreshViews();
 }
 
 void PrintRoom::Narrower1Click() {
   m_bitmap->maker().Narrower();
   m_bitmap->SyncControls();
-  m_window.RefreshViews();
+  m_parts.requests->RefreshViews();
 }
 
 void PrintRoom::IncreaseCellsize1Click() {

@@ -11,9 +11,10 @@ class BitmapDialog;
 class GeneralSettingsDialog;
 class CluePreviewWidget;
 class GridPrintControls;
-class MainWindow;
 class PrintCommands;
 class PrintSettingsDialog;
+class ViewTable;
+struct WindowParts;
 
 // Everything the window prints and draws for publishing: the Grid view's print controls
 // and clue preview, the print commands, "Additional Print Settings", the grid-bitmap
@@ -23,9 +24,10 @@ class PrintSettingsDialog;
 class PrintRoom : public QObject {
   Q_OBJECT
  public:
-  explicit PrintRoom(MainWindow& window);
+  explicit PrintRoom(WindowParts& parts);
   // After the view table exists: the Bitmap view and the side picture's group.
-  void ConnectViews();
+  // (The window attaches the side picture's menu, "SideBitmapPopup", to sidePicture().)
+  void ConnectViews(ViewTable& views);
   // The page follows General Settings' "Copyright Placement" boxes.
   void WatchCopyrightPlacement(GeneralSettingsDialog* dialog);
 
@@ -60,7 +62,7 @@ class PrintRoom : public QObject {
   void PrintNowClick();
   void RefreshPreview();
 
-  MainWindow& m_window;
+  WindowParts& m_parts;
   PrintCommands* m_commands = nullptr;
   GridPrintControls* m_controls = nullptr;
   CluePreviewWidget* m_preview = nullptr;

@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMainWindow>
 
+#include "app/commands/edithistory.h"
+#include "app/commands/editorsync.h"
 #include "app/commands/lookupcommands.h"
 #include "app/commands/viewcommands.h"
 #include "app/panes/answerpane.h"
@@ -10,46 +13,46 @@
 #include "app/panes/wordlistpane.h"
 #include "app/widgets/panelbar.h"
 #include "app/widgets/tablemodels.h"
-#include "app/window/edithistory.h"
-#include "app/window/editorsync.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
+#include "app/window/windowparts.h"
+#include "app/window/windowrequests.h"
 #include "render/qtext.h"
 #include "settings/lookups.h"
 #include "settings/settingsstore.h"
 
 namespace quotella {
 
-SearchController::Hooks SearchHooks::For(MainWindow& w) {
+SearchController::Hooks SearchHooks::For(WindowParts& w) {
   SearchController::Hooks hooks;
-  hooks.listsChanged = [&w] { w.m_sync->PushLists(); };
+  hooks.listsChanged = [&w] { w.sync->PushLists(); };
   hooks.viewsChanged = [&w] {
-    w.RefreshViews();
-    if (w.m_editHistory) w.m_editHistory->searchLaid();
+    w.requests->RefreshViews();
+    if (w.editHistory) w.editHistory->searchLaid();
   };
   hooks.showSearchLog = [&w] {
-    w.m_viewCommands->HideAllLists();
-    w.m_status->candidateStatus()->hide();
-    w.m_lists->wordList(4)->show();
-    w.m_status->searchStatus()->show();
+    w.viewCommands->HideAllLists();
+    w.status->candidateStatus()->hide();
+    w.lists->wordList(4)->show();
+    w.status->searchStatus()->show();
   };
   hooks.lookUp = [&w](const QString& word) {
-    w.m_lookups->OpenAddress(KeywordMerriamLookup(ToUtf8(word)));
+    w.lookups->OpenAddress(KeywordMerriamLookup(ToUtf8(word)));
   };
-  hooks.programDir = [&w] { return w.m_settings->Values().ProgramDir; };
+  hooks.programDir = [&w] { return w.settings->Values().ProgramDir; };
   hooks.autofillRunning = [&w](bool running) {
-    if (QAction* a = w.command(QStringLiteral("Autofill1")))
+    if (QAction* a = w.requests->command(names::kAutofill))
       a->setText(running ? QStringLiteral("Stop Autofill") : QStringLiteral("Autofill"));
   };
   hooks.autofillRequest = [&w] { return AutofillRequestOf(w); };
-  hooks.bailedOut = [&w] { w.m_viewCommands->Puzzle3Click(); };
+  hooks.bailedOut = [&w] { w.viewCommands->Puzzle3Click(); };
   return hooks;
 }
 
-AutofillRequest SearchHooks::AutofillRequestOf(MainWindow& w) {
+AutofillRequest SearchHooks::AutofillRequestOf(WindowParts& w) {
   AutofillRequest request;
-  request.maxRarity = w.m_settings->Values().AutofillRarity;
-  request.seconds = w.m_settings->Values().AutofillSeconds;
-  request.rows = AutofillDialog::SelectedRows(w.m_answer->keyWords());
+  request.maxRarity = w.settings->Values().AutofillRarity;
+  request.seconds = w.settings->Values().AutofillSeconds;
+  request.rows = AutofillDialog::SelectedRows(w.answer->keyWords());
   return request;
 }
 

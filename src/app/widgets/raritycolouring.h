@@ -6,7 +6,11 @@
 
 namespace quotella {
 
-class MainWindow;
+class AnswerPane;
+class Host;
+class PuzzleDocument;
+class WordListPane;
+struct WordSources;
 
 // The rarity colours of the answer table's initials: each letter's band, from the
 // dictionary's word counts at start-up, or recounted from the letter files with the
@@ -14,7 +18,8 @@ class MainWindow;
 class RarityColouring : public QObject {
   Q_OBJECT
  public:
-  explicit RarityColouring(MainWindow& window);
+  RarityColouring(PuzzleDocument& doc, WordSources& sources, Host& host, AnswerPane& answer,
+                  WordListPane& lists);
 
   // At start-up: the rarity order follows the frequency order, the bands the counts.
   void Init();
@@ -23,7 +28,11 @@ class RarityColouring : public QObject {
  private:
   void UpdateRarityColours();
 
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  WordSources& m_sources;
+  Host& m_host;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
   RarityColors m_colors;
 };
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/window/soundplayer.h"
+#include "app/widgets/soundplayer.h"
 #include "core/host.h"
 
 class QInputDialog;

@@ -1,8 +1,11 @@
 #include "app/window/mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,9 +15,12 @@
 
 #include "app/commands/answercommands.h"
 #include "app/commands/dialogcommands.h"
+#include "app/commands/edithistory.h"
+#include "app/commands/editorsync.h"
 #include "app/commands/listcommands.h"
 #include "app/commands/lookupcommands.h"
 #include "app/commands/puzzlecommands.h"
+#include "app/commands/recentpuzzlesmenu.h"
 #include "app/commands/viewcommands.h"
 #include "app/commands/windowcommands.h"
 #include "app/panes/answerpane.h"
@@ -33,10 +39,7 @@
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/raritycolouring.h"
 #include "app/window/actiontable.h"
-#include "app/window/edithistory.h"
-#include "app/window/editorsync.h"
 #include "app/window/guihost.h"
-#include "app/window/recentpuzzlesmenu.h"
 #include "app/window/roomwiring.h"
 #include "app/window/viewtable.h"
 #include "app/window/windoweventfilter.h"
@@ -50,12 +53,40 @@
 #include "files/quotesfile.h"
 #include "render/qtext.h"
 #include "search/wordlists.h"
+#include "settings/settings.h"
 #include "settings/settingsstore.h"
 
 namespace quotella {
 
 MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
+  QApplication::processEvents();
+  BuildStores(options);
+  BuildRooms();
+  BuildHandlers();
+  BuildTables();
+  resize(805, 587);
+  m_doc->Subscribe([this](PuzzleDocument::Change) { RefreshViews(); });
+  m_windowSettings->StartUp(options, m_paths);
+}
+
+MainWindow::~MainWindow() = default;
+
+namespace {
+
+ProgramPaths PathsOf(const WindowOptions& options) {
+  if (options.programDir.isEmpty()) return CurrentProgramPaths();
+  const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+  const QByteArray home = qgetenv("HOME");
+  return ResolveProgramPaths(WithTrailingSeparator(ToUtf8(QDir(options.programDir).absolutePath())),
+                             config.toStdString(), home.toStdString());
+}
+
+}  // namespace
+
+// The host with its sinks into the rooms, the document, the session, the word sources,
+// the program folder and the settings store.
+void MainWindow::BuildStores(const Options& options) {
   Host* dialogs = options.dialogs;
   if (!dialogs) {
     m_guiHost = std::make_unique<GuiHost>(this);
@@ -65,14 +96,16 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   sinks.status = [this](StatusBar bar, int panel, const std::string& text) {
     OnStatus(bar, panel, text);
   };
-  sinks.quoteWindow = [this](const std::vector<std::string>& lines) { m_quote->showLines(lines); };
+  sinks.quoteWindow = [this](const std::vector<std::string>& lines) {
+    m_parts.quote->showLines(lines);
+  };
   sinks.soundsOn = [this] { return m_commands && m_commands->soundsOn(); };
   sinks.pendingEvents = [this] {
-    if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
+    if (m_parts.lists) m_parts.lists->setProgressLog(m_sources->ProgressLog);
     return m_events && m_events->ProcessPendingEvents();
   };
   sinks.beforeMessage = [this] {
-    if (m_lists) m_lists->setProgressLog(m_sources->ProgressLog);
+    if (m_parts.lists) m_parts.lists->setProgressLog(m_sources->ProgressLog);
   };
   m_host = std::make_unique<WindowHost>(*dialogs, std::move(sinks));
   m_doc = std::make_unique<PuzzleDocument>(*m_host);
@@ -82,36 +115,126 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   m_session->BeforePuzzleLoad = [this] { ReloadWordLists(*m_sources); };
   m_loader = std::make_unique<WindowLoader>(*m_session, *m_sources, *m_host);
 
-  BuildRooms();
-  m_sync = new EditorSync(*this);
-  m_viewCommands = new ViewCommands(*this);
-  m_listCommands = new ListCommands(*this);
-  m_puzzleCommands = new PuzzleCommands(*this);
-  m_rarity = new RarityColouring(*this);
-  m_search = std::make_unique<SearchController>(*m_doc, *m_sources, *m_host, *m_status, this,
-                                                SearchHooks::For(*this));
-  m_actions = new ActionTable(*this);
-  m_views = std::make_unique<ViewTable>(*this);
-  m_print->ConnectViews();
-  m_dialogs = new DialogCommands(*this);
-  m_commands = new WindowCommands(*this);
-  m_answers = new AnswerCommands(*this);
-  m_lookups = new LookUpCommands(*this);
-  m_distribution = new DistributionBar(*m_doc, *m_gridView, *m_bottom, this);
-  RoomWiring::Connect(*this);
-  m_recent = new RecentPuzzlesMenu(*this);
-  resize(805, 587);
-  m_doc->Subscribe([this](PuzzleDocument::Change) { RefreshViews(); });
-  m_events = new WindowEventFilter(*this);
-  m_editHistory = new EditHistory(*this);
-  m_windowSettings = std::make_unique<WindowSettings>(*this);
-  m_windowSettings->StartUp(options);
+  m_paths = PathsOf(options);
+  m_programDir = ToQString(m_paths.ProgramDir);
+  if (m_programDir.endsWith(QLatin1Char('/')) && m_programDir.size() > 1) m_programDir.chop(1);
+  m_pathSet = MakeProgramDirCurrent(*m_host, m_paths.ProgramDir);
+  m_sources->ProgramDir = m_paths.ProgramDir;
+  m_settings = std::make_unique<SettingsStore>(*m_host, StartupSettings(m_paths), m_doc.get(),
+                                               m_loader.get());
+
+  m_parts.window = this;
+  m_parts.requests = this;
+  m_parts.doc = m_doc.get();
+  m_parts.session = m_session.get();
+  m_parts.sources = m_sources.get();
+  m_parts.settings = m_settings.get();
+  m_parts.host = m_host.get();
+  m_parts.fonts = &m_fonts;
 }
 
-MainWindow::~MainWindow() {
-  delete m_events;  // no event reaches the handlers while the window goes
-  m_events = nullptr;
-  m_search.reset();  // ends and joins the searches before the document and lists go
+// The quote window and the status area on top; the answer pane, the list pane and the
+// pool pane (or the Grid view across all three) in the middle; the bottom bar below.
+void MainWindow::BuildRooms() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("Background"));
+  setCentralWidget(central);
+
+  WindowParts& p = m_parts;
+  p.quote = new QuotePane(central);
+  p.status = new StatusPane(central);
+  p.answer = new AnswerPane(*m_doc, central);
+  p.lists = new WordListPane(central);
+  p.pool = new PoolPane(*m_doc, central);
+  p.gridView = new GridViewPane(*m_doc, m_fonts, central);
+  p.bottom = new BottomBar(*m_doc, central);
+
+  auto* root = new QVBoxLayout(central);
+  root->setContentsMargins(8, 4, 8, 2);
+  root->setSpacing(3);
+  auto* top = new QHBoxLayout;
+  top->setSpacing(7);
+  // The quote window keeps its width whatever the status area shows.
+  p.quote->setFixedWidth(425);
+  top->addWidget(p.quote);
+  top->addWidget(p.status, 1);
+  root->addLayout(top);
+  auto* middle = new QHBoxLayout;
+  middle->setSpacing(7);
+  middle->addWidget(p.answer, 425);
+  middle->addWidget(p.lists, 241);
+  middle->addWidget(p.pool, 0);
+  middle->addWidget(p.gridView, 1);
+  root->addLayout(middle, 1);
+  root->addWidget(p.bottom);
+
+  statusBar()->addWidget(p.status->statusBar1(), 1);
+  statusBar()->addPermanentWidget(p.status->progress());
+}
+
+// Each handler gets the stores, rooms and handlers it works with; requests to the window
+// (repaint, views, commands) go through WindowRequests.
+void MainWindow::BuildHandlers() {
+  WindowParts& p = m_parts;
+  m_sync =
+      std::make_unique<EditorSync>(*m_session, *m_settings, *m_sources, *p.answer, *p.lists, *this);
+  p.sync = m_sync.get();
+  m_viewCommands = std::make_unique<ViewCommands>(*m_doc, *m_settings, *p.answer, *p.lists, *p.pool,
+                                                  *p.gridView, *m_sync, *this);
+  p.viewCommands = m_viewCommands.get();
+  m_lookups = std::make_unique<LookUpCommands>(*m_doc, *m_host, *p.answer, *p.lists, m_programDir);
+  p.lookups = m_lookups.get();
+  m_search = std::make_unique<SearchController>(*m_doc, *m_sources, *m_host, *p.status, this,
+                                                SearchHooks::For(m_parts));
+  p.search = m_search.get();
+  m_listCommands = std::make_unique<ListCommands>(*m_doc, *m_sources, *m_host, *p.lists, *p.status,
+                                                  *m_sync, *m_viewCommands, *m_search, *this);
+  p.listCommands = m_listCommands.get();
+  m_answers = std::make_unique<AnswerCommands>(
+      *m_doc, *m_sources, *p.answer, *p.lists, *p.pool, *p.quote, *p.status, *p.gridView, *m_sync,
+      *m_viewCommands, *m_listCommands, *m_lookups, *m_search, *this);
+  p.answers = m_answers.get();
+  m_puzzleCommands =
+      std::make_unique<PuzzleCommands>(*m_doc, *m_session, *m_sources, *m_host, *p.answer,
+                                       *m_answers, *m_sync, *m_viewCommands, *m_search, *this);
+  p.puzzleCommands = m_puzzleCommands.get();
+  m_commands =
+      std::make_unique<WindowCommands>(*m_host, *p.answer, *p.gridView, m_programDir, *this);
+  p.commands = m_commands.get();
+  m_rarity = std::make_unique<RarityColouring>(*m_doc, *m_sources, *m_host, *p.answer, *p.lists);
+  p.rarity = m_rarity.get();
+  m_print = std::make_unique<PrintRoom>(m_parts);
+  p.print = m_print.get();
+  m_distribution = std::make_unique<DistributionBar>(*m_doc, *p.gridView, *p.bottom, this);
+  p.distribution = m_distribution.get();
+}
+
+// The action and view tables, the handlers that work through them, the rooms' signals,
+// the history and the application-wide events.
+void MainWindow::BuildTables() {
+  WindowParts& p = m_parts;
+  m_actions = std::make_unique<ActionTable>(m_parts);
+  p.actions = m_actions.get();
+  m_actions->attach(m_print->sidePicture(), QStringLiteral("SideBitmapPopup"));
+  m_views = std::make_unique<ViewTable>(m_parts);
+  m_print->ConnectViews(*m_views);
+  m_recent = std::make_unique<RecentPuzzlesMenu>(*m_doc, *m_session, *m_host, *m_puzzleCommands,
+                                                 *m_sync, *m_viewCommands, *this,
+                                                 *m_actions->mainMenu(QStringLiteral("&Open")));
+  p.recent = m_recent.get();
+  m_windowSettings = std::make_unique<WindowSettings>(m_parts, m_programDir);
+  p.windowSettings = m_windowSettings.get();
+  m_dialogs = std::make_unique<DialogCommands>(*m_doc, *m_session, *m_settings, *m_host, *p.answer,
+                                               *p.lists, *p.quote, *p.gridView, *m_sync,
+                                               *m_viewCommands, *m_puzzleCommands, *m_commands,
+                                               *m_print, *m_search, *m_windowSettings, *this);
+  p.dialogs = m_dialogs.get();
+  RoomWiring::Connect(m_parts);
+  m_events = std::make_unique<WindowEventFilter>(*p.answer, *p.lists, *p.status, *m_answers,
+                                                 *m_listCommands, *m_puzzleCommands,
+                                                 *m_windowSettings, *centralWidget());
+  m_editHistory = std::make_unique<EditHistory>(m_parts, m_actions->commands());
+  p.editHistory = m_editHistory.get();
 }
 
 Host& MainWindow::host() {
@@ -119,7 +242,7 @@ Host& MainWindow::host() {
 }
 
 QAction* MainWindow::command(const QString& name) const {
-  return m_actions->command(name);
+  return m_actions ? m_actions->command(name) : nullptr;
 }
 
 QList<QAction*> MainWindow::commands() const {
@@ -130,47 +253,12 @@ bool MainWindow::ShowView(const QString& view, int arg) {
   return m_views->show(view, arg);
 }
 
-PuzzleGridWidget* MainWindow::puzzleGrid() const {
-  return m_gridView->puzzleGrid();
+QList<QWidget*> MainWindow::viewControls(const QString& group) const {
+  return m_views->controls(group);
 }
 
-// The quote window and the status area on top; the answer pane, the list pane and the
-// pool pane (or the Grid view across all three) in the middle; the bottom bar below.
-void MainWindow::BuildRooms() {
-  auto* central = new QWidget(this);
-  central->setObjectName(QStringLiteral("Background"));
-  setCentralWidget(central);
-
-  m_quote = new QuotePane(central);
-  m_status = new StatusPane(central);
-  m_answer = new AnswerPane(*m_doc, central);
-  m_lists = new WordListPane(central);
-  m_pool = new PoolPane(*m_doc, central);
-  m_gridView = new GridViewPane(*m_doc, m_fonts, central);
-  m_bottom = new BottomBar(*m_doc, central);
-  m_print = new PrintRoom(*this);
-
-  auto* root = new QVBoxLayout(central);
-  root->setContentsMargins(8, 4, 8, 2);
-  root->setSpacing(3);
-  auto* top = new QHBoxLayout;
-  top->setSpacing(7);
-  // The quote window keeps its width whatever the status area shows.
-  m_quote->setFixedWidth(425);
-  top->addWidget(m_quote);
-  top->addWidget(m_status, 1);
-  root->addLayout(top);
-  auto* middle = new QHBoxLayout;
-  middle->setSpacing(7);
-  middle->addWidget(m_answer, 425);
-  middle->addWidget(m_lists, 241);
-  middle->addWidget(m_pool, 0);
-  middle->addWidget(m_gridView, 1);
-  root->addLayout(middle, 1);
-  root->addWidget(m_bottom);
-
-  statusBar()->addWidget(m_status->statusBar1(), 1);
-  statusBar()->addPermanentWidget(m_status->progress());
+PuzzleGridWidget* MainWindow::puzzleGrid() const {
+  return m_parts.gridView->puzzleGrid();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -181,30 +269,37 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::OnStatus(StatusBar bar, int panel, const std::string& text) {
-  if (PanelBar* target = m_status->bar(bar)) target->setPanel(panel, ToQString(text));
+  if (PanelBar* target = m_parts.status->bar(bar)) target->setPanel(panel, ToQString(text));
+}
+
+void MainWindow::FileOperationDone() {
+  setWindowTitle(ToQString(m_session->Caption));
+  RefreshViews();
+  if (m_recent) m_recent->NoteRecentPuzzle();
 }
 
 void MainWindow::RefreshViews() {
-  m_answer->refresh();
-  m_pool->refresh();
+  const WindowParts& p = m_parts;
+  p.answer->refresh();
+  p.pool->refresh();
   QStringList clues;
   const int n = m_doc->PuzzleExists
                     ? std::min<int>(m_doc->P.NumWords, static_cast<int>(m_doc->ClueLines.size()))
                     : 0;
   for (int r = 0; r < n; ++r) clues << ToQString(m_doc->ClueLines[static_cast<std::size_t>(r)]);
-  m_lists->setClues(clues.join(QLatin1Char('\n')));
-  if (m_gridView->titleEdit()->text() != ToQString(m_session->TitleBox))
-    m_gridView->titleEdit()->setText(ToQString(m_session->TitleBox));
-  if (m_gridView->bylineEdit()->text() != ToQString(m_session->BylineBox))
-    m_gridView->bylineEdit()->setText(ToQString(m_session->BylineBox));
+  p.lists->setClues(clues.join(QLatin1Char('\n')));
+  if (p.gridView->titleEdit()->text() != ToQString(m_session->TitleBox))
+    p.gridView->titleEdit()->setText(ToQString(m_session->TitleBox));
+  if (p.gridView->bylineEdit()->text() != ToQString(m_session->BylineBox))
+    p.gridView->bylineEdit()->setText(ToQString(m_session->BylineBox));
   const SearchButtonState button = CheckNumEmpty(*m_doc);
-  m_status->heuristicButton()->setEnabled(m_doc->PuzzleExists && button.enabled);
-  SetCaptionColour(m_status->heuristicButton(), m_doc->PuzzleExists && button.red);
-  m_bottom->refresh();
+  p.status->heuristicButton()->setEnabled(m_doc->PuzzleExists && button.enabled);
+  SetCaptionColour(p.status->heuristicButton(), m_doc->PuzzleExists && button.red);
+  p.bottom->refresh();
   if (m_doc->PuzzleExists)
     puzzleGrid()->setShape(m_doc->Grid.Columns, m_doc->Grid.Rows, GridCellSize(m_doc->Grid).screen);
   puzzleGrid()->update();
-  m_actions->updateEnabled();
+  if (m_actions) m_actions->updateEnabled();
 }
 
 }  // namespace quotella

@@ -4,60 +4,34 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/window/windowoptions.h"
+#include "app/window/windowparts.h"
+#include "app/window/windowrequests.h"
 #include "core/document.h"
 #include "render/textmeasure.h"
+#include "settings/settings.h"
 
 namespace quotella {
 
-class ActionTable;
-class AnswerCommands;
-class AnswerPane;
-class BottomBar;
-class DialogCommands;
-class DistributionBar;
-class EditHistory;
-class EditorSync;
-class FileSession;
-class GridViewPane;
+// The stores, rooms and handlers are declared with WindowParts.
 class GuiHost;
-class ListCommands;
-class LookUpCommands;
-class PoolPane;
-class PrintRoom;
-class PuzzleCommands;
 class PuzzleGridWidget;
-class QuotePane;
-class RarityColouring;
-class RecentPuzzlesMenu;
-class SearchController;
-class SettingsStore;
-class StatusPane;
-class ViewCommands;
 class ViewTable;
-class WindowCommands;
 class WindowEventFilter;
 class WindowHost;
 class WindowLoader;
-class WindowSettings;
-class WordListPane;
-struct WordSources;
 
-// The main window: owns the document and composes the rooms (quote window, status area,
-// answer pane, list pane, pool pane, Grid view, bottom bar), the action table, the view
-// table, the search controller and the handler classes the commands live in. Handlers
-// call the document's operations and repaint from it; they never change the model
-// themselves.
-class MainWindow : public QMainWindow {
+// The main window: owns the document and the stores, builds the rooms (quote window,
+// status area, answer pane, list pane, pool pane, Grid view, bottom bar) and lays them
+// out, then builds the handler classes, each given the stores, rooms and handlers it
+// works with, and the tables that wire commands, views and signals to them. Its members
+// are declared in the order they are built, so every part outlives the parts built after
+// it. Handlers call the document's operations and repaint from it; they never change the
+// model themselves.
+class MainWindow : public QMainWindow, public WindowRequests {
   Q_OBJECT
  public:
-  struct Options {
-    QString programDir;       // empty: the folder of the executable
-    QStringList arguments;    // command-line arguments after the program name
-    Host* dialogs = nullptr;  // null: real dialogs; tests pass a scripted host
-    // Register the puzzle-file type with the desktop (off in tests: it writes to the
-    // user's data folder).
-    bool registerFileType = true;
-  };
+  using Options = WindowOptions;
   explicit MainWindow(const Options& options, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -68,28 +42,29 @@ class MainWindow : public QMainWindow {
   Host& host();
   QString programDir() const { return m_programDir; }
   bool pathSet() const { return m_pathSet; }
-  // A command of the action table by its object name (e.g. "Puzzle3").
-  QAction* command(const QString& name) const;
+  // A command of the action table by its object name (e.g. "Puzzle3"); an unknown name
+  // is reported and answers null.
+  QAction* command(const QString& name) const override;
   QList<QAction*> commands() const;
   ActionTable& actions() { return *m_actions; }
   ViewTable& views() { return *m_views; }
   // Opens a view of the view table by name ("Puzzle", "Grid", ...).
-  bool ShowView(const QString& view, int arg = 0);
+  bool ShowView(const QString& view, int arg = 0) override;
   // The fonts of the drawn and printed elements, shared by grid, preview and page.
   FontSet& fonts() { return m_fonts; }
   PuzzleGridWidget* puzzleGrid() const;
   // Repaints every view of the document.
-  void RefreshViews();
+  void RefreshViews() override;
 
   // The rooms of the window.
-  QuotePane* quotePane() const { return m_quote; }
-  StatusPane* statusPane() const { return m_status; }
-  AnswerPane* answerPane() const { return m_answer; }
-  WordListPane* listPane() const { return m_lists; }
-  PoolPane* poolPane() const { return m_pool; }
-  GridViewPane* gridViewPane() const { return m_gridView; }
-  BottomBar* bottomBar() const { return m_bottom; }
-  PrintRoom* printRoom() const { return m_print; }
+  QuotePane* quotePane() const { return m_parts.quote; }
+  StatusPane* statusPane() const { return m_parts.status; }
+  AnswerPane* answerPane() const { return m_parts.answer; }
+  WordListPane* listPane() const { return m_parts.lists; }
+  PoolPane* poolPane() const { return m_parts.pool; }
+  GridViewPane* gridViewPane() const { return m_parts.gridView; }
+  BottomBar* bottomBar() const { return m_parts.bottom; }
+  PrintRoom* printRoom() const { return m_print.get(); }
 
   // The classes the commands live in.
   ViewCommands& viewCommands() { return *m_viewCommands; }
@@ -108,64 +83,56 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  friend class ActionTable;
-  friend class AnswerCommands;
-  friend class DialogCommands;
-  friend class EditorSync;
-  friend class ListCommands;
-  friend class PuzzleCommands;
-  friend class RarityColouring;
-  friend class RecentPuzzlesMenu;
-  friend class RoomWiring;
-  friend class SearchHooks;
-  friend class ViewCommands;
-  friend class ViewTable;
-  friend class WindowCommands;
-  friend class WindowEventFilter;
-  friend class WindowSettings;
+  // What handlers ask of the window.
+  QList<QWidget*> viewControls(const QString& group) const override;
+  void FileOperationDone() override;
+  QWidget& window() override { return *this; }
+  QWidget& background() override { return *centralWidget(); }
+
+  void BuildStores(const Options& options);
   void BuildRooms();
+  void BuildHandlers();
+  void BuildTables();
   void OnStatus(StatusBar bar, int panel, const std::string& text);
 
+  ProgramPaths m_paths;
+  QString m_programDir;
+  bool m_pathSet = false;
+  // The stores.
   std::unique_ptr<GuiHost> m_guiHost;
   std::unique_ptr<WindowHost> m_host;
   std::unique_ptr<PuzzleDocument> m_doc;
   std::unique_ptr<FileSession> m_session;
   std::unique_ptr<WordSources> m_sources;
-  std::unique_ptr<SettingsStore> m_settings;
   std::unique_ptr<WindowLoader> m_loader;
+  std::unique_ptr<SettingsStore> m_settings;
+  FontSet m_fonts;
+  // Every part as the wiring tables see it; the rooms are widgets the window's central
+  // widget owns.
+  WindowParts m_parts;
+
+  // The handler classes, each built after the parts it is given.
+  std::unique_ptr<EditorSync> m_sync;
+  std::unique_ptr<ViewCommands> m_viewCommands;
+  std::unique_ptr<LookUpCommands> m_lookups;
   // After the document and lists it works on, so that its workers end first.
   std::unique_ptr<SearchController> m_search;
+  std::unique_ptr<ListCommands> m_listCommands;
+  std::unique_ptr<AnswerCommands> m_answers;
+  std::unique_ptr<PuzzleCommands> m_puzzleCommands;
+  std::unique_ptr<WindowCommands> m_commands;
+  std::unique_ptr<RarityColouring> m_rarity;
+  std::unique_ptr<PrintRoom> m_print;
+  std::unique_ptr<DistributionBar> m_distribution;
+  // The tables.
+  std::unique_ptr<ActionTable> m_actions;
   std::unique_ptr<ViewTable> m_views;
+  std::unique_ptr<RecentPuzzlesMenu> m_recent;
   std::unique_ptr<WindowSettings> m_windowSettings;
-  FontSet m_fonts;
-  QString m_programDir;
-  bool m_pathSet = false;
-
-  // The rooms.
-  QuotePane* m_quote = nullptr;
-  StatusPane* m_status = nullptr;
-  AnswerPane* m_answer = nullptr;
-  WordListPane* m_lists = nullptr;
-  PoolPane* m_pool = nullptr;
-  GridViewPane* m_gridView = nullptr;
-  BottomBar* m_bottom = nullptr;
-  PrintRoom* m_print = nullptr;
-
-  // The action table and the handler classes (children of the window).
-  ActionTable* m_actions = nullptr;
-  WindowEventFilter* m_events = nullptr;
-  EditorSync* m_sync = nullptr;
-  ViewCommands* m_viewCommands = nullptr;
-  ListCommands* m_listCommands = nullptr;
-  PuzzleCommands* m_puzzleCommands = nullptr;
-  RarityColouring* m_rarity = nullptr;
-  DialogCommands* m_dialogs = nullptr;
-  AnswerCommands* m_answers = nullptr;
-  WindowCommands* m_commands = nullptr;
-  LookUpCommands* m_lookups = nullptr;
-  DistributionBar* m_distribution = nullptr;
-  RecentPuzzlesMenu* m_recent = nullptr;
-  EditHistory* m_editHistory = nullptr;
+  std::unique_ptr<DialogCommands> m_dialogs;
+  std::unique_ptr<EditHistory> m_editHistory;
+  // Last, so that it goes first: no event reaches the handlers while the window goes.
+  std::unique_ptr<WindowEventFilter> m_events;
 };
 
 }  // namespace quotella

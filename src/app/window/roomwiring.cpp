@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
@@ -26,7 +27,9 @@
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/actiontable.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
+#include "app/window/windowparts.h"
+#include "app/window/windowrequests.h"
 #include "core/geometry.h"
 #include "core/poolstatus.h"
 #include "files/filesession.h"
@@ -36,12 +39,12 @@ namespace quotella {
 
 namespace {
 
-using W = MainWindow;
+using W = WindowParts;
 using Handler = void (*)(W&);
 
 template <typename Sender, typename Signal>
 void On(W& w, Sender* sender, Signal signal, Handler handler) {
-  QObject::connect(sender, signal, &w, [&w, handler] { handler(w); });
+  QObject::connect(sender, signal, w.window, [&w, handler] { handler(w); });
 }
 
 }  // namespace
@@ -51,113 +54,112 @@ void RoomWiring::Connect(W& w) {
   ConnectAnswerTable(w);
   ConnectGridView(w);
 
-  QObject::connect(w.m_quote, &QuotePane::swapLineDoubleClicked, &w,
-                   [&w](int line) { w.m_answers->SwapListBoxDblClick(line); });
-  QObject::connect(w.m_bottom, &BottomBar::viewClicked, &w, [&w](int view) {
-    static const Handler kViews[] = {[](W& w) { w.m_viewCommands->Puzzle3Click(); },
-                                     [](W& w) { w.m_viewCommands->Grid1Click(); },
-                                     [](W& w) { w.m_viewCommands->Quotes3Click(); },
-                                     [](W& w) { w.m_viewCommands->Output1Click(); }};
+  QObject::connect(w.quote, &QuotePane::swapLineDoubleClicked, w.window,
+                   [&w](int line) { w.answers->SwapListBoxDblClick(line); });
+  QObject::connect(w.bottom, &BottomBar::viewClicked, w.window, [&w](int view) {
+    static const Handler kViews[] = {
+        [](W& w) { w.viewCommands->Puzzle3Click(); }, [](W& w) { w.viewCommands->Grid1Click(); },
+        [](W& w) { w.viewCommands->Quotes3Click(); }, [](W& w) { w.viewCommands->Output1Click(); }};
     kViews[view >= 0 && view < 3 ? view : 3](w);
   });
-  QObject::connect(w.m_bottom, &BottomBar::listClicked, &w,
-                   [&w](int n) { w.m_viewCommands->WordListButtonClick(n); });
-  QObject::connect(w.m_pool, &PoolPane::orderClicked, &w,
-                   [&w](int view) { w.m_viewCommands->PoolViewClick(view); });
-  QObject::connect(w.m_pool, &PoolPane::cellDoubleClicked, &w, [&w](int col, int row) {
-    PoolGridDblClick(*w.m_doc, col, row);
-    w.RefreshViews();
+  QObject::connect(w.bottom, &BottomBar::listClicked, w.window,
+                   [&w](int n) { w.viewCommands->WordListButtonClick(n); });
+  QObject::connect(w.pool, &PoolPane::orderClicked, w.window,
+                   [&w](int view) { w.viewCommands->PoolViewClick(view); });
+  QObject::connect(w.pool, &PoolPane::cellDoubleClicked, w.window, [&w](int col, int row) {
+    PoolGridDblClick(*w.doc, col, row);
+    w.requests->RefreshViews();
   });
-  if (QMenu* pool = w.m_actions->contextMenu(QStringLiteral("PoolPopup"))) {
-    QObject::connect(pool, &QMenu::aboutToShow, &w, [&w] {
-      const int row = w.m_pool->grid(0)->currentIndex().row();
-      if (QAction* lock = w.command(QStringLiteral("LockPopup")))
-        lock->setText(row >= 1 && row <= 26 ? ToQString(LockPopupCaption(*w.m_doc, row))
+  if (QMenu* pool = w.actions->contextMenu(QStringLiteral("PoolPopup"))) {
+    QObject::connect(pool, &QMenu::aboutToShow, w.window, [&w] {
+      const int row = w.pool->grid(0)->currentIndex().row();
+      if (QAction* lock = w.requests->command(names::kLockCharacter))
+        lock->setText(row >= 1 && row <= 26 ? ToQString(LockPopupCaption(*w.doc, row))
                                             : QStringLiteral("Lock Character"));
     });
   }
-  QObject::connect(w.m_lists, &WordListPane::wordList4DoubleClicked, &w,
-                   [&w](int line) { w.m_listCommands->Wordlist4DblClick(line); });
+  QObject::connect(w.lists, &WordListPane::wordList4DoubleClicked, w.window,
+                   [&w](int line) { w.listCommands->Wordlist4DblClick(line); });
 }
 
 // Signals without arguments: the bottom bar's, the status bars', the buttons', the list
 // pane's and the add-item field's.
 void RoomWiring::ConnectPlainSignals(W& w) {
   const std::pair<void (BottomBar::*)(), Handler> bottomBar[] = {
-      {&BottomBar::cluesClicked, [](W& w) { w.m_viewCommands->CluesButtonClick(); }},
-      {&BottomBar::candidatesClicked, [](W& w) { w.m_viewCommands->CandidatesButtonClick(); }},
-      {&BottomBar::scanClicked, [](W& w) { w.m_answers->ScanDictionary(); }},
-      {&BottomBar::conditionsToggled, [](W& w) { w.m_answer->keyWords()->setFocus(); }},
-      {&BottomBar::mustHaveChanged, [](W& w) { w.m_pool->refresh(); }},
-      {&BottomBar::conditionsEntered, [](W& w) { w.m_answers->ScanDictionary(); }},
-      {&BottomBar::focusTable, [](W& w) { w.m_answer->keyWords()->setFocus(); }},
+      {&BottomBar::cluesClicked, [](W& w) { w.viewCommands->CluesButtonClick(); }},
+      {&BottomBar::candidatesClicked, [](W& w) { w.viewCommands->CandidatesButtonClick(); }},
+      {&BottomBar::scanClicked, [](W& w) { w.answers->ScanDictionary(); }},
+      {&BottomBar::conditionsToggled, [](W& w) { w.answer->keyWords()->setFocus(); }},
+      {&BottomBar::mustHaveChanged, [](W& w) { w.pool->refresh(); }},
+      {&BottomBar::conditionsEntered, [](W& w) { w.answers->ScanDictionary(); }},
+      {&BottomBar::focusTable, [](W& w) { w.answer->keyWords()->setFocus(); }},
   };
-  for (const auto& [signal, handler] : bottomBar) On(w, w.m_bottom, signal, handler);
+  for (const auto& [signal, handler] : bottomBar) On(w, w.bottom, signal, handler);
 
-  StatusPane* status = w.m_status;
+  StatusPane* status = w.status;
   const std::tuple<PanelBar*, void (PanelBar::*)(), Handler> panels[] = {
       {status->candidateStatus(), &PanelBar::doubleClicked,
-       [](W& w) { w.m_answers->ScanDictionary(); }},
-      {status->statusBar1(), &PanelBar::doubleClicked, [](W& w) { StatusBar1DblClick(*w.m_doc); }},
-      {status->searchStatus(), &PanelBar::clicked, [](W& w) { w.m_search->SkipHeuristic(); }},
+       [](W& w) { w.answers->ScanDictionary(); }},
+      {status->statusBar1(), &PanelBar::doubleClicked, [](W& w) { StatusBar1DblClick(*w.doc); }},
+      {status->searchStatus(), &PanelBar::clicked, [](W& w) { w.search->SkipHeuristic(); }},
   };
   for (const auto& [panel, signal, handler] : panels) On(w, panel, signal, handler);
 
-  GridViewPane* g = w.m_gridView;
+  GridViewPane* g = w.gridView;
   const std::pair<QPushButton*, Handler> buttons[] = {
-      {status->heuristicButton(), [](W& w) { w.m_search->HeuristicButtonClick(); }},
-      {g->stretchButton(), [](W& w) { w.m_puzzleCommands->StretchGrid1Click(); }},
-      {g->squeezeButton(), [](W& w) { w.m_puzzleCommands->SqueezeGrid1Click(); }},
+      {status->heuristicButton(), [](W& w) { w.search->HeuristicButtonClick(); }},
+      {g->stretchButton(), [](W& w) { w.puzzleCommands->StretchGrid1Click(); }},
+      {g->squeezeButton(), [](W& w) { w.puzzleCommands->SqueezeGrid1Click(); }},
       {g->orientationButton(),
        [](W& w) {
-         w.m_gridView->orientationButton()->setText(ToQString(OrentationButtonClick(*w.m_doc)));
+         w.gridView->orientationButton()->setText(ToQString(OrentationButtonClick(*w.doc)));
        }},
-      {g->copyrightButton(), [](W& w) { w.m_dialogs->CopyrightButtonClick(); }},
-      {g->blockColourButton(), [](W& w) { w.m_commands->BlockColorClick(); }},
+      {g->copyrightButton(), [](W& w) { w.dialogs->CopyrightButtonClick(); }},
+      {g->blockColourButton(), [](W& w) { w.commands->BlockColorClick(); }},
   };
   for (const auto& [button, handler] : buttons) On(w, button, &QPushButton::clicked, handler);
 
   const std::pair<void (WordListPane::*)(), Handler> listPane[] = {
-      {&WordListPane::candidateClicked, [](W& w) { w.m_answers->CandidateClick(); }},
-      {&WordListPane::candidateDoubleClicked, [](W& w) { w.m_answers->CandidatesDblClick(); }},
+      {&WordListPane::candidateClicked, [](W& w) { w.answers->CandidateClick(); }},
+      {&WordListPane::candidateDoubleClicked, [](W& w) { w.answers->CandidatesDblClick(); }},
   };
-  for (const auto& [signal, handler] : listPane) On(w, w.m_lists, signal, handler);
+  for (const auto& [signal, handler] : listPane) On(w, w.lists, signal, handler);
 
   On(w, status->addItemField(), &QLineEdit::returnPressed,
-     [](W& w) { w.m_listCommands->AddItemEntered(); });
-  On(w, w.m_answer->numberGrid(), &QTableView::doubleClicked,
-     [](W& w) { w.m_viewCommands->NumberGridDblClick(); });
+     [](W& w) { w.listCommands->AddItemEntered(); });
+  On(w, w.answer->numberGrid(), &QTableView::doubleClicked,
+     [](W& w) { w.viewCommands->NumberGridDblClick(); });
 }
 
 // The answer table: the current cell, typed keys and double clicks.
 void RoomWiring::ConnectAnswerTable(W& w) {
-  KeyTableView* keyWords = w.m_answer->keyWords();
-  QObject::connect(keyWords->selectionModel(), &QItemSelectionModel::currentChanged, &w,
+  KeyTableView* keyWords = w.answer->keyWords();
+  QObject::connect(keyWords->selectionModel(), &QItemSelectionModel::currentChanged, w.window,
                    [&w](const QModelIndex& current) {
                      if (!current.isValid()) return;
-                     w.m_doc->CurCol = current.column();
-                     w.m_doc->CurRow = current.row();
-                     PanelBar* bar = w.m_status->statusBar1();
+                     w.doc->CurCol = current.column();
+                     w.doc->CurRow = current.row();
+                     PanelBar* bar = w.status->statusBar1();
                      bar->setPanel(0, QStringLiteral("Row %1").arg(current.row()));
                      bar->setPanel(1, QStringLiteral("Col %1").arg(current.column()));
-                     if (w.m_doc->PuzzleExists) UpdateCharStatus(*w.m_doc);
+                     if (w.doc->PuzzleExists) UpdateCharStatus(*w.doc);
                    });
-  QObject::connect(keyWords, &KeyTableView::keyTyped, &w,
-                   [&w](char key) { w.m_answers->KeyWordsKeyPress(key); });
-  QObject::connect(keyWords, &QTableView::doubleClicked, &w, [&w](const QModelIndex& index) {
-    w.m_answers->KeyWordsDblClick(index.column(), index.row());
+  QObject::connect(keyWords, &KeyTableView::keyTyped, w.window,
+                   [&w](char key) { w.answers->KeyWordsKeyPress(key); });
+  QObject::connect(keyWords, &QTableView::doubleClicked, w.window, [&w](const QModelIndex& index) {
+    w.answers->KeyWordsDblClick(index.column(), index.row());
   });
 }
 
 // The Grid view: double clicks on the grid, the title and byline boxes.
 void RoomWiring::ConnectGridView(W& w) {
-  GridViewPane* g = w.m_gridView;
-  QObject::connect(g->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, &w,
-                   [&w](int c, int r) { w.m_answers->PuzzleGridDblClick(c, r); });
-  QObject::connect(g->titleEdit(), &QLineEdit::textEdited, &w,
-                   [&w](const QString& text) { w.m_session->TitleBox = ToUtf8(text); });
-  QObject::connect(g->bylineEdit(), &QLineEdit::textEdited, &w,
-                   [&w](const QString& text) { w.m_session->BylineBox = ToUtf8(text); });
+  GridViewPane* g = w.gridView;
+  QObject::connect(g->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, w.window,
+                   [&w](int c, int r) { w.answers->PuzzleGridDblClick(c, r); });
+  QObject::connect(g->titleEdit(), &QLineEdit::textEdited, w.window,
+                   [&w](const QString& text) { w.session->TitleBox = ToUtf8(text); });
+  QObject::connect(g->bylineEdit(), &QLineEdit::textEdited, w.window,
+                   [&w](const QString& text) { w.session->BylineBox = ToUtf8(text); });
 }
 
 }  // namespace quotella

@@ -1,10 +1,12 @@
 #include "app/window/viewtable.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -28,7 +30,9 @@
 #include "app/widgets/panelbar.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
+#include "app/window/windowparts.h"
+#include "app/window/windowrequests.h"
 #include "core/document.h"
 #include "core/geometry.h"
 #include "files/filesession.h"
@@ -54,186 +58,202 @@
 
 namespace quotella {
 
-using W = MainWindow;
+using W = WindowParts;
 
 // The output editor reaches over the list pane unless it is short.
 void ViewTable::NarrowWideOutput(W& w) {
-  if (!w.m_answer->outputEditor()->isHidden() && !w.m_viewCommands->outputShort())
-    w.m_viewCommands->SetOutputShort(true);
+  if (!w.answer->outputEditor()->isHidden() && !w.viewCommands->outputShort())
+    w.viewCommands->SetOutputShort(true);
 }
 
 // The answer table takes the left pane back from the help, settings text and number map
 // unless an editor holds it.
 void ViewTable::AnswerTableUnlessEditor(W& w) {
-  if (!w.m_answer->outputEditor()->isHidden() || !w.m_answer->quotesEditor()->isHidden()) return;
-  w.m_answer->helpFile()->hide();
-  w.m_answer->iniFile()->hide();
-  w.m_answer->numberGrid()->hide();
-  w.m_answer->keyWords()->show();
+  if (!w.answer->outputEditor()->isHidden() || !w.answer->quotesEditor()->isHidden()) return;
+  w.answer->helpFile()->hide();
+  w.answer->iniFile()->hide();
+  w.answer->numberGrid()->hide();
+  w.answer->keyWords()->show();
 }
 
 bool ViewTable::NotInGridView(W& w) {
-  return w.m_gridView->puzzleArea()->isHidden();
+  return w.gridView->puzzleArea()->isHidden();
 }
 
 std::vector<ViewRow> ViewTable::Rows() {
   return {
-      {"Puzzle",
+      {names::kPuzzleView,
        {"WordListFileLabel", "SwapListBox", "@gridControls", "@printArea", "@lists", "@editors"},
        {"QuoteWindow", "@statusArea", "@pool", "@searchBar", "@viewButtons", "KeyWords"},
        [](W& w, int) {
-         w.host().PlaySound("CHIMES");
-         if (w.m_distribution->active()) w.m_distribution->Leave(false);
-         w.m_viewCommands->ClearSwapMarksAndHighlights();
-         w.m_quote->showQuotation(QLatin1Char('"') + ToQString(w.m_doc->P.QuoteOrig) +
-                                  QLatin1Char('"') + QStringLiteral(" - ") +
-                                  ToQString(w.m_doc->P.AuthorOrig) + QLatin1Char(' ') +
-                                  ToQString(w.m_doc->P.WorkOrig));
-         if (w.m_search->heuristicSearching())
-           w.m_lists->wordList(4)->show();
+         w.host->PlaySound("CHIMES");
+         if (w.distribution->active()) w.distribution->Leave(false);
+         w.viewCommands->ClearSwapMarksAndHighlights();
+         w.quote->showQuotation(QLatin1Char('"') + ToQString(w.doc->P.QuoteOrig) +
+                                QLatin1Char('"') + QStringLiteral(" - ") +
+                                ToQString(w.doc->P.AuthorOrig) + QLatin1Char(' ') +
+                                ToQString(w.doc->P.WorkOrig));
+         if (w.search->heuristicSearching())
+           w.lists->wordList(4)->show();
          else
-           w.m_lists->clueList()->show();
-         w.m_answer->keyWords()->setFocus();
+           w.lists->clueList()->show();
+         w.answer->keyWords()->setFocus();
        }},
-      {"Grid",
+      {names::kGridView,
        {"WordListFileLabel", "@pool", "@statusArea", "CandidateStatusBar", "@lists", "@editors"},
        {"@printControls", "PuzzleGridArea"},
        [](W& w, int) {
-         if (w.m_distribution->active()) {
-           w.m_distribution->Leave(true);
+         if (w.distribution->active()) {
+           w.distribution->Leave(true);
          } else {
-           for (QWidget* c : w.m_bottom->searchControls()) c->hide();
-           w.m_status->printStatus1()->show();
-           w.m_status->printStatus2()->show();
-           w.m_gridView->distributionButton()->show();
-           for (QWidget* c : w.m_gridView->gridControls())
-             if (c != static_cast<QWidget*>(w.m_gridView->distributionBar()) &&
-                 c != static_cast<QWidget*>(w.m_gridView->answerBar()))
+           for (QWidget* c : w.bottom->searchControls()) c->hide();
+           w.status->printStatus1()->show();
+           w.status->printStatus2()->show();
+           w.gridView->distributionButton()->show();
+           for (QWidget* c : w.gridView->gridControls())
+             if (c != static_cast<QWidget*>(w.gridView->distributionBar()) &&
+                 c != static_cast<QWidget*>(w.gridView->answerBar()))
                c->show();
          }
-         w.m_viewCommands->ClearSwapMarksAndHighlights();
-         if (w.m_doc->Grid.PrinterAvailable) {
-           UpdatePrintStatusBar(*w.m_doc);
-           w.m_gridView->orientationButton()->setText(
-               w.m_doc->Grid.Landscape ? QStringLiteral("Portrait") : QStringLiteral("Landscape"));
+         w.viewCommands->ClearSwapMarksAndHighlights();
+         if (w.doc->Grid.PrinterAvailable) {
+           UpdatePrintStatusBar(*w.doc);
+           w.gridView->orientationButton()->setText(
+               w.doc->Grid.Landscape ? QStringLiteral("Portrait") : QStringLiteral("Landscape"));
          }
-         w.m_gridView->puzzleGrid()->setFocus();
-         w.m_puzzleCommands->SqueezeGrid1Click();
-         w.m_puzzleCommands->StretchGrid1Click();
+         w.gridView->puzzleGrid()->setFocus();
+         w.puzzleCommands->SqueezeGrid1Click();
+         w.puzzleCommands->StretchGrid1Click();
        },
        [](W& w) {
-         if (w.m_doc->PuzzleExists) return true;
-         w.host().Message("There is no puzzle loaded yet!");
+         if (w.doc->PuzzleExists) return true;
+         w.host->Message("There is no puzzle loaded yet!");
          return false;
        }},
-      {"Quotes",
+      {names::kQuotesView,
        {"CandidateStatusBar", "@printArea", "WordListFileLabel", "SwapListBox", "@gridControls",
         "@lists", "@editors"},
        {"@statusArea", "QuoteWindow", "@searchBar", "@viewButtons", "@pool", "QuotesEditor"},
        [](W& w, int) {
-         w.host().PlaySound("CHIMES");
-         w.m_status->listLabel()->setText(ToQString(QuotesListLabel(*w.m_session)));
+         w.host->PlaySound("CHIMES");
+         w.status->listLabel()->setText(ToQString(QuotesListLabel(*w.session)));
        }},
-      {"Output",
+      {names::kOutputView,
        {"KeyWords", "PuzzleGridArea", "QuotesEditor", "SwapListBox", "WordListFileLabel",
         "HelpFile", "IniFile", "NumberGrid", "@printArea", "@gridControls"},
        {"QuoteWindow", "@statusArea", "@searchBar", "@viewButtons", "@pool"},
        [](W& w, int) {
-         w.host().PlaySound("CHIMES");
-         if (!w.m_viewCommands->outputShort()) w.m_viewCommands->HideAllLists();
-         w.m_answer->outputEditor()->show();
-         if (w.m_viewCommands->outputShort() && !w.m_lists->anyVisible())
-           w.m_lists->wordList(1)->show();
-         w.m_listCommands->SetListLabelToLines(ToQString(w.m_session->Output.OutputFileName),
-                                               static_cast<int>(w.m_session->Output.Lines.size()));
+         w.host->PlaySound("CHIMES");
+         if (!w.viewCommands->outputShort()) w.viewCommands->HideAllLists();
+         w.answer->outputEditor()->show();
+         if (w.viewCommands->outputShort() && !w.lists->anyVisible()) w.lists->wordList(1)->show();
+         w.listCommands->SetListLabelToLines(ToQString(w.session->Output.OutputFileName),
+                                             static_cast<int>(w.session->Output.Lines.size()));
        }},
-      {"Wordlist",
+      {names::kWordListView,
        {"WordListFileLabel", "QuotesEditor", "@lists", "CandidateStatusBar"},
        {"ListLabel"},
        [](W& w, int n) {
          NarrowWideOutput(w);
          AnswerTableUnlessEditor(w);
-         w.m_lists->wordList(n)->show();
-         w.m_listCommands->setLastWordList(n);
-         UpdateListLabel(*w.m_sources, n);
-         w.m_status->listLabel()->setText(ToQString(w.m_sources->ListLabel));
+         w.lists->wordList(n)->show();
+         w.listCommands->setLastWordList(n);
+         UpdateListLabel(*w.sources, n);
+         w.status->listLabel()->setText(ToQString(w.sources->ListLabel));
        },
        NotInGridView},
-      {"Clues",
+      {names::kCluesView,
        {"@lists", "WordListFileLabel", "QuotesEditor", "CandidateStatusBar"},
        {"Cluelist", "ListLabel"},
        [](W& w, int) {
          NarrowWideOutput(w);
          AnswerTableUnlessEditor(w);
-         w.m_status->listLabel()->setText(QStringLiteral(" List of Clues "));
+         w.status->listLabel()->setText(QStringLiteral(" List of Clues "));
        },
        NotInGridView},
-      {"Candidates",
+      {names::kCandidatesView,
        {"WordListFileLabel", "QuotesEditor", "OutputEditor", "@lists", "HelpFile", "IniFile",
         "NumberGrid", "ListLabel"},
        {"Candidates", "KeyWords", "CandidateStatusBar"},
        nullptr,
        NotInGridView},
-      {"Help",
+      {names::kHelpView,
        {"@printArea", "@gridControls", "PuzzleGridArea", "KeyWords", "QuotesEditor", "OutputEditor",
         "IniFile", "NumberGrid"},
        {"@statusArea", "@searchBar", "@viewButtons", "@pool", "HelpFile"},
        [](W& w, int topic) {
-         if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
-         w.m_listCommands->SetListLabelToLines(ToQString(w.m_session->Output.OutputFileName),
-                                               static_cast<int>(w.m_session->Output.Lines.size()));
-         w.m_commands->LoadHelpTopic(topic);
+         if (!w.lists->anyVisible()) w.lists->clueList()->show();
+         w.listCommands->SetListLabelToLines(ToQString(w.session->Output.OutputFileName),
+                                             static_cast<int>(w.session->Output.Lines.size()));
+         w.commands->LoadHelpTopic(topic);
        }},
-      {"IniFile",
+      {names::kIniFileView,
        {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
         "@printArea", "@gridControls"},
        {"IniFile", "@statusArea", "@searchBar", "@viewButtons", "@pool"},
        [](W& w, int) {
-         if (w.m_distribution->active()) w.m_distribution->Leave(false);
-         if (!w.m_lists->anyVisible()) w.m_lists->clueList()->show();
+         if (w.distribution->active()) w.distribution->Leave(false);
+         if (!w.lists->anyVisible()) w.lists->clueList()->show();
        }},
-      {"NumberMap", {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
+      {names::kNumberMapView, {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
   };
 }
 
-ViewTable::ViewTable(MainWindow& window) : m_window(window), m_rows(Rows()) {
-  W& w = window;
+ViewTable::ViewTable(WindowParts& parts) : m_parts(parts), m_rows(Rows()) {
+  W& w = parts;
   QList<QWidget*> lists;
-  lists << w.m_lists->candidates() << w.m_lists->clueList() << w.m_status->searchStatus()
-        << w.m_status->addItemField();
-  for (int n = 1; n <= 4; ++n) lists << w.m_lists->wordList(n);
+  lists << w.lists->candidates() << w.lists->clueList() << w.status->searchStatus()
+        << w.status->addItemField();
+  for (int n = 1; n <= 4; ++n) lists << w.lists->wordList(n);
   m_groups[QStringLiteral("@lists")] = lists;
   QList<QWidget*> editors;
-  editors << w.m_answer->outputEditor() << w.m_answer->quotesEditor() << w.m_answer->iniFile()
-          << w.m_answer->helpFile() << w.m_answer->keyWords() << w.m_gridView->puzzleArea()
-          << w.m_answer->numberGrid();
+  editors << w.answer->outputEditor() << w.answer->quotesEditor() << w.answer->iniFile()
+          << w.answer->helpFile() << w.answer->keyWords() << w.gridView->puzzleArea()
+          << w.answer->numberGrid();
   m_groups[QStringLiteral("@editors")] = editors;
   QList<QWidget*> status;
-  status << w.m_status->charStatus1() << w.m_status->charStatus2() << w.m_status->listLabel()
-         << w.m_status->heuristicButton();
+  status << w.status->charStatus1() << w.status->charStatus2() << w.status->listLabel()
+         << w.status->heuristicButton();
   m_groups[QStringLiteral("@statusArea")] = status;
-  setGroup(QStringLiteral("@printControls"), w.m_gridView->printControls());
-  m_groups[QStringLiteral("@gridControls")] = w.m_gridView->gridControls();
-  m_groups[QStringLiteral("@searchBar")] = w.m_bottom->searchControls();
-  m_groups[QStringLiteral("@viewButtons")] = w.m_bottom->viewButtons();
+  setGroup(QStringLiteral("@printControls"), w.gridView->printControls());
+  m_groups[QStringLiteral("@gridControls")] = w.gridView->gridControls();
+  m_groups[QStringLiteral("@searchBar")] = w.bottom->searchControls();
+  m_groups[QStringLiteral("@viewButtons")] = w.bottom->viewButtons();
 }
 
-QList<QWidget*> ViewTable::controls(const QString& name) const {
+QList<QWidget*> ViewTable::find(const QString& name) const {
   if (name == QLatin1String("@pool")) return {};  // the chosen grid only; see show()
   if (name.startsWith(QLatin1Char('@'))) {
     const auto it = m_groups.find(name);
     return it == m_groups.end() ? QList<QWidget*>{} : it->second;
   }
-  if (auto* control = m_window.findChild<QWidget*>(name)) return {control};
+  if (auto* control = m_parts.window->findChild<QWidget*>(name)) return {control};
   return {};
+}
+
+QList<QWidget*> ViewTable::controls(const QString& name) const {
+  QList<QWidget*> found = find(name);
+  const bool known = !found.isEmpty() || name == QLatin1String("@pool") || m_groups.count(name);
+  if (!known) qCritical("No control or group of the views is named \"%s\"", qPrintable(name));
+  return found;
+}
+
+QStringList ViewTable::unresolvedNames() const {
+  QStringList names;
+  for (const ViewRow& row : m_rows)
+    for (const QStringList* list : {&row.hide, &row.show})
+      for (const QString& name : *list)
+        if (name != QLatin1String("@pool") && find(name).isEmpty())
+          names << QString::fromLatin1(row.name) + QLatin1Char(':') + name;
+  return names;
 }
 
 void ViewTable::setGroup(const QString& group, const QList<QWidget*>& controls) {
   m_groups[group] = controls;
   if (group == QLatin1String("@printControls")) {
     QList<QWidget*> print;
-    print << m_window.m_status->printStatus1() << m_window.m_status->printStatus2()
-          << m_window.m_gridView->distributionButton() << controls;
+    print << m_parts.status->printStatus1() << m_parts.status->printStatus2()
+          << m_parts.gridView->distributionButton() << controls;
     m_groups[QStringLiteral("@printArea")] = print;
   }
 }
@@ -250,18 +270,19 @@ void ViewTable::addRow(const ViewRow& row) {
 bool ViewTable::show(const QString& view, int arg) {
   for (const ViewRow& row : m_rows) {
     if (QString::fromLatin1(row.name) != view) continue;
-    if (row.allowed && !row.allowed(m_window)) return false;
+    if (row.allowed && !row.allowed(m_parts)) return false;
     for (const QString& name : row.hide) {
-      if (name == QLatin1String("@pool")) m_window.m_pool->hideAll();
+      if (name == QLatin1String("@pool")) m_parts.pool->hideAll();
       for (QWidget* c : controls(name)) c->hide();
     }
     for (const QString& name : row.show) {
-      if (name == QLatin1String("@pool")) m_window.m_pool->showCurrent();
+      if (name == QLatin1String("@pool")) m_parts.pool->showCurrent();
       for (QWidget* c : controls(name)) c->show();
     }
-    if (row.then) row.then(m_window, arg);
+    if (row.then) row.then(m_parts, arg);
     return true;
   }
+  qCritical("No view is named \"%s\"", qPrintable(view));
   return false;
 }
 

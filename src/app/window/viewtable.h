@@ -11,7 +11,7 @@ class QWidget;
 
 namespace quotella {
 
-class MainWindow;
+struct WindowParts;
 
 // One view of the window: what it hides, then what it shows, then what else it does.
 struct ViewRow {
@@ -21,34 +21,39 @@ struct ViewRow {
   QStringList show;
   // The rest of the view (texts, focus, sounds, the choices that depend on the state);
   // the argument is the list or help topic number of the views that take one.
-  std::function<void(MainWindow&, int)> then = nullptr;
+  std::function<void(WindowParts&, int)> then = nullptr;
   // False: the view is not opened at all (it may say why).
-  std::function<bool(MainWindow&)> allowed = nullptr;
+  std::function<bool(WindowParts&)> allowed = nullptr;
 };
 
 // The views of the main window as data (viewtable.cpp): switching a view hides and shows
 // controls by its row, so every view is named once with what it shows and hides.
 class ViewTable {
  public:
-  explicit ViewTable(MainWindow& window);
+  explicit ViewTable(WindowParts& parts);
 
   static std::vector<ViewRow> Rows();
 
-  // Opens a view by name; false when its row refused.
+  // Opens a view by name; false when its row refused, or (reported) when no view has
+  // that name.
   bool show(const QString& view, int arg = 0);
-  // The controls a name or "@group" stands for.
+  // The controls a name or "@group" stands for; a name that stands for nothing is
+  // reported.
   QList<QWidget*> controls(const QString& name) const;
+  // "View:name" for each name of the rows that stands for no control or group.
+  QStringList unresolvedNames() const;
   // Adds or replaces a group of controls (a room that adds controls to a view).
   void setGroup(const QString& group, const QList<QWidget*>& controls);
   // Adds a view row, or replaces the row of the same name.
   void addRow(const ViewRow& row);
 
  private:
-  static void NarrowWideOutput(MainWindow& w);
-  static void AnswerTableUnlessEditor(MainWindow& w);
-  static bool NotInGridView(MainWindow& w);
+  QList<QWidget*> find(const QString& name) const;
+  static void NarrowWideOutput(WindowParts& w);
+  static void AnswerTableUnlessEditor(WindowParts& w);
+  static bool NotInGridView(WindowParts& w);
 
-  MainWindow& m_window;
+  WindowParts& m_parts;
   std::vector<ViewRow> m_rows;
   std::map<QString, QList<QWidget*>> m_groups;
 };

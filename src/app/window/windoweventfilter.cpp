@@ -14,13 +14,24 @@
 #include "app/panes/answerpane.h"
 #include "app/panes/statuspane.h"
 #include "app/panes/wordlistpane.h"
-#include "app/window/mainwindow.h"
+#include "app/window/windowrequests.h"
 #include "app/window/windowsettings.h"
 
 namespace quotella {
 
-WindowEventFilter::WindowEventFilter(MainWindow& window) : QObject(&window), w(window) {
-  w.m_answer->quotesEditor()->viewport()->installEventFilter(this);
+WindowEventFilter::WindowEventFilter(AnswerPane& answer, WordListPane& lists, StatusPane& status,
+                                     AnswerCommands& answers, ListCommands& listCommands,
+                                     PuzzleCommands& puzzleCommands, WindowSettings& windowSettings,
+                                     QWidget& background)
+    : m_answer(answer),
+      m_lists(lists),
+      m_status(status),
+      m_answers(answers),
+      m_listCommands(listCommands),
+      m_puzzleCommands(puzzleCommands),
+      m_windowSettings(windowSettings),
+      m_background(background) {
+  m_answer.quotesEditor()->viewport()->installEventFilter(this);
   qApp->installEventFilter(this);
 }
 
@@ -37,32 +48,32 @@ bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
   // Only an Esc that arrives while a long command lets events through is meant for it.
   if (key == Qt::Key_Escape && m_pendingDepth > 0) m_escPressed = true;
   // A double click on the window's bare background adds items to the list last shown.
-  if (type == QEvent::MouseButtonDblClick && watched == w.centralWidget()) {
-    w.m_listCommands->AddanItemClick(w.m_listCommands->lastWordList());
+  if (type == QEvent::MouseButtonDblClick && watched == &m_background) {
+    m_listCommands.AddanItemClick(m_listCommands.lastWordList());
     return true;
   }
   if (key == Qt::Key_Delete) {
     for (int n = 1; n <= 4; ++n)
-      if (watched == w.m_lists->wordList(n)) {
-        w.m_listCommands->DeleteListEntry(n);
+      if (watched == m_lists.wordList(n)) {
+        m_listCommands.DeleteListEntry(n);
         return true;
       }
   }
   // A double click on the list label reads the settings file again.
-  if (type == QEvent::MouseButtonDblClick && watched == w.m_status->listLabel()) {
-    w.m_windowSettings->LoadIniFile1Click();
+  if (type == QEvent::MouseButtonDblClick && watched == m_status.listLabel()) {
+    m_windowSettings.LoadIniFile1Click();
     return true;
   }
-  QPlainTextEdit* quotes = w.m_answer->quotesEditor();
+  QPlainTextEdit* quotes = m_answer.quotesEditor();
   if (watched == quotes->viewport()) {
     if (type == QEvent::MouseButtonDblClick) {
       const auto* me = static_cast<QMouseEvent*>(event);
       quotes->setTextCursor(quotes->cursorForPosition(me->position().toPoint()));
-      w.m_puzzleCommands->QuotesEditorDblClick();
+      m_puzzleCommands.QuotesEditorDblClick();
       return true;
     }
     if (type == QEvent::MouseButtonRelease)
-      QTimer::singleShot(0, this, [this] { w.m_answers->QuotesEditorClick(); });
+      QTimer::singleShot(0, this, [this] { m_answers.QuotesEditorClick(); });
   }
   return QObject::eventFilter(watched, event);
 }

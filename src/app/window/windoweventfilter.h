@@ -2,9 +2,17 @@
 
 #include <QObject>
 
+class QWidget;
+
 namespace quotella {
 
-class MainWindow;
+class AnswerCommands;
+class AnswerPane;
+class ListCommands;
+class PuzzleCommands;
+class StatusPane;
+class WindowSettings;
+class WordListPane;
 
 // The window's watch on the application's events, forwarding to the handler classes:
 // an Esc pressed while a long command lets events through, the double click on the bare
@@ -15,7 +23,10 @@ class WindowEventFilter : public QObject {
   Q_OBJECT
  public:
   // Installs itself on the application and on the quotes editor.
-  explicit WindowEventFilter(MainWindow& window);
+  WindowEventFilter(AnswerPane& answer, WordListPane& lists, StatusPane& status,
+                    AnswerCommands& answers, ListCommands& listCommands,
+                    PuzzleCommands& puzzleCommands, WindowSettings& windowSettings,
+                    QWidget& background);
 
   // Lets a long command's pending events through; true when Esc was pressed meanwhile.
   // Only an Esc pressed while that command runs counts for it.
@@ -25,7 +36,14 @@ class WindowEventFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  MainWindow& w;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
+  StatusPane& m_status;
+  AnswerCommands& m_answers;
+  ListCommands& m_listCommands;
+  PuzzleCommands& m_puzzleCommands;
+  WindowSettings& m_windowSettings;
+  QWidget& m_background;
   int m_pendingDepth = 0;
   bool m_escPressed = false;
 };

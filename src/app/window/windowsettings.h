@@ -1,20 +1,24 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
-#include "app/window/mainwindow.h"
+#include "app/window/windowoptions.h"
 
 namespace quotella {
 
-// Start-up and the settings file as the window sees them: finds the program directory,
-// reads the settings, prepares the document and chooses the first puzzle; applies the
-// settings to the rooms (colours, fonts, files) whenever they are read again; and puts
-// the rooms' state back into the settings when the window closes.
+struct ProgramPaths;
+struct WindowParts;
+
+// Start-up and the settings file as the window sees them: reads the settings, prepares
+// the document and chooses the first puzzle; applies the settings to the rooms (colours,
+// fonts, files) whenever they are read again; and puts the rooms' state back into the
+// settings when the window closes.
 class WindowSettings {
  public:
-  explicit WindowSettings(MainWindow& window);
+  WindowSettings(WindowParts& parts, const QString& programDir);
 
-  void StartUp(const MainWindow::Options& options);
+  void StartUp(const WindowOptions& options, const ProgramPaths& paths);
   void Apply();
   // "Load Ini File" (and a double click on the list label): reads the settings file again
   // and applies it.
@@ -25,7 +29,8 @@ class WindowSettings {
  private:
   void ChooseStartupPuzzle(const QStringList& arguments);
 
-  MainWindow& w;
+  WindowParts& m_parts;
+  const QString& m_programDir;
 };
 
 }  // namespace quotella

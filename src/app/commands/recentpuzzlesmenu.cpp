@@ -1,13 +1,13 @@
-#include "app/window/recentpuzzlesmenu.h"
+#include "app/commands/recentpuzzlesmenu.h"
 
 #include <QAction>
 #include <QMenu>
 
+#include "app/commands/editorsync.h"
 #include "app/commands/puzzlecommands.h"
 #include "app/commands/viewcommands.h"
-#include "app/window/actiontable.h"
-#include "app/window/editorsync.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
+#include "app/window/windowrequests.h"
 #include "core/textio.h"
 #include "files/filesession.h"
 #include "files/inforeport.h"
@@ -16,12 +16,22 @@
 
 namespace quotella {
 
-RecentPuzzlesMenu::RecentPuzzlesMenu(MainWindow& window) : QObject(&window), w(window) {
-  QMenu* open = w.actions().mainMenu(QStringLiteral("&Open"));
-  if (!open) return;
-  m_menu = new QMenu(QStringLiteral("Recent Puzzles"), &w);
+RecentPuzzlesMenu::RecentPuzzlesMenu(PuzzleDocument& doc, FileSession& session, Host& host,
+                                     PuzzleCommands& puzzleCommands, EditorSync& sync,
+                                     ViewCommands& viewCommands, WindowRequests& requests,
+                                     QMenu& openMenu)
+    : m_doc(doc),
+      m_session(session),
+      m_host(host),
+      m_puzzleCommands(puzzleCommands),
+      m_sync(sync),
+      m_viewCommands(viewCommands),
+      m_requests(requests),
+      m_openMenu(openMenu) {
+  QMenu* open = &m_openMenu;
+  m_menu = new QMenu(QStringLiteral("Recent Puzzles"), &m_requests.window());
   m_menu->setObjectName(QStringLiteral("RecentPuzzlesMenu"));
-  open->insertMenu(w.command(QStringLiteral("PuzzlebyBrowsing1")), m_menu);
+  open->insertMenu(m_requests.command(names::kPuzzleByBrowsing), m_menu);
   connect(m_menu, &QMenu::aboutToShow, this, [this] {
     m_menu->clear();
     for (const std::string& path : m_recent.Paths()) {
@@ -34,7 +44,7 @@ RecentPuzzlesMenu::RecentPuzzlesMenu(MainWindow& window) : QObject(&window), w(w
 
 void RecentPuzzlesMenu::NoteRecentPuzzle() {
   // Opening and saving a puzzle make it the last file.
-  const std::string& last = w.session().LastFile;
+  const std::string& last = m_session.LastFile;
   if (last.empty() || !FileExists(last)) return;
   if (!m_recent.Paths().empty() && m_recent.Paths().front() == last) return;
   m_recent.Add(last);
@@ -44,17 +54,16 @@ void RecentPuzzlesMenu::OpenRecentPuzzle(const QString& path) {
   const std::string file = ToUtf8(path);
   if (!FileExists(file)) {
     m_recent.Remove(file);
-    w.host().Message("Cannot find file " + file);
+    m_host.Message("Cannot find file " + file);
     return;
   }
   bool opened = false;
-  w.m_sync->RunPullPush(
-      [this, &file, &opened] { opened = OpenButtonClick(w.doc(), w.session(), file); });
+  m_sync.RunPullPush([this, &file, &opened] { opened = OpenButtonClick(m_doc, m_session, file); });
   if (!opened) return;
-  w.session().LastFile = file;
+  m_session.LastFile = file;
   NoteRecentPuzzle();
-  w.m_puzzleCommands->NewPuzzleShown();
-  w.m_viewCommands->Puzzle3Click();
+  m_puzzleCommands.NewPuzzleShown();
+  m_viewCommands.Puzzle3Click();
 }
 
 }  // namespace quotella

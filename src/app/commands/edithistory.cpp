@@ -1,4 +1,4 @@
-#include "app/window/edithistory.h"
+#include "app/commands/edithistory.h"
 
 #include <QAction>
 #include <QChildEvent>
@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -19,15 +20,17 @@
 #include "app/widgets/bottombar.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
-#include "app/window/mainwindow.h"
+#include "app/window/names.h"
+#include "app/window/windowparts.h"
+#include "app/window/windowrequests.h"
 #include "files/filesession.h"
 
 namespace quotella {
 
 namespace {
 
-const QString kUndo = QStringLiteral("Undo1");
-const QString kRedo = QStringLiteral("Redo1");
+const QString kUndo = QString::fromLatin1(names::kUndo);
+const QString kRedo = QString::fromLatin1(names::kRedo);
 
 // "&Clear Word" -> "Clear Word": a menu caption as a step name.
 QString StepName(const QAction* action) {
@@ -40,16 +43,16 @@ QString StepName(const QAction* action) {
 
 }  // namespace
 
-EditHistory::EditHistory(MainWindow& window)
-    : QObject(&window), m_window(window), m_history(window.doc()) {
-  FileSession& session = window.session();
+EditHistory::EditHistory(WindowParts& parts, const QList<QAction*>& commands)
+    : m_parts(parts), m_history(*parts.doc) {
+  FileSession& session = *parts.session;
   m_history.BindTexts({&session.TitleBox, &session.BylineBox, &session.CopyrightText});
   m_history.Changed = [this] { updateActions(); };
   m_history.Start();
   // A puzzle made or loaded outside a command (a double click in the quotes editor, the
   // manual-entry window, the start-up load) starts the new history as soon as the
   // handler that made it has finished, before the user's next change.
-  window.doc().Subscribe([this](PuzzleDocument::Change) {
+  parts.doc->Subscribe([this](PuzzleDocument::Change) {
     if (m_history.Current() || m_startQueued) return;
     m_startQueued = true;
     QTimer::singleShot(0, this, [this] {
@@ -58,16 +61,16 @@ EditHistory::EditHistory(MainWindow& window)
     });
   });
 
-  for (QAction* action : window.commands()) connectCommand(action);
+  for (QAction* action : commands) connectCommand(action);
   // Commands added later (ActionTable::add) are followed too, once their own handler is
   // connected: the child event comes from the action's constructor.
-  window.installEventFilter(this);
-  if (QAction* redo = window.command(kRedo))
+  parts.window->installEventFilter(this);
+  if (QAction* redo = parts.requests->command(kRedo))
     redo->setShortcuts({redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
   // Controls that change the puzzle without a command.
-  KeyTableView* keyWords = window.answerPane()->keyWords();
-  PuzzleDocument& doc = window.doc();
+  KeyTableView* keyWords = parts.answer->keyWords();
+  PuzzleDocument& doc = *parts.doc;
   connect(keyWords, &KeyTableView::keyTyped, this, [this, &doc] {
     checkpoint(QStringLiteral("Typing in ") + QString::fromLatin1(doc.Label(doc.CurRow)),
                doc.CurRow);
@@ -76,15 +79,15 @@ EditHistory::EditHistory(MainWindow& window)
           [this](const QModelIndex& current) {
             if (current.isValid()) m_history.CaretAt(current.row());
           });
-  WordListPane* lists = window.listPane();
+  WordListPane* lists = parts.lists;
   connect(lists, &WordListPane::candidateDoubleClicked, this, [this, lists] {
     const QListWidgetItem* item = lists->candidates()->currentItem();
     checkpoint(QStringLiteral("Candidate ") + (item ? item->text().trimmed() : QString()));
   });
   connect(lists, &WordListPane::wordList4DoubleClicked, this,
           [this] { checkpoint(QStringLiteral("Three-Word Solution")); });
-  connect(window.quotePane(), &QuotePane::swapLineDoubleClicked, this, [this] { swapped(); });
-  GridViewPane* grid = window.gridViewPane();
+  connect(parts.quote, &QuotePane::swapLineDoubleClicked, this, [this] { swapped(); });
+  GridViewPane* grid = parts.gridView;
   connect(grid->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, this,
           [this] { swapped(); });
   connect(grid->stretchButton(), &QPushButton::clicked, this,
@@ -97,9 +100,9 @@ EditHistory::EditHistory(MainWindow& window)
           [this] { checkpoint(QStringLiteral("Title"), kTitleBox); });
   connect(grid->bylineEdit(), &QLineEdit::textEdited, this,
           [this] { checkpoint(QStringLiteral("Byline"), kBylineBox); });
-  connect(window.bottomBar()->conditions(), &QLineEdit::textEdited, this,
+  connect(parts.bottom->conditions(), &QLineEdit::textEdited, this,
           [this] { checkpoint(QStringLiteral("Must Have"), kMustHaveBox); });
-  connect(window.poolPane(), &PoolPane::cellDoubleClicked, this,
+  connect(parts.pool, &PoolPane::cellDoubleClicked, this,
           [this] { checkpoint(QStringLiteral("Must Have"), kMustHaveBox); });
   updateActions();
 }
@@ -110,14 +113,14 @@ void EditHistory::connectCommand(QAction* action) {
   if (action->objectName() == kUndo || action->objectName() == kRedo) return;
   connect(action, &QAction::triggered, this, [this, action] {
     if (action->objectName() == QStringLiteral("Autofill1"))
-      m_autofillAsked = m_window.searches().autofilling();
+      m_autofillAsked = m_parts.search->autofilling();
     checkpoint(StepName(action));
   });
   connect(action, &QObject::destroyed, this, [this, action] { m_connected.remove(action); });
 }
 
 bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &m_window && event->type() == QEvent::ChildAdded) {
+  if (watched == static_cast<QObject*>(m_parts.window) && event->type() == QEvent::ChildAdded) {
     QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
     QMetaObject::invokeMethod(
         this, [this, child] { connectCommand(qobject_cast<QAction*>(child.data())); },
@@ -141,7 +144,7 @@ void EditHistory::swapped() {
 }
 
 void EditHistory::searchLaid() {
-  if (m_autofillAsked && !m_window.searches().autofilling()) {
+  if (m_autofillAsked && !m_parts.search->autofilling()) {
     m_autofillAsked = false;
     checkpoint(QStringLiteral("Autofill"));
   } else {
@@ -153,18 +156,18 @@ void EditHistory::undo() {
   // A change not yet recorded (a box being typed in) becomes a step first, so that undo
   // takes back exactly what the user last did.
   m_history.Checkpoint("Edit");
-  if (m_history.Undo()) m_window.RefreshViews();
+  if (m_history.Undo()) m_parts.requests->RefreshViews();
   updateActions();
 }
 
 void EditHistory::redo() {
-  if (m_history.Redo()) m_window.RefreshViews();
+  if (m_history.Redo()) m_parts.requests->RefreshViews();
   updateActions();
 }
 
 void EditHistory::updateActions() {
-  QAction* undo = m_window.command(kUndo);
-  QAction* redo = m_window.command(kRedo);
+  QAction* undo = m_parts.requests->command(kUndo);
+  QAction* redo = m_parts.requests->command(kRedo);
   if (undo) {
     undo->setEnabled(canUndo());
     undo->setText(canUndo() ? QStringLiteral("Undo ") + QString::fromStdString(m_history.UndoName())

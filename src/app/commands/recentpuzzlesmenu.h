@@ -7,16 +7,26 @@
 class QMenu;
 class QString;
 
+class QMenu;
+
 namespace quotella {
 
-class MainWindow;
+class EditorSync;
+class FileSession;
+class Host;
+class PuzzleCommands;
+class PuzzleDocument;
+class ViewCommands;
+class WindowRequests;
 
 // Open > Recent Puzzles: the last puzzles opened or saved, kept in the settings file.
 class RecentPuzzlesMenu : public QObject {
   Q_OBJECT
  public:
   // Puts the submenu into the Open menu, before "Puzzle by Browsing Info".
-  explicit RecentPuzzlesMenu(MainWindow& window);
+  RecentPuzzlesMenu(PuzzleDocument& doc, FileSession& session, Host& host,
+                    PuzzleCommands& puzzleCommands, EditorSync& sync, ViewCommands& viewCommands,
+                    WindowRequests& requests, QMenu& openMenu);
 
   const RecentPuzzles& puzzles() const { return m_recent; }
   RecentPuzzles& puzzles() { return m_recent; }
@@ -27,7 +37,14 @@ class RecentPuzzlesMenu : public QObject {
   void OpenRecentPuzzle(const QString& path);
 
  private:
-  MainWindow& w;
+  PuzzleDocument& m_doc;
+  FileSession& m_session;
+  Host& m_host;
+  PuzzleCommands& m_puzzleCommands;
+  EditorSync& m_sync;
+  ViewCommands& m_viewCommands;
+  WindowRequests& m_requests;
+  QMenu& m_openMenu;
   RecentPuzzles m_recent;
   QMenu* m_menu = nullptr;
 };

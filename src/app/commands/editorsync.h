@@ -5,7 +5,12 @@
 
 namespace quotella {
 
-class MainWindow;
+class AnswerPane;
+class FileSession;
+class SettingsStore;
+class WindowRequests;
+class WordListPane;
+struct WordSources;
 
 // The editors and lists as the file and search operations see them: the operations work
 // on the session's lines and the word sources; before one runs, the editors' texts are
@@ -14,7 +19,8 @@ class MainWindow;
 class EditorSync : public QObject {
   Q_OBJECT
  public:
-  explicit EditorSync(MainWindow& window);
+  EditorSync(FileSession& session, SettingsStore& settings, WordSources& sources,
+             AnswerPane& answer, WordListPane& lists, WindowRequests& requests);
 
   void PullEditors();
   void PushEditors();
@@ -25,7 +31,12 @@ class EditorSync : public QObject {
   void RunPullPush(const std::function<void()>& operation);
 
  private:
-  MainWindow& w;
+  FileSession& m_session;
+  SettingsStore& m_settings;
+  WordSources& m_sources;
+  AnswerPane& m_answer;
+  WordListPane& m_lists;
+  WindowRequests& m_requests;
   bool m_syncing = false;  // the editors are being filled: not the user's typing
 };
 

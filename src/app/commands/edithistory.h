@@ -10,7 +10,7 @@ class QAction;
 
 namespace quotella {
 
-class MainWindow;
+struct WindowParts;
 
 // The window's undo and redo. Every command of the action table and every control that
 // changes the puzzle by itself (typing in the answer table, a candidate, a swap, the
@@ -30,7 +30,7 @@ class EditHistory : public QObject {
   static constexpr int kBylineBox = 1002;
   static constexpr int kMustHaveBox = 1003;
 
-  explicit EditHistory(MainWindow& window);
+  EditHistory(WindowParts& parts, const QList<QAction*>& commands);
 
   PuzzleHistory& history() { return m_history; }
   const PuzzleHistory& history() const { return m_history; }
@@ -52,7 +52,7 @@ class EditHistory : public QObject {
   void swapped();
   void updateActions();
 
-  MainWindow& m_window;
+  WindowParts& m_parts;
   PuzzleHistory m_history;
   bool m_autofillAsked = false;  // Autofill was started and has not laid its fill yet
   bool m_startQueued = false;

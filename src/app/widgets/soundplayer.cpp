@@ -1,4 +1,4 @@
-#include "app/window/soundplayer.h"
+#include "app/widgets/soundplayer.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
