@@ -331,6 +331,9 @@ class Search {
     std::uint32_t bestCount = std::numeric_limits<std::uint32_t>::max();
     for (std::size_t s = 0; s < n; ++s) {
       if ((m_open >> s & 1u) == 0) continue;
+      // Weighing a slot's candidates near the top takes long on long answers: a stop or the
+      // deadline is looked at before each.
+      if (Halted()) return true;
       ++open;
       const auto& cands = Data(s).cands;
       Range r;

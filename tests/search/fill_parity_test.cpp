@@ -25,9 +25,7 @@ using test::CliRun;
 using test::RunCli;
 using test::ShellQuote;
 
-const char* const kLine =
-    "Lord Byron@She Walks in Beauty@She walks in beauty, like the night Of cloudless climes and "
-    "starry skies; And all that's best of dark and bright Meet in her aspect and her eyes.";
+const char* const kLine = test::kByronLine;
 
 struct Loaded {
   test::FakeHost host;
