@@ -59,7 +59,7 @@ class FillParity : public ::testing::Test {
     // A puzzle with rows A to T laid and U to Y empty, so that each fill below is short.
     start = dir.Path("start.qtl");
     const CliRun r =
-        RunCli("fill --quote " + ShellQuote(kLine) +
+        RunCli("fill --time-limit 0 --quote " + ShellQuote(kLine) +
                " --rows A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T --seed 2 -o " + ShellQuote(start));
     ASSERT_EQ(r.status, 0) << r.out;
     list = dir.Path("list.txt");
