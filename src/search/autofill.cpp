@@ -93,17 +93,20 @@ class Portfolio {
         m_callerStop(stop),
         m_deadline(std::move(stop), options.timeLimit, options.clock),
         m_progressFn(progress),
-        m_cands(problem, words, options, [this] { return m_deadline.Passed(); }) {
+        m_cands(problem, words, options, [this] { return m_deadline.StopRequested(); }) {
     m_progress.rows = static_cast<int>(problem.rowSlots.size());
   }
 
   AutofillResult Run() {
     AutofillResult result;
     if (m_cands.Halted()) {
-      result.end = m_deadline.StopRequested() ? AutofillEnd::Stopped : AutofillEnd::TimeLimit;
+      result.end = AutofillEnd::Stopped;
       result.progress = m_progress;
       return result;
     }
+    // The time limit is the search's: reading the words and building the tables, which a
+    // stop cuts short, come before it, so that a short limit still searches.
+    m_deadline.Restart();
     if (const std::string why = m_cands.Impossibility(); !why.empty()) {
       result.end = AutofillEnd::NoFill;
       result.reason = why;

@@ -96,8 +96,9 @@ std::string AutofillEndText(AutofillEnd end);
 // meet for a fixed number of rounds. The outcome therefore depends on the seed and never
 // on thread timing, unless the time limit or a stop cuts it short. NoFill comes only from
 // a proof: a cheap certificate or the exact engine trying everything. A stop or the time
-// limit is noticed inside the rounds (every few thousand candidates or nodes, and between
-// the tables while candidates are built), so the search returns within milliseconds of it.
+// limit is noticed inside the rounds (every few thousand candidates or nodes), so the search
+// returns within milliseconds of it. The time limit counts from when the candidate tables
+// are built; a stop also cuts their building short.
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,
                            const AutofillOptions& options, std::stop_token stop = {},
                            const std::function<void(const AutofillProgress&)>& progress = {});

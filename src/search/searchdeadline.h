@@ -16,6 +16,8 @@ class SearchDeadline {
 
   SearchDeadline(std::stop_token stop, double seconds, Clock clock = {});
 
+  // The time limit counts from now (a search that first prepares its tables).
+  void Restart() { m_start = Now(); }
   double Elapsed() const;
   double Seconds() const { return m_seconds; }
   bool StopRequested() const { return m_stop.stop_requested(); }

@@ -97,16 +97,16 @@ TEST_F(LongPuzzleSearch, TheTimeLimitEndsTheSearchWithinMillisecondsOfPassing) {
   EXPECT_GT(result.progress.nodes, 0u);
 }
 
-TEST_F(LongPuzzleSearch, ATimeLimitSpentWhileTheCandidatesAreBuiltEndsTheSearchThere) {
-  // A clock that has passed the deadline at its second reading: the search ends before any
-  // round, however long the tables would take to build.
-  auto readings = std::make_shared<std::atomic<int>>(0);
-  job->options.timeLimit = 1;
-  job->options.clock = [readings] {
-    return Clock::now() + (++*readings > 1 ? std::chrono::hours(1) : Clock::duration{});
+TEST_F(LongPuzzleSearch, AStopWhileTheCandidatesAreBuiltEndsTheSearchThere) {
+  // The stop comes as the first words are asked for: the search ends before any round,
+  // however long the tables would take to build.
+  std::stop_source stop;
+  const AutofillWordSource asking = [&](char initial) -> const std::vector<AutofillWord>& {
+    stop.request_stop();
+    return job->dictionary->Words(initial);
   };
-  const AutofillResult r = RunAutofill(job->problem, job->Source(), job->options);
-  EXPECT_EQ(r.end, AutofillEnd::TimeLimit);
+  const AutofillResult r = RunAutofill(job->problem, asking, job->options, stop.get_token());
+  EXPECT_EQ(r.end, AutofillEnd::Stopped);
   EXPECT_EQ(r.progress.nodes, 0u);
 }
 
