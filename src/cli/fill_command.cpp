@@ -13,8 +13,8 @@
 #include "core/textio.h"
 #include "files/puzzlefile.h"
 #include "search/autofill.h"
-#include "search/autofillsource.h"
 #include "search/fillalternatives.h"
+#include "search/filljob.h"
 #include "search/wordsource.h"
 
 namespace quotella::cli {
@@ -39,14 +39,13 @@ bool Wanted(const std::vector<int>& rows, int row) {
   return rows.empty() || std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
-int PrintAlternatives(CliPuzzle& puzzle, const EngineArgs& a, AutofillDictionary& dict,
-                      const AutofillOptions& options) {
+int PrintAlternatives(CliPuzzle& puzzle, const EngineArgs& a, const FillJob& job) {
   PuzzleDocument& doc = puzzle.doc;
   const std::string label = a.Value("--alternatives");
   const int row = RowOfLabel(doc, label);
   if (row < 0)
     return UsageError("fill", "--alternatives names an answer this puzzle does not have: " + label);
-  const auto alternatives = OtherAnswers(doc, row, dict.Source(), options);
+  const auto alternatives = OtherAnswers(doc, row, job.Source(), job.options);
   if (a.Has("--json")) {
     nlohmann::json j = nlohmann::json::array();
     for (const auto& alt : alternatives) {
@@ -75,15 +74,16 @@ int RunFill(const std::vector<std::string>& args) {
   if (a->positional.size() != (quote ? 0u : 1u))
     return UsageError("fill", "fill takes one puzzle file, or --quote");
 
-  AutofillOptions options;
+  FillRequest request;
+  request.fills = 1;
   struct IntOption {
     const char* name;
     int* target;
     int low, high;
-  } ints[] = {{"--min-length", &options.minLength, 0, 52},
-              {"--max-length", &options.maxLength, 0, 52},
-              {"--solutions", &options.solutions, 1, 100},
-              {"--fills", &options.solutions, 1, 100}};
+  } ints[] = {{"--min-length", &request.minLength, 0, 52},
+              {"--max-length", &request.maxLength, 0, 52},
+              {"--solutions", &request.fills, 1, 100},
+              {"--fills", &request.fills, 1, 100}};
   for (const auto& o : ints) {
     const std::string v = a->Value(o.name);
     if (v.empty()) continue;
@@ -96,24 +96,23 @@ int RunFill(const std::vector<std::string>& args) {
   if (const std::string v = a->Value("--max-rarity"); !v.empty()) {
     if (v != "50" && v != "60" && v != "70")
       return UsageError("fill", "--max-rarity takes 50, 60 or 70");
-    options.maxSize = std::stoi(v);
+    request.maxRarity = std::stoi(v);
   }
   if (const std::string v = a->Value("--seed"); !v.empty()) {
     const auto n = IntArg(v, 0, 2147483647);
     if (!n) return UsageError("fill", "--seed takes a whole number from 0 to 2147483647");
-    options.seed = static_cast<std::uint64_t>(*n);
+    request.seed = static_cast<std::uint64_t>(*n);
   }
   if (const std::string v = a->Value("--time-limit"); !v.empty()) {
     const auto s = SecondsArg(v);
     if (!s) return UsageError("fill", "--time-limit takes seconds (0 for none)");
-    options.timeLimit = *s;
+    request.seconds = *s;
   }
 
   CliPuzzle puzzle(a->Has("--yes"));
   if (!LoadEnginePuzzle(puzzle, *a, "fill")) return 1;
   PuzzleDocument& doc = puzzle.doc;
-  std::vector<int> rows;
-  if (const std::string v = a->Value("--rows"); !v.empty() && !ParseRowLabels(doc, v, rows))
+  if (const std::string v = a->Value("--rows"); !v.empty() && !ParseRowLabels(doc, v, request.rows))
     return UsageError("fill", "--rows names an answer this puzzle does not have: " + v);
 
   const std::string dictDir = CommandDictDir(a->Value("--dict"));
@@ -121,48 +120,42 @@ int RunFill(const std::vector<std::string>& args) {
     std::cerr << "quotella-cli: no dictionary in " << dictDir << "\n";
     return 1;
   }
-  AutofillDictionary dict(dictDir);
   if (auto it = a->values.find("--words"); it != a->values.end()) {
     for (const auto& path : it->second) {
-      const auto lines = ReadWordFile(path);
+      auto lines = ReadWordFile(path);
       if (!lines) {
         std::cerr << "quotella-cli: Could not load file " << path << "\n";
         return 1;
       }
-      dict.AddListEntries(*lines);
+      request.wordLists.push_back(std::move(*lines));
     }
   }
-  if (!a->Value("--alternatives").empty()) return PrintAlternatives(puzzle, *a, dict, options);
+  const FillJob job = PrepareFill(doc, request, dictDir);
+  if (job.rarityIgnored)
+    std::cerr << "quotella-cli: " << dictDir << " has no " << kFamiliarityFileName
+              << ": --max-rarity is not applied\n";
+  if (!a->Value("--alternatives").empty()) return PrintAlternatives(puzzle, *a, job);
 
-  // Rows named for a new fill give their words back first. The fill covers every empty
-  // row, so that the rows not named can still be filled from what is left; only the
-  // named rows are laid.
-  for (int row : rows)
-    if (!doc.KeyWords.At(2, row).empty()) ClearWord1Click(doc, TablePos{0, row}, false);
-  PrepareAutofillOptions(doc, options);
-  const AutofillProblem problem = MakeAutofillProblem(doc);
+  // The named rows keep their words until a fill is laid; the fill covers them and every
+  // empty row, so that the rows not named can still be filled from what is left.
+  const AutofillProblem& problem = job.problem;
   const auto start = std::chrono::steady_clock::now();
-  const AutofillResult result = RunAutofill(problem, dict.Source(), options);
+  const AutofillResult result = RunAutofill(problem, job.Source(), job.options);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   std::string saved;
   int code = result.end == AutofillEnd::Filled ? 0 : 1;
   const std::string out = a->Value("-o");
-  int partialRows = 0;
-  for (std::size_t s = 0; s < result.partial.words.size(); ++s)
-    partialRows += !result.partial.words[s].empty() && Wanted(rows, problem.rowSlots[s].row);
+  const int partialRows = RowsLaidBy(job, result.partial);
   const bool keepPartial =
       code != 0 && !out.empty() && partialRows > 0 &&
       puzzle.host.Confirm("No fill found within the time limit. Keep the " +
                               std::to_string(partialRows) + " rows of the best partial fill?",
                           ConfirmKind::Question);
   if ((code == 0 || keepPartial) && !out.empty()) {
-    AutofillFill fill = code == 0 ? result.fills.front() : result.partial;
-    for (std::size_t s = 0; s < fill.words.size(); ++s)
-      if (!Wanted(rows, problem.rowSlots[s].row)) fill.words[s].clear();
-    const bool complete = LayFill(doc, problem, fill);
-    if (code == 0 && rows.empty() && !complete) {
+    const AutofillFill& fill = code == 0 ? result.fills.front() : result.partial;
+    if (LayChosenFill(doc, job, fill) != FillLaid::Laid && code == 0) {
       std::cerr << "quotella-cli: the fill could not be laid into the puzzle\n";
       code = 1;
     } else if (!MayWrite(puzzle, out, quote ? std::string() : a->positional.front()) ||
@@ -210,7 +203,7 @@ int RunFill(const std::vector<std::string>& args) {
     if (result.fills.empty() && partialRows > 0) {
       std::cout << "Best partial fill: " << partialRows << " rows\n";
       for (std::size_t s = 0; s < result.partial.words.size(); ++s)
-        if (!result.partial.words[s].empty())
+        if (!result.partial.words[s].empty() && Wanted(request.rows, problem.rowSlots[s].row))
           PrintLine(std::cout,
                     "  " + doc.Label(problem.rowSlots[s].row) + " " + result.partial.words[s]);
     }
@@ -236,7 +229,9 @@ const Registration reg{
      "      the time taken; with -o lays the best fill and saves the puzzle there. When\n"
      "      time runs out, the best partial fill is shown and, with -o, its rows are kept\n"
      "      if you agree (--yes). The same --seed gives the same fill. Words of the\n"
-     "      --words lists come first; --max-rarity leaves out rarer dictionary words.\n"
+     "      --words lists come first; --max-rarity leaves out rarer dictionary words (70, the\n"
+     "      default, leaves out none, nor does any limit on a dictionary without\n"
+     "      familiarity.txt).\n"
      "      --alternatives lists every word that can replace that row's answer, alone or\n"
      "      trading letters with one other row. --solutions is another name for --fills.",
      RunFill}};

@@ -43,7 +43,8 @@ constexpr int kExactExtraRounds = 32;
 // Looking for letter weights that prove there is no fill starts this late (most puzzles
 // are filled by then and never pay for it) and gives up after this many steps (a few
 // tenths of a second on the largest dictionaries).
-constexpr auto kWeighingDelay = std::chrono::milliseconds(300);
+constexpr double kWeighingDelay = 0.3;  // seconds on the search's clock
+constexpr auto kWeighingPoll = std::chrono::milliseconds(5);
 constexpr int kWeighingSteps = 400;
 constexpr int kWeighingBatch = 10;
 // A chain that has not found a fill starts afresh after Luby-sequence multiples of this
@@ -89,15 +90,23 @@ class Portfolio {
       : m_problem(problem),
         m_words(words),
         m_options(options),
-        m_callerStop(std::move(stop)),
+        m_callerStop(stop),
+        m_deadline(std::move(stop), options.timeLimit, options.clock),
         m_progressFn(progress),
-        m_start(std::chrono::steady_clock::now()),
-        m_cands(problem, words, options) {
+        m_cands(problem, words, options, [this] { return m_deadline.StopRequested(); }) {
     m_progress.rows = static_cast<int>(problem.rowSlots.size());
   }
 
   AutofillResult Run() {
     AutofillResult result;
+    if (m_cands.Halted()) {
+      result.end = AutofillEnd::Stopped;
+      result.progress = m_progress;
+      return result;
+    }
+    // The time limit is the search's: reading the words and building the tables, which a
+    // stop cuts short, come before it, so that a short limit still searches.
+    m_deadline.Restart();
     if (const std::string why = m_cands.Impossibility(); !why.empty()) {
       result.end = AutofillEnd::NoFill;
       result.reason = why;
@@ -108,9 +117,12 @@ class Portfolio {
     }
     const int chains = std::max(1, m_options.chains);
     const std::size_t keep = static_cast<std::size_t>(std::max(m_options.solutions, 8));
-    for (int k = 0; k < chains; ++k)
+    for (int k = 0; k < chains; ++k) {
       m_chains.push_back(
           std::make_unique<LocalFillChain>(m_cands, ChainSeed(static_cast<std::size_t>(k)), keep));
+      // A stop or the deadline cuts the round short; the round's end then ends the search.
+      m_chains.back()->SetHalt([this] { return m_deadline.Passed(); });
+    }
     m_found.assign(m_chains.size(), 0);
     m_roundWork = m_options.roundWork * kSearchRoundScale;
     const std::ptrdiff_t parties = chains + (m_options.exact ? 1 : 0);
@@ -137,9 +149,7 @@ class Portfolio {
     return m_options.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(k);
   }
 
-  double Elapsed() const {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
-  }
+  double Elapsed() const { return m_deadline.Elapsed(); }
 
   void RunChain(std::size_t k) {
     LocalFillChain& chain = *m_chains[k];
@@ -167,7 +177,9 @@ class Portfolio {
   void RunExact() {
     AutofillOptions options = m_options;
     options.solutions = 1;
-    options.timeLimit = 0;
+    // The exact engine ends on a stop or the deadline by itself, mid-round; the others
+    // notice them too and the round's end ends the search.
+    options.timeLimit = m_deadline.Remaining();
     const std::stop_token token = m_stop.get_token();
     std::uint64_t next = kRoundNodes;
     const ExactFillHook hook = [&](std::uint64_t nodes) {
@@ -178,7 +190,7 @@ class Portfolio {
       return token.stop_requested() ||
              (m_phase != Phase::Search && m_improveRounds >= m_exactExtraRounds);
     };
-    m_exact = RunExactFill(m_problem, m_words, options, {}, {}, hook);
+    m_exact = RunExactFill(m_problem, m_words, options, m_callerStop, {}, hook);
     m_exactNodes = m_exact->progress.nodes;
     m_round->arrive_and_drop();
   }
@@ -190,9 +202,13 @@ class Portfolio {
     std::mutex mutex;
     std::condition_variable_any wake;
     std::unique_lock lock(mutex);
-    if (wake.wait_for(lock, token, kWeighingDelay, [] { return false; })) return;
+    // The delay is read on the search's clock, so that a clock a test sets governs it too.
+    while (!token.stop_requested() && !m_deadline.Passed() && Elapsed() < kWeighingDelay)
+      wake.wait_for(lock, token, kWeighingPoll, [] { return false; });
+    if (token.stop_requested() || m_deadline.Passed()) return;
     LetterWeighing weighing(m_cands);
-    for (int k = 0; k < kWeighingSteps && !token.stop_requested(); k += kWeighingBatch)
+    for (int k = 0; k < kWeighingSteps && !token.stop_requested() && !m_deadline.Passed();
+         k += kWeighingBatch)
       if (weighing.Search(kWeighingBatch)) {
         m_weighed.store(true, std::memory_order_release);
         return;
@@ -290,7 +306,7 @@ class Portfolio {
       if (--m_roundsLeft <= 0 || m_stale >= (allFamiliar ? kFamiliarPatience : kPatience))
         m_stop.request_stop();
     }
-    if (m_callerStop.stop_requested()) {
+    if (m_deadline.StopRequested()) {
       if (m_end != AutofillEnd::Filled) m_end = AutofillEnd::Stopped;
       m_stop.request_stop();
     }
@@ -376,8 +392,8 @@ class Portfolio {
   const AutofillWordSource& m_words;
   const AutofillOptions& m_options;
   std::stop_token m_callerStop;
+  SearchDeadline m_deadline;  // the caller's stop and the time limit
   const std::function<void(const AutofillProgress&)>& m_progressFn;
-  std::chrono::steady_clock::time_point m_start;
   FillCandidates m_cands;
 
   std::stop_source m_stop;  // the one stop of every thread of the portfolio

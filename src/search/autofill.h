@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/tpuzzle.h"
+#include "search/searchdeadline.h"
 
 namespace quotella {
 
@@ -44,6 +45,7 @@ struct AutofillOptions {
   bool exact = true;                 // run the exact engine beside them
   int improveRounds = 150;           // most rounds of improvement after the first fill
   std::uint64_t roundWork = 600000;  // candidates a chain weighs in an improvement round
+  SearchDeadline::Clock clock;       // what the time limit is measured on; empty: steady clock
 };
 
 struct AutofillFill {
@@ -93,7 +95,10 @@ std::string AutofillEndText(AutofillEnd end);
 // chains start from the best fill of that round and keep the best distinct fills they
 // meet for a fixed number of rounds. The outcome therefore depends on the seed and never
 // on thread timing, unless the time limit or a stop cuts it short. NoFill comes only from
-// a proof: a cheap certificate or the exact engine trying everything.
+// a proof: a cheap certificate or the exact engine trying everything. A stop or the time
+// limit is noticed inside the rounds (every few thousand candidates or nodes), so the search
+// returns within milliseconds of it. The time limit counts from when the candidate tables
+// are built; a stop also cuts their building short.
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,
                            const AutofillOptions& options, std::stop_token stop = {},
                            const std::function<void(const AutofillProgress&)>& progress = {});

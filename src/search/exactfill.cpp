@@ -98,10 +98,9 @@ class Search {
          const std::function<void(const AutofillProgress&)>& progress, const ExactFillHook& hook)
       : m_problem(problem),
         m_options(options),
-        m_stop(std::move(stop)),
+        m_deadline(std::move(stop), options.timeLimit, options.clock),
         m_progressFn(progress),
-        m_hook(hook),
-        m_start(std::chrono::steady_clock::now()) {
+        m_hook(hook) {
     const std::size_t n = problem.rowSlots.size();
     m_progress.rows = static_cast<int>(n);
     std::unordered_map<char, std::size_t> byInitial;
@@ -109,6 +108,7 @@ class Search {
       const char initial = slot.initial;
       auto it = byInitial.find(initial);
       if (it == byInitial.end()) {
+        if (Halted()) break;
         it = byInitial.emplace(initial, m_data.size()).first;
         m_data.push_back(Build(initial, source(initial)));
       }
@@ -181,7 +181,9 @@ class Search {
       std::string word;
     };
     std::vector<Pending> pending;
+    std::size_t weighed = 0;
     for (const auto& w : source) {
+      if ((++weighed & 4095) == 0 && Halted()) break;
       const std::string& s = w.word;
       const int length = static_cast<int>(s.size());
       if (s.empty() || s[0] != initial) continue;
@@ -237,8 +239,16 @@ class Search {
     return data;
   }
 
-  double Elapsed() const {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+  double Elapsed() const { return m_deadline.Elapsed(); }
+
+  // A stop or the time limit: the search ends as soon as it notices.
+  bool Halted() {
+    if (m_aborted) return true;
+    if (m_deadline.StopRequested())
+      m_stopped = m_aborted = true;
+    else if (m_deadline.TimeUp())
+      m_timedOut = m_aborted = true;
+    return m_aborted;
   }
 
   // The share of each letter among the letters all candidates take: what a remainder
@@ -272,20 +282,13 @@ class Search {
       m_cut = true;
       return true;
     }
+    if ((m_progress.nodes & (kHaltCheckNodes - 1)) == 0 && Halted()) return true;
     if ((m_progress.nodes & 255) != 0) return false;
     if (m_hook && m_hook(m_progress.nodes)) {
       m_stopped = m_aborted = true;
       return true;
     }
-    if (m_stop.stop_requested()) {
-      m_stopped = m_aborted = true;
-      return true;
-    }
     const double t = Elapsed();
-    if (m_options.timeLimit > 0 && t >= m_options.timeLimit) {
-      m_timedOut = m_aborted = true;
-      return true;
-    }
     if (m_progressFn && t >= m_nextReport) {
       m_nextReport = t + 0.2;
       m_progress.elapsed = t;
@@ -328,6 +331,9 @@ class Search {
     std::uint32_t bestCount = std::numeric_limits<std::uint32_t>::max();
     for (std::size_t s = 0; s < n; ++s) {
       if ((m_open >> s & 1u) == 0) continue;
+      // Weighing a slot's candidates near the top takes long on long answers: a stop or the
+      // deadline is looked at before each.
+      if (Halted()) return true;
       ++open;
       const auto& cands = Data(s).cands;
       Range r;
@@ -481,7 +487,7 @@ class Search {
         m_open |= bits;
         if (m_aborted || m_cut) return true;
       }
-      if ((++m_progress.nodes & 255) == 0 && Aborted()) return true;
+      if ((++m_progress.nodes & (kHaltCheckNodes - 1)) == 0 && Aborted()) return true;
     }
     return found;
   }
@@ -511,6 +517,9 @@ class Search {
 
   static constexpr std::size_t kMaxRemembered = 1'000'000;
   static constexpr std::uint64_t kBaseBudget = 2000;
+  // Nodes between two looks at the stop and the clock (a power of two dividing 256, how
+  // often the hook is asked): a deep node weighs every open slot's candidates.
+  static constexpr std::uint64_t kHaltCheckNodes = 16;
   static constexpr double kGroupWeight = 1000.0;
   static constexpr double kSoftGroupWeight = 8.0;
   static constexpr double kLengthWeight = 2.0;
@@ -519,10 +528,9 @@ class Search {
 
   const AutofillProblem& m_problem;
   const AutofillOptions& m_options;
-  std::stop_token m_stop;
+  SearchDeadline m_deadline;
   const std::function<void(const AutofillProgress&)>& m_progressFn;
   const ExactFillHook& m_hook;
-  std::chrono::steady_clock::time_point m_start;
   double m_nextReport = 0.2;
 
   std::vector<SlotWords> m_data;

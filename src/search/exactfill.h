@@ -25,7 +25,9 @@ using ExactFillHook = std::function<bool(std::uint64_t nodes)>;
 // needed; the last two slots are closed by looking up the remainder by its letter
 // counts. Remainders proved to have no completion are remembered. No two slots take
 // words of one stem. The search is deterministic: equal input gives equal fills in equal
-// order, and NoFill is only reported when the whole space was tried.
+// order, and NoFill is only reported when the whole space was tried. The stop token and the
+// time limit (on options.clock) are looked at every few nodes and while the candidates of
+// each initial are built.
 AutofillResult RunExactFill(const AutofillProblem& problem, const AutofillWordSource& words,
                             const AutofillOptions& options, std::stop_token stop = {},
                             const std::function<void(const AutofillProgress&)>& progress = {},

@@ -33,17 +33,22 @@ std::uint64_t FillCandidates::LetterKey(std::size_t letter) {
 }
 
 FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWordSource& source,
-                               const AutofillOptions& options)
+                               const AutofillOptions& options, const std::function<bool()>& halt)
     : m_pool(problem.pool) {
   for (int& v : m_pool) v = std::max(v, 0);
   m_poolTotal = std::accumulate(m_pool.begin(), m_pool.end(), 0);
   std::unordered_map<std::string, std::uint32_t> stems;
   std::unordered_map<char, std::size_t> byInitial;
+  std::size_t weighed = 0;
   for (const auto& slot : problem.rowSlots) {
     auto it = byInitial.find(slot.initial);
     if (it != byInitial.end()) {
       m_slotTable.push_back(it->second);
       continue;
+    }
+    if (halt && halt()) {
+      m_halted = true;
+      return;
     }
     struct Entry {
       std::string word;
@@ -54,6 +59,10 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
     std::vector<Entry> entries;
     std::unordered_map<std::string, std::size_t> seen;
     for (const auto& w : source(slot.initial)) {
+      if ((++weighed & 4095) == 0 && halt && halt()) {
+        m_halted = true;
+        return;
+      }
       const std::string& s = w.word;
       const int length = static_cast<int>(s.size());
       if (s.empty() || s[0] != slot.initial || length > 255) continue;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -48,8 +49,12 @@ struct FillWordTable {
 // share a table. Sorted by penalty, then alphabetically, so the order is reproducible.
 class FillCandidates {
  public:
+  // `halt` is asked between tables and every few thousand words; when it says so the
+  // building ends at once and Halted() tells that the tables are not complete.
   FillCandidates(const AutofillProblem& problem, const AutofillWordSource& source,
-                 const AutofillOptions& options);
+                 const AutofillOptions& options, const std::function<bool()>& halt = {});
+
+  bool Halted() const { return m_halted; }
 
   std::size_t Slots() const { return m_slotTable.size(); }
   const FillWordTable& Table(std::size_t slot) const { return m_tables[m_slotTable[slot]]; }
@@ -84,6 +89,7 @@ class FillCandidates {
   LetterCounts m_pool{};
   int m_poolTotal = 0;
   std::array<int, 26> m_letterWeights{};
+  bool m_halted = false;
 
   void WeighLetters();
 };

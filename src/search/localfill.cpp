@@ -13,6 +13,8 @@ namespace quotella {
 namespace {
 
 constexpr double kTemperature = 0.35;
+// Candidates weighed between two questions whether to halt: a few tens of microseconds.
+constexpr std::uint64_t kHaltCheckWork = 4096;
 constexpr int kSearchMargin = 2;  // letters off the nearest that a search draw considers
 constexpr double kImproveMargin = 2.5;
 constexpr float kPenaltyWeight = 1.5f;  // how far a word's penalty counts as letters off
@@ -276,11 +278,17 @@ double LocalFillChain::NearestByWord(const FillWordTable& t, const std::array<in
   return total;
 }
 
+bool LocalFillChain::Halting() {
+  if (!m_halt || m_work < m_nextHaltCheck) return false;
+  m_nextHaltCheck = m_work + kHaltCheckWork;
+  return m_halt();
+}
+
 bool LocalFillChain::Search(std::uint64_t work) {
   const std::uint64_t end = m_work + work;
   const std::size_t slots = m_cands.Slots();
   if (slots == 0) return IsFill();
-  while (!IsFill() && m_work < end) Step(Next() % slots, false);
+  while (!IsFill() && m_work < end && !Halting()) Step(Next() % slots, false);
   return IsFill();
 }
 
@@ -294,7 +302,7 @@ void LocalFillChain::Improve(std::uint64_t work) {
   const std::uint64_t end = m_work + work;
   const std::size_t slots = m_cands.Slots();
   if (slots == 0) return;
-  while (m_work < end) {
+  while (m_work < end && !Halting()) {
     Step(Next() % slots, true);
     if (IsFill() && m_choice != m_lastRecorded) Record();
   }
@@ -325,6 +333,7 @@ void LocalFillChain::Polish(std::vector<std::uint32_t>& choice) {
   for (int pass = 0; pass < 4; ++pass) {
     bool better = false;
     for (std::size_t i = 0; i < slots; ++i) {
+      if (Halting()) return;
       for (std::size_t j = i + 1; j < slots; ++j) {
         const FillWordTable& ti = m_cands.Table(i);
         const FillWordTable& tj = m_cands.Table(j);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "search/fillcandidates.h"
@@ -32,6 +33,10 @@ class LocalFillChain {
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
   LocalFillChain(const FillCandidates& candidates, std::uint64_t seed, std::size_t keep);
+
+  // Asked every few thousand candidates weighed; true ends Search, Improve and Polish at
+  // once (a polished fill keeps the trades made so far). Without it they run their work out.
+  void SetHalt(std::function<bool()> halt) { m_halt = std::move(halt); }
 
   // Steps until `work` candidates were weighed or the state is a fill; true on a fill.
   bool Search(std::uint64_t work);
@@ -71,6 +76,7 @@ class LocalFillChain {
   void Set(std::size_t slot, std::uint32_t word);
   void Record();
   void DrawFirstWords();
+  bool Halting();
 
   const FillCandidates& m_cands;
   std::uint64_t m_rng;
@@ -91,6 +97,8 @@ class LocalFillChain {
   std::vector<std::uint32_t> m_lastRecorded;
   std::uint64_t m_steps = 0;
   std::uint64_t m_work = 0;
+  std::function<bool()> m_halt;
+  std::uint64_t m_nextHaltCheck = 0;
 };
 
 }  // namespace quotella

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "core/construction.h"
 #include "support/fakehost.h"
 
@@ -111,11 +114,31 @@ TEST(CheckQuoteLine, ReportsSparesSingletonsAndCapacity) {
 }
 
 TEST(CheckQuoteLine, HandlesHugeLinesInLinearTime) {
-  std::string quote;
-  for (int k = 0; k < 100000; ++k) quote += "A  - ,";
-  const QuoteLineCheck c = CheckQuoteLine("A@@" + quote);
-  EXPECT_FALSE(c.possible);  // far over the capacity, and answered at once
+  auto line = [](int units) {
+    std::string quote;
+    for (int k = 0; k < units; ++k) quote += "A  - ,";
+    return "A@@" + quote;
+  };
+  const QuoteLineCheck c = CheckQuoteLine(line(100000));
+  EXPECT_FALSE(c.possible);  // far over the capacity
   EXPECT_EQ(c.masterQuote.substr(0, 6), "A-A-A-");
+
+  // Fifty times the line takes about fifty times as long; a check that went over the line
+  // once per character (2500 times as long) fails the bound. The best of a few runs of each
+  // keeps a busy machine from deciding.
+  auto fastest = [](const std::string& text) {
+    double best = 1e300;
+    for (int run = 0; run < 5; ++run) {
+      const auto start = std::chrono::steady_clock::now();
+      const QuoteLineCheck check = CheckQuoteLine(text);
+      const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+      EXPECT_FALSE(check.masterQuote.empty());
+      best = std::min(best, took.count());
+    }
+    return best;
+  };
+  const std::string small = line(2000), large = line(100000);
+  EXPECT_LT(fastest(large), 500 * fastest(small));
 }
 
 TEST(QuotesEditorClick, PreviewsWithoutTouchingThePuzzle) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -17,6 +20,16 @@ inline AutofillWordSource SourceOf(const AutofillWords& words) {
     static const std::vector<AutofillWord> none;
     auto it = words.find(initial);
     return it == words.end() ? none : it->second;
+  };
+}
+
+// A clock that moves on by `step` at every reading: a time limit on it is a budget of work
+// (the search reads it every few thousand candidates or nodes), the same on any machine.
+inline SearchDeadline::Clock SteppingClock(std::chrono::microseconds step) {
+  auto now = std::make_shared<std::atomic<std::int64_t>>(0);
+  return [now, step] {
+    return std::chrono::steady_clock::time_point(
+        std::chrono::microseconds(now->fetch_add(step.count())));
   };
 }
 
@@ -69,6 +82,29 @@ inline RandomProblem MakeRandomProblem(std::mt19937& rng, bool planted) {
       ++r.problem.pool[static_cast<std::size_t>(w[k] - 'A')];
   }
   if (!planted) ++r.problem.pool[static_cast<std::size_t>(rng() % 6)];
+  return r;
+}
+
+// One slot per initial from B to `last`, thirty random words each over the letters A to H
+// that take an even number of letters, and a pool of one word per slot and one A more: no
+// fill exists, and neither a cheap certificate nor a quick search proves it, so a search
+// runs until it is stopped or its time is up.
+inline RandomProblem OddPoolProblem(char last) {
+  std::mt19937 rng(3);
+  RandomProblem r;
+  for (char i = 'B'; i <= last; ++i) {
+    r.problem.rowSlots.push_back({i - 'B', i});
+    for (int n = 0; n < 30; ++n) {
+      std::string w(1, i);
+      const int len = 2 + 2 * static_cast<int>(rng() % 2);
+      for (int k = 0; k < len; ++k) w += static_cast<char>('A' + rng() % 8);
+      r.words[i].push_back({w, 10, false});
+    }
+    const std::string& w = r.words[i][rng() % 30].word;
+    for (std::size_t k = 1; k < w.size(); ++k)
+      ++r.problem.pool[static_cast<std::size_t>(w[k] - 'A')];
+  }
+  ++r.problem.pool[0];
   return r;
 }
 

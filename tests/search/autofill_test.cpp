@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <future>
 #include <map>
@@ -154,27 +155,30 @@ TEST(Autofill, OptionsAndLockedLettersRestrictTheWords) {
 }
 
 TEST(Autofill, StopsOnRequestAndAtTheTimeLimitWithoutClaimingThereIsNoFill) {
-  // Every word takes an even number of letters and the pool is odd: no fill, but the
-  // bounds cannot see it and the remainders are too many to remember quickly.
-  std::mt19937 rng(3);
-  Words words;
-  std::string initials, poolLetters;
-  for (char i = 'B'; i <= 'U'; ++i) {
-    initials += i;
-    for (int n = 0; n < 30; ++n) {
-      std::string w(1, i);
-      const int len = 2 + 2 * static_cast<int>(rng() % 2);
-      for (int k = 0; k < len; ++k) w += static_cast<char>('A' + rng() % 8);
-      words[i].push_back({w, 10, false});
-    }
-    poolLetters += words[i][rng() % 30].word.substr(1);
-  }
-  const AutofillProblem p = ProblemOf(initials, poolLetters + "A");
+  const test::RandomProblem odd = test::OddPoolProblem('U');
+  const AutofillProblem& p = odd.problem;
+  const test::AutofillWords& words = odd.words;
   std::stop_source stop;
   stop.request_stop();
   AutofillOptions o = test::SmallProblemOptions();
   EXPECT_EQ(RunAutofill(p, SourceOf(words), o, stop.get_token()).end, AutofillEnd::Stopped);
-  o.timeLimit = 0.05;
+
+  // A stop while the search runs: only the stop can end it before the fail-safe limit.
+  std::stop_source later;
+  std::promise<void> underway;
+  std::atomic<bool> told = false;
+  o.timeLimit = 60;
+  auto running = std::async(std::launch::async, [&] {
+    return RunAutofill(p, SourceOf(words), o, later.get_token(), [&](const AutofillProgress&) {
+      if (!told.exchange(true)) underway.set_value();
+    });
+  });
+  ASSERT_EQ(underway.get_future().wait_for(std::chrono::seconds(60)), std::future_status::ready);
+  later.request_stop();
+  EXPECT_EQ(running.get().end, AutofillEnd::Stopped);
+
+  o.timeLimit = 0.05;  // on a clock of work, so that the search gets as far on any build
+  o.clock = test::SteppingClock(std::chrono::microseconds(20));
   int reports = 0;
   const AutofillResult r = RunAutofill(p, SourceOf(words), o, {}, [&](const AutofillProgress& pr) {
     ++reports;
@@ -232,7 +236,7 @@ TEST(AutofillDictionary, FillsOfRealQuotationsEmptyThePoolAndSurviveAReload) {
     }
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
-    options.timeLimit = 30;
+    options.timeLimit = 0;  // none: whether it fills depends on the seed, not the machine
     options.exclude = WordsInTable(doc);
     const AutofillResult r = RunAutofill(problem, dict.Source(), options);
     ASSERT_EQ(r.end, AutofillEnd::Filled) << (*lines)[q];
@@ -273,6 +277,25 @@ TEST(AutofillWorker, DeliversTheResultFromItsThreadAndStopsOnRequest) {
   ASSERT_EQ(r.end, AutofillEnd::Filled);
   EXPECT_EQ(r.fills[0].words, (std::vector<std::string>{"SAT", "TEA"}));
   worker.Stop();
+  EXPECT_FALSE(worker.Running());
+
+  // A search with no end but its fail-safe limit: Stop ends it, and since the worker reads
+  // the caller's words it waits until the result is out.
+  const test::RandomProblem odd = test::OddPoolProblem('U');
+  AutofillOptions endless = test::SmallProblemOptions();
+  endless.timeLimit = 60;
+  std::promise<void> underway;
+  std::atomic<bool> told = false;
+  std::atomic<int> stopped = 0;
+  worker.Start(
+      odd.problem, SourceOf(odd.words), endless,
+      [&](const AutofillProgress&) {
+        if (!told.exchange(true)) underway.set_value();
+      },
+      [&](AutofillResult r) { stopped += r.end == AutofillEnd::Stopped; });
+  ASSERT_EQ(underway.get_future().wait_for(std::chrono::seconds(60)), std::future_status::ready);
+  worker.Stop();
+  EXPECT_EQ(stopped.load(), 1);
   EXPECT_FALSE(worker.Running());
 }
 

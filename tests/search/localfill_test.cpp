@@ -170,25 +170,12 @@ TEST(Autofill, ProvesThereIsNoFillOnlyWithACertificateOrTheWholeSearch) {
 }
 
 TEST(Autofill, WhenTimeRunsOutTheBestPartialFillFitsThePool) {
-  // Every word takes an even number of letters and the pool is odd: no fill, and no cheap
-  // proof either.
-  std::mt19937 rng(3);
-  Words words;
-  AutofillProblem p;
-  for (char i = 'B'; i <= 'M'; ++i) {
-    p.rowSlots.push_back({i - 'B', i});
-    for (int n = 0; n < 30; ++n) {
-      std::string w(1, i);
-      const int len = 2 + 2 * static_cast<int>(rng() % 2);
-      for (int k = 0; k < len; ++k) w += static_cast<char>('A' + rng() % 8);
-      words[i].push_back({w, 10, false});
-    }
-    const std::string& w = words[i][rng() % 30].word;
-    for (std::size_t k = 1; k < w.size(); ++k) ++p.pool[static_cast<std::size_t>(w[k] - 'A')];
-  }
-  ++p.pool[0];
+  const test::RandomProblem odd = test::OddPoolProblem('M');
+  const AutofillProblem& p = odd.problem;
+  const test::AutofillWords& words = odd.words;
   AutofillOptions o = test::SmallProblemOptions();
-  o.timeLimit = 0.2;
+  o.timeLimit = 0.2;  // on a clock of work: as many rounds on a slow build as on a fast one
+  o.clock = test::SteppingClock(std::chrono::microseconds(50));
   const AutofillResult r = RunAutofill(p, SourceOf(words), o);
   EXPECT_EQ(r.end, AutofillEnd::TimeLimit);
   EXPECT_EQ(AutofillEndText(r.end), "No fill found within the time limit");

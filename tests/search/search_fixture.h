@@ -47,6 +47,11 @@ class TempDir {
   std::filesystem::path m_path;
 };
 
+// A real quotation of 25 answers that the bundled dictionary fills.
+inline constexpr const char* kByronLine =
+    "Lord Byron@She Walks in Beauty@She walks in beauty, like the night Of cloudless climes and "
+    "starry skies; And all that's best of dark and bright Meet in her aspect and her eyes.";
+
 // A puzzle set up by hand: one answer row per initial (labels A, B, ...), the pool holding
 // poolLetters, the built-in frequency order and problem letters.
 inline void SetUpPuzzle(PuzzleDocument& doc, const std::string& initials,

@@ -1,0 +1,65 @@
+#include "search/filljob.h"
+
+#include <algorithm>
+
+namespace quotella {
+
+FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
+                    const std::string& dictDir) {
+  FillJob job;
+  job.rows = request.rows;
+  job.dictionary = std::make_shared<AutofillDictionary>(dictDir);
+  for (const auto& list : request.wordLists) job.dictionary->AddListEntries(list);
+  job.problem = MakeRefillProblem(doc, request.rows);
+  AutofillOptions& options = job.options;
+  PrepareAutofillOptions(doc, options, request.rows);
+  options.timeLimit = request.seconds;
+  options.seed = request.seed;
+  options.solutions = std::max(request.fills, 1);
+  options.minLength = request.minLength;
+  options.maxLength = request.maxLength;
+  const bool limited = request.maxRarity > 0 && request.maxRarity < kAnyRarity;
+  job.rarityIgnored = limited && job.dictionary->Sizes().Empty();
+  options.maxSize = limited && !job.rarityIgnored ? request.maxRarity : 0;
+  return job;
+}
+
+bool FillStillFits(const PuzzleDocument& doc, const FillJob& job) {
+  const AutofillProblem now = MakeRefillProblem(doc, job.rows);
+  const auto sameSlot = [](const AutofillSlot& a, const AutofillSlot& b) {
+    return a.row == b.row && a.initial == b.initial;
+  };
+  return now.pool == job.problem.pool && now.locked == job.problem.locked &&
+         std::equal(now.rowSlots.begin(), now.rowSlots.end(), job.problem.rowSlots.begin(),
+                    job.problem.rowSlots.end(), sameSlot);
+}
+
+namespace {
+
+bool Named(const FillJob& job, int row) {
+  return job.rows.empty() || std::find(job.rows.begin(), job.rows.end(), row) != job.rows.end();
+}
+
+}  // namespace
+
+int RowsLaidBy(const FillJob& job, const AutofillFill& fill) {
+  int rows = 0;
+  for (std::size_t s = 0; s < fill.words.size() && s < job.problem.rowSlots.size(); ++s)
+    rows += !fill.words[s].empty() && Named(job, job.problem.rowSlots[s].row);
+  return rows;
+}
+
+FillLaid LayChosenFill(PuzzleDocument& doc, const FillJob& job, const AutofillFill& fill) {
+  if (!FillStillFits(doc, job)) return FillLaid::TableChanged;
+  return LayRefill(doc, job.problem, fill, job.rows) ? FillLaid::Laid : FillLaid::Incomplete;
+}
+
+FillRequest NextFillRequest(const FillRequest& request, const FillJob& job) {
+  FillRequest next = request;
+  if (next.rows.empty())
+    for (const auto& slot : job.problem.rowSlots) next.rows.push_back(slot.row);
+  ++next.seed;
+  return next;
+}
+
+}  // namespace quotella
