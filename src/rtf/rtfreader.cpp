@@ -135,9 +135,9 @@ class RtfParser {
     const bool valid = unit >= 0 && unit <= 0xFFFF;
     const auto u = static_cast<char16_t>(valid ? unit : kReplacement);
     if (m_highSurrogate != 0 && QChar::isLowSurrogate(u)) {
-      const char16_t pair[2] = {m_highSurrogate, u};
+      const QString pair = QString(QChar(m_highSurrogate)) + QChar(u);
       m_highSurrogate = 0;
-      Text(fmt, QString(pair, 2), 1);
+      Text(fmt, pair, 1);
       return;
     }
     EndUnicode();

@@ -81,7 +81,7 @@ std::vector<FieldEdit> FieldEdits() {
       {"cell Wordstr", [](PuzzleDocument& d) { Cell(d).Wordstr += "Q"; }},
       {"cell Labelstr", [](PuzzleDocument& d) { Cell(d).Labelstr += "Q"; }},
       {"scan On", [](PuzzleDocument& d) { d.Conditions.on = !d.Conditions.on; }},
-      {"scan Must Have", [](PuzzleDocument& d) { d.Conditions.mustHave = "\xC5RE"; }},
+      {"scan Must Have", [](PuzzleDocument& d) { d.Conditions.mustHave = "ÅRE"; }},
       {"scan Min", [](PuzzleDocument& d) { d.Conditions.minLength = 4; }},
       {"scan Max", [](PuzzleDocument& d) { d.Conditions.maxLength = 9; }},
       {"letter lock", [](PuzzleDocument& d) { d.LetterLocked[16] = !d.LetterLocked[16]; }},
@@ -112,13 +112,12 @@ class UndoFields : public ::testing::Test {
   void SetUp() override {
     InitPuzzleDefaults(doc);
     ResetPuzzle(doc);
-    // A long quotation; accented names give the answer rows.
+    // Answer rows A, B, R, A, H, ... (ABRAHAMLINCOLNGETTYSBURGADDRESS).
     ASSERT_EQ(QuotesEditorDblClick(
                   doc,
-                  "Ren\xE9 Descartes and Bj\xF6rn Ulvaeus@Meditations on First Philosophy@"
-                  "It is not enough to have a good mind; the main thing is to use it well, "
-                  "and the greatest minds are capable of the greatest vices as well as of "
-                  "the greatest virtues."),
+                  "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our "
+                  "fathers brought forth on this continent, a new nation, conceived in "
+                  "Liberty, and dedicated to the proposition that all men are created equal."),
               DblClickResult::Made);
     history.Start();
   }
