@@ -9,7 +9,7 @@ void AutofillWorker::Start(AutofillProblem problem, AutofillWordSource source,
   m_thread = std::jthread([problem = std::move(problem), source = std::move(source),
                            options = std::move(options), progress = std::move(progress),
                            done = std::move(done), finished = m_finished](std::stop_token stop) {
-    AutofillResult result = RunAutofill(problem, source, options, stop, progress);
+    AutofillResult result = RunAutofill(problem, source, options, std::move(stop), progress);
     finished->store(true);
     if (done) done(std::move(result));
   });
