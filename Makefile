@@ -1,5 +1,5 @@
 # The README's commands. Each installs what it needs first.
-.PHONY: test run bench fuzz fuzz-coverage install-test deps build-debug build-release package package-check format clean
+.PHONY: test run bench fuzz fuzz-coverage install-test deps build-debug build-release package package-check format lint clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -45,6 +45,12 @@ fuzz-coverage: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-format over the sources, clang-tidy over the modules changed since the previous
+# commit (make lint LINT_ARGS=--all for every module), with the debug build's database.
+LINT_ARGS ?=
+lint: deps
+	@bash scripts/lint.sh $(LINT_ARGS)
 
 clean:
 	rm -rf build

@@ -3,8 +3,8 @@
 # of seconds (default 60), one after another. Each target starts from its seed corpus in
 # fuzz/corpus/<target>; what a run finds that reaches new code is merged back into that
 # folder (minimised by libFuzzer), so the next run starts where this one got to.
-# A failure stops the script with the fuzzer's exit status and the reproducer saved in
-# build/fuzz/findings/.
+# A failure stops the script with the failing step's exit status (the fuzzer's own for a
+# finding, with the reproducer saved in build/fuzz/findings/).
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -15,10 +15,14 @@ all=(puzzlefile settings quoteline textfiles rtf ipuz synopsis familiarity offen
      recentpuzzles dictrewrite)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUOTELLA_BUILD_FUZZ=ON -DQUOTELLA_BUILD_TESTS=OFF -DQUOTELLA_BUILD_GUI=OFF >/dev/null || exit 1
+  -DQUOTELLA_BUILD_FUZZ=ON -DQUOTELLA_BUILD_TESTS=OFF -DQUOTELLA_BUILD_GUI=OFF >/dev/null
+status=$?
+[ $status -eq 0 ] || exit $status
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
-cmake --build "$build" -j2 --target "${targets[@]/%/_fuzz}" || exit 1
+cmake --build "$build" -j2 --target "${targets[@]/%/_fuzz}"
+status=$?
+[ $status -eq 0 ] || exit $status
 
 # Inputs stay short, so that the corpus stays small: an ipuz file needs more room to be one.
 max_len() { if [ "$1" = ipuz ]; then echo 16384; else echo 4096; fi; }
@@ -44,5 +48,12 @@ for t in "${targets[@]}"; do
   # Keep in the repository's corpus only the inputs that reach code it did not reach (new
   # edges; how often an edge runs is left out, which keeps the corpus a few hundred KB).
   "$build/bin/${t}_fuzz" -merge=1 -use_counters=0 -max_len="$len" -timeout=10 "$seeds" "$work" \
-    >"$build/$t-merge.log" 2>&1 || { cat "$build/$t-merge.log" >&2; exit 1; }
+    >"$build/$t-merge.log" 2>&1
+  status=$?
+  if [ $status -ne 0 ]; then
+    echo "fuzz: merging the corpus of $t failed with status $status:" >&2
+    cat "$build/$t-merge.log" >&2
+    exit $status
+  fi
 done
+exit 0

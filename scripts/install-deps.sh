@@ -10,7 +10,7 @@ packages=(
   fonts-liberation scowl unrtf xvfb xauth
   chromium chromium-driver python3-selenium
   poppler-utils cups printer-driver-cups-pdf
-  clang libclang-rt-14-dev llvm
+  clang libclang-rt-14-dev llvm clang-format clang-tidy
   libicu-dev
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin man-db xdotool imagemagick python3
 )

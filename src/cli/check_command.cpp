@@ -177,7 +177,8 @@ int RunCheck(const std::vector<std::string>& args) {
   const std::size_t optionsEnd = EndOfOptions(args);
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (i == optionsEnd) continue;
-    if (i > optionsEnd) {
+    // After "--" every argument is the quotation line, however it starts.
+    if (i > optionsEnd || args[i].rfind("--", 0) != 0) {
       if (line) return UsageError("check", "give one quotation line (quote it)");
       line = TextArg(args[i]);
     } else if (args[i] == "--json") {
@@ -186,11 +187,8 @@ int RunCheck(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) return UsageError("check", "--file needs a file name");
       if (file) return UsageError("check", "only one --file");
       file = args[++i];
-    } else if (args[i].rfind("--", 0) == 0) {
-      return UsageError("check", "unknown option " + args[i]);
     } else {
-      if (line) return UsageError("check", "give one quotation line (quote it)");
-      line = TextArg(args[i]);
+      return UsageError("check", "unknown option " + args[i]);
     }
   }
   if (file && line) return UsageError("check", "give a quotation line or --file, not both");

@@ -64,6 +64,76 @@ int PrintAlternatives(CliPuzzle& puzzle, const EngineArgs& a, const FillJob& job
   return 0;
 }
 
+// What a finished fill reports: its outcome, the fills found (or the best partial one) and
+// where it was saved.
+struct FillReport {
+  const PuzzleDocument& doc;
+  const AutofillProblem& problem;
+  const AutofillResult& result;
+  const std::vector<int>& rows;  // the rows a partial fill shows: all, or those of --rows
+  double seconds = 0;
+  int partialRows = 0;
+  std::string saved;
+};
+
+void PrintFillJson(const FillReport& report) {
+  const AutofillResult& result = report.result;
+  const double seconds = report.seconds;
+  const std::string& saved = report.saved;
+  auto rowLabel = [&](std::size_t s) { return report.doc.Label(report.problem.rowSlots[s].row); };
+  nlohmann::json j;
+  j["result"] = AutofillEndText(result.end);
+  if (!result.reason.empty()) j["reason"] = result.reason;
+  j["engine"] = result.engine;
+  j["seconds"] = seconds;
+  j["decided"] = result.decided;
+  j["nodes"] = result.progress.nodes;
+  j["bestDepth"] = result.progress.bestDepth;
+  j["rows"] = nlohmann::json::array();
+  for (std::size_t s = 0; s < report.problem.rowSlots.size(); ++s) j["rows"].push_back(rowLabel(s));
+  j["fills"] = nlohmann::json::array();
+  for (const auto& f : result.fills) {
+    nlohmann::json words = nlohmann::json::object();
+    for (std::size_t s = 0; s < f.words.size(); ++s) words[rowLabel(s)] = f.words[s];
+    j["fills"].push_back({{"score", f.score}, {"familiar", f.familiar}, {"words", words}});
+  }
+  if (result.fills.empty()) {
+    nlohmann::json words = nlohmann::json::object();
+    for (std::size_t s = 0; s < result.partial.words.size(); ++s)
+      if (!result.partial.words[s].empty()) words[rowLabel(s)] = result.partial.words[s];
+    j["partial"] = words;
+  }
+  j["saved"] = saved.empty() ? nlohmann::json() : nlohmann::json(saved);
+  std::cout << j.dump(2) << "\n";
+}
+
+void PrintFillText(const FillReport& report) {
+  const AutofillResult& result = report.result;
+  const PuzzleDocument& doc = report.doc;
+  const AutofillProblem& problem = report.problem;
+  const int partialRows = report.partialRows;
+  for (std::size_t k = 0; k < result.fills.size(); ++k) {
+    const auto& f = result.fills[k];
+    std::cout << "Fill " << k + 1 << ": score " << f.score << ", familiar " << f.familiar << " of "
+              << f.words.size() << "\n";
+    for (std::size_t s = 0; s < f.words.size(); ++s)
+      PrintLine(std::cout, "  " + doc.Label(problem.rowSlots[s].row) + " " + f.words[s]);
+  }
+  if (result.fills.empty() && partialRows > 0) {
+    std::cout << "Best partial fill: " << partialRows << " rows\n";
+    for (std::size_t s = 0; s < result.partial.words.size(); ++s)
+      if (!result.partial.words[s].empty() && Wanted(report.rows, problem.rowSlots[s].row))
+        PrintLine(std::cout,
+                  "  " + doc.Label(problem.rowSlots[s].row) + " " + result.partial.words[s]);
+  }
+  std::cout << AutofillEndText(result.end);
+  if (!result.reason.empty()) std::cout << ": " << result.reason;
+  std::cout << " in " << Fixed(report.seconds, 2) << " s";
+  if (!result.engine.empty()) std::cout << " (" << result.engine << ")";
+  std::cout << "\n";
+  if (!report.saved.empty()) std::cout << "Saved " << report.saved << "\n";
+}
+
 int RunFill(const std::vector<std::string>& args) {
   const auto a = ParseEngineArgs(
       "fill", args, {"--json", "--yes"},
@@ -166,54 +236,11 @@ int RunFill(const std::vector<std::string>& args) {
     }
   }
 
-  auto rowLabel = [&](std::size_t s) { return doc.Label(problem.rowSlots[s].row); };
-  if (a->Has("--json")) {
-    nlohmann::json j;
-    j["result"] = AutofillEndText(result.end);
-    if (!result.reason.empty()) j["reason"] = result.reason;
-    j["engine"] = result.engine;
-    j["seconds"] = seconds;
-    j["decided"] = result.decided;
-    j["nodes"] = result.progress.nodes;
-    j["bestDepth"] = result.progress.bestDepth;
-    j["rows"] = nlohmann::json::array();
-    for (std::size_t s = 0; s < problem.rowSlots.size(); ++s) j["rows"].push_back(rowLabel(s));
-    j["fills"] = nlohmann::json::array();
-    for (const auto& f : result.fills) {
-      nlohmann::json words = nlohmann::json::object();
-      for (std::size_t s = 0; s < f.words.size(); ++s) words[rowLabel(s)] = f.words[s];
-      j["fills"].push_back({{"score", f.score}, {"familiar", f.familiar}, {"words", words}});
-    }
-    if (result.fills.empty()) {
-      nlohmann::json words = nlohmann::json::object();
-      for (std::size_t s = 0; s < result.partial.words.size(); ++s)
-        if (!result.partial.words[s].empty()) words[rowLabel(s)] = result.partial.words[s];
-      j["partial"] = words;
-    }
-    j["saved"] = saved.empty() ? nlohmann::json() : nlohmann::json(saved);
-    std::cout << j.dump(2) << "\n";
-  } else {
-    for (std::size_t k = 0; k < result.fills.size(); ++k) {
-      const auto& f = result.fills[k];
-      std::cout << "Fill " << k + 1 << ": score " << f.score << ", familiar " << f.familiar
-                << " of " << f.words.size() << "\n";
-      for (std::size_t s = 0; s < f.words.size(); ++s)
-        PrintLine(std::cout, "  " + doc.Label(problem.rowSlots[s].row) + " " + f.words[s]);
-    }
-    if (result.fills.empty() && partialRows > 0) {
-      std::cout << "Best partial fill: " << partialRows << " rows\n";
-      for (std::size_t s = 0; s < result.partial.words.size(); ++s)
-        if (!result.partial.words[s].empty() && Wanted(request.rows, problem.rowSlots[s].row))
-          PrintLine(std::cout,
-                    "  " + doc.Label(problem.rowSlots[s].row) + " " + result.partial.words[s]);
-    }
-    std::cout << AutofillEndText(result.end);
-    if (!result.reason.empty()) std::cout << ": " << result.reason;
-    std::cout << " in " << Fixed(seconds, 2) << " s";
-    if (!result.engine.empty()) std::cout << " (" << result.engine << ")";
-    std::cout << "\n";
-    if (!saved.empty()) std::cout << "Saved " << saved << "\n";
-  }
+  const FillReport report{doc, problem, result, request.rows, seconds, partialRows, saved};
+  if (a->Has("--json"))
+    PrintFillJson(report);
+  else
+    PrintFillText(report);
   return code;
 }
 

@@ -24,6 +24,7 @@
 
 // Under the leak checker of the sanitizer build: fontconfig keeps a cache for the life
 // of the process that it never frees; that is not ours to report.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name the sanitizer runtime looks up
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libfontconfig\n";
 }

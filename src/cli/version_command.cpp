@@ -1,13 +1,14 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "quotella/version.h"
 
 namespace quotella::cli {
 namespace {
 
 int RunVersion(const std::vector<std::string>& args) {
   if (!args.empty()) return UsageError("version", "version takes no arguments");
-  std::cout << "quotella-cli 0.1\n";
+  std::cout << "quotella-cli " << kVersion << "\n";
   return 0;
 }
 

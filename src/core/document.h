@@ -72,7 +72,7 @@ class PuzzleDocument {
   std::string SettingsFreqString;
 
   // Label of a 0-based answer row ("A" .. "Z", "AA" .. "ZZ").
-  const std::string& Label(int row) const { return P.Labels[static_cast<std::size_t>(row + 1)]; }
+  const std::string& Label(int row) const { return P.Labels[static_cast<std::size_t>(row) + 1]; }
 
   // Notifications. Listeners run in subscription order.
   enum class Change { Pool, Cells, Table, Clues, Everything };

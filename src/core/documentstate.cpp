@@ -8,22 +8,11 @@
 
 namespace quotella {
 
-// Every field of Tpuzzle except the cells. A field added to Tpuzzle belongs here too, or
-// undo would leave it as the later edit made it.
-// clang-format off
-#define QUOTELLA_PUZZLE_FIELDS(X)                                                            \
-  X(Title) X(Quote) X(Author) X(QuoteText) X(AuthorText) X(WorkText) X(QuoteLine)            \
-  X(NumCells) X(FreqOrder) X(RarityOrder) X(ReverseFreqOrder) X(NumProblemChars)             \
-  X(SingletonStr) X(QuotellaStr) X(MasterQuote) X(QuoteOrig) X(AuthorOrig) X(WorkOrig)       \
-  X(ProblemPoolStr) X(AllProblemChars) X(PoolLetters) X(NumWords) X(Work) X(ProblemSet)      \
-  X(VowelSet) X(ConsonantSet) X(ExcludedSet) X(Pool) X(SeparatorSet) X(SpareCount)           \
-  X(Labels) X(ExtraCells) X(AvgWordLength) X(GridOffset) X(TrailingCells) X(VowelPercent)
-// clang-format on
-
+// The puzzle record but its cells (those are kept in runs), and what else of the document
+// an edit can change. Compared and copied whole, so a field added to the puzzle record is
+// undone with the rest.
 struct DocumentState::Head {
-#define QUOTELLA_DECLARE(f) decltype(Tpuzzle::f) f;
-  QUOTELLA_PUZZLE_FIELDS(QUOTELLA_DECLARE)
-#undef QUOTELLA_DECLARE
+  PuzzleFields Puzzle;
   std::array<bool, 26> LetterLocked{};
   std::uint32_t Seed = 0;
   int Columns = 1;
@@ -31,15 +20,7 @@ struct DocumentState::Head {
   ScanConditions Conditions;
   std::vector<std::string> Texts;
 
-  bool operator==(const Head& o) const {
-#define QUOTELLA_SAME(f) f == o.f&&
-    return QUOTELLA_PUZZLE_FIELDS(QUOTELLA_SAME) LetterLocked == o.LetterLocked && Seed == o.Seed &&
-           Columns == o.Columns && Rows == o.Rows && Conditions.on == o.Conditions.on &&
-           Conditions.mustHave == o.Conditions.mustHave &&
-           Conditions.minLength == o.Conditions.minLength &&
-           Conditions.maxLength == o.Conditions.maxLength && Texts == o.Texts;
-#undef QUOTELLA_SAME
-  }
+  bool operator==(const Head&) const = default;
 };
 
 // The two tables as their non-empty entries: a two-byte position, a length byte and the
@@ -47,9 +28,7 @@ struct DocumentState::Head {
 struct DocumentState::Tables {
   std::string keyWords;
   std::string numberGrid;
-  bool operator==(const Tables& o) const {
-    return keyWords == o.keyWords && numberGrid == o.numberGrid;
-  }
+  bool operator==(const Tables&) const = default;
 };
 
 namespace {
@@ -82,16 +61,19 @@ void Decode(const std::string& in, StringTable& table) {
   }
 }
 
-bool SameCell(const TMasterCellRec& a, const TMasterCellRec& b) {
-  return a.Char == b.Char && a.CellNumber == b.CellNumber && a.Special == b.Special &&
-         a.Mapped == b.Mapped && a.KeywordRow == b.KeywordRow && a.KeywordCol == b.KeywordCol &&
-         a.CellLabel == b.CellLabel && a.Illegal == b.Illegal && a.Locked == b.Locked &&
-         a.Wordstr == b.Wordstr && a.Labelstr == b.Labelstr;
+// The cell without its display marks (highlights, exchange marks, the caret).
+TMasterCellRec Unmarked(TMasterCellRec cell) {
+  cell.Highlight = false;
+  cell.SwapMark = false;
+  cell.WordHighlight = false;
+  cell.CommonMark = false;
+  cell.Cursor = false;
+  return cell;
 }
 
-bool SameMarks(const TMasterCellRec& a, const TMasterCellRec& b) {
-  return a.Highlight == b.Highlight && a.SwapMark == b.SwapMark &&
-         a.WordHighlight == b.WordHighlight && a.CommonMark == b.CommonMark && a.Cursor == b.Cursor;
+// Equal apart from the display marks: a field that is not a mark counts.
+bool SameCell(const TMasterCellRec& a, const TMasterCellRec& b) {
+  return a == b || Unmarked(a) == Unmarked(b);
 }
 
 int CellsInUse(const Tpuzzle& p) {
@@ -115,9 +97,7 @@ DocumentState DocumentState::Capture(const PuzzleDocument& doc,
   DocumentState s;
 
   Head head;
-#define QUOTELLA_COPY(f) head.f = doc.P.f;
-  QUOTELLA_PUZZLE_FIELDS(QUOTELLA_COPY)
-#undef QUOTELLA_COPY
+  head.Puzzle = doc.P;
   head.LetterLocked = doc.LetterLocked;
   head.Seed = doc.Rng.Seed();
   head.Columns = doc.Grid.Columns;
@@ -139,9 +119,7 @@ DocumentState DocumentState::Capture(const PuzzleDocument& doc,
         [&](const CellRun& run) {
           if (run.size() != size) return false;
           for (std::size_t k = 0; k < size; ++k)
-            if (!SameCell(run[k], first[static_cast<std::ptrdiff_t>(k)]) ||
-                !SameMarks(run[k], first[static_cast<std::ptrdiff_t>(k)]))
-              return false;
+            if (!(run[k] == first[static_cast<std::ptrdiff_t>(k)])) return false;
           return true;
         },
         [&] { return CellRun(first, first + static_cast<std::ptrdiff_t>(size)); }));
@@ -174,9 +152,7 @@ DocumentState DocumentState::Capture(const PuzzleDocument& doc,
 namespace {
 
 void PutHead(const DocumentState::Head& h, Tpuzzle& p) {
-#define QUOTELLA_PUT(f) p.f = h.f;
-  QUOTELLA_PUZZLE_FIELDS(QUOTELLA_PUT)
-#undef QUOTELLA_PUT
+  static_cast<PuzzleFields&>(p) = h.Puzzle;
 }
 
 }  // namespace
@@ -273,7 +249,7 @@ void DocumentState::CountBytes(std::set<const void*>& seen, std::size_t& total) 
   if (seen.insert(m_tables.get()).second)
     total += sizeof(Tables) + m_tables->keyWords.size() + m_tables->numberGrid.size();
   if (seen.insert(m_clues.get()).second)
-    for (const auto& c : *m_clues) total += sizeof(c) + c.size();
+    for (const auto& c : *m_clues) total += sizeof(std::string) + c.size();
   if (seen.insert(m_poolViews.get()).second)
     total += m_poolViews->size() * sizeof(PuzzleDocument::PoolGrid);
 }

@@ -10,6 +10,8 @@ struct ScanConditions {
   std::string mustHave;  // the "Must Have" text as typed
   int minLength = 0;     // 0 = no limit
   int maxLength = 0;     // 0 = no limit
+
+  bool operator==(const ScanConditions&) const = default;
 };
 
 }  // namespace quotella

@@ -49,10 +49,13 @@ struct TMasterCellRec {
   bool WordHighlight = false;
   bool CommonMark = false;
   bool Cursor = false;
+
+  bool operator==(const TMasterCellRec&) const = default;
 };
 
-// The puzzle: quotation, cells and letter pool. Strings are Windows-1252.
-struct Tpuzzle {
+// Every field of the puzzle record but its cells. A field added here is compared, kept
+// by undo and put back by it without further code.
+struct PuzzleFields {
   std::string Title;
   std::string Quote;
   std::string Author;
@@ -60,8 +63,6 @@ struct Tpuzzle {
   std::string AuthorText;
   std::string WorkText;
   std::string QuoteLine;
-  // Cells[1] .. Cells[kMaxCells]; Cells[0] is never used.
-  std::array<TMasterCellRec, kMaxCells + 1> Cells{};
   int NumCells = 0;
   std::string FreqOrder;
   std::string RarityOrder;
@@ -97,9 +98,23 @@ struct Tpuzzle {
   int TrailingCells = 0;
   double VowelPercent = 0.0;
 
+  bool operator==(const PuzzleFields&) const = default;
+};
+
+// The puzzle: quotation, cells and letter pool. Strings are Windows-1252.
+struct Tpuzzle : PuzzleFields {
+  // Cells[1] .. Cells[kMaxCells]; Cells[0] is never used.
+  std::array<TMasterCellRec, kMaxCells + 1> Cells{};
+
+  bool operator==(const Tpuzzle&) const = default;
+
   int& PoolOf(char letter) { return Pool[LetterIndex(letter)]; }
   int PoolOf(char letter) const { return Pool[LetterIndex(letter)]; }
 };
+// The cells are the only field of the puzzle outside PuzzleFields: undo keeps the two
+// apart, the cells in shared runs.
+static_assert(sizeof(Tpuzzle) == sizeof(PuzzleFields) + sizeof(Tpuzzle::Cells),
+              "a field of the puzzle belongs in PuzzleFields");
 
 // The clue layout of one answer word on the printed page.
 struct TClueRecord {
@@ -127,7 +142,7 @@ class StringTable {
   static std::size_t Index(int col, int row) {
     return static_cast<std::size_t>(row) * kTableSize + static_cast<std::size_t>(col);
   }
-  std::array<std::string, kTableSize * kTableSize> m_cells;
+  std::array<std::string, static_cast<std::size_t>(kTableSize) * kTableSize> m_cells;
 };
 
 // The excluded characters: codes 1-31, 33-64, 91-96, 126-255.

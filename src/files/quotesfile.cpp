@@ -18,7 +18,7 @@ bool OpenQuotesFile(FileSession& session, Host& host) {
   const auto chosen =
       host.OpenFileNamed("Open File", kPuzzleFileFilter, session.CurrentDir, session.QuotesFile);
   if (!chosen) return false;
-  const std::string path = *chosen;
+  const std::string& path = *chosen;
 
   // Re-opening the same file discards the edits without asking.
   if (session.QuotesModified && path != previous) {
@@ -50,7 +50,7 @@ bool SaveQuotesFile(FileSession& session, Host& host) {
   const auto chosen = host.SaveFileName(session.SaveDialogTitle, kPuzzleFileFilter,
                                         session.CurrentDir, session.QuotesFile);
   if (!chosen) return false;
-  const std::string path = *chosen;
+  const std::string& path = *chosen;
   if (FileExists(path) &&
       !host.Confirm("File " + path + " exists! Overwrite?", ConfirmKind::Question))
     return false;

@@ -67,9 +67,7 @@ CellColours PuzzleCellColours(const TMasterCellRec& cell, const GridStyle& style
     c.letter = highlightText;
   else if (cell.Highlight)
     c.letter = kHighlightColour;
-  else if (cell.Mapped)
-    c.letter = lockedOrRed;
-  else if (cell.CommonMark)
+  else if (cell.CommonMark && !cell.Mapped)
     c.letter = kRed;
   else
     c.letter = lockedOrRed;

@@ -1,6 +1,7 @@
 #include "rtf/rtfreader.h"
 
 #include <QColor>
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -21,40 +22,51 @@ struct CharFormat {
   bool operator==(const CharFormat&) const = default;
 };
 
+// What a group keeps and gives back at its end: the character format and how many
+// fallback characters follow a \u character (\ucN).
+struct GroupState {
+  CharFormat fmt;
+  int fallbackChars = 1;
+};
+
+constexpr char16_t kReplacement = 0xFFFD;
+
 class RtfParser {
  public:
   RtfParser(const std::string& rtf, std::size_t maxChars) : m_in(rtf), m_maxChars(maxChars) {}
 
   QString Run() {
-    std::vector<CharFormat> stack;
-    CharFormat fmt;
+    std::vector<GroupState> stack;
+    GroupState state;
     while (m_pos < m_in.size() && m_shown < m_maxChars) {
       const char c = m_in[m_pos++];
       if (c == '{') {
-        stack.push_back(fmt);
+        stack.push_back(state);
         continue;
       }
       if (c == '}') {
         if (!stack.empty()) {
-          fmt = stack.back();
+          state = stack.back();
           stack.pop_back();
         }
         continue;
       }
       if (c == '\\') {
-        ControlWord(fmt);
+        ControlWord(state);
         continue;
       }
       if (c == '\r' || c == '\n') continue;
-      Emit(fmt, c);
+      Emit(state.fmt, c);
     }
+    EndUnicode();
     CloseSpan();
     return m_html;
   }
 
  private:
-  void ControlWord(CharFormat& fmt) {
+  void ControlWord(GroupState& state) {
     if (m_pos >= m_in.size()) return;
+    CharFormat& fmt = state.fmt;
     const char c = m_in[m_pos];
     if (c == '\\' || c == '{' || c == '}') {
       ++m_pos;
@@ -105,7 +117,72 @@ class RtfParser {
     }
     if (negative) param = -param;
     if (m_pos < m_in.size() && m_in[m_pos] == ' ') ++m_pos;
-    Apply(fmt, word, hasParam, param);
+    if (word == "u" && hasParam) {
+      Unicode(fmt, param);
+      SkipFallback(state.fallbackChars);
+    } else if (word == "uc" && hasParam) {
+      state.fallbackChars = std::clamp(param, 0, 16);
+    } else {
+      Apply(fmt, word, hasParam, param);
+    }
+  }
+
+  // A \u character: a signed 16-bit unit (negative for units above 32767); a pair of
+  // surrogate units makes one character beyond the basic plane.
+  void Unicode(const CharFormat& fmt, int param) {
+    if (fmt.skip) return;
+    const int unit = param < 0 ? param + 65536 : param;
+    const bool valid = unit >= 0 && unit <= 0xFFFF;
+    const auto u = static_cast<char16_t>(valid ? unit : kReplacement);
+    if (m_highSurrogate != 0 && QChar::isLowSurrogate(u)) {
+      const QString pair = QString(QChar(m_highSurrogate)) + QChar(u);
+      m_highSurrogate = 0;
+      Text(fmt, pair, 1);
+      return;
+    }
+    EndUnicode();
+    if (QChar::isHighSurrogate(u)) {
+      m_highSurrogate = u;
+      m_highFormat = fmt;
+      return;
+    }
+    const char16_t shown = QChar::isLowSurrogate(u) ? kReplacement : u;
+    Text(fmt, QString(QChar(shown)).toHtmlEscaped(), 1);
+  }
+
+  // A high surrogate with no low one after it shows as the replacement character.
+  void EndUnicode() {
+    if (m_highSurrogate == 0) return;
+    m_highSurrogate = 0;
+    Text(m_highFormat, QString(QChar(kReplacement)), 1);
+  }
+
+  // Skips the characters written after a \u character for readers without Unicode: a
+  // plain character, a \'hh character or a control word each count one; a group's start
+  // or end stops the skipping.
+  void SkipFallback(int count) {
+    while (count > 0 && m_pos < m_in.size()) {
+      const char c = m_in[m_pos];
+      if (c == '{' || c == '}') return;
+      ++m_pos;
+      if (c == '\r' || c == '\n') continue;
+      --count;
+      if (c == '\\') SkipControl();
+    }
+  }
+
+  void SkipControl() {
+    if (m_pos >= m_in.size()) return;
+    const char c = m_in[m_pos++];
+    if (c == '\'') {
+      m_pos = std::min(m_in.size(), m_pos + 2);
+      return;
+    }
+    if (!std::isalpha(static_cast<unsigned char>(c))) return;
+    while (m_pos < m_in.size() && std::isalpha(static_cast<unsigned char>(m_in[m_pos]))) ++m_pos;
+    if (m_pos < m_in.size() && m_in[m_pos] == '-') ++m_pos;
+    while (m_pos < m_in.size() && std::isdigit(static_cast<unsigned char>(m_in[m_pos]))) ++m_pos;
+    if (m_pos < m_in.size() && m_in[m_pos] == ' ') ++m_pos;
   }
 
   void Apply(CharFormat& fmt, const std::string& word, bool hasParam, int param) {
@@ -137,12 +214,6 @@ class RtfParser {
       fmt.halfPoints = param;
     } else if (word == "cf" && hasParam) {
       fmt.colour = param;
-    } else if (word == "u" && hasParam) {
-      const int code = param < 0 ? param + 65536 : param;
-      if (!fmt.skip) Text(fmt, QString(QChar(static_cast<char16_t>(code))).toHtmlEscaped(), 1);
-      // The fallback character that follows is for readers without Unicode.
-      if (m_pos < m_in.size() && m_in[m_pos] != '\\' && m_in[m_pos] != '{' && m_in[m_pos] != '}')
-        ++m_pos;
     }
   }
 
@@ -184,6 +255,7 @@ class RtfParser {
   // One character of the text, spelt in Windows-1252 as rich text spells it; runs of them
   // in one format are converted together.
   void Emit(const CharFormat& fmt, char cp1252) {
+    EndUnicode();
     if (fmt.skip) return;
     if (!m_pending.empty() && !(fmt == m_pendingFormat)) FlushPending();
     m_pending += cp1252;
@@ -220,6 +292,7 @@ class RtfParser {
   }
 
   void Raw(const QString& html) {
+    EndUnicode();
     FlushPending();
     CloseSpan();
     m_html += html;
@@ -242,6 +315,8 @@ class RtfParser {
   std::vector<QColor> m_colours;
   bool m_spanOpen = false;
   CharFormat m_spanFormat;
+  char16_t m_highSurrogate = 0;  // the first half of a pair of \u units, 0 when none
+  CharFormat m_highFormat;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <barrier>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -65,7 +66,7 @@ AutofillFill FillOf(const FillCandidates& cands, const RankedFill& f) {
                                                               : cands.Table(s).words[f.choice[s]]);
   fill.penalty = f.penalty;
   fill.familiar = f.familiar;
-  fill.score = -static_cast<int>(f.penalty * 100.0 + 0.5);
+  fill.score = -static_cast<int>(std::lround(f.penalty * 100.0));
   return fill;
 }
 

@@ -94,12 +94,12 @@ bool HasDictionary(const std::string& dir) {
 }
 
 std::string DefaultDictDir(const std::string& programDir) {
-  const std::string program = DirWithSeparator(programDir);
+  std::string program = DirWithSeparator(programDir);
   if (FileExists(FindLetterFile(program, 'a'))) return program;
   // An installed copy, wherever its prefix was moved: the data folder beside bin/.
-  const std::string beside = program + "../" + QUOTELLA_RELATIVE_DATA_DIR;
+  std::string beside = program + "../" + QUOTELLA_RELATIVE_DATA_DIR;
   if (FileExists(FindLetterFile(beside, 'a'))) return beside;
-  const std::string installed = QUOTELLA_INSTALLED_DATA_DIR;
+  std::string installed = QUOTELLA_INSTALLED_DATA_DIR;
   if (!installed.empty() && FileExists(FindLetterFile(installed, 'a'))) return installed;
   return program;
 }

@@ -51,6 +51,7 @@ AssociationResult WriteIfChanged(const std::filesystem::path& path, const std::s
 
 void RunQuietly(const std::vector<std::string>& argv) {
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   posix_spawn_file_actions_t actions;

@@ -1,0 +1,58 @@
+# Checks that each module includes the headers of exactly the modules it links.
+#   cmake -DSOURCE_ROOT=<folder of the module folders> -DLAYERS=<layers file> -P CheckLayering.cmake
+# The layers file has one line per module, "<module>: <linked module> ...". Every
+# #include "<module>/..." in src/<module>/ must name the module itself or one it links, and
+# every module it links must be included somewhere in it. Folders that are no module of
+# the build (generated headers, modules left out of this build) are not checked.
+cmake_minimum_required(VERSION 3.25)
+
+get_filename_component(SOURCE_ROOT "${SOURCE_ROOT}" ABSOLUTE)
+file(STRINGS ${LAYERS} lines)
+set(modules "")
+foreach(line ${lines})
+  if(line MATCHES "^([a-z]+):(.*)$")
+    set(module ${CMAKE_MATCH_1})
+    string(STRIP "${CMAKE_MATCH_2}" deps)
+    separate_arguments(deps UNIX_COMMAND "${deps}")
+    list(APPEND modules ${module})
+    set(deps_${module} ${deps})
+  endif()
+endforeach()
+if(NOT modules)
+  message(FATAL_ERROR "layering: no module in ${LAYERS}")
+endif()
+
+set(faults "")
+set(checked 0)
+foreach(module ${modules})
+  file(GLOB_RECURSE sources RELATIVE ${SOURCE_ROOT} ${SOURCE_ROOT}/${module}/*.h
+       ${SOURCE_ROOT}/${module}/*.cpp)
+  set(used "")
+  foreach(source ${sources})
+    file(STRINGS ${SOURCE_ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(include ${includes})
+      string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/([^\"]*)\".*$" "\\1;\\2" parts "${include}")
+      list(GET parts 0 other)
+      list(GET parts 1 header)
+      if(NOT other IN_LIST modules)
+        continue()
+      endif()
+      math(EXPR checked "${checked} + 1")
+      list(APPEND used ${other})
+      if(NOT other STREQUAL module AND NOT other IN_LIST deps_${module})
+        string(APPEND faults "  ${source} includes ${other}/${header}, but ${module} does not link ${other}\n")
+      endif()
+    endforeach()
+  endforeach()
+  foreach(dep ${deps_${module}})
+    if(NOT dep IN_LIST used)
+      string(APPEND faults "  ${module} links ${dep} but includes none of its headers\n")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH modules count)
+if(faults)
+  message(FATAL_ERROR "layering: modules include what they do not link, or link what they do not include:\n${faults}")
+endif()
+message(STATUS "layering: ${count} modules, ${checked} includes, each of a module the includer links")

@@ -1,0 +1,4 @@
+#include "files/save.h"
+
+#include "core/text.h"
+#include "render/paint.h"

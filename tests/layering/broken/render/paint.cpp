@@ -1,0 +1,3 @@
+#include "render/paint.h"
+
+#include "core/text.h"
