@@ -166,7 +166,7 @@ bool OutPut3Click(FileSession& session, Host& host) {
     host.Message("Could not load file ");
     return false;
   }
-  session.Output.Lines = std::move(*lines);
+  session.Output.Lines = *lines;
   session.Output.OutputFileName = *chosen;
   session.RequestView(View::Output);
   return true;
