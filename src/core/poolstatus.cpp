@@ -165,11 +165,11 @@ std::string GiveHint(PuzzleDocument& doc, const std::string& text) {
       doc.PrimaryProblemStr = FirstEleven(p, p.ProblemPoolStr);
       const std::string problemCount = std::to_string(doc.PrimaryProblemStr.size());
       const double v = VowelShare(p);
-      if (NumEmpty(doc) < static_cast<int>(doc.PrimaryProblemStr.size()))
-        hint = " Use up problem chars! (" + problemCount + ") ";
-      else if (v < 0.35)
+      // Too few empty cells for the problem letters: those come first, whatever the vowels.
+      const bool problemsFirst = NumEmpty(doc) < static_cast<int>(doc.PrimaryProblemStr.size());
+      if (!problemsFirst && v < 0.35)
         hint = " Use up consonants!";
-      else if (v > 0.5)
+      else if (!problemsFirst && v > 0.5)
         hint = " Use up vowels!";
       else
         hint = " Use up problem chars! (" + problemCount + ") ";

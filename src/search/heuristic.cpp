@@ -50,7 +50,7 @@ bool ContainsLetter(const std::string& entry, char letter) {
 }  // namespace
 
 HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists)
-    : m_doc(doc), m_lists(lists) {
+    : m_doc(doc), m_lists(std::move(lists)) {
   m_control.searching.store(false);
 }
 
@@ -128,7 +128,7 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
       continue;
     }
     SortNoCase(*lines);
-    *m_lists.lists[t] = std::move(*lines);
+    *m_lists.lists[t] = *lines;
   }
 
   auto& candidates = *m_lists.candidates;
@@ -208,7 +208,7 @@ HeuristicSearch::Prepared HeuristicSearch::EditorClosed(bool bailedOut,
 HeuristicSearch::Prepared HeuristicSearch::AfterEditor(bool bailedOut,
                                                        ThreeWordSearch::Lists* lists) {
   if (lists != nullptr)
-    for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = std::move((*lists)[t]);
+    for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = (*lists)[t];
   if (bailedOut) {
     SwitchBack();
     return Prepared::BailedOut;
@@ -264,7 +264,7 @@ ThreeWordOutcome HeuristicSearch::Run() {
   m_control.poll = [this, &host] {
     if (host.ProcessPendingEvents()) m_control.escape.store(true);
   };
-  EventSink sink([this](HeuristicEvent e) { Apply(e); });
+  EventSink sink([this](const HeuristicEvent& e) { Apply(e); });
   const ThreeWordOutcome outcome =
       ThreeWordSearch::RunFast(TargetLists(), m_doc.P.Pool, m_control, sink);
   m_control.poll = nullptr;
@@ -279,7 +279,7 @@ void HeuristicSearch::Start(std::function<void(HeuristicEvent)> post) {
   m_control.poll = nullptr;
   m_awaitingFinish = true;
   m_worker = std::jthread([this, lists = TargetLists(), pool = m_doc.P.Pool,
-                           post = std::move(post)](std::stop_token stop) {
+                           post = std::move(post)](const std::stop_token& stop) {
     std::stop_callback onStop(stop, [this] { m_control.searching.store(false); });
     EventSink sink(post);
     HeuristicEvent done;

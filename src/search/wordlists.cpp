@@ -45,7 +45,7 @@ void WordList::Assign(std::vector<std::string> lines) {
     if (IsNoteLine(line)) Notes.push_back(line);
   std::erase_if(lines, IsNoteLine);
   SortNoCase(lines);
-  Items = std::move(lines);
+  Items = lines;
 }
 
 WordList::Refusals WordList::AssignText(std::string text) {

@@ -71,9 +71,9 @@ std::string LetterFileName(const std::string& dir, char initial) {
 }
 
 std::string FindLetterFile(const std::string& dir, char initial) {
-  const std::string upper = LetterFileName(dir, initial);
+  std::string upper = LetterFileName(dir, initial);
   if (FileExists(upper)) return upper;
-  const std::string lower = dir + LowerCase(std::string(1, initial)) + ".txt";
+  std::string lower = dir + LowerCase(std::string(1, initial)) + ".txt";
   if (FileExists(lower)) return lower;
   // Any other spelling of the name ("A.TXT", "a.Txt").
   namespace fs = std::filesystem;
