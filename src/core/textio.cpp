@@ -228,14 +228,19 @@ std::optional<std::string> AsCp1252(const std::string& utf8) {
   return bytes;
 }
 
+// Bytes that begin with a byte-order mark get one more in front: a reader takes away only
+// the first, so a text that starts with "\uFEFF" (or Windows-1252 "ï»¿") keeps it.
+std::string WithBom(std::string bytes, bool bom) {
+  return bom || StartsWithBom(bytes) ? kBom + bytes : bytes;
+}
+
 }  // namespace
 
 std::string EncodeText(const std::string& utf8, TextEncoding encoding) {
   const bool bom = encoding == TextEncoding::Utf8Bom || encoding == TextEncoding::Cp1252Bom;
-  const std::string prefix = bom ? std::string(kBom) : std::string();
   if (encoding == TextEncoding::Cp1252 || encoding == TextEncoding::Cp1252Bom)
-    if (auto bytes = AsCp1252(utf8)) return prefix + *bytes;
-  return prefix + utf8;
+    if (auto bytes = AsCp1252(utf8)) return WithBom(std::move(*bytes), bom);
+  return WithBom(utf8, bom);
 }
 
 DecodedText DecodePuzzleText(const std::string& bytes) {
@@ -244,7 +249,7 @@ DecodedText DecodePuzzleText(const std::string& bytes) {
 
 std::string EncodePuzzleText(const std::string& utf8, TextEncoding read) {
   if (read == TextEncoding::Utf8 || read == TextEncoding::Utf8Bom) return EncodeText(utf8, read);
-  if (auto bytes = AsCp1252(utf8)) return *bytes;
+  if (auto bytes = AsCp1252(utf8)) return WithBom(std::move(*bytes), false);
   return EncodeText(utf8, TextEncoding::Utf8Bom);
 }
 

@@ -82,6 +82,21 @@ TEST(TextEncoding, AWindows1252FileTakesUtf8RatherThanLoseACharacter) {
   EXPECT_EQ(DecodeText(EncodePuzzleText(mojibake, TextEncoding::Cp1252)).text, mojibake);
 }
 
+// A file whose first line went away can start with what a reader takes for a byte-order
+// mark: Windows-1252 "ï»¿" is EF BB BF, and so is UTF-8 U+FEFF. The text still reads back.
+TEST(TextEncoding, ATextThatBeginsLikeAByteOrderMarkKeepsItsFirstCharacters) {
+  const std::string cp1252Start =
+      "\xC3\xAF\xC2\xBB\xC2\xBF"
+      "ez\xC3\x80";  // "ï»¿ezÀ"
+  const std::string feffStart = "\xEF\xBB\xBFword";
+  for (TextEncoding e :
+       {TextEncoding::Cp1252, TextEncoding::Cp1252Bom, TextEncoding::Utf8, TextEncoding::Utf8Bom}) {
+    EXPECT_EQ(DecodeText(EncodeText(cp1252Start, e)).text, cp1252Start) << int(e);
+    EXPECT_EQ(DecodeText(EncodeText(feffStart, e)).text, feffStart) << int(e);
+    EXPECT_EQ(DecodeText(EncodePuzzleText(cp1252Start, e)).text, cp1252Start) << int(e);
+  }
+}
+
 TEST(TextEncoding, PuzzleFilesStayWindows1252WhileTheirTextFits) {
   EXPECT_EQ(EncodePuzzleText("caf\xC3\xA9", TextEncoding::Cp1252), "caf\xE9");
   EXPECT_EQ(EncodePuzzleText("\xC5\x81\xC3\xB3"
