@@ -35,9 +35,12 @@ bench: build-release
 	@bash scripts/bench.sh build/release/bin
 
 # Each fuzz target for FUZZ_SECONDS seconds (default 60): make fuzz FUZZ_SECONDS=600
+# A repeatable run: make fuzz FUZZ_SEED=1 FUZZ_RUNS=20000 (see scripts/fuzz.sh).
 FUZZ_SECONDS ?= 60
+FUZZ_SEED ?= 0
+FUZZ_RUNS ?= -1
 fuzz: deps
-	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
+	@FUZZ_SEED=$(FUZZ_SEED) FUZZ_RUNS=$(FUZZ_RUNS) bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 # Line coverage of each reader by its fuzz corpus (fuzz/corpus/<target>).
 fuzz-coverage: deps

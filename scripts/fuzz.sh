@@ -6,9 +6,15 @@
 # A failure stops the script with the failing step's exit status (the fuzzer's own for a
 # finding, with the reproducer saved in build/fuzz/findings/).
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
+# FUZZ_SEED=N makes a run repeatable: the fuzzer draws from that seed and starts from the
+# seed corpus alone (no growth of earlier runs). FUZZ_RUNS=N stops each target after N
+# inputs. With both, a run of N inputs here meets every input that a shorter run (one cut
+# off by SECONDS on a slower machine) met.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+seed="${FUZZ_SEED:-0}"
+runs="${FUZZ_RUNS:--1}"
 shift || true
 build=build/fuzz
 all=(puzzlefile settings quoteline textfiles rtf ipuz synopsis familiarity offensive
@@ -32,9 +38,10 @@ for t in "${targets[@]}"; do
   len=$(max_len "$t")
   seeds="fuzz/corpus/$t"
   work="$build/corpus/$t"
+  [ "$seed" = 0 ] || rm -rf "$work"
   mkdir -p "$seeds" "$work"
   echo "== $t: $seconds s"
-  "$build/bin/${t}_fuzz" -max_total_time="$seconds" -max_len="$len" -timeout=10 \
+  "$build/bin/${t}_fuzz" -max_total_time="$seconds" -seed="$seed" -runs="$runs" -max_len="$len" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/findings/$t-" \
     "$work" "$seeds" >"$build/$t.log" 2>&1
   status=$?
