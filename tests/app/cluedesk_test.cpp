@@ -72,6 +72,21 @@ TEST_F(ClueDeskTest, TheDeskFollowsTheSelectedRowWithTheSensesOfItsAnswer) {
   EXPECT_FALSE(desk->draftButtons().isEmpty());
 }
 
+TEST_F(ClueDeskTest, AnAnswerChangedInItsRowIsLookedUpOnceTypingPauses) {
+  SelectRow(3);
+  const QString answer = Answer(3);
+  ASSERT_TRUE(desk->lookedUpLine()->text().contains(QStringLiteral("Senses of <b>") + answer));
+  ClearRows({3});
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(desk->answerLine()->text().contains(QStringLiteral("D. ") + Answer(3) +
+                                                  QStringLiteral("</b> (1)")))
+      << "the answer line follows at once";
+  EXPECT_TRUE(desk->lookedUpLine()->text().contains(answer)) << "the senses wait for a pause";
+  QTRY_VERIFY(desk->lookedUpLine()->text().contains(QStringLiteral("not written yet")));
+  EXPECT_TRUE(desk->draftButtons().isEmpty());
+}
+
 TEST_F(ClueDeskTest, ADraftGoesIntoTheClueBoxAndIsWrittenAsOneUndoableStep) {
   SelectRow(1);
   ASSERT_FALSE(desk->draftButtons().isEmpty());

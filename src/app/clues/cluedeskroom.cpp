@@ -34,6 +34,8 @@ namespace {
 
 // Amber: it stands out on the clue list's default pink and on white alike.
 const QColor kNeedsLook(255, 186, 96);
+// How long typing in the answer table pauses before the new answer is looked up.
+constexpr int kTypingPauseMs = 250;
 
 bool NeedsPuzzle(const WindowParts& w) {
   return w.doc->PuzzleExists;
@@ -45,6 +47,10 @@ ClueDeskRoom::ClueDeskRoom(WindowParts& parts)
     : m_parts(parts),
       m_wordnet(std::make_unique<WordNet>()),
       m_stemmer(std::make_unique<Stemmer>()) {
+  m_typingPause = new QTimer(this);
+  m_typingPause->setSingleShot(true);
+  m_typingPause->setInterval(kTypingPauseMs);
+  connect(m_typingPause, &QTimer::timeout, this, &ClueDeskRoom::LookUpAnswer);
   m_count = new QLabel(parts.window);
   m_count->setObjectName(QStringLiteral("ClueCount"));
   parts.window->statusBar()->addPermanentWidget(m_count);
@@ -127,9 +133,19 @@ void ClueDeskRoom::Refresh() {
   desk->showRow(check);
   const QString answer = ToQString(check.answer);
   if (row == m_row && answer == m_answer) return;
+  const bool sameRow = row == m_row;
   m_row = row;
   m_answer = answer;
-  LookUp(answer);
+  if (sameRow) {
+    m_typingPause->start();
+  } else {
+    m_typingPause->stop();
+    LookUpAnswer();
+  }
+}
+
+void ClueDeskRoom::LookUpAnswer() {
+  LookUp(m_answer);
 }
 
 void ClueDeskRoom::LookUp(const QString& word) {

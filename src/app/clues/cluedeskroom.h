@@ -8,6 +8,7 @@
 #include "clues/cluechecks.h"
 
 class QLabel;
+class QTimer;
 
 namespace quotella {
 
@@ -20,8 +21,9 @@ struct WindowParts;
 // Joins the clue desk to the window: its view ("Clue Desk": the clue list with the desk
 // beside it) and its commands, the answer row it follows, the marks of the clue list's
 // rows whose clue needs a look, and the count in the status bar. Checks are redone once
-// after each change of the puzzle, when the change is complete; senses are looked up only
-// when the word shown changes, so typing in the answer table is not held up.
+// after each change of the puzzle, when the change is complete. Senses are looked up at once
+// for another row, and for a row being typed in only once typing pauses, so typing in the
+// answer table is not held up.
 class ClueDeskRoom : public QObject {
   Q_OBJECT
  public:
@@ -45,6 +47,7 @@ class ClueDeskRoom : public QObject {
   void Refresh();
   void MarkClueList();
   void LookUp(const QString& word);
+  void LookUpAnswer();
 
   WindowParts& m_parts;
   std::unique_ptr<WordNet> m_wordnet;
@@ -52,6 +55,7 @@ class ClueDeskRoom : public QObject {
   QLabel* m_count = nullptr;
   std::vector<ClueCheck> m_checks;
   bool m_scheduled = false;
+  QTimer* m_typingPause = nullptr;
   int m_row = -1;
   QString m_answer;    // the row's answer when it was last looked up
   QString m_lookedUp;  // the word whose senses are shown
