@@ -1,7 +1,8 @@
 // Autofill over every quotation of the bench file and of the long-answer set: each
 // puzzle is made from its line, every answer row is filled within a 10 s limit, and the
 // fill is laid and checked. Counters: decided (filled or proved impossible), seconds to
-// the decision, familiar word share, steps and nodes.
+// the decision, familiar word share, the share of answers WordNet defines (directly or
+// through its morphology: answers a solver can be clued on), steps and nodes.
 //
 // QUOTELLA_BENCH_EXACT=1 runs the exact engine alone, as autofill was before the
 // portfolio, for comparison.
@@ -15,6 +16,7 @@
 #include <set>
 
 #include "bench_support.h"
+#include "clues/wordnet.h"
 #include "core/answertable.h"
 #include "core/construction.h"
 #include "core/document.h"
@@ -39,6 +41,7 @@ struct Row {
   double seconds = 0;
   std::string engine;
   double familiar = 0;
+  int defined = 0;  // answers of the fill that WordNet defines
   bool distinctStems = true;
   bool noQuoteWord = true;
   std::uint64_t nodes = 0;
@@ -47,6 +50,7 @@ struct Row {
 
 std::vector<Row> g_rows;
 std::string g_dictDir;
+const WordNet* g_wordnet = nullptr;
 bool g_exactOnly = false;
 
 void FillOne(benchmark::State& state, const std::string& set, const std::string& line) {
@@ -81,6 +85,7 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
       row.familiar = 100.0 * fill.familiar / static_cast<double>(fill.words.size());
       std::set<std::string> stems;
       for (const auto& w : fill.words) {
+        row.defined += g_wordnet->Knows(w) ? 1 : 0;
         row.distinctStems &= stems.insert(StemOf(w)).second;
         row.noQuoteWord &= options.exclude.count(w) == 0;
       }
@@ -107,6 +112,9 @@ int main(int argc, char** argv) {
   }
   const char* exact = std::getenv("QUOTELLA_BENCH_EXACT");
   g_exactOnly = exact != nullptr && std::string(exact) == "1";
+  const WordNet wordnet;
+  if (!wordnet.available()) std::cerr << wordnet.problem() << "\n";
+  g_wordnet = &wordnet;
   const auto lines = bench::QuoteLines();
   const auto longLines = bench::QuoteLines(QUOTELLA_SOURCE_DIR "/resources/long_answer_quotes.txt");
   if (!lines || !longLines) {
@@ -125,14 +133,14 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
 
-  int decided = 0, filled = 0, within2 = 0, familiarWords = 0, words = 0;
+  int decided = 0, filled = 0, within2 = 0, familiarWords = 0, words = 0, defined = 0;
   bool clean = true;
   std::vector<double> times;
   std::printf(
       "\n| # | set | author | rows | pool | result | decided (s) | total (s) | engine | familiar "
       "%% "
-      "| laid |\n");
-  std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+      "| WordNet %% | laid |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|\n");
   for (std::size_t k = 0; k < g_rows.size(); ++k) {
     const Row& r = g_rows[k];
     const bool ok = r.end == AutofillEnd::Filled || r.end == AutofillEnd::NoFill;
@@ -143,20 +151,24 @@ int main(int argc, char** argv) {
       ++filled;
       familiarWords += static_cast<int>(r.familiar * r.rows / 100.0 + 0.5);
       words += r.rows;
+      defined += r.defined;
       clean &= r.distinctStems && r.noQuoteWord && r.laid;
     }
-    std::printf("| %zu | %s | %s | %d | %d | %s | %.2f | %.2f | %s | %.0f | %s |\n", k + 1,
+    const double wordnetShare =
+        r.end == AutofillEnd::Filled && r.rows ? 100.0 * r.defined / r.rows : 0.0;
+    std::printf("| %zu | %s | %s | %d | %d | %s | %.2f | %.2f | %s | %.0f | %.0f | %s |\n", k + 1,
                 r.set.c_str(), r.quote.c_str(), r.rows, r.pool, AutofillEndText(r.end).c_str(),
                 r.decided, r.seconds, r.engine.empty() ? "-" : r.engine.c_str(), r.familiar,
-                r.laid ? "yes" : "-");
+                wordnetShare, r.laid ? "yes" : "-");
   }
   std::sort(times.begin(), times.end());
   const double median = times.empty() ? 0 : times[times.size() / 2];
   std::printf(
       "\nDecided: %d of %zu (within 2 s: %d); filled %d; median time to decide %.2f s; familiar "
-      "answers %d of %d (%.1f%%); every fill without repeated stems or quotation words and laid: "
-      "%s\n",
+      "answers %d of %d (%.1f%%); answers WordNet defines %d of %d (%.1f%%); every fill without "
+      "repeated stems or quotation words and laid: %s\n",
       decided, g_rows.size(), within2, filled, median, familiarWords, words,
-      words ? 100.0 * familiarWords / words : 0.0, clean ? "yes" : "no");
+      words ? 100.0 * familiarWords / words : 0.0, defined, words,
+      words ? 100.0 * defined / words : 0.0, clean ? "yes" : "no");
   return 0;
 }

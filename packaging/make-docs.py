@@ -2,10 +2,10 @@
 """Writes the package's copyright file and its changelog.
 
 The copyright file follows Debian's machine-readable format: our notice, then SCOWL's
-notice (the dictionary is made from SCOWL) as Debian's scowl package ships it, each line
-indented as a licence text must be. The changelog is compressed reproducibly.
+notice (the dictionary is made from SCOWL) as Debian's scowl package ships it, and
+WordNet's licence (the definitions), each line indented as a licence text must be. The changelog is compressed reproducibly.
 
-    make-docs.py --template copyright.in --scowl FILE --version X.Y --date YYYY-MM-DD
+    make-docs.py --template copyright.in --scowl FILE --wordnet FILE --version X.Y --date YYYY-MM-DD
                  --maintainer "Name <mail>" --set KEY=VALUE... --out DIR
 """
 import argparse
@@ -22,6 +22,26 @@ def licence_text(text):
     return "\n".join(" " + line if line else " ." for line in lines)
 
 
+def wordnet_licence(copyright_file):
+    """The licence paragraph of the WordNet package's machine-readable copyright file,
+    unindented: its first 'License: WordNet' stanza, up to the next field."""
+    lines = copyright_file.splitlines()
+    out = []
+    inside = False
+    for line in lines:
+        if line.startswith("License: WordNet"):
+            inside = True
+            continue
+        if inside:
+            if not line.startswith(" "):
+                break
+            body = line[1:]
+            out.append("" if body == "." else body)
+    if not out:
+        raise SystemExit("make-docs: no WordNet licence in the copyright file given")
+    return "\n".join(out)
+
+
 def changelog(version, date, maintainer):
     day = datetime.datetime.strptime(date, "%Y-%m-%d").replace(tzinfo=datetime.timezone.utc)
     stamp = day.strftime("%a, %d %b %Y %H:%M:%S +0000")
@@ -35,6 +55,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--template", required=True, type=pathlib.Path)
     parser.add_argument("--scowl", required=True, type=pathlib.Path)
+    parser.add_argument("--wordnet", required=True, type=pathlib.Path)
     parser.add_argument("--version", required=True)
     parser.add_argument("--date", required=True)
     parser.add_argument("--maintainer", required=True)
@@ -45,6 +66,7 @@ def main():
     text = args.template.read_text(encoding="utf-8")
     fields = dict(item.split("=", 1) for item in args.set)
     fields["SCOWL_NOTICE"] = licence_text(args.scowl.read_text(encoding="utf-8", errors="replace"))
+    fields["WORDNET_NOTICE"] = licence_text(wordnet_licence(args.wordnet.read_text(encoding="utf-8", errors="replace")))
     fields["QUOTELLA_LICENSE_TEXT"] = licence_text(fields.get("QUOTELLA_LICENSE_TEXT", ""))
     for key, value in fields.items():
         text = text.replace("@" + key + "@", value)

@@ -11,7 +11,7 @@ packages=(
   chromium chromium-driver python3-selenium
   poppler-utils cups printer-driver-cups-pdf
   clang libclang-rt-14-dev llvm clang-format clang-tidy
-  libicu-dev
+  libicu-dev wordnet-dev wordnet-base libstemmer-dev
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin man-db xdotool imagemagick python3
 )
 

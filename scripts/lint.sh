@@ -24,7 +24,7 @@ echo "clang-format: $(git ls-files '*.cpp' '*.h' | wc -l) files formatted"
 
 # Modules analysed: their folders under src/. The window (src/app) joins once its
 # remaining findings are mended.
-modules=(core files formats search settings render rtf print cli)
+modules=(core files formats search clues settings render rtf print cli)
 if [ -n "$since" ] && git rev-parse -q --verify "$since^{commit}" >/dev/null; then
   changed=$(git diff --name-only "$since" HEAD -- src | cut -d/ -f2 | sort -u)
   picked=()

@@ -29,6 +29,9 @@ done
 echo "$(wc -l <"$scratch/contents") entries, every expected file present"
 grep -q "Kevin Atkinson" <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quotella/copyright) ||
   fail "the copyright file lacks SCOWL's notice"
+grep -q "WordNet 3.0 Copyright 2006 by Princeton University" \
+  <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quotella/copyright) ||
+  fail "the copyright file lacks WordNet's licence"
 
 step "lintian (errors fail; warnings listed)"
 lintian --no-tag-display-limit --suppress-tags-from-file /dev/null "$deb" >"$scratch/lintian" 2>&1 || true

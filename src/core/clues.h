@@ -12,6 +12,10 @@ namespace quotella {
 // position 1, 2 or 3 (a label of one or two letters and the stop); else the whole line.
 std::string RemoveLabel(const std::string& line);
 
+// Writes the clue of answer row r: line r becomes the label and the trimmed text, and a
+// change marks the puzzle changed. False for a row outside the answer words.
+bool WriteClue(PuzzleDocument& doc, int row, const std::string& text);
+
 // Asks for the clue of answer row r ("CLUE ENTRY"), proposing the present clue, and
 // rewrites line r with the label and the trimmed answer. A cancelled prompt rewrites the
 // proposed text. Returns false (and asks nothing) for a row outside the answer words.

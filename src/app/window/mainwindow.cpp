@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/clues/cluedeskpane.h"
+#include "app/clues/cluedeskroom.h"
 #include "app/commands/answercommands.h"
 #include "app/commands/dialogcommands.h"
 #include "app/commands/edithistory.h"
@@ -148,6 +150,8 @@ void MainWindow::BuildRooms() {
   p.pool = new PoolPane(*m_doc, central);
   p.gridView = new GridViewPane(*m_doc, m_fonts, central);
   p.bottom = new BottomBar(*m_doc, central);
+  p.clueDesk = new ClueDeskPane(central);
+  p.clueDesk->hide();
 
   auto* root = new QVBoxLayout(central);
   root->setContentsMargins(8, 4, 8, 2);
@@ -163,6 +167,7 @@ void MainWindow::BuildRooms() {
   middle->setSpacing(7);
   middle->addWidget(p.answer, 425);
   middle->addWidget(p.lists, 241);
+  middle->addWidget(p.clueDesk, 300);
   middle->addWidget(p.pool, 0);
   middle->addWidget(p.gridView, 1);
   root->addLayout(middle, 1);
@@ -235,6 +240,9 @@ void MainWindow::BuildTables() {
                                                  *m_windowSettings, *centralWidget());
   m_editHistory = std::make_unique<EditHistory>(m_parts, m_actions->commands());
   p.editHistory = m_editHistory.get();
+  m_clueRoom = std::make_unique<ClueDeskRoom>(m_parts);
+  p.clueRoom = m_clueRoom.get();
+  m_clueRoom->Connect(*m_views);
 }
 
 Host& MainWindow::host() {

@@ -131,6 +131,7 @@ class MainWindow : public QMainWindow, public WindowRequests {
   std::unique_ptr<WindowSettings> m_windowSettings;
   std::unique_ptr<DialogCommands> m_dialogs;
   std::unique_ptr<EditHistory> m_editHistory;
+  std::unique_ptr<ClueDeskRoom> m_clueRoom;
   // Last, so that it goes first: no event reaches the handlers while the window goes.
   std::unique_ptr<WindowEventFilter> m_events;
 };

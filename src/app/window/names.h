@@ -9,6 +9,7 @@ namespace quotella::names {
 // Commands.
 inline constexpr char kAutofill[] = "Autofill1";
 inline constexpr char kBold[] = "Bold1";
+inline constexpr char kClueDesk[] = "ClueDesk1";
 inline constexpr char kHighlightCommon[] = "HighLightCommon";
 inline constexpr char kLockCharacter[] = "LockPopup";
 inline constexpr char kPrintToPdf[] = "PrintToPdf";
@@ -19,10 +20,12 @@ inline constexpr char kShortOutput[] = "Short1";
 inline constexpr char kSoundToggle[] = "SoundToggle1";
 inline constexpr char kUndo[] = "Undo1";
 inline constexpr char kWordwrap[] = "Wordwrap3";
+inline constexpr char kWriteDeskClue[] = "WriteDeskClue1";
 
 // Views.
 inline constexpr char kBitmapView[] = "Bitmap";
 inline constexpr char kCandidatesView[] = "Candidates";
+inline constexpr char kClueDeskView[] = "ClueDesk";
 inline constexpr char kCluesView[] = "Clues";
 inline constexpr char kGridView[] = "Grid";
 inline constexpr char kHelpView[] = "Help";

@@ -8,6 +8,8 @@ class ActionTable;
 class AnswerCommands;
 class AnswerPane;
 class BottomBar;
+class ClueDeskPane;
+class ClueDeskRoom;
 class DialogCommands;
 class DistributionBar;
 class EditHistory;
@@ -59,6 +61,7 @@ struct WindowParts {
   PoolPane* pool = nullptr;
   GridViewPane* gridView = nullptr;
   BottomBar* bottom = nullptr;
+  ClueDeskPane* clueDesk = nullptr;
 
   // The handler classes.
   EditorSync* sync = nullptr;
@@ -76,6 +79,7 @@ struct WindowParts {
   WindowSettings* windowSettings = nullptr;
   DialogCommands* dialogs = nullptr;
   EditHistory* editHistory = nullptr;
+  ClueDeskRoom* clueRoom = nullptr;
   ActionTable* actions = nullptr;
 };
 
