@@ -550,10 +550,21 @@ TEST_F(AutofillWindowTest, TheSameCommandStopsARunningFill) {
   PuzzleDocument& doc = window->doc();
   ClearRows({3, 6, 7});
   QAction* autofill = window->command(QStringLiteral("Autofill1"));
-  // The search cannot end by itself until the clock opens, after the second F9.
+  // While the dictionary is read: the search never starts.
+  autofill->trigger();
+  EXPECT_FALSE(window->searches().autofillSearching());
+  autofill->trigger();
+  Wait();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Autofill stopped"});
+  EXPECT_EQ(NumEmpty(doc), 3);
+
+  // While the search runs: it cannot end by itself until its clock opens, after the F9.
+  host.Clear();
   auto open = std::make_shared<std::atomic<bool>>(false);
   GateAutofillClock(open);
   autofill->trigger();
+  for (int i = 0; i < 6000 && !window->searches().autofillSearching(); ++i) QTest::qWait(20);
+  ASSERT_TRUE(window->searches().autofillSearching());
   autofill->trigger();
   open->store(true);
   Wait();

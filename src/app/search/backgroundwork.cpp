@@ -71,13 +71,13 @@ void BackgroundWork::Finish(unsigned generation, const std::function<void(Host&)
   SetRunning(false);
   replay(m_host);
   const bool current = !m_stillCurrent || m_stillCurrent();
-  if (current && apply) apply();
   QString text;
   if (!current)
     text = m_label + QStringLiteral(": the puzzle changed meanwhile, its result was dropped");
   else if (m_stopped)
     text = m_label + QStringLiteral(": stopped");
   m_status.statusBar1()->setPanel(kMessagePanel, text);
+  if (current && apply) apply();
   Reap();
   emit finished(current);
 }

@@ -40,6 +40,8 @@ class BackgroundWork : public QObject {
   // A new puzzle: the job ends and its result is dropped.
   void Cancel();
   bool running() const { return m_running; }
+  // Esc was pressed while the job whose result is being taken ran.
+  bool stopRequested() const { return m_stopped; }
 
  signals:
   void runningChanged(bool running);

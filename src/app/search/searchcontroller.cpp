@@ -11,6 +11,7 @@
 #include "app/dialogs/wordlisteditordialog.h"
 #include "app/panes/statuspane.h"
 #include "app/search/backgroundwork.h"
+#include "app/search/workerscans.h"
 #include "app/widgets/panelbar.h"
 #include "core/answertable.h"
 #include "core/document.h"
@@ -53,6 +54,10 @@ SearchController::SearchController(PuzzleDocument& doc, WordSources& sources, Ho
   m_escape->setEnabled(false);
   connect(m_escape, &QShortcut::activated, this, [this] { Escape(); });
   connect(m_background.get(), &BackgroundWork::runningChanged, this, [this] { UpdateEscape(); });
+  // Another long scan took the worker while autofill read its dictionary: autofill ends.
+  connect(m_background.get(), &BackgroundWork::finished, this, [this](bool taken) {
+    if (!taken && m_autofillRunning && !m_job) SetAutofillRunning(false);
+  });
 }
 
 SearchController::~SearchController() {
@@ -234,8 +239,12 @@ std::shared_ptr<const FillJob> SearchController::PrepareJob(const AutofillReques
 
 void SearchController::Autofill1Click() {
   if (m_autofillRunning) {
-    // The result (a stop, or the fills found so far) still arrives through OnAutofillDone.
-    if (m_autofill) m_autofill->Stop();
+    // The result (a stop, or the fills found so far) still arrives through OnAutofillDone;
+    // a stop while the dictionary is read is reported when the reading ends.
+    if (!m_job)
+      m_background->Stop();
+    else if (m_autofill)
+      m_autofill->Stop();
     return;
   }
   StartAutofill(m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{});
@@ -248,21 +257,39 @@ void SearchController::StartAutofill(const AutofillRequest& request) {
     m_host.Message(kExitSearchFirst);
     return;
   }
-  std::shared_ptr<const FillJob> job = PrepareJob(request);
-  if (job->problem.rowSlots.empty()) {
+  // Which rows a fill covers needs no word: only the dictionary is read in a worker.
+  const std::size_t rows = MakeRefillProblem(m_doc, request.rows).rowSlots.size();
+  if (rows == 0) {
     m_host.Message(AutofillEndText(AutofillEnd::NothingToFill));
     return;
   }
-  if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
+  m_background->Cancel();  // before autofill counts as running: that scan is not autofill's
   m_request = request;
-  m_job = job;
+  m_job.reset();
   m_fills.clear();
   m_nextFill = 0;
   QProgressBar* progress = m_status.progress();
-  progress->setRange(0, static_cast<int>(job->problem.rowSlots.size()));
+  progress->setRange(0, static_cast<int>(rows));
   progress->setValue(0);
   progress->setFormat(QStringLiteral("Autofill: %v of %m rows"));
   SetAutofillRunning(true);
+  const FillRequest fill =
+      WindowFillRequest(request.rows, request.maxRarity, request.seconds, request.seed, m_sources);
+  WorkerScans::PrepareAutofill(
+      *m_background, m_doc, fill, m_sources.DictionaryDir(),
+      [this](std::shared_ptr<FillJob> job) { LaunchFill(std::move(job)); });
+}
+
+void SearchController::LaunchFill(std::shared_ptr<FillJob> job) {
+  if (!m_autofillRunning) return;
+  if (m_background->stopRequested()) {
+    SetAutofillRunning(false);
+    m_host.Message(AutofillEndText(AutofillEnd::Stopped));
+    return;
+  }
+  if (m_budget) job->options.clock = m_budget;
+  m_job = job;
+  if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
   m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("Autofill: starting"));
 
   QPointer<SearchController> self(this);

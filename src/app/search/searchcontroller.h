@@ -61,6 +61,8 @@ class SearchController : public QObject {
 
   bool heuristicSearching() const;
   bool autofilling() const { return m_autofillRunning; }
+  // Autofill has read its words and its search runs.
+  bool autofillSearching() const { return m_autofillRunning && m_job != nullptr; }
   WordListEditorDialog* wordListEditor() const { return m_listEditorDialog; }
   // The long scans' worker (dictionary counts, the problem-letter search).
   BackgroundWork& background() { return *m_background; }
@@ -102,6 +104,8 @@ class SearchController : public QObject {
   void AfterPreparation(int prepared);
   void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
   std::shared_ptr<const FillJob> PrepareJob(const AutofillRequest& request) const;
+  // Starts the search of a prepared job, unless it was stopped or ended meanwhile.
+  void LaunchFill(std::shared_ptr<FillJob> job);
   void OnAutofillDone(const AutofillResult& result);
   void OfferPartialFill(const AutofillResult& result);
   // Lays a fill of the current job as one undo step and repaints.

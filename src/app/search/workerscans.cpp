@@ -8,6 +8,7 @@
 #include "app/search/backgroundwork.h"
 #include "core/document.h"
 #include "core/documentstate.h"
+#include "search/filljob.h"
 #include "search/rarity.h"
 #include "search/sorts.h"
 #include "search/wordlists.h"
@@ -36,6 +37,20 @@ void WorkerScans::FindProblemWords(BackgroundWork& work, PuzzleDocument& doc, Wo
   };
   work.Start(QStringLiteral("Finding words using most problem letters"), std::move(job),
              std::move(stillCurrent));
+}
+
+void WorkerScans::PrepareAutofill(BackgroundWork& work, const PuzzleDocument& doc,
+                                  const FillRequest& request, const std::string& dictDir,
+                                  std::function<void(std::shared_ptr<FillJob>)> ready) {
+  auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
+  BackgroundWork::Job job = [state, request, dictDir, ready = std::move(ready)](Host& host) {
+    PuzzleDocument scratch(host);
+    state->Restore(scratch, {});
+    auto fill = std::make_shared<FillJob>(PrepareFill(scratch, request, dictDir));
+    return BackgroundWork::Apply([fill, ready] { ready(fill); });
+  };
+  // The fill is checked against the table when it is laid: the job always goes on.
+  work.Start(QStringLiteral("Autofill: reading the dictionary"), std::move(job), nullptr);
 }
 
 void WorkerScans::CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,

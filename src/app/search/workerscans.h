@@ -1,11 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <string>
 
 namespace quotella {
 
 class BackgroundWork;
 class PuzzleDocument;
+struct FillJob;
+struct FillRequest;
 struct ProblemSearchParams;
 struct RarityColors;
 struct WordSources;
@@ -19,6 +23,11 @@ class WorkerScans {
   // letter file read to word list 1); `shown` runs after, to repaint.
   static void FindProblemWords(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
                                const ProblemSearchParams& params, std::function<void()> shown);
+  // Autofill's job: the dictionary and the word lists read, the problem made from a copy
+  // of the puzzle; `ready` takes it on the window's thread.
+  static void PrepareAutofill(BackgroundWork& work, const PuzzleDocument& doc,
+                              const FillRequest& request, const std::string& dictDir,
+                              std::function<void(std::shared_ptr<FillJob>)> ready);
   // "Set Rarity Colors to Dict": counts the dictionary's letter files, then colours.
   static void CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
                               RarityColors& colors, std::function<void()> coloured);
