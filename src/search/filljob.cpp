@@ -2,7 +2,22 @@
 
 #include <algorithm>
 
+#include "search/wordlists.h"
+
 namespace quotella {
+
+FillRequest WindowFillRequest(std::vector<int> rows, int maxRarity, double seconds,
+                              std::uint64_t seed, const WordSources& sources) {
+  FillRequest request;
+  request.rows = std::move(rows);
+  request.maxRarity = maxRarity;
+  request.seconds = seconds;
+  request.seed = seed;
+  request.fills = 8;
+  request.minLength = 3;
+  for (const auto& list : sources.Lists) request.wordLists.push_back(list.Items.ToVector());
+  return request;
+}
 
 FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     const std::string& dictDir) {

@@ -27,6 +27,14 @@ struct FillRequest {
   std::vector<std::vector<std::string>> wordLists;  // entries of the user's word lists
 };
 
+struct WordSources;
+
+// The request the window's Autofill, Fill Again and row fill make: eight fills (Fill Again
+// lays the next ones in rank), answers of three letters or more, the entries of the four
+// word lists first.
+FillRequest WindowFillRequest(std::vector<int> rows, int maxRarity, double seconds,
+                              std::uint64_t seed, const WordSources& sources);
+
 // A request made ready to run. The dictionary is shared so that a search in a worker can
 // keep it for as long as it runs.
 struct FillJob {

@@ -65,7 +65,12 @@ bool SetRarityColorsToDict(PuzzleDocument& doc, WordSources& src, RarityColors& 
   src.ProgressLog.push_back("Finding word counts from Dictionary files");
   if (!GetDictWordCounts(src.DictionaryDir(), src.DictWordCounts, src.ProgressLog, host))
     return false;
+  AssignDictRarityColors(doc, src, colors);
+  return true;
+}
 
+void AssignDictRarityColors(PuzzleDocument& doc, WordSources& src, RarityColors& colors) {
+  Host& host = doc.host();
   src.ProgressLog.clear();
   src.ProgressLog.push_back("Assigning colors based on rarity...");
   InitRarityColors(doc.P, src.DictWordCounts, colors, src.ProgressLog, host);
@@ -85,7 +90,6 @@ bool SetRarityColorsToDict(PuzzleDocument& doc, WordSources& src, RarityColors& 
       "Green  : Fill these last");
   colors.logVisible = false;
   colors.recountDone = true;
-  return true;
 }
 
 bool ValidFreqOrder(const std::string& text) {

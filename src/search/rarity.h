@@ -39,6 +39,9 @@ void InitRarityColors(Tpuzzle& p, const LetterCounts& counts, RarityColors& colo
 // Once per run; a failed count leaves the colours as they were and allows another try.
 // Returns true when the colours were recounted.
 bool SetRarityColorsToDict(PuzzleDocument& doc, WordSources& src, RarityColors& colors);
+// Its second half, once src.DictWordCounts holds the counts: the bands, the log and the
+// message.
+void AssignDictRarityColors(PuzzleDocument& doc, WordSources& src, RarityColors& colors);
 
 // A frequency order the program accepts: trimmed, the 26 letters A-Z once each.
 bool ValidFreqOrder(const std::string& text);

@@ -30,14 +30,18 @@ fs::path AppDir() {
   return fs::path(QUOTELLA_SOURCE_DIR) / "src" / "app";
 }
 
-std::vector<fs::path> AppSources() {
+std::vector<fs::path> SourcesUnder(const fs::path& dir) {
   std::vector<fs::path> files;
-  for (const auto& entry : fs::recursive_directory_iterator(AppDir())) {
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
     const auto ext = entry.path().extension();
     if (entry.is_regular_file() && (ext == ".h" || ext == ".cpp")) files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
   return files;
+}
+
+std::vector<fs::path> AppSources() {
+  return SourcesUnder(AppDir());
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -147,6 +151,17 @@ TEST(WindowSourcesShape, NoFriendsNoLongFilesNoCrowdedFolders) {
   }
   for (const auto& [folder, count] : perFolder)
     EXPECT_LE(count, kMaxFilesPerFolder) << folder << " holds " << count << " sources";
+}
+
+TEST(WindowSourcesShape, NoNestedEventLoopStandsInForAWorker) {
+  // Long work runs in workers; a handler that lets events through while it works lets
+  // another command change what it is about to overwrite.
+  std::vector<fs::path> files = AppSources();
+  for (const fs::path& file : SourcesUnder(AppDir().parent_path() / "search"))
+    files.push_back(file);
+  ASSERT_GT(files.size(), 50u);
+  for (const fs::path& file : files)
+    EXPECT_EQ(ReadFile(file).find("processEvents"), std::string::npos) << file;
 }
 
 }  // namespace

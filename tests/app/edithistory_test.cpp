@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeySequenceEdit>
@@ -11,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
 
 #include "app/commands/dialogcommands.h"
 #include "app/commands/puzzlecommands.h"
@@ -22,9 +27,11 @@
 #include "app/window/mainwindow.h"
 #include "app/window/windowparts.h"
 #include "core/answertable.h"
+#include "core/documentstate.h"
 #include "core/poolstatus.h"
 #include "core/swapping.h"
 #include "core/textio.h"
+#include "files/filesession.h"
 #include "render/gridpainter.h"
 #include "settings/initext.h"
 #include "settings/settings.h"
@@ -175,8 +182,7 @@ TEST_F(UndoWindowTest, AutofillIsOneStep) {
   const std::string pool = PoolLetterString(doc().P);
   QAction* autofill = window->command(QStringLiteral("Autofill1"));
   autofill->trigger();
-  for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
-  ASSERT_FALSE(window->searches().autofilling());
+  WaitForAutofill();
   ASSERT_EQ(NumEmpty(doc()), 0) << (host.messages.empty() ? "" : host.messages.front());
   EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Autofill"));
 
@@ -185,6 +191,68 @@ TEST_F(UndoWindowTest, AutofillIsOneStep) {
   for (int row : {3, 6, 7}) EXPECT_TRUE(Shown(row, 2).isEmpty()) << row;
   EXPECT_EQ(PoolLetterString(doc().P), pool);
   EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Clear Word"));
+}
+
+// Takes the addresses a look-up command would open in a browser.
+class AddressCatcher : public QObject {
+  Q_OBJECT
+ public:
+  AddressCatcher() {
+    for (const char* scheme : {"https", "http", "file"})
+      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+  }
+  ~AddressCatcher() override {
+    for (const char* scheme : {"https", "http", "file"})
+      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+  }
+ public slots:
+  void open(const QUrl&) {}
+};
+
+TEST_F(UndoWindowTest, EveryCommandThatChangesThePuzzleMakesExactlyOneStepNamedAfterIt) {
+  AddressCatcher addresses;
+  // Dialogs a command waits for are closed with Cancel.
+  QTimer rejecter;
+  QObject::connect(&rejecter, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+  });
+  rejecter.start(10);
+  ClearRows({3, 6, 7});
+  const std::vector<std::string*> texts = {
+      &window->session().TitleBox, &window->session().BylineBox, &window->session().CopyrightText};
+  const PuzzleHistory& history = window->editHistory().history();
+  QList<QAction*> commands = window->commands();
+  std::sort(commands.begin(), commands.end(),
+            [](QAction* a, QAction* b) { return a->objectName() < b->objectName(); });
+  int changing = 0;
+  for (QAction* command : commands) {
+    const QString name = command->objectName();
+    if (name == QStringLiteral("Undo1") || name == QStringLiteral("Redo1") ||
+        name == QStringLiteral("ExitProgram1"))
+      continue;
+    doc().CurRow = 3;
+    doc().CurCol = 2;
+    window->actions().updateEnabled();
+    const unsigned generation = doc().PuzzleGeneration;
+    const int steps = history.UndoCount();
+    const DocumentState before = DocumentState::Capture(doc(), texts);
+    QString caption = command->text();
+    caption.remove(QLatin1Char('&'));
+    command->trigger();
+    QApplication::processEvents();
+    window->searches().EndAll();  // a search's own result is a step of its own
+    if (doc().PuzzleGeneration != generation || !history.Current()) continue;  // a new puzzle
+    const bool changed = !DocumentState::Capture(doc(), texts).SamePuzzle(before);
+    if (!changed) {
+      EXPECT_EQ(history.UndoCount(), steps) << name.toStdString() << " changed nothing";
+      continue;
+    }
+    ++changing;
+    ASSERT_EQ(history.UndoCount(), steps + 1) << name.toStdString();
+    EXPECT_EQ(QString::fromStdString(history.UndoName()), caption) << name.toStdString();
+  }
+  // Clearing words, swaps, grid shapes, locks and the like: the walk did reach them.
+  EXPECT_GE(changing, 5);
 }
 
 TEST_F(UndoWindowTest, UndoAfterSaveMarksThePuzzleChangedAndRedoToTheSavedStateClearsIt) {
@@ -211,3 +279,5 @@ TEST_F(UndoWindowTest, UndoAfterSaveMarksThePuzzleChangedAndRedoToTheSavedStateC
 
 }  // namespace
 }  // namespace quotella
+
+#include "edithistory_test.moc"

@@ -318,7 +318,7 @@ TEST_F(PuzzleWindowTest, ProblemLetterSearchKeepsItsValuesForTheRun) {
       dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
     });
     search->trigger();
-    QApplication::processEvents();
+    test::WaitForBackground(*window);
   };
 
   answer(1, 18, 5, "CancelButton");
@@ -480,7 +480,7 @@ TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
   button->click();
   auto* list4 = Find<QListWidget>("Wordlist4");
   EXPECT_TRUE(list4->isVisible());
-  for (int i = 0; i < 600 && window->searches().heuristicSearching(); ++i) QTest::qWait(100);
+  WaitForHeuristic();
   ASSERT_FALSE(window->searches().heuristicSearching());
   int solution = -1;
   // A solution of three real words (a one-letter dictionary word leaves its row empty).
@@ -503,10 +503,7 @@ class AutofillWindowTest : public WindowTest {
     WindowTest::SetUp();
     LoadSample();
   }
-  void Wait() {
-    for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
-    ASSERT_FALSE(window->searches().autofilling());
-  }
+  void Wait() { WaitForAutofill(); }
   QString Panel() { return Find<PanelBar>("StatusBar1")->panel(2); }
 };
 
@@ -553,16 +550,26 @@ TEST_F(AutofillWindowTest, TheSameCommandStopsARunningFill) {
   PuzzleDocument& doc = window->doc();
   ClearRows({3, 6, 7});
   QAction* autofill = window->command(QStringLiteral("Autofill1"));
+  // While the dictionary is read: the search never starts.
   autofill->trigger();
-  autofill->trigger();  // before the worker's result can have been taken
+  EXPECT_FALSE(window->searches().autofillSearching());
+  autofill->trigger();
   Wait();
-  // Either the stop came first or the fill did; never half a fill, never both.
-  if (host.messages.empty()) {
-    EXPECT_EQ(NumEmpty(doc), 0);
-  } else {
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Autofill stopped"});
-    EXPECT_EQ(NumEmpty(doc), 3);
-  }
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Autofill stopped"});
+  EXPECT_EQ(NumEmpty(doc), 3);
+
+  // While the search runs: it cannot end by itself until its clock opens, after the F9.
+  host.Clear();
+  auto open = std::make_shared<std::atomic<bool>>(false);
+  GateAutofillClock(open);
+  autofill->trigger();
+  for (int i = 0; i < 6000 && !window->searches().autofillSearching(); ++i) QTest::qWait(20);
+  ASSERT_TRUE(window->searches().autofillSearching());
+  autofill->trigger();
+  open->store(true);
+  Wait();
+  EXPECT_EQ(host.messages, std::vector<std::string>{"Autofill stopped"});
+  EXPECT_EQ(NumEmpty(doc), 3);
   EXPECT_EQ(autofill->text(), QStringLiteral("Autofill"));
 }
 

@@ -87,9 +87,7 @@ class SearchWindowTest : public WindowTest {
     QApplication::processEvents();
     ASSERT_TRUE(window->searches().heuristicSearching());
   }
-  void WaitForSearch() {
-    for (int i = 0; i < 600 && window->searches().heuristicSearching(); ++i) QTest::qWait(50);
-  }
+  void WaitForSearch() { WaitForHeuristic(); }
   QString MessagePanel() { return Find<PanelBar>("StatusBar1")->panel(2); }
   std::vector<std::string> cleared;  // the three answers taken out
 };
@@ -221,7 +219,7 @@ TEST_F(PuzzleWindowTest, AStaleEscDoesNotAbortTheNextLongCommand) {
     dialog->findChild<QPushButton*>(QStringLiteral("SearchNowButton"))->click();
   });
   window->command(QStringLiteral("MajorProblemScan"))->trigger();
-  QApplication::processEvents();
+  test::WaitForBackground(*window);
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   EXPECT_GT(Find<QListWidget>("Candidates")->count(), 1);
 }
@@ -333,7 +331,7 @@ TEST_F(SearchWindowTest, AutofillShowsItsProgressInTheStatusBar) {
   window->command(QStringLiteral("Autofill1"))->trigger();
   EXPECT_TRUE(progress->isVisible());
   EXPECT_EQ(progress->maximum(), 3);
-  for (int i = 0; i < 600 && window->searches().autofilling(); ++i) QTest::qWait(50);
+  WaitForAutofill();
   EXPECT_FALSE(progress->isVisible());
   EXPECT_EQ(NumEmpty(window->doc()), 0);
 }
@@ -605,6 +603,8 @@ TEST(RarityRecountWindow, ShowsItsProgressLogWhileCountingAndHidesItAfter) {
   host.Clear();
 
   window.command(QStringLiteral("SetRarityColors1"))->trigger();
+  EXPECT_TRUE(host.log->isVisible());
+  test::WaitForBackground(window);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].rfind("Rarity colors in the Answer grid", 0), 0u);
   ASSERT_EQ(host.logVisible, std::vector<bool>{true});

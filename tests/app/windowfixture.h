@@ -11,8 +11,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
+#include "app/search/backgroundwork.h"
+#include "app/search/searchcontroller.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/mainwindow.h"
@@ -58,6 +63,14 @@ class ProgramDir {
   QTemporaryDir m_dir;
 };
 
+// Waits until the window's long scan has handed over its result; the ceiling only guards
+// against a hang.
+inline void WaitForBackground(MainWindow& window) {
+  BackgroundWork& work = window.searches().background();
+  for (int i = 0; i < 6000 && work.running(); ++i) QTest::qWait(20);
+  ASSERT_FALSE(work.running());
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -69,6 +82,35 @@ class WindowTest : public ::testing::Test {
     window = std::make_unique<MainWindow>(options);
     window->show();
     QApplication::processEvents();
+    StopAutofillClock();
+  }
+  // Autofill's time limit on a clock that never moves: a fill ends when the search decides
+  // it, however slow the build or busy the machine.
+  void StopAutofillClock() {
+    window->searches().SetAutofillClock([t = std::chrono::steady_clock::now()] { return t; });
+  }
+  // The time limit as a budget of work: the clock moves on a millisecond at each look.
+  void AutofillClockStepsPerLook() {
+    auto looks = std::make_shared<std::atomic<long>>(0);
+    window->searches().SetAutofillClock([looks, t = std::chrono::steady_clock::now()] {
+      return t + std::chrono::milliseconds(looks->fetch_add(1));
+    });
+  }
+  // The search's clock waits until `open` is set: a search cannot end by itself before then.
+  void GateAutofillClock(std::shared_ptr<std::atomic<bool>> open) {
+    window->searches().SetAutofillClock([open, t = std::chrono::steady_clock::now()] {
+      while (!open->load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      return t;
+    });
+  }
+  // Waits for a running fill to be taken; the ceiling only guards against a hang.
+  void WaitForAutofill() {
+    for (int i = 0; i < 6000 && window->searches().autofilling(); ++i) QTest::qWait(50);
+    ASSERT_FALSE(window->searches().autofilling());
+  }
+  // Waits for the three-word search to end; the ceiling only guards against a hang.
+  void WaitForHeuristic() {
+    for (int i = 0; i < 6000 && window->searches().heuristicSearching(); ++i) QTest::qWait(50);
   }
   template <typename T = QWidget>
   T* Find(const char* name) {

@@ -13,6 +13,7 @@
 #include "files/puzzlefile.h"
 #include "search/autofill.h"
 #include "search/filljob.h"
+#include "search/wordlists.h"
 #include "search/wordsource.h"
 #include "search_fixture.h"
 #include "support/clirunner.h"
@@ -94,13 +95,9 @@ class FillParity : public ::testing::Test {
                                                                       const std::string& dict) {
     Loaded l;
     EXPECT_TRUE(LoadPuzzleFile(l.doc, l.session, start));
-    FillRequest request;
-    request.maxRarity = c.maxRarity;
-    request.seconds = 0;
-    request.rows = c.rows;
-    request.seed = c.seed;
-    request.fills = 8;
-    if (c.wordList) request.wordLists.push_back(*ReadWordFile(list));
+    WordSources sources;
+    if (c.wordList) sources.List(1).Items = *ReadWordFile(list);
+    const FillRequest request = WindowFillRequest(c.rows, c.maxRarity, 0, c.seed, sources);
     const FillJob job = PrepareFill(l.doc, request, dict);
     AutofillResult result = RunAutofill(job.problem, job.Source(), job.options);
     EXPECT_EQ(result.end, AutofillEnd::Filled) << c.name;

@@ -17,6 +17,7 @@
 #include "app/panes/statuspane.h"
 #include "app/panes/wordlistpane.h"
 #include "app/search/searchcontroller.h"
+#include "app/search/workerscans.h"
 #include "app/widgets/panelbar.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
@@ -162,15 +163,16 @@ void AnswerCommands::LockPopupClick() {
   m_requests.RefreshViews();
 }
 
-void AnswerCommands::MajorProblemScanClick() {
+void AnswerCommands::MajorProblemScanClick(BackgroundWork& work) {
   if (!m_doc.PuzzleExists) return;
   ProblemSearchDialog dialog(m_problemParams, &m_requests.window());
   if (dialog.exec() != QDialog::Accepted) return;
   m_problemParams = dialog.params();
-  FindWordsUsingMostProblemChars(m_doc, m_sources, m_problemParams);
-  m_sync.PushLists();
-  m_viewCommands.CandidatesButtonClick();
-  m_requests.RefreshViews();
+  WorkerScans::FindProblemWords(work, m_doc, m_sources, m_problemParams, [this] {
+    m_sync.PushLists();
+    m_viewCommands.CandidatesButtonClick();
+    m_requests.RefreshViews();
+  });
 }
 
 void AnswerCommands::SelectTableCell(int col, int row) {

@@ -8,6 +8,7 @@
 namespace quotella {
 
 class AnswerPane;
+class BackgroundWork;
 class EditorSync;
 class GridViewPane;
 class ListCommands;
@@ -44,7 +45,8 @@ class AnswerCommands : public QObject {
   void SwapListBoxDblClick(int line);
   // "Find Words using most Problem Chars": asks for the search's two values, then fills
   // the candidates.
-  void MajorProblemScanClick();
+  // The search runs in `work`; its words replace the candidates when it is done.
+  void MajorProblemScanClick(BackgroundWork& work);
   void WriteClue3Click();
   void WriteClue2Click();
   void LockPopupClick();

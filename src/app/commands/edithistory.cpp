@@ -1,24 +1,11 @@
 #include "app/commands/edithistory.h"
 
 #include <QAction>
-#include <QChildEvent>
 #include <QItemSelectionModel>
 #include <QKeySequence>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMainWindow>
-#include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 
 #include "app/panes/answerpane.h"
-#include "app/panes/gridviewpane.h"
-#include "app/panes/poolpane.h"
-#include "app/panes/quotepane.h"
-#include "app/panes/wordlistpane.h"
-#include "app/search/searchcontroller.h"
-#include "app/widgets/bottombar.h"
-#include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/names.h"
 #include "app/window/windowparts.h"
@@ -43,8 +30,7 @@ QString StepName(const QAction* action) {
 
 }  // namespace
 
-EditHistory::EditHistory(WindowParts& parts, const QList<QAction*>& commands)
-    : m_parts(parts), m_history(*parts.doc) {
+EditHistory::EditHistory(WindowParts& parts) : m_parts(parts), m_history(*parts.doc) {
   FileSession& session = *parts.session;
   m_history.BindTexts({&session.TitleBox, &session.BylineBox, &session.CopyrightText});
   m_history.Changed = [this] { updateActions(); };
@@ -60,96 +46,58 @@ EditHistory::EditHistory(WindowParts& parts, const QList<QAction*>& commands)
       if (!m_history.Current()) m_history.Start();
     });
   });
-
-  for (QAction* action : commands) connectCommand(action);
-  // Commands added later (ActionTable::add) are followed too, once their own handler is
-  // connected: the child event comes from the action's constructor.
-  parts.window->installEventFilter(this);
   if (QAction* redo = parts.requests->command(kRedo))
     redo->setShortcuts({redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-
-  // Controls that change the puzzle without a command.
-  KeyTableView* keyWords = parts.answer->keyWords();
-  PuzzleDocument& doc = *parts.doc;
-  connect(keyWords, &KeyTableView::keyTyped, this, [this, &doc] {
-    checkpoint(QStringLiteral("Typing in ") + QString::fromLatin1(doc.Label(doc.CurRow)),
-               doc.CurRow);
-  });
-  connect(keyWords->selectionModel(), &QItemSelectionModel::currentChanged, this,
+  // The caret leaving a row ends the word typed into it.
+  connect(parts.answer->keyWords()->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (current.isValid()) m_history.CaretAt(current.row());
           });
-  WordListPane* lists = parts.lists;
-  connect(lists, &WordListPane::candidateDoubleClicked, this, [this, lists] {
-    const QListWidgetItem* item = lists->candidates()->currentItem();
-    checkpoint(QStringLiteral("Candidate ") + (item ? item->text().trimmed() : QString()));
-  });
-  connect(lists, &WordListPane::wordList4DoubleClicked, this,
-          [this] { checkpoint(QStringLiteral("Three-Word Solution")); });
-  connect(parts.quote, &QuotePane::swapLineDoubleClicked, this, [this] { swapped(); });
-  GridViewPane* grid = parts.gridView;
-  connect(grid->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, this,
-          [this] { swapped(); });
-  connect(grid->stretchButton(), &QPushButton::clicked, this,
-          [this] { checkpoint(QStringLiteral("Stretch Grid")); });
-  connect(grid->squeezeButton(), &QPushButton::clicked, this,
-          [this] { checkpoint(QStringLiteral("Squeeze Grid")); });
-  connect(grid->copyrightButton(), &QPushButton::clicked, this,
-          [this] { checkpoint(QStringLiteral("Copyright")); });
-  connect(grid->titleEdit(), &QLineEdit::textEdited, this,
-          [this] { checkpoint(QStringLiteral("Title"), kTitleBox); });
-  connect(grid->bylineEdit(), &QLineEdit::textEdited, this,
-          [this] { checkpoint(QStringLiteral("Byline"), kBylineBox); });
-  connect(parts.bottom->conditions(), &QLineEdit::textEdited, this,
-          [this] { checkpoint(QStringLiteral("Must Have"), kMustHaveBox); });
-  connect(parts.pool, &PoolPane::cellDoubleClicked, this,
-          [this] { checkpoint(QStringLiteral("Must Have"), kMustHaveBox); });
   updateActions();
 }
 
-void EditHistory::connectCommand(QAction* action) {
-  if (!action || m_connected.contains(action)) return;
-  m_connected.insert(action);
-  if (action->objectName() == kUndo || action->objectName() == kRedo) return;
-  connect(action, &QAction::triggered, this, [this, action] {
-    if (action->objectName() == QStringLiteral("Autofill1"))
-      m_autofillAsked = m_parts.search->autofilling();
-    checkpoint(StepName(action));
-  });
-  connect(action, &QObject::destroyed, this, [this, action] { m_connected.remove(action); });
+void EditHistory::Step(const QString& name, const std::function<void()>& change) {
+  m_history.Record(name.toStdString(), change);
+  updateActions();
 }
 
-bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == static_cast<QObject*>(m_parts.window) && event->type() == QEvent::ChildAdded) {
-    QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
-    QMetaObject::invokeMethod(
-        this, [this, child] { connectCommand(qobject_cast<QAction*>(child.data())); },
-        Qt::QueuedConnection);
+void EditHistory::Command(const QAction* action, const std::function<void()>& run) {
+  if (action->objectName() == kUndo || action->objectName() == kRedo) {
+    run();
+    return;
   }
-  return false;
+  Step(StepName(action), run);
 }
 
-void EditHistory::checkpoint(const QString& name, int typingId) {
-  m_history.Checkpoint(name.toStdString(), typingId);
+void EditHistory::Typing(int row, const std::function<void()>& change) {
+  const QString name = QStringLiteral("Typing in ") + QString::fromLatin1(m_parts.doc->Label(row));
+  m_history.RecordTyping(row, name.toStdString(), change);
   updateActions();
 }
 
-void EditHistory::swapped() {
-  const std::vector<int> moved = m_history.ReassignedSinceLast();
+void EditHistory::BoxEdit(int box, const QString& name, const std::function<void()>& change) {
+  change();
+  m_history.Checkpoint(name.toStdString(), box);
+  updateActions();
+}
+
+void EditHistory::Swap(const std::function<void()>& change) {
+  m_history.Begin("Swap");
+  change();
+  const std::vector<int> moved = m_history.ReassignedCells();
   if (moved.size() == 2)
-    checkpoint(QString::fromStdString(
-        SwapStepName(m_history.CellNumberLast(moved[0]), m_history.CellNumberLast(moved[1]))));
-  else
-    checkpoint(QStringLiteral("Swap"));
+    m_history.Rename(
+        SwapStepName(m_history.CellNumberBefore(moved[0]), m_history.CellNumberBefore(moved[1])));
+  m_history.Commit();
+  updateActions();
 }
 
-void EditHistory::searchLaid() {
-  if (m_autofillAsked && !m_parts.search->autofilling()) {
-    m_autofillAsked = false;
-    checkpoint(QStringLiteral("Autofill"));
-  } else {
-    checkpoint(QStringLiteral("Three-Word Solution"));
-  }
+void EditHistory::StepIn(WindowParts& parts, const QString& name,
+                         const std::function<void()>& change) {
+  if (parts.editHistory)
+    parts.editHistory->Step(name, change);
+  else
+    change();
 }
 
 void EditHistory::undo() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QSet>
 #include <QString>
+#include <functional>
 
 #include "core/puzzlehistory.h"
 
@@ -12,13 +12,12 @@ namespace quotella {
 
 struct WindowParts;
 
-// The window's undo and redo. Every command of the action table and every control that
-// changes the puzzle by itself (typing in the answer table, a candidate, a swap, the
-// grid buttons, the title, byline and must-have boxes, the pool grid's must-have clicks, a
-// three-word solution, autofill)
-// is followed by a checkpoint of the puzzle history: whatever it changed becomes one
-// step named after what the user did. The handlers themselves know nothing of it; the
-// connections are made here, after the window's own, so they see the finished change.
+// The window's undo and redo. A change is recorded where it is made: the action table runs
+// every command inside a step named by its caption, the room wiring runs the controls that
+// change the puzzle by themselves (typing in the answer table, a candidate, a swap, the grid
+// buttons, the title, byline and must-have boxes) inside steps named after what the user
+// did, and a search's result that arrives from its worker (an autofill, a laid three-word
+// solution) is laid inside a step of its own. A step that changed nothing leaves no trace.
 //
 // Edit > Undo and Redo show the name of the step they would take back or do again and
 // are greyed when there is none.
@@ -30,7 +29,7 @@ class EditHistory : public QObject {
   static constexpr int kBylineBox = 1002;
   static constexpr int kMustHaveBox = 1003;
 
-  EditHistory(WindowParts& parts, const QList<QAction*>& commands);
+  explicit EditHistory(WindowParts& parts);
 
   PuzzleHistory& history() { return m_history; }
   const PuzzleHistory& history() const { return m_history; }
@@ -39,25 +38,29 @@ class EditHistory : public QObject {
   void undo();
   void redo();
 
-  // After the search controller repainted: an autofill or a three-word solution may have
-  // been laid.
-  void searchLaid();
+  // Runs `change` as one step named `name`. A step inside another (a command that runs a
+  // control's handler) joins it, under the outer name.
+  void Step(const QString& name, const std::function<void()>& change);
+  // A command of the action table, as a step named by its caption ("&Clear Word" makes
+  // "Clear Word"). Undo and Redo run as they are.
+  void Command(const QAction* action, const std::function<void()>& run);
+  // A key typed into answer row `row`: the keys typed into one row make one step until the
+  // caret leaves it.
+  void Typing(int row, const std::function<void()>& change);
+  // An edit of a text box: the edits of one box make one step until another step begins.
+  void BoxEdit(int box, const QString& name, const std::function<void()>& change);
+  // An exchange of cells, named after the two printed numbers ("Swap 12 ↔ 40").
+  void Swap(const std::function<void()>& change);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // `change` as a step of the window's history, or as it is while the window has none yet.
+  static void StepIn(WindowParts& parts, const QString& name, const std::function<void()>& change);
 
  private:
-  void connectCommand(QAction* action);
-  void checkpoint(const QString& name, int typingId = -1);
-  void swapped();
   void updateActions();
 
   WindowParts& m_parts;
   PuzzleHistory m_history;
-  bool m_autofillAsked = false;  // Autofill was started and has not laid its fill yet
-  bool m_startQueued = false;
-  QSet<QAction*> m_connected;  // commands followed    // a new puzzle's history starts when its
-                               // handler is done
+  bool m_startQueued = false;  // a new puzzle's history starts when its handler is done
 };
 
 }  // namespace quotella

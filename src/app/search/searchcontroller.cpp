@@ -10,6 +10,8 @@
 
 #include "app/dialogs/wordlisteditordialog.h"
 #include "app/panes/statuspane.h"
+#include "app/search/backgroundwork.h"
+#include "app/search/workerscans.h"
 #include "app/widgets/panelbar.h"
 #include "core/answertable.h"
 #include "core/document.h"
@@ -19,6 +21,7 @@
 #include "search/autofillsource.h"
 #include "search/autofillworker.h"
 #include "search/fillalternatives.h"
+#include "search/filljob.h"
 #include "search/heuristic.h"
 #include "search/wordlisteditor.h"
 #include "search/wordlists.h"
@@ -44,11 +47,17 @@ SearchController::SearchController(PuzzleDocument& doc, WordSources& sources, Ho
       m_host(host),
       m_status(status),
       m_window(window),
-      m_hooks(std::move(hooks)) {
+      m_hooks(std::move(hooks)),
+      m_background(std::make_unique<BackgroundWork>(host, status)) {
   m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
   m_escape->setObjectName(QStringLiteral("SearchEscape"));
   m_escape->setEnabled(false);
   connect(m_escape, &QShortcut::activated, this, [this] { Escape(); });
+  connect(m_background.get(), &BackgroundWork::runningChanged, this, [this] { UpdateEscape(); });
+  // Another long scan took the worker while autofill read its dictionary: autofill ends.
+  connect(m_background.get(), &BackgroundWork::finished, this, [this](bool taken) {
+    if (!taken && m_autofillRunning && !m_job) SetAutofillRunning(false);
+  });
 }
 
 SearchController::~SearchController() {
@@ -63,7 +72,7 @@ bool SearchController::heuristicSearching() const {
 }
 
 void SearchController::UpdateEscape() {
-  m_escape->setEnabled(m_heuristicRunning || m_autofillRunning);
+  m_escape->setEnabled(m_heuristicRunning || m_autofillRunning || m_background->running());
 }
 
 // ---------------------------------------------------------------------------------
@@ -170,7 +179,7 @@ bool SearchController::LaySolution(const std::string& line) {
     return false;
   }
   if (!m_heuristic) m_heuristic = std::make_unique<HeuristicSearch>(m_doc, m_sources);
-  m_heuristic->LaySolution(line);
+  AsStep(QStringLiteral("Three-Word Solution"), [&] { m_heuristic->LaySolution(line); });
   if (m_hooks.viewsChanged) m_hooks.viewsChanged();
   return true;
 }
@@ -178,10 +187,12 @@ bool SearchController::LaySolution(const std::string& line) {
 void SearchController::Escape() {
   if (m_autofillRunning && m_autofill) m_autofill->Stop();
   if (m_heuristicRunning && m_heuristic) m_heuristic->Escape();
+  m_background->Stop();
 }
 
 void SearchController::EndAll() {
   ++m_generation;
+  m_background->Cancel();
   // Destroying the search ends and joins its worker; whatever it still posts is dropped.
   m_heuristic.reset();
   m_heuristicRunning = false;
@@ -216,20 +227,24 @@ std::vector<std::string> TableAnswers(const PuzzleDocument& doc) {
   return answers;
 }
 
-bool SameProblem(const AutofillProblem& a, const AutofillProblem& b) {
-  const auto sameSlot = [](const AutofillSlot& x, const AutofillSlot& y) {
-    return x.row == y.row && x.initial == y.initial;
-  };
-  return a.pool == b.pool && std::equal(a.rowSlots.begin(), a.rowSlots.end(), b.rowSlots.begin(),
-                                        b.rowSlots.end(), sameSlot);
-}
-
 }  // namespace
+
+std::shared_ptr<const FillJob> SearchController::PrepareJob(const AutofillRequest& request) const {
+  const FillRequest fill =
+      WindowFillRequest(request.rows, request.maxRarity, request.seconds, request.seed, m_sources);
+  auto job = std::make_shared<FillJob>(PrepareFill(m_doc, fill, m_sources.DictionaryDir()));
+  if (m_budget) job->options.clock = m_budget;
+  return job;
+}
 
 void SearchController::Autofill1Click() {
   if (m_autofillRunning) {
-    // The result (a stop, or the fills found so far) still arrives through OnAutofillDone.
-    if (m_autofill) m_autofill->Stop();
+    // The result (a stop, or the fills found so far) still arrives through OnAutofillDone;
+    // a stop while the dictionary is read is reported when the reading ends.
+    if (!m_job)
+      m_background->Stop();
+    else if (m_autofill)
+      m_autofill->Stop();
     return;
   }
   StartAutofill(m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{});
@@ -242,37 +257,45 @@ void SearchController::StartAutofill(const AutofillRequest& request) {
     m_host.Message(kExitSearchFirst);
     return;
   }
-  auto problem = std::make_unique<AutofillProblem>(MakeRefillProblem(m_doc, request.rows));
-  if (problem->rowSlots.empty()) {
+  // Which rows a fill covers needs no word: only the dictionary is read in a worker.
+  const std::size_t rows = MakeRefillProblem(m_doc, request.rows).rowSlots.size();
+  if (rows == 0) {
     m_host.Message(AutofillEndText(AutofillEnd::NothingToFill));
     return;
   }
-  if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
-  m_autofill->Stop();
-  m_autofillDict = std::make_unique<AutofillDictionary>(m_sources.DictionaryDir());
-  for (const auto& list : m_sources.Lists) m_autofillDict->AddListEntries(list.Items);
-  AutofillOptions options;
-  PrepareAutofillOptions(m_doc, options, request.rows);
-  options.timeLimit = request.seconds;
-  options.maxSize = request.maxRarity < 70 ? request.maxRarity : 0;
-  options.seed = request.seed;
-  options.solutions = 8;  // "Fill Again" lays the next ones
+  m_background->Cancel();  // before autofill counts as running: that scan is not autofill's
   m_request = request;
+  m_job.reset();
   m_fills.clear();
   m_nextFill = 0;
-  m_autofillProblem = std::move(problem);
-  const int rows = static_cast<int>(m_autofillProblem->rowSlots.size());
   QProgressBar* progress = m_status.progress();
-  progress->setRange(0, rows);
+  progress->setRange(0, static_cast<int>(rows));
   progress->setValue(0);
   progress->setFormat(QStringLiteral("Autofill: %v of %m rows"));
   SetAutofillRunning(true);
+  const FillRequest fill =
+      WindowFillRequest(request.rows, request.maxRarity, request.seconds, request.seed, m_sources);
+  WorkerScans::PrepareAutofill(
+      *m_background, m_doc, fill, m_sources.DictionaryDir(),
+      [this](std::shared_ptr<FillJob> job) { LaunchFill(std::move(job)); });
+}
+
+void SearchController::LaunchFill(std::shared_ptr<FillJob> job) {
+  if (!m_autofillRunning) return;
+  if (m_background->stopRequested()) {
+    SetAutofillRunning(false);
+    m_host.Message(AutofillEndText(AutofillEnd::Stopped));
+    return;
+  }
+  if (m_budget) job->options.clock = m_budget;
+  m_job = job;
+  if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
   m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("Autofill: starting"));
 
   QPointer<SearchController> self(this);
   const int generation = m_generation;
   m_autofill->Start(
-      *m_autofillProblem, m_autofillDict->Source(), options,
+      std::move(job),
       [self, generation](const AutofillProgress& p) {
         const int depth = p.bestDepth;
         const QString format =
@@ -298,70 +321,85 @@ void SearchController::StartAutofill(const AutofillRequest& request) {
       });
 }
 
-void SearchController::OnAutofillDone(const AutofillResult& result) {
-  if (!m_autofillRunning) return;
-  SetAutofillRunning(false);
-  // The table may have changed while the search ran: a fill that no longer fits is
-  // reported rather than laid half-way.
-  const bool unchanged = SameProblem(MakeRefillProblem(m_doc, m_request.rows), *m_autofillProblem);
-  if (result.end != AutofillEnd::Filled || result.fills.empty()) {
-    int partialRows = 0;
-    for (const auto& w : result.partial.words) partialRows += !w.empty();
-    // When time runs out the best partial fill is offered rather than thrown away.
-    if (result.end == AutofillEnd::TimeLimit && partialRows > 0 && unchanged) {
-      const std::string question = AutofillEndText(result.end) + ".\rKeep the " +
-                                   std::to_string(partialRows) + " rows of the best partial fill?";
-      if (m_host.Confirm(question, ConfirmKind::Question)) {
-        LayRefill(m_doc, *m_autofillProblem, result.partial, m_request.rows);
-        if (m_hooks.viewsChanged) m_hooks.viewsChanged();
-        m_status.statusBar1()->setPanel(
-            kMessagePanel,
-            QStringLiteral("Autofill: %1 rows of a partial fill kept").arg(partialRows));
-      }
-      return;
-    }
-    // A proof says why, on a line of its own.
-    m_host.Message(AutofillEndText(result.end) +
-                   (result.reason.empty() ? std::string() : ".\r" + result.reason));
+void SearchController::OfferPartialFill(const AutofillResult& result) {
+  const int partialRows = RowsLaidBy(*m_job, result.partial);
+  // When time runs out the best partial fill is offered rather than thrown away.
+  if (result.end == AutofillEnd::TimeLimit && partialRows > 0 && FillStillFits(m_doc, *m_job)) {
+    const std::string question = AutofillEndText(result.end) + ".\rKeep the " +
+                                 std::to_string(partialRows) + " rows of the best partial fill?";
+    if (!m_host.Confirm(question, ConfirmKind::Question)) return;
+    LayFillAsStep(result.partial);
+    m_status.statusBar1()->setPanel(
+        kMessagePanel, QStringLiteral("Autofill: %1 rows of a partial fill kept").arg(partialRows));
     return;
   }
-  if (!unchanged || !LayRefill(m_doc, *m_autofillProblem, result.fills.front(), m_request.rows)) {
-    if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  // A proof says why, on a line of its own.
+  m_host.Message(AutofillEndText(result.end) +
+                 (result.reason.empty() ? std::string() : ".\r" + result.reason));
+}
+
+void SearchController::AsStep(const QString& name, const std::function<void()>& change) {
+  if (m_hooks.step)
+    m_hooks.step(name, change);
+  else
+    change();
+}
+
+FillLaid SearchController::LayFillAsStep(const AutofillFill& fill) {
+  FillLaid laid = FillLaid::TableChanged;
+  AsStep(QStringLiteral("Autofill"), [&] { laid = LayChosenFill(m_doc, *m_job, fill); });
+  if (laid != FillLaid::TableChanged) m_doc.PuzzleChanged = true;
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  return laid;
+}
+
+void SearchController::OnAutofillDone(const AutofillResult& result) {
+  if (!m_autofillRunning || !m_job) return;
+  SetAutofillRunning(false);
+  if (result.end != AutofillEnd::Filled || result.fills.empty()) {
+    OfferPartialFill(result);
+    return;
+  }
+  // The table may have changed while the search ran: a fill that no longer fits is
+  // reported rather than laid half-way.
+  if (LayFillAsStep(result.fills.front()) != FillLaid::Laid) {
     m_host.Message("The answers changed during Autofill: its fill no longer fits");
     return;
   }
   m_fills = result.fills;
   m_nextFill = 1;
   m_laidTable = TableAnswers(m_doc);
-  m_doc.PuzzleChanged = true;
-  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
   const std::size_t laid =
-      m_request.rows.empty() ? m_autofillProblem->rowSlots.size() : m_request.rows.size();
+      m_job->rows.empty() ? m_job->problem.rowSlots.size() : m_job->rows.size();
   m_status.statusBar1()->setPanel(kMessagePanel,
                                   QStringLiteral("Autofill: %1 rows filled").arg(laid));
   if (PoolIsEmpty(m_doc)) m_host.PlaySound("cheer");
 }
 
 void SearchController::FillAgain() {
-  if (m_autofillRunning || !m_doc.PuzzleExists || !m_autofillProblem) return;
-  // The rows the last fill laid: the next run refills exactly those.
-  std::vector<int> rows = m_request.rows;
-  if (rows.empty())
-    for (const auto& slot : m_autofillProblem->rowSlots) rows.push_back(slot.row);
-  if (m_nextFill < m_fills.size() && TableAnswers(m_doc) == m_laidTable &&
-      LayRefill(m_doc, *m_autofillProblem, m_fills[m_nextFill], m_request.rows)) {
-    ++m_nextFill;
-    m_laidTable = TableAnswers(m_doc);
-    if (m_hooks.viewsChanged) m_hooks.viewsChanged();
-    m_status.statusBar1()->setPanel(
-        kMessagePanel,
-        QStringLiteral("Autofill: fill %1 of %2").arg(m_nextFill).arg(m_fills.size()));
-    return;
+  if (m_autofillRunning || !m_doc.PuzzleExists || !m_job) return;
+  // The rows the last fill laid: the next fill refills exactly those.
+  FillRequest last;
+  last.rows = m_request.rows;
+  last.seed = m_request.seed;
+  const FillRequest next = NextFillRequest(last, *m_job);
+  if (m_nextFill < m_fills.size() && TableAnswers(m_doc) == m_laidTable) {
+    auto named = std::make_shared<FillJob>(*m_job);
+    named->rows = next.rows;
+    m_job = std::move(named);
+    if (LayFillAsStep(m_fills[m_nextFill]) == FillLaid::Laid) {
+      ++m_nextFill;
+      m_laidTable = TableAnswers(m_doc);
+      m_status.statusBar1()->setPanel(
+          kMessagePanel,
+          QStringLiteral("Autofill: fill %1 of %2").arg(m_nextFill).arg(m_fills.size()));
+      return;
+    }
   }
-  AutofillRequest next = m_request;
-  next.rows = rows;
-  ++next.seed;
-  StartAutofill(next);
+  AutofillRequest again = m_request;
+  again.rows = next.rows;
+  again.seed = next.seed;
+  StartAutofill(again);
 }
 
 bool SearchController::ShowOtherAnswers(int row) {
@@ -370,13 +408,10 @@ bool SearchController::ShowOtherAnswers(int row) {
     m_host.Message("Other answers need a row that holds a word");
     return false;
   }
-  AutofillDictionary dict(m_sources.DictionaryDir());
-  for (const auto& list : m_sources.Lists) dict.AddListEntries(list.Items);
-  AutofillOptions options;
-  const AutofillRequest request =
-      m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{};
-  options.maxSize = request.maxRarity < 70 ? request.maxRarity : 0;
-  m_alternatives = OtherAnswers(m_doc, row, dict.Source(), options);
+  AutofillRequest request = m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{};
+  request.rows = {row};
+  const std::shared_ptr<const FillJob> job = PrepareJob(request);
+  m_alternatives = OtherAnswers(m_doc, row, job->Source(), job->options);
   m_alternativesRow = row;
   m_alternativesTable = TableAnswers(m_doc);
   m_alternativeLines.clear();

@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "app/dialogs/autofilldialog.h"
+#include "search/searchdeadline.h"
 
 class QShortcut;
 class QWidget;
 
 namespace quotella {
 
-class AutofillDictionary;
 class AutofillWorker;
+class BackgroundWork;
 class HeuristicSearch;
 class Host;
 class PuzzleDocument;
@@ -25,8 +26,9 @@ class WordListEditor;
 class WordListEditorDialog;
 struct AutofillAlternative;
 struct AutofillFill;
-struct AutofillProblem;
 struct AutofillResult;
+struct FillJob;
+enum class FillLaid;
 struct WordSources;
 
 // The long searches of the window, the heuristic three-word search and autofill, behind
@@ -40,6 +42,8 @@ class SearchController : public QObject {
   struct Hooks {
     std::function<void()> listsChanged;  // the word lists or candidates changed
     std::function<void()> viewsChanged;  // the document changed: repaint
+    // Runs a change of the puzzle as one undo step named `name`.
+    std::function<void(const QString& name, const std::function<void()>& change)> step;
     // The search shows its log: all lists hidden, word list 4 and the search bar shown.
     std::function<void()> showSearchLog;
     std::function<void(const QString& word)> lookUp;  // the editor's dictionary look-up
@@ -57,7 +61,11 @@ class SearchController : public QObject {
 
   bool heuristicSearching() const;
   bool autofilling() const { return m_autofillRunning; }
+  // Autofill has read its words and its search runs.
+  bool autofillSearching() const { return m_autofillRunning && m_job != nullptr; }
   WordListEditorDialog* wordListEditor() const { return m_listEditorDialog; }
+  // The long scans' worker (dictionary counts, the problem-letter search).
+  BackgroundWork& background() { return *m_background; }
 
   // The "Heuristic Search" button.
   void HeuristicButtonClick();
@@ -82,6 +90,9 @@ class SearchController : public QObject {
   // A double click on a line of the candidate list while it holds other answers: lays
   // the answer; false when the list holds something else.
   bool LayOtherAnswer(int line);
+  // The clock autofill's time limit is measured on (empty: the steady clock); tests give
+  // one that counts work instead of time.
+  void SetAutofillClock(SearchDeadline::Clock clock) { m_budget = std::move(clock); }
   // Esc: stops whichever search runs.
   void Escape();
   // A new or another puzzle: every search ends and its results are dropped.
@@ -92,8 +103,15 @@ class SearchController : public QObject {
   // What follows a step of the preparation (a HeuristicSearch::Prepared).
   void AfterPreparation(int prepared);
   void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
+  std::shared_ptr<const FillJob> PrepareJob(const AutofillRequest& request) const;
+  // Starts the search of a prepared job, unless it was stopped or ended meanwhile.
+  void LaunchFill(std::shared_ptr<FillJob> job);
   void OnAutofillDone(const AutofillResult& result);
+  void OfferPartialFill(const AutofillResult& result);
+  // Lays a fill of the current job as one undo step and repaints.
+  FillLaid LayFillAsStep(const AutofillFill& fill);
   void UpdateEscape();
+  void AsStep(const QString& name, const std::function<void()>& change);
   void SetAutofillRunning(bool running);
 
   PuzzleDocument& m_doc;
@@ -107,9 +125,10 @@ class SearchController : public QObject {
   int m_generation = 0;             // results of an earlier search are dropped
   std::unique_ptr<WordListEditor> m_listEditor;
   WordListEditorDialog* m_listEditorDialog = nullptr;
-  std::unique_ptr<AutofillDictionary> m_autofillDict;
-  std::unique_ptr<AutofillProblem> m_autofillProblem;
-  AutofillRequest m_request;             // of the last run
+  // The last run's request and what it was prepared into; the worker shares the job.
+  AutofillRequest m_request;
+  std::shared_ptr<const FillJob> m_job;
+  SearchDeadline::Clock m_budget;
   std::vector<AutofillFill> m_fills;     // its fills, best first
   std::size_t m_nextFill = 0;            // the next one "Fill Again" lays
   std::vector<std::string> m_laidTable;  // the answers just after a fill was laid
@@ -117,9 +136,9 @@ class SearchController : public QObject {
   std::vector<std::string> m_alternativeLines;  // as the candidate list shows them
   int m_alternativesRow = -1;
   std::vector<std::string> m_alternativesTable;  // the answers they were found for
-  // After the dictionary it reads from, so that it is stopped first.
   std::unique_ptr<AutofillWorker> m_autofill;
   bool m_autofillRunning = false;  // until its result has been taken on this thread
+  std::unique_ptr<BackgroundWork> m_background;
   QShortcut* m_escape = nullptr;
 };
 

@@ -25,9 +25,9 @@ namespace quotella {
 SearchController::Hooks SearchHooks::For(WindowParts& w) {
   SearchController::Hooks hooks;
   hooks.listsChanged = [&w] { w.sync->PushLists(); };
-  hooks.viewsChanged = [&w] {
-    w.requests->RefreshViews();
-    if (w.editHistory) w.editHistory->searchLaid();
+  hooks.viewsChanged = [&w] { w.requests->RefreshViews(); };
+  hooks.step = [&w](const QString& name, const std::function<void()>& change) {
+    EditHistory::StepIn(w, name, change);
   };
   hooks.showSearchLog = [&w] {
     w.viewCommands->HideAllLists();

@@ -5,6 +5,8 @@
 
 #include "app/panes/answerpane.h"
 #include "app/panes/wordlistpane.h"
+#include "app/search/backgroundwork.h"
+#include "app/search/workerscans.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/windowrequests.h"
 #include "search/wordlists.h"
@@ -22,13 +24,16 @@ void RarityColouring::Init() {
   UpdateRarityColours();
 }
 
-void RarityColouring::SetRarityColors1Click() {
+void RarityColouring::SetRarityColors1Click(BackgroundWork& work) {
   if (m_colors.recountDone) return;
   // The log covers the lists while the letter files are counted.
+  m_sources.ProgressLog = {"Finding word counts from Dictionary files"};
+  m_lists.setProgressLog(m_sources.ProgressLog);
   m_lists.showProgressLog(true);
-  SetRarityColorsToDict(m_doc, m_sources, m_colors);
-  m_lists.showProgressLog(false);
-  UpdateRarityColours();
+  WorkerScans::CountDictionary(work, m_doc, m_sources, m_colors, [this] { UpdateRarityColours(); });
+  connect(
+      &work, &BackgroundWork::finished, this, [this] { m_lists.showProgressLog(false); },
+      Qt::SingleShotConnection);
 }
 
 void RarityColouring::UpdateRarityColours() {

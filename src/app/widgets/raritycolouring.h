@@ -7,6 +7,7 @@
 namespace quotella {
 
 class AnswerPane;
+class BackgroundWork;
 class Host;
 class PuzzleDocument;
 class WordListPane;
@@ -23,7 +24,8 @@ class RarityColouring : public QObject {
 
   // At start-up: the rarity order follows the frequency order, the bands the counts.
   void Init();
-  void SetRarityColors1Click();
+  // Counts the letter files in `work`; the colours follow when the count is done.
+  void SetRarityColors1Click(BackgroundWork& work);
 
  private:
   void UpdateRarityColours();

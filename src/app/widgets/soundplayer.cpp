@@ -1,7 +1,5 @@
 #include "app/widgets/soundplayer.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
@@ -29,7 +27,7 @@ QString SoundPlayer::resourcePath(const QString& name) {
   return QFile::exists(path) ? path : QString();
 }
 
-bool SoundPlayer::play(const QString& name, bool sync) {
+bool SoundPlayer::play(const QString& name) {
   if (!m_enabled) return false;
   const QString path = resourcePath(name);
   if (path.isEmpty()) return false;
@@ -40,12 +38,6 @@ bool SoundPlayer::play(const QString& name, bool sync) {
   }
   if (effect->status() == QSoundEffect::Error) return false;
   effect->play();
-  if (sync) {
-    // Waits for the end of a short sound, never longer than two seconds.
-    const QDeadlineTimer deadline(2000);
-    while (effect->isPlaying() && !deadline.hasExpired())
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
   return true;
 }
 

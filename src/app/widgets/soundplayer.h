@@ -20,8 +20,9 @@ class SoundPlayer : public QObject {
   bool enabled() const { return m_enabled; }
   void setEnabled(bool on) { m_enabled = on; }
 
-  // Returns true when a resource of that name exists and playback was started.
-  bool play(const QString& name, bool sync = false);
+  // Returns true when a resource of that name exists and playback was started. Playback
+  // never makes the caller wait: a sound asked for "synchronously" plays the same way.
+  bool play(const QString& name);
 
   // The resource path of a sound name, empty when there is no such sound.
   static QString resourcePath(const QString& name);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/commands/edithistory.h"
 #include "app/panes/answerpane.h"
 #include "app/panes/wordlistpane.h"
 #include "app/widgets/tablemodels.h"
@@ -71,8 +72,13 @@ QAction* ActionTable::add(const ActionRow& row) {
   action->setStatusTip(ActionStatusTip(action->objectName()));
   if (row.shortcut[0] != 0) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
   WindowParts* parts = &m_parts;
-  connect(action, &QAction::triggered, m_parts.window,
-          [parts, handler = row.handler] { handler(*parts); });
+  // Whatever a command changes in the puzzle is one undo step, named by its caption.
+  connect(action, &QAction::triggered, m_parts.window, [parts, action, handler = row.handler] {
+    if (parts->editHistory)
+      parts->editHistory->Command(action, [&] { handler(*parts); });
+    else
+      handler(*parts);
+  });
   const QString menu = QString::fromLatin1(row.menu);
   if (menu.startsWith(QLatin1Char('&'))) {
     QMenu*& m = m_mainMenus[menu];

@@ -85,8 +85,8 @@ std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std
 
 void GuiHost::Status(StatusBar, int, const std::string&) {}
 
-void GuiHost::PlaySound(const std::string& name, bool sync) {
-  m_sounds.play(ToQString(name), sync);
+void GuiHost::PlaySound(const std::string& name, bool) {
+  m_sounds.play(ToQString(name));
 }
 
 namespace {
@@ -135,10 +135,5 @@ bool GuiHost::OpenProgram(const std::string& path) {
 }
 
 void GuiHost::ShowQuoteWindow(const std::vector<std::string>&) {}
-
-bool GuiHost::ProcessPendingEvents() {
-  QApplication::processEvents();
-  return false;
-}
 
 }  // namespace quotella

@@ -39,7 +39,6 @@ class GuiHost : public Host {
                                            const std::string& initialName) override;
   bool OpenProgram(const std::string& path) override;
   void ShowQuoteWindow(const std::vector<std::string>& lines) override;
-  bool ProcessPendingEvents() override;
 
   SoundPlayer& sounds() { return m_sounds; }
 

@@ -62,7 +62,6 @@ namespace quotella {
 
 MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
-  QApplication::processEvents();
   BuildStores(options);
   BuildRooms();
   BuildHandlers();
@@ -102,10 +101,6 @@ void MainWindow::BuildStores(const Options& options) {
     m_parts.quote->showLines(lines);
   };
   sinks.soundsOn = [this] { return m_commands && m_commands->soundsOn(); };
-  sinks.pendingEvents = [this] {
-    if (m_parts.lists) m_parts.lists->setProgressLog(m_sources->ProgressLog);
-    return m_events && m_events->ProcessPendingEvents();
-  };
   sinks.beforeMessage = [this] {
     if (m_parts.lists) m_parts.lists->setProgressLog(m_sources->ProgressLog);
   };
@@ -238,7 +233,7 @@ void MainWindow::BuildTables() {
   m_events = std::make_unique<WindowEventFilter>(*p.answer, *p.lists, *p.status, *m_answers,
                                                  *m_listCommands, *m_puzzleCommands,
                                                  *m_windowSettings, *centralWidget());
-  m_editHistory = std::make_unique<EditHistory>(m_parts, m_actions->commands());
+  m_editHistory = std::make_unique<EditHistory>(m_parts);
   p.editHistory = m_editHistory.get();
   m_clueRoom = std::make_unique<ClueDeskRoom>(m_parts);
   p.clueRoom = m_clueRoom.get();

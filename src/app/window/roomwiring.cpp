@@ -3,14 +3,17 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <functional>
 #include <tuple>
 
 #include "app/commands/answercommands.h"
 #include "app/commands/dialogcommands.h"
+#include "app/commands/edithistory.h"
 #include "app/commands/listcommands.h"
 #include "app/commands/puzzlecommands.h"
 #include "app/commands/viewcommands.h"
@@ -47,6 +50,26 @@ void On(W& w, Sender* sender, Signal signal, Handler handler) {
   QObject::connect(sender, signal, w.window, [&w, handler] { handler(w); });
 }
 
+// The controls that change the puzzle by themselves record their change as an undo step
+// here, where it is made.
+void Step(W& w, const QString& name, const std::function<void()>& change) {
+  EditHistory::StepIn(w, name, change);
+}
+
+void BoxEdit(W& w, int box, const QString& name, const std::function<void()>& change) {
+  if (w.editHistory)
+    w.editHistory->BoxEdit(box, name, change);
+  else
+    change();
+}
+
+void Swap(W& w, const std::function<void()>& change) {
+  if (w.editHistory)
+    w.editHistory->Swap(change);
+  else
+    change();
+}
+
 }  // namespace
 
 void RoomWiring::Connect(W& w) {
@@ -55,7 +78,7 @@ void RoomWiring::Connect(W& w) {
   ConnectGridView(w);
 
   QObject::connect(w.quote, &QuotePane::swapLineDoubleClicked, w.window,
-                   [&w](int line) { w.answers->SwapListBoxDblClick(line); });
+                   [&w](int line) { Swap(w, [&] { w.answers->SwapListBoxDblClick(line); }); });
   QObject::connect(w.bottom, &BottomBar::viewClicked, w.window, [&w](int view) {
     static const Handler kViews[] = {
         [](W& w) { w.viewCommands->Puzzle3Click(); }, [](W& w) { w.viewCommands->Grid1Click(); },
@@ -67,7 +90,8 @@ void RoomWiring::Connect(W& w) {
   QObject::connect(w.pool, &PoolPane::orderClicked, w.window,
                    [&w](int view) { w.viewCommands->PoolViewClick(view); });
   QObject::connect(w.pool, &PoolPane::cellDoubleClicked, w.window, [&w](int col, int row) {
-    PoolGridDblClick(*w.doc, col, row);
+    BoxEdit(w, EditHistory::kMustHaveBox, QStringLiteral("Must Have"),
+            [&] { PoolGridDblClick(*w.doc, col, row); });
     w.requests->RefreshViews();
   });
   if (QMenu* pool = w.actions->contextMenu(QStringLiteral("PoolPopup"))) {
@@ -90,7 +114,12 @@ void RoomWiring::ConnectPlainSignals(W& w) {
       {&BottomBar::candidatesClicked, [](W& w) { w.viewCommands->CandidatesButtonClick(); }},
       {&BottomBar::scanClicked, [](W& w) { w.answers->ScanDictionary(); }},
       {&BottomBar::conditionsToggled, [](W& w) { w.answer->keyWords()->setFocus(); }},
-      {&BottomBar::mustHaveChanged, [](W& w) { w.pool->refresh(); }},
+      {&BottomBar::mustHaveChanged,
+       [](W& w) {
+         // The box has put its text into the scan conditions.
+         BoxEdit(w, EditHistory::kMustHaveBox, QStringLiteral("Must Have"), [] {});
+         w.pool->refresh();
+       }},
       {&BottomBar::conditionsEntered, [](W& w) { w.answers->ScanDictionary(); }},
       {&BottomBar::focusTable, [](W& w) { w.answer->keyWords()->setFocus(); }},
   };
@@ -108,20 +137,34 @@ void RoomWiring::ConnectPlainSignals(W& w) {
   GridViewPane* g = w.gridView;
   const std::pair<QPushButton*, Handler> buttons[] = {
       {status->heuristicButton(), [](W& w) { w.search->HeuristicButtonClick(); }},
-      {g->stretchButton(), [](W& w) { w.puzzleCommands->StretchGrid1Click(); }},
-      {g->squeezeButton(), [](W& w) { w.puzzleCommands->SqueezeGrid1Click(); }},
+      {g->stretchButton(),
+       [](W& w) {
+         Step(w, QStringLiteral("Stretch Grid"), [&w] { w.puzzleCommands->StretchGrid1Click(); });
+       }},
+      {g->squeezeButton(),
+       [](W& w) {
+         Step(w, QStringLiteral("Squeeze Grid"), [&w] { w.puzzleCommands->SqueezeGrid1Click(); });
+       }},
       {g->orientationButton(),
        [](W& w) {
          w.gridView->orientationButton()->setText(ToQString(OrentationButtonClick(*w.doc)));
        }},
-      {g->copyrightButton(), [](W& w) { w.dialogs->CopyrightButtonClick(); }},
+      {g->copyrightButton(),
+       [](W& w) {
+         Step(w, QStringLiteral("Copyright"), [&w] { w.dialogs->CopyrightButtonClick(); });
+       }},
       {g->blockColourButton(), [](W& w) { w.commands->BlockColorClick(); }},
   };
   for (const auto& [button, handler] : buttons) On(w, button, &QPushButton::clicked, handler);
 
   const std::pair<void (WordListPane::*)(), Handler> listPane[] = {
       {&WordListPane::candidateClicked, [](W& w) { w.answers->CandidateClick(); }},
-      {&WordListPane::candidateDoubleClicked, [](W& w) { w.answers->CandidatesDblClick(); }},
+      {&WordListPane::candidateDoubleClicked,
+       [](W& w) {
+         const QListWidgetItem* item = w.lists->candidates()->currentItem();
+         Step(w, QStringLiteral("Candidate ") + (item ? item->text().trimmed() : QString()),
+              [&w] { w.answers->CandidatesDblClick(); });
+       }},
   };
   for (const auto& [signal, handler] : listPane) On(w, w.lists, signal, handler);
 
@@ -144,8 +187,13 @@ void RoomWiring::ConnectAnswerTable(W& w) {
                      bar->setPanel(1, QStringLiteral("Col %1").arg(current.column()));
                      if (w.doc->PuzzleExists) UpdateCharStatus(*w.doc);
                    });
-  QObject::connect(keyWords, &KeyTableView::keyTyped, w.window,
-                   [&w](char key) { w.answers->KeyWordsKeyPress(key); });
+  QObject::connect(keyWords, &KeyTableView::keyTyped, w.window, [&w](char key) {
+    const auto type = [&w, key] { w.answers->KeyWordsKeyPress(key); };
+    if (w.editHistory)
+      w.editHistory->Typing(w.doc->CurRow, type);
+    else
+      type();
+  });
   QObject::connect(keyWords, &QTableView::doubleClicked, w.window, [&w](const QModelIndex& index) {
     w.answers->KeyWordsDblClick(index.column(), index.row());
   });
@@ -155,11 +203,15 @@ void RoomWiring::ConnectAnswerTable(W& w) {
 void RoomWiring::ConnectGridView(W& w) {
   GridViewPane* g = w.gridView;
   QObject::connect(g->puzzleGrid(), &PuzzleGridWidget::positionDoubleClicked, w.window,
-                   [&w](int c, int r) { w.answers->PuzzleGridDblClick(c, r); });
-  QObject::connect(g->titleEdit(), &QLineEdit::textEdited, w.window,
-                   [&w](const QString& text) { w.session->TitleBox = ToUtf8(text); });
-  QObject::connect(g->bylineEdit(), &QLineEdit::textEdited, w.window,
-                   [&w](const QString& text) { w.session->BylineBox = ToUtf8(text); });
+                   [&w](int c, int r) { Swap(w, [&] { w.answers->PuzzleGridDblClick(c, r); }); });
+  QObject::connect(g->titleEdit(), &QLineEdit::textEdited, w.window, [&w](const QString& text) {
+    BoxEdit(w, EditHistory::kTitleBox, QStringLiteral("Title"),
+            [&] { w.session->TitleBox = ToUtf8(text); });
+  });
+  QObject::connect(g->bylineEdit(), &QLineEdit::textEdited, w.window, [&w](const QString& text) {
+    BoxEdit(w, EditHistory::kBylineBox, QStringLiteral("Byline"),
+            [&] { w.session->BylineBox = ToUtf8(text); });
+  });
 }
 
 }  // namespace quotella

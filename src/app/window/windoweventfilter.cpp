@@ -35,18 +35,9 @@ WindowEventFilter::WindowEventFilter(AnswerPane& answer, WordListPane& lists, St
   qApp->installEventFilter(this);
 }
 
-bool WindowEventFilter::ProcessPendingEvents() {
-  ++m_pendingDepth;
-  QApplication::processEvents();
-  --m_pendingDepth;
-  return std::exchange(m_escPressed, false);
-}
-
 bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   const int key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
-  // Only an Esc that arrives while a long command lets events through is meant for it.
-  if (key == Qt::Key_Escape && m_pendingDepth > 0) m_escPressed = true;
   // A double click on the window's bare background adds items to the list last shown.
   if (type == QEvent::MouseButtonDblClick && watched == &m_background) {
     m_listCommands.AddanItemClick(m_listCommands.lastWordList());

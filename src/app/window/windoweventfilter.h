@@ -28,10 +28,6 @@ class WindowEventFilter : public QObject {
                     PuzzleCommands& puzzleCommands, WindowSettings& windowSettings,
                     QWidget& background);
 
-  // Lets a long command's pending events through; true when Esc was pressed meanwhile.
-  // Only an Esc pressed while that command runs counts for it.
-  bool ProcessPendingEvents();
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -44,8 +40,6 @@ class WindowEventFilter : public QObject {
   PuzzleCommands& m_puzzleCommands;
   WindowSettings& m_windowSettings;
   QWidget& m_background;
-  int m_pendingDepth = 0;
-  bool m_escPressed = false;
 };
 
 }  // namespace quotella

@@ -16,8 +16,6 @@ class WindowHost : public Host {
     std::function<void(StatusBar, int, const std::string&)> status;
     std::function<void(const std::vector<std::string>&)> quoteWindow;
     std::function<bool()> soundsOn;
-    // Runs pending events; true when the user pressed Esc since the last call.
-    std::function<bool()> pendingEvents;
     // Brings the window's controls up to date before a message box covers it.
     std::function<void()> beforeMessage;
   };
@@ -63,10 +61,9 @@ class WindowHost : public Host {
     if (m_sinks.quoteWindow) m_sinks.quoteWindow(lines);
     m_dialogs->ShowQuoteWindow(lines);
   }
-  bool ProcessPendingEvents() override {
-    const bool esc = m_sinks.pendingEvents && m_sinks.pendingEvents();
-    return m_dialogs->ProcessPendingEvents() || esc;
-  }
+  // Long work runs in workers that watch their own stop token: nothing on the window's
+  // thread waits for events or Esc.
+  bool ProcessPendingEvents() override { return false; }
 
  private:
   Host* m_dialogs;

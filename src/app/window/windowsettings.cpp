@@ -57,7 +57,6 @@ void WindowSettings::StartUp(const WindowOptions& options, const ProgramPaths& p
   m_parts.sync->PushEditors();
   m_parts.sync->PushLists();
   m_parts.requests->RefreshViews();
-  QApplication::processEvents();
   if (options.registerFileType) RegisterPuzzleFiles();
 
   ChooseStartupPuzzle(options.arguments);

@@ -1,0 +1,76 @@
+#include "app/search/workerscans.h"
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/search/backgroundwork.h"
+#include "core/document.h"
+#include "core/documentstate.h"
+#include "search/filljob.h"
+#include "search/rarity.h"
+#include "search/sorts.h"
+#include "search/wordlists.h"
+
+namespace quotella {
+
+void WorkerScans::FindProblemWords(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
+                                   const ProblemSearchParams& params, std::function<void()> shown) {
+  auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
+  auto stillCurrent = [&doc, &sources, state, candidates = sources.Candidates] {
+    return sources.Candidates == candidates &&
+           DocumentState::Capture(doc, {}, state.get()).SamePuzzle(*state);
+  };
+  BackgroundWork::Job job = [&sources, state, copy = sources, params,
+                             shown = std::move(shown)](Host& host) mutable {
+    PuzzleDocument scratch(host);
+    state->Restore(scratch, {});
+    FindWordsUsingMostProblemChars(scratch, copy, params);
+    return BackgroundWork::Apply([&sources, found = std::move(copy), shown] {
+      sources.Candidates = found.Candidates;
+      sources.List(1) = found.List(1);
+      sources.Pane = found.Pane;
+      sources.ListLabelVisible = found.ListLabelVisible;
+      if (shown) shown();
+    });
+  };
+  work.Start(QStringLiteral("Finding words using most problem letters"), std::move(job),
+             std::move(stillCurrent));
+}
+
+void WorkerScans::PrepareAutofill(BackgroundWork& work, const PuzzleDocument& doc,
+                                  const FillRequest& request, const std::string& dictDir,
+                                  std::function<void(std::shared_ptr<FillJob>)> ready) {
+  auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
+  BackgroundWork::Job job = [state, request, dictDir, ready = std::move(ready)](Host& host) {
+    PuzzleDocument scratch(host);
+    state->Restore(scratch, {});
+    auto fill = std::make_shared<FillJob>(PrepareFill(scratch, request, dictDir));
+    return BackgroundWork::Apply([fill, ready] { ready(fill); });
+  };
+  // The fill is checked against the table when it is laid: the job always goes on.
+  work.Start(QStringLiteral("Autofill: reading the dictionary"), std::move(job), nullptr);
+}
+
+void WorkerScans::CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
+                                  RarityColors& colors, std::function<void()> coloured) {
+  if (colors.recountDone) return;
+  const std::string dir = sources.DictionaryDir();
+  BackgroundWork::Job job = [&doc, &sources, &colors, dir, counts = sources.DictWordCounts,
+                             coloured = std::move(coloured)](Host& host) mutable {
+    std::vector<std::string> log{"Finding word counts from Dictionary files"};
+    const bool counted = GetDictWordCounts(dir, counts, log, host);
+    return BackgroundWork::Apply([&doc, &sources, &colors, counts, log, counted, coloured] {
+      sources.ProgressLog = log;
+      if (!counted || colors.recountDone) return;
+      sources.DictWordCounts = counts;
+      AssignDictRarityColors(doc, sources, colors);
+      if (coloured) coloured();
+    });
+  };
+  work.Start(QStringLiteral("Counting the dictionary's words"), std::move(job),
+             [&sources, dir] { return sources.DictionaryDir() == dir; });
+}
+
+}  // namespace quotella

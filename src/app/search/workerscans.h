@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quotella {
+
+class BackgroundWork;
+class PuzzleDocument;
+struct FillJob;
+struct FillRequest;
+struct ProblemSearchParams;
+struct RarityColors;
+struct WordSources;
+
+// The window's long scans as background jobs: each reads copies of the puzzle and the
+// lists in a worker and lays its result into the window's stores only if they are as they
+// were when it started.
+class WorkerScans {
+ public:
+  // "Find Words using most Problem Chars": the words go to the candidate list (and the last
+  // letter file read to word list 1); `shown` runs after, to repaint.
+  static void FindProblemWords(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
+                               const ProblemSearchParams& params, std::function<void()> shown);
+  // Autofill's job: the dictionary and the word lists read, the problem made from a copy
+  // of the puzzle; `ready` takes it on the window's thread.
+  static void PrepareAutofill(BackgroundWork& work, const PuzzleDocument& doc,
+                              const FillRequest& request, const std::string& dictDir,
+                              std::function<void(std::shared_ptr<FillJob>)> ready);
+  // "Set Rarity Colors to Dict": counts the dictionary's letter files, then colours.
+  static void CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
+                              RarityColors& colors, std::function<void()> coloured);
+};
+
+}  // namespace quotella
