@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -48,7 +49,8 @@ TEST(CheckCommand, ReportsOneLineAsJson) {
 }
 
 TEST(CheckCommand, JudgesEveryLineOfAFile) {
-  const auto path = std::filesystem::temp_directory_path() / "quotella_check_test.txt";
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("quotella_check_test_" + std::to_string(::getpid()) + ".txt");
   {
     std::ofstream f(path, std::ios::binary);
     f << "T@B@TO BE\r\n\r\nAA@B@A B\r\nno at sign\r\n";
@@ -74,7 +76,8 @@ TEST(CheckCommand, JudgesEveryLineOfAFile) {
 }
 
 TEST(CheckCommand, FilesOfNoLinesOrOnlyEmptyLinesAreJudgedToo) {
-  const auto path = std::filesystem::temp_directory_path() / "quotella_check_blank.txt";
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("quotella_check_blank_" + std::to_string(::getpid()) + ".txt");
   std::ofstream(path, std::ios::binary) << "";
   CliRun r = RunCli("check --json --file '" + path.string() + "'");
   EXPECT_EQ(r.status, 0);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,7 +41,9 @@ struct Loaded {
 class TempFile {
  public:
   explicit TempFile(const std::string& name)
-      : m_path((fs::temp_directory_path() / ("quotella_formats_" + name)).string()) {}
+      : m_path((fs::temp_directory_path() /
+                ("quotella_formats_" + std::to_string(::getpid()) + "_" + name))
+                   .string()) {}
   ~TempFile() { fs::remove(m_path); }
   const std::string& path() const { return m_path; }
 

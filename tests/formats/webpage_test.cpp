@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <regex>
 
@@ -89,10 +90,11 @@ TEST(HtmlText, EntitiesAndTagsBecomePlainText) {
 }
 
 TEST(FormatsCli, ExportsAndImportsWithoutTouchingWhatIsThere) {
-  const std::string dir = ::testing::TempDir();
-  const std::string ipuz = dir + "quotella_cli_sample.ipuz";
-  const std::string html = dir + "quotella_cli_sample.html";
-  const std::string back = dir + "quotella_cli_back.qtl";
+  // Named after the process, so that suites running side by side do not share the files.
+  const std::string dir = ::testing::TempDir() + "quotella_cli_" + std::to_string(::getpid());
+  const std::string ipuz = dir + "_sample.ipuz";
+  const std::string html = dir + "_sample.html";
+  const std::string back = dir + "_back.qtl";
   std::remove(back.c_str());
   const std::string sample = QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl";
   EXPECT_EQ(test::RunCliArgs({"export", sample, "--ipuz", "-o", ipuz, "--yes"}).status, 0);
