@@ -233,9 +233,9 @@ TEST_F(History, UndoCancelsAPendingExchange) {
   SwapState swaps;
   history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
   PuzzleGridDblClick(doc, swaps, MappedIndex(doc, 2, 1));
-  ASSERT_TRUE(doc.HighlightActive);
+  ASSERT_TRUE(doc.view().HighlightActive);
   history.Undo();
-  EXPECT_FALSE(doc.HighlightActive);
+  EXPECT_FALSE(doc.view().HighlightActive);
   for (int i = 1; i <= doc.P.NumCells; ++i)
     EXPECT_FALSE(doc.P.Cells[static_cast<std::size_t>(i)].Highlight);
 }

@@ -72,8 +72,8 @@ EditHistory::EditHistory(WindowParts& parts, const QList<QAction*>& commands)
   KeyTableView* keyWords = parts.answer->keyWords();
   PuzzleDocument& doc = *parts.doc;
   connect(keyWords, &KeyTableView::keyTyped, this, [this, &doc] {
-    checkpoint(QStringLiteral("Typing in ") + QString::fromLatin1(doc.Label(doc.CurRow)),
-               doc.CurRow);
+    checkpoint(QStringLiteral("Typing in ") + QString::fromLatin1(doc.Label(doc.view().CurRow)),
+               doc.view().CurRow);
   });
   connect(keyWords->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {

@@ -109,6 +109,7 @@ void MainWindow::BuildStores(const Options& options) {
   };
   m_host = std::make_unique<WindowHost>(*dialogs, std::move(sinks));
   m_doc = std::make_unique<PuzzleDocument>(*m_host);
+  m_doc->AttachView(m_view);
   m_session = std::make_unique<FileSession>();
   m_sources = std::make_unique<WordSources>();
   m_session->ShowView = [this](View v) { m_viewCommands->ShowRequestedView(static_cast<int>(v)); };

@@ -101,6 +101,9 @@ class MainWindow : public QMainWindow, public WindowRequests {
   // The stores.
   std::unique_ptr<GuiHost> m_guiHost;
   std::unique_ptr<WindowHost> m_host;
+  // The caret and the chosen views: the window's, outside undo; the document reads and
+  // moves them through view().
+  ViewState m_view;
   std::unique_ptr<PuzzleDocument> m_doc;
   std::unique_ptr<FileSession> m_session;
   std::unique_ptr<WordSources> m_sources;
