@@ -94,6 +94,10 @@ class MainWindow : public QMainWindow, public WindowRequests {
   void BuildHandlers();
   void BuildTables();
   void OnStatus(StatusBar bar, int panel, const std::string& text);
+  void RefreshFor(PuzzleDocument::Change change);
+  void RefreshTable();
+  void RefreshClues();
+  void RefreshSearchButton();
 
   ProgramPaths m_paths;
   QString m_programDir;
