@@ -9,6 +9,7 @@
 #include "core/poolstatuspresenter.h"
 #include "core/puzzlehistory.h"
 #include "support/fakehost.h"
+#include "support/handpuzzle.h"
 
 namespace quotella {
 namespace {
@@ -27,12 +28,7 @@ class PoolFigures : public ::testing::Test {
     doc.AttachView(view);
     InitPuzzleDefaults(doc);
     ResetPuzzle(doc);
-    ASSERT_EQ(QuotesEditorDblClick(
-                  doc,
-                  "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our "
-                  "fathers brought forth on this continent, a new nation, conceived in "
-                  "Liberty, and dedicated to the proposition that all men are created equal."),
-              DblClickResult::Made);
+    ASSERT_EQ(QuotesEditorDblClick(doc, test::kGettysburgLine), DblClickResult::Made);
     host.Clear();
   }
 };

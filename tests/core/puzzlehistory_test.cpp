@@ -12,6 +12,7 @@
 #include "core/geometry.h"
 #include "core/swapping.h"
 #include "support/fakehost.h"
+#include "support/handpuzzle.h"
 
 namespace quotella {
 namespace {
@@ -27,12 +28,7 @@ class History : public ::testing::Test {
     InitPuzzleDefaults(doc);
     ResetPuzzle(doc);
     // Answer rows A, B, R, A, H, ... (ABRAHAMLINCOLNGETTYSBURGADDRESS).
-    ASSERT_EQ(QuotesEditorDblClick(
-                  doc,
-                  "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our "
-                  "fathers brought forth on this continent, a new nation, conceived in "
-                  "Liberty, and dedicated to the proposition that all men are created equal."),
-              DblClickResult::Made);
+    ASSERT_EQ(QuotesEditorDblClick(doc, test::kGettysburgLine), DblClickResult::Made);
     history.BindTexts({&title});
     history.Start();
     host.Clear();
