@@ -24,7 +24,7 @@ std::string LettersText(const PoolStatistics& s, bool showProblemChars) {
 
 std::string PoolStatusPresenter::Hint(const PoolStatistics& s) {
   if (s.total == 0) return "Puzzle is complete!";
-  const std::string problems =
+  std::string problems =
       " Use up problem chars! (" + std::to_string(s.primaryProblems.size()) + ") ";
   // Too few empty words for the problem letters: those come first, whatever the vowels.
   if (s.emptyWords < static_cast<int>(s.primaryProblems.size())) return problems;
