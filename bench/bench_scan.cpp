@@ -60,17 +60,18 @@ struct BenchPuzzle {
     const std::string initials = LettersOf(line.substr(0, at2));
     doc.P.NumWords = static_cast<int>(std::min<std::size_t>(initials.size(), kMaxWords));
     for (char c : LettersOf(line.substr(at2 + 1))) ++doc.P.PoolOf(c);
-    doc.CurRow = -1;
+    doc.view().CurRow = -1;
     for (int r = 0; r < doc.P.NumWords; ++r) {
       const char c = initials[static_cast<std::size_t>(r)];
       doc.KeyWords.At(1, r) = std::string(1, c);
       --doc.P.PoolOf(c);
-      if (doc.CurRow < 0 && c == initial) doc.CurRow = r;
+      if (doc.view().CurRow < 0 && c == initial) doc.view().CurRow = r;
     }
-    if (doc.CurRow < 0) doc.CurRow = 0, doc.KeyWords.At(1, 0) = std::string(1, initial);
+    if (doc.view().CurRow < 0)
+      doc.view().CurRow = 0, doc.KeyWords.At(1, 0) = std::string(1, initial);
     src.DictDir = DictDir();
   }
-  char Initial() const { return doc.KeyWords.At(1, doc.CurRow)[0]; }
+  char Initial() const { return doc.KeyWords.At(1, doc.view().CurRow)[0]; }
 };
 
 std::vector<std::string> PlainScan(const std::string& path, char initial,

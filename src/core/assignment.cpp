@@ -56,8 +56,8 @@ void RefreshPool(PuzzleDocument& doc) {
 }
 
 TablePos Select(PuzzleDocument& doc, TablePos pos) {
-  doc.CurCol = pos.col;
-  doc.CurRow = pos.row;
+  doc.view().CurCol = pos.col;
+  doc.view().CurRow = pos.row;
   return pos;
 }
 

@@ -70,7 +70,7 @@ inline constexpr char kKeyEnter = 13;
 inline constexpr char kKeyBackspace = 8;
 
 // A key typed with the table entry `pos` selected. Returns the new selection (also
-// stored in doc.CurCol/CurRow).
+// stored in doc.view().CurCol/CurRow).
 TablePos KeyWordsKeyPress(PuzzleDocument& doc, TablePos pos, char key);
 
 // Takes candidate `selected` (an index into `candidates`, -1 when none is selected) into

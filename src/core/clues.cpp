@@ -36,9 +36,9 @@ bool PromptClue(PuzzleDocument& doc, int row) {
 }
 
 int WriteClue1Click(PuzzleDocument& doc) {
-  const int row = doc.CurRow;
+  const int row = doc.view().CurRow;
   if (!PromptClue(doc, row)) return -1;
-  if (row < doc.P.NumWords - 1) doc.CurRow = row + 1;
+  if (row < doc.P.NumWords - 1) doc.view().CurRow = row + 1;
   return row;
 }
 

@@ -21,7 +21,7 @@ bool WriteClue(PuzzleDocument& doc, int row, const std::string& text);
 // proposed text. Returns false (and asks nothing) for a row outside the answer words.
 bool PromptClue(PuzzleDocument& doc, int row);
 
-// "Write Clue" from the answer-word table: the clue of the selected row (doc.CurRow),
+// "Write Clue" from the answer-word table: the clue of the selected row (doc.view().CurRow),
 // then the selection moves to the next row unless it is the last answer word.
 // Returns the clue line the clue list should show (the row written), -1 when none.
 int WriteClue1Click(PuzzleDocument& doc);

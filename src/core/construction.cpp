@@ -76,8 +76,8 @@ void ResetPuzzle(PuzzleDocument& doc) {
   ResetPoolGrids(doc);
   MakeLabels(p);
   InitNumberGrid(doc);
-  doc.CurCol = 1;
-  doc.CurRow = 0;
+  doc.view().CurCol = 1;
+  doc.view().CurRow = 0;
 }
 
 void LayCells(Tpuzzle& p, const std::string& masterQuote) {
@@ -181,8 +181,8 @@ bool ConstructPuzzle(PuzzleDocument& doc, const std::string& a, const std::strin
 
   doc.PuzzleExists = true;
   doc.PuzzleChanged = false;
-  doc.CurCol = 2;
-  doc.CurRow = 0;
+  doc.view().CurCol = 2;
+  doc.view().CurRow = 0;
   doc.Notify(PuzzleDocument::Change::Everything);
   return true;
 }

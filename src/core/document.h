@@ -10,6 +10,7 @@
 #include "core/host.h"
 #include "core/random.h"
 #include "core/tpuzzle.h"
+#include "core/viewstate.h"
 
 namespace quotella {
 
@@ -25,6 +26,12 @@ class PuzzleDocument {
   Host& host() const { return *m_host; }
   void SetHost(Host& host) { m_host = &host; }
 
+  // The caret and the chosen views. A document has one of its own; a window that owns
+  // the view state attaches it (it must outlive the document's use of it).
+  ViewState& view() { return *m_view; }
+  const ViewState& view() const { return *m_view; }
+  void AttachView(ViewState& view) { m_view = &view; }
+
   Tpuzzle P;
   StringTable KeyWords;                // answer-word table
   StringTable NumberGrid;              // number map: cell index of each answer letter
@@ -35,15 +42,9 @@ class PuzzleDocument {
   bool PuzzleChanged = false;
   // Counts the resets of the document: a new value means a puzzle was made or loaded.
   unsigned PuzzleGeneration = 0;
-  bool HighlightActive = false;
   std::array<bool, 26> LetterLocked{};
 
   RandomGenerator Rng;
-
-  // The selected position of the answer-word table (column, 0-based row); the window
-  // mirrors it, core operations read and move it.
-  int CurCol = 1;
-  int CurRow = 0;
 
   // After a candidate is taken or Esc is pressed, move to the next answer row.
   bool AutoRowAdvance = false;
@@ -61,11 +62,7 @@ class PuzzleDocument {
   PoolGrid RankGrid{};
   PoolGrid PoolNumSortGrid{};
 
-  // Which pool grid is shown (0 alphabetical, 1 by rank, 2 by count), whether the main
-  // status bar lists the problem letters or the whole pool, and the primary problem
-  // letters still in the pool as last computed.
-  int PoolView = 0;
-  bool ShowProblemChars = true;
+  // The primary problem letters still in the pool as last computed.
   std::string PrimaryProblemStr = "GYPWBVKXJQZ";
 
   // A letter-frequency string from the settings; empty for the built-in order.
@@ -91,6 +88,8 @@ class PuzzleDocument {
 
  private:
   Host* m_host;
+  ViewState m_ownView;
+  ViewState* m_view = &m_ownView;
   std::vector<Listener> m_listeners;
   int m_poolViewsHeld = 0;
 };

@@ -143,8 +143,6 @@ DocumentState DocumentState::Capture(const PuzzleDocument& doc,
       });
 
   s.m_puzzleChanged = doc.PuzzleChanged;
-  s.m_curCol = doc.CurCol;
-  s.m_curRow = doc.CurRow;
   s.m_primaryProblemStr = doc.PrimaryProblemStr;
   return s;
 }
@@ -177,7 +175,7 @@ void DocumentState::Restore(PuzzleDocument& doc, const std::vector<std::string*>
     doc.P.Cells[k].Highlight = false;
     doc.P.Cells[k].SwapMark = false;
   }
-  doc.HighlightActive = false;
+  doc.view().HighlightActive = false;
 
   Decode(m_tables->keyWords, doc.KeyWords);
   Decode(m_tables->numberGrid, doc.NumberGrid);
@@ -187,15 +185,10 @@ void DocumentState::Restore(PuzzleDocument& doc, const std::vector<std::string*>
   doc.PoolNumSortGrid = (*m_poolViews)[2];
   doc.PrimaryProblemStr = m_primaryProblemStr;
   doc.PuzzleChanged = m_puzzleChanged;
-  doc.CurCol = m_curCol;
-  doc.CurRow = m_curRow;
 
-  // The status bars show the restored pool and shape. Refreshing them recomputes the pool
-  // figures, which must stay exactly as recorded.
+  // The status bars show the restored pool and shape; the pool figures stay as recorded.
   ShowShape(doc);
-  UpdateCharStatus(doc);
-  PutHead(h, doc.P);
-  doc.PrimaryProblemStr = m_primaryProblemStr;
+  ShowPoolStatus(doc);
   doc.Notify(PuzzleDocument::Change::Everything);
 }
 

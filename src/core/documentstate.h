@@ -12,7 +12,7 @@ namespace quotella {
 // A compact copy of everything an edit of the puzzle can change: the puzzle record with
 // the cells in use, both tables, the clue lines, the letter locks, the generator's seed,
 // the grid shape, the scan conditions, the bound texts (title, byline, copyright) and the
-// flags and views that go with them.
+// pool views that go with them. The caret and the chosen views are not part of it.
 //
 // A state is made of immutable parts (puzzle record, runs of cells, tables, clues, pool
 // views) held by shared pointers. Capturing against an earlier state reuses every part
@@ -31,7 +31,7 @@ class DocumentState {
   // told that everything changed.
   void Restore(PuzzleDocument& doc, const std::vector<std::string*>& texts) const;
 
-  // Same puzzle: equal apart from the selection, the display marks, the pool views and
+  // Same puzzle: equal apart from the display marks, the pool views and
   // the PuzzleChanged flag. An operation that leaves the puzzle the same makes no step.
   bool SamePuzzle(const DocumentState& other) const;
 
@@ -64,8 +64,6 @@ class DocumentState {
 
   // Not part of the puzzle: they follow it but never make a step on their own.
   bool m_puzzleChanged = false;
-  int m_curCol = 1;
-  int m_curRow = 0;
   std::shared_ptr<const std::vector<PuzzleDocument::PoolGrid>> m_poolViews;
   std::string m_primaryProblemStr;
 };

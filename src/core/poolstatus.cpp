@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "core/answertable.h"
+#include "core/poolstatistics.h"
+#include "core/poolstatuspresenter.h"
 
 namespace quotella {
 
@@ -35,12 +37,6 @@ std::string RepeatedPoolLetters(const Tpuzzle& p, Keep keep) {
     if (count > 0 && keep(letter)) out.append(static_cast<std::size_t>(count), letter);
   }
   return out;
-}
-
-double VowelShare(const Tpuzzle& p) {
-  const int total = PoolTotal(p);
-  const int vowels = PoolVowels(p);
-  return (total > 0 && vowels > 0) ? static_cast<double>(vowels) / total : 0.0;
 }
 
 }  // namespace
@@ -153,76 +149,36 @@ void RefreshPoolViews(PuzzleDocument& doc) {
 }
 
 std::string GiveHint(PuzzleDocument& doc, const std::string& text) {
-  auto& p = doc.P;
   std::string hint = text;
   if (hint.empty()) {
     // The problem letters are taken from the pool as it is now, so the hint never lags
     // one change behind.
-    p.ProblemPoolStr = ProblemPoolString(p);
-    if (PoolTotal(p) == 0) {
-      hint = "Puzzle is complete!";
-    } else {
-      doc.PrimaryProblemStr = FirstEleven(p, p.ProblemPoolStr);
-      const std::string problemCount = std::to_string(doc.PrimaryProblemStr.size());
-      const double v = VowelShare(p);
-      // Too few empty cells for the problem letters: those come first, whatever the vowels.
-      const bool problemsFirst = NumEmpty(doc) < static_cast<int>(doc.PrimaryProblemStr.size());
-      if (!problemsFirst && v < 0.35)
-        hint = " Use up consonants!";
-      else if (!problemsFirst && v > 0.5)
-        hint = " Use up vowels!";
-      else
-        hint = " Use up problem chars! (" + problemCount + ") ";
-    }
+    const PoolStatistics s = ComputePoolStatistics(doc);
+    doc.P.ProblemPoolStr = s.problemPool;
+    if (s.total != 0) doc.PrimaryProblemStr = s.primaryProblems;
+    hint = PoolStatusPresenter::Hint(s);
   }
-  doc.host().Status(StatusBar::Main, 2, hint);
+  PoolStatusPresenter(doc.host()).ShowHint(hint);
   return hint;
 }
 
-void UpdateCharStatus(PuzzleDocument& doc) {
+void StorePoolFigures(PuzzleDocument& doc, const PoolStatistics& s) {
   auto& p = doc.P;
-  Host& host = doc.host();
-  const int total = PoolTotal(p);
-  const int empty = NumEmpty(doc);
+  p.AvgWordLength = s.avgWordLength;
+  p.VowelPercent = 100.0 * s.vowelShare;
+  p.ProblemPoolStr = s.problemPool;
+  doc.PrimaryProblemStr = s.primaryProblems;
+  if (!doc.view().ShowProblemChars) p.PoolLetters = s.poolLetters;
+}
 
-  p.AvgWordLength = empty >= 1 ? static_cast<double>(total) / empty : 0.0;
-  host.Status(StatusBar::CharStatus2, 0, "Avg wrd len " + FormatGeneral(p.AvgWordLength, 2));
-  host.Status(StatusBar::CharStatus2, 1, "Pool " + std::to_string(total));
-  host.Status(StatusBar::CharStatus2, 2, "Cons " + std::to_string(PoolConsonants(p)));
-  host.Status(StatusBar::CharStatus2, 3, "Vowels " + std::to_string(PoolVowels(p)));
-  p.VowelPercent = 100.0 * VowelShare(p);
-  host.Status(StatusBar::CharStatus2, 4, FormatGeneral(p.VowelPercent, 3) + "% Vowels  ");
+void ShowPoolStatus(const PuzzleDocument& doc) {
+  PoolStatusPresenter(doc.host()).Show(ComputePoolStatistics(doc), doc.view().ShowProblemChars);
+}
 
-  GiveHint(doc);
-
-  const int cell = MappedIndex(doc, doc.CurCol, doc.CurRow);
-  host.Status(StatusBar::CharStatus1, 0,
-              cell != 0
-                  ? "Cell " + std::to_string(p.Cells[static_cast<std::size_t>(cell)].CellNumber)
-                  : std::string("none"));
-  const bool validPos = StringTable::Valid(doc.CurCol, doc.CurRow);
-  const std::string letter = validPos ? doc.KeyWords.At(doc.CurCol, doc.CurRow) : std::string();
-  host.Status(StatusBar::CharStatus1, 1, letter.empty() ? "No char" : "Char " + letter);
-  host.Status(StatusBar::CharStatus1, 2,
-              "Row " + (validPos ? doc.Label(doc.CurRow) : std::string()));
-
-  std::string emptyText = std::to_string(empty) + " Empty ";
-  if (empty > 0) {
-    std::string useUp;
-    for (char l = 'A'; l <= 'Z'; ++l)
-      if (p.PoolOf(l) >= empty) useUp += l;
-    if (!useUp.empty()) emptyText += " Use up: " + useUp;
-  }
-  host.Status(StatusBar::CharStatus1, 3, emptyText);
-
-  doc.PrimaryProblemStr = FirstEleven(p, p.ProblemPoolStr);
-  if (!doc.ShowProblemChars) {
-    p.PoolLetters = PoolLetterString(p);
-    host.Status(StatusBar::Main, 3, "Chars: " + p.PoolLetters);
-    return;
-  }
-  host.Status(StatusBar::Main, 3,
-              "Problem Chars: " + doc.PrimaryProblemStr + " * " + StripEleven(p, p.ProblemPoolStr));
+void UpdateCharStatus(PuzzleDocument& doc) {
+  const PoolStatistics s = ComputePoolStatistics(doc);
+  StorePoolFigures(doc, s);
+  PoolStatusPresenter(doc.host()).Show(s, doc.view().ShowProblemChars);
 }
 
 void SetPoolView(PuzzleDocument& doc, int view) {
@@ -239,12 +195,12 @@ void SetPoolView(PuzzleDocument& doc, int view) {
     default:
       return;
   }
-  doc.PoolView = view;
+  doc.view().PoolView = view;
   doc.Notify(PuzzleDocument::Change::Pool);
 }
 
 const PuzzleDocument::PoolGrid& VisiblePoolGrid(const PuzzleDocument& doc) {
-  switch (doc.PoolView) {
+  switch (doc.view().PoolView) {
     case 1:
       return doc.RankGrid;
     case 2:
@@ -285,7 +241,7 @@ void LockPopupClick(PuzzleDocument& doc, int row) {
 }
 
 void StatusBar1DblClick(PuzzleDocument& doc) {
-  doc.ShowProblemChars = !doc.ShowProblemChars;
+  doc.view().ShowProblemChars = !doc.view().ShowProblemChars;
   UpdateCharStatus(doc);
 }
 

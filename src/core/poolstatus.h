@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/document.h"
+#include "core/poolstatistics.h"
 
 namespace quotella {
 
@@ -17,8 +18,15 @@ void UpdateRankSort(PuzzleDocument& doc);
 // Rebuilds PoolNumSortGrid: largest count on row 1; among equal counts the later letter
 // of the alphabet stands higher.
 void UpdateNumSort(PuzzleDocument& doc);
-// Every pool status text and the hint, through the host.
+// The pool figures kept in the document (average word length, vowel percentage, problem
+// letters, and the pool letters while the main status bar lists them), then every pool
+// status text and the hint, through the host.
 void UpdateCharStatus(PuzzleDocument& doc);
+// The status texts alone, from the document as it is: nothing in it is written. For a
+// change of what is shown (the caret moved, a recorded state put back).
+void ShowPoolStatus(const PuzzleDocument& doc);
+// Keeps the figures of s in the document.
+void StorePoolFigures(PuzzleDocument& doc, const PoolStatistics& s);
 // Headers, letters and ranks of the three pool grids for a fresh puzzle; also derives
 // ReverseFreqOrder from FreqOrder.
 void ResetPoolGrids(PuzzleDocument& doc);

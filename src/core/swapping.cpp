@@ -104,7 +104,7 @@ void RecomputeIllegal(Tpuzzle& p) {
 
 void ClearHighlights(PuzzleDocument& doc) {
   for (auto& cell : doc.P.Cells) cell.Highlight = false;
-  doc.HighlightActive = false;
+  doc.view().HighlightActive = false;
 }
 
 void ClearSwapMarks(Tpuzzle& p) {
@@ -142,12 +142,12 @@ void PuzzleGridDblClick(PuzzleDocument& doc, SwapState& state, int i) {
   auto& p = doc.P;
   RefreshAllWordInfo(doc);
   RecomputeIllegal(p);
-  state.HandCursor = doc.HighlightActive;
+  state.HandCursor = doc.view().HighlightActive;
   doc.Notify(PuzzleDocument::Change::Cells);
   if (!ValidCell(p, i) || CellAt(p, i).Special) return;
   auto& cell = CellAt(p, i);
 
-  if (doc.HighlightActive) {
+  if (doc.view().HighlightActive) {
     const int source = state.SwapSource;
     if (ValidCell(p, source) && CellAt(p, source).Char == cell.Char &&
         SwapLegal(cell.CellLabel, CellAt(p, source).Labelstr))
@@ -157,7 +157,7 @@ void PuzzleGridDblClick(PuzzleDocument& doc, SwapState& state, int i) {
     ClearHighlights(doc);
     for (int k = 1; k <= p.NumCells; ++k)
       if (CellAt(p, k).Char == cell.Char) CellAt(p, k).Highlight = true;
-    doc.HighlightActive = true;
+    doc.view().HighlightActive = true;
     RefreshWordInfo(doc, i);
 
     const std::string letter(1, cell.Char);

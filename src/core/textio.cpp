@@ -462,7 +462,19 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
 }
 
 std::string SaveFailedMessage(const std::string& path, const std::string& reason) {
-  return "Could not save file " + path + ": " + reason;
+  return WithPathAndReason("Could not save file ", path, reason);
+}
+
+std::string WithPathAndReason(const std::string& message, const std::string& path,
+                              const std::string& reason) {
+  std::string text = message;
+  const bool endsInPath =
+      text.size() >= path.size() && text.compare(text.size() - path.size(), path.size(), path) == 0;
+  if (!endsInPath) {
+    if (!text.empty() && text.back() != ' ') text += ' ';
+    text += path;
+  }
+  return text + ": " + reason;
 }
 
 std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {

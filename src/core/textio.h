@@ -94,6 +94,10 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // "Could not save file PATH: REASON", the message of a failed save.
 std::string SaveFailedMessage(const std::string& path, const std::string& reason);
+// The program's message of a failure, then the path (unless the message already ends with
+// it) and the reason: "Could not save ini file /p/quotella.ini: the disk is full".
+std::string WithPathAndReason(const std::string& message, const std::string& path,
+                              const std::string& reason);
 
 // Writes lines with CR LF ends, atomically, in the encoding the file had when it was read
 // (UTF-8 for a new file; see EncodeText).

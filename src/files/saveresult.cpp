@@ -14,14 +14,7 @@ SaveResult SaveResult::Failed(std::string reason) {
 }
 
 std::string SaveResult::Message(const std::string& message, const std::string& path) const {
-  std::string text = message;
-  const bool endsInPath =
-      text.size() >= path.size() && text.compare(text.size() - path.size(), path.size(), path) == 0;
-  if (!endsInPath) {
-    if (!text.empty() && text.back() != ' ') text += ' ';
-    text += path;
-  }
-  return text + ": " + m_reason;
+  return WithPathAndReason(message, path, m_reason);
 }
 
 SaveResult SaveBytes(const std::string& path, const std::string& bytes) {

@@ -61,7 +61,7 @@ void ClearDisplayMarks(PuzzleDocument& doc) {
     c.WordHighlight = false;
     c.Cursor = false;
   });
-  doc.HighlightActive = false;
+  doc.view().HighlightActive = false;
 }
 
 }  // namespace quotella

@@ -134,7 +134,7 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
   auto& candidates = *m_lists.candidates;
   for (std::size_t t = 0; t < 3; ++t) {
     const int row = m_targets[t];
-    m_doc.CurRow = row;
+    m_doc.view().CurRow = row;
     candidates.clear();
     for (const auto& entry : *m_lists.lists[t]) {
       const std::string word = NormaliseListEntry(entry);

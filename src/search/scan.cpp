@@ -87,7 +87,7 @@ std::string GeneralNumber(double value, int significant) {
 
 bool ScanDictionary(PuzzleDocument& doc, WordSources& src, bool applyConditions,
                     std::vector<std::string>& out) {
-  const int row = doc.CurRow;
+  const int row = doc.view().CurRow;
   const char initial = RowInitial(doc, row);
   src.Pane = ListPane::List1;
   WordList& list1 = src.List(1);
@@ -128,7 +128,7 @@ bool ScanDictionaryCommand(PuzzleDocument& doc, WordSources& src) {
 
 int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n) {
   if (!ValidListNumber(n)) return 0;
-  const int row = doc.CurRow;
+  const int row = doc.view().CurRow;
   int found = 0;
   for (const auto& entry : src.List(n).Items) {
     std::string word = NormaliseListEntry(entry);
@@ -175,7 +175,7 @@ CandidateStats CandidateStatistics(const PuzzleDocument& doc, const std::string&
   // Laying s would give back the letters of the row's present word.
   int total = poolTotal;
   int vowelsLeft = poolVowels;
-  const std::string present = Keystring(doc, doc.CurRow);
+  const std::string present = Keystring(doc, doc.view().CurRow);
   if (present.size() > 1) {
     const std::string rest = present.substr(1);
     total += static_cast<int>(rest.size());

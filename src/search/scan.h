@@ -9,7 +9,7 @@
 
 namespace quotella {
 
-// Candidate scans for the answer row under the caret (doc.CurRow): the row's letter file
+// Candidate scans for the answer row under the caret (doc.view().CurRow): the row's letter file
 // or one of the four word lists, each entry reduced to its letters and put through the
 // fit test; what fits becomes the candidate list, in the order the scan meets it.
 

@@ -29,7 +29,7 @@ int RunScan(PuzzleDocument& doc, const ScanRequest& request, const std::string& 
     doc.host().Message("No answer row " + request.label);
     return 2;
   }
-  doc.CurRow = row;
+  doc.view().CurRow = row;
   if (request.mustHave || request.minLength || request.maxLength) {
     doc.Conditions.on = true;
     doc.Conditions.mustHave = UpperCase(request.mustHave.value_or(""));

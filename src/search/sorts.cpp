@@ -154,7 +154,7 @@ bool FindWordsUsingMostProblemChars(PuzzleDocument& doc, WordSources& src,
     if (doc.host().ProcessPendingEvents()) break;  // Esc keeps what was found so far
     const int row = GetFirstFreeRow(doc, initial);
     if (row < 0) continue;
-    doc.CurRow = row;
+    doc.view().CurRow = row;
     std::vector<std::string> fitting;
     if (ScanDictionary(doc, src, true, fitting)) anyRead = true;
     std::vector<std::string> scratch;

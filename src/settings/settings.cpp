@@ -14,16 +14,6 @@ namespace quotella {
 
 namespace {
 
-std::string Text(const std::string& s) {
-  return s;
-}
-std::string Number(int n) {
-  return std::to_string(n);
-}
-std::string Flag(bool b) {
-  return b ? "TRUE" : "FALSE";
-}
-
 // The read-only data folder of an installed copy, share/quotella/ beside its bin/; empty
 // when the program does not run from an installed prefix (a build folder).
 std::string InstalledDataBeside(const std::string& programDir) {
@@ -34,72 +24,6 @@ std::string InstalledDataBeside(const std::string& programDir) {
 }
 
 }  // namespace
-
-const std::vector<SettingsKey>& SettingsKeys() {
-  using S = const Settings&;
-  static const std::vector<SettingsKey> keys = {
-      {"[initial directory]", [](S) { return std::string(); },
-       "current folder of the file dialogs and of the program",
-       [](S s) { return Text(s.CurrentDir); }},
-      {"[quotefile]", [](S s) { return FileNamePart(s.QuotesFile); },
-       "quotes file, loaded into the quotes editor", [](S s) { return Text(s.QuotesFile); }},
-      {"[wordlist1]", [](S s) { return FileNamePart(s.WordListFiles[0]); }, "word list 1 file",
-       [](S s) { return Text(s.WordListFiles[0]); }},
-      {"[wordlist2]", [](S s) { return FileNamePart(s.WordListFiles[1]); }, "word list 2 file",
-       [](S s) { return Text(s.WordListFiles[1]); }},
-      {"[wordlist3]", [](S s) { return FileNamePart(s.WordListFiles[2]); }, "word list 3 file",
-       [](S s) { return Text(s.WordListFiles[2]); }},
-      {"[wordlist4]", [](S s) { return FileNamePart(s.WordListFiles[3]); }, "word list 4 file",
-       [](S s) { return Text(s.WordListFiles[3]); }},
-      {"[dictionary directory]", [](S) { return std::string(); },
-       "dictionary folder of the 26 letter files (empty: the program folder)",
-       [](S s) { return Text(s.DictDir); }},
-      {"[Frequency]", [](S) { return std::string(kDefaultFileFreqOrder); },
-       "letter frequency, most to least common (empty: built-in order)",
-       [](S s) { return Text(s.FreqString); }},
-      {"[NumProblems]", [](S) { return Number(kDefaultNumProblems); },
-       "number of problem letters, taken from the rare end of the frequency order",
-       [](S s) { return Number(s.NumProblemChars); }},
-      {"[lastfile]", [](S) { return std::string(); }, "puzzle file last loaded or saved",
-       [](S s) { return Text(s.LastFile); }},
-      {"[loadlastfile]", [](S) { return std::string("TRUE"); },
-       "open the last puzzle file at start-up", [](S s) { return Flag(s.LoadLastFile); }},
-      {"[launch at startup]", [](S) { return std::string("TRUE"); },
-       "launch at start-up (kept, not acted on)", [](S s) { return Flag(s.LaunchAtStartup); }},
-      {"[formcolor]", [](S) { return Number(kDefaultFormColor); }, "main window background",
-       [](S s) { return Number(s.FormColor); }},
-      {"[qeditorcolor]", [](S) { return Number(kDefaultQEditorColor); }, "quotes editor background",
-       [](S s) { return Number(s.QEditorColor); }},
-      {"[oeditorcolor]", [](S) { return Number(kDefaultOEditorColor); }, "output editor background",
-       [](S s) { return Number(s.OEditorColor); }},
-      {"[cluecolor]", [](S) { return Number(kDefaultClueColor); }, "clue list background",
-       [](S s) { return Number(s.ClueColor); }},
-      {"[quotecolor]", [](S) { return Number(kDefaultQuoteWinColor); },
-       "quotation window colour, written only (not applied when read)",
-       [](S s) { return Number(s.QuoteWinColor); }},
-      {"[quotewincolor]", [](S) { return Number(kDefaultQuoteWinColor); },
-       "quotation window background", [](S s) { return Number(s.QuoteWinColor); }},
-      {"[gridcolor]", [](S) { return Number(kDefaultGridColor); },
-       "quotation grid colour, written only (not applied when read)",
-       [](S s) { return Number(s.GridColor); }},
-      {"[KEYFONT]", nullptr, "answer-word table font name",
-       [](S s) { return Text(s.KeyFontName); }},
-      {"[KEYFONTSIZE]", nullptr, "answer-word table font size",
-       [](S s) { return Number(s.KeyFontSize); }},
-      {"[CLUEFONT]", nullptr, "clue list font name", [](S s) { return Text(s.ClueFontName); }},
-      {"[CLUEFONTSIZE]", nullptr, "clue list font size",
-       [](S s) { return Number(s.ClueFontSize); }},
-      {"[autofill rarity]", nullptr, "rarest dictionary words autofill proposes (50, 60 or 70)",
-       [](S s) { return Number(s.AutofillRarity); }},
-      {"[autofill time limit]", nullptr, "autofill's time limit in seconds",
-       [](S s) { return Number(s.AutofillSeconds); }},
-      {"[title]", nullptr, "title box (read only)",
-       [](S s) { return s.Title ? *s.Title : std::string("(unchanged)"); }},
-      {"[byline]", nullptr, "byline box (read only)",
-       [](S s) { return s.Byline ? *s.Byline : std::string("(unchanged)"); }},
-  };
-  return keys;
-}
 
 std::vector<std::string> DefaultIniLines(const Settings& s) {
   std::vector<std::string> lines;

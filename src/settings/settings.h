@@ -76,18 +76,43 @@ struct Settings {
   int AutofillSeconds = kDefaultAutofillSeconds;
 };
 
+class SettingsStore;
+
 // One key of the settings file, declared once: the key as the program writes it, its
-// value in a fresh settings file (nullptr: not in it), what it sets, and the value it
-// currently stands for.
+// value in a fresh settings file (nullptr: not in it), what it sets, the value it
+// currently stands for (what the writers put back), and how it is read and written.
 struct SettingsKey {
   const char* key;
   std::string (*defaultValue)(const Settings&);
   const char* meaning;
   std::string (*current)(const Settings&);
+  // Reading applies the keys in the order of their read steps (0: the reader passes the
+  // key by). `read` gets the value line as it stands. A key that is absent, or stands on
+  // the last line, is passed by, unless readAbsent: then it is read with an empty value.
+  int readStep = 0;
+  void (*read)(SettingsStore&, const std::string& value) = nullptr;
+  bool readAbsent = false;
+  // Writing puts the current values into the text in the order of the write steps (0:
+  // never written back). A key missing from the text is appended as `writtenAs` when set.
+  int writeStep = 0;
+  const char* writtenAs = nullptr;
 };
+
+// The write steps of each writer: colours, then the file names, flags and fonts of the
+// answer table, then the clue list's font (appended when missing, else read), then the
+// Autofill dialog's choices.
+inline constexpr int kFirstColourStep = 1;
+inline constexpr int kFirstVariableStep = 10;
+inline constexpr int kFirstClueFontStep = 30;
+inline constexpr int kFirstAutofillStep = 40;
+inline constexpr int kWriteStepsEnd = 50;
 
 // All keys, in the order of a fresh settings file, then the keys it does not carry.
 const std::vector<SettingsKey>& SettingsKeys();
+// The keys that a step range [first, last) of writing puts back, in step order.
+std::vector<const SettingsKey*> KeysWrittenIn(int first, int last);
+// The keys reading applies, in step order.
+std::vector<const SettingsKey*> KeysRead();
 
 // The 38 lines of a fresh settings file for the given file names.
 std::vector<std::string> DefaultIniLines(const Settings& s);

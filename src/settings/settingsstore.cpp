@@ -65,18 +65,25 @@ std::string SettingsStore::InProgramDir(const std::string& name) const {
   return m_values.ProgramDir + name;
 }
 
-bool SettingsStore::WriteView(const std::string& path, const std::vector<std::string>& lines) {
+std::string SettingsStore::WriteView(const std::string& path,
+                                     const std::vector<std::string>& lines) {
   return WriteView(path, IniText(lines));
 }
 
-bool SettingsStore::WriteView(const std::string& path, const IniText& text) {
-  if (!m_unreadableFile.empty() && path == m_unreadableFile && PathExists(path)) return false;
+std::string SettingsStore::WriteView(const std::string& path, const IniText& text) {
+  if (!m_unreadableFile.empty() && path == m_unreadableFile && PathExists(path))
+    return "the file there could not be read, so it is kept";
   const std::string folder = FolderPart(path);
   if (!folder.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
   }
-  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path))).empty();
+  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path)));
+}
+
+void SettingsStore::ReportWriteFailure(const std::string& message, const std::string& path,
+                                       const std::string& reason) {
+  m_host.Message(WithPathAndReason(message, path, reason));
 }
 
 // ---- Reading ----
@@ -114,107 +121,78 @@ void SettingsStore::ReadIniFileAfterDefault() {
 
 void SettingsStore::ParseIniFile() {
   if (m_view.Empty()) return;
-  Settings& s = m_values;
-  const IniText& v = m_view;
-
-  // Fonts of the answer-word table; the name is taken as written.
-  if (v.HasValue("[KEYFONT]")) s.KeyFontName = v.GetIniValue("[KEYFONT]");
-  if (auto n = ParseIniInt(v.GetIniValue("[KEYFONTSIZE]"))) s.KeyFontSize = *n;
-  if (auto n = ParseIniInt(v.GetIniValue("[autofill rarity]"));
-      n && (*n == 50 || *n == 60 || *n == 70))
-    s.AutofillRarity = *n;
-  if (auto n = ParseIniInt(v.GetIniValue("[autofill time limit]")); n && *n >= 1 && *n <= 600)
-    s.AutofillSeconds = *n;
-
-  if (v.HasValue("[quotefile]")) {
-    const std::string name = v.GetIniValue("[quotefile]");
-    const std::string path = InProgramDir(name);
-    if (FileExists(path)) {
-      if (m_loader->LoadQuotesFile(path))
-        s.QuotesFile = path;
-      else
-        m_host.Message("Could not load: " + name);
-    }
+  for (const SettingsKey* k : KeysRead()) {
+    if (m_view.HasValue(k->key))
+      k->read(*this, m_view.GetIniValue(k->key));
+    else if (k->readAbsent)
+      k->read(*this, std::string());
   }
-
-  if (v.HasValue("[title]")) s.Title = Trim(v.GetIniValue("[title]"));
-  if (v.HasValue("[byline]")) s.Byline = Trim(v.GetIniValue("[byline]"));
-
-  if (v.HasValue("[lastfile]")) s.LastFile = Trim(v.GetIniValue("[lastfile]"));
-  auto flag = [&](const char* key, bool& target) {
-    if (!v.HasValue(key)) return;
-    const std::string t = UpperCase(Trim(v.GetIniValue(key)));
-    if (t == "TRUE") target = true;
-    if (t == "FALSE") target = false;
-  };
-  flag("[loadlastfile]", s.LoadLastFile);
-  flag("[launch at startup]", s.LaunchAtStartup);
-
-  if (v.HasValue("[frequency]")) {
-    const std::string order = UpperCase(Trim(v.GetIniValue("[frequency]")));
-    if (IsLetterOrder(order)) {
-      s.FreqString = order;
-      ApplyFrequency(order);
-    }
-  }
-  if (v.HasValue("[NumProblems]")) {
-    if (auto n = ParseIniInt(v.GetIniValue("[NumProblems]"))) ApplyNumProblems(*n);
-  }
-
-  for (int n = 1; n <= 4; ++n) {
-    const std::string key = "[wordlist" + std::to_string(n) + "]";
-    if (!v.HasValue(key)) continue;
-    const std::string path = InProgramDir(Trim(v.GetIniValue(key)));
-    if (!FileExists(path)) continue;
-    if (!m_loader->LoadWordList(n, path)) m_host.Message("Could not load: " + path);
-    s.WordListFiles[static_cast<std::size_t>(n - 1)] = path;
-  }
-
-  if (v.HasValue("[initial directory]")) {
-    std::string dir = Trim(v.GetIniValue("[initial directory]"));
-    if (FolderPart(dir).empty()) dir = s.ProgramDir;
-    if (DirectoryExists(dir)) {
-      m_loader->ChangeDirectory(dir);
-      s.CurrentDir = dir;
-    }
-  }
-
-  if (v.HasValue("[dictionary directory]")) {
-    std::string dir = Trim(v.GetIniValue("[dictionary directory]"));
-    if (FolderPart(dir).empty()) dir = s.ProgramDir;
-    // Letter files are named by appending to the folder, so it must end in '/'.
-    dir = WithTrailingSeparator(dir);
-    if (DirectoryExists(dir)) {
-      s.DictDir = dir;
-      if (!FileExists(dir + "a.txt") && !FileExists(dir + "A.txt"))
-        m_host.Message("WARNING! Cannot find Dictionary (a.txt) in directory " + s.DictDir);
-    } else {
-      s.DictDir = s.ProgramDir;
-    }
-  }
-
-  auto color = [&](const char* key, int fallback) {
-    return ParseIniInt(v.GetIniValue(key)).value_or(fallback);
-  };
-  s.FormColor = color("[formcolor]", kDefaultFormColor);
-  s.ClueColor = color("[cluecolor]", kDefaultClueColor);
-  s.QEditorColor = color("[qeditorcolor]", kDefaultQEditorColor);
-  s.OEditorColor = color("[oeditorcolor]", kDefaultOEditorColor);
-  if (auto c = ParseIniInt(v.GetIniValue("[QUOTEWINCOLOR]"))) {
-    s.QuoteWinColor = *c;
-  } else {
-    m_host.Message("err in getinivalue [QUOTEWINCOLOR]    str:" + v.GetIniValue("[QUOTEWINCOLOR]"));
-    s.QuoteWinColor = kQuoteWinFallbackColor;
-  }
-  // "[quotecolor]" and "[gridcolor]" are written but not read back.
 
   // The window's boxes follow what was just read, so that saving at exit does not put
   // back the values the file replaced.
   if (m_formCreated) {
-    m_form.LoadLast = s.LoadLastFile;
-    m_form.LaunchAtStartup = s.LaunchAtStartup;
-    m_form.DictDir = s.DictDir;
+    m_form.LoadLast = m_values.LoadLastFile;
+    m_form.LaunchAtStartup = m_values.LaunchAtStartup;
+    m_form.DictDir = m_values.DictDir;
   }
+}
+
+void SettingsStore::ReadQuotesFile(const std::string& value) {
+  const std::string path = InProgramDir(value);
+  if (!FileExists(path)) return;
+  if (m_loader->LoadQuotesFile(path))
+    m_values.QuotesFile = path;
+  else
+    m_host.Message("Could not load: " + value);
+}
+
+void SettingsStore::ReadWordList(int list, const std::string& value) {
+  const std::string path = InProgramDir(Trim(value));
+  if (!FileExists(path)) return;
+  if (!m_loader->LoadWordList(list, path)) m_host.Message("Could not load: " + path);
+  m_values.WordListFiles[static_cast<std::size_t>(list - 1)] = path;
+}
+
+void SettingsStore::ReadInitialDirectory(const std::string& value) {
+  std::string dir = Trim(value);
+  if (FolderPart(dir).empty()) dir = m_values.ProgramDir;
+  if (!DirectoryExists(dir)) return;
+  m_loader->ChangeDirectory(dir);
+  m_values.CurrentDir = dir;
+}
+
+void SettingsStore::ReadDictionaryDirectory(const std::string& value) {
+  std::string dir = Trim(value);
+  if (FolderPart(dir).empty()) dir = m_values.ProgramDir;
+  // Letter files are named by appending to the folder, so it must end in '/'.
+  dir = WithTrailingSeparator(dir);
+  if (!DirectoryExists(dir)) {
+    m_values.DictDir = m_values.ProgramDir;
+    return;
+  }
+  m_values.DictDir = dir;
+  if (!FileExists(dir + "a.txt") && !FileExists(dir + "A.txt"))
+    m_host.Message("WARNING! Cannot find Dictionary (a.txt) in directory " + m_values.DictDir);
+}
+
+void SettingsStore::ReadFrequency(const std::string& value) {
+  const std::string order = UpperCase(Trim(value));
+  if (!IsLetterOrder(order)) return;
+  m_values.FreqString = order;
+  ApplyFrequency(order);
+}
+
+void SettingsStore::ReadNumProblems(const std::string& value) {
+  if (auto n = ParseIniInt(value)) ApplyNumProblems(*n);
+}
+
+void SettingsStore::ReadQuoteWinColor(const std::string& value) {
+  if (auto c = ParseIniInt(value)) {
+    m_values.QuoteWinColor = *c;
+    return;
+  }
+  m_host.Message("err in getinivalue [QUOTEWINCOLOR]    str:" + value);
+  m_values.QuoteWinColor = kQuoteWinFallbackColor;
 }
 
 std::string SettingsStore::EffectiveFreqOrder() const {
@@ -248,62 +226,54 @@ void SettingsStore::ApplyLetterOrder() {
 
 // ---- Writing ----
 
+void SettingsStore::WriteKeys(int first, int last) {
+  // The dictionary folder is written as the General Settings window shows it.
+  Settings values = m_values;
+  if (m_formCreated) values.DictDir = m_form.DictDir;
+  for (const SettingsKey* k : KeysWrittenIn(first, last))
+    m_view.SetIniValue(k->writtenAs ? k->writtenAs : k->key, k->current(values));
+}
+
 void SettingsStore::SetColorSettings() {
-  const Settings& s = m_values;
-  m_view.SetIniValue("[formcolor]", std::to_string(s.FormColor));
-  m_view.SetIniValue("[cluecolor]", std::to_string(s.ClueColor));
-  m_view.SetIniValue("[qeditorcolor]", std::to_string(s.QEditorColor));
-  m_view.SetIniValue("[oeditorcolor]", std::to_string(s.OEditorColor));
-  m_view.SetIniValue("[quotecolor]", std::to_string(s.QuoteWinColor));
-  m_view.SetIniValue("[quotewincolor]", std::to_string(s.QuoteWinColor));
-  m_view.SetIniValue("[gridcolor]", std::to_string(s.GridColor));
+  WriteKeys(kFirstColourStep, kFirstVariableStep);
 }
 
 void SettingsStore::SetIniVariables() {
-  Settings& s = m_values;
   if (m_formCreated) {
-    s.LaunchAtStartup = m_form.LaunchAtStartup;
-    s.LoadLastFile = m_form.LoadLast;
+    m_values.LaunchAtStartup = m_form.LaunchAtStartup;
+    m_values.LoadLastFile = m_form.LoadLast;
   }
-  m_view.SetIniValue("[lastfile]", Trim(s.LastFile));
-  m_view.SetIniValue("[launch at startup]", s.LaunchAtStartup ? "TRUE" : "FALSE");
-  m_view.SetIniValue("[loadlastfile]", s.LoadLastFile ? "TRUE" : "FALSE");
-  m_view.SetIniValue("[quotefile]", Trim(s.QuotesFile));
-  for (int n = 1; n <= 4; ++n)
-    m_view.SetIniValue("[wordlist" + std::to_string(n) + "]",
-                       Trim(s.WordListFiles[static_cast<std::size_t>(n - 1)]));
-  m_view.SetIniValue("[gridcolor]", std::to_string(s.GridColor));
-  m_view.SetIniValue("[initial directory]", s.CurrentDir);
-  m_view.SetIniValue("[dictionary directory]", Trim(m_formCreated ? m_form.DictDir : s.DictDir));
-  m_view.SetIniValue("[NUMPROBLEMS]", std::to_string(s.NumProblemChars));
-  m_view.SetIniValue("[KEYFONT]", s.KeyFontName);
-  m_view.SetIniValue("[KEYFONTSIZE]", std::to_string(s.KeyFontSize));
+  WriteKeys(kFirstVariableStep, kFirstClueFontStep);
 }
 
 void SettingsStore::SetFontSettings() {
-  Settings& s = m_values;
-  if (!m_view.KeyLine("[CLUEFONT]"))
-    m_view.SetIniValue("[CLUEFONT]", s.ClueFontName);
-  else if (m_view.HasValue("[CLUEFONT]"))
-    s.ClueFontName = m_view.GetIniValue("[CLUEFONT]");
-  if (!m_view.KeyLine("[CLUEFONTSIZE]"))
-    m_view.SetIniValue("[CLUEFONTSIZE]", std::to_string(s.ClueFontSize));
-  else if (auto n = ParseIniInt(m_view.GetIniValue("[CLUEFONTSIZE]")))
-    s.ClueFontSize = *n;
+  // The clue list's font: appended when missing, else the text's value is taken.
+  for (const SettingsKey* k : KeysWrittenIn(kFirstClueFontStep, kFirstAutofillStep)) {
+    if (!m_view.KeyLine(k->key))
+      m_view.SetIniValue(k->key, k->current(m_values));
+    else if (m_view.HasValue(k->key))
+      k->read(*this, m_view.GetIniValue(k->key));
+  }
 }
 
 bool SettingsStore::SimplySaveIniFile() {
+  return SaveIniFileReporting({});
+}
+
+bool SettingsStore::SaveIniFileReporting(const std::string& failure) {
   SetColorSettings();
   SetIniVariables();
   SetFontSettings();
   // The Autofill dialog's choices, after everything a fresh file and the fonts carry.
-  m_view.SetIniValue("[autofill rarity]", std::to_string(m_values.AutofillRarity));
-  m_view.SetIniValue("[autofill time limit]", std::to_string(m_values.AutofillSeconds));
-  return WriteView(m_values.IniFileName, m_view);
+  WriteKeys(kFirstAutofillStep, kWriteStepsEnd);
+  const std::string reason = WriteView(m_values.IniFileName, m_view);
+  if (!reason.empty() && !failure.empty())
+    ReportWriteFailure(failure, m_values.IniFileName, reason);
+  return reason.empty();
 }
 
 void SettingsStore::SaveAtExit() {
-  if (!SimplySaveIniFile()) m_host.Message("Could not save ini file");
+  SaveIniFileReporting("Could not save ini file");
 }
 
 // ---- Commands ----
@@ -330,11 +300,12 @@ bool SettingsStore::SaveInitFile() {
   const auto path = m_host.SaveFileName("Save Initialization File", kFileFilter,
                                         FolderPart(m_values.IniFileName), m_values.IniFileName);
   if (path) {
-    saved = WriteView(*path, m_view);
+    const std::string reason = WriteView(*path, m_view);
+    saved = reason.empty();
     if (saved)
       m_values.IniFileName = *path;
     else
-      m_host.Message("Could not save file ");
+      ReportWriteFailure("Could not save file ", *path, reason);
   }
   ParseIniFile();
   ApplyLetterOrder();
@@ -346,8 +317,8 @@ bool SettingsStore::SaveIniFileAs() {
   const auto path = m_host.SaveFileName("Save File", kFileFilter, FolderPart(m_values.IniFileName),
                                         m_values.IniFileName);
   if (!path) return false;
-  if (!WriteView(*path, m_view)) {
-    m_host.Message("Could not save " + *path);
+  if (const std::string reason = WriteView(*path, m_view); !reason.empty()) {
+    ReportWriteFailure("Could not save ", *path, reason);
     return false;
   }
   m_values.IniFileName = *path;
@@ -357,14 +328,17 @@ bool SettingsStore::SaveIniFileAs() {
 void SettingsStore::MakeDefaultFile() {
   *m_outputEditor = DefaultIniLines(m_values);
   if (m_host.Confirm("Save as your default INI file?", ConfirmKind::Question)) {
-    if (!WriteView(m_values.IniFileName, *m_outputEditor))
-      m_host.Message("Could not save " + m_values.IniFileName);
+    if (const std::string reason = WriteView(m_values.IniFileName, *m_outputEditor);
+        !reason.empty())
+      ReportWriteFailure("Could not save ", m_values.IniFileName, reason);
     ParseIniFile();
     return;
   }
   const auto path = m_host.SaveFileName("Save File", kFileFilter, FolderPart(m_values.IniFileName),
                                         m_values.IniFileName);
-  if (path && !WriteView(*path, *m_outputEditor)) m_host.Message("Could not save " + *path);
+  if (!path) return;
+  if (const std::string reason = WriteView(*path, *m_outputEditor); !reason.empty())
+    ReportWriteFailure("Could not save ", *path, reason);
 }
 
 // ---- General Settings window ----

@@ -101,12 +101,32 @@ class SettingsStore {
   // A name without a folder refers to the program folder.
   std::string InProgramDir(const std::string& name) const;
 
+  // What reading a key does beyond setting a value, for the key table: each takes the
+  // value line as it stands in the file.
+  void ReadQuotesFile(const std::string& value);
+  void ReadWordList(int list, const std::string& value);
+  void ReadInitialDirectory(const std::string& value);
+  void ReadDictionaryDirectory(const std::string& value);
+  void ReadFrequency(const std::string& value);
+  void ReadNumProblems(const std::string& value);
+  void ReadQuoteWinColor(const std::string& value);
+
  private:
   void ApplyFrequency(const std::string& order);
   void ApplyNumProblems(int n);
+  // Writes the values into the view and saves it to IniFileName; a failure is reported
+  // with the given text, when there is one.
+  bool SaveIniFileReporting(const std::string& failure);
+  // The keys of write steps [first, last) with the values in force.
+  void WriteKeys(int first, int last);
+  // The failure of a write, with the path and the reason after the program's text.
+  void ReportWriteFailure(const std::string& message, const std::string& path,
+                          const std::string& reason);
   void ReadIniFileAfterDefault();
-  bool WriteView(const std::string& path, const std::vector<std::string>& lines);
-  bool WriteView(const std::string& path, const IniText& text);
+  // Empty on success, else why the file could not be written.
+  [[nodiscard]] std::string WriteView(const std::string& path,
+                                      const std::vector<std::string>& lines);
+  [[nodiscard]] std::string WriteView(const std::string& path, const IniText& text);
   std::string EffectiveFreqOrder() const;
 
   Host& m_host;

@@ -156,8 +156,8 @@ TEST_F(AutofillWindow, WhenTimeRunsOutThePartialFillIsOfferedAndKeptOnYes) {
 TEST_F(AutofillWindow, OtherAnswersOfARowAreCandidatesThatKeepThePuzzleComplete) {
   PuzzleDocument& doc = window->doc();
   ASSERT_TRUE(PoolIsEmpty(doc));
-  doc.CurRow = 4;
-  doc.CurCol = 2;
+  doc.view().CurRow = 4;
+  doc.view().CurCol = 2;
   window->command(QStringLiteral("OtherAnswers1"))->trigger();
   auto* candidates = Find<QListWidget>("Candidates");
   ASSERT_NE(candidates, nullptr);

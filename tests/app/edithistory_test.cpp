@@ -78,7 +78,7 @@ TEST_F(UndoWindowTest, TypedWordIsUndoneWithItsPoolLettersAndRedoneByKey) {
   Table()->setCurrentIndex(Table()->model()->index(3, 2));
   for (std::size_t k = 1; k < word.size(); ++k) QTest::keyClick(Table(), word[k]);
   ASSERT_EQ(Keystring(doc(), 3), word)
-      << (host.messages.empty() ? "" : host.messages.back()) << doc().CurCol;
+      << (host.messages.empty() ? "" : host.messages.back()) << doc().view().CurCol;
   EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Typing in D"));
 
   QTest::keyClick(Table(), Qt::Key_Backspace, Qt::AltModifier);

@@ -204,7 +204,7 @@ TEST_F(PuzzleWindowTest, TypingTakesLettersFromThePoolAndBackspaceReturnsThem) {
   EXPECT_EQ(doc().KeyWords.At(2, 0), std::string(1, letter));
   EXPECT_EQ(doc().P.PoolOf(letter), before - 1);
   EXPECT_NE(MappedIndex(doc(), 2, 0), 0);
-  EXPECT_EQ(doc().CurCol, 3);
+  EXPECT_EQ(doc().view().CurCol, 3);
   EXPECT_EQ(table()->currentIndex().column(), 3);
   const auto& row = doc().CharPoolGrid[static_cast<std::size_t>(letter - 'A' + 1)];
   EXPECT_EQ(row[1], std::to_string(before - 1));
@@ -226,7 +226,7 @@ TEST_F(PuzzleWindowTest, TypingTakesLettersFromThePoolAndBackspaceReturnsThem) {
   QTest::keyClick(table(), Qt::Key_Backspace);
   EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
   EXPECT_EQ(doc().P.PoolOf(letter), before);
-  EXPECT_EQ(doc().CurCol, 2);
+  EXPECT_EQ(doc().view().CurCol, 2);
 
   // Space clears the letter under the cursor and moves on.
   Type(letter);
@@ -234,12 +234,12 @@ TEST_F(PuzzleWindowTest, TypingTakesLettersFromThePoolAndBackspaceReturnsThem) {
   QTest::keyClick(table(), Qt::Key_Space);
   EXPECT_TRUE(doc().KeyWords.At(2, 0).empty());
   EXPECT_EQ(doc().P.PoolOf(letter), before);
-  EXPECT_EQ(doc().CurCol, 3);
+  EXPECT_EQ(doc().view().CurCol, 3);
 
   // The last column keeps the selection.
   table()->setCurrentIndex(table()->model()->index(0, kTableSize - 1));
   Type(letter);
-  EXPECT_EQ(doc().CurCol, kTableSize - 1);
+  EXPECT_EQ(doc().view().CurCol, kTableSize - 1);
 }
 
 TEST_F(PuzzleWindowTest, ScanAndDoubleClickACandidate) {
@@ -288,7 +288,7 @@ TEST_F(PuzzleWindowTest, DoubleClickOnAnInitialScansTheLastWordList) {
   dclick(0, 1);  // row A starts with M; list 1 at first
   EXPECT_TRUE(candidates->isVisible());
   EXPECT_EQ(shown(), QStringList{QStringLiteral("MIND")});
-  EXPECT_EQ(doc().CurRow, 0);
+  EXPECT_EQ(doc().view().CurRow, 0);
 
   // After list 2 was looked at, its entries are scanned instead, comments cut.
   window->viewCommands().WordListButtonClick(2);
@@ -347,7 +347,7 @@ TEST_F(PuzzleWindowTest, WriteAClueSaveAndReload) {
   EXPECT_EQ(doc().ClueLines[0], "A. Blind poet's epic");
   EXPECT_EQ(Find<QPlainTextEdit>("Cluelist")->document()->firstBlock().text(),
             QStringLiteral("A. Blind poet's epic"));
-  EXPECT_EQ(doc().CurRow, 1);  // the next row for the next clue
+  EXPECT_EQ(doc().view().CurRow, 1);  // the next row for the next clue
 
   const std::string path = QDir(dir.path()).filePath(QStringLiteral("milton.qtl")).toStdString();
   host.fileAnswers.push_back(path);
@@ -403,11 +403,11 @@ TEST_F(PuzzleWindowTest, DoubleClickingTwoGridCellsSwapsThem) {
   click(a);
   EXPECT_TRUE(Visible("SwapListBox"));
   EXPECT_GT(Find<QListWidget>("SwapListBox")->count(), 3);
-  EXPECT_TRUE(doc().HighlightActive);
+  EXPECT_TRUE(doc().view().HighlightActive);
   click(b);
   EXPECT_EQ(p.Cells[static_cast<std::size_t>(a)].CellLabel, labelB);
   EXPECT_EQ(p.Cells[static_cast<std::size_t>(b)].CellLabel, labelA);
-  EXPECT_FALSE(doc().HighlightActive);
+  EXPECT_FALSE(doc().view().HighlightActive);
 }
 
 TEST_F(PuzzleWindowTest, GridImageShowsCellStates) {
@@ -471,8 +471,8 @@ TEST_F(WindowTest, HeuristicSearchFindsAndLaysTheLastThreeWords) {
   EXPECT_FALSE(button->isEnabled());
   // Rows D, G and H hold ADDS, MEET and LAIN.
   for (int row : {3, 6, 7}) {
-    doc.CurRow = row;
-    doc.CurCol = 2;
+    doc.view().CurRow = row;
+    doc.view().CurCol = 2;
     window->command(QStringLiteral("ClearWord1"))->trigger();
   }
   EXPECT_TRUE(button->isEnabled());
@@ -671,8 +671,8 @@ TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
   PuzzleDocument& doc = window->doc();
   ASSERT_TRUE(doc.PuzzleExists);
   for (int row : {3, 6, 7}) {
-    doc.CurRow = row;
-    doc.CurCol = 2;
+    doc.view().CurRow = row;
+    doc.view().CurCol = 2;
     window->command(QStringLiteral("ClearWord1"))->trigger();
   }
   host.confirmAnswers.push_back(true);  // prune the lists first

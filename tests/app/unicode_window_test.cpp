@@ -106,7 +106,7 @@ TEST_F(RealDialogWindowTest, APuzzleWithAClueWindows1252LacksSavesAndReopensUnde
   Trigger("Quotes3");
   Editor("QuotesEditor")
       ->setPlainText(QStringLiteral("\u00C9mile Zola@@\u00C9t\u00E9 \u2014 Zola mit le mot"));
-  window->doc().CurRow = 0;
+  window->doc().view().CurRow = 0;
   QTextCursor cursor(Editor("QuotesEditor")->document());
   Editor("QuotesEditor")->setTextCursor(cursor);
   const QRect line = Editor("QuotesEditor")->cursorRect(cursor);
@@ -118,8 +118,8 @@ TEST_F(RealDialogWindowTest, APuzzleWithAClueWindows1252LacksSavesAndReopensUnde
   EXPECT_EQ(window->doc().P.MasterQuote, "ETE ZOLA MIT LE MOT");
 
   const QString clue = QStringLiteral("Erd\u0151s \u2260 \u0141\u00F3d\u017A \U0001F600");
-  window->doc().CurRow = 0;
-  window->doc().CurCol = 2;
+  window->doc().view().CurRow = 0;
+  window->doc().view().CurCol = 2;
   driver->texts.push_back(clue);
   Trigger("WriteClue3");
   EXPECT_EQ(ToQString(window->doc().ClueLines[0]), QStringLiteral("A. ") + clue);

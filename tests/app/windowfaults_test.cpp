@@ -275,7 +275,7 @@ TEST_F(PuzzleWindowTest, AMadePuzzleShowsThePoolAlphabetically) {
   auto* editor = Find<QPlainTextEdit>("QuotesEditor");
   editor->setTextCursor(QTextCursor(editor->document()));
   window->puzzleCommands().QuotesEditorDblClick();
-  EXPECT_EQ(doc().PoolView, 0);
+  EXPECT_EQ(doc().view().PoolView, 0);
   EXPECT_TRUE(Visible("CharPoolGrid"));
   EXPECT_FALSE(Visible("RankGrid"));
 }

@@ -133,8 +133,8 @@ class WindowTest : public ::testing::Test {
   // Clear Word on each of the rows.
   void ClearRows(std::initializer_list<int> rows) {
     for (int row : rows) {
-      window->doc().CurRow = row;
-      window->doc().CurCol = 2;
+      window->doc().view().CurRow = row;
+      window->doc().view().CurCol = 2;
       window->command(QStringLiteral("ClearWord1"))->trigger();
     }
   }

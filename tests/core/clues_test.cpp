@@ -44,13 +44,13 @@ TEST(Clues, TablePromptWalksDownTheRowsAndStopsAtTheLast) {
   EXPECT_EQ(WriteClue1Click(f.doc), 0);
   EXPECT_EQ(WriteClue1Click(f.doc), 1);
   EXPECT_EQ(WriteClue1Click(f.doc), 2);
-  EXPECT_EQ(f.doc.CurRow, 2);
+  EXPECT_EQ(f.doc.view().CurRow, 2);
   EXPECT_EQ(f.doc.ClueLines, (std::vector<std::string>{"A. First", "B. A small bird", "C. Third"}));
   EXPECT_EQ(f.host.prompts[1], "CLUE ENTRY | Enter the clue for B.  TO");
   // one more stays on the last row
   f.host.promptAnswers = {"Again"};
   EXPECT_EQ(WriteClue1Click(f.doc), 2);
-  EXPECT_EQ(f.doc.CurRow, 2);
+  EXPECT_EQ(f.doc.view().CurRow, 2);
   EXPECT_EQ(f.doc.ClueLines[2], "C. Again");
 }
 

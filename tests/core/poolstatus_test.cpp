@@ -67,8 +67,8 @@ TEST(PoolStatus, HintFollowsVowelShareAndProblemLetters) {
 
 TEST(PoolStatus, StatusPanelsShowTotalsSelectionAndProblemLetters) {
   PoolFixture f("EEETBZZQ", 4, 2);
-  f.doc.CurCol = 2;
-  f.doc.CurRow = 1;
+  f.doc.view().CurCol = 2;
+  f.doc.view().CurRow = 1;
   UpdateCharStatus(f.doc);
   const auto text = [&](StatusBar bar, int panel) { return f.host.StatusText(bar, panel); };
   EXPECT_EQ(text(StatusBar::CharStatus2, 0), "Avg wrd len 4");

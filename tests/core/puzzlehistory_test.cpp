@@ -12,6 +12,7 @@
 #include "core/geometry.h"
 #include "core/swapping.h"
 #include "support/fakehost.h"
+#include "support/handpuzzle.h"
 
 namespace quotella {
 namespace {
@@ -27,12 +28,7 @@ class History : public ::testing::Test {
     InitPuzzleDefaults(doc);
     ResetPuzzle(doc);
     // Answer rows A, B, R, A, H, ... (ABRAHAMLINCOLNGETTYSBURGADDRESS).
-    ASSERT_EQ(QuotesEditorDblClick(
-                  doc,
-                  "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our "
-                  "fathers brought forth on this continent, a new nation, conceived in "
-                  "Liberty, and dedicated to the proposition that all men are created equal."),
-              DblClickResult::Made);
+    ASSERT_EQ(QuotesEditorDblClick(doc, test::kGettysburgLine), DblClickResult::Made);
     history.BindTexts({&title});
     history.Start();
     host.Clear();
@@ -233,9 +229,9 @@ TEST_F(History, UndoCancelsAPendingExchange) {
   SwapState swaps;
   history.Record("Stretch Grid", [&] { StretchGrid1Click(doc); });
   PuzzleGridDblClick(doc, swaps, MappedIndex(doc, 2, 1));
-  ASSERT_TRUE(doc.HighlightActive);
+  ASSERT_TRUE(doc.view().HighlightActive);
   history.Undo();
-  EXPECT_FALSE(doc.HighlightActive);
+  EXPECT_FALSE(doc.view().HighlightActive);
   for (int i = 1; i <= doc.P.NumCells; ++i)
     EXPECT_FALSE(doc.P.Cells[static_cast<std::size_t>(i)].Highlight);
 }

@@ -96,7 +96,7 @@ TEST_F(Swapping, FirstDoubleClickListsEveryPartner) {
   };
   EXPECT_EQ(state.Lines, expected);
   EXPECT_EQ(state.SwapSource, 1);
-  EXPECT_TRUE(doc.HighlightActive);
+  EXPECT_TRUE(doc.view().HighlightActive);
   for (int i : {1, 2, 5, 8}) EXPECT_TRUE(Cell(i).Highlight) << i;
   EXPECT_FALSE(Cell(4).Highlight);
   EXPECT_TRUE(Cell(8).SwapMark);
@@ -117,7 +117,7 @@ TEST_F(Swapping, SecondDoubleClickSwapsOnlyLegallyAndWithTheSameLetter) {
   PuzzleGridDblClick(doc, state, 1);
   PuzzleGridDblClick(doc, state, 3);  // a space: still pending
   PuzzleGridDblClick(doc, state, 8);  // a free cell
-  EXPECT_FALSE(doc.HighlightActive);
+  EXPECT_FALSE(doc.view().HighlightActive);
   EXPECT_EQ(MappedIndex(doc, 2, 0), 8);
   EXPECT_FALSE(Cell(1).Mapped);
   EXPECT_EQ(Cell(8).CellLabel, "A");
@@ -133,12 +133,12 @@ TEST_F(Swapping, ListLinesSwapByPrintedNumbers) {
   EXPECT_FALSE(SwapListBoxDblClick(doc, state, 2));  // before the fourth line: ignored
   EXPECT_FALSE(SwapListBoxDblClick(doc, state, 3));  // "Label:..." holds no numbers
   EXPECT_EQ(host.messages, std::vector<std::string>{"Error in value in SwapListBoxDblClick"});
-  EXPECT_TRUE(doc.HighlightActive);
+  EXPECT_TRUE(doc.view().HighlightActive);
   // An illegal line is carried out all the same; the marks are recomputed.
   EXPECT_TRUE(SwapListBoxDblClick(doc, state, 4));
   EXPECT_EQ(state.Lines, std::vector<std::string>{"CLICK ON A CELL TO SWAP"});
   EXPECT_TRUE(state.HandCursor);
-  EXPECT_FALSE(doc.HighlightActive);
+  EXPECT_FALSE(doc.view().HighlightActive);
   EXPECT_EQ(MappedIndex(doc, 2, 0), 2);
   EXPECT_EQ(MappedIndex(doc, 3, 0), 1);
   EXPECT_TRUE(Cell(1).Illegal);
@@ -160,7 +160,7 @@ TEST_F(Swapping, OnlyLetterIsLockedAndLonelyLettersHaveNoPartners) {
             (std::vector<std::string>{"", "DOUBLECLICK THE SWAP YOU WANT TO MAKE!",
                                       "Cell: 3, Char: X (Locked, Legal)", "Label: Word:HEX (A***)",
                                       "", "This cannot be swapped!  It is the only X!"}));
-  EXPECT_FALSE(doc.HighlightActive);
+  EXPECT_FALSE(doc.view().HighlightActive);
   EXPECT_EQ(state.SwapSource, 0);
 
   state.Lines.clear();
@@ -169,7 +169,7 @@ TEST_F(Swapping, OnlyLetterIsLockedAndLonelyLettersHaveNoPartners) {
             (std::vector<std::string>{"", "DOUBLECLICK THE SWAP YOU WANT TO MAKE!",
                                       "Cell: 1, Char: H (Not Locked, Legal)",
                                       "Label:A Word:HEX (A***)", "", "No swaps are legal!"}));
-  EXPECT_TRUE(doc.HighlightActive);
+  EXPECT_TRUE(doc.view().HighlightActive);
 }
 
 TEST_F(Swapping, GridPositionsAndPrintedNumbersFindCells) {

@@ -41,7 +41,7 @@ TEST_F(ScanTest, OneLetterEntriesAreNeverCandidates) {
   // "S" and "s @x" fit row B on their own letter; an answer needs two letters.
   tmp.Write("s.txt", "s\r\nSEA\r\n");
   src.List(2).Items = {"S", "s @ the bare letter", "SHE"};
-  doc.CurRow = 1;
+  doc.view().CurRow = 1;
   ScanDictionaryCommand(doc, src);
   EXPECT_EQ(src.Candidates, (Lines{"SEA"}));
   src.Candidates.clear();
@@ -87,7 +87,7 @@ TEST_F(ScanTest, ConditionsApplyOnlyWhileSwitchedOn) {
 #endif
 
 TEST_F(ScanTest, MissingOrEmptyLetterFilesLeaveOnlyTheExplanation) {
-  doc.CurRow = 1;  // S: no s.txt
+  doc.view().CurRow = 1;  // S: no s.txt
   ScanDictionaryCommand(doc, src);
   EXPECT_EQ(host.messages, (Lines{"File does not exist: " + tmp.Dir() + "S.txt"}));
   EXPECT_EQ(src.Candidates, (Lines{"No candidates found"}));
@@ -100,7 +100,7 @@ TEST_F(ScanTest, MissingOrEmptyLetterFilesLeaveOnlyTheExplanation) {
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(src.Candidates, (Lines{"No candidates found"}));
 
-  doc.CurRow = 5;  // no puzzle row: nothing fits, nothing is read
+  doc.view().CurRow = 5;  // no puzzle row: nothing fits, nothing is read
   host.Clear();
   ScanDictionaryCommand(doc, src);
   EXPECT_TRUE(host.messages.empty());

@@ -70,7 +70,7 @@ inline void SetUpPuzzle(PuzzleDocument& doc, const std::string& initials,
   doc.P.ProblemSet.reset();
   for (char c : std::string("BFHJKQVWXYZ")) doc.P.ProblemSet.set(static_cast<unsigned char>(c));
   doc.PuzzleExists = true;
-  doc.CurRow = 0;
+  doc.view().CurRow = 0;
 }
 
 // Lays the further letters of word into row (columns 2..) without touching the pool.

@@ -3,11 +3,13 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "core/document.h"
 #include "core/textio.h"
@@ -383,8 +385,11 @@ TEST_F(SettingsFileTest, DefaultFileThatCannotBeSavedIsReported) {
   store->MakeDefaultFile();
   host.fileAnswers = {dir + "not-a-folder/other.ini"};
   store->MakeDefaultFile();
-  EXPECT_THAT(host.messages, ElementsAre("Could not save " + dir + "not-a-folder/quotella.ini",
-                                         "Could not save " + dir + "not-a-folder/other.ini"));
+  // The program's text, then why.
+  const std::string why = ": a file stands where a folder is named";
+  EXPECT_THAT(host.messages,
+              ElementsAre("Could not save " + dir + "not-a-folder/quotella.ini" + why,
+                          "Could not save " + dir + "not-a-folder/other.ini" + why));
   EXPECT_EQ(store->OutputEditor().size(), 38u);
 }
 
@@ -407,7 +412,9 @@ TEST_F(SettingsFileTest, ExitSaveThatFailsIsReportedAndLeavesTheOldFile) {
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
-  EXPECT_THAT(host.messages, ElementsAre("Could not save ini file"));
+  EXPECT_THAT(host.messages,
+              ElementsAre(testing::StartsWith("Could not save ini file " + ini + ": ")));
+  EXPECT_GT(host.messages[0].size(), ("Could not save ini file " + ini + ": ").size());
   EXPECT_EQ(ReadFileBytes(ini), old);
   for (const auto& e : fs::directory_iterator(dir))  // no temporary file left behind
     EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
@@ -427,7 +434,9 @@ TEST_F(SettingsFileTest, SaveInitFileAppliesTheTextWhateverTheDialogDoes) {
   host.fileAnswers = {dir + "not-a-folder/x.ini"};
   WriteRaw(dir + "not-a-folder", "x");
   EXPECT_FALSE(store->SaveInitFile());
-  EXPECT_THAT(host.messages, ElementsAre("Could not save file "));
+  EXPECT_THAT(host.messages,
+              ElementsAre("Could not save file " + dir +
+                          "not-a-folder/x.ini: a file stands where a folder is named"));
   EXPECT_EQ(store->Values().IniFileName, ini);
 
   host.fileAnswers = {dir + "copy.ini"};
@@ -849,6 +858,99 @@ TEST_F(SettingsFileTest, FreshFileAndUnreadableValuesShareOneSetOfDefaults) {
   EXPECT_EQ(store->Values().QEditorColor, fresh.QEditorColor);
   EXPECT_EQ(store->Values().OEditorColor, fresh.OEditorColor);
   EXPECT_EQ(FileNamePart(fresh.QuotesFile), text.GetIniValue("[quotefile]"));
+}
+
+// ---- The key table drives reading and writing ----
+
+TEST(SettingsKeyTable, EveryKeyIsDeclaredOnceAndReadOrWrittenInOneOrder) {
+  std::set<std::string> seen;
+  for (const SettingsKey& k : SettingsKeys()) {
+    EXPECT_TRUE(seen.insert(UpperCase(k.key)).second) << k.key;
+    EXPECT_TRUE(k.current != nullptr) << k.key;
+    // A key that is read has a reader; one read when absent is read with its fallback.
+    EXPECT_EQ(k.readStep > 0 || k.writeStep >= kFirstClueFontStep, k.read != nullptr) << k.key;
+    EXPECT_TRUE(!k.readAbsent || k.readStep > 0) << k.key;
+  }
+  std::set<int> readSteps, writeSteps;
+  for (const SettingsKey& k : SettingsKeys()) {
+    if (k.readStep > 0) {
+      EXPECT_TRUE(readSteps.insert(k.readStep).second) << k.key;
+    }
+    if (k.writeStep > 0) {
+      EXPECT_TRUE(writeSteps.insert(k.writeStep).second) << k.key;
+    }
+  }
+  // Reading: the fonts first, the letter order before the problem letters, the word lists
+  // before the folders, the quotation window's colour after its older twin.
+  std::vector<std::string> read;
+  for (const SettingsKey* k : KeysRead()) read.push_back(k->key);
+  const auto at = [&](const char* key) { return std::find(read.begin(), read.end(), key); };
+  EXPECT_EQ(read.front(), "[KEYFONT]");
+  EXPECT_LT(at("[Frequency]"), at("[NumProblems]"));
+  EXPECT_LT(at("[wordlist4]"), at("[initial directory]"));
+  EXPECT_LT(at("[quotecolor]"), at("[quotewincolor]"));
+  EXPECT_EQ(at("[CLUEFONT]"), read.end());
+}
+
+TEST_F(SettingsFileTest, KeysWrittenButOnceUnreadAreReadBack) {
+  WriteIni({"[gridcolor]", "255", "[quotecolor]", "65280", "[quotewincolor]", "16711680"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  EXPECT_EQ(store->Values().GridColor, 255);
+  // "[quotewincolor]" has the last word on the quotation window.
+  EXPECT_EQ(store->Values().QuoteWinColor, 16711680);
+
+  // A grid colour that is no number leaves the one in force.
+  WriteIni({"[gridcolor]", "teal", "[quotewincolor]", "1"});
+  store->ReadIniFile(ini);
+  EXPECT_EQ(store->Values().GridColor, 255);
+  EXPECT_THAT(host.messages, IsEmpty());
+
+  // What is saved is what comes back.
+  store->Values().GridColor = 4242;
+  ASSERT_TRUE(store->SimplySaveIniFile());
+  auto again = Store();
+  again->ReadIniFile(ini);
+  EXPECT_EQ(again->Values().GridColor, 4242);
+  EXPECT_EQ(again->Values().QuoteWinColor, 1);
+}
+
+TEST_F(SettingsFileTest, SavingAFileThatLacksKeysAppendsThemInTheWritersOrder) {
+  WriteIni({"; only a note"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  store->SaveAtExit();
+  std::vector<std::string> keys;
+  for (const std::string& line : IniLines())
+    if (!line.empty() && line[0] == '[') keys.push_back(line);
+  EXPECT_THAT(keys, ElementsAre("[formcolor]", "[cluecolor]", "[qeditorcolor]", "[oeditorcolor]",
+                                "[quotecolor]", "[quotewincolor]", "[gridcolor]", "[lastfile]",
+                                "[launch at startup]", "[loadlastfile]", "[quotefile]",
+                                "[wordlist1]", "[wordlist2]", "[wordlist3]", "[wordlist4]",
+                                "[initial directory]", "[dictionary directory]", "[NUMPROBLEMS]",
+                                "[KEYFONT]", "[KEYFONTSIZE]", "[CLUEFONT]", "[CLUEFONTSIZE]",
+                                "[autofill rarity]", "[autofill time limit]"));
+  // Read back, every value is the one that was written.
+  auto back = Store();
+  back->ReadIniFile(ini);
+  for (const SettingsKey& k : SettingsKeys())
+    if (k.writeStep > 0) {
+      EXPECT_EQ(k.current(back->Values()), k.current(store->Values())) << k.key;
+    }
+}
+
+TEST_F(SettingsFileTest, AFailedSaveOfTheSettingsSaysWhereAndWhy) {
+  WriteRaw(dir + "blocked", "a file, not a folder");
+  auto store = Store();
+  store->Values().IniFileName = dir + "blocked/quotella.ini";
+  store->SaveAtExit();
+  EXPECT_THAT(host.messages, ElementsAre("Could not save ini file " + dir +
+                                         "blocked/quotella.ini: a file stands where a folder "
+                                         "is named"));
+  // The silent save used by the window reports nothing itself.
+  host.Clear();
+  EXPECT_FALSE(store->SimplySaveIniFile());
+  EXPECT_THAT(host.messages, IsEmpty());
 }
 
 }  // namespace

@@ -8,6 +8,12 @@
 
 namespace quotella::test {
 
+// A quotes line of 31 answers (ABRAHAMLINCOLNGETTYSBURGADDRESS) that construction makes.
+inline constexpr const char* kGettysburgLine =
+    "Abraham Lincoln@Gettysburg Address@Four score and seven years ago our fathers brought "
+    "forth on this continent, a new nation, conceived in Liberty, and dedicated to the "
+    "proposition that all men are created equal.";
+
 // Builds a puzzle by hand, without construction's rules, so a test can choose every
 // cell number and every answer's cells.
 class HandPuzzle {

@@ -66,7 +66,7 @@ void AnswerCommands::QuotesEditorClick() {
 
 void AnswerCommands::KeyWordsKeyPress(char key) {
   if (!m_doc.PuzzleExists) return;
-  quotella::KeyWordsKeyPress(m_doc, {m_doc.CurCol, m_doc.CurRow}, key);
+  quotella::KeyWordsKeyPress(m_doc, {m_doc.view().CurCol, m_doc.view().CurRow}, key);
   m_requests.RefreshViews();
 }
 
@@ -77,8 +77,9 @@ void AnswerCommands::CandidatesDblClick() {
     return;
   }
   KeyTableView* table = m_answer.keyWords();
-  quotella::CandidatesDblClick(m_doc, {m_doc.CurCol, m_doc.CurRow}, m_sources.Candidates,
-                               m_lists.candidates()->currentRow(), table->isVisible());
+  quotella::CandidatesDblClick(m_doc, {m_doc.view().CurCol, m_doc.view().CurRow},
+                               m_sources.Candidates, m_lists.candidates()->currentRow(),
+                               table->isVisible());
   m_requests.RefreshViews();
   if (table->isVisible()) table->setFocus();
 }
@@ -176,8 +177,8 @@ void AnswerCommands::MajorProblemScanClick(BackgroundWork& work) {
 }
 
 void AnswerCommands::SelectTableCell(int col, int row) {
-  m_doc.CurCol = col;
-  m_doc.CurRow = row;
+  m_doc.view().CurCol = col;
+  m_doc.view().CurRow = row;
   m_answer.syncSelection();
 }
 

@@ -198,8 +198,8 @@ void DialogCommands::ManualEntry1Click() {
       SetCaption(session, session.CurrentPuzzleFile);
       m_requests.window().setWindowTitle(ToQString(session.Caption));
       m_puzzleCommands.NewPuzzleShown();
-      m_doc.CurCol = 2;
-      m_doc.CurRow = 0;
+      m_doc.view().CurCol = 2;
+      m_doc.view().CurRow = 0;
       m_viewCommands.PoolViewClick(0);
       m_viewCommands.Puzzle3Click();
       m_quote.quoteWindow()->setPlainText(ToQString(m_manualEntry->entry().ManualQuoteLine));

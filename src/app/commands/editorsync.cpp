@@ -15,6 +15,14 @@
 
 namespace quotella {
 
+namespace {
+
+QString Joined(const std::vector<std::string>& lines) {
+  return ToQLines(lines).join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 EditorSync::EditorSync(FileSession& session, SettingsStore& settings, WordSources& sources,
                        AnswerPane& answer, WordListPane& lists, WindowRequests& requests)
     : m_session(session),
@@ -27,30 +35,52 @@ EditorSync::EditorSync(FileSession& session, SettingsStore& settings, WordSource
   connect(quotes, &QPlainTextEdit::textChanged, this, [this, quotes] {
     if (m_syncing) return;
     m_session.QuotesEditor = FromQText(quotes->toPlainText());
+    m_quotesShown = m_session.QuotesEditor;
     QuotesEditorChange(m_session);
+  });
+  connect(m_answer.outputEditor(), &QTextEdit::textChanged, this, [this] {
+    if (!m_syncing) m_outputDirty = true;
+  });
+  connect(m_answer.iniFile(), &QPlainTextEdit::textChanged, this, [this] {
+    if (!m_syncing) m_iniDirty = true;
   });
 }
 
 void EditorSync::PullEditors() {
-  m_session.Output.Lines = FromQText(m_answer.outputEditor()->toPlainText());
-  m_session.QuotesEditor = FromQText(m_answer.quotesEditor()->toPlainText());
-  m_settings.View().SetLines(FromQText(m_answer.iniFile()->toPlainText()));
+  if (m_outputDirty) {
+    m_session.Output.Lines = FromQText(m_answer.outputEditor()->toPlainText());
+    m_outputShown = m_session.Output.Lines;
+    m_outputDirty = false;
+  }
+  if (m_iniDirty) {
+    m_iniShown = FromQText(m_answer.iniFile()->toPlainText());
+    m_settings.View().SetLines(m_iniShown);
+    m_iniDirty = false;
+  }
 }
 
 void EditorSync::PushEditors() {
   m_syncing = true;
-  const QString output = ToQLines(m_session.Output.Lines).join(QLatin1Char('\n'));
-  if (m_answer.outputEditor()->toPlainText() != output)
-    m_answer.outputEditor()->setPlainText(output);
-  const QString quotes = ToQLines(m_session.QuotesEditor).join(QLatin1Char('\n'));
-  if (m_answer.quotesEditor()->toPlainText() != quotes)
-    m_answer.quotesEditor()->setPlainText(quotes);
+  if (!(m_session.Output.Lines == m_outputShown)) {
+    m_outputShown = m_session.Output.Lines;
+    m_answer.outputEditor()->setPlainText(Joined(m_outputShown));
+    m_outputDirty = false;
+  }
+  if (m_session.QuotesEditor != m_quotesShown) {
+    m_quotesShown = m_session.QuotesEditor;
+    m_answer.quotesEditor()->setPlainText(Joined(m_quotesShown));
+  }
   m_syncing = false;
 }
 
 void EditorSync::PushIniText() {
-  const QString text = ToQLines(m_settings.View().Lines()).join(QLatin1Char('\n'));
-  if (m_answer.iniFile()->toPlainText() != text) m_answer.iniFile()->setPlainText(text);
+  std::vector<std::string> lines = m_settings.View().Lines();
+  if (lines == m_iniShown) return;
+  m_iniShown = std::move(lines);
+  m_syncing = true;
+  m_answer.iniFile()->setPlainText(Joined(m_iniShown));
+  m_syncing = false;
+  m_iniDirty = false;
 }
 
 void EditorSync::PushLists() {

@@ -45,7 +45,7 @@ void LookUpCommands::LookUpFocused(bool google) {
 }
 
 std::string LookUpCommands::CurrentAnswer() const {
-  return Keystring(m_doc, m_doc.CurRow);
+  return Keystring(m_doc, m_doc.view().CurRow);
 }
 
 std::string LookUpCommands::CurrentCandidate() const {

@@ -66,8 +66,8 @@ void PuzzleCommands::QuotesEditorDblClick() {
     NewPuzzleShown();
   }
   if (result == DblClickResult::Made) {
-    doc.CurCol = 2;
-    doc.CurRow = 0;
+    doc.view().CurCol = 2;
+    doc.view().CurRow = 0;
     m_viewCommands.PoolViewClick(0);
     m_viewCommands.Puzzle3Click();
   }

@@ -74,7 +74,7 @@ void AnswerPane::refresh() {
 }
 
 void AnswerPane::syncSelection() {
-  const QModelIndex want = m_keyWordsModel->index(m_doc.CurRow, m_doc.CurCol);
+  const QModelIndex want = m_keyWordsModel->index(m_doc.view().CurRow, m_doc.view().CurCol);
   if (want.isValid() && m_keyWords->currentIndex() != want) m_keyWords->setCurrentIndex(want);
 }
 

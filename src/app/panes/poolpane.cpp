@@ -71,7 +71,8 @@ PoolPane::PoolPane(PuzzleDocument& doc, QWidget* parent)
 }
 
 void PoolPane::showCurrent() {
-  for (int i = 0; i < 3; ++i) m_grids[static_cast<std::size_t>(i)]->setVisible(i == m_doc.PoolView);
+  for (int i = 0; i < 3; ++i)
+    m_grids[static_cast<std::size_t>(i)]->setVisible(i == m_doc.view().PoolView);
   for (auto* b : m_buttons) b->show();
 }
 
@@ -82,7 +83,7 @@ void PoolPane::hideAll() {
 
 void PoolPane::markCurrent() {
   for (int i = 0; i < 3; ++i)
-    SetCaptionColour(m_buttons[static_cast<std::size_t>(i)], i == m_doc.PoolView);
+    SetCaptionColour(m_buttons[static_cast<std::size_t>(i)], i == m_doc.view().PoolView);
 }
 
 void PoolPane::refresh() {

@@ -285,7 +285,7 @@ std::vector<ActionRow> ActionRows() {
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.answers->ScanDictionary(); }, false, kNeedsPuzzle},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
        [](W& w) {
-         if (w.search->ShowOtherAnswers(w.doc->CurRow)) w.viewCommands->CandidatesButtonClick();
+         if (w.search->ShowOtherAnswers(w.doc->view().CurRow)) w.viewCommands->CandidatesButtonClick();
        }},
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.lookups->CurrentAnswer()); }, false, kNeedsFilledRow},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.lookups->CurrentAnswer()); }, false, kNeedsFilledRow},
@@ -298,13 +298,13 @@ std::vector<ActionRow> ActionRows() {
       {"MajorProblemScan", "KeyWordsPopup", "Find Words using most Problem Chars", "",
        [](W& w) { w.answers->MajorProblemScanClick(w.search->background()); }, false, kNeedsPuzzle},
       {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
-       [](W& w) { ClearWord1Click(*w.doc, {w.doc->CurCol, w.doc->CurRow}, true); w.requests->RefreshViews(); }},
+       [](W& w) { ClearWord1Click(*w.doc, {w.doc->view().CurCol, w.doc->view().CurRow}, true); w.requests->RefreshViews(); }},
       {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.bottom->conditionsBox()->click(); }},
       {"RowAdvance", "KeyWordsPopup", "Row Advance", "",
-       [](W& w) { RowAdvanceClick(*w.doc, {w.doc->CurCol, w.doc->CurRow}); w.requests->RefreshViews(); }, true},
+       [](W& w) { RowAdvanceClick(*w.doc, {w.doc->view().CurCol, w.doc->view().CurRow}); w.requests->RefreshViews(); }, true},
       {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.answers->WriteClue3Click(); }, false, kNeedsPuzzle},
       {"ClearPuzzle1", "KeyWordsPopup", "Clear Puzzle", "",
-       [](W& w) { ClearPuzzle1Click(*w.doc, {w.doc->CurCol, w.doc->CurRow}); w.requests->RefreshViews(); }},
+       [](W& w) { ClearPuzzle1Click(*w.doc, {w.doc->view().CurCol, w.doc->view().CurRow}); w.requests->RefreshViews(); }},
       {"KeywordMerriamLookup", "KeyWordsPopup", "Look up word at Merriam-Webster", "", [](W& w) { w.lookups->OpenAddress(KeywordMerriamLookup(w.lookups->CurrentAnswer())); }, false, kNeedsFilledRow},
       {"hesaurusLookup1", "KeyWordsPopup", "Thesaurus Lookup", "F6", [](W& w) { w.lookups->OpenAddress(KeywordThesaurusLookup(w.lookups->CurrentAnswer())); }, false, kNeedsFilledRow},
       {"GoogleLookup2", "KeyWordsPopup", "Search Google for Clue Info", "", [](W& w) { w.lookups->OpenAddress(KeywordGoogleLookup(*w.host, w.lookups->CurrentAnswer())); }, false, kNeedsFilledRow},

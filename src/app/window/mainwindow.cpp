@@ -67,7 +67,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   BuildHandlers();
   BuildTables();
   resize(805, 587);
-  m_doc->Subscribe([this](PuzzleDocument::Change) { RefreshViews(); });
+  m_doc->Subscribe([this](PuzzleDocument::Change change) { RefreshFor(change); });
   m_windowSettings->StartUp(options, m_paths);
 }
 
@@ -106,6 +106,7 @@ void MainWindow::BuildStores(const Options& options) {
   };
   m_host = std::make_unique<WindowHost>(*dialogs, std::move(sinks));
   m_doc = std::make_unique<PuzzleDocument>(*m_host);
+  m_doc->AttachView(m_view);
   m_session = std::make_unique<FileSession>();
   m_sources = std::make_unique<WordSources>();
   m_session->ShowView = [this](View v) { m_viewCommands->ShowRequestedView(static_cast<int>(v)); };
@@ -282,27 +283,64 @@ void MainWindow::FileOperationDone() {
 }
 
 void MainWindow::RefreshViews() {
+  RefreshTable();
+  m_parts.pool->refresh();
+  RefreshClues();
   const WindowParts& p = m_parts;
-  p.answer->refresh();
-  p.pool->refresh();
+  if (p.gridView->titleEdit()->text() != ToQString(m_session->TitleBox))
+    p.gridView->titleEdit()->setText(ToQString(m_session->TitleBox));
+  if (p.gridView->bylineEdit()->text() != ToQString(m_session->BylineBox))
+    p.gridView->bylineEdit()->setText(ToQString(m_session->BylineBox));
+  if (m_actions) m_actions->updateEnabled();
+}
+
+// Each kind of change repaints the views that show it; the caret follows every change.
+void MainWindow::RefreshFor(PuzzleDocument::Change change) {
+  using Change = PuzzleDocument::Change;
+  switch (change) {
+    case Change::Everything:
+      RefreshViews();
+      return;
+    case Change::Pool:
+      m_parts.pool->refresh();
+      m_parts.bottom->refresh();
+      RefreshSearchButton();
+      break;
+    case Change::Clues:
+      RefreshClues();
+      break;
+    case Change::Cells:
+    case Change::Table:
+      RefreshTable();
+      break;
+  }
+  m_parts.answer->syncSelection();
+  if (m_actions) m_actions->updateEnabled();
+}
+
+// The answer table and number map, the search button, the conditions and the grid.
+void MainWindow::RefreshTable() {
+  m_parts.answer->refresh();
+  RefreshSearchButton();
+  m_parts.bottom->refresh();
+  if (m_doc->PuzzleExists)
+    puzzleGrid()->setShape(m_doc->Grid.Columns, m_doc->Grid.Rows, GridCellSize(m_doc->Grid).screen);
+  puzzleGrid()->update();
+}
+
+void MainWindow::RefreshClues() {
   QStringList clues;
   const int n = m_doc->PuzzleExists
                     ? std::min<int>(m_doc->P.NumWords, static_cast<int>(m_doc->ClueLines.size()))
                     : 0;
   for (int r = 0; r < n; ++r) clues << ToQString(m_doc->ClueLines[static_cast<std::size_t>(r)]);
-  p.lists->setClues(clues.join(QLatin1Char('\n')));
-  if (p.gridView->titleEdit()->text() != ToQString(m_session->TitleBox))
-    p.gridView->titleEdit()->setText(ToQString(m_session->TitleBox));
-  if (p.gridView->bylineEdit()->text() != ToQString(m_session->BylineBox))
-    p.gridView->bylineEdit()->setText(ToQString(m_session->BylineBox));
+  m_parts.lists->setClues(clues.join(QLatin1Char('\n')));
+}
+
+void MainWindow::RefreshSearchButton() {
   const SearchButtonState button = CheckNumEmpty(*m_doc);
-  p.status->heuristicButton()->setEnabled(m_doc->PuzzleExists && button.enabled);
-  SetCaptionColour(p.status->heuristicButton(), m_doc->PuzzleExists && button.red);
-  p.bottom->refresh();
-  if (m_doc->PuzzleExists)
-    puzzleGrid()->setShape(m_doc->Grid.Columns, m_doc->Grid.Rows, GridCellSize(m_doc->Grid).screen);
-  puzzleGrid()->update();
-  if (m_actions) m_actions->updateEnabled();
+  m_parts.status->heuristicButton()->setEnabled(m_doc->PuzzleExists && button.enabled);
+  SetCaptionColour(m_parts.status->heuristicButton(), m_doc->PuzzleExists && button.red);
 }
 
 }  // namespace quotella

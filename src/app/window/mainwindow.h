@@ -94,6 +94,10 @@ class MainWindow : public QMainWindow, public WindowRequests {
   void BuildHandlers();
   void BuildTables();
   void OnStatus(StatusBar bar, int panel, const std::string& text);
+  void RefreshFor(PuzzleDocument::Change change);
+  void RefreshTable();
+  void RefreshClues();
+  void RefreshSearchButton();
 
   ProgramPaths m_paths;
   QString m_programDir;
@@ -101,6 +105,9 @@ class MainWindow : public QMainWindow, public WindowRequests {
   // The stores.
   std::unique_ptr<GuiHost> m_guiHost;
   std::unique_ptr<WindowHost> m_host;
+  // The caret and the chosen views: the window's, outside undo; the document reads and
+  // moves them through view().
+  ViewState m_view;
   std::unique_ptr<PuzzleDocument> m_doc;
   std::unique_ptr<FileSession> m_session;
   std::unique_ptr<WordSources> m_sources;

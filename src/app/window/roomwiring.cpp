@@ -180,12 +180,12 @@ void RoomWiring::ConnectAnswerTable(W& w) {
   QObject::connect(keyWords->selectionModel(), &QItemSelectionModel::currentChanged, w.window,
                    [&w](const QModelIndex& current) {
                      if (!current.isValid()) return;
-                     w.doc->CurCol = current.column();
-                     w.doc->CurRow = current.row();
+                     w.doc->view().CurCol = current.column();
+                     w.doc->view().CurRow = current.row();
                      PanelBar* bar = w.status->statusBar1();
                      bar->setPanel(0, QStringLiteral("Row %1").arg(current.row()));
                      bar->setPanel(1, QStringLiteral("Col %1").arg(current.column()));
-                     if (w.doc->PuzzleExists) UpdateCharStatus(*w.doc);
+                     if (w.doc->PuzzleExists) ShowPoolStatus(*w.doc);
                    });
   QObject::connect(keyWords, &KeyTableView::keyTyped, w.window, [&w](char key) {
     const auto type = [&w, key] { w.answers->KeyWordsKeyPress(key); };
