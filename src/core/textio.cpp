@@ -317,6 +317,12 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return SplitLines(*text);
 }
 
+std::optional<LineStore> ReadTextLineStore(const std::string& path) {
+  const auto text = ReadText(path);
+  if (!text) return std::nullopt;
+  return LineStore::FromText(*text);
+}
+
 std::optional<LineStore> ReadPuzzleLines(const std::string& path) {
   auto bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
@@ -465,8 +471,8 @@ std::string SaveFailedMessage(const std::string& path, const std::string& reason
   return "Could not save file " + path + ": " + reason;
 }
 
-std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
-  return WriteFileAtomic(path, EncodeText(JoinLinesCrLf(lines), RememberedEncoding(path)));
+std::string WriteLinesAtomic(const std::string& path, const LineStore& lines) {
+  return WriteFileAtomic(path, EncodeText(lines.TextCrLf(), RememberedEncoding(path)));
 }
 
 bool FileExists(const std::string& path) {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace quotella {
+#include "core/linestore.h"
 
-class LineStore;
+namespace quotella {
 
 // The program's text is UTF-8 everywhere below the window. Windows-1252 is only a file
 // encoding: old files are read in it, and a file that was Windows-1252 is written back in
@@ -79,6 +79,10 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 // that go through the lines once (see ForEachLine) and keep only what they need.
 std::optional<std::string> ReadText(const std::string& path);
 
+// Reads a text file as ReadTextLines does, into a compact line store: for editors that
+// hold a whole file, however many lines it has.
+std::optional<LineStore> ReadTextLineStore(const std::string& path);
+
 // Reads a puzzle file into UTF-8 lines (see DecodePuzzleText).
 std::optional<LineStore> ReadPuzzleLines(const std::string& path);
 
@@ -97,7 +101,8 @@ std::string SaveFailedMessage(const std::string& path, const std::string& reason
 
 // Writes lines with CR LF ends, atomically, in the encoding the file had when it was read
 // (UTF-8 for a new file; see EncodeText).
-std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+// A vector of lines converts to the store.
+std::string WriteLinesAtomic(const std::string& path, const LineStore& lines);
 
 bool FileExists(const std::string& path);
 

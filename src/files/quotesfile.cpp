@@ -32,7 +32,7 @@ bool OpenQuotesFile(FileSession& session, Host& host) {
     }
   }
 
-  auto lines = ReadTextLines(path);
+  auto lines = ReadTextLineStore(path);
   if (!lines) {
     host.Message("Could not load file ");
     return false;
