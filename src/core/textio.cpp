@@ -17,6 +17,7 @@
 #include <map>
 #include <mutex>
 #include <random>
+#include <utility>
 
 namespace quotella {
 
@@ -407,9 +408,8 @@ void KeepModeAndOwner(int fd, const std::filesystem::path& target) {
   }
 }
 
-}  // namespace
-
-std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
+// The save itself; an empty text when it succeeded, otherwise why not.
+std::string WriteAtomically(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
   const auto started = fs::file_time_type::clock::now();
   fs::path target(path);
@@ -467,11 +467,14 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
   return {};
 }
 
-std::string SaveFailedMessage(const std::string& path, const std::string& reason) {
-  return "Could not save file " + path + ": " + reason;
+}  // namespace
+
+SaveResult WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  std::string reason = WriteAtomically(path, bytes);
+  return reason.empty() ? SaveResult() : SaveResult::Failed(std::move(reason));
 }
 
-std::string WriteLinesAtomic(const std::string& path, const LineStore& lines) {
+SaveResult WriteLinesAtomic(const std::string& path, const LineStore& lines) {
   return WriteFileAtomic(path, EncodeText(lines.TextCrLf(), RememberedEncoding(path)));
 }
 

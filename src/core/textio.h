@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/linestore.h"
+#include "core/saveresult.h"
 
 namespace quotella {
 
@@ -92,17 +93,14 @@ std::optional<LineStore> ReadPuzzleLines(const std::string& path);
 // write permission for its owner, group or others (whoever the program runs as) is
 // refused. The new file keeps the permission bits and, where the process may, the owner
 // of the file it replaces. Temporary files that an interrupted save of the same file left
-// behind are removed. Returns an empty string on success, otherwise why the save failed
-// ("the disk is full", "the folder is read-only", "no such folder", ...).
-std::string WriteFileAtomic(const std::string& path, const std::string& bytes);
-
-// "Could not save file PATH: REASON", the message of a failed save.
-std::string SaveFailedMessage(const std::string& path, const std::string& reason);
+// behind are removed. The result says why a save failed ("the disk is full", "the folder
+// is read-only", "no such folder", ...).
+SaveResult WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Writes lines with CR LF ends, atomically, in the encoding the file had when it was read
 // (UTF-8 for a new file; see EncodeText).
 // A vector of lines converts to the store.
-std::string WriteLinesAtomic(const std::string& path, const LineStore& lines);
+SaveResult WriteLinesAtomic(const std::string& path, const LineStore& lines);
 
 bool FileExists(const std::string& path);
 

@@ -197,8 +197,8 @@ bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& ho
   if (!ValidListNumber(n)) return false;
   const std::string target = src.Resolve(path);
   const std::string bytes = EncodeText(src.List(n).FileText(), RememberedEncoding(target));
-  if (const std::string reason = WriteFileAtomic(target, bytes); !reason.empty()) {
-    host.Message(SaveFailedMessage(target, reason));
+  if (const SaveResult saved = WriteFileAtomic(target, bytes); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", target));
     return false;
   }
   src.List(n).FileName = path;
@@ -317,8 +317,8 @@ bool DeleteFromDictionary(WordSources& src, int candidateIndex, Host& host) {
     return false;
   }
   lines->erase(lines->begin() + index);
-  if (const std::string reason = WriteLinesAtomic(path, *lines); !reason.empty()) {
-    host.Message(SaveFailedMessage(path, reason));
+  if (const SaveResult saved = WriteLinesAtomic(path, *lines); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", path));
     return false;
   }
   src.Candidates.erase(src.Candidates.begin() + candidateIndex);

@@ -76,7 +76,7 @@ bool SettingsStore::WriteView(const std::string& path, const IniText& text) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
   }
-  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path))).empty();
+  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path))).ok();
 }
 
 // ---- Reading ----

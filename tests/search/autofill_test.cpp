@@ -199,9 +199,9 @@ TEST(AutofillDictionary, NeverProposesAnOffensiveWordAndRanksListWordsFirst) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / "quotella_autofill_dict";
   fs::create_directories(dir);
-  ASSERT_EQ(WriteLinesAtomic((dir / "s.txt").string(), {"s", "sat", "Sit", "SOT"}), "");
-  ASSERT_EQ(WriteLinesAtomic((dir / "offensive.txt").string(), {"# comment", "", "sot"}), "");
-  ASSERT_EQ(WriteLinesAtomic((dir / "familiarity.txt").string(), {"SAT 20", "SIT 60"}), "");
+  ASSERT_TRUE(WriteLinesAtomic((dir / "s.txt").string(), {"s", "sat", "Sit", "SOT"}).ok());
+  ASSERT_TRUE(WriteLinesAtomic((dir / "offensive.txt").string(), {"# comment", "", "sot"}).ok());
+  ASSERT_TRUE(WriteLinesAtomic((dir / "familiarity.txt").string(), {"SAT 20", "SIT 60"}).ok());
   AutofillDictionary dict(dir.string() + "/");
   dict.AddListEntries({"sit @ a comment", "SOT", "S"});
   std::vector<std::string> got;

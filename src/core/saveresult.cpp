@@ -1,8 +1,6 @@
-#include "files/saveresult.h"
+#include "core/saveresult.h"
 
 #include <utility>
-
-#include "core/textio.h"
 
 namespace quotella {
 
@@ -22,16 +20,6 @@ std::string SaveResult::Message(const std::string& message, const std::string& p
     text += path;
   }
   return text + ": " + m_reason;
-}
-
-SaveResult SaveBytes(const std::string& path, const std::string& bytes) {
-  std::string reason = WriteFileAtomic(path, bytes);
-  return reason.empty() ? SaveResult() : SaveResult::Failed(std::move(reason));
-}
-
-SaveResult SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::string reason = WriteLinesAtomic(path, lines);
-  return reason.empty() ? SaveResult() : SaveResult::Failed(std::move(reason));
 }
 
 }  // namespace quotella
