@@ -249,7 +249,7 @@ void SearchController::StartAutofill(const AutofillRequest& request) {
   }
   if (!m_autofill) m_autofill = std::make_unique<AutofillWorker>();
   m_autofill->Stop();
-  m_autofillDict = std::make_unique<AutofillDictionary>(m_sources.DictionaryDir());
+  m_autofillDict = std::make_unique<AutofillDictionary>(m_sources.DictionaryDir(), &m_host);
   for (const auto& list : m_sources.Lists) m_autofillDict->AddListEntries(list.Items);
   AutofillOptions options;
   PrepareAutofillOptions(m_doc, options, request.rows);
@@ -370,7 +370,7 @@ bool SearchController::ShowOtherAnswers(int row) {
     m_host.Message("Other answers need a row that holds a word");
     return false;
   }
-  AutofillDictionary dict(m_sources.DictionaryDir());
+  AutofillDictionary dict(m_sources.DictionaryDir(), &m_host);
   for (const auto& list : m_sources.Lists) dict.AddListEntries(list.Items);
   AutofillOptions options;
   const AutofillRequest request =
