@@ -122,6 +122,7 @@ TEST_F(HostileFiles, QuotesFileOfEmptyLinesIsHeldWholeInBoundedMemoryAndSavedAsI
   StartCounting();
   ASSERT_TRUE(OpenQuotesFile(session, host));
   EXPECT_LT(HeapOverFileSize(), 4.0);
+  RecordProperty("heap_over_file_size", std::to_string(HeapOverFileSize()));
   ASSERT_EQ(session.QuotesEditor.size(), kBlankLines + 1);
   EXPECT_EQ(session.QuotesEditor.back(), "Erd\xC5\x91s@Proofs@Mathematics is a game");
   EXPECT_EQ(QuotesListLabel(session), "quotes.txt " + std::to_string(kBlankLines + 1) + " lines ");
