@@ -232,7 +232,7 @@ std::optional<std::string> AsCp1252(const std::string& utf8) {
 // Bytes that begin with a byte-order mark get one more in front: a reader takes away only
 // the first, so a text that starts with "\uFEFF" (or Windows-1252 "ï»¿") keeps it.
 std::string WithBom(std::string bytes, bool bom) {
-  return bom || StartsWithBom(bytes) ? kBom + bytes : bytes;
+  return bom || StartsWithBom(bytes) ? kBom + bytes : std::move(bytes);
 }
 
 }  // namespace
