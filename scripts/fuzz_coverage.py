@@ -33,7 +33,7 @@ READERS = [
     ("ipuz file", "ipuz", "src/formats/ipuzimport.cpp", r"."),
     ("browser synopsis", "synopsis", "src/files/inforeport.cpp", r"MakeInfoReport"),
     ("familiarity.txt", "familiarity", "src/search/wordsource.cpp", r"Familiarity::(Load|SizeOf)"),
-    ("offensive.txt", "offensive", "src/search/autofillsource.cpp", r"LoadOffensiveWords"),
+    ("offensive.txt", "offensive", "src/search/autofillsource.cpp", r"LoadOffensiveWords|OffensiveWordsOf"),
     ("recent-puzzles line", "recentpuzzles", "src/settings/recentpuzzles.cpp", r"."),
     ("dictionary rewrite", "dictrewrite", "src/search/wordlisteditor.cpp",
      r"Expunge|KillItems|FindInLetterFile|Initial|CopyChecks"),

@@ -39,16 +39,16 @@ int RunExport(const std::vector<std::string>& args) {
   if (!MayWrite(puzzle, a->output, file)) return 1;
 
   if (IsPublishExport(*a)) return WritePublishExport(puzzle, *a) ? 0 : 1;
-  bool ok;
+  SaveResult saved;
   if (a->Has("--info")) {
-    ok = WriteInfoFile(puzzle.doc, puzzle.files, a->output, a->Has("--rtf"));
+    saved = WriteInfoFile(puzzle.doc, puzzle.files, a->output, a->Has("--rtf"));
   } else {
     const TextForm form = a->Has("--key") ? TextForm::Key : TextForm::Puzzle;
     const auto lines = ComposePuzzleText(puzzle.doc, puzzle.files, form, !a->Has("--no-grid"));
-    ok = WriteLinesAtomic(a->output, lines).empty();
+    saved = WriteLinesAtomic(a->output, lines);
   }
-  if (!ok) {
-    puzzle.host.Message("Could not save file ");
+  if (!saved.ok()) {
+    puzzle.host.Message(saved.Message("Could not save file ", a->output));
     return 1;
   }
   return 0;

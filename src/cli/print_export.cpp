@@ -214,9 +214,9 @@ PrintOptions PageOptions(const PublishArgs& a, const CliPuzzle& puzzle) {
 // Replaces the target with the bytes in one step; a failure says which file and why, and
 // leaves an existing file as it was.
 int WriteExport(CliPuzzle& puzzle, const std::string& path, const QByteArray& bytes) {
-  const std::string error = WriteFileAtomic(path, bytes.toStdString());
-  if (error.empty()) return 0;
-  return Fail(puzzle, SaveFailedMessage(path, error));
+  const SaveResult saved = WriteFileAtomic(path, bytes.toStdString());
+  if (saved.ok()) return 0;
+  return Fail(puzzle, saved.Message("Could not save file ", path));
 }
 
 int RunPdf(const std::vector<std::string>& args) {
@@ -257,8 +257,10 @@ int RunPdf(const std::vector<std::string>& args) {
   std::error_code ec;
   if (printed) std::filesystem::rename(temp, target, ec);
   if (!printed || ec) {
+    const SaveResult failed =
+        SaveResult::Failed(printed ? ec.message() : "the page could not be drawn into the file");
     std::filesystem::remove(temp, ec);
-    return Fail(puzzle, "Could not save file " + a->output);
+    return Fail(puzzle, failed.Message("Could not save file ", a->output));
   }
   return 0;
 }
@@ -287,7 +289,8 @@ int RunBitmap(const std::vector<std::string>& args) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!maker.Image().save(&buffer, ext == ".png" ? "PNG" : "BMP"))
-    return Fail(puzzle, "Could not save file " + a->output);
+    return Fail(puzzle, SaveResult::Failed("the picture could not be encoded")
+                            .Message("Could not save file ", a->output));
   return WriteExport(puzzle, a->output, bytes);
 }
 

@@ -108,7 +108,7 @@ ManualEntry::MakeResult ManualEntry::MakePuzzle(PuzzleDocument& doc) {
   return made ? MakeResult::Made : MakeResult::Impossible;
 }
 
-bool ManualEntry::AddQuote(std::vector<std::string>& quotesEditor, Host& host) {
+bool ManualEntry::AddQuote(LineStore& quotesEditor, Host& host) {
   TakeTexts();
   if (ManualQuoteStr.empty() || Trim(ManualAuthorStr).empty() || Trim(ManualWorkStr).empty()) {
     host.Message("Incomplete Data!");
@@ -116,7 +116,7 @@ bool ManualEntry::AddQuote(std::vector<std::string>& quotesEditor, Host& host) {
   }
   if (RefuseAtSign(ManualAuthorStr, ManualWorkStr, host)) return false;
   quotesEditor.push_back(ManualAuthorStr + "@" + ManualWorkStr + "@" + ManualQuoteStr);
-  quotesEditor.emplace_back();
+  quotesEditor.push_back("");
   Visible = false;
   return true;
 }

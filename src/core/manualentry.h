@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/linestore.h"
 
 namespace quotella {
 
@@ -59,7 +60,7 @@ class ManualEntry {
   // "ADD THIS QUOTE TO THE QUOTES FILE": appends the quotation line and an empty line to
   // the quotes editor and closes the window. False (with a message) when a field is
   // empty; the caller marks the quotes editor changed when this returns true.
-  bool AddQuote(std::vector<std::string>& quotesEditor, Host& host);
+  bool AddQuote(LineStore& quotesEditor, Host& host);
 
   // "CLEAR".
   void Clear();

@@ -17,6 +17,7 @@
 #include <map>
 #include <mutex>
 #include <random>
+#include <utility>
 
 namespace quotella {
 
@@ -231,7 +232,7 @@ std::optional<std::string> AsCp1252(const std::string& utf8) {
 // Bytes that begin with a byte-order mark get one more in front: a reader takes away only
 // the first, so a text that starts with "\uFEFF" (or Windows-1252 "ï»¿") keeps it.
 std::string WithBom(std::string bytes, bool bom) {
-  return bom || StartsWithBom(bytes) ? kBom + bytes : bytes;
+  return bom || StartsWithBom(bytes) ? kBom + bytes : std::move(bytes);
 }
 
 }  // namespace
@@ -315,6 +316,12 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   const auto text = ReadText(path);
   if (!text) return std::nullopt;
   return SplitLines(*text);
+}
+
+std::optional<LineStore> ReadTextLineStore(const std::string& path) {
+  const auto text = ReadText(path);
+  if (!text) return std::nullopt;
+  return LineStore::FromText(*text);
 }
 
 std::optional<LineStore> ReadPuzzleLines(const std::string& path) {
@@ -401,9 +408,8 @@ void KeepModeAndOwner(int fd, const std::filesystem::path& target) {
   }
 }
 
-}  // namespace
-
-std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
+// The save itself; an empty text when it succeeded, otherwise why not.
+std::string WriteAtomically(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
   const auto started = fs::file_time_type::clock::now();
   fs::path target(path);
@@ -461,24 +467,15 @@ std::string WriteFileAtomic(const std::string& path, const std::string& bytes) {
   return {};
 }
 
-std::string SaveFailedMessage(const std::string& path, const std::string& reason) {
-  return WithPathAndReason("Could not save file ", path, reason);
+}  // namespace
+
+SaveResult WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  std::string reason = WriteAtomically(path, bytes);
+  return reason.empty() ? SaveResult() : SaveResult::Failed(std::move(reason));
 }
 
-std::string WithPathAndReason(const std::string& message, const std::string& path,
-                              const std::string& reason) {
-  std::string text = message;
-  const bool endsInPath =
-      text.size() >= path.size() && text.compare(text.size() - path.size(), path.size(), path) == 0;
-  if (!endsInPath) {
-    if (!text.empty() && text.back() != ' ') text += ' ';
-    text += path;
-  }
-  return text + ": " + reason;
-}
-
-std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
-  return WriteFileAtomic(path, EncodeText(JoinLinesCrLf(lines), RememberedEncoding(path)));
+SaveResult WriteLinesAtomic(const std::string& path, const LineStore& lines) {
+  return WriteFileAtomic(path, EncodeText(lines.TextCrLf(), RememberedEncoding(path)));
 }
 
 bool FileExists(const std::string& path) {

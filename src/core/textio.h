@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-namespace quotella {
+#include "core/linestore.h"
+#include "core/saveresult.h"
 
-class LineStore;
+namespace quotella {
 
 // The program's text is UTF-8 everywhere below the window. Windows-1252 is only a file
 // encoding: old files are read in it, and a file that was Windows-1252 is written back in
@@ -79,6 +80,10 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 // that go through the lines once (see ForEachLine) and keep only what they need.
 std::optional<std::string> ReadText(const std::string& path);
 
+// Reads a text file as ReadTextLines does, into a compact line store: for editors that
+// hold a whole file, however many lines it has.
+std::optional<LineStore> ReadTextLineStore(const std::string& path);
+
 // Reads a puzzle file into UTF-8 lines (see DecodePuzzleText).
 std::optional<LineStore> ReadPuzzleLines(const std::string& path);
 
@@ -88,20 +93,14 @@ std::optional<LineStore> ReadPuzzleLines(const std::string& path);
 // write permission for its owner, group or others (whoever the program runs as) is
 // refused. The new file keeps the permission bits and, where the process may, the owner
 // of the file it replaces. Temporary files that an interrupted save of the same file left
-// behind are removed. Returns an empty string on success, otherwise why the save failed
-// ("the disk is full", "the folder is read-only", "no such folder", ...).
-std::string WriteFileAtomic(const std::string& path, const std::string& bytes);
-
-// "Could not save file PATH: REASON", the message of a failed save.
-std::string SaveFailedMessage(const std::string& path, const std::string& reason);
-// The program's message of a failure, then the path (unless the message already ends with
-// it) and the reason: "Could not save ini file /p/quotella.ini: the disk is full".
-std::string WithPathAndReason(const std::string& message, const std::string& path,
-                              const std::string& reason);
+// behind are removed. The result says why a save failed ("the disk is full", "the folder
+// is read-only", "no such folder", ...).
+SaveResult WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Writes lines with CR LF ends, atomically, in the encoding the file had when it was read
 // (UTF-8 for a new file; see EncodeText).
-std::string WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+// A vector of lines converts to the store.
+SaveResult WriteLinesAtomic(const std::string& path, const LineStore& lines);
 
 bool FileExists(const std::string& path);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/linestore.h"
 #include "core/textio.h"
 #include "files/outputeditor.h"
 
@@ -47,7 +48,7 @@ class FileSession {
   // The quotes editor and its file.
   std::string QuotesFile = kDefaultQuotesFile;
   bool QuotesModified = false;
-  std::vector<std::string> QuotesEditor;
+  LineStore QuotesEditor;
 
   // Window hooks; both may be left empty (the command line has no views).
   std::function<void(View)> ShowView;

@@ -5,7 +5,6 @@
 #include "core/answertable.h"
 #include "core/copyright.h"
 #include "core/textio.h"
-#include "files/saveresult.h"
 
 namespace quotella {
 
@@ -89,12 +88,12 @@ std::string InfoFileRtf(const std::vector<InfoLine>& lines) {
   return rtf;
 }
 
-bool WriteInfoFile(const PuzzleDocument& doc, FileSession& session, const std::string& path,
-                   bool richText) {
+SaveResult WriteInfoFile(const PuzzleDocument& doc, FileSession& session, const std::string& path,
+                         bool richText) {
   const auto lines = ComposeInfoFile(doc, session);
   session.Output.Lines = PlainLines(lines);
   const std::string bytes = richText ? InfoFileRtf(lines) : session.Output.Text();
-  return WriteFileAtomic(path, bytes).empty();
+  return WriteFileAtomic(path, bytes);
 }
 
 void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
@@ -126,7 +125,7 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
     const std::string& path = *chosen;
     if (!FileExists(path) || host.Confirm("File exists! Save anyway? ", ConfirmKind::Question)) {
       const std::string bytes = rich ? InfoFileRtf(lines) : session.Output.Text();
-      if (const SaveResult saved = SaveBytes(path, bytes); !saved.ok())
+      if (const SaveResult saved = WriteFileAtomic(path, bytes); !saved.ok())
         host.Message(saved.Message("Could not save " + path, path));
     }
   }

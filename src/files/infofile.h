@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/saveresult.h"
 #include "files/filesession.h"
 
 namespace quotella {
@@ -24,9 +25,9 @@ std::vector<InfoLine> ComposeInfoFile(const PuzzleDocument& doc, const FileSessi
 std::string InfoFileRtf(const std::vector<InfoLine>& lines);
 
 // Writes the information file to path, as rich text or plain text; the output editor gets
-// its lines. Returns false when the file could not be written (nothing is shown).
-bool WriteInfoFile(const PuzzleDocument& doc, FileSession& session, const std::string& path,
-                   bool richText);
+// its lines. Nothing is shown: the result says why the file could not be written.
+SaveResult WriteInfoFile(const PuzzleDocument& doc, FileSession& session, const std::string& path,
+                         bool richText);
 
 // Save > Save Puzzle Information File: title and copyright prompts when they are empty,
 // the format question, the save dialog and its questions.

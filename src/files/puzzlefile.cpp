@@ -527,9 +527,9 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
 }
 
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path) {
-  const std::string reason =
+  const SaveResult saved =
       WriteFileAtomic(path, EncodePuzzleText(session.Output.Text(), session.PuzzleEncoding));
-  const bool ok = reason.empty();
+  const bool ok = saved.ok();
   if (ok) {
     session.CurrentPuzzleFile = path;
     SetCaption(session, path);
@@ -538,7 +538,7 @@ bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::strin
     doc.PuzzleChanged = false;
   } else {
     // The changes are still unsaved: closing the program must go on offering to save them.
-    doc.host().Message(SaveFailedMessage(path, reason));
+    doc.host().Message(saved.Message("Could not save file ", path));
   }
   return ok;
 }

@@ -25,14 +25,14 @@ bool OpenQuotesFile(FileSession& session, Host& host) {
     if (host.Confirm("File " + FileNameOf(previous) + " has been modified! Save it first? ",
                      ConfirmKind::Warning)) {
       // The edits could not be kept on disk: loading now would lose them.
-      if (!WriteLinesAtomic(previous, session.QuotesEditor).empty()) {
-        host.Message("Cannot save file " + previous);
+      if (const SaveResult saved = WriteLinesAtomic(previous, session.QuotesEditor); !saved.ok()) {
+        host.Message(saved.Message("Cannot save file " + previous, previous));
         return false;
       }
     }
   }
 
-  auto lines = ReadTextLines(path);
+  auto lines = ReadTextLineStore(path);
   if (!lines) {
     host.Message("Could not load file ");
     return false;
@@ -54,8 +54,8 @@ bool SaveQuotesFile(FileSession& session, Host& host) {
   if (FileExists(path) &&
       !host.Confirm("File " + path + " exists! Overwrite?", ConfirmKind::Question))
     return false;
-  if (const std::string reason = WriteLinesAtomic(path, session.QuotesEditor); !reason.empty()) {
-    host.Message(SaveFailedMessage(path, reason));
+  if (const SaveResult saved = WriteLinesAtomic(path, session.QuotesEditor); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", path));
     return false;
   }
   session.QuotesFile = path;

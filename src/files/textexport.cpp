@@ -5,7 +5,6 @@
 #include "core/answertable.h"
 #include "core/geometry.h"
 #include "core/textio.h"
-#include "files/saveresult.h"
 
 namespace quotella {
 
@@ -118,7 +117,7 @@ bool SaveOutputFile(FileSession& session, Host& host) {
   if (FileExists(path) &&
       !host.Confirm("File " + path + " exists! Overwrite ?", ConfirmKind::Question))
     return false;
-  if (const SaveResult saved = SaveLines(path, session.Output.Lines); !saved.ok()) {
+  if (const SaveResult saved = WriteLinesAtomic(path, session.Output.Lines); !saved.ok()) {
     host.Message(saved.Message("Could not save file ", path));
     return false;
   }

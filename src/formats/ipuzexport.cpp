@@ -111,8 +111,8 @@ bool WriteIpuzFile(const PuzzleDocument& doc, const FileSession& session, const 
   if (const std::string warning = AcrosticLayout(doc, session).UnfinishedWarning();
       !warning.empty())
     doc.host().Message(warning);
-  if (!WriteFileAtomic(path, ComposeIpuz(doc, session)).empty()) {
-    doc.host().Message("Could not save file ");
+  if (const SaveResult saved = WriteFileAtomic(path, ComposeIpuz(doc, session)); !saved.ok()) {
+    doc.host().Message(saved.Message("Could not save file ", path));
     return false;
   }
   return true;

@@ -493,8 +493,8 @@ bool WriteWebPage(const PuzzleDocument& doc, const FileSession& session, const s
   if (const std::string warning = AcrosticLayout(doc, session).UnfinishedWarning();
       !warning.empty())
     doc.host().Message(warning);
-  if (!WriteFileAtomic(path, ComposeWebPage(doc, session)).empty()) {
-    doc.host().Message("Could not save file ");
+  if (const SaveResult saved = WriteFileAtomic(path, ComposeWebPage(doc, session)); !saved.ok()) {
+    doc.host().Message(saved.Message("Could not save file ", path));
     return false;
   }
   return true;

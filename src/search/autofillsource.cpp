@@ -1,6 +1,8 @@
 #include "search/autofillsource.h"
 
 #include <algorithm>
+#include <mutex>
+#include <set>
 
 #include "core/answertable.h"
 #include "core/assignment.h"
@@ -10,11 +12,9 @@
 
 namespace quotella {
 
-std::unordered_set<std::string> LoadOffensiveWords(const std::string& path) {
+std::unordered_set<std::string> OffensiveWordsOf(std::string_view text) {
   std::unordered_set<std::string> words;
-  const auto text = ReadWordFileText(path);
-  if (!text) return words;
-  ForEachLine(*text, [&](std::string_view line) {
+  ForEachLine(text, [&](std::string_view line) {
     const std::string trimmed = Trim(std::string(line));
     if (trimmed.empty() || trimmed[0] == '#') return;
     std::string word = NormaliseListEntry(trimmed);
@@ -23,9 +23,38 @@ std::unordered_set<std::string> LoadOffensiveWords(const std::string& path) {
   return words;
 }
 
-AutofillDictionary::AutofillDictionary(std::string dictDir) : m_dir(std::move(dictDir)) {
+std::unordered_set<std::string> LoadOffensiveWords(const std::string& path) {
+  const auto text = ReadWordFileText(path);
+  return text ? OffensiveWordsOf(*text) : std::unordered_set<std::string>();
+}
+
+std::string NoOffensiveListWarning(const std::string& dictDir) {
+  return "The dictionary folder " + dictDir + " holds no readable " + kOffensiveFileName +
+         ": autofill leaves out the words of the list that comes with the program instead.";
+}
+
+namespace {
+
+// True the first time a folder is named in this run: its warning is given once.
+bool FirstTimeWithoutList(const std::string& dictDir) {
+  static std::mutex guard;
+  static std::set<std::string> warned;
+  const std::lock_guard<std::mutex> lock(guard);
+  return warned.insert(dictDir).second;
+}
+
+}  // namespace
+
+AutofillDictionary::AutofillDictionary(std::string dictDir, Host* host)
+    : m_dir(std::move(dictDir)) {
   m_familiarity.LoadFromDictDir(m_dir);
-  m_offensive = LoadOffensiveWords(m_dir + kOffensiveFileName);
+  if (const auto text = ReadWordFileText(m_dir + kOffensiveFileName)) {
+    m_offensive = OffensiveWordsOf(*text);
+    return;
+  }
+  m_offensive = OffensiveWordsOf(BundledOffensiveText());
+  m_bundledBlocklist = true;
+  if (host && FirstTimeWithoutList(m_dir)) host->Message(NoOffensiveListWarning(m_dir));
 }
 
 void AutofillDictionary::AddListEntries(const std::vector<std::string>& entries) {

@@ -2,10 +2,12 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
 #include "core/document.h"
+#include "core/host.h"
 #include "search/autofill.h"
 #include "search/wordsource.h"
 
@@ -17,6 +19,16 @@ inline constexpr const char* kOffensiveFileName = "offensive.txt";
 // One word per line; blank lines and lines starting with "#" are skipped; each word is
 // normalised as a word-list entry. Empty when the file cannot be read.
 std::unordered_set<std::string> LoadOffensiveWords(const std::string& path);
+// The same from the text of such a file.
+std::unordered_set<std::string> OffensiveWordsOf(std::string_view text);
+
+// The list that comes with the program (resources/offensive.txt), compiled in, so that a
+// dictionary folder without its own copy still keeps those words out of a fill.
+std::string_view BundledOffensiveText();
+
+// "The dictionary folder DIR holds no offensive.txt: ..." (the warning of a folder
+// without its own list).
+std::string NoOffensiveListWarning(const std::string& dictDir);
 
 // The words autofill draws from: the user's word lists (preferred) and the dictionary's
 // letter files with their familiarity, less the offensive words (the list names their
@@ -24,7 +36,9 @@ std::unordered_set<std::string> LoadOffensiveWords(const std::string& path);
 class AutofillDictionary {
  public:
   // dictDir ends in a separator; its familiarity and offensive-word files are read now.
-  explicit AutofillDictionary(std::string dictDir);
+  // A folder without a readable offensive-word file takes the bundled list instead, and
+  // the host (when given) is warned once per folder in a run.
+  explicit AutofillDictionary(std::string dictDir, Host* host = nullptr);
 
   // Entries of a word list (free text, normalised here); they rank before any other word.
   void AddListEntries(const std::vector<std::string>& entries);
@@ -35,6 +49,8 @@ class AutofillDictionary {
   }
 
   const std::unordered_set<std::string>& Offensive() const { return m_offensive; }
+  // The folder had no offensive-word file of its own: the bundled list is in use.
+  bool BundledBlocklist() const { return m_bundledBlocklist; }
 
   const Familiarity& Sizes() const { return m_familiarity; }
   // Letter files that could not be read, in the order asked for.
@@ -44,6 +60,7 @@ class AutofillDictionary {
   std::string m_dir;
   Familiarity m_familiarity;
   std::unordered_set<std::string> m_offensive;
+  bool m_bundledBlocklist = false;
   std::vector<std::string> m_listWords;
   std::map<char, std::vector<AutofillWord>> m_words;
   std::vector<std::string> m_unreadable;

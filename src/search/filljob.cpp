@@ -23,7 +23,7 @@ FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     const std::string& dictDir) {
   FillJob job;
   job.rows = request.rows;
-  job.dictionary = std::make_shared<AutofillDictionary>(dictDir);
+  job.dictionary = std::make_shared<AutofillDictionary>(dictDir, &doc.host());
   for (const auto& list : request.wordLists) job.dictionary->AddListEntries(list);
   job.problem = MakeRefillProblem(doc, request.rows);
   AutofillOptions& options = job.options;

@@ -138,7 +138,8 @@ void WordListEditor::Expunge(Host& host) {
     ShowList(k);
     Changed();
     KillItems(m_lists[Slot(k)], k);
-    if (!WriteLinesAtomic(path, m_workList).empty()) host.Message("Could not save " + path);
+    if (const SaveResult saved = WriteLinesAtomic(path, m_workList); !saved.ok())
+      host.Message(saved.Message("Could not save " + path, path));
   }
   host.PlaySound("ding");
 }

@@ -23,11 +23,14 @@ bool IsAscii(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// "The letter ... 3 lines left out."
-std::string RefusedLinesMessage(const std::string& letter, std::size_t count) {
+// "The letter ... 3 lines left out." (`what` says what became of the lines).
+std::string RefusedLinesMessage(const std::string& letter, std::size_t count, const char* what) {
   return UnfoldableMessage(letter) + " " + std::to_string(count) +
-         (count == 1 ? " line" : " lines") + " left out.";
+         (count == 1 ? " line " : " lines ") + what;
 }
+
+constexpr const char* kLeftOut = "left out.";
+constexpr const char* kKeptInFile = "not listed; the file keeps them.";
 
 }  // namespace
 
@@ -41,6 +44,7 @@ FoldedText FoldListEntry(std::string_view entry) {
 
 void WordList::Assign(std::vector<std::string> lines) {
   Notes.clear();
+  Unlisted.clear();
   for (const auto& line : lines)
     if (IsNoteLine(line)) Notes.push_back(line);
   std::erase_if(lines, IsNoteLine);
@@ -51,6 +55,7 @@ void WordList::Assign(std::vector<std::string> lines) {
 WordList::Refusals WordList::AssignText(std::string text) {
   Refusals refused;
   Notes.clear();
+  Unlisted.clear();
   // The entries that are not empty, one after another, and where each lies: sorted as
   // spans, so that a long list is never held as a string per line.
   struct Span {
@@ -75,7 +80,7 @@ WordList::Refusals WordList::AssignText(std::string text) {
     FoldedText folded = FoldListEntry(line);
     if (!folded.unfoldable.empty()) {
       if (refused.count++ == 0) refused.letter = folded.unfoldable;
-      return;
+      return Unlisted.push_back(line);
     }
     spans.push_back(
         {static_cast<std::uint32_t>(flat.size()), static_cast<std::uint32_t>(folded.text.size())});
@@ -97,7 +102,7 @@ WordList::Refusals WordList::AssignText(std::string text) {
 }
 
 std::string WordList::FileText() const {
-  return Notes.TextCrLf() + Items.TextCrLf();
+  return Notes.TextCrLf() + Items.TextCrLf() + Unlisted.TextCrLf();
 }
 
 std::size_t WordList::Add(const std::string& entry) {
@@ -169,7 +174,8 @@ bool LoadWordListFile(WordSources& src, int n, const std::string& path, Host& ho
     return false;
   }
   const WordList::Refusals refused = src.List(n).AssignText(std::move(*text));
-  if (refused.count > 0) host.Message(RefusedLinesMessage(refused.letter, refused.count));
+  if (refused.count > 0)
+    host.Message(RefusedLinesMessage(refused.letter, refused.count, kKeptInFile));
   src.List(n).FileName = path;
   ShowList(src, n);
   UpdateListLabel(src, n);
@@ -191,8 +197,8 @@ bool SaveWordListFile(WordSources& src, int n, const std::string& path, Host& ho
   if (!ValidListNumber(n)) return false;
   const std::string target = src.Resolve(path);
   const std::string bytes = EncodeText(src.List(n).FileText(), RememberedEncoding(target));
-  if (const std::string reason = WriteFileAtomic(target, bytes); !reason.empty()) {
-    host.Message(SaveFailedMessage(target, reason));
+  if (const SaveResult saved = WriteFileAtomic(target, bytes); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", target));
     return false;
   }
   src.List(n).FileName = path;
@@ -247,7 +253,8 @@ void AddLinesToList(WordSources& src, int n, const LineStore& lines, Host& host)
   if (notes > 0)
     host.Message(kNoteRefused + std::to_string(notes) + (notes == 1 ? " line" : " lines") +
                  " left out");
-  if (unfoldable.count > 0) host.Message(RefusedLinesMessage(unfoldable.letter, unfoldable.count));
+  if (unfoldable.count > 0)
+    host.Message(RefusedLinesMessage(unfoldable.letter, unfoldable.count, kLeftOut));
 }
 
 int DeleteListEntry(WordSources& src, int n, int index) {
@@ -310,8 +317,8 @@ bool DeleteFromDictionary(WordSources& src, int candidateIndex, Host& host) {
     return false;
   }
   lines->erase(lines->begin() + index);
-  if (const std::string reason = WriteLinesAtomic(path, *lines); !reason.empty()) {
-    host.Message(SaveFailedMessage(path, reason));
+  if (const SaveResult saved = WriteLinesAtomic(path, *lines); !saved.ok()) {
+    host.Message(saved.Message("Could not save file ", path));
     return false;
   }
   src.Candidates.erase(src.Candidates.begin() + candidateIndex);

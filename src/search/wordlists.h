@@ -25,9 +25,12 @@ class WordList {
   // Lines of the file that start with "#": notes to its reader, never words. They are
   // written back first, in their order.
   LineStore Notes;
+  // Lines of the file holding a letter with no A-Z form (another script): never offered
+  // as entries, but the file keeps them as they were, written back after the entries.
+  LineStore Unlisted;
   std::string FileName;  // as stored; a bare name lies in the program directory
 
-  // What reading a list file left out: entries holding a letter with no A-Z form.
+  // What reading a list file did not list: lines holding a letter with no A-Z form.
   struct Refusals {
     std::size_t count = 0;
     std::string letter;  // the first such letter
@@ -36,9 +39,10 @@ class WordList {
   // Replaces the notes and entries by the lines of a file; the entries sorted.
   void Assign(std::vector<std::string> lines);
   // The same from a list file's text, each entry folded to A-Z as the grid takes it
-  // (FoldListEntry); entries that cannot be folded are left out and counted.
+  // (FoldListEntry); lines that cannot be folded go to Unlisted and are counted.
   Refusals AssignText(std::string text);
-  // The text a save writes: the notes, then the entries, each with CR LF.
+  // The text a save writes: the notes, the entries, then the unlisted lines, each with
+  // CR LF.
   std::string FileText() const;
   // Inserts at the sorted place; returns the index.
   std::size_t Add(const std::string& entry);

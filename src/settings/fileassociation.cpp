@@ -45,8 +45,8 @@ AssociationResult WriteIfChanged(const std::filesystem::path& path, const std::s
   std::error_code ec;
   std::filesystem::create_directories(path.parent_path(), ec);
   if (ec) return AssociationResult::Failed;
-  return WriteFileAtomic(path.string(), text).empty() ? AssociationResult::Written
-                                                      : AssociationResult::Failed;
+  return WriteFileAtomic(path.string(), text).ok() ? AssociationResult::Written
+                                                   : AssociationResult::Failed;
 }
 
 void RunQuietly(const std::vector<std::string>& argv) {

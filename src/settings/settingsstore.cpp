@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/poolstatus.h"
+#include "core/saveresult.h"
 #include "core/textio.h"
 
 namespace quotella {
@@ -78,12 +79,12 @@ std::string SettingsStore::WriteView(const std::string& path, const IniText& tex
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
   }
-  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path)));
+  return WriteFileAtomic(path, EncodeText(text.CrLfText(), RememberedEncoding(path))).reason();
 }
 
 void SettingsStore::ReportWriteFailure(const std::string& message, const std::string& path,
                                        const std::string& reason) {
-  m_host.Message(WithPathAndReason(message, path, reason));
+  m_host.Message(SaveResult::Failed(reason).Message(message, path));
 }
 
 // ---- Reading ----

@@ -630,7 +630,9 @@ TEST_F(WindowTest, BrowserShowsSynopsesAndOpensThePuzzle) {
   QTemporaryDir folder;
   ASSERT_TRUE(QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl"),
                           folder.filePath(QStringLiteral("sample.qtl"))));
-  WriteLinesAtomic(folder.filePath(QStringLiteral("notes.txt")).toStdString(), {"just notes"});
+  EXPECT_TRUE(
+      WriteLinesAtomic(folder.filePath(QStringLiteral("notes.txt")).toStdString(), {"just notes"})
+          .ok());
   window->command(QStringLiteral("PuzzlebyBrowsing1"))->trigger();
   BrowseDialog* browser = window->dialogs().browser();
   ASSERT_NE(browser, nullptr);
@@ -839,9 +841,10 @@ TEST(StartUp, OpensWithClearMessagesWhateverIsMissing) {
     IniText text(*lines);
     text.SetIniValue("[loadlastfile]", "TRUE");
     text.SetIniValue("[dictionary directory]", "/nonexistent/dictionary/");
-    WriteLinesAtomic(ini.toStdString(), text.Lines());
+    EXPECT_TRUE(WriteLinesAtomic(ini.toStdString(), text.Lines()).ok());
     const QString damaged = QDir(dir.path()).filePath(QStringLiteral("damaged.qtl"));
-    WriteFileAtomic(damaged.toStdString(), "! This file made by Quotella\r\n@@\r\n7\r\n");
+    EXPECT_TRUE(
+        WriteFileAtomic(damaged.toStdString(), "! This file made by Quotella\r\n@@\r\n7\r\n").ok());
     MainWindow::Options options;
     options.programDir = dir.path();
     options.dialogs = &host;

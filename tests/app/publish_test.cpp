@@ -103,8 +103,10 @@ TEST_F(PublishWindowTest, OpenIpuzPuzzleShowsTheImportedPuzzleAndRefusesOtherKin
 
   // A crossword is refused with the message and the puzzle stays.
   const std::string crossword = Path("cross.ipuz");
-  WriteFileAtomic(crossword,
-                  R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/crossword#1"]})");
+  EXPECT_TRUE(
+      WriteFileAtomic(crossword,
+                      R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/crossword#1"]})")
+          .ok());
   host.Clear();
   host.confirmAnswers = {true};
   host.fileAnswers = {crossword};

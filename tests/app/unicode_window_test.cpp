@@ -143,9 +143,10 @@ TEST_F(RealDialogWindowTest, APuzzleWithAClueWindows1252LacksSavesAndReopensUnde
 
 TEST_F(RealDialogWindowTest, AQuotesFileUnderAnAccentedFolderOpensSavesAndReopens) {
   const QString path = folder + QStringLiteral("/citations \u00E0 lire.txt");
-  WriteFileAtomic(ToUtf8(path),
-                  "Cr\xE8me@Br\xFBl\xE9"
-                  "e@Caf\xE9 cr\xE8me\r\n");  // Windows-1252
+  EXPECT_TRUE(WriteFileAtomic(ToUtf8(path),
+                              "Cr\xE8me@Br\xFBl\xE9"
+                              "e@Caf\xE9 cr\xE8me\r\n")
+                  .ok());  // Windows-1252
   driver->files.push_back(path);
   Trigger("Quotes1");
   ASSERT_EQ(Editor("QuotesEditor")->toPlainText().split(QLatin1Char('\n')).first(),

@@ -467,7 +467,7 @@ TEST_F(PuzzleWindowTest, TheConditionsFieldsAnswerTypingEnterAndDoubleClicks) {
 
 TEST_F(WindowTest, WordListsShowTheirLabelAndLoseEntriesToDelete) {
   const QString file = QDir(dir.path()).filePath(QStringLiteral("mine.txt"));
-  WriteLinesAtomic(file.toStdString(), {"APPLE", "PEAR", "PLUM"});
+  EXPECT_TRUE(WriteLinesAtomic(file.toStdString(), {"APPLE", "PEAR", "PLUM"}).ok());
   host.fileAnswers.push_back(file.toStdString());
   window->command(QStringLiteral("Wordlist31"))->trigger();
   EXPECT_TRUE(Visible("Wordlist3"));
@@ -555,7 +555,7 @@ TEST_F(PuzzleWindowTest, TheCopyrightNoticeStaysWhereTheUserPutIt) {
 
 TEST_F(PuzzleWindowTest, ScanListNamesTheScannedFileUntilAnotherViewOpens) {
   const QString path = QDir(dir.path()).filePath(QStringLiteral("birds.txt"));
-  ASSERT_TRUE(WriteLinesAtomic(path.toStdString(), {"WREN", "OWL", "MAGPIE"}).empty());
+  ASSERT_TRUE(WriteLinesAtomic(path.toStdString(), {"WREN", "OWL", "MAGPIE"}).ok());
   host.fileAnswers.push_back(path.toStdString());
   window->command(QStringLiteral("Wordlist11"))->trigger();
   window->command(QStringLiteral("Puzzle3"))->trigger();

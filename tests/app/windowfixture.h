@@ -54,7 +54,7 @@ class ProgramDir {
     IniText ini(DefaultIniLines(StartupSettings(paths)));
     ini.SetIniValue("[dictionary directory]", QUOTELLA_PROGRAM_DIR "/");
     ini.SetIniValue("[loadlastfile]", "FALSE");
-    WriteLinesAtomic(paths.IniFileName, ini.Lines());
+    EXPECT_TRUE(WriteLinesAtomic(paths.IniFileName, ini.Lines()).ok());
   }
   QString path() const { return m_dir.path(); }
   QString filePath(const QString& name) const { return m_dir.filePath(name); }

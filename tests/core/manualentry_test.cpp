@@ -159,7 +159,7 @@ TEST_F(ManualEntryTest, RefusalsKeepTheCurrentPuzzle) {
 }
 
 TEST_F(ManualEntryTest, AddQuoteAppendsTheLineAndAnEmptyLine) {
-  std::vector<std::string> quotes{"A@B@AB"};
+  LineStore quotes{"A@B@AB"};
   Fill({"Brevity is the soul ", "of wit"}, "Shakespeare (W.)", "Hamlet");
   EXPECT_TRUE(form.AddQuote(quotes, host));
   EXPECT_EQ(quotes, (std::vector<std::string>{

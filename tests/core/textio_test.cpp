@@ -163,7 +163,7 @@ using AtomicWrite = TempDir;
 TEST_F(AtomicWrite, WritesLinesWithCrLfAndReadsThemBack) {
   const auto path = (m_dir / "out.txt").string();
   // A new file is UTF-8.
-  ASSERT_EQ(WriteLinesAtomic(path, {"first", "caf\xC3\xA9"}), "");
+  ASSERT_TRUE(WriteLinesAtomic(path, {"first", "caf\xC3\xA9"}).ok());
   EXPECT_EQ(*ReadFileBytes(path), "first\r\ncaf\xC3\xA9\r\n");
   EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"first", "caf\xC3\xA9"}));
   // Nothing but the file itself is left in the folder.
@@ -172,7 +172,7 @@ TEST_F(AtomicWrite, WritesLinesWithCrLfAndReadsThemBack) {
 
 TEST_F(AtomicWrite, Utf8FilesAreReadAsUtf8) {
   const auto path = (m_dir / "utf8.txt").string();
-  ASSERT_EQ(WriteFileAtomic(path, "\xEF\xBB\xBFna\xC3\xAFve\nx"), "");
+  ASSERT_TRUE(WriteFileAtomic(path, "\xEF\xBB\xBFna\xC3\xAFve\nx").ok());
   EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"na\xC3\xAFve", "x"}));
 }
 
@@ -180,20 +180,20 @@ TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileUntouched) {
   if (::geteuid() == 0) {
     // Root ignores folder permissions; a missing folder fails for everyone.
     const auto missing = (m_dir / "no-such-folder" / "f.txt").string();
-    EXPECT_NE(WriteFileAtomic(missing, "x"), "");
+    EXPECT_FALSE(WriteFileAtomic(missing, "x").ok());
     EXPECT_FALSE(fs::exists(missing));
   }
   const auto path = (m_dir / "keep.txt").string();
-  ASSERT_EQ(WriteFileAtomic(path, "old contents"), "");
+  ASSERT_TRUE(WriteFileAtomic(path, "old contents").ok());
   // Replacing the target by a folder makes the rename fail after the temporary file
   // was written; the folder (standing for the old data) must survive.
   const auto blocked = (m_dir / "blocked").string();
   fs::create_directories(fs::path(blocked) / "inside");
-  EXPECT_NE(WriteFileAtomic(blocked, "new"), "");
+  EXPECT_FALSE(WriteFileAtomic(blocked, "new").ok());
   EXPECT_TRUE(fs::is_directory(fs::path(blocked) / "inside"));
   fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
   if (::geteuid() != 0) {
-    EXPECT_NE(WriteFileAtomic(path, "new contents"), "");
+    EXPECT_FALSE(WriteFileAtomic(path, "new contents").ok());
   }
   fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
   EXPECT_EQ(*ReadFileBytes(path), "old contents");
@@ -202,15 +202,15 @@ TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileUntouched) {
 
 TEST_F(AtomicWrite, RewritesKeepTheEncodingTheFileWasReadIn) {
   const auto utf8 = (m_dir / "utf8.txt").string();
-  ASSERT_EQ(WriteFileAtomic(utf8, "na\xC3\xAFve\r\n"), "");
+  ASSERT_TRUE(WriteFileAtomic(utf8, "na\xC3\xAFve\r\n").ok());
   auto lines = *ReadTextLines(utf8);
   lines.push_back("caf\xC3\xA9");
-  ASSERT_EQ(WriteLinesAtomic(utf8, lines), "");
+  ASSERT_TRUE(WriteLinesAtomic(utf8, lines).ok());
   EXPECT_EQ(*ReadFileBytes(utf8), "na\xC3\xAFve\r\ncaf\xC3\xA9\r\n");
 
   const auto bom = (m_dir / "bom.txt").string();
-  ASSERT_EQ(WriteFileAtomic(bom, "\xEF\xBB\xBFx\r\n"), "");
-  ASSERT_EQ(WriteLinesAtomic(bom, *ReadTextLines(bom)), "");
+  ASSERT_TRUE(WriteFileAtomic(bom, "\xEF\xBB\xBFx\r\n").ok());
+  ASSERT_TRUE(WriteLinesAtomic(bom, *ReadTextLines(bom)).ok());
   EXPECT_EQ(*ReadFileBytes(bom), "\xEF\xBB\xBFx\r\n");
 
   // UTF-8 with letters Windows-1252 lacks comes back byte for byte.
@@ -218,24 +218,24 @@ TEST_F(AtomicWrite, RewritesKeepTheEncodingTheFileWasReadIn) {
   const std::string bytes =
       "\xC5\x81\xC3\xB3"
       "d\xC5\xBA\r\nt\xC5\x82ok\r\n";
-  ASSERT_EQ(WriteFileAtomic(polish, bytes), "");
-  ASSERT_EQ(WriteLinesAtomic(polish, *ReadTextLines(polish)), "");
+  ASSERT_TRUE(WriteFileAtomic(polish, bytes).ok());
+  ASSERT_TRUE(WriteLinesAtomic(polish, *ReadTextLines(polish)).ok());
   EXPECT_EQ(*ReadFileBytes(polish), bytes);
 
   // A Windows-1252 file stays so.
   const auto old = (m_dir / "old.txt").string();
-  ASSERT_EQ(WriteFileAtomic(old, "caf\xE9\r\n"), "");
-  ASSERT_EQ(WriteLinesAtomic(old, *ReadTextLines(old)), "");
+  ASSERT_TRUE(WriteFileAtomic(old, "caf\xE9\r\n").ok());
+  ASSERT_TRUE(WriteLinesAtomic(old, *ReadTextLines(old)).ok());
   EXPECT_EQ(*ReadFileBytes(old), "caf\xE9\r\n");
 }
 
 TEST_F(AtomicWrite, ALinkStaysALinkAndItsTargetIsReplaced) {
   const auto target = m_dir / "target.txt";
   const auto link = m_dir / "link.txt";
-  ASSERT_EQ(WriteFileAtomic(target.string(), "old"), "");
+  ASSERT_TRUE(WriteFileAtomic(target.string(), "old").ok());
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink("target.txt", link);
-  ASSERT_EQ(WriteFileAtomic(link.string(), "new"), "");
+  ASSERT_TRUE(WriteFileAtomic(link.string(), "new").ok());
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(*ReadFileBytes(target.string()), "new");
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
@@ -244,22 +244,24 @@ TEST_F(AtomicWrite, ALinkStaysALinkAndItsTargetIsReplaced) {
 
 TEST_F(AtomicWrite, AReadOnlyFileIsRefusedEvenForRoot) {
   const auto path = (m_dir / "locked.txt").string();
-  ASSERT_EQ(WriteFileAtomic(path, "keep me"), "");
+  ASSERT_TRUE(WriteFileAtomic(path, "keep me").ok());
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_NE(WriteFileAtomic(path, "lost"), "");
+  EXPECT_FALSE(WriteFileAtomic(path, "lost").ok());
   EXPECT_EQ(*ReadFileBytes(path), "keep me");
   EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(AtomicWrite, AFailedSaveSaysWhy) {
-  EXPECT_EQ(WriteFileAtomic((m_dir / "no-such-folder" / "f.txt").string(), "x"), "no such folder");
+  EXPECT_EQ(WriteFileAtomic((m_dir / "no-such-folder" / "f.txt").string(), "x").reason(),
+            "no such folder");
   fs::create_directories(m_dir / "folder");
-  EXPECT_EQ(WriteFileAtomic((m_dir / "folder").string(), "x"), "a folder is in the way");
-  EXPECT_EQ(SaveFailedMessage("/x/P.qtl", "no such folder"),
+  EXPECT_EQ(WriteFileAtomic((m_dir / "folder").string(), "x").reason(), "a folder is in the way");
+  EXPECT_EQ(WriteFileAtomic("/x/P.qtl", "x").Message("Could not save file ", "/x/P.qtl"),
             "Could not save file /x/P.qtl: no such folder");
   if (::geteuid() != 0) {
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(WriteFileAtomic((m_dir / "new.txt").string(), "x"), "the folder is read-only");
+    EXPECT_EQ(WriteFileAtomic((m_dir / "new.txt").string(), "x").reason(),
+              "the folder is read-only");
     fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
   }
 }
@@ -273,10 +275,10 @@ TEST_F(AtomicWrite, ASaveRemovesTheTemporaryFilesOfAnInterruptedSave) {
   // A live process (this one's parent) may still be saving: its file stays.
   const auto live = m_dir / (".P.qtl.tmp" + std::to_string(::getppid()) + "-1");
   for (const auto& f : {stale, otherFile, notOurs, live}) {
-    ASSERT_EQ(WriteFileAtomic(f.string(), "partial"), "");
+    ASSERT_TRUE(WriteFileAtomic(f.string(), "partial").ok());
     fs::last_write_time(f, fs::file_time_type::clock::now() - std::chrono::hours(1));
   }
-  ASSERT_EQ(WriteFileAtomic(path, "saved"), "");
+  ASSERT_TRUE(WriteFileAtomic(path, "saved").ok());
   EXPECT_FALSE(fs::exists(stale));
   EXPECT_TRUE(fs::exists(otherFile));
   EXPECT_TRUE(fs::exists(notOurs));
@@ -286,10 +288,10 @@ TEST_F(AtomicWrite, ASaveRemovesTheTemporaryFilesOfAnInterruptedSave) {
 
 TEST_F(AtomicWrite, AReplacedFileKeepsItsPermissionBits) {
   const auto path = (m_dir / "shared.txt").string();
-  ASSERT_EQ(WriteFileAtomic(path, "one"), "");
+  ASSERT_TRUE(WriteFileAtomic(path, "one").ok());
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
                             fs::perms::others_read);
-  ASSERT_EQ(WriteFileAtomic(path, "two"), "");
+  ASSERT_TRUE(WriteFileAtomic(path, "two").ok());
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
                 fs::perms::others_read);

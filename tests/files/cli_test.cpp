@@ -227,6 +227,18 @@ TEST(CliCommands, ExportsMatchTheProgramsOwnComposition) {
   EXPECT_EQ(RunCliArgs({"export", s.path, "--key", "-o", s.path}).status, 1);
   EXPECT_EQ(RunCliArgs({"export", s.dir.Path("none.qtl"), "--key", "-o", s.dir.Path("x")}).status,
             1);
+
+  // A failed write says which file and why, for text and information files alike.
+  for (const char* form : {"--text", "--info"}) {
+    const std::string target = s.dir.Path("gone/p.txt");
+    const auto failed = test::RunCli(
+        "export " + test::ShellQuote(s.path) + " " + form + " -o " + test::ShellQuote(target),
+        true);
+    EXPECT_EQ(failed.status, 1) << form;
+    EXPECT_NE(failed.out.find("Could not save file " + target + ": no such folder"),
+              std::string::npos)
+        << form << ": " << failed.out;
+  }
 }
 
 TEST(CliCommands, SynopsisAndShowOnOtherFiles) {

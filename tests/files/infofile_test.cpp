@@ -42,14 +42,14 @@ std::string RunUnrtf(const std::string& path) {
 TEST(InfoFile, PlainTextHoldsTheLinesInOrder) {
   InfoPuzzle s;
   const std::string path = s.dir.Path("info.txt");
-  ASSERT_TRUE(WriteInfoFile(s.doc, s.session, path, false));
+  ASSERT_TRUE(WriteInfoFile(s.doc, s.session, path, false).ok());
   EXPECT_EQ(test::ReadAll(path), JoinLinesCrLf(kInfoLines));
 }
 
 TEST(InfoFile, RichTextReadsBackAsTheSameLines) {
   InfoPuzzle s;
   const std::string path = s.dir.Path("info.rtf");
-  ASSERT_TRUE(WriteInfoFile(s.doc, s.session, path, true));
+  ASSERT_TRUE(WriteInfoFile(s.doc, s.session, path, true).ok());
   const std::string rtf = test::ReadAll(path);
   EXPECT_NE(rtf.find("{\\f0\\fnil\\fcharset0 Times New Roman;}"), std::string::npos);
   EXPECT_NE(rtf.find("\\f0\\fs40 Small \\{one\\}\\par"), std::string::npos);

@@ -53,7 +53,8 @@ TEST(QuotesFile, AFailedSaveFirstKeepsTheEdits) {
   q.host.confirmAnswers = {true};
   EXPECT_FALSE(OpenQuotesFile(q.session, q.host));
   EXPECT_EQ(q.host.messages,
-            std::vector<std::string>{"Cannot save file " + q.dir.Path("gone/first.txt")});
+            std::vector<std::string>{"Cannot save file " + q.dir.Path("gone/first.txt") +
+                                     ": no such folder"});
   EXPECT_EQ(q.session.QuotesEditor.size(), 3u);
   EXPECT_TRUE(q.session.QuotesModified);
 }

@@ -120,7 +120,7 @@ TEST(PuzzleRoundTrip, ManualEntryRefusesAnAtSignInAuthorOrWork) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].find("\"@\""), std::string::npos);
   EXPECT_FALSE(doc.PuzzleExists);
-  std::vector<std::string> quotes;
+  LineStore quotes;
   entry.AuthorEdit = "dril";
   entry.QuoteSourceEdit = "a@b";
   EXPECT_FALSE(entry.AddQuote(quotes, host));

@@ -1,4 +1,4 @@
-#include "files/saveresult.h"
+#include "core/saveresult.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ using test::ReadAll;
 TEST(SaveResult, AFailedSaveNamesThePathAndTheReasonAfterTheProgramsMessage) {
   test::TempDir dir;
   const std::string missing = dir.Path("gone/ünïcode.txt");
-  const SaveResult failed = SaveLines(missing, {"one", "two"});
+  const SaveResult failed = WriteLinesAtomic(missing, {"one", "two"});
   ASSERT_FALSE(failed.ok());
   EXPECT_EQ(failed.reason(), "no such folder");
   EXPECT_EQ(failed.Message("Could not save file ", missing),
@@ -27,7 +27,7 @@ TEST(SaveResult, AFailedSaveNamesThePathAndTheReasonAfterTheProgramsMessage) {
 TEST(SaveResult, AWrittenFileIsOkAndHoldsTheBytes) {
   test::TempDir dir;
   const std::string path = dir.Path("grid.svg");
-  const SaveResult saved = SaveBytes(path, "<svg/>");
+  const SaveResult saved = WriteFileAtomic(path, "<svg/>");
   EXPECT_TRUE(saved.ok());
   EXPECT_EQ(ReadAll(path), "<svg/>");
   EXPECT_FALSE(SaveResult::Failed("").ok()) << "a failure without words is still a failure";

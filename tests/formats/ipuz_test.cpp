@@ -59,7 +59,7 @@ void LoadSample(Loaded& p) {
 // Reads ipuz text into a fresh document through a file, as Open > ipuz Puzzle does.
 bool Import(Loaded& into, const std::string& ipuz, const std::string& name = "in.ipuz") {
   const TempFile file(name);
-  EXPECT_TRUE(WriteFileAtomic(file.path(), ipuz).empty());
+  EXPECT_TRUE(WriteFileAtomic(file.path(), ipuz).ok());
   return LoadIpuzFile(into.doc, into.session, file.path());
 }
 

@@ -29,7 +29,7 @@ TEST(PublishCommands, SavingAsksForTheFileAndBeforeWritingOverOne) {
   EXPECT_TRUE(w.host.fileDialogs.empty());
   w.LoadSample();
   const std::string path = ::testing::TempDir() + "quotella_publish.ipuz";
-  ASSERT_TRUE(WriteFileAtomic(path, "keep").empty());
+  ASSERT_TRUE(WriteFileAtomic(path, "keep").ok());
 
   w.host.fileAnswers = {path};
   w.host.confirmAnswers = {false};
@@ -78,7 +78,7 @@ TEST(PublishCommands, OpeningAnIpuzFileAsksFirstAndNamesThePuzzleFile) {
   EXPECT_EQ(w.host.messages, std::vector<std::string>{});
 
   // A refused file leaves the puzzle as it was.
-  ASSERT_TRUE(WriteFileAtomic(path, "{\"kind\":\"http://ipuz.org/acrostic#1\"}").empty());
+  ASSERT_TRUE(WriteFileAtomic(path, "{\"kind\":\"http://ipuz.org/acrostic#1\"}").ok());
   ClearWord1Click(w.doc, {1, 1}, false);
   w.host.Clear();
   w.host.confirmAnswers = {true};

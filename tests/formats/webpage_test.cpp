@@ -7,6 +7,7 @@
 #include "core/textio.h"
 #include "files/puzzlefile.h"
 #include "formats/htmltext.h"
+#include "formats/ipuzexport.h"
 #include "formats/webpage.h"
 #include "support/clirunner.h"
 #include "support/fakehost.h"
@@ -79,7 +80,13 @@ TEST(WebPage, TextsAreUtf8AndAWriteFailureIsReported) {
   EXPECT_NE(page.find("<title>Caf\xC3\xA9 &lt;Quotes&gt;</title>"), std::string::npos);
   EXPECT_NE(page.find("<footer>Puzzle \xC2\xA9 2026 by Ren\xC3\xA9</footer>"), std::string::npos);
   EXPECT_FALSE(WriteWebPage(s.doc, s.session, "/nonexistent-folder/page.html"));
-  EXPECT_EQ(s.host.messages, std::vector<std::string>{"Could not save file "});
+  EXPECT_EQ(s.host.messages,
+            std::vector<std::string>{
+                "Could not save file /nonexistent-folder/page.html: no such folder"});
+  s.host.messages.clear();
+  EXPECT_FALSE(WriteIpuzFile(s.doc, s.session, "/nonexistent-folder/p.ipuz"));
+  EXPECT_EQ(s.host.messages, std::vector<std::string>{
+                                 "Could not save file /nonexistent-folder/p.ipuz: no such folder"});
 }
 
 TEST(HtmlText, EntitiesAndTagsBecomePlainText) {
@@ -107,7 +114,7 @@ TEST(FormatsCli, ExportsAndImportsWithoutTouchingWhatIsThere) {
   // An existing target needs --yes; a refused file writes nothing.
   EXPECT_EQ(test::RunCliArgs({"import", ipuz, "-o", back}).status, 1);
   std::remove(back.c_str());
-  ASSERT_TRUE(WriteFileAtomic(ipuz, "{\"kind\":[\"http://ipuz.org/crossword#1\"]}").empty());
+  ASSERT_TRUE(WriteFileAtomic(ipuz, "{\"kind\":[\"http://ipuz.org/crossword#1\"]}").ok());
   const test::CliRun refused =
       test::RunCli("import " + test::ShellQuote(ipuz) + " -o " + test::ShellQuote(back), true);
   EXPECT_EQ(refused.status, 1);

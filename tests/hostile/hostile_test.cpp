@@ -6,11 +6,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "core/document.h"
 #include "files/inforeport.h"
 #include "files/puzzlefile.h"
+#include "files/quotesfile.h"
 #include "heapcounter.h"
 #include "search/autofillsource.h"
 #include "search/wordlists.h"
@@ -109,6 +111,31 @@ TEST_F(HostileFiles, WordListOfEmptyLinesKeepsEveryLineInBoundedMemory) {
   EXPECT_EQ(src.List(1).Items[kBlankLines], "cafe");
   EXPECT_EQ(src.List(1).Items.back(), "wren");
   EXPECT_EQ(src.List(1).Notes, (std::vector<std::string>{"# note"}));
+}
+
+TEST_F(HostileFiles, QuotesFileOfEmptyLinesIsHeldWholeInBoundedMemoryAndSavedAsItWas) {
+  const std::string quote = "Erd\xC5\x91s@Proofs@Mathematics is a game\r\n";
+  const std::string path = Write("quotes.txt", quote);
+  test::FakeHost host;
+  host.fileAnswers = {path};
+  FileSession session;
+  StartCounting();
+  ASSERT_TRUE(OpenQuotesFile(session, host));
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  RecordProperty("heap_over_file_size", std::to_string(HeapOverFileSize()));
+  ASSERT_EQ(session.QuotesEditor.size(), kBlankLines + 1);
+  EXPECT_EQ(session.QuotesEditor.back(), "Erd\xC5\x91s@Proofs@Mathematics is a game");
+  EXPECT_EQ(QuotesListLabel(session), "quotes.txt " + std::to_string(kBlankLines + 1) + " lines ");
+
+  // Saved back, every empty line is there again, now ended by CR LF.
+  const std::string copy = (m_dir / "copy.txt").string();
+  host.fileAnswers = {copy};
+  ASSERT_TRUE(SaveQuotesFile(session, host));
+  std::ifstream in(copy, std::ios::binary);
+  const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string expected;
+  for (std::size_t i = 0; i < kBlankLines; ++i) expected += "\r\n";
+  EXPECT_TRUE(saved == expected + quote) << "saved " << saved.size() << " bytes";
 }
 
 TEST_F(HostileFiles, PuzzleFileAndSynopsisOfEmptyLinesAreReadInBoundedMemory) {

@@ -4,10 +4,14 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <future>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
+
+#include <unistd.h>
 
 #include "autofill_fixture.h"
 #include "core/answertable.h"
@@ -199,9 +203,9 @@ TEST(AutofillDictionary, NeverProposesAnOffensiveWordAndRanksListWordsFirst) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / "quotella_autofill_dict";
   fs::create_directories(dir);
-  ASSERT_EQ(WriteLinesAtomic((dir / "s.txt").string(), {"s", "sat", "Sit", "SOT"}), "");
-  ASSERT_EQ(WriteLinesAtomic((dir / "offensive.txt").string(), {"# comment", "", "sot"}), "");
-  ASSERT_EQ(WriteLinesAtomic((dir / "familiarity.txt").string(), {"SAT 20", "SIT 60"}), "");
+  ASSERT_TRUE(WriteLinesAtomic((dir / "s.txt").string(), {"s", "sat", "Sit", "SOT"}).ok());
+  ASSERT_TRUE(WriteLinesAtomic((dir / "offensive.txt").string(), {"# comment", "", "sot"}).ok());
+  ASSERT_TRUE(WriteLinesAtomic((dir / "familiarity.txt").string(), {"SAT 20", "SIT 60"}).ok());
   AutofillDictionary dict(dir.string() + "/");
   dict.AddListEntries({"sit @ a comment", "SOT", "S"});
   std::vector<std::string> got;
@@ -211,6 +215,49 @@ TEST(AutofillDictionary, NeverProposesAnOffensiveWordAndRanksListWordsFirst) {
   EXPECT_TRUE(dict.Words('Q').empty());
   EXPECT_EQ(dict.Unreadable().size(), 1u);
   fs::remove_all(dir);
+}
+
+TEST(AutofillDictionary, AFolderWithoutItsOwnBlocklistTakesTheBundledOneWithOneWarning) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("quotella_no_blocklist \xC5\x82\xC3\xB3"
+                                                    "d\xC5\xBA " +
+                                                    std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string dictDir = dir.string() + "/";
+  ASSERT_TRUE(WriteLinesAtomic(dictDir + "b.txt", {"bastard", "basket", "bitch", "bitter"}).ok());
+  test::FakeHost host;
+  AutofillDictionary dict(dictDir, &host);
+  EXPECT_TRUE(dict.BundledBlocklist());
+  std::vector<std::string> got;
+  for (const auto& w : dict.Words('B')) got.push_back(w.word);
+  EXPECT_EQ(got, (std::vector<std::string>{"BASKET", "BITTER"}));
+  EXPECT_EQ(host.messages, std::vector<std::string>{NoOffensiveListWarning(dictDir)});
+  EXPECT_NE(host.messages[0].find(dictDir), std::string::npos);
+
+  // Each fill makes its dictionary anew: the folder is not named again in this run.
+  AutofillDictionary again(dictDir, &host);
+  EXPECT_TRUE(again.BundledBlocklist());
+  EXPECT_EQ(host.messages.size(), 1u);
+
+  // The user's own list, even an empty one, is the list: nothing bundled, no warning.
+  ASSERT_TRUE(WriteLinesAtomic(dictDir + kOffensiveFileName, {"# mine", "basket"}).ok());
+  test::FakeHost quiet;
+  AutofillDictionary own(dictDir, &quiet);
+  EXPECT_FALSE(own.BundledBlocklist());
+  got.clear();
+  for (const auto& w : own.Words('B')) got.push_back(w.word);
+  EXPECT_EQ(got, (std::vector<std::string>{"BASTARD", "BITCH", "BITTER"}));
+  EXPECT_TRUE(quiet.messages.empty());
+  fs::remove_all(dir);
+}
+
+TEST(AutofillDictionary, TheCompiledInBlocklistIsTheOneInTheResources) {
+  std::ifstream in(QUOTELLA_SOURCE_DIR "/resources/offensive.txt", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(BundledOffensiveText(), text);
+  EXPECT_EQ(OffensiveWordsOf(BundledOffensiveText()),
+            LoadOffensiveWords(QUOTELLA_SOURCE_DIR "/resources/offensive.txt"));
 }
 
 // The real dictionary on real quotations: every fill is laid with the normal assignment,

@@ -209,6 +209,18 @@ TEST_F(WordListEditorTest, ExpungeProblems) {
   EXPECT_EQ(host.messages, Lines{"Could not load " + tmp.Dir() + ".txt"});
 }
 
+TEST_F(WordListEditorTest, ALetterFileThatCannotBeRewrittenIsNamedWithTheReasonAndKept) {
+  tmp.Write("B.txt", "bat\r\nbee\r\n");
+  std::filesystem::permissions(tmp.Path("B.txt"), std::filesystem::perms::owner_read);
+  Open({Lines{"BAT"}, Lines{"BEE"}, Lines{"BAT"}});
+  Tick(1, "BAT");
+  host.confirmAnswers = {true};
+  editor.Expunge(host);
+  EXPECT_EQ(host.messages,
+            Lines{"Could not save " + tmp.Path("B.txt") + ": the file is read-only"});
+  EXPECT_EQ(tmp.Read("B.txt"), "bat\r\nbee\r\n");
+}
+
 TEST_F(WordListEditorTest, HelpAndLookupFollowTheShownList) {
   Open({Lines{"AB", "AC"}, Lines{"BC"}, Lines{"CD"}});
   editor.Select(1, 1);

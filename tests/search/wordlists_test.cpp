@@ -116,7 +116,7 @@ TEST(WordListFiles, AnEntryStartingWithAHashIsRefused) {
   EXPECT_EQ(host.messages, (Lines{"A word list entry may not start with \"#\": 2 lines left out"}));
 }
 
-TEST(WordListFolding, FileEntriesAreFoldedToAToZAndOtherScriptsAreLeftOutWithACount) {
+TEST(WordListFolding, FileEntriesAreFoldedToAToZAndOtherScriptsAreNotListedWithACount) {
   TempDir tmp;
   FakeHost host;
   WordSources src;
@@ -134,7 +134,8 @@ TEST(WordListFolding, FileEntriesAreFoldedToAToZAndOtherScriptsAreLeftOutWithACo
                                       "Lodz @ \xC5\x81\xC3\xB3"
                                       "d\xC5\xBA",
                                       "strasse"}));
-  EXPECT_EQ(host.messages, (Lines{UnfoldableMessage("\xD0\x9C") + " 2 lines left out."}));
+  EXPECT_EQ(host.messages,
+            (Lines{UnfoldableMessage("\xD0\x9C") + " 2 lines not listed; the file keeps them."}));
   // The scans see the folded letters.
   EXPECT_EQ(NormaliseListEntry(src.List(2).Items[0]), "CAFE");
   EXPECT_EQ(NormaliseListEntry(src.List(2).Items[2]), "LODZ");
@@ -154,6 +155,44 @@ TEST(WordListFolding, FileEntriesAreFoldedToAToZAndOtherScriptsAreLeftOutWithACo
   const Lines saved = src.List(2).Items;
   ASSERT_TRUE(LoadWordListFile(src, 1, folder + "/lista.txt", host));
   EXPECT_EQ(src.List(1).Items, saved);
+}
+
+TEST(WordListFolding, LinesOfAnotherScriptSurviveALoadAndASaveAsTheyWere) {
+  TempDir tmp;
+  FakeHost host;
+  WordSources src;
+  src.ProgramDir = tmp.Dir();
+  // 日本, café, a note, Ωmega with a comment, and 日本 again.
+  const std::string nihon = "\xE6\x97\xA5\xE6\x9C\xAC";
+  const std::string omega = "\xCE\xA9mega @ the last";
+  tmp.Write("mixed.txt", nihon + "\r\ncaf\xC3\xA9\r\n# note\r\n" + omega + "\n" + nihon + "\r\n");
+  ASSERT_TRUE(LoadWordListFile(src, 3, "mixed.txt", host));
+  EXPECT_EQ(src.List(3).Items, (Lines{"cafe"}));
+  EXPECT_EQ(src.List(3).Unlisted, (Lines{nihon, omega, nihon}));
+  EXPECT_EQ(src.List(3).Unlisted.size(), 3u);
+  UpdateListLabel(src, 3);
+  EXPECT_EQ(src.ListLabel, "3: mixed.txt - 1 item ");
+
+  // An entry added before the save goes among the entries; the unlisted lines follow them.
+  src.AddItemTarget = 3;
+  ASSERT_TRUE(AddItemFromField(src, "abc", host));
+  ASSERT_TRUE(SaveWordListFile(src, 3, "mixed.txt", host));
+  EXPECT_EQ(tmp.Read("mixed.txt"),
+            "# note\r\nabc\r\ncafe\r\n" + nihon + "\r\n" + omega + "\r\n" + nihon + "\r\n");
+
+  // Read again and saved again, nothing moves; a reload keeps them too.
+  ASSERT_TRUE(LoadWordListFile(src, 3, "mixed.txt", host));
+  const std::string once = tmp.Read("mixed.txt");
+  ASSERT_TRUE(SaveWordListFile(src, 3, "mixed.txt", host));
+  EXPECT_EQ(tmp.Read("mixed.txt"), once);
+  src.List(3).FileName = "mixed.txt";
+  ReloadWordLists(src);
+  EXPECT_EQ(src.List(3).Unlisted.size(), 3u);
+
+  // A list file read as a letter file of the dictionary forgets what the last file kept.
+  src.List(3).Assign({"b", "a"});
+  EXPECT_TRUE(src.List(3).Unlisted.empty());
+  EXPECT_EQ(src.List(3).FileText(), "a\r\nb\r\n");
 }
 
 TEST(WordListFolding, EntriesTheUserAddsAreFoldedOrRefusedWithTheLetterNamed) {

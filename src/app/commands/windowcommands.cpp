@@ -13,7 +13,6 @@
 #include "app/window/names.h"
 #include "app/window/windowrequests.h"
 #include "core/textio.h"
-#include "files/saveresult.h"
 #include "render/qtext.h"
 #include "rtf/rtfreader.h"
 #include "settings/settingsstore.h"
@@ -103,7 +102,7 @@ void WindowCommands::SaveHelpfile1Click() {
       m_host.SaveFileName("Save File", kFileFilter,
                           ToUtf8(QFileInfo(m_helpFileName).absolutePath()), ToUtf8(m_helpFileName));
   if (!name) return;
-  if (const SaveResult saved = SaveBytes(*name, m_helpRtf); !saved.ok())
+  if (const SaveResult saved = WriteFileAtomic(*name, m_helpRtf); !saved.ok())
     m_host.Message(saved.Message("Could not save file ", *name));
 }
 

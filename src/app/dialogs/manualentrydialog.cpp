@@ -11,8 +11,7 @@
 
 namespace quotella {
 
-ManualEntryDialog::ManualEntryDialog(PuzzleDocument& doc, std::vector<std::string>& quotesEditor,
-                                     QWidget* parent)
+ManualEntryDialog::ManualEntryDialog(PuzzleDocument& doc, LineStore& quotesEditor, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_quotesEditor(quotesEditor) {
   setObjectName(QStringLiteral("ManualEntry"));
   setWindowTitle(QString::fromLatin1(kManualEntryCaption));

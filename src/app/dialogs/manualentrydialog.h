@@ -14,8 +14,7 @@ namespace quotella {
 class ManualEntryDialog : public QDialog {
   Q_OBJECT
  public:
-  ManualEntryDialog(PuzzleDocument& doc, std::vector<std::string>& quotesEditor,
-                    QWidget* parent = nullptr);
+  ManualEntryDialog(PuzzleDocument& doc, LineStore& quotesEditor, QWidget* parent = nullptr);
 
   ManualEntry& entry() { return m_entry; }
   // Fills the fields from the current puzzle and shows the window.
@@ -34,7 +33,7 @@ class ManualEntryDialog : public QDialog {
   void FollowVisibility();
 
   PuzzleDocument& m_doc;
-  std::vector<std::string>& m_quotesEditor;
+  LineStore& m_quotesEditor;
   ManualEntry m_entry;
   QPlainTextEdit* m_quote = nullptr;
   QLineEdit* m_author = nullptr;

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "core/textio.h"
-#include "files/saveresult.h"
 #include "render/qtext.h"
 
 namespace quotella {
@@ -207,7 +206,7 @@ void BitmapDialog::Save() {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   const SaveResult saved = m_maker.Image().save(&buffer, png ? "PNG" : "BMP")
-                               ? SaveBytes(*path, bytes.toStdString())
+                               ? WriteFileAtomic(*path, bytes.toStdString())
                                : SaveResult::Failed("the picture could not be encoded");
   if (!saved.ok()) host.Message(saved.Message("Could not save file ", *path));
 }

@@ -8,7 +8,6 @@
 #include "app/window/windowparts.h"
 #include "core/textio.h"
 #include "files/filesession.h"
-#include "files/saveresult.h"
 #include "render/qtext.h"
 #include "render/svgwriter.h"
 
@@ -40,7 +39,7 @@ bool WriteGridSvg(WindowParts& window) {
   bitmap->setBlockColour(window.gridView->puzzleGrid()->style().block);
   const QByteArray svg = SvgWriter::Grid(doc.P, doc.Grid.Columns, doc.Grid.Rows,
                                          bitmap->maker().style, ToQString(session.TitleBox));
-  if (const SaveResult saved = SaveBytes(*chosen, svg.toStdString()); !saved.ok()) {
+  if (const SaveResult saved = WriteFileAtomic(*chosen, svg.toStdString()); !saved.ok()) {
     host.Message(saved.Message("Could not save file ", *chosen));
     return false;
   }

@@ -4,12 +4,14 @@
 #include "files/filesession.h"
 #include "search/wordlists.h"
 
+#include <utility>
+
 namespace quotella {
 
 bool WindowLoader::LoadQuotesFile(const std::string& path) {
-  const auto lines = ReadTextLines(path);
+  auto lines = ReadTextLineStore(path);
   if (!lines) return false;
-  m_session.QuotesEditor = *lines;
+  m_session.QuotesEditor = std::move(*lines);
   m_session.QuotesFile = path;
   m_session.QuotesModified = false;
   return true;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace quotella {
 
-// What a save came to: written, or why not ("the disk is full", "no such folder", ...).
-// A caller that drops it is warned by the compiler, so the reason reaches the user.
+// What writing a file came to: written, or why not ("the disk is full", "no such
+// folder", ...). A caller that drops it is warned by the compiler, so the reason reaches
+// the user.
 class [[nodiscard]] SaveResult {
  public:
   SaveResult() = default;
@@ -22,10 +22,5 @@ class [[nodiscard]] SaveResult {
  private:
   std::string m_reason;
 };
-
-// Writes bytes to path atomically (see WriteFileAtomic).
-SaveResult SaveBytes(const std::string& path, const std::string& bytes);
-// Writes lines with CR LF ends atomically, in the file's encoding (see WriteLinesAtomic).
-SaveResult SaveLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace quotella
