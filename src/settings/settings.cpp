@@ -93,6 +93,8 @@ const std::vector<SettingsKey>& SettingsKeys() {
        [](S s) { return Number(s.AutofillRarity); }},
       {"[autofill time limit]", nullptr, "autofill's time limit in seconds",
        [](S s) { return Number(s.AutofillSeconds); }},
+      {"[recovery interval]", nullptr, "seconds between recovery copies of unsaved work (5 to 600)",
+       [](S s) { return Number(s.RecoverySeconds); }},
       {"[title]", nullptr, "title box (read only)",
        [](S s) { return s.Title ? *s.Title : std::string("(unchanged)"); }},
       {"[byline]", nullptr, "byline box (read only)",

@@ -125,6 +125,9 @@ void SettingsStore::ParseIniFile() {
     s.AutofillRarity = *n;
   if (auto n = ParseIniInt(v.GetIniValue("[autofill time limit]")); n && *n >= 1 && *n <= 600)
     s.AutofillSeconds = *n;
+  if (auto n = ParseIniInt(v.GetIniValue("[recovery interval]"));
+      n && *n >= kMinRecoverySeconds && *n <= kMaxRecoverySeconds)
+    s.RecoverySeconds = *n;
 
   if (v.HasValue("[quotefile]")) {
     const std::string name = v.GetIniValue("[quotefile]");
@@ -299,6 +302,7 @@ bool SettingsStore::SimplySaveIniFile() {
   // The Autofill dialog's choices, after everything a fresh file and the fonts carry.
   m_view.SetIniValue("[autofill rarity]", std::to_string(m_values.AutofillRarity));
   m_view.SetIniValue("[autofill time limit]", std::to_string(m_values.AutofillSeconds));
+  m_view.SetIniValue("[recovery interval]", std::to_string(m_values.RecoverySeconds));
   return WriteView(m_values.IniFileName, m_view);
 }
 
