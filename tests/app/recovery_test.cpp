@@ -92,7 +92,11 @@ TEST_F(RecoveryChildTest, AKilledWindowsWorkComesBackExactlyAsItWas) {
   ASSERT_GT(before.size(), 20u);
   EXPECT_EQ(before[2], "changed");
   EXPECT_NE(std::find(before.begin(), before.end(), "Révisé à Łódź"), before.end());
-  EXPECT_NE(std::find(before.begin(), before.end(), "Ångström's unit, in a clue"), before.end());
+  EXPECT_NE(std::find_if(before.begin(), before.end(),
+                         [](const std::string& line) {
+                           return line.find("Ångström's unit, in a clue") != std::string::npos;
+                         }),
+            before.end());
 
   const std::vector<std::string> after = Offer("recover");
   ASSERT_GT(after.size(), 3u);

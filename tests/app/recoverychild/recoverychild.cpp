@@ -34,6 +34,8 @@ void WriteReport(MainWindow& window, const quotella::test::FakeHost& host,
   std::vector<std::string> lines;
   std::string questions;
   for (const std::string& q : host.questions) questions += q + " | ";
+  for (char& c : questions)
+    if (c == '\r' || c == '\n') c = ' ';
   lines.push_back(questions);
   lines.push_back(window.session().CurrentPuzzleFile);
   lines.push_back(window.doc().PuzzleChanged ? "changed" : "unchanged");
