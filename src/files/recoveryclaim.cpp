@@ -40,11 +40,12 @@ void RecoveryClaim::ClaimOwner(const std::string& owner) {
 
 RecoveryClaim::~RecoveryClaim() {
   // The lock of an owner with no copy left goes with the claim.
-  for (auto& [owner, lock] : m_locks) {
-    if (!lock) continue;
+  for (auto& entry : m_locks) {
+    if (!entry.second) continue;
+    const std::string& owner = entry.first;
     const bool left = std::any_of(m_copies.begin(), m_copies.end(),
                                   [&](const RecoveryCopy& c) { return c.owner == owner; });
-    if (!left) lock->RemoveFile();
+    if (!left) entry.second->RemoveFile();
   }
 }
 
