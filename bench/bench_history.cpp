@@ -18,21 +18,7 @@ namespace {
 class BigPuzzle {
  public:
   BigPuzzle() {
-    const auto lines = QuoteLines();
-    std::string quote;
-    for (const auto& line : lines.value_or(std::vector<std::string>{}))
-      quote += " " + line.substr(line.rfind('@') + 1);
-    while (!quote.empty()) {
-      if (quote.size() < 1100 && MakePuzzle(doc, "Ann Lee@Notes@" + quote)) break;
-      quote.erase(quote.find_last_of(' '));
-    }
-    std::vector<std::string> words(static_cast<std::size_t>(doc.P.NumWords));
-    for (int r = 0; r < doc.P.NumWords; ++r) words[static_cast<std::size_t>(r)] = Keystring(doc, r);
-    std::size_t s = 0;
-    for (char c : PoolLetterString(doc.P))
-      if (words[s % words.size()].size() < 51) words[s++ % words.size()] += c;
-    for (int r = 0; r < doc.P.NumWords; ++r)
-      LayInString(doc, words[static_cast<std::size_t>(r)], r);
+    MakeFilledPuzzle(doc, 1100);
     // Two cells of one letter to exchange.
     for (int i = 1; i <= doc.P.NumCells && !a; ++i)
       for (int j = i + 1; j <= doc.P.NumCells && !a; ++j)

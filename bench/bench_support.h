@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "core/answertable.h"
+#include "core/assignment.h"
 #include "core/construction.h"
 #include "core/document.h"
 #include "core/host.h"
+#include "core/poolstatus.h"
 #include "core/textio.h"
 #include "search/wordsource.h"
 
@@ -58,6 +61,25 @@ inline bool MakePuzzle(PuzzleDocument& doc, const std::string& line) {
   InitPuzzleDefaults(doc);
   ResetPuzzle(doc);
   return QuotesEditorDblClick(doc, line) == DblClickResult::Made;
+}
+
+// A puzzle of as close to maxCells (1000 for 1100) cells as the bench quotations give,
+// with every answer row filled so that every letter cell is mapped.
+inline void MakeFilledPuzzle(PuzzleDocument& doc, std::size_t maxCells) {
+  const auto lines = QuoteLines();
+  std::string quote;
+  for (const auto& line : lines.value_or(std::vector<std::string>{}))
+    quote += " " + line.substr(line.rfind('@') + 1);
+  while (!quote.empty()) {
+    if (quote.size() < maxCells && MakePuzzle(doc, "Ann Lee@Notes@" + quote)) break;
+    quote.erase(quote.find_last_of(' '));
+  }
+  std::vector<std::string> words(static_cast<std::size_t>(doc.P.NumWords));
+  for (int r = 0; r < doc.P.NumWords; ++r) words[static_cast<std::size_t>(r)] = Keystring(doc, r);
+  std::size_t s = 0;
+  for (char c : PoolLetterString(doc.P))
+    if (words[s % words.size()].size() < 51) words[s++ % words.size()] += c;
+  for (int r = 0; r < doc.P.NumWords; ++r) LayInString(doc, words[static_cast<std::size_t>(r)], r);
 }
 
 }  // namespace quotella::bench

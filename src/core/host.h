@@ -31,6 +31,16 @@ class Host {
   virtual std::optional<bool> ConfirmOrCancel(const std::string& text) {
     return Confirm(text, ConfirmKind::Question);
   }
+  // A question with buttons of its own ("Recover", "Discard", "Later"): the index of the
+  // button pressed, nullopt when the box is closed without one. A host without such boxes
+  // asks Yes/No/Cancel for the first three buttons: Yes is 0, No is 1, Cancel 2.
+  virtual std::optional<int> Choose(const std::string& text,
+                                    const std::vector<std::string>& buttons) {
+    (void)buttons;
+    const std::optional<bool> answer = ConfirmOrCancel(text);
+    if (!answer) return 2;
+    return *answer ? 0 : 1;
+  }
   // A one-line input prompt; nullopt when the user cancels.
   virtual std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                             const std::string& initial) = 0;

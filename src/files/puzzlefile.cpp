@@ -52,7 +52,7 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-std::string NumberMapLine(const PuzzleDocument& doc, int row) {
+std::string NumberMapLine(const PuzzleDocument& doc, int row, bool report) {
   std::string line;
   int pendingGaps = 0;  // unmapped columns waiting for a later entry
   for (int col = 1; col < kTableSize; ++col) {
@@ -62,7 +62,7 @@ std::string NumberMapLine(const PuzzleDocument& doc, int row) {
       continue;
     }
     if (!ParseInteger(text)) {
-      doc.host().Message("Err in value writing number grid ");
+      if (report) doc.host().Message("Err in value writing number grid ");
       ++pendingGaps;
       continue;
     }
@@ -485,8 +485,9 @@ void MarkCommonWords(Tpuzzle& p) {
   }
 }
 
-std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& session) {
-  Tpuzzle& p = doc.P;
+std::vector<std::string> PuzzleFileLines(const PuzzleDocument& doc, const FileSession& session,
+                                         bool report) {
+  const Tpuzzle& p = doc.P;
   std::vector<std::string> out;
   out.push_back(kPuzzleFileHeader);
   const std::string quoteLine = OneLine(p.AuthorOrig + "@" + p.WorkOrig + "@" + p.QuoteOrig);
@@ -498,22 +499,14 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   out.push_back("[GRID]");
   AddGridLines(doc, out);
   out.push_back("[NUMGRID]");
-  for (int r = 0; r < p.NumWords && r < kTableSize; ++r) out.push_back(NumberMapLine(doc, r));
+  for (int r = 0; r < p.NumWords && r < kTableSize; ++r)
+    out.push_back(NumberMapLine(doc, r, report));
   out.push_back("[title]");
-  std::string title = Trim(OneLine(session.TitleBox));
-  if (title.empty()) {
-    title = "Untitled";
-    session.TitleBox = title;
-    p.Title = title;
-  }
-  out.push_back(title);
+  const std::string title = Trim(OneLine(session.TitleBox));
+  out.push_back(title.empty() ? "Untitled" : title);
   out.push_back("[byline]");
-  std::string byline = Trim(OneLine(session.BylineBox));
-  if (byline.empty()) {
-    byline = "by Anonymous";
-    session.BylineBox = byline;
-  }
-  out.push_back(byline);
+  const std::string byline = Trim(OneLine(session.BylineBox));
+  out.push_back(byline.empty() ? "by Anonymous" : byline);
   out.push_back("[copyright]");
   out.push_back(OneLine(session.CopyrightText));
   out.push_back("[labels]");
@@ -522,6 +515,17 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
   AddKeywordLines(doc, out);
   out.push_back("[randseed]");
   out.push_back(kStoredSeed);
+  return out;
+}
+
+std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& session) {
+  std::vector<std::string> out = PuzzleFileLines(doc, session, true);
+  // The boxes show the defaults the file was given.
+  if (Trim(OneLine(session.TitleBox)).empty()) {
+    session.TitleBox = "Untitled";
+    doc.P.Title = "Untitled";
+  }
+  if (Trim(OneLine(session.BylineBox)).empty()) session.BylineBox = "by Anonymous";
   session.Output.Lines = out;
   return out;
 }
@@ -727,10 +731,11 @@ bool SimplyLoadPuzzle(PuzzleDocument& doc, FileSession& session) {
   return Puzzle1Click(doc, session);
 }
 
-void OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session) {
-  if (!doc.PuzzleChanged) return;
-  if (doc.host().Confirm("Puzzle file has changed.  Save it?", ConfirmKind::Question))
-    Puzzle2Click(doc, session);
+bool OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session) {
+  if (!doc.PuzzleChanged) return true;
+  if (!doc.host().Confirm("Puzzle file has changed.  Save it?", ConfirmKind::Question)) return true;
+  Puzzle2Click(doc, session);
+  return !doc.PuzzleChanged;
 }
 
 }  // namespace quotella

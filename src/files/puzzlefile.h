@@ -32,6 +32,11 @@ inline constexpr const char* kFoldedLettersMarker = "! Letters folded to A-Z";
 // its quotation other grid letters than the older rules do.
 bool NeedsFoldedMarker(const std::string& quoteLine);
 
+// The lines of the file for the puzzle as it stands, changing nothing: no box gets its
+// default, the output editor keeps its text; `report`: a bad number-map value is reported.
+std::vector<std::string> PuzzleFileLines(const PuzzleDocument& doc, const FileSession& session,
+                                         bool report);
+
 // Composes the file as the output editor's lines and returns them. An empty title or
 // byline box gets its default here ("Untitled", "by Anonymous").
 std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& session);
@@ -67,8 +72,10 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
 // True when a puzzle was loaded.
 bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session);
 
-// At closing: "Puzzle file has changed.  Save it?" when the answers changed.
-void OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session);
+// At closing: "Puzzle file has changed.  Save it?" when the answers changed. False when
+// the user asked for the save and it did not happen (cancelled or failed): the changes are
+// still unsaved and wanted.
+bool OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session);
 
 // CommonMark of every cell: its quotation word is one of the common short words.
 void MarkCommonWords(Tpuzzle& p);

@@ -68,10 +68,10 @@ void QuotesEditorChange(FileSession& session) {
   session.QuotesModified = true;
 }
 
-void OfferToSaveQuotesOnClose(FileSession& session, Host& host) {
-  if (!session.QuotesModified) return;
-  if (host.Confirm("Quotes file has changed.  Save it?", ConfirmKind::Question))
-    SaveQuotesFile(session, host);
+bool OfferToSaveQuotesOnClose(FileSession& session, Host& host) {
+  if (!session.QuotesModified) return true;
+  if (!host.Confirm("Quotes file has changed.  Save it?", ConfirmKind::Question)) return true;
+  return SaveQuotesFile(session, host);
 }
 
 std::string QuotesListLabel(const FileSession& session) {

@@ -30,6 +30,10 @@ inline constexpr const char* kDefaultFontName = "Arial";
 inline constexpr int kDefaultFontSize = 10;
 inline constexpr int kDefaultAutofillRarity = 70;
 inline constexpr int kDefaultAutofillSeconds = 10;
+// Seconds between two recovery copies of unsaved work, and the range the file may set.
+inline constexpr int kDefaultRecoverySeconds = 30;
+inline constexpr int kMinRecoverySeconds = 5;
+inline constexpr int kMaxRecoverySeconds = 600;
 
 // Every value the settings file feeds, as plain data. The window and the other modules
 // apply what they own from here (colours, fonts, word lists, the quotes file, title and
@@ -74,6 +78,9 @@ struct Settings {
   // The Autofill dialog: the rarest SCOWL size proposed (50, 60 or 70) and the time limit.
   int AutofillRarity = kDefaultAutofillRarity;
   int AutofillSeconds = kDefaultAutofillSeconds;
+
+  // At most this often a recovery copy of unsaved work is written.
+  int RecoverySeconds = kDefaultRecoverySeconds;
 };
 
 class SettingsStore;

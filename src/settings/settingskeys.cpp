@@ -150,6 +150,13 @@ std::vector<SettingsKey> MakeKeys() {
            store.Values().AutofillSeconds = *n;
        },
        false, kFirstAutofillStep + 1},
+      {"[recovery interval]", nullptr, "seconds between recovery copies of unsaved work (5 to 600)",
+       [](S s) { return Number(s.RecoverySeconds); }, 4,
+       [](Store store, Value v) {
+         if (auto n = ParseIniInt(v); n && *n >= kMinRecoverySeconds && *n <= kMaxRecoverySeconds)
+           store.Values().RecoverySeconds = *n;
+       },
+       false, kFirstAutofillStep + 2},
       {"[title]", nullptr, "title box (read only)",
        [](S s) { return s.Title ? *s.Title : std::string("(unchanged)"); }, 6,
        [](Store store, Value v) { store.Values().Title = Trim(v); }},

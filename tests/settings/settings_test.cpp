@@ -188,12 +188,13 @@ TEST_F(SettingsFileTest, DefaultFileHasThirtyEightLinesAndGainsTheFourFontKeysAt
   next->ReadIniFile(ini);
   next->SaveAtExit();
   const auto saved = IniLines();
-  ASSERT_EQ(saved.size(), 50u);
+  ASSERT_EQ(saved.size(), 52u);
   EXPECT_THAT(std::vector<std::string>(saved.begin() + 38, saved.begin() + 46),
               ElementsAre("[KEYFONT]", "Arial", "[KEYFONTSIZE]", "10", "[CLUEFONT]", "Arial",
                           "[CLUEFONTSIZE]", "10"));
   EXPECT_THAT(std::vector<std::string>(saved.begin() + 46, saved.end()),
-              ElementsAre("[autofill rarity]", "70", "[autofill time limit]", "10"));
+              ElementsAre("[autofill rarity]", "70", "[autofill time limit]", "10",
+                          "[recovery interval]", "30"));
   EXPECT_THAT(host.messages, IsEmpty());
 }
 

@@ -1,10 +1,12 @@
 #include "app/window/guihost.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStringList>
 #include <algorithm>
 
@@ -69,6 +71,20 @@ std::optional<bool> GuiHost::ConfirmOrCancel(const std::string& text) {
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (answer == QMessageBox::Cancel) return std::nullopt;
   return answer == QMessageBox::Yes;
+}
+
+std::optional<int> GuiHost::Choose(const std::string& text,
+                                   const std::vector<std::string>& buttons) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), MessageText(text),
+                  QMessageBox::NoButton, m_parent);
+  QList<QAbstractButton*> added;
+  for (const std::string& caption : buttons)
+    added << box.addButton(ToQString(caption),
+                           added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole);
+  box.exec();
+  const auto index = added.indexOf(box.clickedButton());
+  if (index < 0) return std::nullopt;
+  return static_cast<int>(index);
 }
 
 std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std::string& label,

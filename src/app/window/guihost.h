@@ -25,6 +25,8 @@ class GuiHost : public Host {
   void Message(const std::string& text) override;
   bool Confirm(const std::string& text, ConfirmKind kind) override;
   std::optional<bool> ConfirmOrCancel(const std::string& text) override;
+  std::optional<int> Choose(const std::string& text,
+                            const std::vector<std::string>& buttons) override;
   std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                     const std::string& initial) override;
   void Status(StatusBar bar, int panel, const std::string& text) override;

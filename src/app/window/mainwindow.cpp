@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -32,6 +33,7 @@
 #include "app/panes/statuspane.h"
 #include "app/panes/wordlistpane.h"
 #include "app/print/printroom.h"
+#include "app/recovery/recoverykeeper.h"
 #include "app/search/searchcontroller.h"
 #include "app/search/searchhooks.h"
 #include "app/widgets/bottombar.h"
@@ -69,6 +71,9 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   resize(805, 587);
   m_doc->Subscribe([this](PuzzleDocument::Change change) { RefreshFor(change); });
   m_windowSettings->StartUp(options, m_paths);
+  m_recovery = std::make_unique<RecoveryKeeper>(m_parts);
+  // Once the window is up, the work a crash left is offered.
+  QTimer::singleShot(0, m_recovery.get(), &RecoveryKeeper::OfferAtStart);
 }
 
 MainWindow::~MainWindow() = default;
@@ -267,8 +272,9 @@ PuzzleGridWidget* MainWindow::puzzleGrid() const {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   m_windowSettings->StoreAtClose();
-  OfferToSaveQuotesOnClose(*m_session, host());
-  OfferToSavePuzzleOnClose(*m_doc, *m_session);
+  const bool quotesDone = OfferToSaveQuotesOnClose(*m_session, host());
+  const bool puzzleDone = OfferToSavePuzzleOnClose(*m_doc, *m_session);
+  m_recovery->Closed(!puzzleDone, !quotesDone);
   event->accept();
 }
 

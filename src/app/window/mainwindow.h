@@ -16,6 +16,7 @@ namespace quotella {
 // The stores, rooms and handlers are declared with WindowParts.
 class GuiHost;
 class PuzzleGridWidget;
+class RecoveryKeeper;
 class ViewTable;
 class WindowEventFilter;
 class WindowHost;
@@ -78,6 +79,8 @@ class MainWindow : public QMainWindow, public WindowRequests {
   RecentPuzzlesMenu& recent() { return *m_recent; }
   // Undo and redo of the puzzle (Edit menu).
   EditHistory& editHistory() { return *m_editHistory; }
+  // The recovery copies of unsaved work and the offer of those a crash left.
+  RecoveryKeeper& recovery() { return *m_recovery; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -139,6 +142,7 @@ class MainWindow : public QMainWindow, public WindowRequests {
   std::unique_ptr<DialogCommands> m_dialogs;
   std::unique_ptr<EditHistory> m_editHistory;
   std::unique_ptr<ClueDeskRoom> m_clueRoom;
+  std::unique_ptr<RecoveryKeeper> m_recovery;
   // Last, so that it goes first: no event reaches the handlers while the window goes.
   std::unique_ptr<WindowEventFilter> m_events;
 };

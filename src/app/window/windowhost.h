@@ -31,6 +31,10 @@ class WindowHost : public Host {
   std::optional<bool> ConfirmOrCancel(const std::string& text) override {
     return m_dialogs->ConfirmOrCancel(text);
   }
+  std::optional<int> Choose(const std::string& text,
+                            const std::vector<std::string>& buttons) override {
+    return m_dialogs->Choose(text, buttons);
+  }
   std::optional<std::string> Prompt(const std::string& caption, const std::string& label,
                                     const std::string& initial) override {
     return m_dialogs->Prompt(caption, label, initial);
