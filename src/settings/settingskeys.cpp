@@ -151,7 +151,7 @@ std::vector<SettingsKey> MakeKeys() {
        },
        false, kFirstAutofillStep + 1},
       {"[recovery interval]", nullptr, "seconds between recovery copies of unsaved work (5 to 600)",
-       [](S s) { return Number(s.RecoverySeconds); }, 4,
+       [](S s) { return Number(s.RecoverySeconds); }, 26,
        [](Store store, Value v) {
          if (auto n = ParseIniInt(v); n && *n >= kMinRecoverySeconds && *n <= kMaxRecoverySeconds)
            store.Values().RecoverySeconds = *n;

@@ -230,8 +230,8 @@ TEST_F(UndoWindowTest, EveryCommandThatChangesThePuzzleMakesExactlyOneStepNamedA
     if (name == QStringLiteral("Undo1") || name == QStringLiteral("Redo1") ||
         name == QStringLiteral("ExitProgram1"))
       continue;
-    doc().CurRow = 3;
-    doc().CurCol = 2;
+    doc().view().CurRow = 3;
+    doc().view().CurCol = 2;
     window->actions().updateEnabled();
     const unsigned generation = doc().PuzzleGeneration;
     const int steps = history.UndoCount();

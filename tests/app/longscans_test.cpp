@@ -63,8 +63,8 @@ TEST_F(LongScansTest, ACandidateListMadeMeanwhileIsNotOverwritten) {
   ASSERT_TRUE(Work().running());
   // The user scans list 1 for the first row while the search reads its files.
   window->sources().List(1).Items = {"MEAN", "MOTH", "MIND"};
-  doc().CurRow = 0;
-  doc().CurCol = 2;
+  doc().view().CurRow = 0;
+  doc().view().CurCol = 2;
   window->command(QStringLiteral("ScanList11"))->trigger();
   const QStringList scanned = Candidates();
   ASSERT_FALSE(scanned.isEmpty());

@@ -167,8 +167,8 @@ TEST_F(RecoveryWindowTest, ACopyFollowsUnsavedChangesAndGoesWithTheSave) {
   keeper().CheckNow();
   EXPECT_TRUE(PuzzleCopies().empty());  // a new puzzle with nothing done yet
 
-  doc().CurRow = 1;
-  doc().CurCol = 2;
+  doc().view().CurRow = 1;
+  doc().view().CurCol = 2;
   Type(AvailableLetter());
   ASSERT_TRUE(doc().PuzzleChanged);
   keeper().CheckNow();
@@ -211,8 +211,8 @@ TEST_F(RecoveryWindowTest, QuotesAndSettingsEditsAreKeptToo) {
 
 TEST_F(RecoveryWindowTest, ASaveAskedForAtExitThatFailsKeepsTheCopy) {
   window->session().QuotesModified = false;  // only the puzzle is asked about
-  doc().CurRow = 1;
-  doc().CurCol = 2;
+  doc().view().CurRow = 1;
+  doc().view().CurCol = 2;
   Type(AvailableLetter());
   host.confirmAnswers.push_back(true);  // "Puzzle file has changed.  Save it?"
   host.fileAnswers.push_back(dir.filePath(QStringLiteral("no such folder/x.qtl")).toStdString());

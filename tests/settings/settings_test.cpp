@@ -930,7 +930,8 @@ TEST_F(SettingsFileTest, SavingAFileThatLacksKeysAppendsThemInTheWritersOrder) {
                                 "[wordlist1]", "[wordlist2]", "[wordlist3]", "[wordlist4]",
                                 "[initial directory]", "[dictionary directory]", "[NUMPROBLEMS]",
                                 "[KEYFONT]", "[KEYFONTSIZE]", "[CLUEFONT]", "[CLUEFONTSIZE]",
-                                "[autofill rarity]", "[autofill time limit]"));
+                                "[autofill rarity]", "[autofill time limit]",
+                                "[recovery interval]"));
   // Read back, every value is the one that was written.
   auto back = Store();
   back->ReadIniFile(ini);

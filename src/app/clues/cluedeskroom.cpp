@@ -128,7 +128,7 @@ void ClueDeskRoom::Refresh() {
   MarkClueList();
   ClueDeskPane* desk = m_parts.clueDesk;
   if (desk->isHidden() || m_checks.empty()) return;
-  const int row = std::clamp(doc.CurRow, 0, static_cast<int>(m_checks.size()) - 1);
+  const int row = std::clamp(doc.view().CurRow, 0, static_cast<int>(m_checks.size()) - 1);
   const ClueCheck& check = m_checks[static_cast<std::size_t>(row)];
   desk->showRow(check);
   const QString answer = ToQString(check.answer);

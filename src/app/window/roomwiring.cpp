@@ -190,7 +190,7 @@ void RoomWiring::ConnectAnswerTable(W& w) {
   QObject::connect(keyWords, &KeyTableView::keyTyped, w.window, [&w](char key) {
     const auto type = [&w, key] { w.answers->KeyWordsKeyPress(key); };
     if (w.editHistory)
-      w.editHistory->Typing(w.doc->CurRow, type);
+      w.editHistory->Typing(w.doc->view().CurRow, type);
     else
       type();
   });

@@ -53,10 +53,10 @@ void ChangePuzzle(MainWindow& window, quotella::test::FakeHost& host, const std:
   host.fileAnswers.push_back(puzzle);
   window.command(QStringLiteral("Puzzle1"))->trigger();
   QApplication::processEvents();
-  window.doc().CurRow = 2;
-  window.doc().CurCol = 2;
+  window.doc().view().CurRow = 2;
+  window.doc().view().CurCol = 2;
   window.command(QStringLiteral("ClearWord1"))->trigger();
-  window.doc().CurRow = 4;
+  window.doc().view().CurRow = 4;
   host.promptAnswers.push_back(std::string("Ångström's unit, in a clue"));
   window.command(QStringLiteral("WriteClue3"))->trigger();
   QLineEdit* title = window.gridViewPane()->titleEdit();
