@@ -924,14 +924,14 @@ TEST_F(SettingsFileTest, SavingAFileThatLacksKeysAppendsThemInTheWritersOrder) {
   std::vector<std::string> keys;
   for (const std::string& line : IniLines())
     if (!line.empty() && line[0] == '[') keys.push_back(line);
-  EXPECT_THAT(keys, ElementsAre("[formcolor]", "[cluecolor]", "[qeditorcolor]", "[oeditorcolor]",
-                                "[quotecolor]", "[quotewincolor]", "[gridcolor]", "[lastfile]",
-                                "[launch at startup]", "[loadlastfile]", "[quotefile]",
-                                "[wordlist1]", "[wordlist2]", "[wordlist3]", "[wordlist4]",
-                                "[initial directory]", "[dictionary directory]", "[NUMPROBLEMS]",
-                                "[KEYFONT]", "[KEYFONTSIZE]", "[CLUEFONT]", "[CLUEFONTSIZE]",
-                                "[autofill rarity]", "[autofill time limit]",
-                                "[recovery interval]"));
+  EXPECT_THAT(
+      keys,
+      ElementsAre("[formcolor]", "[cluecolor]", "[qeditorcolor]", "[oeditorcolor]", "[quotecolor]",
+                  "[quotewincolor]", "[gridcolor]", "[lastfile]", "[launch at startup]",
+                  "[loadlastfile]", "[quotefile]", "[wordlist1]", "[wordlist2]", "[wordlist3]",
+                  "[wordlist4]", "[initial directory]", "[dictionary directory]", "[NUMPROBLEMS]",
+                  "[KEYFONT]", "[KEYFONTSIZE]", "[CLUEFONT]", "[CLUEFONTSIZE]", "[autofill rarity]",
+                  "[autofill time limit]", "[recovery interval]"));
   // Read back, every value is the one that was written.
   auto back = Store();
   back->ReadIniFile(ini);
