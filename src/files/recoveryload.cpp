@@ -62,7 +62,7 @@ bool LoadRecoveredPuzzle(PuzzleDocument& doc, FileSession& session, const Recove
 }
 
 bool LoadRecoveredQuotes(FileSession& session, const RecoveryCopy& copy) {
-  auto lines = ReadTextLines(copy.path);
+  auto lines = ReadTextLineStore(copy.path);
   if (!lines) return false;
   session.QuotesEditor = std::move(*lines);
   if (!copy.original.empty()) session.QuotesFile = copy.original;
