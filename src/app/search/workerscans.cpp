@@ -8,6 +8,7 @@
 #include "app/search/backgroundwork.h"
 #include "core/document.h"
 #include "core/documentstate.h"
+#include "search/fillalternatives.h"
 #include "search/filljob.h"
 #include "search/rarity.h"
 #include "search/sorts.h"
@@ -51,6 +52,27 @@ void WorkerScans::PrepareAutofill(BackgroundWork& work, const PuzzleDocument& do
   };
   // The fill is checked against the table when it is laid: the job always goes on.
   work.Start(QStringLiteral("Autofill: reading the dictionary"), std::move(job), nullptr);
+}
+
+void WorkerScans::FindOtherAnswers(BackgroundWork& work, const PuzzleDocument& doc, int row,
+                                   const FillRequest& request, const std::string& dictDir,
+                                   SearchDeadline::Clock clock,
+                                   std::function<void(std::vector<AutofillAlternative>)> found) {
+  auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
+  auto stillCurrent = [&doc, state] {
+    return DocumentState::Capture(doc, {}, state.get()).SamePuzzle(*state);
+  };
+  BackgroundWork::Job job = [state, row, request, dictDir, clock = std::move(clock),
+                             found = std::move(found)](Host& host) -> BackgroundWork::Apply {
+    PuzzleDocument scratch(host);
+    state->Restore(scratch, {});
+    FillJob fill = PrepareFill(scratch, request, dictDir);
+    if (host.ProcessPendingEvents()) return {};  // Esc while the dictionary was read
+    if (clock) fill.options.clock = clock;
+    auto answers = OtherAnswers(scratch, row, fill.Source(), fill.options);
+    return [found, answers = std::move(answers)] { found(answers); };
+  };
+  work.Start(QStringLiteral("Finding other answers"), std::move(job), std::move(stillCurrent));
 }
 
 void WorkerScans::CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,

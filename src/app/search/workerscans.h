@@ -3,11 +3,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "search/searchdeadline.h"
 
 namespace quotella {
 
 class BackgroundWork;
 class PuzzleDocument;
+struct AutofillAlternative;
 struct FillJob;
 struct FillRequest;
 struct ProblemSearchParams;
@@ -28,6 +32,13 @@ class WorkerScans {
   static void PrepareAutofill(BackgroundWork& work, const PuzzleDocument& doc,
                               const FillRequest& request, const std::string& dictDir,
                               std::function<void(std::shared_ptr<FillJob>)> ready);
+  // "Other Answers for This Row": the dictionary read and the row's other answers found on a
+  // copy of the puzzle, autofill's time limit measured on `clock`; `found` takes them on
+  // the window's thread while the puzzle is as it was.
+  static void FindOtherAnswers(BackgroundWork& work, const PuzzleDocument& doc, int row,
+                               const FillRequest& request, const std::string& dictDir,
+                               SearchDeadline::Clock clock,
+                               std::function<void(std::vector<AutofillAlternative>)> found);
   // "Set Rarity Colors to Dict": counts the dictionary's letter files, then colours.
   static void CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
                               RarityColors& colors, std::function<void()> coloured);

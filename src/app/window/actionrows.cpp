@@ -285,7 +285,7 @@ std::vector<ActionRow> ActionRows() {
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.answers->ScanDictionary(); }, false, kNeedsPuzzle},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
        [](W& w) {
-         if (w.search->ShowOtherAnswers(w.doc->view().CurRow)) w.viewCommands->CandidatesButtonClick();
+         w.search->ShowOtherAnswers(w.doc->view().CurRow, [&w] { w.viewCommands->CandidatesButtonClick(); });
        }},
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.lookups->CurrentAnswer()); }, false, kNeedsFilledRow},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.lookups->CurrentAnswer()); }, false, kNeedsFilledRow},
