@@ -13,6 +13,13 @@ std::string Keystring(const PuzzleDocument& doc, int row) {
   return Trim(word);
 }
 
+std::vector<std::string> TableAnswers(const PuzzleDocument& doc) {
+  std::vector<std::string> answers;
+  for (int row = 0; row < doc.P.NumWords && row < kTableSize; ++row)
+    answers.push_back(Keystring(doc, row));
+  return answers;
+}
+
 int NumEmpty(const PuzzleDocument& doc) {
   int n = 0;
   for (int r = 0; r < doc.P.NumWords && r < kTableSize; ++r)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/document.h"
 
@@ -10,6 +11,8 @@ namespace quotella {
 
 // The answer word of a row: columns 1..51 joined, trimmed.
 std::string Keystring(const PuzzleDocument& doc, int row);
+// The answer word of every row, to tell whether the table changed since a moment.
+std::vector<std::string> TableAnswers(const PuzzleDocument& doc);
 // Rows among the first NumWords that hold only their initial (column 2 empty).
 int NumEmpty(const PuzzleDocument& doc);
 // True when every pool count is <= 0.

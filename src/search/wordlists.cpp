@@ -157,11 +157,14 @@ const char* const kWordFileFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.
 
 }  // namespace
 
+std::optional<std::string> AskWordListFile(const WordSources& src, int n, Host& host) {
+  if (!ValidListNumber(n)) return std::nullopt;
+  return host.OpenFileName("Wordlist " + std::to_string(n), kWordFileFilter,
+                           src.Resolve(src.List(n).FileName));
+}
+
 bool LoadWordList(WordSources& src, int n, Host& host) {
-  if (!ValidListNumber(n)) return false;
-  // The dialog starts on the list's own file.
-  const auto path = host.OpenFileName("Wordlist " + std::to_string(n), kWordFileFilter,
-                                      src.Resolve(src.List(n).FileName));
+  const auto path = AskWordListFile(src, n, host);
   if (!path) return false;
   return LoadWordListFile(src, n, *path, host);
 }

@@ -100,6 +100,8 @@ void UpdateListLabel(WordSources& src, int n);
 
 // Load word list n: open dialog on the list's file; then LoadWordListFile.
 bool LoadWordList(WordSources& src, int n, Host& host);
+// The open dialog of "Wordlist n", on the list's own file: the chosen file, or nothing.
+std::optional<std::string> AskWordListFile(const WordSources& src, int n, Host& host);
 // Replaces list n by the lines of path, makes path its file name and shows it. A file
 // that cannot be read shows "Could not load file " and changes nothing.
 bool LoadWordListFile(WordSources& src, int n, const std::string& path, Host& host);

@@ -12,13 +12,16 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/dialogs/autofilldialog.h"
 #include "app/panes/answerpane.h"
+#include "app/search/backgroundwork.h"
 #include "app/search/searchcontroller.h"
+#include "app/widgets/panelbar.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/mainwindow.h"
 #include "core/answertable.h"
@@ -159,6 +162,11 @@ TEST_F(AutofillWindow, OtherAnswersOfARowAreCandidatesThatKeepThePuzzleComplete)
   doc.view().CurRow = 4;
   doc.view().CurCol = 2;
   window->command(QStringLiteral("OtherAnswers1"))->trigger();
+  // The command returns while the dictionary is read; the list comes with the result.
+  ASSERT_TRUE(window->searches().background().running());
+  test::WaitForBackground(*window);
+  EXPECT_TRUE(Find<PanelBar>("StatusBar1")->panel(2).endsWith(QStringLiteral("for row E")))
+      << Find<PanelBar>("StatusBar1")->panel(2).toStdString();
   auto* candidates = Find<QListWidget>("Candidates");
   ASSERT_NE(candidates, nullptr);
   ASSERT_TRUE(candidates->isVisible());
@@ -174,6 +182,31 @@ TEST_F(AutofillWindow, OtherAnswersOfARowAreCandidatesThatKeepThePuzzleComplete)
   EXPECT_EQ(Keystring(doc, 4), word) << first.toStdString();
   EXPECT_TRUE(PoolIsEmpty(doc));
   EXPECT_EQ(NumEmpty(doc), 0);
+}
+
+TEST_F(AutofillWindow, OtherAnswersFoundForAPuzzleChangedMeanwhileAreDropped) {
+  PuzzleDocument& doc = window->doc();
+  auto* candidates = Find<QListWidget>("Candidates");
+  const int before = candidates->count();
+  QSignalSpy finished(&window->searches().background(), &BackgroundWork::finished);
+  doc.view().CurRow = 4;
+  doc.view().CurCol = 2;
+  window->command(QStringLiteral("OtherAnswers1"))->trigger();
+  ASSERT_TRUE(window->searches().background().running());
+  // The user clears row A while the other answers of row E are being found.
+  ClearRows({0});
+  test::WaitForBackground(*window);
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_FALSE(finished.front().front().toBool()) << "the late result was dropped";
+  EXPECT_TRUE(doc.KeyWords.At(2, 0).empty()) << "the change made meanwhile is kept";
+  EXPECT_EQ(candidates->count(), before);
+  EXPECT_TRUE(Find<PanelBar>("StatusBar1")->panel(2).contains(QStringLiteral("dropped")));
+  // Asked again, the row's other answers are found for the puzzle as it now is.
+  doc.view().CurRow = 4;
+  window->command(QStringLiteral("OtherAnswers1"))->trigger();
+  test::WaitForBackground(*window);
+  ASSERT_GT(candidates->count(), 0);
+  EXPECT_TRUE(Find<PanelBar>("StatusBar1")->panel(2).endsWith(QStringLiteral("for row E")));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class EditorSyncTest : public WindowTest {
   // A command that runs on the session's texts and touches none of them.
   void RunAnyFileCommand() {
     window->command(QStringLiteral("ReloadWordLists1"))->trigger();
-    QApplication::processEvents();
+    test::WaitForBackground(*window);
   }
 };
 

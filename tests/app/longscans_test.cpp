@@ -4,17 +4,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/dialogs/problemsearchdialog.h"
 #include "app/search/backgroundwork.h"
 #include "app/search/searchcontroller.h"
 #include "app/widgets/panelbar.h"
+#include "core/linestore.h"
+#include "core/textio.h"
 #include "search/wordlists.h"
 #include "windowfixture.h"
 
@@ -115,6 +121,73 @@ TEST_F(LongScansTest, EscStopsTheDictionaryCountWhichCanThenRunAgain) {
   WaitForBackground(*window);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].rfind("Rarity colors in the Answer grid", 0), 0u);
+}
+
+// A word list of 60 entries, accented ones among them, in a folder with a non-ASCII name.
+class WordListLoadTest : public LongScansTest {
+ protected:
+  std::string WriteList(const std::vector<std::string>& extra) {
+    QDir(dir.path()).mkdir(QStringLiteral("Wörter"));
+    const std::string path =
+        QDir(dir.path()).filePath(QStringLiteral("Wörter/größe.txt")).toStdString();
+    std::vector<std::string> lines = {"# birds and cakes",
+                                      "\xC3\x89"
+                                      "CLAIR",
+                                      "NA\xC3\x8FVE"};
+    for (int i = 0; i < 57; ++i)
+      lines.push_back("WORD" + std::string(1, char('A' + i % 26)) + std::to_string(i));
+    lines.insert(lines.end(), extra.begin(), extra.end());
+    EXPECT_TRUE(WriteLinesAtomic(path, LineStore(lines)).ok());
+    return path;
+  }
+  const WordList& List(int n) { return window->sources().List(n); }
+};
+
+TEST_F(WordListLoadTest, AListFileIsReadBehindTheWindowUnlessTheListChangesMeanwhile) {
+  host.fileAnswers.push_back(WriteList({}));
+  window->command(QStringLiteral("Wordlist21"))->trigger();
+  ASSERT_TRUE(Work().running());
+  EXPECT_NE(List(2).Items.size(), 59u) << "the command returns before the file is read";
+  WaitForBackground(*window);
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  ASSERT_EQ(List(2).Items.size(), 59u);
+  EXPECT_EQ(List(2).Items.front(), "ECLAIR");
+  EXPECT_EQ(List(2).Notes, std::vector<std::string>{"# birds and cakes"});
+  EXPECT_TRUE(Visible("Wordlist2"));
+  EXPECT_EQ(Find<QLabel>("ListLabel")->text(), QStringLiteral("2: größe.txt - 59 items "));
+
+  // The user adds an entry while the file is read again: the entry is kept.
+  host.fileAnswers.push_back(WriteList({"ZEBRA"}));
+  window->command(QStringLiteral("Wordlist21"))->trigger();
+  ASSERT_TRUE(Work().running());
+  window->sources().List(2).Add("MANGO");
+  QSignalSpy finished(&Work(), &BackgroundWork::finished);
+  WaitForBackground(*window);
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_FALSE(finished.front().front().toBool());
+  EXPECT_EQ(List(2).Items.size(), 60u);
+  EXPECT_NE(std::find(List(2).Items.begin(), List(2).Items.end(), "MANGO"), List(2).Items.end());
+  EXPECT_TRUE(MessagePanel().contains(QStringLiteral("dropped"))) << MessagePanel().toStdString();
+}
+
+TEST_F(WordListLoadTest, ReloadingReadsEveryListAgainAndAnUnreadableFileKeepsItsList) {
+  const std::string path = WriteList({});
+  host.fileAnswers.push_back(path);
+  window->command(QStringLiteral("Wordlist31"))->trigger();
+  WaitForBackground(*window);
+  ASSERT_EQ(List(3).Items.size(), 59u);
+  WriteList({"ZEBRA", "YAK"});
+  window->command(QStringLiteral("ReloadWordLists1"))->trigger();
+  ASSERT_TRUE(Work().running());
+  WaitForBackground(*window);
+  EXPECT_EQ(List(3).Items.size(), 61u);
+  EXPECT_EQ(List(3).Items.back(), "ZEBRA");
+  // A list whose file has gone keeps its entries.
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+  window->command(QStringLiteral("ReloadWordLists1"))->trigger();
+  WaitForBackground(*window);
+  EXPECT_EQ(List(3).Items.size(), 61u);
+  EXPECT_EQ(List(3).FileName, path);
 }
 
 }  // namespace

@@ -356,6 +356,7 @@ TEST_F(WindowTest, TheBundledWordListsAreEmpty) {
               QDir(dir.path()).filePath(QStringLiteral("words2.txt")));
   host.fileAnswers.push_back(QDir(dir.path()).filePath(QStringLiteral("words2.txt")).toStdString());
   window->command(QStringLiteral("Wordlist21"))->trigger();
+  test::WaitForBackground(*window);
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   EXPECT_TRUE(window->sources().Lists[1].Items.empty());
 }
@@ -470,6 +471,7 @@ TEST_F(WindowTest, WordListsShowTheirLabelAndLoseEntriesToDelete) {
   EXPECT_TRUE(WriteLinesAtomic(file.toStdString(), {"APPLE", "PEAR", "PLUM"}).ok());
   host.fileAnswers.push_back(file.toStdString());
   window->command(QStringLiteral("Wordlist31"))->trigger();
+  test::WaitForBackground(*window);
   EXPECT_TRUE(Visible("Wordlist3"));
   EXPECT_EQ(Find<QLabel>("ListLabel")->text(), QStringLiteral("3: mine.txt - 3 items "));
 
@@ -558,6 +560,7 @@ TEST_F(PuzzleWindowTest, ScanListNamesTheScannedFileUntilAnotherViewOpens) {
   ASSERT_TRUE(WriteLinesAtomic(path.toStdString(), {"WREN", "OWL", "MAGPIE"}).ok());
   host.fileAnswers.push_back(path.toStdString());
   window->command(QStringLiteral("Wordlist11"))->trigger();
+  test::WaitForBackground(*window);
   window->command(QStringLiteral("Puzzle3"))->trigger();
   auto* label = Find<QLabel>("WordListFileLabel");
   ASSERT_NE(label, nullptr);

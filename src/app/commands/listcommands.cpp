@@ -10,6 +10,7 @@
 #include "app/panes/statuspane.h"
 #include "app/panes/wordlistpane.h"
 #include "app/search/searchcontroller.h"
+#include "app/search/workerscans.h"
 #include "app/widgets/panelbar.h"
 #include "app/window/windowrequests.h"
 #include "core/document.h"
@@ -33,9 +34,19 @@ ListCommands::ListCommands(PuzzleDocument& doc, WordSources& sources, Host& host
       m_requests(requests) {}
 
 void ListCommands::OpenList(int n) {
-  bool loaded = false;
-  m_sync.RunPullPush([this, n, &loaded] { loaded = LoadWordList(m_sources, n, m_host); });
-  if (loaded) m_viewCommands.WordListButtonClick(n);
+  const auto path = AskWordListFile(m_sources, n, m_host);
+  if (!path) return;
+  WorkerScans::LoadWordList(m_search.background(), m_sources, n, *path,
+                            [this, n](const std::function<void()>& lay) {
+                              m_sync.RunPullPush(lay);
+                              m_viewCommands.WordListButtonClick(n);
+                            });
+}
+
+void ListCommands::ReloadLists() {
+  WorkerScans::ReloadWordLists(
+      m_search.background(), m_sources,
+      [this](const std::function<void()>& lay) { m_sync.RunPullPush(lay); });
 }
 
 void ListCommands::SaveList(int n) {

@@ -27,7 +27,10 @@ class ListCommands : public QObject {
                SearchController& search, WindowRequests& requests);
 
   // Open > Wordlist n and "Load List n": loads the list, then shows it with its label.
+  // The file is read behind the window; the list is shown once it has been read.
   void OpenList(int n);
+  // "Reload Word Lists": the four lists read from their files again, behind the window.
+  void ReloadLists();
   // Save > Wordlist n and "Save List n": shows the list first, then saves it.
   void SaveList(int n);
   // "Add Items" of list n: the add-item field opens, with the caret in it.

@@ -11,6 +11,7 @@
 #include "app/dialogs/wordlisteditordialog.h"
 #include "app/panes/statuspane.h"
 #include "app/search/backgroundwork.h"
+#include "app/search/otheranswerslist.h"
 #include "app/search/workerscans.h"
 #include "app/widgets/panelbar.h"
 #include "core/answertable.h"
@@ -20,7 +21,6 @@
 #include "search/autofill.h"
 #include "search/autofillsource.h"
 #include "search/autofillworker.h"
-#include "search/fillalternatives.h"
 #include "search/filljob.h"
 #include "search/heuristic.h"
 #include "search/wordlisteditor.h"
@@ -48,6 +48,9 @@ SearchController::SearchController(PuzzleDocument& doc, WordSources& sources, Ho
       m_status(status),
       m_window(window),
       m_hooks(std::move(hooks)),
+      m_otherAnswers(std::make_unique<OtherAnswersList>(
+          doc, sources, host, status,
+          OtherAnswersList::Hooks{m_hooks.listsChanged, m_hooks.viewsChanged})),
       m_background(std::make_unique<BackgroundWork>(host, status)) {
   m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
   m_escape->setObjectName(QStringLiteral("SearchEscape"));
@@ -217,26 +220,6 @@ void SearchController::SetAutofillRunning(bool running) {
   if (m_hooks.autofillRunning) m_hooks.autofillRunning(running);
 }
 
-namespace {
-
-// The answers of every row, to tell whether the table changed since a fill was laid.
-std::vector<std::string> TableAnswers(const PuzzleDocument& doc) {
-  std::vector<std::string> answers;
-  for (int row = 0; row < doc.P.NumWords && row < kTableSize; ++row)
-    answers.push_back(Keystring(doc, row));
-  return answers;
-}
-
-}  // namespace
-
-std::shared_ptr<const FillJob> SearchController::PrepareJob(const AutofillRequest& request) const {
-  const FillRequest fill =
-      WindowFillRequest(request.rows, request.maxRarity, request.seconds, request.seed, m_sources);
-  auto job = std::make_shared<FillJob>(PrepareFill(m_doc, fill, m_sources.DictionaryDir()));
-  if (m_budget) job->options.clock = m_budget;
-  return job;
-}
-
 void SearchController::Autofill1Click() {
   if (m_autofillRunning) {
     // The result (a stop, or the fills found so far) still arrives through OnAutofillDone;
@@ -402,44 +385,22 @@ void SearchController::FillAgain() {
   StartAutofill(again);
 }
 
-bool SearchController::ShowOtherAnswers(int row) {
+bool SearchController::ShowOtherAnswers(int row, std::function<void()> shown) {
   if (!m_doc.PuzzleExists || m_autofillRunning) return false;
   if (row < 0 || row >= m_doc.P.NumWords || m_doc.KeyWords.At(2, row).empty()) {
     m_host.Message("Other answers need a row that holds a word");
     return false;
   }
-  AutofillRequest request = m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{};
-  request.rows = {row};
-  const std::shared_ptr<const FillJob> job = PrepareJob(request);
-  m_alternatives = OtherAnswers(m_doc, row, job->Source(), job->options);
-  m_alternativesRow = row;
-  m_alternativesTable = TableAnswers(m_doc);
-  m_alternativeLines.clear();
-  for (const auto& alt : m_alternatives) m_alternativeLines.push_back(AlternativeText(m_doc, alt));
-  m_sources.Candidates = m_alternativeLines;
-  if (m_alternatives.empty()) m_sources.Candidates.push_back("No other answers for this row");
-  if (m_hooks.listsChanged) m_hooks.listsChanged();
-  m_status.statusBar1()->setPanel(kMessagePanel, QStringLiteral("%1 other answers for row %2")
-                                                     .arg(m_alternatives.size())
-                                                     .arg(ToQString(m_doc.Label(row))));
+  const AutofillRequest request =
+      m_hooks.autofillRequest ? m_hooks.autofillRequest() : AutofillRequest{};
+  const FillRequest fill =
+      WindowFillRequest({row}, request.maxRarity, request.seconds, request.seed, m_sources);
+  m_otherAnswers->Find(*m_background, row, fill, m_budget, std::move(shown));
   return true;
 }
 
 bool SearchController::LayOtherAnswer(int line) {
-  if (m_alternatives.empty() || m_sources.Candidates != m_alternativeLines) return false;
-  if (line < 0 || line >= static_cast<int>(m_alternatives.size())) return true;
-  const AutofillAlternative alt = m_alternatives[static_cast<std::size_t>(line)];
-  const bool whole = PoolIsEmpty(m_doc);
-  if (TableAnswers(m_doc) != m_alternativesTable)
-    m_host.Message("Lists have changed. This word cannot be put in.");
-  else if (!LayAlternative(m_doc, m_alternativesRow, alt))
-    m_host.Message("Lists have changed. This word cannot be put in.");
-  // The list named answers of the table as it was: it is not offered again.
-  m_alternatives.clear();
-  m_alternativeLines.clear();
-  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
-  if (whole && PoolIsEmpty(m_doc)) m_host.PlaySound("cheer");
-  return true;
+  return m_otherAnswers->Lay(line);
 }
 
 }  // namespace quotella

@@ -19,12 +19,12 @@ namespace quotella {
 class AutofillWorker;
 class BackgroundWork;
 class HeuristicSearch;
+class OtherAnswersList;
 class Host;
 class PuzzleDocument;
 class StatusPane;
 class WordListEditor;
 class WordListEditorDialog;
-struct AutofillAlternative;
 struct AutofillFill;
 struct AutofillResult;
 struct FillJob;
@@ -84,9 +84,11 @@ class SearchController : public QObject {
   // "Fill Again": the next fill of the last run in rank, or a new run with the next seed
   // once they are used up or the table changed.
   void FillAgain();
-  // "Other Answers for This Row": every word that can replace the row's answer, in the
-  // candidate list; false (with a message) when the row holds no word.
-  bool ShowOtherAnswers(int row);
+  // "Other Answers for This Row": every word that can replace the row's answer is found in
+  // the long scans' worker and put in the candidate list, then `shown` runs; the result is
+  // dropped when the puzzle changes meanwhile. False (with a message) when the row holds
+  // no word.
+  bool ShowOtherAnswers(int row, std::function<void()> shown);
   // A double click on a line of the candidate list while it holds other answers: lays
   // the answer; false when the list holds something else.
   bool LayOtherAnswer(int line);
@@ -103,7 +105,6 @@ class SearchController : public QObject {
   // What follows a step of the preparation (a HeuristicSearch::Prepared).
   void AfterPreparation(int prepared);
   void OpenWordListEditor(const std::array<std::vector<std::string>, 3>& lists);
-  std::shared_ptr<const FillJob> PrepareJob(const AutofillRequest& request) const;
   // Starts the search of a prepared job, unless it was stopped or ended meanwhile.
   void LaunchFill(std::shared_ptr<FillJob> job);
   void OnAutofillDone(const AutofillResult& result);
@@ -132,12 +133,10 @@ class SearchController : public QObject {
   std::vector<AutofillFill> m_fills;     // its fills, best first
   std::size_t m_nextFill = 0;            // the next one "Fill Again" lays
   std::vector<std::string> m_laidTable;  // the answers just after a fill was laid
-  std::vector<AutofillAlternative> m_alternatives;
-  std::vector<std::string> m_alternativeLines;  // as the candidate list shows them
-  int m_alternativesRow = -1;
-  std::vector<std::string> m_alternativesTable;  // the answers they were found for
   std::unique_ptr<AutofillWorker> m_autofill;
   bool m_autofillRunning = false;  // until its result has been taken on this thread
+  // Before the worker: a result the worker posted for it is dropped with the worker.
+  std::unique_ptr<OtherAnswersList> m_otherAnswers;
   std::unique_ptr<BackgroundWork> m_background;
   QShortcut* m_escape = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "app/search/workerscans.h"
 
 #include <QString>
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,12 +10,26 @@
 #include "app/search/backgroundwork.h"
 #include "core/document.h"
 #include "core/documentstate.h"
+#include "search/fillalternatives.h"
 #include "search/filljob.h"
 #include "search/rarity.h"
 #include "search/sorts.h"
 #include "search/wordlists.h"
 
 namespace quotella {
+
+namespace {
+
+bool SameList(const WordList& a, const WordList& b) {
+  return a.FileName == b.FileName && a.Items == b.Items && a.Notes == b.Notes &&
+         a.Unlisted == b.Unlisted;
+}
+
+bool SameLists(const std::array<WordList, 4>& a, const std::array<WordList, 4>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), SameList);
+}
+
+}  // namespace
 
 void WorkerScans::FindProblemWords(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
                                    const ProblemSearchParams& params, std::function<void()> shown) {
@@ -51,6 +67,63 @@ void WorkerScans::PrepareAutofill(BackgroundWork& work, const PuzzleDocument& do
   };
   // The fill is checked against the table when it is laid: the job always goes on.
   work.Start(QStringLiteral("Autofill: reading the dictionary"), std::move(job), nullptr);
+}
+
+void WorkerScans::FindOtherAnswers(BackgroundWork& work, const PuzzleDocument& doc, int row,
+                                   const FillRequest& request, const std::string& dictDir,
+                                   SearchDeadline::Clock clock,
+                                   std::function<void(std::vector<AutofillAlternative>)> found) {
+  auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
+  auto stillCurrent = [&doc, state] {
+    return DocumentState::Capture(doc, {}, state.get()).SamePuzzle(*state);
+  };
+  BackgroundWork::Job job = [state, row, request, dictDir, clock = std::move(clock),
+                             found = std::move(found)](Host& host) -> BackgroundWork::Apply {
+    PuzzleDocument scratch(host);
+    state->Restore(scratch, {});
+    FillJob fill = PrepareFill(scratch, request, dictDir);
+    if (host.ProcessPendingEvents()) return {};  // Esc while the dictionary was read
+    if (clock) fill.options.clock = clock;
+    auto answers = OtherAnswers(scratch, row, fill.Source(), fill.options);
+    return [found, answers = std::move(answers)] { found(answers); };
+  };
+  work.Start(QStringLiteral("Finding other answers"), std::move(job), std::move(stillCurrent));
+}
+
+void WorkerScans::LoadWordList(BackgroundWork& work, WordSources& sources, int n,
+                               const std::string& path, TakeLists take) {
+  auto before = std::make_shared<const WordList>(sources.List(n));
+  BackgroundWork::Job job = [&sources, n, path, dir = sources.ProgramDir,
+                             take = std::move(take)](Host& host) -> BackgroundWork::Apply {
+    auto scratch = std::make_shared<WordSources>();
+    scratch->ProgramDir = dir;
+    if (!LoadWordListFile(*scratch, n, path, host)) return {};
+    return [&sources, n, scratch, take] {
+      take([&sources, n, scratch] {
+        sources.List(n) = std::move(scratch->List(n));
+        sources.Pane = scratch->Pane;
+        UpdateListLabel(sources, n);
+      });
+    };
+  };
+  work.Start(QStringLiteral("Reading word list %1").arg(n), std::move(job),
+             [&sources, n, before] { return SameList(sources.List(n), *before); });
+}
+
+void WorkerScans::ReloadWordLists(BackgroundWork& work, WordSources& sources, TakeLists take) {
+  auto before = std::make_shared<const std::array<WordList, 4>>(sources.Lists);
+  BackgroundWork::Job job = [&sources, before, dir = sources.ProgramDir,
+                             take = std::move(take)](Host&) -> BackgroundWork::Apply {
+    auto scratch = std::make_shared<WordSources>();
+    scratch->ProgramDir = dir;
+    scratch->Lists = *before;
+    quotella::ReloadWordLists(*scratch);
+    return [&sources, scratch, take] {
+      take([&sources, scratch] { sources.Lists = std::move(scratch->Lists); });
+    };
+  };
+  work.Start(QStringLiteral("Reading the word lists"), std::move(job),
+             [&sources, before] { return SameLists(sources.Lists, *before); });
 }
 
 void WorkerScans::CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,

@@ -1,18 +1,24 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "search/searchdeadline.h"
 
 namespace quotella {
 
 class BackgroundWork;
 class PuzzleDocument;
+struct AutofillAlternative;
 struct FillJob;
 struct FillRequest;
 struct ProblemSearchParams;
 struct RarityColors;
 struct WordSources;
+class WordList;
 
 // The window's long scans as background jobs: each reads copies of the puzzle and the
 // lists in a worker and lays its result into the window's stores only if they are as they
@@ -28,6 +34,23 @@ class WorkerScans {
   static void PrepareAutofill(BackgroundWork& work, const PuzzleDocument& doc,
                               const FillRequest& request, const std::string& dictDir,
                               std::function<void(std::shared_ptr<FillJob>)> ready);
+  // "Other Answers for This Row": the dictionary read and the row's other answers found on a
+  // copy of the puzzle, autofill's time limit measured on `clock`; `found` takes them on
+  // the window's thread while the puzzle is as it was.
+  static void FindOtherAnswers(BackgroundWork& work, const PuzzleDocument& doc, int row,
+                               const FillRequest& request, const std::string& dictDir,
+                               SearchDeadline::Clock clock,
+                               std::function<void(std::vector<AutofillAlternative>)> found);
+  // What takes lists read in the worker, on the window's thread: it runs `lay`, which puts
+  // them in the window's lists, and shows them.
+  using TakeLists = std::function<void(const std::function<void()>& lay)>;
+  // Open > Wordlist n once its file is chosen: the file read into a copy of list n, taken
+  // unless list n changed meanwhile.
+  static void LoadWordList(BackgroundWork& work, WordSources& sources, int n,
+                           const std::string& path, TakeLists take);
+  // "Reload Word Lists": the four lists' files read again into copies, taken unless a
+  // list changed meanwhile.
+  static void ReloadWordLists(BackgroundWork& work, WordSources& sources, TakeLists take);
   // "Set Rarity Colors to Dict": counts the dictionary's letter files, then colours.
   static void CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
                               RarityColors& colors, std::function<void()> coloured);

@@ -248,7 +248,7 @@ std::vector<ActionRow> ActionRows() {
        [](W& w) { w.bottom->conditionsBox()->click(); }, true},
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
        [](W& w) { w.lookups->RunCompanion(LookUpCommands::PuzzleManagerProgram(), {}); }},
-      {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.sync->RunPullPush([&w] { ReloadWordLists(*w.sources); }); }},
+      {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.listCommands->ReloadLists(); }},
       {names::kAutofill, "&Tools", "Autofill", "F9", [](W& w) { w.search->Autofill1Click(); }},
       {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
       {"FillAgain1", "&Tools", "Fill Again", "Shift+F9", [](W& w) { w.search->FillAgain(); }},
@@ -285,7 +285,7 @@ std::vector<ActionRow> ActionRows() {
       {"Scan1", "KeyWordsPopup", "Scan Dictionary", "F11", [](W& w) { w.answers->ScanDictionary(); }, false, kNeedsPuzzle},
       {"OtherAnswers1", "KeyWordsPopup", "Other Answers for This Row", "",
        [](W& w) {
-         if (w.search->ShowOtherAnswers(w.doc->view().CurRow)) w.viewCommands->CandidatesButtonClick();
+         w.search->ShowOtherAnswers(w.doc->view().CurRow, [&w] { w.viewCommands->CandidatesButtonClick(); });
        }},
       {"CopyKeyword", "KeyWordsPopup", "Copy Answer to Clipboard", "", [](W& w) { QtClipboard c; CopyKeyword(c, w.lookups->CurrentAnswer()); }, false, kNeedsFilledRow},
       {"WriteClue1", "KeyWordsPopup", "&Copy", "Ctrl+Alt+C", [](W& w) { QtClipboard c; CopyKeyword(c, w.lookups->CurrentAnswer()); }, false, kNeedsFilledRow},
