@@ -610,7 +610,7 @@ TEST_F(WindowTest, GeneralSettingsCloseTakesTheBoxesAndSaveIniWritesThem) {
   host.fileAnswers.push_back(values.IniFileName);  // the save dialog
   dialog->saveButton()->click();
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(host.prompts, std::vector<std::string>{"Letter Frequency | Enter 26 letters exaclty"});
+  EXPECT_EQ(host.prompts, std::vector<std::string>{"Letter Frequency | Enter 26 letters exactly"});
   EXPECT_EQ(values.FreqString, order);
   EXPECT_EQ(values.NumProblemChars, 9);
   EXPECT_EQ(values.DictDir, QUOTELLA_PROGRAM_DIR "/");
