@@ -240,14 +240,22 @@ std::vector<ActionRow> ActionRows() {
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.print->MakeGridBitmap1Click(); }},
       {"ExportGridSvg1", "&Tools", "Export Grid as SVG\u2026", "Ctrl+Shift+B", [](W& w) { ExportGridSvg1Click(w); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.lookups->RunCompanion(LookUpCommands::SolverProgram(), {ToQString(w.session->CurrentPuzzleFile)}); }},
+       [](W& w) {
+         if (!w.lookups->StartCompanion(LookUpCommands::SolverProgram(), {ToQString(w.session->CurrentPuzzleFile)}))
+           w.lookups->OpenPlayablePage(*w.session);
+       }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.sources, *w.host); }},
       {"extEditor1", "&Tools", "Text Editor", "",
-       [](W& w) { w.lookups->RunCompanion(LookUpCommands::TextEditorProgram(), {}); }},
+       [](W& w) {
+         if (!w.lookups->StartCompanion(LookUpCommands::TextEditorProgram(), {}))
+           w.sync->RunPullPush([&w] { w.lookups->OpenOutputFile(*w.session); });
+       }},
       {"ToggleConditonsX", "&Tools", "Toggle Conditions", "Ctrl+D",
        [](W& w) { w.bottom->conditionsBox()->click(); }, true},
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
-       [](W& w) { w.lookups->RunCompanion(LookUpCommands::PuzzleManagerProgram(), {}); }},
+       [](W& w) {
+         if (!w.lookups->StartCompanion(LookUpCommands::PuzzleManagerProgram(), {})) w.dialogs->PuzzlebyBrowsing1Click();
+       }},
       {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.listCommands->ReloadLists(); }},
       {names::kAutofill, "&Tools", "Autofill", "F9", [](W& w) { w.search->Autofill1Click(); }},
       {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
