@@ -325,6 +325,32 @@ TEST_F(ReachableWindowTest, TheBundledWordListNotesAreNoEntries) {
   EXPECT_EQ(list->count(), 0);
 }
 
+TEST(BundledWordLists, TheirNotesAreNoEntriesWhenTheProgramStarts) {
+  test::EnsureApp();
+  test::ProgramDir dir;
+  for (int n = 1; n <= 4; ++n) {
+    const QString name = QStringLiteral("words%1.txt").arg(n);
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/") + name, dir.filePath(name)));
+  }
+  test::FakeHost host;
+  MainWindow::Options options;
+  options.programDir = dir.path();
+  options.dialogs = &host;
+  options.registerFileType = false;
+  MainWindow window(options);
+  window.show();
+  test::WaitForBackground(window);
+  QApplication::processEvents();
+  for (int n = 1; n <= 4; ++n) {
+    EXPECT_EQ(window.sources().List(n).Items.size(), 0u) << n;
+    EXPECT_EQ(window.listPane()->wordList(n)->count(), 0) << n;
+  }
+  window.ShowView(QStringLiteral("Wordlist"), 4);
+  EXPECT_TRUE(window.statusPane()->listLabel()->text().contains(QStringLiteral("0 items")))
+      << window.statusPane()->listLabel()->text().toStdString();
+}
+
 TEST_F(ReachableWindowTest, TheListLabelFollowsTheViewAfterWordList4) {
   LoadSample();
   window->sources().List(4).Items = LineStore(std::vector<std::string>{"ZEBRA"});
