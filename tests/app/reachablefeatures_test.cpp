@@ -38,6 +38,19 @@ namespace {
 
 using test::WindowTest;
 
+// A window of its own over a program directory; null dialogs are the real ones.
+std::unique_ptr<MainWindow> ShownWindow(const test::ProgramDir& dir, Host* dialogs) {
+  test::EnsureApp();
+  MainWindow::Options options;
+  options.programDir = dir.path();
+  options.dialogs = dialogs;
+  options.registerFileType = false;
+  auto window = std::make_unique<MainWindow>(options);
+  window->show();
+  QApplication::processEvents();
+  return window;
+}
+
 class ReachableWindowTest : public WindowTest {
  protected:
   KeyTableView* table() { return window->answerPane()->keyWords(); }
@@ -138,7 +151,8 @@ TEST_F(ReachableWindowTest, ALookUpWithoutABrowserSaysSoAndCopiesTheAddressWhenA
   ASSERT_EQ(opened.size(), 1);
   EXPECT_TRUE(opened.front().toString().contains(QStringLiteral("serendipity")));
   ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_NE(host.questions.front().find("No web browser opened"), std::string::npos)
+  EXPECT_NE(host.questions.front().find("No web browser is set up on this desktop"),
+            std::string::npos)
       << host.questions.front();
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept")) << "No copies nothing";
 
@@ -163,7 +177,8 @@ TEST_F(ReachableWindowTest, TheWebsiteWithoutABrowserOffersItsPath) {
   window->command(QStringLiteral("Website1"))->trigger();
   ASSERT_EQ(opened.size(), 1);
   ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_NE(host.questions.front().find("No web browser opened"), std::string::npos);
+  EXPECT_NE(host.questions.front().find("No web browser is set up on this desktop"),
+            std::string::npos);
   EXPECT_EQ(QApplication::clipboard()->text(), opened.front().toLocalFile());
   EXPECT_TRUE(opened.front().toLocalFile().endsWith(QStringLiteral("quotella.html")));
 }
@@ -294,14 +309,9 @@ TEST_F(ReachableWindowTest, PromptsAreWideEnoughForAClueAndShowTheirWholeCaption
 TEST(RealPromptWindow, TheLetterFrequencyPromptIsWide) {
   test::EnsureApp();
   test::ProgramDir dir;
-  MainWindow::Options options;
-  options.programDir = dir.path();
-  options.registerFileType = false;
-  MainWindow window(options);
-  window.show();
-  QApplication::processEvents();
+  const auto window = ShownWindow(dir, nullptr);
   const ShownPrompt shown =
-      MeasureNextPrompt([&] { window.command(QStringLiteral("LetterFrequency1"))->trigger(); });
+      MeasureNextPrompt([&] { window->command(QStringLiteral("LetterFrequency1"))->trigger(); });
   EXPECT_GE(shown.width, GuiHost::kPromptMinWidth);
   EXPECT_LE(shown.labelHint, shown.labelWidth);
 }
@@ -334,21 +344,16 @@ TEST(BundledWordLists, TheirNotesAreNoEntriesWhenTheProgramStarts) {
         QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/") + name, dir.filePath(name)));
   }
   test::FakeHost host;
-  MainWindow::Options options;
-  options.programDir = dir.path();
-  options.dialogs = &host;
-  options.registerFileType = false;
-  MainWindow window(options);
-  window.show();
-  test::WaitForBackground(window);
+  const auto window = ShownWindow(dir, &host);
+  test::WaitForBackground(*window);
   QApplication::processEvents();
   for (int n = 1; n <= 4; ++n) {
-    EXPECT_EQ(window.sources().List(n).Items.size(), 0u) << n;
-    EXPECT_EQ(window.listPane()->wordList(n)->count(), 0) << n;
+    EXPECT_EQ(window->sources().List(n).Items.size(), 0u) << n;
+    EXPECT_EQ(window->listPane()->wordList(n)->count(), 0) << n;
   }
-  window.ShowView(QStringLiteral("Wordlist"), 4);
-  EXPECT_TRUE(window.statusPane()->listLabel()->text().contains(QStringLiteral("0 items")))
-      << window.statusPane()->listLabel()->text().toStdString();
+  window->ShowView(QStringLiteral("Wordlist"), 4);
+  EXPECT_TRUE(window->statusPane()->listLabel()->text().contains(QStringLiteral("0 items")))
+      << window->statusPane()->listLabel()->text().toStdString();
 }
 
 TEST_F(ReachableWindowTest, TheListLabelFollowsTheViewAfterWordList4) {
@@ -380,26 +385,21 @@ TEST(HeuristicSearchLog, ANewSearchShowsNoneOfThePreviousSearchsWordsWhileItAsks
   test::EnsureApp();
   test::ProgramDir dir;
   WatchingHost host;
-  MainWindow::Options options;
-  options.programDir = dir.path();
-  options.dialogs = &host;
-  options.registerFileType = false;
-  MainWindow window(options);
-  window.show();
+  const auto window = ShownWindow(dir, &host);
   host.confirmAnswers.push_back(true);
   host.fileAnswers.push_back(QUOTELLA_SOURCE_DIR "/resources/samplepuzzle1.qtl");
-  window.command(QStringLiteral("Puzzle1"))->trigger();
-  ASSERT_TRUE(window.doc().PuzzleExists);
+  window->command(QStringLiteral("Puzzle1"))->trigger();
+  ASSERT_TRUE(window->doc().PuzzleExists);
   for (int row : {3, 6, 7}) {
-    window.doc().view().CurRow = row;
-    window.doc().view().CurCol = 2;
-    window.command(QStringLiteral("ClearWord1"))->trigger();
+    window->doc().view().CurRow = row;
+    window->doc().view().CurCol = 2;
+    window->command(QStringLiteral("ClearWord1"))->trigger();
   }
   // What the last search left in its log.
-  window.sources().List(4).Items = LineStore(std::vector<std::string>{"OLDWORD", "STALE"});
-  window.editors().PushLists();
+  window->sources().List(4).Items = LineStore(std::vector<std::string>{"OLDWORD", "STALE"});
+  window->editors().PushLists();
   host.Clear();
-  QListWidget* log = window.listPane()->wordList(4);
+  QListWidget* log = window->listPane()->wordList(4);
   QStringList shownAtQuestion;
   bool logVisible = false;
   host.onQuestion = [&](const std::string&) {
@@ -407,14 +407,14 @@ TEST(HeuristicSearchLog, ANewSearchShowsNoneOfThePreviousSearchsWordsWhileItAsks
     for (int i = 0; i < log->count(); ++i) shownAtQuestion << log->item(i)->text();
   };
   host.confirmAnswers.push_back(false);  // no pruning
-  window.findChild<QPushButton*>(QStringLiteral("HeuristicButton"))->click();
+  window->findChild<QPushButton*>(QStringLiteral("HeuristicButton"))->click();
   ASSERT_FALSE(host.questions.empty());
   EXPECT_TRUE(logVisible);
   EXPECT_FALSE(shownAtQuestion.contains(QStringLiteral("OLDWORD")))
       << shownAtQuestion.join(',').toStdString();
   EXPECT_FALSE(shownAtQuestion.contains(QStringLiteral("STALE")));
-  window.searches().EndHeuristicSearchNow1Click();
-  for (int i = 0; i < 6000 && window.searches().heuristicSearching(); ++i) QTest::qWait(50);
+  window->searches().EndHeuristicSearchNow1Click();
+  for (int i = 0; i < 6000 && window->searches().heuristicSearching(); ++i) QTest::qWait(50);
 }
 
 // Captions are spelled right; the hotkey table binds by command name, so the renamed

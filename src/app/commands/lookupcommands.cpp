@@ -39,9 +39,9 @@ void LookUpCommands::OpenAddress(const std::optional<std::string>& address) {
 bool LookUpCommands::Open(const QUrl& url, const std::string& opener) {
   if (m_open(url)) return true;
   const QString address = url.isLocalFile() ? url.toLocalFile() : url.toString();
-  if (m_host.Confirm(
-          "No " + opener + " opened " + ToUtf8(address) + "\rCopy the address to the clipboard?",
-          ConfirmKind::Question))
+  if (m_host.Confirm("No " + opener + " is set up on this desktop to show " + ToUtf8(address) +
+                         "\rCopy the address to the clipboard?",
+                     ConfirmKind::Question))
     QApplication::clipboard()->setText(address);
   return false;
 }
