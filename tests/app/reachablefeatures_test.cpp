@@ -136,6 +136,12 @@ TEST_F(ReachableWindowTest, ShiftExtendsARowSelectionAndAPlainClickGoesBackToOne
   EXPECT_EQ(SelectedRows(), (std::vector<int>{8, 9, 10, 11}));
   ClickLabel(9, Qt::ControlModifier);
   EXPECT_EQ(SelectedRows(), (std::vector<int>{8, 10, 11}));
+  // Ctrl+Shift adds a range to them; Shift alone replaces them with one.
+  // (from the row last Ctrl-clicked).
+  ClickLabel(13, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{8, 9, 10, 11, 12, 13}));
+  ClickLabel(14, Qt::ShiftModifier);
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{9, 10, 11, 12, 13, 14}));
   // One row alone is a selection too.
   QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, CellOf(1, 2));
   ClickLabel(12, Qt::ControlModifier);
@@ -316,25 +322,7 @@ TEST(RealPromptWindow, TheLetterFrequencyPromptIsWide) {
   EXPECT_LE(shown.labelHint, shown.labelWidth);
 }
 
-// The bundled word list 4: its note lines are no entries.
-TEST_F(ReachableWindowTest, TheBundledWordListNotesAreNoEntries) {
-  const QString words4 = dir.filePath(QStringLiteral("words4.txt"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(QUOTELLA_SOURCE_DIR "/resources/words4.txt"), words4));
-  host.fileAnswers.push_back(ToUtf8(words4));
-  window->command(QStringLiteral("Wordlist41"))->trigger();
-  test::WaitForBackground(*window);
-  QListWidget* list = window->listPane()->wordList(4);
-  EXPECT_TRUE(list->isVisible());
-  for (int i = 0; i < list->count(); ++i)
-    EXPECT_FALSE(list->item(i)->text().startsWith(QLatin1Char('#'))) << i;
-  EXPECT_EQ(list->count(), 0) << list->item(0)->text().toStdString();
-  // Read again with the others.
-  window->command(QStringLiteral("ReloadWordLists1"))->trigger();
-  test::WaitForBackground(*window);
-  EXPECT_EQ(window->sources().List(4).Items.size(), 0u);
-  EXPECT_EQ(list->count(), 0);
-}
-
+// The bundled word lists hold only note lines: no entries, however they are read.
 TEST(BundledWordLists, TheirNotesAreNoEntriesWhenTheProgramStarts) {
   test::EnsureApp();
   test::ProgramDir dir;
@@ -351,6 +339,9 @@ TEST(BundledWordLists, TheirNotesAreNoEntriesWhenTheProgramStarts) {
     EXPECT_EQ(window->sources().List(n).Items.size(), 0u) << n;
     EXPECT_EQ(window->listPane()->wordList(n)->count(), 0) << n;
   }
+  window->command(QStringLiteral("ReloadWordLists1"))->trigger();
+  test::WaitForBackground(*window);
+  EXPECT_EQ(window->listPane()->wordList(4)->count(), 0);
   window->ShowView(QStringLiteral("Wordlist"), 4);
   EXPECT_TRUE(window->statusPane()->listLabel()->text().contains(QStringLiteral("0 items")))
       << window->statusPane()->listLabel()->text().toStdString();

@@ -130,9 +130,7 @@ bool KeyTableView::AnyWholeRow() const {
 }
 
 int KeyTableView::AnchorRow() const {
-  if (m_anchorRow >= 0 && m_anchorRow < model()->rowCount() &&
-      selectionModel()->isRowSelected(m_anchorRow))
-    return m_anchorRow;
+  if (m_anchorRow >= 0 && m_anchorRow < model()->rowCount()) return m_anchorRow;
   return std::max(currentIndex().row(), 0);
 }
 
@@ -141,15 +139,20 @@ void KeyTableView::mousePressEvent(QMouseEvent* event) {
   const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
   if (!index.isValid() || index.column() != 0 || mods == Qt::NoModifier ||
       event->button() != Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && mods == Qt::NoModifier) m_anchorRow = -1;
     QTableView::mousePressEvent(event);
     return;
   }
   const int row = index.row();
   QItemSelectionModel* selection = selectionModel();
   if (mods & Qt::ShiftModifier) {
-    selection->select(Rows(AnchorRow(), row), QItemSelectionModel::ClearAndSelect);
+    // Ctrl+Shift adds the range to the rows already picked.
+    selection->select(Rows(AnchorRow(), row), (mods & Qt::ControlModifier)
+                                                  ? QItemSelectionModel::Select
+                                                  : QItemSelectionModel::ClearAndSelect);
   } else if (selection->isRowSelected(row)) {
     selection->select(Rows(row, row), QItemSelectionModel::Deselect);
+    m_anchorRow = row;
   } else {
     // The first row picked replaces the caret's cell.
     if (!AnyWholeRow()) selection->clearSelection();
@@ -177,6 +180,10 @@ void KeyTableView::keyPressEvent(QKeyEvent* event) {
     ExtendRows(event->key());
     return;
   }
+  // Any other key but a modifier ends the row picking's anchor.
+  const int key = event->key();
+  if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+    m_anchorRow = -1;
   switch (event->key()) {
     case Qt::Key_Escape:
       emit keyTyped(27);
