@@ -40,7 +40,7 @@ struct ProblemSearchParams {
   int minProblems = 1;      // problem letters a word must hold, its initial included
   int wordsPerLetter = 18;  // words taken for each unfinished initial
 };
-// "Find Words using most Problem Chars" after the dialog's "Seach Now": for each initial
+// "Find Words using most Problem Chars" after the dialog's "Search Now": for each initial
 // of an unfinished row, the dictionary words that fit (with the conditions, whatever the
 // switch) and hold at least minProblems problem letters, the wordsPerLetter best by
 // primary problem letters; all of them sorted by problem letters into the candidates.

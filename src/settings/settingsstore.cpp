@@ -392,7 +392,7 @@ void SettingsStore::SaveGeneralSettings() {
   bool freqAccepted = true;
   while (freq.size() != 26) {
     const auto reply =
-        m_host.Prompt("Letter Frequency", "Enter 26 letters exaclty", f.LetterFrequency);
+        m_host.Prompt("Letter Frequency", "Enter 26 letters exactly", f.LetterFrequency);
     if (!reply) {
       freqAccepted = false;
       break;

@@ -660,9 +660,10 @@ TEST_F(WindowTest, WebsiteSaysSoWhenTheDesktopHasNoBrowser) {
   });
   window->command(QStringLiteral("Website1"))->trigger();
   EXPECT_TRUE(asked.isLocalFile());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].rfind("No web browser is set up on this desktop", 0), 0u);
-  EXPECT_NE(host.messages[0].find("quotella.html"), std::string::npos);
+  // Said as a question that offers to copy the address.
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0].rfind("No web browser is set up on this desktop", 0), 0u);
+  EXPECT_NE(host.questions[0].find("quotella.html"), std::string::npos);
 }
 
 }  // namespace

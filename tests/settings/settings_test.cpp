@@ -511,8 +511,8 @@ TEST_F(SettingsFileTest, GeneralSettingsSaveIniAsksForTwentySixLetters) {
   host.fileAnswers = {ini};
   store->SaveGeneralSettings();
 
-  EXPECT_THAT(host.prompts, ElementsAre("Letter Frequency | Enter 26 letters exaclty",
-                                        "Letter Frequency | Enter 26 letters exaclty"));
+  EXPECT_THAT(host.prompts, ElementsAre("Letter Frequency | Enter 26 letters exactly",
+                                        "Letter Frequency | Enter 26 letters exactly"));
   EXPECT_EQ(store->Values().FreqString, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
   EXPECT_EQ(doc->P.FreqOrder, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
   EXPECT_EQ(form.NumProblems, "14");

@@ -1,5 +1,7 @@
 #include "app/commands/lookupcommands.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +15,9 @@
 #include "app/widgets/tablemodels.h"
 #include "app/window/windowrequests.h"
 #include "core/answertable.h"
+#include "files/filesession.h"
+#include "files/textexport.h"
+#include "formats/webpage.h"
 #include "render/qtext.h"
 #include "settings/lookups.h"
 
@@ -28,7 +33,17 @@ LookUpCommands::LookUpCommands(PuzzleDocument& doc, Host& host, AnswerPane& answ
       m_open([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
 
 void LookUpCommands::OpenAddress(const std::optional<std::string>& address) {
-  if (address) m_open(QUrl(ToQString(*address)));
+  if (address) Open(QUrl(ToQString(*address)));
+}
+
+bool LookUpCommands::Open(const QUrl& url, const std::string& opener) {
+  if (m_open(url)) return true;
+  const QString address = url.isLocalFile() ? url.toLocalFile() : url.toString();
+  if (m_host.Confirm("No " + opener + " is set up on this desktop to show " + ToUtf8(address) +
+                         "\rCopy the address to the clipboard?",
+                     ConfirmKind::Question))
+    QApplication::clipboard()->setText(address);
+  return false;
 }
 
 void LookUpCommands::LookUpFocused(bool google) {
@@ -60,24 +75,40 @@ void LookUpCommands::Website1Click() {
                            program.filePath(QStringLiteral("../share/quotella/quotella.html"))};
   for (const QString& page : places)
     if (QFileInfo::exists(page)) {
-      const QString path = QFileInfo(page).canonicalFilePath();
-      if (!m_open(QUrl::fromLocalFile(path)))
-        m_host.Message("No web browser is set up on this desktop to show " + ToUtf8(path));
+      Open(QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
       return;
     }
   m_host.Message("Cannot find file " + ToUtf8(places.front()));
 }
 
-void LookUpCommands::RunCompanion(const QString& program, const QStringList& args) {
+bool LookUpCommands::StartCompanion(const QString& program, const QStringList& args) {
   const QString path = QDir(m_programDir).filePath(program);
-  if (!QFileInfo(path).isExecutable()) {
-    m_host.Message("Program not found: " + ToUtf8(path));
-    return;
-  }
+  if (!QFileInfo(path).isExecutable()) return false;
   QStringList list;
   for (const auto& a : args)
     if (!a.isEmpty()) list << a;
-  QProcess::startDetached(path, list, m_programDir);
+  return QProcess::startDetached(path, list, m_programDir);
+}
+
+void LookUpCommands::OpenPlayablePage(const FileSession& session) {
+  if (!m_doc.PuzzleExists) {
+    m_host.Message("First you must load a puzzle!");
+    return;
+  }
+  QString name = QFileInfo(ToQString(session.CurrentPuzzleFile)).completeBaseName();
+  if (name.isEmpty()) name = QStringLiteral("puzzle");
+  const QString page =
+      QDir(QDir::tempPath()).filePath(QStringLiteral("quotella-%1.html").arg(name));
+  if (WriteWebPage(m_doc, session, ToUtf8(page))) Open(QUrl::fromLocalFile(page));
+}
+
+void LookUpCommands::OpenOutputFile(FileSession& session) {
+  const auto onDisk = [&session] {
+    const QFileInfo file(ToQString(session.Output.OutputFileName));
+    return file.isAbsolute() && file.isFile();
+  };
+  if (!onDisk()) Output2Click(session, m_host);
+  if (onDisk()) Open(QUrl::fromLocalFile(ToQString(session.Output.OutputFileName)), "text editor");
 }
 
 }  // namespace quotella

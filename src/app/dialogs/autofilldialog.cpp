@@ -27,9 +27,12 @@ const std::vector<std::pair<QString, int>>& AutofillDialog::Familiarities() {
 
 std::vector<int> AutofillDialog::SelectedRows(const QTableView* answers) {
   if (!answers || !answers->selectionModel()) return {};
-  std::set<int> rows;
-  for (const QModelIndex& index : answers->selectionModel()->selectedIndexes())
-    rows.insert(index.row());
+  const QItemSelectionModel* selection = answers->selectionModel();
+  std::set<int> rows, whole;
+  for (const QModelIndex& index : selection->selectedIndexes()) rows.insert(index.row());
+  for (int row : rows)
+    if (selection->isRowSelected(row)) whole.insert(row);
+  if (!whole.empty()) return {whole.begin(), whole.end()};
   if (rows.size() < 2) return {};
   return {rows.begin(), rows.end()};
 }

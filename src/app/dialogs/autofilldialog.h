@@ -38,8 +38,8 @@ class AutofillDialog : public QDialog {
 
   // The familiarity choices as the list shows them, with their SCOWL sizes.
   static const std::vector<std::pair<QString, int>>& Familiarities();
-  // The rows selected in the answer table when the selection spans two rows or more
-  // (a fill of those rows only); otherwise none (a fill of every empty row).
+  // The rows picked whole in the answer table, or the rows of a selection that spans two
+  // rows or more (a fill of those rows only); otherwise none (a fill of every empty row).
   static std::vector<int> SelectedRows(const QTableView* answers);
   // "All empty rows" or "A, C, F".
   static QString RowsText(const PuzzleDocument& doc, const std::vector<int>& rows);

@@ -27,7 +27,7 @@ ProblemSearchDialog::ProblemSearchDialog(const ProblemSearchParams& params, QWid
 
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
-  m_search = new QPushButton(QStringLiteral("Seach Now"), this);
+  m_search = new QPushButton(QStringLiteral("Search Now"), this);
   m_search->setObjectName(QStringLiteral("SearchNowButton"));
   m_search->setDefault(true);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -10,7 +10,7 @@ class QSpinBox;
 namespace quotella {
 
 // "Find words with most Problem Chars": the two values of the problem-letter search,
-// preset to the ones last used. Accepted by "Seach Now", rejected by "Cancel".
+// preset to the ones last used. Accepted by "Search Now", rejected by "Cancel".
 class ProblemSearchDialog : public QDialog {
   Q_OBJECT
  public:

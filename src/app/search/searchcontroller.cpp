@@ -92,6 +92,12 @@ void SearchController::HeuristicButtonClick() {
       OpenWordListEditor(lists);
     };
   }
+  // The log of a search about to start is shown empty, not with the last search's words
+  // while the preparation asks its questions.
+  if (NumEmpty(m_doc) == 3) {
+    m_sources.List(4).Items.clear();
+    if (m_hooks.listsChanged) m_hooks.listsChanged();
+  }
   if (m_hooks.showSearchLog) m_hooks.showSearchLog();
   AfterPreparation(static_cast<int>(m_heuristic->Prepare()));
 }

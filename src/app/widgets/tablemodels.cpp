@@ -1,6 +1,8 @@
 #include "app/widgets/tablemodels.h"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "render/qtext.h"
@@ -115,7 +117,73 @@ KeyTableView::KeyTableView(QWidget* parent) : QTableView(parent) {
   setSelectionBehavior(QAbstractItemView::SelectItems);
 }
 
+QItemSelection KeyTableView::Rows(int from, int to) const {
+  const int last = model()->columnCount() - 1;
+  return QItemSelection(model()->index(std::min(from, to), 1),
+                        model()->index(std::max(from, to), last));
+}
+
+bool KeyTableView::AnyWholeRow() const {
+  for (int row = 0; row < model()->rowCount(); ++row)
+    if (selectionModel()->isRowSelected(row)) return true;
+  return false;
+}
+
+int KeyTableView::AnchorRow() const {
+  if (m_anchorRow >= 0 && m_anchorRow < model()->rowCount()) return m_anchorRow;
+  return std::max(currentIndex().row(), 0);
+}
+
+void KeyTableView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+  if (!index.isValid() || index.column() != 0 || mods == Qt::NoModifier ||
+      event->button() != Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && mods == Qt::NoModifier) m_anchorRow = -1;
+    QTableView::mousePressEvent(event);
+    return;
+  }
+  const int row = index.row();
+  QItemSelectionModel* selection = selectionModel();
+  if (mods & Qt::ShiftModifier) {
+    // Ctrl+Shift adds the range to the rows already picked.
+    selection->select(Rows(AnchorRow(), row), (mods & Qt::ControlModifier)
+                                                  ? QItemSelectionModel::Select
+                                                  : QItemSelectionModel::ClearAndSelect);
+  } else if (selection->isRowSelected(row)) {
+    selection->select(Rows(row, row), QItemSelectionModel::Deselect);
+    m_anchorRow = row;
+  } else {
+    // The first row picked replaces the caret's cell.
+    if (!AnyWholeRow()) selection->clearSelection();
+    selection->select(Rows(row, row), QItemSelectionModel::Select);
+    m_anchorRow = row;
+  }
+  event->accept();
+}
+
+void KeyTableView::ExtendRows(int key) {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return;
+  const int anchor = AnchorRow();
+  const int row =
+      std::clamp(current.row() + (key == Qt::Key_Up ? -1 : 1), 0, model()->rowCount() - 1);
+  selectionModel()->setCurrentIndex(model()->index(row, current.column()),
+                                    QItemSelectionModel::NoUpdate);
+  selectionModel()->select(Rows(anchor, row), QItemSelectionModel::ClearAndSelect);
+  m_anchorRow = anchor;
+}
+
 void KeyTableView::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) &&
+      event->modifiers() == Qt::ShiftModifier) {
+    ExtendRows(event->key());
+    return;
+  }
+  // Any other key but a modifier ends the row picking's anchor.
+  const int key = event->key();
+  if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+    m_anchorRow = -1;
   switch (event->key()) {
     case Qt::Key_Escape:
       emit keyTyped(27);

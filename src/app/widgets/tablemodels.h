@@ -86,7 +86,22 @@ class KeyTableView : public QTableView {
   void keyTyped(char key);
 
  protected:
+  // A click on a cell puts the caret there. Ctrl+click on a row's label picks or drops
+  // that whole row, Shift+click picks the rows from the last one picked (or the caret's),
+  // Ctrl+Shift+click adds those rows to the ones picked.
+  void mousePressEvent(QMouseEvent* event) override;
+  // Shift+Up/Down picks whole rows from the caret's row as the caret moves.
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Rows from..to (either order), without their label cells.
+  QItemSelection Rows(int from, int to) const;
+  // The row a Shift range starts from: the last row Ctrl-clicked or Shift-extended,
+  // else (after a plain click or key) the caret's row.
+  int AnchorRow() const;
+  bool AnyWholeRow() const;
+  void ExtendRows(int key);
+  int m_anchorRow = -1;
 };
 
 }  // namespace quotella

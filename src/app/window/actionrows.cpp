@@ -240,14 +240,22 @@ std::vector<ActionRow> ActionRows() {
       {"MakeGridBitmap1", "&Tools", "Make Grid Bitmap", "Ctrl+B", [](W& w) { w.print->MakeGridBitmap1Click(); }},
       {"ExportGridSvg1", "&Tools", "Export Grid as SVG\u2026", "Ctrl+Shift+B", [](W& w) { ExportGridSvg1Click(w); }},
       {"Solver1", "&Tools", "Solver", "",
-       [](W& w) { w.lookups->RunCompanion(LookUpCommands::SolverProgram(), {ToQString(w.session->CurrentPuzzleFile)}); }},
+       [](W& w) {
+         if (!w.lookups->StartCompanion(LookUpCommands::SolverProgram(), {ToQString(w.session->CurrentPuzzleFile)}))
+           w.lookups->OpenPlayablePage(*w.session);
+       }},
       {"WordLists1", "&Tools", "Word Lists", "", [](W& w) { LaunchWordListManager(*w.sources, *w.host); }},
       {"extEditor1", "&Tools", "Text Editor", "",
-       [](W& w) { w.lookups->RunCompanion(LookUpCommands::TextEditorProgram(), {}); }},
-      {"ToggleConditonsX", "&Tools", "Toggle Conditons", "Ctrl+D",
+       [](W& w) {
+         if (!w.lookups->StartCompanion(LookUpCommands::TextEditorProgram(), {}))
+           w.sync->RunPullPush([&w] { w.lookups->OpenOutputFile(*w.session); });
+       }},
+      {"ToggleConditonsX", "&Tools", "Toggle Conditions", "Ctrl+D",
        [](W& w) { w.bottom->conditionsBox()->click(); }, true},
       {"PuzzleManager1", "&Tools", "Puzzle Manager", "",
-       [](W& w) { w.lookups->RunCompanion(LookUpCommands::PuzzleManagerProgram(), {}); }},
+       [](W& w) {
+         if (!w.lookups->StartCompanion(LookUpCommands::PuzzleManagerProgram(), {})) w.dialogs->PuzzlebyBrowsing1Click();
+       }},
       {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.listCommands->ReloadLists(); }},
       {names::kAutofill, "&Tools", "Autofill", "F9", [](W& w) { w.search->Autofill1Click(); }},
       {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
@@ -299,7 +307,7 @@ std::vector<ActionRow> ActionRows() {
        [](W& w) { w.answers->MajorProblemScanClick(w.search->background()); }, false, kNeedsPuzzle},
       {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
        [](W& w) { ClearWord1Click(*w.doc, {w.doc->view().CurCol, w.doc->view().CurRow}, true); w.requests->RefreshViews(); }},
-      {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditons", "", [](W& w) { w.bottom->conditionsBox()->click(); }},
+      {"ToggleConditons1", "KeyWordsPopup", "Toggle Conditions", "", [](W& w) { w.bottom->conditionsBox()->click(); }},
       {"RowAdvance", "KeyWordsPopup", "Row Advance", "",
        [](W& w) { RowAdvanceClick(*w.doc, {w.doc->view().CurCol, w.doc->view().CurRow}); w.requests->RefreshViews(); }, true},
       {"WriteClue3", "KeyWordsPopup", "Write Clue", "Ins", [](W& w) { w.answers->WriteClue3Click(); }, false, kNeedsPuzzle},

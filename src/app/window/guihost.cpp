@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -93,8 +94,11 @@ std::optional<std::string> GuiHost::Prompt(const std::string& caption, const std
   dialog.setWindowTitle(ToQString(caption));
   dialog.setLabelText(MessageText(label));
   dialog.setTextValue(ToQString(initial));
-  // Wide enough for a whole clue, and for the caption in the title bar.
-  dialog.setMinimumWidth(std::max(kPromptMinWidth, PromptWidthFor(dialog)));
+  // Wide enough for a whole clue, and for the caption in the title bar. The dialog's own
+  // layout sizes it from its controls and overrides a minimum set on the dialog, so the
+  // width goes to the text box.
+  if (auto* box = dialog.findChild<QLineEdit*>())
+    box->setMinimumWidth(std::max(kPromptMinWidth, PromptWidthFor(dialog)));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return ToUtf8(dialog.textValue());
 }

@@ -76,6 +76,19 @@ void ViewTable::AnswerTableUnlessEditor(W& w) {
   w.answer->keyWords()->show();
 }
 
+void ViewTable::LabelShownList(W& w) {
+  if (!w.lists->clueList()->isHidden()) {
+    w.status->listLabel()->setText(QStringLiteral(" List of Clues "));
+    return;
+  }
+  for (int n = 1; n <= 4; ++n)
+    if (!w.lists->wordList(n)->isHidden()) {
+      UpdateListLabel(*w.sources, n);
+      w.status->listLabel()->setText(ToQString(w.sources->ListLabel));
+      return;
+    }
+}
+
 bool ViewTable::NotInGridView(W& w) {
   return w.gridView->puzzleArea()->isHidden();
 }
@@ -97,6 +110,7 @@ std::vector<ViewRow> ViewTable::Rows() {
            w.lists->wordList(4)->show();
          else
            w.lists->clueList()->show();
+         LabelShownList(w);
          w.answer->keyWords()->setFocus();
        }},
       {names::kGridView,
@@ -194,6 +208,7 @@ std::vector<ViewRow> ViewTable::Rows() {
        [](W& w, int) {
          if (w.distribution->active()) w.distribution->Leave(false);
          if (!w.lists->anyVisible()) w.lists->clueList()->show();
+         LabelShownList(w);
        }},
       {names::kNumberMapView, {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
   };

@@ -52,6 +52,8 @@ class ViewTable {
   static void NarrowWideOutput(WindowParts& w);
   static void AnswerTableUnlessEditor(WindowParts& w);
   static bool NotInGridView(WindowParts& w);
+  // The list label names the list in view: the clues or word list n.
+  static void LabelShownList(WindowParts& w);
 
   WindowParts& m_parts;
   std::vector<ViewRow> m_rows;
