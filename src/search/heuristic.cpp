@@ -211,7 +211,7 @@ void HeuristicSearch::Abandon() {
 
 HeuristicSearch::Prepared HeuristicSearch::ListsRead(HeuristicListsRead read) {
   Host& host = m_doc.host();
-  for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = std::move(read.lists[t]);
+  for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = read.lists[t];
   *m_lists.candidates = std::move(read.candidates);
   // The rows were visited one by one as their words were weighed; the caret stays on the last.
   m_doc.view().CurRow = m_targets[2];
