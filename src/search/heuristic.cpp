@@ -51,7 +51,7 @@ bool ContainsLetter(const std::string& entry, char letter) {
 
 HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, HeuristicLists lists)
     : m_doc(doc), m_lists(std::move(lists)) {
-  m_control.searching.store(false);
+  m_control->searching.store(false);
 }
 
 HeuristicSearch::HeuristicSearch(PuzzleDocument& doc, WordSources& sources)
@@ -87,7 +87,12 @@ void HeuristicSearch::EndEarly() {
 }
 
 HeuristicSearch::Prepared HeuristicSearch::Prepare() {
-  Host& host = m_doc.host();
+  const Prepared begun = Begin();
+  if (begun != Prepared::Ready) return begun;
+  return ListsRead(ReadHeuristicLists(Reading(), m_doc.host(), ReadLetterFile));
+}
+
+HeuristicSearch::Prepared HeuristicSearch::Begin() {
   if (m_awaitingFinish || m_awaitingEditor) return Prepared::Busy;
   Join();
   if (NumEmpty(m_doc) != 3) return Prepared::NotThreeEmpty;
@@ -96,14 +101,13 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
     DictDir = m_sources->DictionaryDir();
     for (std::size_t n = 0; n < 4; ++n) m_lists.fileNames[n] = m_sources->Lists[n].FileName;
   }
-  m_control.searching.store(true);
-  m_control.skip.store(false);
-  m_control.escape.store(false);
+  m_control->searching.store(true);
+  m_control->skip.store(false);
+  m_control->escape.store(false);
   m_savedSwitch = m_doc.Conditions.on;
   m_switchSaved = true;
 
-  auto& list4 = *m_lists.lists[3];
-  list4.clear();
+  m_lists.lists[3]->clear();
   Report("Preparing Lists....");
   m_doc.Conditions.on = false;
   Log("One moment please.....");
@@ -115,62 +119,102 @@ HeuristicSearch::Prepared HeuristicSearch::Prepare() {
     if (m_doc.KeyWords.At(2, row).empty()) m_targets[found++] = row;
   m_poolTotal = 0;
   for (int n : m_doc.P.Pool) m_poolTotal += n;
-  const int p = m_poolTotal;
-
   Report("");
+  return Prepared::Ready;
+}
+
+HeuristicReading HeuristicSearch::Reading() const {
+  HeuristicReading reading;
+  reading.dictDir = DictDir;
   for (std::size_t t = 0; t < 3; ++t) {
     const std::string& cell = m_doc.KeyWords.At(1, m_targets[t]);
-    const char letter = cell.empty() ? '?' : cell[0];
-    Report("Loading " + LetterFileName(DictDir, letter));
-    auto lines = ReadWordFile(FindLetterFile(DictDir, letter));
+    reading.initials[t] = cell.empty() ? '?' : cell[0];
+    reading.fileNames[t] = m_lists.fileNames[t];
+    reading.lists[t] = *m_lists.lists[t];
+  }
+  reading.pool = m_doc.P.Pool;
+  reading.locked = m_doc.LetterLocked;
+  reading.poolTotal = m_poolTotal;
+  return reading;
+}
+
+HeuristicListsRead ReadHeuristicLists(const HeuristicReading& reading, Host& host,
+                                      const LetterFileReader& read) {
+  const auto report = [&host](const std::string& text) {
+    host.Status(StatusBar::Main, kMessagePanel, text);
+  };
+  HeuristicListsRead out;
+  out.lists = reading.lists;
+  for (std::size_t t = 0; t < 3; ++t) {
+    if (host.ProcessPendingEvents()) {
+      out.stopped = true;
+      return out;
+    }
+    const char letter = reading.initials[t];
+    report("Loading " + LetterFileName(reading.dictDir, letter));
+    const std::string path = FindLetterFile(reading.dictDir, letter);
+    auto lines = read ? read(path) : ReadWordFile(path);
     if (!lines) {
       host.Message("Could not load file ");
       continue;
     }
     SortNoCase(*lines);
-    *m_lists.lists[t] = *lines;
+    out.lists[t] = std::move(*lines);
   }
 
-  auto& candidates = *m_lists.candidates;
+  auto& candidates = out.candidates;
   for (std::size_t t = 0; t < 3; ++t) {
-    const int row = m_targets[t];
-    m_doc.view().CurRow = row;
     candidates.clear();
-    for (const auto& entry : *m_lists.lists[t]) {
+    for (const auto& entry : out.lists[t]) {
       const std::string word = NormaliseListEntry(entry);
-      if (IsAnswerWord(word) && WordFits(m_doc, word, row)) candidates.push_back(word);
+      if (IsAnswerWord(word) &&
+          WordFitsPool(word, reading.initials[t], reading.pool, reading.locked, nullptr))
+        candidates.push_back(word);
     }
-    *m_lists.lists[t] = candidates;
+    out.lists[t] = candidates;
     if (candidates.empty()) {
       candidates.push_back("No words found in word list " + std::to_string(t + 1));
-      candidates.push_back("(" + m_lists.fileNames[t] + ")");
+      candidates.push_back("(" + reading.fileNames[t] + ")");
       candidates.push_back("scanning with NO conditions ");
     }
   }
 
+  const int p = reading.poolTotal;
   for (std::size_t t = 0; t < 3; ++t) {
-    Report("");
-    Report("WORKING, please wait...");
-    Report("Clearing empty lines in List " + std::to_string(t + 1));
-    auto& list = *m_lists.lists[t];
-    list.EraseIf([](std::string_view s) { return s.empty(); });
+    report("");
+    report("WORKING, please wait...");
+    report("Clearing empty lines in List " + std::to_string(t + 1));
+    std::erase_if(out.lists[t], [](const std::string& s) { return s.empty(); });
     host.PlaySound("qclick", true);
   }
-  Report("");
-  Report("Pruning lists... please wait..");
+  report("");
+  report("Pruning lists... please wait..");
   for (std::size_t t = 0; t < 3; ++t) {
-    auto& list = *m_lists.lists[t];
-    const auto removed =
-        list.EraseIf([p](std::string_view s) { return static_cast<int>(s.size()) - 1 > p - 4; });
+    const auto removed = std::erase_if(
+        out.lists[t], [p](const std::string& s) { return static_cast<int>(s.size()) - 1 > p - 4; });
     if (t < 2) host.PlaySound("ding");
-    Report("Pruned " + std::to_string(removed) + " words from list " + std::to_string(t + 1));
+    report("Pruned " + std::to_string(removed) + " words from list " + std::to_string(t + 1));
   }
-  Report("");
-  Report("Lists are ready for brute force search.");
-  Report(
+  report("");
+  report("Lists are ready for brute force search.");
+  report(
       "This can take a long time... To end search, right-click menu, \"End Heurisitic Search "
       "Now\"");
   host.PlaySound("ding");
+  return out;
+}
+
+void HeuristicSearch::Abandon() {
+  EndEarly();
+  m_control->searching.store(false);
+}
+
+HeuristicSearch::Prepared HeuristicSearch::ListsRead(HeuristicListsRead read) {
+  Host& host = m_doc.host();
+  for (std::size_t t = 0; t < 3; ++t) *m_lists.lists[t] = read.lists[t];
+  *m_lists.candidates = std::move(read.candidates);
+  // The rows were visited one by one as their words were weighed; the caret stays on the last.
+  m_doc.view().CurRow = m_targets[2];
 
   std::string empty;
   for (std::size_t t = 0; t < 3; ++t)
@@ -261,13 +305,13 @@ ThreeWordOutcome HeuristicSearch::Run() {
   m_lists.candidates->clear();
   m_lists.lists[3]->clear();
   Host& host = m_doc.host();
-  m_control.poll = [this, &host] {
-    if (host.ProcessPendingEvents()) m_control.escape.store(true);
+  m_control->poll = [this, &host] {
+    if (host.ProcessPendingEvents()) m_control->escape.store(true);
   };
   EventSink sink([this](const HeuristicEvent& e) { Apply(e); });
   const ThreeWordOutcome outcome =
-      ThreeWordSearch::RunFast(TargetLists(), m_doc.P.Pool, m_control, sink);
-  m_control.poll = nullptr;
+      ThreeWordSearch::RunFast(TargetLists(), m_doc.P.Pool, *m_control, sink);
+  m_control->poll = nullptr;
   Finish(outcome);
   return outcome;
 }
@@ -276,21 +320,31 @@ void HeuristicSearch::Start(std::function<void(HeuristicEvent)> post) {
   Join();
   m_lists.candidates->clear();
   m_lists.lists[3]->clear();
-  m_control.poll = nullptr;
+  m_control->poll = nullptr;
   m_awaitingFinish = true;
-  m_worker = std::jthread([this, lists = TargetLists(), pool = m_doc.P.Pool,
-                           post = std::move(post)](const std::stop_token& stop) {
-    std::stop_callback onStop(stop, [this] { m_control.searching.store(false); });
-    EventSink sink(post);
-    HeuristicEvent done;
-    done.kind = HeuristicEvent::Kind::Finished;
-    done.outcome = ThreeWordSearch::RunFast(lists, pool, m_control, sink);
-    post(std::move(done));
-  });
+  m_workerDone = std::make_shared<std::atomic<bool>>(false);
+  // The worker holds only its own copies and the shared flags: it may outlive this search.
+  m_worker =
+      std::jthread([control = m_control, done = m_workerDone, lists = TargetLists(),
+                    pool = m_doc.P.Pool, post = std::move(post)](const std::stop_token& stop) {
+        std::stop_callback onStop(stop, [&control] { control->searching.store(false); });
+        EventSink sink(post);
+        HeuristicEvent finished;
+        finished.kind = HeuristicEvent::Kind::Finished;
+        finished.outcome = ThreeWordSearch::RunFast(lists, pool, *control, sink);
+        post(std::move(finished));
+        done->store(true);
+      });
 }
 
 void HeuristicSearch::Join() {
   if (m_worker.joinable()) m_worker.join();
+}
+
+HeuristicWorker HeuristicSearch::TakeWorker() {
+  if (!m_worker.joinable()) return {};
+  m_worker.request_stop();
+  return {std::move(m_worker), std::move(m_workerDone)};
 }
 
 void HeuristicSearch::Apply(const HeuristicEvent& event) {
@@ -318,14 +372,14 @@ void HeuristicSearch::Apply(const HeuristicEvent& event) {
 }
 
 void HeuristicSearch::Finish(const ThreeWordOutcome& outcome) {
-  m_control.searching.store(false);
+  m_control->searching.store(false);
   SwitchBack();
   if (outcome.solutions == 0 && ReloadWordLists) ReloadWordLists();
 }
 
 void HeuristicSearch::EndNow() {
-  m_control.searching.store(false);
-  m_control.skip.store(true);
+  m_control->searching.store(false);
+  m_control->skip.store(true);
   if (m_worker.joinable()) m_worker.request_stop();
 }
 

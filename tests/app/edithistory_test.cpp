@@ -4,12 +4,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeySequenceEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -21,6 +23,7 @@
 #include "app/commands/puzzlecommands.h"
 #include "app/dialogs/hotkeysdialog.h"
 #include "app/search/searchcontroller.h"
+#include "app/widgets/bottombar.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/actiontable.h"
@@ -253,6 +256,62 @@ TEST_F(UndoWindowTest, EveryCommandThatChangesThePuzzleMakesExactlyOneStepNamedA
   }
   // Clearing words, swaps, grid shapes, locks and the like: the walk did reach them.
   EXPECT_GE(changing, 5);
+}
+
+// The scan conditions' controls change the puzzle's conditions by themselves: each change
+// is a step of its own, named after the control, and never slips into the next command's
+// step. Digits typed into Min or Max make one step until the value is committed (Enter).
+TEST_F(UndoWindowTest, TheConditionsControlsMakeStepsOfTheirOwnNamedAfterThem) {
+  BottomBar* bar = window->bottomBar();
+  const PuzzleHistory& history = window->editHistory().history();
+  const int start = history.UndoCount();
+  const ScanConditions before = doc().Conditions;
+  ASSERT_LT(before.maxLength, 50);
+  QSpinBox* min = bar->minLength();
+  min->setFocus();
+  min->selectAll();
+  QTest::keyClicks(min, QStringLiteral("12"));
+  QTest::keyClick(min, Qt::Key_Return);
+  EXPECT_EQ(doc().Conditions.minLength, 12);
+  EXPECT_EQ(history.UndoCount(), start + 1) << "two digits, one step";
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Min"));
+
+  QSpinBox* max = bar->maxLength();
+  max->setFocus();
+  QTest::keyClick(max, Qt::Key_Up);
+  QTest::keyClick(max, Qt::Key_Return);
+  QTest::keyClick(max, Qt::Key_Up);  // a new value after the commit: a new step
+  EXPECT_EQ(doc().Conditions.maxLength, before.maxLength + 2);
+  EXPECT_EQ(history.UndoCount(), start + 3);
+  EXPECT_EQ(Undo()->text(), QStringLiteral("Undo Max"));
+
+  const bool wasOn = doc().Conditions.on;
+  bar->conditionsBox()->click();
+  ASSERT_NE(doc().Conditions.on, wasOn);
+  EXPECT_EQ(Undo()->text(),
+            wasOn ? QStringLiteral("Undo Conditions Off") : QStringLiteral("Undo Conditions On"));
+
+  const std::string word = Keystring(doc(), 3);
+  doc().view().CurRow = 3;
+  doc().view().CurCol = 2;
+  window->command(QStringLiteral("ClearWord1"))->trigger();
+  ASSERT_EQ(history.UndoCount(), start + 5);
+  // Each undo takes back exactly its own change, and the controls show what it put back.
+  Undo()->trigger();
+  EXPECT_EQ(Keystring(doc(), 3), word);
+  EXPECT_NE(doc().Conditions.on, wasOn);
+  Undo()->trigger();
+  EXPECT_EQ(doc().Conditions.on, wasOn);
+  EXPECT_EQ(bar->conditionsBox()->isChecked(), wasOn);
+  Undo()->trigger();
+  EXPECT_EQ(doc().Conditions.maxLength, before.maxLength + 1);
+  EXPECT_EQ(max->value(), before.maxLength + 1);
+  Undo()->trigger();
+  Undo()->trigger();
+  EXPECT_EQ(doc().Conditions, before);
+  EXPECT_EQ(min->value(), before.minLength);
+  EXPECT_EQ(max->value(), before.maxLength);
+  EXPECT_EQ(history.UndoCount(), start);
 }
 
 TEST_F(UndoWindowTest, UndoAfterSaveMarksThePuzzleChangedAndRedoToTheSavedStateClearsIt) {

@@ -681,6 +681,7 @@ TEST_F(WindowTest, PruningOpensTheWordListEditorAndItsTicksLeaveTheLists) {
   }
   host.confirmAnswers.push_back(true);  // prune the lists first
   Find<QPushButton>("HeuristicButton")->click();
+  test::WaitForBackground(*window);  // the lists are read behind the window
   WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_NE(editor, nullptr);
   ASSERT_TRUE(editor->isVisible());

@@ -82,6 +82,7 @@ class SearchWindowTest : public WindowTest {
   void EndPreparationEarly() {
     host.confirmAnswers.push_back(true);
     Find<QPushButton>("HeuristicButton")->click();
+    test::WaitForBackground(*window);  // the lists are read behind the window
     ASSERT_NE(window->searches().wordListEditor(), nullptr);
     window->searches().wordListEditor()->button(QStringLiteral("Cancel"))->click();
     QApplication::processEvents();
@@ -127,6 +128,7 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   // An early end by a list the pruning emptied: the report is what the panel shows.
   host.confirmAnswers.push_back(true);
   Find<QPushButton>("HeuristicButton")->click();
+  test::WaitForBackground(*window);  // the lists are read behind the window
   WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_TRUE(editor->isVisible());
   QListWidget* first = editor->list(1);
@@ -179,6 +181,7 @@ TEST_F(SearchWindowTest, EscStopsARunningSearch) {
 
   host.confirmAnswers.push_back(false);  // no pruning
   Find<QPushButton>("HeuristicButton")->click();
+  test::WaitForBackground(*window);  // the lists are read behind the window
   ASSERT_TRUE(window->searches().heuristicSearching());
   auto* esc = window->findChild<QShortcut*>(QStringLiteral("SearchEscape"));
   ASSERT_NE(esc, nullptr);
@@ -626,6 +629,7 @@ TEST_F(SearchWindowTest, TheEditorsCheckListsLookUpTheirSelectedWord) {
   UrlCatcher urls;
   host.confirmAnswers.push_back(true);
   Find<QPushButton>("HeuristicButton")->click();
+  test::WaitForBackground(*window);  // the lists are read behind the window
   WordListEditorDialog* editor = window->searches().wordListEditor();
   ASSERT_NE(editor, nullptr);
   QListWidget* list = editor->list(1);

@@ -6,10 +6,12 @@
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <thread>
 
 #include "core/answertable.h"
 #include "core/assignment.h"
 #include "core/construction.h"
+#include "search/wordsource.h"
 #include "support/fakehost.h"
 
 namespace quotella {
@@ -243,6 +245,63 @@ TEST_F(HeuristicTest, NothingHappensUnlessExactlyThreeRowsAreEmpty) {
   EXPECT_EQ(search.Prepare(), HeuristicSearch::Prepared::NotThreeEmpty);
   for (const auto& r : Reports()) EXPECT_NE(r, "Preparing Lists....");
   EXPECT_EQ(lists[3], (std::vector<std::string>{"old log"}));
+}
+
+// The lists can be read on another host (a worker's) between Begin and ListsRead: the
+// outcome is Prepare's, the reading reports only on its own host, and a stop asked for
+// between files ends it before the next file is read.
+TEST_F(HeuristicTest, ListsReadAwayFromTheSearchPrepareAsPrepareDoesAndAStopEndsTheReading) {
+  ASSERT_EQ(search.Begin(), HeuristicSearch::Prepared::Ready);
+  const HeuristicReading reading = search.Reading();
+  std::vector<std::string> paths;
+  const LetterFileReader reader = [&paths](const std::string& path) {
+    paths.push_back(path);
+    return ReadWordFile(path);
+  };
+  FakeHost stopping;
+  stopping.escAfterCalls = 2;  // Esc once the first file is read
+  const HeuristicListsRead stopped = ReadHeuristicLists(reading, stopping, reader);
+  EXPECT_TRUE(stopped.stopped);
+  EXPECT_EQ(paths.size(), 1u);
+
+  host.Clear();
+  FakeHost worker;
+  HeuristicListsRead read = ReadHeuristicLists(reading, worker, reader);
+  EXPECT_FALSE(read.stopped);
+  EXPECT_TRUE(Reports().empty());  // nothing shown on the window's host while reading
+  EXPECT_EQ(worker.StatusText(StatusBar::Main, kMessagePanel),
+            "This can take a long time... To end search, right-click menu, \"End Heurisitic "
+            "Search Now\"");
+  EXPECT_EQ(search.ListsRead(std::move(read)), HeuristicSearch::Prepared::Ready);
+  EXPECT_EQ(lists[0], (std::vector<std::string>{"ANT", "AT"}));
+  EXPECT_EQ(lists[1], (std::vector<std::string>{"LAT", "LOT"}));
+  EXPECT_EQ(lists[2], (std::vector<std::string>{"OAT", "ON"}));
+  EXPECT_EQ(candidates, (std::vector<std::string>{"OAT", "ON", "ONTO", "OTTO"}));
+  EXPECT_EQ(host.questions, (std::vector<std::string>{"Do you want to prune the 3 lists?"}));
+}
+
+// A search's worker can be handed over and the search destroyed while the worker is still
+// busy: nothing waits for it, and it ends on its own once let go.
+TEST_F(HeuristicTest, ATakenWorkerOutlivesItsSearchWithoutBeingWaitedFor) {
+  auto owned = std::make_unique<HeuristicSearch>(
+      doc, HeuristicLists{{&lists[0], &lists[1], &lists[2], &lists[3]}, &candidates});
+  owned->DictDir = search.DictDir;
+  ASSERT_EQ(owned->Prepare(), HeuristicSearch::Prepared::Ready);
+  std::atomic<bool> letGo{false};
+  std::atomic<int> events{0};
+  owned->Start([&](const HeuristicEvent&) {
+    ++events;
+    while (!letGo.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  });
+  while (events.load() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  HeuristicWorker worker = owned->TakeWorker();
+  ASSERT_TRUE(worker.thread.joinable());
+  owned.reset();  // would never return if it waited for the worker held in its first event
+  EXPECT_FALSE(worker.done->load());
+  letGo.store(true);
+  worker.thread.join();
+  EXPECT_TRUE(worker.done->load());
+  EXPECT_GE(events.load(), 2);  // the stopped search still reported its end
 }
 
 }  // namespace

@@ -81,6 +81,11 @@ void EditHistory::BoxEdit(int box, const QString& name, const std::function<void
   updateActions();
 }
 
+void EditHistory::Changed(const QString& name) {
+  m_history.Checkpoint(name.toStdString());
+  updateActions();
+}
+
 void EditHistory::Swap(const std::function<void()>& change) {
   m_history.Begin("Swap");
   change();

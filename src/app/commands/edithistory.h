@@ -15,9 +15,10 @@ struct WindowParts;
 // The window's undo and redo. A change is recorded where it is made: the action table runs
 // every command inside a step named by its caption, the room wiring runs the controls that
 // change the puzzle by themselves (typing in the answer table, a candidate, a swap, the grid
-// buttons, the title, byline and must-have boxes) inside steps named after what the user
-// did, and a search's result that arrives from its worker (an autofill, a laid three-word
-// solution) is laid inside a step of its own. A step that changed nothing leaves no trace.
+// buttons, the title, byline, must-have and length boxes, the conditions switch) inside steps named
+// after what the user did, and a search's result that arrives from its worker (an autofill, a laid
+// three-word solution) is laid inside a step of its own. A step that changed nothing leaves no
+// trace.
 //
 // Edit > Undo and Redo show the name of the step they would take back or do again and
 // are greyed when there is none.
@@ -28,6 +29,8 @@ class EditHistory : public QObject {
   static constexpr int kTitleBox = 1001;
   static constexpr int kBylineBox = 1002;
   static constexpr int kMustHaveBox = 1003;
+  static constexpr int kMinLengthBox = 1004;
+  static constexpr int kMaxLengthBox = 1005;
 
   explicit EditHistory(WindowParts& parts);
 
@@ -49,6 +52,10 @@ class EditHistory : public QObject {
   void Typing(int row, const std::function<void()>& change);
   // An edit of a text box: the edits of one box make one step until another step begins.
   void BoxEdit(int box, const QString& name, const std::function<void()>& change);
+  // The box's value is committed (Enter, or the focus left it): its next edit is a new step.
+  void EndBoxEdit() { m_history.CloseTyping(); }
+  // A change a control has already made (a switch flipped), as a step of its own.
+  void Changed(const QString& name);
   // An exchange of cells, named after the two printed numbers ("Swap 12 ↔ 40").
   void Swap(const std::function<void()>& change);
 

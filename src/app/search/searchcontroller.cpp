@@ -60,6 +60,7 @@ SearchController::SearchController(PuzzleDocument& doc, WordSources& sources, Ho
   // Another long scan took the worker while autofill read its dictionary: autofill ends.
   connect(m_background.get(), &BackgroundWork::finished, this, [this](bool taken) {
     if (!taken && m_autofillRunning && !m_job) SetAutofillRunning(false);
+    if (!taken && m_heuristicReading) AbandonHeuristicReading();
   });
 }
 
@@ -68,6 +69,7 @@ SearchController::~SearchController() {
   m_listEditorDialog = nullptr;
   m_autofill.reset();   // stops and joins a running fill before its dictionary goes
   m_heuristic.reset();  // ends and joins a running search before the lists go
+  m_endedWorkers.clear();
 }
 
 bool SearchController::heuristicSearching() const {
@@ -85,7 +87,7 @@ void SearchController::HeuristicButtonClick() {
   // A preparation that ended early leaves the searching flag set (no solution can be laid
   // until the search is ended); the button starts afresh all the same. Only a worker
   // still delivering results, or the open prune editor, keeps it from starting.
-  if (!m_doc.PuzzleExists || m_heuristicRunning) return;
+  if (!m_doc.PuzzleExists || m_heuristicRunning || m_heuristicReading) return;
   if (!m_heuristic) {
     m_heuristic = std::make_unique<HeuristicSearch>(m_doc, m_sources);
     m_heuristic->OpenPruneEditor = [this](const ThreeWordSearch::Lists& lists) {
@@ -99,7 +101,37 @@ void SearchController::HeuristicButtonClick() {
     if (m_hooks.listsChanged) m_hooks.listsChanged();
   }
   if (m_hooks.showSearchLog) m_hooks.showSearchLog();
-  AfterPreparation(static_cast<int>(m_heuristic->Prepare()));
+  const HeuristicSearch::Prepared begun = m_heuristic->Begin();
+  if (begun == HeuristicSearch::Prepared::Ready)
+    ReadHeuristicLists();
+  else
+    AfterPreparation(static_cast<int>(begun));
+}
+
+void SearchController::ReadHeuristicLists() {
+  m_heuristicReading = true;
+  if (m_hooks.listsChanged) m_hooks.listsChanged();
+  const int generation = m_generation;
+  WorkerScans::ReadHeuristicLists(
+      *m_background, m_doc, m_heuristic->Reading(), m_letterReader,
+      [this, generation](HeuristicListsRead read) {
+        if (!m_heuristicReading || !m_heuristic || generation != m_generation) return;
+        if (read.stopped || m_background->stopRequested()) {
+          AbandonHeuristicReading();
+          return;
+        }
+        m_heuristicReading = false;
+        AfterPreparation(static_cast<int>(m_heuristic->ListsRead(std::move(read))));
+      });
+}
+
+void SearchController::AbandonHeuristicReading() {
+  m_heuristicReading = false;
+  const QString report = m_status.statusBar1()->panel(kMessagePanel);  // why it ended
+  if (m_heuristic) m_heuristic->Abandon();
+  if (m_hooks.listsChanged) m_hooks.listsChanged();
+  if (m_hooks.viewsChanged) m_hooks.viewsChanged();
+  m_status.statusBar1()->setPanel(kMessagePanel, report);
 }
 
 void SearchController::AfterPreparation(int prepared) {
@@ -144,6 +176,7 @@ void SearchController::OpenWordListEditor(const std::array<std::vector<std::stri
 }
 
 void SearchController::StartHeuristicWorker() {
+  std::erase_if(m_endedWorkers, [](const HeuristicWorker& w) { return w.done->load(); });
   QPointer<SearchController> self(this);
   m_heuristicRunning = true;
   UpdateEscape();
@@ -201,8 +234,14 @@ void SearchController::Escape() {
 
 void SearchController::EndAll() {
   ++m_generation;
+  m_heuristicReading = false;  // the reading's result is dropped with the search
   m_background->Cancel();
-  // Destroying the search ends and joins its worker; whatever it still posts is dropped.
+  // The search's worker is stopped and set aside, not waited for: it holds only its own
+  // copies, and whatever it still posts is dropped by the generation.
+  if (m_heuristic) {
+    HeuristicWorker worker = m_heuristic->TakeWorker();
+    if (worker.thread.joinable()) m_endedWorkers.push_back(std::move(worker));
+  }
   m_heuristic.reset();
   m_heuristicRunning = false;
   if (m_listEditorDialog) m_listEditorDialog->hide();

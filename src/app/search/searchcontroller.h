@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/dialogs/autofilldialog.h"
+#include "search/heuristic.h"
 #include "search/searchdeadline.h"
 
 class QShortcut;
@@ -18,7 +19,6 @@ namespace quotella {
 
 class AutofillWorker;
 class BackgroundWork;
-class HeuristicSearch;
 class OtherAnswersList;
 class Host;
 class PuzzleDocument;
@@ -95,12 +95,19 @@ class SearchController : public QObject {
   // The clock autofill's time limit is measured on (empty: the steady clock); tests give
   // one that counts work instead of time.
   void SetAutofillClock(SearchDeadline::Clock clock) { m_budget = std::move(clock); }
+  // What reads the heuristic search's letter files (empty: the files themselves); tests
+  // give one that waits.
+  void SetLetterFileReader(LetterFileReader read) { m_letterReader = std::move(read); }
   // Esc: stops whichever search runs.
   void Escape();
   // A new or another puzzle: every search ends and its results are dropped.
   void EndAll();
 
  private:
+  // Reads the heuristic search's lists in the long scans' worker, then goes on preparing.
+  void ReadHeuristicLists();
+  // The reading of the lists was stopped or its result dropped: the search is over.
+  void AbandonHeuristicReading();
   void StartHeuristicWorker();
   // What follows a step of the preparation (a HeuristicSearch::Prepared).
   void AfterPreparation(int prepared);
@@ -123,7 +130,11 @@ class SearchController : public QObject {
   Hooks m_hooks;
   std::unique_ptr<HeuristicSearch> m_heuristic;
   bool m_heuristicRunning = false;  // a worker's results are still arriving
-  int m_generation = 0;             // results of an earlier search are dropped
+  bool m_heuristicReading = false;  // its lists are being read in the long scans' worker
+  LetterFileReader m_letterReader;
+  // Workers of ended searches, joined once they have ended or when the window goes.
+  std::vector<HeuristicWorker> m_endedWorkers;
+  int m_generation = 0;  // results of an earlier search are dropped
   std::unique_ptr<WordListEditor> m_listEditor;
   WordListEditorDialog* m_listEditorDialog = nullptr;
   // The last run's request and what it was prepared into; the worker shares the job.

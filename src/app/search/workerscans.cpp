@@ -29,6 +29,14 @@ bool SameLists(const std::array<WordList, 4>& a, const std::array<WordList, 4>& 
   return std::equal(a.begin(), a.end(), b.begin(), SameList);
 }
 
+// True while the document's puzzle is still `state`.
+std::function<bool()> WhilePuzzleIs(const PuzzleDocument& doc,
+                                    std::shared_ptr<const DocumentState> state) {
+  return [&doc, state = std::move(state)] {
+    return DocumentState::Capture(doc, {}, state.get()).SamePuzzle(*state);
+  };
+}
+
 }  // namespace
 
 void WorkerScans::FindProblemWords(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
@@ -74,9 +82,7 @@ void WorkerScans::FindOtherAnswers(BackgroundWork& work, const PuzzleDocument& d
                                    SearchDeadline::Clock clock,
                                    std::function<void(std::vector<AutofillAlternative>)> found) {
   auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
-  auto stillCurrent = [&doc, state] {
-    return DocumentState::Capture(doc, {}, state.get()).SamePuzzle(*state);
-  };
+  auto stillCurrent = WhilePuzzleIs(doc, state);
   BackgroundWork::Job job = [state, row, request, dictDir, clock = std::move(clock),
                              found = std::move(found)](Host& host) -> BackgroundWork::Apply {
     PuzzleDocument scratch(host);
@@ -124,6 +130,20 @@ void WorkerScans::ReloadWordLists(BackgroundWork& work, WordSources& sources, Ta
   };
   work.Start(QStringLiteral("Reading the word lists"), std::move(job),
              [&sources, before] { return SameLists(sources.Lists, *before); });
+}
+
+void WorkerScans::ReadHeuristicLists(BackgroundWork& work, const PuzzleDocument& doc,
+                                     HeuristicReading reading, LetterFileReader read,
+                                     std::function<void(HeuristicListsRead)> done) {
+  auto state = std::make_shared<const DocumentState>(DocumentState::Capture(doc, {}));
+  auto stillCurrent = WhilePuzzleIs(doc, state);
+  BackgroundWork::Job job = [reading = std::move(reading), read = std::move(read),
+                             done = std::move(done)](Host& host) {
+    auto lists =
+        std::make_shared<HeuristicListsRead>(quotella::ReadHeuristicLists(reading, host, read));
+    return BackgroundWork::Apply([lists, done] { done(std::move(*lists)); });
+  };
+  work.Start(QStringLiteral("Preparing Lists"), std::move(job), std::move(stillCurrent));
 }
 
 void WorkerScans::CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,

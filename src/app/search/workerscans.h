@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "search/heuristic.h"
 #include "search/searchdeadline.h"
 
 namespace quotella {
@@ -14,6 +15,8 @@ class BackgroundWork;
 class PuzzleDocument;
 struct AutofillAlternative;
 struct FillJob;
+struct HeuristicListsRead;
+struct HeuristicReading;
 struct FillRequest;
 struct ProblemSearchParams;
 struct RarityColors;
@@ -51,6 +54,11 @@ class WorkerScans {
   // "Reload Word Lists": the four lists' files read again into copies, taken unless a
   // list changed meanwhile.
   static void ReloadWordLists(BackgroundWork& work, WordSources& sources, TakeLists take);
+  // The heuristic search's three target lists, read from their letter files through `read`;
+  // `done` takes them on the window's thread while the puzzle is as it was.
+  static void ReadHeuristicLists(BackgroundWork& work, const PuzzleDocument& doc,
+                                 HeuristicReading reading, LetterFileReader read,
+                                 std::function<void(HeuristicListsRead)> done);
   // "Set Rarity Colors to Dict": counts the dictionary's letter files, then colours.
   static void CountDictionary(BackgroundWork& work, PuzzleDocument& doc, WordSources& sources,
                               RarityColors& colors, std::function<void()> coloured);

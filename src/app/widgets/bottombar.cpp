@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QValidator>
 
@@ -61,15 +62,19 @@ BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_
   m_minLength->setRange(0, 52);
   m_minLength->setPrefix(QStringLiteral("Min "));
   m_minLength->setFixedWidth(64);
-  connect(m_minLength, &QSpinBox::valueChanged, this,
-          [this](int v) { m_doc.Conditions.minLength = v; });
+  connect(m_minLength, &QSpinBox::valueChanged, this, [this](int v) {
+    m_doc.Conditions.minLength = v;
+    emit lengthChanged(false);
+  });
   m_maxLength = new QSpinBox(this);
   m_maxLength->setObjectName(QStringLiteral("MaxLength"));
   m_maxLength->setRange(0, 52);
   m_maxLength->setPrefix(QStringLiteral("Max "));
   m_maxLength->setFixedWidth(66);
-  connect(m_maxLength, &QSpinBox::valueChanged, this,
-          [this](int v) { m_doc.Conditions.maxLength = v; });
+  connect(m_maxLength, &QSpinBox::valueChanged, this, [this](int v) {
+    m_doc.Conditions.maxLength = v;
+    emit lengthChanged(true);
+  });
   m_conditionsBox = new QCheckBox(QStringLiteral("Off"), this);
   m_conditionsBox->setObjectName(QStringLiteral("ConditionsCheckbox"));
   connect(m_conditionsBox, &QCheckBox::clicked, this, [this](bool on) {
@@ -77,8 +82,10 @@ BottomBar::BottomBar(PuzzleDocument& doc, QWidget* parent) : QWidget(parent), m_
     emit conditionsToggled();
   });
   // A double click on Min or Max sets it to 0.
-  for (QSpinBox* box : {m_minLength, m_maxLength})
+  for (QSpinBox* box : {m_minLength, m_maxLength}) {
     if (auto* edit = box->findChild<QLineEdit*>()) edit->installEventFilter(this);
+    connect(box, &QSpinBox::editingFinished, this, &BottomBar::lengthCommitted);
+  }
   m_scanButton = MakeButton(QStringLiteral("ScanButton"), QStringLiteral("Scan"), this);
   m_scanButton->setFixedWidth(40);
   connect(m_scanButton, &QPushButton::clicked, this, [this] { emit scanClicked(); });
@@ -148,6 +155,13 @@ void BottomBar::refresh() {
   }
   if (m_conditions->text() != ToQString(m_doc.Conditions.mustHave))
     m_conditions->setText(ToQString(m_doc.Conditions.mustHave));
+  // What undo put back is shown, not taken as the user's change.
+  const QSignalBlocker blockMin(m_minLength);
+  const QSignalBlocker blockMax(m_maxLength);
+  if (m_minLength->value() != m_doc.Conditions.minLength)
+    m_minLength->setValue(m_doc.Conditions.minLength);
+  if (m_maxLength->value() != m_doc.Conditions.maxLength)
+    m_maxLength->setValue(m_doc.Conditions.maxLength);
 }
 
 }  // namespace quotella

@@ -47,6 +47,10 @@ class BottomBar : public QWidget {
   void scanClicked();
   // The conditions were switched on or off by the user.
   void conditionsToggled();
+  // The user changed "Min" (max false) or "Max" (max true) in the scan conditions.
+  void lengthChanged(bool max);
+  // "Min" or "Max" was committed: Enter, or the focus left it.
+  void lengthCommitted();
   // Enter in "Must Have": the conditions are on, and a scan is wanted.
   void conditionsEntered();
   // The answer table should take the focus back.

@@ -63,6 +63,13 @@ void BoxEdit(W& w, int box, const QString& name, const std::function<void()>& ch
     change();
 }
 
+// The conditions switch has been flipped: a step named after where it now stands.
+void ConditionsSwitched(W& w) {
+  if (w.editHistory)
+    w.editHistory->Changed(w.doc->Conditions.on ? QStringLiteral("Conditions On")
+                                                : QStringLiteral("Conditions Off"));
+}
+
 void Swap(W& w, const std::function<void()>& change) {
   if (w.editHistory)
     w.editHistory->Swap(change);
@@ -84,6 +91,11 @@ void RoomWiring::Connect(W& w) {
         [](W& w) { w.viewCommands->Puzzle3Click(); }, [](W& w) { w.viewCommands->Grid1Click(); },
         [](W& w) { w.viewCommands->Quotes3Click(); }, [](W& w) { w.viewCommands->Output1Click(); }};
     kViews[view >= 0 && view < 3 ? view : 3](w);
+  });
+  // The values typed or stepped into one length box make one step until it is committed.
+  QObject::connect(w.bottom, &BottomBar::lengthChanged, w.window, [&w](bool max) {
+    BoxEdit(w, max ? EditHistory::kMaxLengthBox : EditHistory::kMinLengthBox,
+            max ? QStringLiteral("Max") : QStringLiteral("Min"), [] {});
   });
   QObject::connect(w.bottom, &BottomBar::listClicked, w.window,
                    [&w](int n) { w.viewCommands->WordListButtonClick(n); });
@@ -113,14 +125,26 @@ void RoomWiring::ConnectPlainSignals(W& w) {
       {&BottomBar::cluesClicked, [](W& w) { w.viewCommands->CluesButtonClick(); }},
       {&BottomBar::candidatesClicked, [](W& w) { w.viewCommands->CandidatesButtonClick(); }},
       {&BottomBar::scanClicked, [](W& w) { w.answers->ScanDictionary(); }},
-      {&BottomBar::conditionsToggled, [](W& w) { w.answer->keyWords()->setFocus(); }},
+      {&BottomBar::conditionsToggled,
+       [](W& w) {
+         ConditionsSwitched(w);
+         w.answer->keyWords()->setFocus();
+       }},
       {&BottomBar::mustHaveChanged,
        [](W& w) {
          // The box has put its text into the scan conditions.
          BoxEdit(w, EditHistory::kMustHaveBox, QStringLiteral("Must Have"), [] {});
          w.pool->refresh();
        }},
-      {&BottomBar::conditionsEntered, [](W& w) { w.answers->ScanDictionary(); }},
+      {&BottomBar::conditionsEntered,
+       [](W& w) {
+         ConditionsSwitched(w);
+         w.answers->ScanDictionary();
+       }},
+      {&BottomBar::lengthCommitted,
+       [](W& w) {
+         if (w.editHistory) w.editHistory->EndBoxEdit();
+       }},
       {&BottomBar::focusTable, [](W& w) { w.answer->keyWords()->setFocus(); }},
   };
   for (const auto& [signal, handler] : bottomBar) On(w, w.bottom, signal, handler);
