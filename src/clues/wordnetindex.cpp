@@ -57,7 +57,8 @@ bool ReadLemmas(const std::filesystem::path& path, std::unordered_set<std::strin
   return true;
 }
 
-// "inflected base base ..." per line.
+// "inflected base base ..." per line. A word on two lines (a few are) keeps its first, the
+// one the library's look-up finds.
 void ReadExceptions(const std::filesystem::path& path,
                     std::unordered_map<std::string, std::vector<std::string>>& exceptions) {
   std::ifstream in(path, std::ios::binary);
@@ -65,7 +66,7 @@ void ReadExceptions(const std::filesystem::path& path,
   while (std::getline(in, line)) {
     std::istringstream words(line);
     std::string inflected, base;
-    if (!(words >> inflected)) continue;
+    if (!(words >> inflected) || exceptions.count(inflected) != 0) continue;
     auto& bases = exceptions[inflected];
     while (words >> base) bases.push_back(base);
   }
