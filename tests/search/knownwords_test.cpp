@@ -187,12 +187,7 @@ TEST(OtherAnswers, ListsTheAnswersWordNetKnowsFirst) {
                       {"SALE", 10, false, false}}},
                     {'T', {{"TALE", 10, false}, {"TEA", 10, false}}},
                     {'A', {{"ALE", 10, false}, {"ATE", 10, false}}}};
-  InitPuzzleDefaults(doc);
-  ResetPuzzle(doc);
-  ASSERT_EQ(QuotesEditorDblClick(doc, "S@TA@seat tale ale"), DblClickResult::Made);
-  ASSERT_TRUE(LayInString(doc, "SEAT", 0));
-  ASSERT_TRUE(LayInString(doc, "TALE", 1));
-  ASSERT_TRUE(LayInString(doc, "ALE", 2));
+  ASSERT_TRUE(test::MakeSeatTaleAle(doc));
   std::vector<std::string> texts;
   for (const auto& alt : OtherAnswers(doc, 0, SourceOf(words), test::SmallProblemOptions()))
     texts.push_back(AlternativeText(doc, alt));

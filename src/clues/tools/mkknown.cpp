@@ -12,26 +12,9 @@
 #include <string>
 
 #include "clues/wordnetindex.h"
+#include "core/textio.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool WriteAtomic(const fs::path& path, const std::string& bytes) {
-  fs::path tmp = path;
-  tmp += ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return false;
-  }
-  std::error_code ec;
-  fs::rename(tmp, path, ec);
-  return !ec;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -65,7 +48,7 @@ int main(int argc, char** argv) {
       known += line + "\r\n";
     }
   }
-  if (!WriteAtomic(dictDir / "known.txt", known)) {
+  if (!quotella::WriteFileAtomic((dictDir / "known.txt").string(), known).ok()) {
     std::cerr << "quotella-mkknown: cannot write " << (dictDir / "known.txt").string() << "\n";
     return 1;
   }
