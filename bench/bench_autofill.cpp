@@ -5,7 +5,7 @@
 // through its morphology: answers a solver can be clued on), steps and nodes.
 //
 // QUOTELLA_BENCH_EXACT=1 runs the exact engine alone, as autofill was before the
-// portfolio, for comparison.
+// portfolio, for comparison; QUOTELLA_BENCH_SEED=N gives the local search another seed.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -52,6 +52,7 @@ std::vector<Row> g_rows;
 std::string g_dictDir;
 const WordNet* g_wordnet = nullptr;
 bool g_exactOnly = false;
+std::uint64_t g_seed = 1;
 
 void FillOne(benchmark::State& state, const std::string& set, const std::string& line) {
   Row row;
@@ -68,6 +69,7 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
     options.timeLimit = 10.0;
+    options.seed = g_seed;
     PrepareAutofillOptions(doc, options);
     row.rows = static_cast<int>(problem.rowSlots.size());
     for (int n : problem.pool) row.pool += n;
@@ -112,6 +114,8 @@ int main(int argc, char** argv) {
   }
   const char* exact = std::getenv("QUOTELLA_BENCH_EXACT");
   g_exactOnly = exact != nullptr && std::string(exact) == "1";
+  if (const char* seed = std::getenv("QUOTELLA_BENCH_SEED"))
+    g_seed = std::strtoull(seed, nullptr, 10);
   const WordNet wordnet;
   if (!wordnet.available()) std::cerr << wordnet.problem() << "\n";
   g_wordnet = &wordnet;

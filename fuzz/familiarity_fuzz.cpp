@@ -1,6 +1,7 @@
 // The familiarity table (familiarity.txt: one "word size" per line) on any bytes. Every
 // word the table holds has a size above zero, found in any letter case, and comes from a
-// line of the file.
+// line of the file. The same bytes as the known-word file (known.txt: one word per line):
+// the word of every line is known, in any case, and the table holds no more words than lines.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "core/textio.h"
 #include "fuzz_support.h"
+#include "search/knownwords.h"
 #include "search/wordsource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -27,5 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Check(table.SizeOf(LowerCase(word)) == found);
   }
   fuzz::Check(table.Count() <= words.size());
+
+  KnownWords known;
+  fuzz::Check(known.Load(path));
+  for (const auto& line : *lines) {
+    if (NormaliseDictLine(line).empty()) continue;  // a line without letters names no word
+    fuzz::Check(known.Knows(line));
+    fuzz::Check(known.Knows(LowerCase(line)));
+  }
+  fuzz::Check(known.Count() <= lines->size());
   return 0;
 }

@@ -33,6 +33,7 @@ READERS = [
     ("ipuz file", "ipuz", "src/formats/ipuzimport.cpp", r"."),
     ("browser synopsis", "synopsis", "src/files/inforeport.cpp", r"MakeInfoReport"),
     ("familiarity.txt", "familiarity", "src/search/wordsource.cpp", r"Familiarity::(Load|SizeOf)"),
+    ("known.txt", "familiarity", "src/search/knownwords.cpp", r"KnownWords::(Load|Knows)"),
     ("offensive.txt", "offensive", "src/search/autofillsource.cpp", r"LoadOffensiveWords|OffensiveWordsOf"),
     ("recent-puzzles line", "recentpuzzles", "src/settings/recentpuzzles.cpp", r"."),
     ("dictionary rewrite", "dictrewrite", "src/search/wordlisteditor.cpp",

@@ -17,7 +17,7 @@ step "Contents of $(basename "$deb")"
 dpkg-deb -f "$deb" Package Version Depends
 dpkg -c "$deb" >"$scratch/contents"
 for f in usr/bin/quotella usr/bin/quotella-cli usr/share/quotella/a.txt \
-  usr/share/quotella/familiarity.txt usr/share/quotella/help1.rtf usr/share/quotella/quotes.txt \
+  usr/share/quotella/familiarity.txt usr/share/quotella/known.txt usr/share/quotella/help1.rtf usr/share/quotella/quotes.txt \
   usr/share/quotella/samplepuzzle1.qtl usr/share/applications/quotella.desktop \
   usr/share/icons/hicolor/scalable/apps/quotella.svg usr/share/icons/hicolor/48x48/apps/quotella.png \
   usr/share/icons/hicolor/256x256/apps/quotella.png usr/share/mime/packages/quotella.xml \

@@ -17,6 +17,7 @@ struct AutofillWord {
   std::string word;       // upper-case letters A-Z, initial included
   int size = 0;           // its SCOWL size (10 = most common); 0 = unknown
   bool fromList = false;  // one of the user's word lists holds it: preferred to any other
+  bool known = true;      // WordNet knows it (true when the dictionary does not say)
 };
 
 // One answer row to fill: its table row and its initial.

@@ -48,6 +48,7 @@ bool FirstTimeWithoutList(const std::string& dictDir) {
 AutofillDictionary::AutofillDictionary(std::string dictDir, Host* host)
     : m_dir(std::move(dictDir)) {
   m_familiarity.LoadFromDictDir(m_dir);
+  m_known.LoadFromDictDir(m_dir);
   if (const auto text = ReadWordFileText(m_dir + kOffensiveFileName)) {
     m_offensive = OffensiveWordsOf(*text);
     return;
@@ -71,11 +72,11 @@ const std::vector<AutofillWord>& AutofillDictionary::Words(char initial) {
   std::vector<AutofillWord> words;
   for (const auto& w : m_listWords)
     if (w[0] == initial && m_offensive.count(w) == 0)
-      words.push_back({w, m_familiarity.SizeOf(w), true});
+      words.push_back({w, m_familiarity.SizeOf(w), true, m_known.Knows(w)});
   if (auto letter = LoadLetterWords(m_dir, initial)) {
     for (auto& w : *letter)
       if (IsAnswerWord(w) && m_offensive.count(w) == 0)
-        words.push_back({w, m_familiarity.SizeOf(w), false});
+        words.push_back({w, m_familiarity.SizeOf(w), false, m_known.Knows(w)});
   } else {
     m_unreadable.push_back(FindLetterFile(m_dir, initial));
   }

@@ -9,6 +9,7 @@
 #include "core/document.h"
 #include "core/host.h"
 #include "search/autofill.h"
+#include "search/knownwords.h"
 #include "search/wordsource.h"
 
 namespace quotella {
@@ -31,11 +32,12 @@ std::string_view BundledOffensiveText();
 std::string NoOffensiveListWarning(const std::string& dictDir);
 
 // The words autofill draws from: the user's word lists (preferred) and the dictionary's
-// letter files with their familiarity, less the offensive words (the list names their
-// forms too). Letter files are read when an initial is first asked for.
+// letter files with their familiarity and whether WordNet knows them, less the offensive words (the
+// list names their forms too). Letter files are read when an initial is first asked for.
 class AutofillDictionary {
  public:
-  // dictDir ends in a separator; its familiarity and offensive-word files are read now.
+  // dictDir ends in a separator; its familiarity, known-word and offensive-word files are
+  // read now.
   // A folder without a readable offensive-word file takes the bundled list instead, and
   // the host (when given) is warned once per folder in a run.
   explicit AutofillDictionary(std::string dictDir, Host* host = nullptr);
@@ -53,12 +55,14 @@ class AutofillDictionary {
   bool BundledBlocklist() const { return m_bundledBlocklist; }
 
   const Familiarity& Sizes() const { return m_familiarity; }
+  const KnownWords& Known() const { return m_known; }
   // Letter files that could not be read, in the order asked for.
   const std::vector<std::string>& Unreadable() const { return m_unreadable; }
 
  private:
   std::string m_dir;
   Familiarity m_familiarity;
+  KnownWords m_known;
   std::unordered_set<std::string> m_offensive;
   bool m_bundledBlocklist = false;
   std::vector<std::string> m_listWords;

@@ -72,7 +72,7 @@ std::uint64_t HashOf(const Counts& c) {
   return h;
 }
 
-// How much a word is preferred: word lists, then familiar words, then the rest.
+// Which words count as familiar in a fill: word lists, familiar words, the rest.
 enum Group : unsigned char { kListWord = 0, kFamiliar = 1, kOther = 2 };
 
 struct Cand {
@@ -80,9 +80,10 @@ struct Cand {
   std::uint64_t hash;
   unsigned char len;  // letters taken from the pool
   unsigned char group;
-  unsigned char size;  // SCOWL size, 100 when unknown
-  std::uint32_t word;  // index into the slot data's words
-  std::uint32_t stem;  // two candidates of one stem never fill two slots
+  unsigned char standing;  // WordStanding: the order the candidates are tried in
+  unsigned char size;      // SCOWL size, 100 when unknown
+  std::uint32_t word;      // index into the slot data's words
+  std::uint32_t stem;      // two candidates of one stem never fill two slots
 };
 
 struct SlotWords {
@@ -214,17 +215,20 @@ class Search {
       cand.size = static_cast<unsigned char>(w.size > 0 && w.size < 100 ? w.size : 100);
       const bool familiar = w.size > 0 && w.size <= m_options.familiarSize;
       cand.group = w.fromList ? kListWord : familiar ? kFamiliar : kOther;
+      cand.standing = static_cast<unsigned char>(
+          WordStanding(w.size, w.fromList, m_options.familiarSize, w.known));
       auto [it, fresh] = seen.emplace(s, pending.size());
       if (!fresh) {
         Cand& old = pending[it->second].cand;  // the same word twice: keep its best standing
         old.group = std::min(old.group, cand.group);
+        old.standing = std::min(old.standing, cand.standing);
         old.size = std::min(old.size, cand.size);
         continue;
       }
       pending.push_back({cand, s});
     }
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
-      if (a.cand.group != b.cand.group) return a.cand.group < b.cand.group;
+      if (a.cand.standing != b.cand.standing) return a.cand.standing < b.cand.standing;
       if (a.cand.size != b.cand.size) return a.cand.size < b.cand.size;
       return a.word < b.word;
     });
@@ -373,21 +377,22 @@ class Search {
     if (open == 1) return CloseLast(best, ranges[best], buf);
     if (open == 2) return ClosePair(depth, best);
 
-    // Familiar words first; among them words near the average length still needed that
-    // leave a remainder most like what words are made of. Later restarts add a little
+    // Words of the best standing first (list words, then the words WordNet knows, familiar
+    // before rare); among them words near the average length still needed that leave a
+    // remainder most like what words are made of. Later restarts add a little
     // deterministic noise so that they look elsewhere.
     const Range& r = ranges[best];
     const auto& data = Data(best);
     const auto& cands = data.cands;
     const double avg = static_cast<double>(m_total) / open;
-    // Every other restart only leans towards familiar words: some pools need a rarer one.
+    // Every other restart only leans towards the best standing: some pools need a rarer word.
     const double groupWeight = m_restart % 2 == 0 ? kGroupWeight : kSoftGroupWeight;
     std::vector<std::pair<double, std::uint32_t>> order;
     order.reserve(r.count);
     for (std::uint32_t k = 0; k < r.count; ++k) {
       const std::uint32_t idx = buf[r.begin + k];
       const Cand& c = cands[idx];
-      double key = c.group * groupWeight + kLengthWeight * std::abs(c.len - avg) +
+      double key = c.standing * groupWeight + kLengthWeight * std::abs(c.len - avg) +
                    kBalanceWeight * Imbalance(Minus(m_remaining, c.counts), m_total - c.len);
       if (m_restart > 0) key += kNoise * Noise(c.hash, m_restart);
       order.emplace_back(key, idx);
@@ -499,12 +504,21 @@ class Search {
       const Cand& c = data.cands[m_choice[s]];
       fill.words.push_back(data.words[c.word]);
       if (c.group != kOther) ++fill.familiar;
-      fill.score += c.group == kListWord ? 120 : c.group == kFamiliar ? 100 - c.size / 5 : 0;
+      fill.score += ScoreOf(c);
     }
     m_fills.push_back(std::move(fill));
     m_progress.bestDepth = static_cast<int>(m_problem.rowSlots.size());
     if (static_cast<int>(m_fills.size()) >= std::max(1, m_options.solutions)) m_aborted = true;
     return true;
+  }
+
+  // A word's share of a fill's score, in the order of its standing: a list word the most,
+  // then a word WordNet knows (more when familiar, the commoner the more), then one it does
+  // not know (only for being familiar).
+  static int ScoreOf(const Cand& c) {
+    if (c.group == kListWord) return 320;
+    const int familiar = c.group == kFamiliar ? 100 - c.size / 5 : 0;
+    return (c.standing <= 2 ? 200 : 0) + familiar;
   }
 
   static double Noise(std::uint64_t h, std::uint64_t restart) {

@@ -21,7 +21,7 @@ using ExactFillHook = std::function<bool(std::uint64_t nodes)>;
 // byte lanes, compared a vector at a time); it fails as soon as a slot has none, the
 // remaining length lies outside what the open slots can take, or some letter exceeds
 // what the open slots can hold at most. It branches on the slot with the fewest
-// candidates, familiar words first and then words near the average length still
+// candidates, the best standing first (WordStanding) and then words near the average length still
 // needed; the last two slots are closed by looking up the remainder by its letter
 // counts. Remainders proved to have no completion are remembered. No two slots take
 // words of one stem. The search is deterministic: equal input gives equal fills in equal

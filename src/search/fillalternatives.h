@@ -21,7 +21,8 @@ struct AutofillAlternative {
 // other row is empty, so that a complete puzzle stays complete), or, when every row is
 // filled, a word that trades letters with one other row, whose new word is found by its
 // letter counts. Words the fill rules forbid (offensive, a stem already used, a word of
-// the quotation) are left out. Most familiar first; direct replacements before trades.
+// the quotation) are left out. Direct replacements before trades; each in the candidate
+// order of autofill (WordStanding: words WordNet knows first, the more familiar first).
 std::vector<AutofillAlternative> OtherAnswers(const PuzzleDocument& doc, int row,
                                               const AutofillWordSource& words,
                                               const AutofillOptions& options);

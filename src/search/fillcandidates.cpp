@@ -83,7 +83,7 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
       if (!ok || options.exclude.count(s) != 0) continue;
       if (!options.excludeStems.empty() && options.excludeStems.count(StemOf(s)) != 0) continue;
       const auto penalty =
-          static_cast<float>(WordPenalty(w.size, w.fromList, options.familiarSize));
+          static_cast<float>(WordPenalty(w.size, w.fromList, options.familiarSize, w.known));
       const bool familiar = w.fromList || (w.size > 0 && w.size <= options.familiarSize);
       auto [pos, fresh] = seen.emplace(s, entries.size());
       if (!fresh) {  // the same word twice: keep its best standing
@@ -222,7 +222,7 @@ double FillCandidates::Penalty(const std::vector<std::string>& words, int* famil
     const FillWordTable& t = Table(s);
     auto it = t.index.find(words[s]);
     if (it == t.index.end()) {
-      p += WordPenalty(0, false, 0);
+      p += WordPenalty(0, false, 0, false);
     } else {
       p += t.penalty[it->second];
       f += t.familiar[it->second];

@@ -46,7 +46,8 @@ struct FillWordTable {
 // The candidates of every slot of a problem: words with the slot's initial, of the
 // allowed lengths and rarity, holding no locked letter, not excluded (by word or by
 // stem) and whose letters after the initial fit inside the pool. Slots of one initial
-// share a table. Sorted by penalty, then alphabetically, so the order is reproducible.
+// share a table. Sorted by penalty (which follows WordStanding), then alphabetically, so the order
+// is reproducible.
 class FillCandidates {
  public:
   // `halt` is asked between tables and every few thousand words; when it says so the

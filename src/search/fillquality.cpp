@@ -1,5 +1,6 @@
 #include "search/fillquality.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -56,11 +57,32 @@ std::unordered_set<std::string> QuotationWords(const std::string& quotation) {
   return words;
 }
 
-double WordPenalty(int size, bool fromList, int familiarSize) {
-  if (fromList) return 0.0;
-  if (size <= 0) return 3.5;
-  if (size <= familiarSize) return size / 100.0;
-  return 2.0 + size / 100.0;
+int WordStanding(int size, bool fromList, int familiarSize, bool known) {
+  if (fromList) return 0;
+  const bool familiar = size > 0 && size <= familiarSize;
+  return (known ? 1 : 3) + (familiar ? 0 : 1);
+}
+
+double WordPenalty(int size, bool fromList, int familiarSize, bool known) {
+  // Familiar words cost under 1, rarer ones 2 to 3, unsized ones 3.5: an unknown word's
+  // extra cost is more than that whole span.
+  constexpr double kRareCost = 2.0;
+  constexpr double kUnsizedCost = 3.5;
+  constexpr double kUnknownCost = 4.0;
+  const double sized = std::min(size, 99) / 100.0;
+  double cost = 0.0;
+  switch (WordStanding(size, fromList, familiarSize, known)) {
+    case 0:
+      return 0.0;
+    case 1:
+    case 3:
+      cost = sized;
+      break;
+    default:
+      cost = size <= 0 ? kUnsizedCost : kRareCost + sized;
+      break;
+  }
+  return known ? cost : cost + kUnknownCost;
 }
 
 double LengthPenalty(const std::vector<int>& lengths) {

@@ -18,10 +18,19 @@ std::string StemOf(const std::string& word);
 // upper-cased. Words are the runs of letters A-Z (any case).
 std::unordered_set<std::string> QuotationWords(const std::string& quotation);
 
+// Where a word stands among the candidates of a row, best first: 0 a word of the user's
+// lists; 1 a familiar word (SCOWL size up to familiarSize) WordNet knows, 2 a rarer or
+// unsized word it knows; 3 and 4 the same for words it does not know. So a word WordNet
+// does not know never ranks above one it knows, whatever their familiarity, and among words
+// it knows (or among words it does not) the more familiar ranks first. Every candidate
+// order of autofill and of the answers offered for a row follows this standing.
+int WordStanding(int size, bool fromList, int familiarSize, bool known = true);
+
 // How much one answer costs a fill: 0 for a word of the user's lists, a little for a
-// familiar word (SCOWL size up to familiarSize, the more common the less), much more for
-// a rarer or unknown word. Lower is better.
-double WordPenalty(int size, bool fromList, int familiarSize);
+// familiar word (the more common the less), much more for a rarer or unsized word, and
+// more again for a word WordNet does not know, so that the cost orders words as
+// WordStanding does (then by size). Lower is better.
+double WordPenalty(int size, bool fromList, int familiarSize, bool known = true);
 
 // How unbalanced the answer lengths are: a small cost per letter squared away from the
 // average length.

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/assignment.h"
+#include "core/construction.h"
+#include "core/document.h"
 #include "search/autofill.h"
 
 namespace quotella::test {
@@ -51,6 +54,15 @@ inline AutofillProblem ProblemOf(const std::string& initials, const std::string&
     p.rowSlots.push_back({static_cast<int>(k), initials[k]});
   for (char c : poolLetters) ++p.pool[static_cast<std::size_t>(c - 'A')];
   return p;
+}
+
+// A complete puzzle of rows S, T, A (labels A, B, C) made from "seat tale ale" and filled
+// with those words, so that its pool is empty. False when a step fails.
+inline bool MakeSeatTaleAle(PuzzleDocument& doc) {
+  InitPuzzleDefaults(doc);
+  ResetPuzzle(doc);
+  return QuotesEditorDblClick(doc, "S@TA@seat tale ale") == DblClickResult::Made &&
+         LayInString(doc, "SEAT", 0) && LayInString(doc, "TALE", 1) && LayInString(doc, "ALE", 2);
 }
 
 // A random problem over a small alphabet: a handful of slots, a dozen words per initial,

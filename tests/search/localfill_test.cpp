@@ -265,12 +265,7 @@ TEST(OtherAnswers, EachAlternativeLaidLeavesThePoolExactlyEmpty) {
                       {"TAT", 10, false},
                       {"TALES", 10, false}}},
                     {'A', {{"ALE", 10, false}, {"ATE", 10, false}, {"ALES", 10, false}}}};
-  InitPuzzleDefaults(doc);
-  ResetPuzzle(doc);
-  ASSERT_EQ(QuotesEditorDblClick(doc, "S@TA@seat tale ale"), DblClickResult::Made);
-  ASSERT_TRUE(LayInString(doc, "SEAT", 0));
-  ASSERT_TRUE(LayInString(doc, "TALE", 1));
-  ASSERT_TRUE(LayInString(doc, "ALE", 2));
+  ASSERT_TRUE(test::MakeSeatTaleAle(doc));
   ASSERT_TRUE(PoolIsEmpty(doc));
   AutofillOptions o = test::SmallProblemOptions();
   const auto alternatives = OtherAnswers(doc, 0, SourceOf(words), o);
