@@ -152,9 +152,12 @@ void PuzzleGridDblClick(PuzzleDocument& doc, SwapState& state, int i) {
     if (ValidCell(p, source) && CellAt(p, source).Char == cell.Char &&
         SwapLegal(cell.CellLabel, CellAt(p, source).Labelstr))
       SwapCells(doc, i, source);
+    // The swap, or the pick that ends it, takes the marks of the partners away.
     ClearHighlights(doc);
+    ClearSwapMarks(p);
   } else {
     ClearHighlights(doc);
+    ClearSwapMarks(p);
     for (int k = 1; k <= p.NumCells; ++k)
       if (CellAt(p, k).Char == cell.Char) CellAt(p, k).Highlight = true;
     doc.view().HighlightActive = true;

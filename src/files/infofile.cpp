@@ -4,6 +4,7 @@
 
 #include "core/answertable.h"
 #include "core/copyright.h"
+#include "core/savereport.h"
 #include "core/textio.h"
 
 namespace quotella {
@@ -125,8 +126,8 @@ void SaveInfoClick(const PuzzleDocument& doc, FileSession& session) {
     const std::string& path = *chosen;
     if (!FileExists(path) || host.Confirm("File exists! Save anyway? ", ConfirmKind::Question)) {
       const std::string bytes = rich ? InfoFileRtf(lines) : session.Output.Text();
-      if (const SaveResult saved = WriteFileAtomic(path, bytes); !saved.ok())
-        host.Message(saved.Message("Could not save " + path, path));
+      ReportSave(host, WriteFileAtomic(path, bytes), "Information file", "Could not save " + path,
+                 path);
     }
   }
 

@@ -16,6 +16,7 @@
 #include "core/swapping.h"
 #include "core/textio.h"
 #include "files/gridsection.h"
+#include "files/newpuzzle.h"
 
 namespace quotella {
 
@@ -525,7 +526,7 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
     session.TitleBox = "Untitled";
     doc.P.Title = "Untitled";
   }
-  if (Trim(OneLine(session.BylineBox)).empty()) session.BylineBox = "by Anonymous";
+  if (Trim(OneLine(session.BylineBox)).empty()) session.BylineBox = kDefaultByline;
   session.Output.Lines = out;
   return out;
 }
@@ -553,8 +554,11 @@ void Puzzle2Click(PuzzleDocument& doc, FileSession& session) {
   ComposePuzzleFile(doc, session);
   std::string folder = FolderOf(session.CurrentPuzzleFile);
   if (folder.empty()) folder = session.CurrentDir;
-  const auto chosen =
-      host.SaveFileName("Save Puzzle File", kPuzzleFileFilter, folder, session.CurrentPuzzleFile);
+  // A puzzle never saved is offered under its author's name.
+  const std::string name = session.CurrentPuzzleFile == kNewPuzzleFile
+                               ? NewPuzzleFileName(doc.P.AuthorOrig)
+                               : session.CurrentPuzzleFile;
+  const auto chosen = host.SaveFileName("Save Puzzle File", kPuzzleFileFilter, folder, name);
   if (chosen) {
     const std::string& path = *chosen;
     if (!FileExists(path) ||
@@ -585,7 +589,7 @@ bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session) {
   session.TitleBox = title ? Trim(*title) : "Untitled";
   p.Title = session.TitleBox;
   const auto byline = TextAfter(lines, t, t.byline);
-  session.BylineBox = byline ? *byline : std::string("by Anonymous");
+  session.BylineBox = byline ? *byline : std::string(kDefaultByline);
   if (const auto copyright = TextAfter(lines, t, t.copyright)) session.CopyrightText = *copyright;
 
   // The quotation.
@@ -733,7 +737,9 @@ bool SimplyLoadPuzzle(PuzzleDocument& doc, FileSession& session) {
 
 bool OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session) {
   if (!doc.PuzzleChanged) return true;
-  if (!doc.host().Confirm("Puzzle file has changed.  Save it?", ConfirmKind::Question)) return true;
+  const std::optional<bool> save = doc.host().ConfirmOrCancel("Puzzle file has changed.  Save it?");
+  if (!save) return false;
+  if (!*save) return true;
   Puzzle2Click(doc, session);
   return !doc.PuzzleChanged;
 }

@@ -48,7 +48,8 @@ std::vector<std::string> ComposePuzzleFile(PuzzleDocument& doc, FileSession& ses
 // stays as it was.
 bool WritePuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string& path);
 
-// Save > Puzzle: compose, the save dialog, the overwrite question, the write.
+// Save > Puzzle: compose, the save dialog (a puzzle never saved is offered under its
+// author's name), the overwrite question, the write.
 void Puzzle2Click(PuzzleDocument& doc, FileSession& session);
 
 // Composes and writes to path without a dialog or question (the command line). False
@@ -72,9 +73,9 @@ bool LoadPuzzleFile(PuzzleDocument& doc, FileSession& session, const std::string
 // True when a puzzle was loaded.
 bool LoadPuzzleFromEditor(PuzzleDocument& doc, FileSession& session);
 
-// At closing: "Puzzle file has changed.  Save it?" when the answers changed. False when
-// the user asked for the save and it did not happen (cancelled or failed): the changes are
-// still unsaved and wanted.
+// At closing: "Puzzle file has changed.  Save it?" with Yes, No and Cancel when the answers
+// changed. False when the program must stay open: Cancel (or Esc), or a save asked for that
+// did not happen (cancelled or failed), so the changes are still unsaved and wanted.
 bool OfferToSavePuzzleOnClose(PuzzleDocument& doc, FileSession& session);
 
 // CommonMark of every cell: its quotation word is one of the common short words.

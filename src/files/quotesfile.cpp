@@ -70,8 +70,9 @@ void QuotesEditorChange(FileSession& session) {
 
 bool OfferToSaveQuotesOnClose(FileSession& session, Host& host) {
   if (!session.QuotesModified) return true;
-  if (!host.Confirm("Quotes file has changed.  Save it?", ConfirmKind::Question)) return true;
-  return SaveQuotesFile(session, host);
+  const std::optional<bool> save = host.ConfirmOrCancel("Quotes file has changed.  Save it?");
+  if (!save) return false;
+  return !*save || SaveQuotesFile(session, host);
 }
 
 std::string QuotesListLabel(const FileSession& session) {

@@ -15,8 +15,8 @@ bool OpenQuotesFile(FileSession& session, Host& host);
 bool SaveQuotesFile(FileSession& session, Host& host);
 // Any edit in the quotes editor.
 void QuotesEditorChange(FileSession& session);
-// At closing: offers to save a modified quotes editor. False when the user asked for the
-// save and it did not happen.
+// At closing: offers to save a modified quotes editor (Yes, No, Cancel). False when the
+// program must stay open: Cancel, or a save asked for that did not happen.
 bool OfferToSaveQuotesOnClose(FileSession& session, Host& host);
 // The label over the quotes view: file name, a blank, the line count and " lines ".
 std::string QuotesListLabel(const FileSession& session);

@@ -4,6 +4,7 @@
 
 #include "core/answertable.h"
 #include "core/geometry.h"
+#include "core/savereport.h"
 #include "core/textio.h"
 
 namespace quotella {
@@ -117,10 +118,9 @@ bool SaveOutputFile(FileSession& session, Host& host) {
   if (FileExists(path) &&
       !host.Confirm("File " + path + " exists! Overwrite ?", ConfirmKind::Question))
     return false;
-  if (const SaveResult saved = WriteLinesAtomic(path, session.Output.Lines); !saved.ok()) {
-    host.Message(saved.Message("Could not save file ", path));
+  if (!ReportSave(host, WriteLinesAtomic(path, session.Output.Lines), "Text",
+                  "Could not save file ", path))
     return false;
-  }
   session.Output.OutputFileName = path;
   return true;
 }

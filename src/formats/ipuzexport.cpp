@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/savereport.h"
 #include "core/textio.h"
 #include "formats/acrosticlayout.h"
 #include "formats/htmltext.h"
@@ -111,11 +112,8 @@ bool WriteIpuzFile(const PuzzleDocument& doc, const FileSession& session, const 
   if (const std::string warning = AcrosticLayout(doc, session).UnfinishedWarning();
       !warning.empty())
     doc.host().Message(warning);
-  if (const SaveResult saved = WriteFileAtomic(path, ComposeIpuz(doc, session)); !saved.ok()) {
-    doc.host().Message(saved.Message("Could not save file ", path));
-    return false;
-  }
-  return true;
+  return ReportSave(doc.host(), WriteFileAtomic(path, ComposeIpuz(doc, session)), "ipuz puzzle",
+                    "Could not save file ", path);
 }
 
 }  // namespace quotella

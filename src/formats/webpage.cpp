@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "core/savereport.h"
 #include "core/textio.h"
 #include "formats/acrosticlayout.h"
 #include "formats/htmltext.h"
@@ -493,11 +494,8 @@ bool WriteWebPage(const PuzzleDocument& doc, const FileSession& session, const s
   if (const std::string warning = AcrosticLayout(doc, session).UnfinishedWarning();
       !warning.empty())
     doc.host().Message(warning);
-  if (const SaveResult saved = WriteFileAtomic(path, ComposeWebPage(doc, session)); !saved.ok()) {
-    doc.host().Message(saved.Message("Could not save file ", path));
-    return false;
-  }
-  return true;
+  return ReportSave(doc.host(), WriteFileAtomic(path, ComposeWebPage(doc, session)), "Web page",
+                    "Could not save file ", path);
 }
 
 }  // namespace quotella

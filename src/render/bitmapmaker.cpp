@@ -87,22 +87,7 @@ void BitmapMaker::DecreaseCellSize() {
 void BitmapMaker::FitToSideArea() {
   style.key = true;
   if (!Redraw()) return;
-  Wider();
-  Narrower();
-
   auto size = [this] { return GridBitmap::Size(m_doc.Grid.Columns, m_doc.Grid.Rows, style); };
-  auto ratio = [&] {
-    const QSize s = size();
-    return static_cast<double>(s.width()) / s.height();
-  };
-  const double target = static_cast<double>(kFitWidth) / kFitHeight;
-  if (ratio() > target) {
-    while (ratio() >= target && m_doc.Grid.Columns > kMinGridColumns) Narrower();
-  } else {
-    while (ratio() < target && m_doc.Grid.Columns < kMaxGridColumns) Wider();
-    Narrower();
-  }
-
   while ((size().width() > kFitWidth || size().height() > kFitHeight) &&
          style.cellSize > kMinCellSize) {
     --style.cellSize;

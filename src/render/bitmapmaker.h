@@ -39,10 +39,10 @@ class BitmapMaker {
   void IncreaseCellSize();
   void DecreaseCellSize();
 
-  // Bitmap View: the letters on, the grid's shape brought near the side area's
-  // proportions, then the cell size shrunk until the picture fits and grown until it
-  // reaches the area's width or height; the texts follow the cell size. A quotation of
-  // 240 cells or more ends one step smaller again.
+  // Bitmap View: the letters on, then the cell size shrunk until the picture fits the side
+  // area and grown until it reaches the area's width or height; the texts follow the cell
+  // size. The grid keeps its shape: looking never changes the puzzle. A quotation of 240
+  // cells or more ends one step smaller again.
   void FitToSideArea();
 
   // Runs after every drawing (the window mirrors the picture into the side picture).

@@ -116,7 +116,7 @@ TEST_F(PrintWindowTest, ABadCellSizeStopsPrintNowWithItsMessage) {
 
   host.confirmAnswers.push_back(false);
   Find<QPushButton>("PrintNowButton")->click();
-  EXPECT_EQ(host.questions, std::vector<std::string>{PrintCommands::kOffline});
+  EXPECT_EQ(host.questions, std::vector<std::string>{PrintCommands::kNoPrinterPdf});
   EXPECT_EQ(host.messages, std::vector<std::string>{PrintCommands::kExiting});
 
   host.Clear();
@@ -159,16 +159,16 @@ TEST_F(PrintWindowTest, AnUnfinishedPuzzlePrintsOnlyWhenTheUserSaysSo) {
   const std::string question =
       "2 answers are empty and " + std::to_string(cleared) + " cells have no label. Print anyway?";
   host.Clear();
-  host.confirmAnswers = {true, false};  // the offline question, then the draft's
+  host.confirmAnswers = {true, false};  // the no-printer question, then the draft's
   Find<QPushButton>("PrintNowButton")->click();
-  EXPECT_EQ(host.questions, (std::vector<std::string>{PrintCommands::kOffline, question}));
+  EXPECT_EQ(host.questions, (std::vector<std::string>{PrintCommands::kNoPrinterPdf, question}));
   EXPECT_TRUE(host.fileDialogs.empty()) << "nothing printed";
 
   host.Clear();
   host.confirmAnswers = {true, true};
   host.fileAnswers.push_back(pdf);
   Find<QPushButton>("PrintNowButton")->click();
-  EXPECT_EQ(host.questions, (std::vector<std::string>{PrintCommands::kOffline, question}));
+  EXPECT_EQ(host.questions, (std::vector<std::string>{PrintCommands::kNoPrinterPdf, question}));
   EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf)));
 }
 

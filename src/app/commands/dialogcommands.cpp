@@ -71,7 +71,7 @@ GeneralSettingsDialog* DialogCommands::MakeGeneralSettings() {
     const std::string before = settings.Values().CopyrightText;
     dialog->store(settings.Form());
     settings.CloseGeneralSettings();
-    m_windowSettings.Apply();
+    m_windowSettings.ApplyToRooms();
     // A notice changed in the window is the puzzle's new notice.
     if (settings.Values().CopyrightText != before)
       m_session.CopyrightText = settings.Values().CopyrightText;
@@ -80,8 +80,10 @@ GeneralSettingsDialog* DialogCommands::MakeGeneralSettings() {
   connect(dialog, &GeneralSettingsDialog::saveRequested, this, [this, dialog] {
     dialog->store(m_settings.Form());
     m_sync.RunPullPush([this] {
+      m_windowSettings.NoteSessionFiles();
       m_settings.SaveGeneralSettings();
-      m_windowSettings.Apply();
+      m_windowSettings.ApplyToRooms();
+      m_session.CurrentDir = m_settings.Values().CurrentDir;  // the quotes file's folder
     });
     dialog->load(m_settings.Form());
     dialog->setVisible(m_settings.Form().Visible);
@@ -186,6 +188,7 @@ void DialogCommands::CopyrightButtonClick() {
   // An open General Settings window shows the new notice, so closing it keeps it.
   if (m_generalSettings) m_generalSettings->load(m_settings.Form());
   m_gridView.copyrightButton()->setToolTip(ToQString(session.CopyrightText));
+  m_print.RefreshPreview();
 }
 
 void DialogCommands::ManualEntry1Click() {
@@ -193,11 +196,7 @@ void DialogCommands::ManualEntry1Click() {
     m_manualEntry = new ManualEntryDialog(m_doc, m_session.QuotesEditor, &m_requests.window());
     m_manualEntry->entry().SwitchHeuristicOff = [this] { m_search.EndAll(); };
     m_manualEntry->onPuzzleMade = [this] {
-      FileSession& session = m_session;
-      session.CurrentPuzzleFile = "noname.txt";
-      SetCaption(session, session.CurrentPuzzleFile);
-      m_requests.window().setWindowTitle(ToQString(session.Caption));
-      m_puzzleCommands.NewPuzzleShown();
+      m_puzzleCommands.NewPuzzleMade();
       m_doc.view().CurCol = 2;
       m_doc.view().CurRow = 0;
       m_viewCommands.PoolViewClick(0);

@@ -11,7 +11,9 @@
 #include "app/window/windowrequests.h"
 #include "core/construction.h"
 #include "core/geometry.h"
+#include "core/quoteparse.h"
 #include "files/filesession.h"
+#include "files/newpuzzle.h"
 #include "files/puzzlefile.h"
 #include "render/highlight.h"
 #include "render/qtext.h"
@@ -45,6 +47,22 @@ void PuzzleCommands::NewPuzzleShown() {
   m_sync.PushLists();
 }
 
+void PuzzleCommands::NewPuzzleMade() {
+  FileSession& session = m_session;
+  session.CurrentPuzzleFile = kNewPuzzleFile;
+  SetCaption(session, session.CurrentPuzzleFile);
+  m_requests.window().setWindowTitle(ToQString(session.Caption));
+  session.TitleBox.clear();
+  session.BylineBox = kDefaultByline;
+  NewPuzzleShown();
+}
+
+void PuzzleCommands::ShowOpenQuotation() {
+  const Tpuzzle& p = m_doc.P;
+  if (p.QuotellaStr.empty()) return;
+  m_doc.host().ShowQuoteWindow({QuoteWindowLine(p.QuoteOrig, p.AuthorOrig, p.WorkOrig)});
+}
+
 void PuzzleCommands::QuotesEditorDblClick() {
   PuzzleDocument& doc = m_doc;
   FileSession& session = m_session;
@@ -52,19 +70,12 @@ void PuzzleCommands::QuotesEditorDblClick() {
   // One stray double click must not lose the work on a changed puzzle.
   if (doc.PuzzleExists && doc.PuzzleChanged && !line.trimmed().isEmpty()) {
     const std::optional<bool> save = m_host.ConfirmOrCancel("Puzzle file has changed. Save it?");
-    if (!save) return;
-    if (*save) {
-      m_sync.RunPullPush([&doc, &session] { Puzzle2Click(doc, session); });
-      if (doc.PuzzleChanged) return;  // not saved: the puzzle stays
-    }
+    if (save && *save) m_sync.RunPullPush([&doc, &session] { Puzzle2Click(doc, session); });
+    // Cancelled or not saved: the puzzle stays, and so does its quotation above it.
+    if (!save || (*save && doc.PuzzleChanged)) return ShowOpenQuotation();
   }
   const DblClickResult result = quotella::QuotesEditorDblClick(doc, ToUtf8(line));
-  if (result != DblClickResult::Blank && result != DblClickResult::Refused) {
-    session.CurrentPuzzleFile = "noname.txt";
-    SetCaption(session, session.CurrentPuzzleFile);
-    m_requests.window().setWindowTitle(ToQString(session.Caption));
-    NewPuzzleShown();
-  }
+  if (result != DblClickResult::Blank && result != DblClickResult::Refused) NewPuzzleMade();
   if (result == DblClickResult::Made) {
     doc.view().CurCol = 2;
     doc.view().CurRow = 0;

@@ -30,10 +30,16 @@ class PuzzleCommands : public QObject {
   void QuotesEditorDblClick();
   // A new puzzle replaces the old one: searches end, swap marks go, the lists follow.
   void NewPuzzleShown();
+  // A puzzle made here (a quotes line, manual entry): it has no file yet, its title box is
+  // empty and its byline the default; then as NewPuzzleShown.
+  void NewPuzzleMade();
   void StretchGrid1Click();
   void SqueezeGrid1Click();
 
  private:
+  // The quote window shows the open puzzle's quotation again.
+  void ShowOpenQuotation();
+
   PuzzleDocument& m_doc;
   FileSession& m_session;
   WordSources& m_sources;

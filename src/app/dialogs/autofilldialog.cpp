@@ -47,6 +47,8 @@ QString AutofillDialog::RowsText(const PuzzleDocument& doc, const std::vector<in
 AutofillDialog::AutofillDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AutofillDialog"));
   setWindowTitle(QStringLiteral("Autofill"));
+  // The options are asked before a fill: the window waits for Fill, Cancel or Esc.
+  setModal(true);
   m_familiarity = new QComboBox(this);
   m_familiarity->setObjectName(QStringLiteral("AutofillFamiliarity"));
   for (const auto& [caption, size] : Familiarities()) m_familiarity->addItem(caption, size);
@@ -81,6 +83,7 @@ void AutofillDialog::Open(const AutofillRequest& request, const QString& rowsTex
   m_rows->setText(rowsText);
   show();
   raise();
+  activateWindow();
 }
 
 void AutofillDialog::Fill() {

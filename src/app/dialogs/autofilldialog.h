@@ -25,8 +25,9 @@ struct AutofillRequest {
 };
 
 // The Autofill dialog: how familiar the words must be and how long to search, with the
-// rows the fill will cover. "Fill" hands the request on; the choices are kept for the
-// next run (the window remembers them in the settings file).
+// rows the fill will cover. Modal: the window waits until Fill, Cancel or Esc. "Fill" hands the
+// request on; the choices are kept for the next run (the window remembers them in the settings
+// file).
 class AutofillDialog : public QDialog {
   Q_OBJECT
  public:

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/savereport.h"
 #include "core/textio.h"
 #include "render/qtext.h"
 
@@ -208,7 +209,7 @@ void BitmapDialog::Save() {
   const SaveResult saved = m_maker.Image().save(&buffer, png ? "PNG" : "BMP")
                                ? WriteFileAtomic(*path, bytes.toStdString())
                                : SaveResult::Failed("the picture could not be encoded");
-  if (!saved.ok()) host.Message(saved.Message("Could not save file ", *path));
+  ReportSave(host, saved, "Grid bitmap", "Could not save file ", *path);
 }
 
 }  // namespace quotella

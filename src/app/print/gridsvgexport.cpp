@@ -6,6 +6,7 @@
 #include "app/print/printroom.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/window/windowparts.h"
+#include "core/savereport.h"
 #include "core/textio.h"
 #include "files/filesession.h"
 #include "render/qtext.h"
@@ -39,11 +40,8 @@ bool WriteGridSvg(WindowParts& window) {
   bitmap->setBlockColour(window.gridView->puzzleGrid()->style().block);
   const QByteArray svg = SvgWriter::Grid(doc.P, doc.Grid.Columns, doc.Grid.Rows,
                                          bitmap->maker().style, ToQString(session.TitleBox));
-  if (const SaveResult saved = WriteFileAtomic(*chosen, svg.toStdString()); !saved.ok()) {
-    host.Message(saved.Message("Could not save file ", *chosen));
-    return false;
-  }
-  return true;
+  return ReportSave(host, WriteFileAtomic(*chosen, svg.toStdString()), "Grid SVG",
+                    "Could not save file ", *chosen);
 }
 
 }  // namespace

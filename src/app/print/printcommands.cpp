@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "core/document.h"
+#include "core/savereport.h"
 #include "files/filesession.h"
 #include "print/pageprinter.h"
 #include "render/qtext.h"
@@ -139,37 +140,36 @@ bool PrintCommands::PdfTo(const std::string& path) {
       PagePrinter::PrintPuzzle(pdf, m_doc, options, m_fonts, blockColour, nullptr, &notes);
   std::error_code ec;
   if (printed) std::filesystem::rename(temp, target, ec);
-  if (!printed || ec) {
-    std::filesystem::remove(temp, ec);
-    m_doc.host().Message("Could not save file " + path);
+  const SaveResult saved = !printed ? SaveResult::Failed("the page could not be drawn")
+                           : ec     ? SaveResult::Failed(ec.message())
+                                    : SaveResult();
+  if (!saved.ok()) std::filesystem::remove(temp, ec);
+  if (!ReportSave(m_doc.host(), saved, "PDF of the page", "Could not save file ", path))
     return false;
-  }
   ReportNotes(notes);
   return true;
 }
 
 bool PrintCommands::PrintNow() {
   const bool offline = !m_doc.Grid.PrinterAvailable;
-  if (offline) {
-    if (!m_doc.host().Confirm(kOffline, ConfirmKind::Warning)) {
-      m_doc.host().Message(kExiting);
-      return false;
-    }
+  // With no printer installed there is nothing to try: the page goes into a PDF file.
+  const bool toPdf = offline && QPrinterInfo::availablePrinterNames().isEmpty();
+  if (offline && !m_doc.host().Confirm(toPdf ? kNoPrinterPdf : kOffline, ConfirmKind::Warning)) {
+    m_doc.host().Message(kExiting);
+    return false;
   }
   if (!PreparePage()) return false;
-  if (offline && QPrinterInfo::availablePrinterNames().isEmpty()) {
-    // Nothing to try: the page goes into a PDF file instead.
-    const auto path =
-        m_doc.host().SaveFileName("Save File", kPdfFilter, m_session.CurrentDir, "puzzle.pdf");
-    return path && PdfTo(*path);
-  }
+  if (toPdf) return SavePdf();
   SetLandscape(m_doc.Grid.Landscape);
   PagePrinter::SetPaper(*m_printer, paper, marginInches);
   return PrintTo(*m_printer);
 }
 
 bool PrintCommands::ToPdf() {
-  if (!PreparePage()) return false;
+  return PreparePage() && SavePdf();
+}
+
+bool PrintCommands::SavePdf() {
   const auto path =
       m_doc.host().SaveFileName("Save File", kPdfFilter, m_session.CurrentDir, "puzzle.pdf");
   return path && PdfTo(*path);

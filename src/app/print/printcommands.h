@@ -30,6 +30,11 @@ class PrintCommands : public QObject {
       "Printer appears to be off line!\n"
       "Do you want to try printing anyway? This may produce an error.\n"
       "Try anyway?";
+  // Print Now's question when no printer is installed at all.
+  static constexpr const char* kNoPrinterPdf =
+      "No printer is installed.\n"
+      "The page will be saved as a PDF file instead.\n"
+      "Save it as a PDF file?";
   static constexpr const char* kExiting =
       "Exiting the Print function. Connect printer and try again.";
   static constexpr const char* kTextOffline =
@@ -56,8 +61,8 @@ class PrintCommands : public QObject {
   void ProbePrinter();
   bool printerAvailable() const;
 
-  // Print Now: the formatted page on the printer (or, with no printer installed and the
-  // user's consent, into a PDF file). False when nothing was printed.
+  // Print Now: the formatted page on the printer, or, with no printer installed, into a PDF
+  // file once the user agreed to that. False when nothing was printed.
   bool PrintNow();
   // Print > "To PDF...": the same page into a PDF file chosen in the save dialog.
   bool ToPdf();
@@ -77,6 +82,8 @@ class PrintCommands : public QObject {
 
  private:
   bool PreparePage();
+  // The save dialog, then the page into the chosen PDF file.
+  bool SavePdf();
   // An unfinished puzzle prints only when the user says so.
   bool ConfirmUnfinished();
   void ReportNotes(const std::vector<std::string>& notes);

@@ -57,10 +57,11 @@ class PrintRoom : public QObject {
   void Narrower1Click();
   void IncreaseCellsize1Click();
   void DecreaseCellsize1Click();
+  // The copyright label and the clue preview follow the puzzle and the notice.
+  void RefreshPreview();
 
  private:
   void PrintNowClick();
-  void RefreshPreview();
 
   WindowParts& m_parts;
   PrintCommands* m_commands = nullptr;

@@ -270,11 +270,20 @@ PuzzleGridWidget* MainWindow::puzzleGrid() const {
   return m_parts.gridView->puzzleGrid();
 }
 
+// The exit questions come first: Cancel, or a save that did not happen, keeps the program
+// open with the work as it was (and a recovery copy of it at once). The settings are stored
+// after them, so that they name the file just saved.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  m_sync->PullEditors();
+  if (!OfferToSaveQuotesOnClose(*m_session, host()) ||
+      !OfferToSavePuzzleOnClose(*m_doc, *m_session)) {
+    m_recovery->CheckNow();
+    m_recovery->WaitForWrites();
+    event->ignore();
+    return;
+  }
   m_windowSettings->StoreAtClose();
-  const bool quotesDone = OfferToSaveQuotesOnClose(*m_session, host());
-  const bool puzzleDone = OfferToSavePuzzleOnClose(*m_doc, *m_session);
-  m_recovery->Closed(!puzzleDone, !quotesDone);
+  m_recovery->Closed(false, false);
   event->accept();
 }
 

@@ -57,13 +57,16 @@ bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
   }
   QPlainTextEdit* quotes = m_answer.quotesEditor();
   if (watched == quotes->viewport()) {
+    if (type == QEvent::MouseButtonPress) m_doubleClickEnding = false;
     if (type == QEvent::MouseButtonDblClick) {
       const auto* me = static_cast<QMouseEvent*>(event);
       quotes->setTextCursor(quotes->cursorForPosition(me->position().toPoint()));
       m_puzzleCommands.QuotesEditorDblClick();
+      m_doubleClickEnding = true;
       return true;
     }
-    if (type == QEvent::MouseButtonRelease)
+    // Otherwise a release would show the double-clicked line over a puzzle kept by Cancel.
+    if (type == QEvent::MouseButtonRelease && !m_doubleClickEnding)
       QTimer::singleShot(0, this, [this] { m_answers.QuotesEditorClick(); });
   }
   return QObject::eventFilter(watched, event);

@@ -40,6 +40,9 @@ class WindowEventFilter : public QObject {
   PuzzleCommands& m_puzzleCommands;
   WindowSettings& m_windowSettings;
   QWidget& m_background;
+  // From a double click on the quotes editor to the next press: the release that ends the
+  // double click is no click of its own.
+  bool m_doubleClickEnding = false;
 };
 
 }  // namespace quotella

@@ -84,6 +84,11 @@ void WindowSettings::Apply() {
   if (!m_parts.doc->PuzzleExists) m_parts.session->CopyrightText = v.CopyrightText;
   if (v.Title) m_parts.session->TitleBox = *v.Title;
   if (v.Byline) m_parts.session->BylineBox = *v.Byline;
+  ApplyToRooms();
+}
+
+void WindowSettings::ApplyToRooms() {
+  const Settings& v = m_parts.settings->Values();
   m_parts.sources->DictDir = v.DictDir;
   for (int i = 0; i < 4; ++i)
     if (m_parts.sources->Lists[static_cast<std::size_t>(i)].FileName.empty())
@@ -100,6 +105,12 @@ void WindowSettings::Apply() {
   m_parts.sync->PushEditors();
   m_parts.sync->PushLists();
   m_parts.sync->PushIniText();
+}
+
+void WindowSettings::NoteSessionFiles() {
+  Settings& v = m_parts.settings->Values();
+  v.LastFile = m_parts.session->LastFile;
+  v.CurrentDir = m_parts.session->CurrentDir;
 }
 
 void WindowSettings::LoadIniFile1Click() {

@@ -20,6 +20,12 @@ class WindowSettings {
 
   void StartUp(const WindowOptions& options, const ProgramPaths& paths);
   void Apply();
+  // What General Settings changed, without the settings file being read again: the
+  // dictionary folder, the list files, colours and fonts. The puzzle file, the folder, the
+  // title and the byline in use stay.
+  void ApplyToRooms();
+  // The puzzle file and the folder in use into the settings, before they are written.
+  void NoteSessionFiles();
   // "Load Ini File" (and a double click on the list label): reads the settings file again
   // and applies it.
   void LoadIniFile1Click();
