@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -98,7 +99,9 @@ std::vector<ViewRow> ViewTable::Rows() {
          else
            w.lists->clueList()->show();
          w.answer->keyWords()->setFocus();
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kGridView,
        {"WordListFileLabel", "@pool", "@statusArea", "CandidateStatusBar", "@lists", "@editors"},
        {"@printControls", "PuzzleGridArea"},
@@ -129,7 +132,8 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (w.doc->PuzzleExists) return true;
          w.host->Message("There is no puzzle loaded yet!");
          return false;
-       }},
+       },
+       MiddlePage::kGrid},
       {names::kQuotesView,
        {"CandidateStatusBar", "@printArea", "WordListFileLabel", "SwapListBox", "@gridControls",
         "@lists", "@editors"},
@@ -137,7 +141,9 @@ std::vector<ViewRow> ViewTable::Rows() {
        [](W& w, int) {
          w.host->PlaySound("CHIMES");
          w.status->listLabel()->setText(ToQString(QuotesListLabel(*w.session)));
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kOutputView,
        {"KeyWords", "PuzzleGridArea", "QuotesEditor", "SwapListBox", "WordListFileLabel",
         "HelpFile", "IniFile", "NumberGrid", "@printArea", "@gridControls"},
@@ -149,7 +155,9 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (w.viewCommands->outputShort() && !w.lists->anyVisible()) w.lists->wordList(1)->show();
          w.listCommands->SetListLabelToLines(ToQString(w.session->Output.OutputFileName),
                                              static_cast<int>(w.session->Output.Lines.size()));
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kWordListView,
        {"WordListFileLabel", "QuotesEditor", "@lists", "CandidateStatusBar"},
        {"ListLabel"},
@@ -186,7 +194,9 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.listCommands->SetListLabelToLines(ToQString(w.session->Output.OutputFileName),
                                              static_cast<int>(w.session->Output.Lines.size()));
          w.commands->LoadHelpTopic(topic);
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kIniFileView,
        {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
         "@printArea", "@gridControls"},
@@ -194,7 +204,9 @@ std::vector<ViewRow> ViewTable::Rows() {
        [](W& w, int) {
          if (w.distribution->active()) w.distribution->Leave(false);
          if (!w.lists->anyVisible()) w.lists->clueList()->show();
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kNumberMapView, {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
   };
 }
@@ -279,6 +291,7 @@ bool ViewTable::show(const QString& view, int arg) {
       if (name == QLatin1String("@pool")) m_parts.pool->showCurrent();
       for (QWidget* c : controls(name)) c->show();
     }
+    if (row.page != MiddlePage::kSame) m_parts.middle->setCurrentIndex(static_cast<int>(row.page));
     if (row.then) row.then(m_parts, arg);
     return true;
   }
