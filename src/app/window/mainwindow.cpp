@@ -246,7 +246,11 @@ void MainWindow::BuildTables() {
                                                  *m_sync, *m_viewCommands, *this,
                                                  *m_actions->mainMenu(QStringLiteral("&Open")));
   p.recent = m_recent.get();
-  m_windowSettings = std::make_unique<WindowSettings>(m_parts, m_programDir);
+  m_windowSettings = std::make_unique<WindowSettings>(
+      WindowSettingsParts{*this, *this, *m_doc, *m_session, *m_sources, *m_settings, *p.answer,
+                          *p.lists, *p.quote, *p.gridView, *m_sync, *m_viewCommands, *m_rarity,
+                          *m_print, *m_recent},
+      m_programDir);
   p.windowSettings = m_windowSettings.get();
   m_dialogs = std::make_unique<DialogCommands>(*m_doc, *m_session, *m_settings, *m_host, *p.answer,
                                                *p.lists, *p.quote, *p.gridView, *m_sync,
@@ -257,7 +261,7 @@ void MainWindow::BuildTables() {
   m_events = std::make_unique<WindowEventFilter>(*p.answer, *p.lists, *p.status, *m_answers,
                                                  *m_listCommands, *m_puzzleCommands,
                                                  *m_windowSettings, *centralWidget());
-  m_editHistory = std::make_unique<EditHistory>(m_parts);
+  m_editHistory = std::make_unique<EditHistory>(*m_doc, *m_session, *p.answer, *this);
   p.editHistory = m_editHistory.get();
   m_clueRoom = std::make_unique<ClueDeskRoom>(m_parts);
   p.clueRoom = m_clueRoom.get();
