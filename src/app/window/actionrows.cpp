@@ -172,6 +172,7 @@ void AddWordListRows(std::vector<ActionRow>& rows) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-function-size): the rows are data, one command a line.
 std::vector<ActionRow> ActionRows() {
   using W = WindowParts;
   std::vector<ActionRow> rows = {
