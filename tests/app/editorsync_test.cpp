@@ -1,6 +1,8 @@
 // The editors and the session: typing marks an editor, only a marked editor is read back,
-// and only a text the session changed is put into its editor.
+// only a text the session changed is put into its editor, and a command syncs only the
+// editors it touches.
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -65,6 +67,34 @@ TEST_F(EditorSyncTest, TypingIsNotWipedByAShowThatChangedNothing) {
   EXPECT_EQ(Output()->toPlainText(), QStringLiteral("from a file and typed"));
   RunAnyFileCommand();
   EXPECT_EQ(window->session().Output.Lines, (std::vector<std::string>{"from a file and typed"}));
+}
+
+TEST_F(EditorSyncTest, ACommandSyncsOnlyTheEditorsItTouches) {
+  QTextEdit* output = Output();
+  QPlainTextEdit* ini = Ini();
+  window->command(QStringLiteral("Output1"))->trigger();
+  output->insertPlainText(QStringLiteral("Caf\u00E9 notes"));
+  ini->setPlainText(QStringLiteral("[lastfile]\nmine.qtl"));
+  ASSERT_TRUE(window->editors().OutputDirty());
+  ASSERT_TRUE(window->editors().IniDirty());
+
+  // Save > Quotes (cancelled) touches the quotes only: the other typing stays unread.
+  window->command(QStringLiteral("Quotes2"))->trigger();
+  EXPECT_TRUE(window->editors().OutputDirty());
+  EXPECT_TRUE(window->editors().IniDirty());
+  EXPECT_NE(window->settings().View().GetIniValue("[lastfile]"), "mine.qtl");
+
+  // Saving the output editor reads the output editor, and only it.
+  const QString path = dir.filePath(QStringLiteral("n\u00F6tes.txt"));
+  host.fileAnswers.push_back(path.toStdString());
+  window->command(QStringLiteral("Output2"))->trigger();
+  EXPECT_FALSE(window->editors().OutputDirty());
+  EXPECT_EQ(window->session().Output.Lines, (std::vector<std::string>{"Caf\xC3\xA9 notes"}));
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().startsWith("Caf\xC3\xA9 notes"));
+  EXPECT_TRUE(window->editors().IniDirty());
+  EXPECT_EQ(ini->toPlainText(), QStringLiteral("[lastfile]\nmine.qtl"));
 }
 
 }  // namespace

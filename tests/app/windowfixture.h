@@ -138,12 +138,12 @@ class WindowTest : public ::testing::Test {
       window->command(QStringLiteral("ClearWord1"))->trigger();
     }
   }
-  // Where cell `cell` (1-based) of the puzzle sits on the painted grid.
+  // Where cell `cell` (1-based) of the puzzle sits on the painted grid, as drawn to fit.
   QRect CellRect(int cell) {
     PuzzleGridWidget* grid = window->puzzleGrid();
     const int pos = cell - 1 + window->doc().P.GridOffset;
-    return PuzzleCellRect(pos % grid->columns(), pos / grid->columns(), grid->cellSize(),
-                          grid->style().lineWidth);
+    return grid->shown(PuzzleCellRect(pos % grid->columns(), pos / grid->columns(),
+                                      grid->cellSize(), grid->style().lineWidth));
   }
   void DoubleClickCell(int cell) {
     QTest::mouseDClick(window->puzzleGrid(), Qt::LeftButton, {}, CellRect(cell).center());

@@ -8,7 +8,6 @@
 #include "app/panes/answerpane.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/names.h"
-#include "app/window/windowparts.h"
 #include "app/window/windowrequests.h"
 #include "files/filesession.h"
 
@@ -30,15 +29,16 @@ QString StepName(const QAction* action) {
 
 }  // namespace
 
-EditHistory::EditHistory(WindowParts& parts) : m_parts(parts), m_history(*parts.doc) {
-  FileSession& session = *parts.session;
+EditHistory::EditHistory(PuzzleDocument& doc, FileSession& session, AnswerPane& answer,
+                         WindowRequests& requests)
+    : m_doc(doc), m_requests(requests), m_history(doc) {
   m_history.BindTexts({&session.TitleBox, &session.BylineBox, &session.CopyrightText});
   m_history.Changed = [this] { updateActions(); };
   m_history.Start();
   // A puzzle made or loaded outside a command (a double click in the quotes editor, the
   // manual-entry window, the start-up load) starts the new history as soon as the
   // handler that made it has finished, before the user's next change.
-  parts.doc->Subscribe([this](PuzzleDocument::Change) {
+  doc.Subscribe([this](PuzzleDocument::Change) {
     if (m_history.Current() || m_startQueued) return;
     m_startQueued = true;
     QTimer::singleShot(0, this, [this] {
@@ -46,10 +46,10 @@ EditHistory::EditHistory(WindowParts& parts) : m_parts(parts), m_history(*parts.
       if (!m_history.Current()) m_history.Start();
     });
   });
-  if (QAction* redo = parts.requests->command(kRedo))
+  if (QAction* redo = m_requests.command(kRedo))
     redo->setShortcuts({redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   // The caret leaving a row ends the word typed into it.
-  connect(parts.answer->keyWords()->selectionModel(), &QItemSelectionModel::currentChanged, this,
+  connect(answer.keyWords()->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (current.isValid()) m_history.CaretAt(current.row());
           });
@@ -70,7 +70,7 @@ void EditHistory::Command(const QAction* action, const std::function<void()>& ru
 }
 
 void EditHistory::Typing(int row, const std::function<void()>& change) {
-  const QString name = QStringLiteral("Typing in ") + QString::fromLatin1(m_parts.doc->Label(row));
+  const QString name = QStringLiteral("Typing in ") + QString::fromLatin1(m_doc.Label(row));
   m_history.RecordTyping(row, name.toStdString(), change);
   updateActions();
 }
@@ -97,10 +97,10 @@ void EditHistory::Swap(const std::function<void()>& change) {
   updateActions();
 }
 
-void EditHistory::StepIn(WindowParts& parts, const QString& name,
+void EditHistory::StepIn(EditHistory* history, const QString& name,
                          const std::function<void()>& change) {
-  if (parts.editHistory)
-    parts.editHistory->Step(name, change);
+  if (history)
+    history->Step(name, change);
   else
     change();
 }
@@ -109,18 +109,18 @@ void EditHistory::undo() {
   // A change not yet recorded (a box being typed in) becomes a step first, so that undo
   // takes back exactly what the user last did.
   m_history.Checkpoint("Edit");
-  if (m_history.Undo()) m_parts.requests->RefreshViews();
+  if (m_history.Undo()) m_requests.RefreshViews();
   updateActions();
 }
 
 void EditHistory::redo() {
-  if (m_history.Redo()) m_parts.requests->RefreshViews();
+  if (m_history.Redo()) m_requests.RefreshViews();
   updateActions();
 }
 
 void EditHistory::updateActions() {
-  QAction* undo = m_parts.requests->command(kUndo);
-  QAction* redo = m_parts.requests->command(kRedo);
+  QAction* undo = m_requests.command(kUndo);
+  QAction* redo = m_requests.command(kRedo);
   if (undo) {
     undo->setEnabled(canUndo());
     undo->setText(canUndo() ? QStringLiteral("Undo ") + QString::fromStdString(m_history.UndoName())

@@ -10,7 +10,10 @@ class QAction;
 
 namespace quotella {
 
-struct WindowParts;
+class AnswerPane;
+class FileSession;
+class PuzzleDocument;
+class WindowRequests;
 
 // The window's undo and redo. A change is recorded where it is made: the action table runs
 // every command inside a step named by its caption, the room wiring runs the controls that
@@ -32,7 +35,10 @@ class EditHistory : public QObject {
   static constexpr int kMinLengthBox = 1004;
   static constexpr int kMaxLengthBox = 1005;
 
-  explicit EditHistory(WindowParts& parts);
+  // The history of `doc` with the session's title, byline and copyright texts; the answer
+  // table's caret ends typing steps; Undo and Redo are reached through `requests`.
+  EditHistory(PuzzleDocument& doc, FileSession& session, AnswerPane& answer,
+              WindowRequests& requests);
 
   PuzzleHistory& history() { return m_history; }
   const PuzzleHistory& history() const { return m_history; }
@@ -59,13 +65,15 @@ class EditHistory : public QObject {
   // An exchange of cells, named after the two printed numbers ("Swap 12 ↔ 40").
   void Swap(const std::function<void()>& change);
 
-  // `change` as a step of the window's history, or as it is while the window has none yet.
-  static void StepIn(WindowParts& parts, const QString& name, const std::function<void()>& change);
+  // `change` as a step of `history`, or as it is while the window has none yet.
+  static void StepIn(EditHistory* history, const QString& name,
+                     const std::function<void()>& change);
 
  private:
   void updateActions();
 
-  WindowParts& m_parts;
+  PuzzleDocument& m_doc;
+  WindowRequests& m_requests;
   PuzzleHistory m_history;
   bool m_startQueued = false;  // a new puzzle's history starts when its handler is done
 };

@@ -46,27 +46,27 @@ EditorSync::EditorSync(FileSession& session, SettingsStore& settings, WordSource
   });
 }
 
-void EditorSync::PullEditors() {
-  if (m_outputDirty) {
+void EditorSync::PullEditors(unsigned editors) {
+  if ((editors & touches::kOutput) && m_outputDirty) {
     m_session.Output.Lines = FromQText(m_answer.outputEditor()->toPlainText());
     m_outputShown = m_session.Output.Lines;
     m_outputDirty = false;
   }
-  if (m_iniDirty) {
+  if ((editors & touches::kIni) && m_iniDirty) {
     m_iniShown = FromQText(m_answer.iniFile()->toPlainText());
     m_settings.View().SetLines(m_iniShown);
     m_iniDirty = false;
   }
 }
 
-void EditorSync::PushEditors() {
+void EditorSync::PushEditors(unsigned editors) {
   m_syncing = true;
-  if (!(m_session.Output.Lines == m_outputShown)) {
+  if ((editors & touches::kOutput) && !(m_session.Output.Lines == m_outputShown)) {
     m_outputShown = m_session.Output.Lines;
     m_answer.outputEditor()->setPlainText(Joined(m_outputShown));
     m_outputDirty = false;
   }
-  if (m_session.QuotesEditor != m_quotesShown) {
+  if ((editors & touches::kQuotes) && m_session.QuotesEditor != m_quotesShown) {
     m_quotesShown = m_session.QuotesEditor;
     m_answer.quotesEditor()->setPlainText(Joined(m_quotesShown));
   }
@@ -87,12 +87,12 @@ void EditorSync::PushLists() {
   m_lists.fill(m_sources);
 }
 
-void EditorSync::RunPullPush(const std::function<void()>& operation) {
-  PullEditors();
+void EditorSync::RunPullPush(const std::function<void()>& operation, unsigned editors) {
+  PullEditors(editors);
   operation();
-  PushEditors();
-  PushLists();
-  PushIniText();
+  PushEditors(editors);
+  if (editors & touches::kLists) PushLists();
+  if (editors & touches::kIni) PushIniText();
   m_requests.FileOperationDone();
 }
 

@@ -1,5 +1,6 @@
 #include "app/panes/gridviewpane.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +26,13 @@ GridViewPane::GridViewPane(const PuzzleDocument& doc, const FontSet& fonts, QWid
   m_puzzleArea->setObjectName(QStringLiteral("PuzzleGridArea"));
   m_puzzleArea->setWidget(m_puzzleGrid);
   m_puzzleArea->setWidgetResizable(false);
+  m_puzzleArea->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   m_puzzleArea->hide();
-  m_gridRow = new QHBoxLayout;
-  m_gridRow->addWidget(m_puzzleArea, 1);
+  // The grid takes the room its area has, whatever the window's size.
+  m_puzzleArea->viewport()->installEventFilter(this);
+  m_gridRow = new QVBoxLayout;
+  m_gridRow->setSpacing(3);
+  m_gridRow->addWidget(m_puzzleArea, 3);
   layout->addLayout(m_gridRow, 1);
   track(m_puzzleArea);
 
@@ -113,8 +118,14 @@ void GridViewPane::addPrintControl(QWidget* control) {
 void GridViewPane::setPreview(QWidget* preview) {
   m_preview = preview;
   preview->setParent(this);
-  m_gridRow->addWidget(preview);
+  m_gridRow->addWidget(preview, 2);
   track(preview);
+}
+
+bool GridViewPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_puzzleArea->viewport() && event->type() == QEvent::Resize)
+    m_puzzleGrid->setRoom(m_puzzleArea->viewport()->size());
+  return Pane::eventFilter(watched, event);
 }
 
 }  // namespace quotella

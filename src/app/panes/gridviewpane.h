@@ -15,11 +15,11 @@ class BarWidget;
 class PuzzleDocument;
 class PuzzleGridWidget;
 
-// The Grid view: the puzzle grid across the whole middle of the window, the row of the
-// grid's own controls (title, byline, block colour, copyright, the distribution bars)
-// and the row of print controls (orientation, stretch, squeeze and whatever printing
-// adds with addPrintControl). A preview of the printed page, when one is added with
-// setPreview, stands at the right of the grid.
+// The Grid view: the puzzle grid across the whole middle of the window, drawn to fit its
+// area's width and height, the row of the grid's own controls (title, byline, block
+// colour, copyright, the distribution bars) and the row of print controls (orientation,
+// stretch, squeeze and whatever printing adds with addPrintControl). A preview of the
+// printed page's clues, when one is added with setPreview, stands under the grid.
 class GridViewPane : public Pane {
   Q_OBJECT
  public:
@@ -49,6 +49,9 @@ class GridViewPane : public Pane {
   // Puts a page preview at the right of the grid; it shows with the grid.
   void setPreview(QWidget* preview);
   QWidget* preview() const { return m_preview; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   PuzzleGridWidget* m_puzzleGrid = nullptr;

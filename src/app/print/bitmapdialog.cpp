@@ -29,6 +29,7 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-function-size): lays out the controls in reading order.
 BitmapDialog::BitmapDialog(PuzzleDocument& doc, Choosers choosers, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_choosers(std::move(choosers)), m_maker(doc) {
   setObjectName(QStringLiteral("BitmapForm"));

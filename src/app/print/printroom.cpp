@@ -25,6 +25,7 @@
 #include "app/print/printsettingsdialog.h"
 #include "app/search/searchcontroller.h"
 #include "app/widgets/cluepreviewwidget.h"
+#include "app/widgets/fittedpicture.h"
 #include "app/widgets/puzzlegridwidget.h"
 #include "app/window/names.h"
 #include "app/window/viewtable.h"
@@ -121,9 +122,8 @@ PrintRoom::PrintRoom(WindowParts& parts) : m_parts(parts) {
   m_previewArea = new QScrollArea;
   m_previewArea->setObjectName(QStringLiteral("CluePreviewArea"));
   m_previewArea->setWidget(m_preview);
-  // The grid comes first; the preview shows its first column and scrolls to the others.
-  m_previewArea->setMinimumWidth(200);
-  m_previewArea->setMaximumWidth(280);
+  // Under the grid; the preview shows the top of its columns and scrolls to the rest.
+  m_previewArea->setMinimumHeight(60);
   w.gridView->setPreview(m_previewArea);
   new FollowVisibility(w.gridView->puzzleArea(), m_previewArea);
   doc.Subscribe([this](PuzzleDocument::Change) { RefreshPreview(); });
@@ -153,14 +153,14 @@ PrintRoom::PrintRoom(WindowParts& parts) : m_parts(parts) {
     m_parts.gridView->puzzleGrid()->update();
   });
 
-  m_side = new QLabel;
+  // The picture is drawn smaller when the area is short: the whole grid shows.
+  m_side = new FittedPicture;
   m_side->setObjectName(QStringLiteral("SideBitmap"));
-  m_side->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   m_sideArea = new QScrollArea(w.lists);
   m_sideArea->setObjectName(QStringLiteral("SideBitmapArea"));
   m_sideArea->setWidget(m_side);
   m_sideArea->setWidgetResizable(true);
-  m_sideArea->setMinimumSize(350, 430);
+  m_sideArea->setMinimumWidth(350);
   m_sideArea->hide();
   w.lists->layout()->addWidget(m_sideArea);
   w.lists->track(m_sideArea);
@@ -187,7 +187,8 @@ void PrintRoom::ConnectViews(ViewTable& views) {
                   if (mw.doc->PuzzleExists) return true;
                   mw.host->Message("There is no puzzle loaded yet!");
                   return false;
-                }});
+                },
+                MiddlePage::kPanes});
   // The table's captions are Latin-1; this one carries a real ellipsis.
   if (QAction* pdf = w.requests->command(names::kPrintToPdf))
     pdf->setText(QStringLiteral("To PDF\u2026"));

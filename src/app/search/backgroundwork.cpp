@@ -29,7 +29,7 @@ void BackgroundWork::Start(const QString& label, Job job, std::function<bool()> 
   m_status.statusBar1()->setPanel(kMessagePanel, label + QStringLiteral("… (Esc stops)"));
   auto done = std::make_shared<std::atomic<bool>>(false);
   // The destructor joins the worker before this object goes, so `this` outlives it.
-  std::jthread thread([this, job = std::move(job), generation, done](std::stop_token stop) {
+  std::jthread thread([this, job = std::move(job), generation, done](const std::stop_token& stop) {
     auto host = std::make_shared<DeferredHost>(stop);
     Apply apply = job(*host);
     QMetaObject::invokeMethod(

@@ -181,7 +181,7 @@ void SearchController::StartHeuristicWorker() {
   m_heuristicRunning = true;
   UpdateEscape();
   const int generation = m_generation;
-  m_heuristic->Start([self, generation](HeuristicEvent event) {
+  m_heuristic->Start([self, generation](const HeuristicEvent& event) {
     QMetaObject::invokeMethod(
         self.data(),
         [self, generation, event] {

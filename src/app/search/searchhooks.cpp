@@ -27,7 +27,7 @@ SearchController::Hooks SearchHooks::For(WindowParts& w) {
   hooks.listsChanged = [&w] { w.sync->PushLists(); };
   hooks.viewsChanged = [&w] { w.requests->RefreshViews(); };
   hooks.step = [&w](const QString& name, const std::function<void()>& change) {
-    EditHistory::StepIn(w, name, change);
+    EditHistory::StepIn(w.editHistory, name, change);
   };
   hooks.showSearchLog = [&w] {
     w.viewCommands->HideAllLists();

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace quotella {
 
@@ -17,21 +18,46 @@ void PuzzleGridWidget::setShape(int columns, int rows, int cellSize) {
   m_columns = std::max(0, columns);
   m_rows = std::max(0, rows);
   m_cellSize = std::max(1, cellSize);
-  const QSize s = PuzzleGridSize(m_columns, m_rows, m_cellSize, m_style.lineWidth);
-  setMinimumSize(s);
-  resize(s);
+  fit();
+}
+
+void PuzzleGridWidget::setRoom(const QSize& room) {
+  if (room == m_room) return;
+  m_room = room;
+  fit();
+}
+
+QSize PuzzleGridWidget::fullSize() const {
+  return PuzzleGridSize(m_columns, m_rows, m_cellSize, m_style.lineWidth);
+}
+
+void PuzzleGridWidget::fit() {
+  const QSize full = fullSize();
+  m_scale = 1.0;
+  if (!m_room.isEmpty() && full.width() > 0 && full.height() > 0)
+    m_scale = std::min({1.0, static_cast<double>(m_room.width()) / full.width(),
+                        static_cast<double>(m_room.height()) / full.height()});
+  const QSize s = sizeHint();
+  setFixedSize(s);
   updateGeometry();
   update();
 }
 
 QSize PuzzleGridWidget::sizeHint() const {
-  return PuzzleGridSize(m_columns, m_rows, m_cellSize, m_style.lineWidth);
+  const QSize full = fullSize();
+  return {static_cast<int>(full.width() * m_scale), static_cast<int>(full.height() * m_scale)};
+}
+
+QRect PuzzleGridWidget::shown(const QRect& cells) const {
+  return QRectF(cells.x() * m_scale, cells.y() * m_scale, cells.width() * m_scale,
+                cells.height() * m_scale)
+      .toRect();
 }
 
 QPoint PuzzleGridWidget::positionAt(const QPoint& p) const {
   const int step = m_cellSize + m_style.lineWidth;
-  const int x = p.x() - m_style.lineWidth;
-  const int y = p.y() - m_style.lineWidth;
+  const int x = static_cast<int>(p.x() / m_scale) - m_style.lineWidth;
+  const int y = static_cast<int>(p.y() / m_scale) - m_style.lineWidth;
   if (x < 0 || y < 0) return {-1, -1};
   const int c = x / step;
   const int r = y / step;
@@ -40,7 +66,7 @@ QPoint PuzzleGridWidget::positionAt(const QPoint& p) const {
 }
 
 QImage PuzzleGridWidget::renderImage() const {
-  QImage img(sizeHint(), QImage::Format_RGB32);
+  QImage img(fullSize(), QImage::Format_RGB32);
   img.fill(m_style.background);
   QPainter painter(&img);
   const FontMetricsMeasure measure(m_fonts, &img);
@@ -52,6 +78,7 @@ void PuzzleGridWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), m_style.background);
   if (m_columns == 0 || m_rows == 0) return;
+  painter.scale(m_scale, m_scale);
   const FontMetricsMeasure measure(m_fonts, this);
   PaintPuzzleGrid(painter, m_doc.P, m_columns, m_rows, m_cellSize, m_style, m_fonts, measure);
 }

@@ -139,11 +139,9 @@ void AddWordListRows(std::vector<ActionRow>& rows) {
                         QApplication::clipboard()->setText(list->currentItem()->text());
                     },
                     false, NeedsListItem(n)});
-    rows.push_back({names[1], menu, "Add from Output Editor", "", [n](W& w) {
-                      w.sync->RunPullPush([&w, n] {
-                        AddLinesToList(*w.sources, n, w.session->Output.Lines, *w.host);
-                      });
-                    }});
+    rows.push_back({names[1], menu, "Add from Output Editor", "",
+                    [n](W& w) { AddLinesToList(*w.sources, n, w.session->Output.Lines, *w.host); },
+                    false, nullptr, touches::kOutput | touches::kLists});
     rows.push_back(
         {names[2], menu, "Add Items", "", [n](W& w) { w.listCommands->AddanItemClick(n); }});
     rows.push_back({names[3], menu, kSave[i], "", [n](W& w) { w.listCommands->SaveList(n); }});
@@ -161,10 +159,9 @@ void AddWordListRows(std::vector<ActionRow>& rows) {
                       [](W& w) {
                         QListWidget* list = w.lists->wordList(4);
                         if (!list->currentItem()) return;
-                        const std::string item = ToUtf8(list->currentItem()->text());
-                        w.sync->RunPullPush([&w, item] { w.session->Output.Add(item); });
+                        w.session->Output.Add(ToUtf8(list->currentItem()->text()));
                       },
-                      false, NeedsListItem(4)});
+                      false, NeedsListItem(4), touches::kOutput});
     }
     rows.push_back({names[7], kButtonMenus[i], "Clear", "", [n](W& w) {
                       w.sources->List(n).Items.clear();
@@ -175,6 +172,7 @@ void AddWordListRows(std::vector<ActionRow>& rows) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-function-size): the rows are data, one command a line.
 std::vector<ActionRow> ActionRows() {
   using W = WindowParts;
   std::vector<ActionRow> rows = {
@@ -184,7 +182,9 @@ std::vector<ActionRow> ActionRows() {
       {"Puzzle1", "&Open", "Puzzle", "",
        [](W& w) {
          bool opened = false;
-         w.sync->RunPullPush([&w, &opened] { opened = Puzzle1Click(*w.doc, *w.session); });
+         // The puzzle is shown once the editors hold what it brought.
+         w.sync->RunPullPush([&w, &opened] { opened = Puzzle1Click(*w.doc, *w.session); },
+                             touches::kAll);
          if (opened) w.puzzleCommands->NewPuzzleShown();
        }},
       {names::kPuzzleByBrowsing, "&Open", "Puzzle by Browsing Info", "", [](W& w) { w.dialogs->PuzzlebyBrowsing1Click(); }},
@@ -194,36 +194,34 @@ std::vector<ActionRow> ActionRows() {
        }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
-         w.sync->RunPullPush([&w] {
-           if (OpenQuotesFile(*w.session, *w.host)) w.viewCommands->Quotes3Click();
-         });
-       }},
+         if (OpenQuotesFile(*w.session, *w.host)) w.viewCommands->Quotes3Click();
+       },
+       false, nullptr, touches::kQuotes},
       {"OutPut3", "&Open", "Output Editor", "",
        [](W& w) {
-         w.sync->RunPullPush([&w] {
-           if (OutPut3Click(*w.session, *w.host)) w.viewCommands->Output1Click();
-         });
-       }},
+         if (OutPut3Click(*w.session, *w.host)) w.viewCommands->Output1Click();
+       },
+       false, nullptr, touches::kOutput},
       {"Wordlist11", "&Open", "Wordlist 1", "Ctrl+F1", [](W& w) { w.listCommands->OpenList(1); }},
       {"Wordlist21", "&Open", "Wordlist 2", "Ctrl+F2", [](W& w) { w.listCommands->OpenList(2); }},
       {"Wordlist31", "&Open", "Wordlist 3", "Ctrl+F3", [](W& w) { w.listCommands->OpenList(3); }},
       {"Wordlist41", "&Open", "Wordlist 4", "Ctrl+F4", [](W& w) { w.listCommands->OpenList(4); }},
-      {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.sync->RunPullPush([&w] { w.settings->OpenIniFile(); w.windowSettings->Apply(); }); }},
+      {"IniFile1", "&Open", "IniFile", "", [](W& w) { w.settings->OpenIniFile(); w.windowSettings->Apply(); }, false, nullptr, touches::kAll},
       {"ExitProgram1", "&Open", "Exit Program", "", [](W& w) { w.window->close(); }},
-      {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { w.sync->RunPullPush([&w] { SaveQuotesFile(*w.session, *w.host); }); }},
-      {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { w.sync->RunPullPush([&w] { Puzzle2Click(*w.doc, *w.session); }); }},
-      {"Output2", "&Save", "Output Editor", "", [](W& w) { w.sync->RunPullPush([&w] { Output2Click(*w.session, *w.host); }); }},
+      {"Quotes2", "&Save", "Quotes", "Ctrl+Alt+Q", [](W& w) { SaveQuotesFile(*w.session, *w.host); }, false, nullptr, touches::kQuotes},
+      {"Puzzle2", "&Save", "Puzzle", "Ctrl+S", [](W& w) { Puzzle2Click(*w.doc, *w.session); }, false, nullptr, touches::kAll},
+      {"Output2", "&Save", "Output Editor", "", [](W& w) { Output2Click(*w.session, *w.host); }, false, nullptr, touches::kOutput},
       {"Wordlist12", "&Save", "Wordlist 1", "", [](W& w) { w.listCommands->SaveList(1); }},
       {"Wordlist22", "&Save", "Wordlist 2", "", [](W& w) { w.listCommands->SaveList(2); }},
       {"Wordlist32", "&Save", "Wordlist 3", "", [](W& w) { w.listCommands->SaveList(3); }},
       {"Wordlist42", "&Save", "Wordlist 4", "", [](W& w) { w.listCommands->SaveList(4); }},
-      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.sync->RunPullPush([&w] { w.settings->SaveInitFile(); w.windowSettings->Apply(); }); }},
+      {"InitFile1", "&Save", "Init File", "Ctrl+Alt+I", [](W& w) { w.settings->SaveInitFile(); w.windowSettings->Apply(); }, false, nullptr, touches::kAll},
       {"SavePuzzleasText1", "&Save", "Save Puzzle as Text", "Ctrl+Alt+T",
-       [](W& w) { w.sync->RunPullPush([&w] { SavePuzzleasText1Click(*w.doc, *w.session); }); }},
+       [](W& w) { SavePuzzleasText1Click(*w.doc, *w.session); }, false, nullptr, touches::kOutput},
       {"SavePuzzleKey1", "&Save", "Save Puzzle Key as Text", "Ctrl+Alt+S",
-       [](W& w) { w.sync->RunPullPush([&w] { SavePuzzleKey1Click(*w.doc, *w.session); }); }},
+       [](W& w) { SavePuzzleKey1Click(*w.doc, *w.session); }, false, nullptr, touches::kOutput},
       {"SaveInfo", "&Save", "Save Puzzle Information File", "",
-       [](W& w) { w.sync->RunPullPush([&w] { SaveInfoClick(*w.doc, *w.session); }); }},
+       [](W& w) { SaveInfoClick(*w.doc, *w.session); }, false, nullptr, touches::kOutput},
       {"SaveAsIpuz1", "&Save", "As ipuz\u2026", "", [](W& w) { SaveAsIpuz1Click(w); }},
       {"SaveAsWebPage1", "&Save", "As Web Page\u2026", "", [](W& w) { SaveAsWebPage1Click(w); }},
       {names::kUndo, "&Edit", "Undo", "Alt+Backspace", [](W& w) { w.editHistory->undo(); }, false,
@@ -370,7 +368,7 @@ std::vector<ActionRow> ActionRows() {
        }},
       {names::kShortOutput, "OutputPopup", "Short", "", [](W& w) { w.viewCommands->Short1Click(); }},
       {"SaveOutputFile1", "OutputPopup", "Sa&ve Output File", "",
-       [](W& w) { w.sync->RunPullPush([&w] { Output2Click(*w.session, *w.host); }); }},
+       [](W& w) { Output2Click(*w.session, *w.host); }, false, nullptr, touches::kOutput},
       {names::kWordwrap, "OutputPopup", "&Wordwrap", "", [](W& w) { w.commands->Wordwrap3Click(); }},
       {names::kBold, "OutputPopup", "&Bold", "Ctrl+B",
        [](W& w) {
@@ -379,9 +377,9 @@ std::vector<ActionRow> ActionRows() {
        }},
       {"Underline1", "OutputPopup", "&Underline", "Ctrl+U",
        [](W& w) { w.answer->outputEditor()->setFontUnderline(!w.answer->outputEditor()->fontUnderline()); }},
-      {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.sync->RunPullPush([&w] { w.settings->SaveIniFileAs(); }); }},
+      {"SaveIniFile1", "IniPopup", "Save Ini File", "", [](W& w) { w.settings->SaveIniFileAs(); }, false, nullptr, touches::kIni},
       {"LoadIniFile1", "IniPopup", "Load Ini File", "", [](W& w) { w.windowSettings->LoadIniFile1Click(); }},
-      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.sync->RunPullPush([&w] { w.settings->MakeDefaultFile(); w.windowSettings->Apply(); }); }},
+      {"MakeDefaultFile1", "IniPopup", "Make a Default File", "", [](W& w) { w.settings->MakeDefaultFile(); w.windowSettings->Apply(); }, false, nullptr, touches::kAll},
       {"SaveHelpfile1", "HelpPopup", "Save Helpfile", "", [](W& w) { w.commands->SaveHelpfile1Click(); }},
       {"Wider1", "SideBitmapPopup", "Wider", "", [](W& w) { w.print->Wider1Click(); }},
       {"Narrower1", "SideBitmapPopup", "Narrower", "", [](W& w) { w.print->Narrower1Click(); }},

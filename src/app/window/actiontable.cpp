@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include "app/commands/edithistory.h"
+#include "app/commands/editorsync.h"
 #include "app/panes/answerpane.h"
 #include "app/panes/wordlistpane.h"
 #include "app/widgets/tablemodels.h"
@@ -72,8 +73,13 @@ QAction* ActionTable::add(const ActionRow& row) {
   action->setStatusTip(ActionStatusTip(action->objectName()));
   if (row.shortcut[0] != 0) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
   WindowParts* parts = &m_parts;
+  std::function<void(WindowParts&)> handler = row.handler;
+  if (row.editors != kNotSynced)
+    handler = [run = row.handler, editors = row.editors](WindowParts& w) {
+      w.sync->RunPullPush([&] { run(w); }, editors);
+    };
   // Whatever a command changes in the puzzle is one undo step, named by its caption.
-  connect(action, &QAction::triggered, m_parts.window, [parts, action, handler = row.handler] {
+  connect(action, &QAction::triggered, m_parts.window, [parts, action, handler] {
     if (parts->editHistory)
       parts->editHistory->Command(action, [&] { handler(*parts); });
     else

@@ -42,6 +42,7 @@ void AddWordListTips(Tips& tips) {
       "Adds the chosen item of word list 4 to the output editor (needs a chosen item)");
 }
 
+// NOLINTNEXTLINE(readability-function-size): the tips are data, one command a line.
 const Tips& AllTips() {
   static const Tips tips = [] {
     Tips t = {

@@ -112,7 +112,7 @@ void GuiHost::PlaySound(const std::string& name, bool) {
 namespace {
 // Where a file dialog opens: the folder, or the proposed file in it.
 QString StartPath(const std::string& initialDir, const std::string& initialName) {
-  const QString dir = ToQString(initialDir);
+  QString dir = ToQString(initialDir);
   if (initialName.empty()) return dir;
   const QString name = ToQString(initialName);
   return QDir::isAbsolutePath(name) || dir.isEmpty() ? name : dir + QLatin1Char('/') + name;

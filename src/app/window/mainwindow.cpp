@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -69,6 +70,9 @@ MainWindow::MainWindow(const Options& options, QWidget* parent) : QMainWindow(pa
   BuildHandlers();
   BuildTables();
   resize(805, 587);
+  // The size is the user's: a bar or view that needs more room than the window has is
+  // fitted into it, and the window never grows by itself.
+  setMinimumSize(480, 360);
   m_doc->Subscribe([this](PuzzleDocument::Change change) { RefreshFor(change); });
   m_windowSettings->StartUp(options, m_paths);
   m_recovery = std::make_unique<RecoveryKeeper>(m_parts);
@@ -164,14 +168,28 @@ void MainWindow::BuildRooms() {
   top->addWidget(p.quote);
   top->addWidget(p.status, 1);
   root->addLayout(top);
-  auto* middle = new QHBoxLayout;
-  middle->setSpacing(7);
-  middle->addWidget(p.answer, 425);
-  middle->addWidget(p.lists, 241);
-  middle->addWidget(p.clueDesk, 300);
-  middle->addWidget(p.pool, 0);
-  middle->addWidget(p.gridView, 1);
-  root->addLayout(middle, 1);
+  // The middle area: the views bring one of its pages to the front (ViewRow::page).
+  p.middle = new QStackedWidget(central);
+  p.middle->setObjectName(QStringLiteral("MiddleArea"));
+  auto* panes = new QWidget;
+  panes->setObjectName(QStringLiteral("PanesPage"));
+  auto* row = new QHBoxLayout(panes);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(7);
+  row->addWidget(p.answer, 425);
+  row->addWidget(p.lists, 241);
+  row->addWidget(p.clueDesk, 300);
+  row->addWidget(p.pool, 0);
+  p.middle->insertWidget(static_cast<int>(MiddlePage::kPanes), panes);
+  // The grid pane steps aside by itself when its controls are hidden, so it stands in a
+  // page of its own rather than being the page.
+  auto* grid = new QWidget;
+  grid->setObjectName(QStringLiteral("GridPage"));
+  auto* gridLayout = new QVBoxLayout(grid);
+  gridLayout->setContentsMargins(0, 0, 0, 0);
+  gridLayout->addWidget(p.gridView);
+  p.middle->insertWidget(static_cast<int>(MiddlePage::kGrid), grid);
+  root->addWidget(p.middle, 1);
   root->addWidget(p.bottom);
 
   statusBar()->addWidget(p.status->statusBar1(), 1);
@@ -228,7 +246,11 @@ void MainWindow::BuildTables() {
                                                  *m_sync, *m_viewCommands, *this,
                                                  *m_actions->mainMenu(QStringLiteral("&Open")));
   p.recent = m_recent.get();
-  m_windowSettings = std::make_unique<WindowSettings>(m_parts, m_programDir);
+  m_windowSettings = std::make_unique<WindowSettings>(
+      WindowSettingsParts{*this, *this, *m_doc, *m_session, *m_sources, *m_settings, *p.answer,
+                          *p.lists, *p.quote, *p.gridView, *m_sync, *m_viewCommands, *m_rarity,
+                          *m_print, *m_recent},
+      m_programDir);
   p.windowSettings = m_windowSettings.get();
   m_dialogs = std::make_unique<DialogCommands>(*m_doc, *m_session, *m_settings, *m_host, *p.answer,
                                                *p.lists, *p.quote, *p.gridView, *m_sync,
@@ -239,7 +261,7 @@ void MainWindow::BuildTables() {
   m_events = std::make_unique<WindowEventFilter>(*p.answer, *p.lists, *p.status, *m_answers,
                                                  *m_listCommands, *m_puzzleCommands,
                                                  *m_windowSettings, *centralWidget());
-  m_editHistory = std::make_unique<EditHistory>(m_parts);
+  m_editHistory = std::make_unique<EditHistory>(*m_doc, *m_session, *p.answer, *this);
   p.editHistory = m_editHistory.get();
   m_clueRoom = std::make_unique<ClueDeskRoom>(m_parts);
   p.clueRoom = m_clueRoom.get();

@@ -53,7 +53,7 @@ void On(W& w, Sender* sender, Signal signal, Handler handler) {
 // The controls that change the puzzle by themselves record their change as an undo step
 // here, where it is made.
 void Step(W& w, const QString& name, const std::function<void()>& change) {
-  EditHistory::StepIn(w, name, change);
+  EditHistory::StepIn(w.editHistory, name, change);
 }
 
 void BoxEdit(W& w, int box, const QString& name, const std::function<void()>& change) {

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -93,6 +94,7 @@ bool ViewTable::NotInGridView(W& w) {
   return w.gridView->puzzleArea()->isHidden();
 }
 
+// NOLINTNEXTLINE(readability-function-size): the rows are data, one view a row.
 std::vector<ViewRow> ViewTable::Rows() {
   return {
       {names::kPuzzleView,
@@ -112,7 +114,9 @@ std::vector<ViewRow> ViewTable::Rows() {
            w.lists->clueList()->show();
          LabelShownList(w);
          w.answer->keyWords()->setFocus();
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kGridView,
        {"WordListFileLabel", "@pool", "@statusArea", "CandidateStatusBar", "@lists", "@editors"},
        {"@printControls", "PuzzleGridArea"},
@@ -143,7 +147,8 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (w.doc->PuzzleExists) return true;
          w.host->Message("There is no puzzle loaded yet!");
          return false;
-       }},
+       },
+       MiddlePage::kGrid},
       {names::kQuotesView,
        {"CandidateStatusBar", "@printArea", "WordListFileLabel", "SwapListBox", "@gridControls",
         "@lists", "@editors"},
@@ -151,7 +156,9 @@ std::vector<ViewRow> ViewTable::Rows() {
        [](W& w, int) {
          w.host->PlaySound("CHIMES");
          w.status->listLabel()->setText(ToQString(QuotesListLabel(*w.session)));
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kOutputView,
        {"KeyWords", "PuzzleGridArea", "QuotesEditor", "SwapListBox", "WordListFileLabel",
         "HelpFile", "IniFile", "NumberGrid", "@printArea", "@gridControls"},
@@ -163,7 +170,9 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (w.viewCommands->outputShort() && !w.lists->anyVisible()) w.lists->wordList(1)->show();
          w.listCommands->SetListLabelToLines(ToQString(w.session->Output.OutputFileName),
                                              static_cast<int>(w.session->Output.Lines.size()));
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kWordListView,
        {"WordListFileLabel", "QuotesEditor", "@lists", "CandidateStatusBar"},
        {"ListLabel"},
@@ -200,7 +209,9 @@ std::vector<ViewRow> ViewTable::Rows() {
          w.listCommands->SetListLabelToLines(ToQString(w.session->Output.OutputFileName),
                                              static_cast<int>(w.session->Output.Lines.size()));
          w.commands->LoadHelpTopic(topic);
-       }},
+       },
+       nullptr,
+       MiddlePage::kPanes},
       {names::kIniFileView,
        {"KeyWords", "HelpFile", "NumberGrid", "OutputEditor", "QuotesEditor", "PuzzleGridArea",
         "@printArea", "@gridControls"},
@@ -209,8 +220,14 @@ std::vector<ViewRow> ViewTable::Rows() {
          if (w.distribution->active()) w.distribution->Leave(false);
          if (!w.lists->anyVisible()) w.lists->clueList()->show();
          LabelShownList(w);
-       }},
-      {names::kNumberMapView, {"KeyWords", "HelpFile", "IniFile"}, {"NumberGrid"}},
+       },
+       nullptr,
+       MiddlePage::kPanes},
+      {names::kNumberMapView,
+       {"KeyWords", "HelpFile", "IniFile"},
+       {"NumberGrid"},
+       nullptr,
+       NotInGridView},
   };
 }
 
@@ -294,6 +311,7 @@ bool ViewTable::show(const QString& view, int arg) {
       if (name == QLatin1String("@pool")) m_parts.pool->showCurrent();
       for (QWidget* c : controls(name)) c->show();
     }
+    if (row.page != MiddlePage::kSame) m_parts.middle->setCurrentIndex(static_cast<int>(row.page));
     if (row.then) row.then(m_parts, arg);
     return true;
   }

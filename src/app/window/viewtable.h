@@ -13,7 +13,12 @@ namespace quotella {
 
 struct WindowParts;
 
-// One view of the window: what it hides, then what it shows, then what else it does.
+// The pages of the window's middle area, in their order in its stacked widget; kSame
+// leaves the page in front as it is.
+enum class MiddlePage { kSame = -1, kPanes = 0, kGrid = 1 };
+
+// One view of the window: what it hides, then what it shows, the page of the middle area
+// it brings to the front, then what else it does.
 struct ViewRow {
   const char* name;
   // Controls by object name, or groups of controls by "@group" (see viewtable.cpp).
@@ -24,6 +29,7 @@ struct ViewRow {
   std::function<void(WindowParts&, int)> then = nullptr;
   // False: the view is not opened at all (it may say why).
   std::function<bool(WindowParts&)> allowed = nullptr;
+  MiddlePage page = MiddlePage::kSame;
 };
 
 // The views of the main window as data (viewtable.cpp): switching a view hides and shows

@@ -1,6 +1,7 @@
 #pragma once
 
 class QMainWindow;
+class QStackedWidget;
 
 namespace quotella {
 
@@ -62,6 +63,8 @@ struct WindowParts {
   GridViewPane* gridView = nullptr;
   BottomBar* bottom = nullptr;
   ClueDeskPane* clueDesk = nullptr;
+  // The middle area: one page for the answer, list and pool panes, one for the Grid view.
+  QStackedWidget* middle = nullptr;
 
   // The handler classes.
   EditorSync* sync = nullptr;

@@ -3,12 +3,47 @@
 #include <QString>
 #include <QStringList>
 
+class QMainWindow;
+
 #include "app/window/windowoptions.h"
 
 namespace quotella {
 
+class AnswerPane;
+class EditorSync;
+class FileSession;
+class GridViewPane;
+class PrintRoom;
+class PuzzleDocument;
+class QuotePane;
+class RarityColouring;
+class RecentPuzzlesMenu;
+class SettingsStore;
+class ViewCommands;
+class WindowRequests;
+class WordListPane;
 struct ProgramPaths;
-struct WindowParts;
+struct WordSources;
+
+// What the window's settings reach: the stores they fill and read, the rooms they colour
+// and the handlers that show the result.
+struct WindowSettingsParts {
+  QMainWindow& window;
+  WindowRequests& requests;
+  PuzzleDocument& doc;
+  FileSession& session;
+  WordSources& sources;
+  SettingsStore& settings;
+  AnswerPane& answer;
+  WordListPane& lists;
+  QuotePane& quote;
+  GridViewPane& gridView;
+  EditorSync& sync;
+  ViewCommands& viewCommands;
+  RarityColouring& rarity;
+  PrintRoom& print;
+  RecentPuzzlesMenu& recent;
+};
 
 // Start-up and the settings file as the window sees them: reads the settings, prepares
 // the document and chooses the first puzzle; applies the settings to the rooms (colours,
@@ -16,7 +51,7 @@ struct WindowParts;
 // settings when the window closes.
 class WindowSettings {
  public:
-  WindowSettings(WindowParts& parts, const QString& programDir);
+  WindowSettings(const WindowSettingsParts& parts, const QString& programDir);
 
   void StartUp(const WindowOptions& options, const ProgramPaths& paths);
   void Apply();
@@ -35,7 +70,7 @@ class WindowSettings {
  private:
   void ChooseStartupPuzzle(const QStringList& arguments);
 
-  WindowParts& m_parts;
+  WindowSettingsParts m_p;
   const QString& m_programDir;
 };
 
