@@ -45,6 +45,8 @@ struct AutofillOptions {
   bool exact = true;                 // run the exact engine beside them
   int improveRounds = 150;           // most rounds of improvement after the first fill
   std::uint64_t roundWork = 600000;  // candidates a chain weighs in an improvement round
+  int searchRounds = 0;              // rounds without a fill before it gives up; 0: no limit
+  bool weighing = true;              // look for letter weights that prove there is no fill
   SearchDeadline::Clock clock;       // what the time limit is measured on; empty: steady clock
 };
 
@@ -62,6 +64,7 @@ struct AutofillProgress {
   int rows = 0;             // rows to fill
   int fills = 0;            // fills found so far
   int lettersOff = -1;      // the local search's best cost so far (0 once filled)
+  int searchRounds = 0;     // rounds of fixed work spent before the first fill or the proof
 };
 
 enum class AutofillEnd {
