@@ -449,6 +449,14 @@ std::string AutofillEndText(AutofillEnd end) {
   return {};
 }
 
+int SearchRoundsOfWork(std::uint64_t candidates, std::uint64_t roundWork) {
+  int rounds = 0;
+  for (std::uint64_t weighed = 0; weighed < candidates; ++rounds)
+    weighed += std::max<std::uint64_t>(roundWork, 1) * kSearchRoundScale
+               << std::min(rounds / kGrowthRounds, kMaxDoublings);
+  return std::max(rounds, 1);
+}
+
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,
                            const AutofillOptions& options, std::stop_token stop,
                            const std::function<void(const AutofillProgress&)>& progress) {

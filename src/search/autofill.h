@@ -91,6 +91,10 @@ using AutofillWordSource = std::function<const std::vector<AutofillWord>&(char i
 // The text that reports an end ("No fill exists", ...).
 std::string AutofillEndText(AutofillEnd end);
 
+// The search rounds (AutofillOptions::searchRounds) in which one chain weighs at least this
+// many candidates: the rounds grow as a search goes on.
+int SearchRoundsOfWork(std::uint64_t candidates, std::uint64_t roundWork);
+
 // Fills every slot so that the pool is used up: a portfolio of the exact engine
 // (RunExactFill) and several local-search chains (LocalFillChain), each on its own
 // thread, sharing one stop token. They work in rounds of fixed work and meet after each;

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "quotes/quoteranker.h"
+#include "search/autofill.h"
 #include "search/autofillsource.h"
 #include "search/wordsource.h"
 
@@ -166,6 +167,19 @@ TEST(QuoteScore, TiesKeepTheFileOrder) {
   EXPECT_NE(LineSeed(1, 1), LineSeed(1, 2));
   EXPECT_NE(LineSeed(1, 1), LineSeed(2, 1));
   EXPECT_EQ(LineSeed(3, 5), LineSeed(3, 5));
+}
+
+TEST(QuoteBudget, SecondsBecomeRoundsOfGrowingWork) {
+  // A chain weighs 5 x 200,000 candidates in each of the first two rounds, twice as many in
+  // the next two, and so on.
+  EXPECT_EQ(SearchRoundsOfWork(0, 200000), 1);
+  EXPECT_EQ(SearchRoundsOfWork(1'000'000, 200000), 1);
+  EXPECT_EQ(SearchRoundsOfWork(1'000'001, 200000), 2);
+  EXPECT_EQ(SearchRoundsOfWork(4'000'000, 200000), 3);
+  EXPECT_EQ(SearchRoundsOfWork(4'000'001, 200000), 4);
+  EXPECT_EQ(SearchRoundsFor(0.2), 14);
+  EXPECT_LT(SearchRoundsFor(0.05), SearchRoundsFor(0.2));
+  EXPECT_LT(SearchRoundsFor(0.2), SearchRoundsFor(2.0));
 }
 
 // Real quotations and the bundled dictionary: one worker or two, the same seed gives the
