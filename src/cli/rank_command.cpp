@@ -170,13 +170,13 @@ int RunRank(const std::vector<std::string>& args) {
     std::cerr << "quotella-cli: no dictionary in " << dictDir << "\n";
     return 1;
   }
-  const auto dictionary = PreloadDictionary(dictDir);
-
+  // Ctrl+C while the dictionary is read already stops the ranking before its first line.
   std::stop_source stop;
   RankOutcome outcome;
   bool interrupted = false;
   {
     InterruptStop interrupt(stop);
+    const auto dictionary = PreloadDictionary(dictDir);
     RankProgressBar bar(std::cerr);
     const bool terminal = isatty(STDERR_FILENO) != 0;
     outcome =

@@ -98,6 +98,24 @@ TEST_F(QuotesCommands, RankRefusesBadArgumentsAndMissingFiles) {
   EXPECT_NE(noDict.out.find("no dictionary"), std::string::npos) << noDict.out;
 }
 
+TEST_F(QuotesCommands, InterruptStopsTheRankingAndPrintsWhatWasRanked) {
+  // Forty-odd real quotations with the bundled dictionary take far longer than the wait.
+  const std::string quotes = ShellQuote(QUOTELLA_SOURCE_DIR "/resources/quotes.txt");
+  const std::string cli = ShellQuote(QUOTELLA_PROGRAM_DIR "/quotella-cli");
+  const CliRun r = quotella::test::RunShell(
+      "(" + cli + " rank --json " + quotes + " 2>" + ShellQuote((dir / "err").string()) +
+      " & pid=$!; sleep 4; kill -INT $pid; wait $pid; echo \"exit $?\")");
+  EXPECT_NE(r.out.find("exit 130"), std::string::npos) << r.out;
+  EXPECT_NE(Read("err").find(" lines (stopped)"), std::string::npos) << Read("err");
+  const std::size_t json = r.out.rfind("exit 130");
+  ASSERT_NE(json, std::string::npos);
+  const auto j = nlohmann::json::parse(r.out.substr(0, json));
+  EXPECT_EQ(j["stopped"], true);
+  EXPECT_EQ(j["lines"], 43);
+  EXPECT_LT(j["ranked"].get<int>(), 43);
+  EXPECT_EQ(j["ranks"].size(), j["ranked"].get<std::size_t>());
+}
+
 TEST_F(QuotesCommands, ImportWritesAQuotesFileAndListsWhatItSkipped) {
   const std::string fortune = Write("fortunes",
                                     "Tout passe.\n-- Héraclite, Fragments\n%\n"
