@@ -47,8 +47,8 @@ RankOutcome RankQuotes(const std::vector<std::string>& lines,
       if (k >= todo.size()) return;
       const std::size_t i = todo[k];
       QuoteRank rank = RankQuoteLine(lines[i], static_cast<int>(i) + 1, dictionary, options, stop);
-      // A search the stop cut short says nothing about its line.
-      if (stop.stop_requested() && rank.fill == RankFill::Undecided) return;
+      // A search the stop may have cut short is not the line's: only whole ones are kept.
+      if (stop.stop_requested()) return;
       slots[k] = std::move(rank);
       std::lock_guard lock(reportMutex);
       ++counts.done;
