@@ -38,7 +38,7 @@ class InterruptStop {
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &m_old);
-    m_watch = std::jthread([&stop](std::stop_token done) {
+    m_watch = std::jthread([&stop](const std::stop_token& done) {
       while (!done.stop_requested()) {
         if (g_interrupted) {
           stop.request_stop();

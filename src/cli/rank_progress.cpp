@@ -1,5 +1,6 @@
 #include "cli/rank_progress.h"
 
+#include <cmath>
 #include <cstdio>
 #include <iomanip>
 #include <ostream>
@@ -13,7 +14,7 @@ constexpr int kBarWidth = 30;
 constexpr auto kRedraw = std::chrono::milliseconds(100);
 
 std::string MinutesSeconds(double seconds) {
-  const long s = static_cast<long>(seconds + 0.5);
+  const long s = std::lround(seconds);
   std::ostringstream out;
   out << s / 60 << ':' << std::setw(2) << std::setfill('0') << s % 60;
   return out.str();

@@ -79,7 +79,8 @@ void SearchFill(QuoteRank& rank, const PuzzleDocument& doc,
   job.options.searchRounds = SearchRoundsFor(options.perQuote);
   rank.roundBudget = job.options.searchRounds;
   const auto start = std::chrono::steady_clock::now();
-  const AutofillResult result = RunAutofill(job.problem, job.Source(), job.options, stop);
+  const AutofillResult result =
+      RunAutofill(job.problem, job.Source(), job.options, std::move(stop));
   rank.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   rank.searchRounds = result.progress.searchRounds;
   if (result.end == AutofillEnd::Filled && !result.fills.empty()) {

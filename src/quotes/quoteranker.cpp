@@ -58,6 +58,7 @@ RankOutcome RankQuotes(const std::vector<std::string>& lines,
   {
     std::vector<std::jthread> workers;
     const int n = WorkerCount(options, todo.size());
+    workers.reserve(static_cast<std::size_t>(n));
     for (int w = 0; w < n; ++w) workers.emplace_back(work);
   }
 
