@@ -13,6 +13,7 @@ inline constexpr char kClueDesk[] = "ClueDesk1";
 inline constexpr char kHighlightCommon[] = "HighLightCommon";
 inline constexpr char kLockCharacter[] = "LockPopup";
 inline constexpr char kPrintToPdf[] = "PrintToPdf";
+inline constexpr char kRankQuotes[] = "RankQuotes1";
 inline constexpr char kPuzzleByBrowsing[] = "PuzzlebyBrowsing1";
 inline constexpr char kRedo[] = "Redo1";
 inline constexpr char kScanConditional[] = "ScanConditional";
