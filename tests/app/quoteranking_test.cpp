@@ -1,5 +1,6 @@
 // Tools > Rank Quotes on a small quotes file: the ranked table, its double click and its
 // Save Ranking button.
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -135,6 +136,21 @@ TEST_F(QuoteRankingTest, SaveRankingWritesTheLinesInTheOrderShown) {
   const auto kept = ReadTextLines(out);
   ASSERT_TRUE(kept.has_value());
   EXPECT_EQ(std::vector<std::string>(kept->begin(), kept->end()), shown);
+}
+
+TEST_F(QuoteRankingTest, EscStopsTheRankingAndKeepsWhatWasRanked) {
+  window->command(QString::fromLatin1(names::kRankQuotes))->trigger();
+  ASSERT_TRUE(window->searches().background().running());
+  window->searches().background().Stop();  // the dictionary is still being read
+  WaitForBackground(*window);
+  QApplication::processEvents();
+  auto* dialog = window->findChild<RankingDialog*>(QStringLiteral("QuoteRankingDialog"));
+  ASSERT_NE(dialog, nullptr);
+  const QString summary = dialog->findChild<QLabel*>(QStringLiteral("QuoteRankingSummary"))->text();
+  EXPECT_TRUE(summary.endsWith(QStringLiteral(" of 4 lines (stopped)"))) << summary.toStdString();
+  EXPECT_LT(dialog->table()->rowCount(), 4);
+  EXPECT_EQ(summary,
+            QStringLiteral("Ranked %1 of 4 lines (stopped)").arg(dialog->table()->rowCount()));
 }
 
 TEST_F(QuoteRankingTest, RankQuotesNeedsAQuotesFileWithLines) {

@@ -44,6 +44,7 @@ RankingDialog::RankingDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("QuoteRankingDialog"));
   setWindowTitle(QStringLiteral("Ranked Quotes"));
   m_summary = new QLabel(this);
+  m_summary->setObjectName(QStringLiteral("QuoteRankingSummary"));
   m_table = new QTableWidget(0, kColumns, this);
   m_table->setObjectName(QStringLiteral("QuoteRankingTable"));
   m_table->setHorizontalHeaderLabels({QStringLiteral("Score"), QStringLiteral("Verdict"),
