@@ -31,6 +31,7 @@
 #include "app/panes/wordlistpane.h"
 #include "app/print/gridsvgexport.h"
 #include "app/print/printroom.h"
+#include "app/quotes/quoteimporting.h"
 #include "app/quotes/quoteranking.h"
 #include "app/search/searchcontroller.h"
 #include "app/search/searchhooks.h"
@@ -195,6 +196,7 @@ std::vector<ActionRow> ActionRows() {
        [](W& w) {
          if (IpuzPuzzle1Click(w)) w.puzzleCommands->NewPuzzleShown();
        }},
+      {names::kImportQuotations, "&Open", "Import Quotations\u2026", "", [](W& w) { ImportQuotations(*w.host, w.session->CurrentDir); }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
          w.sync->RunPullPush([&w] {

@@ -79,6 +79,8 @@ const Tips& AllTips() {
         {"ToggleConditonsX", "Turns the search conditions on or off"},
         {"PuzzleManager1", "Starts the puzzle manager"},
         {"ReloadWordLists1", "Reads the word lists from their files again"},
+        {"ImportQuotations1",
+         "Reads quotations from fortune or plain-text files and saves them as a quotes file"},
         {"RankQuotes1",
          "Ranks the quotes file's lines by how good a puzzle each makes (needs a quotes file)"},
         {"Autofill1", "Fills every empty answer from the word lists and the dictionary"},

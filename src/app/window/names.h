@@ -11,6 +11,7 @@ inline constexpr char kAutofill[] = "Autofill1";
 inline constexpr char kBold[] = "Bold1";
 inline constexpr char kClueDesk[] = "ClueDesk1";
 inline constexpr char kHighlightCommon[] = "HighLightCommon";
+inline constexpr char kImportQuotations[] = "ImportQuotations1";
 inline constexpr char kLockCharacter[] = "LockPopup";
 inline constexpr char kPrintToPdf[] = "PrintToPdf";
 inline constexpr char kRankQuotes[] = "RankQuotes1";
