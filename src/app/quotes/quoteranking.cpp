@@ -59,8 +59,9 @@ RankingDialog& RankingDialogOf(WindowParts& w) {
 
 // Shows a worker's count in the message panel; the panel's own thread runs it.
 void PostProgress(PanelBar* bar, const RankProgress& progress) {
+  // The count first: the message panel is narrow.
   const QString text =
-      kLabel + QStringLiteral("\u2026 %1 of %2 (Esc stops)").arg(progress.done).arg(progress.total);
+      QStringLiteral("Ranked %1 of %2\u2026 (Esc stops)").arg(progress.done).arg(progress.total);
   QMetaObject::invokeMethod(
       bar, [bar, text] { bar->setPanel(kMessagePanel, text); }, Qt::QueuedConnection);
 }

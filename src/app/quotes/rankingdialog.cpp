@@ -49,13 +49,14 @@ RankingDialog::RankingDialog(QWidget* parent) : QDialog(parent) {
   m_table->setObjectName(QStringLiteral("QuoteRankingTable"));
   m_table->setHorizontalHeaderLabels({QStringLiteral("Score"), QStringLiteral("Verdict"),
                                       QStringLiteral("Letters"), QStringLiteral("Answers"),
-                                      QStringLiteral("Mean Length"), QStringLiteral("Familiar"),
+                                      QStringLiteral("Mean Length"), QStringLiteral("Familiar %"),
                                       QStringLiteral("Quotation")});
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
   m_table->horizontalHeader()->setStretchLastSection(true);
   m_table->verticalHeader()->hide();
+  m_table->setWordWrap(false);  // one line a quotation, elided
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   QPushButton* save =
       buttons->addButton(QStringLiteral("Save Ranking\u2026"), QDialogButtonBox::ActionRole);
