@@ -199,6 +199,7 @@ class Portfolio {
   // Outside the rounds: a proof ends the search whenever it comes, and no fill can be
   // lost to it.
   void RunWeighing() {
+    if (!m_options.weighing) return;
     const std::stop_token token = m_stop.get_token();
     std::mutex mutex;
     std::condition_variable_any wake;
@@ -225,6 +226,7 @@ class Portfolio {
       lettersOff = lettersOff < 0 ? c->BestCost() : std::min(lettersOff, c->BestCost());
     m_progress.lettersOff = lettersOff;
     if (m_phase == Phase::Search) {
+      m_progress.searchRounds = m_searchRounds;
       if (m_weighed.load(std::memory_order_acquire)) {
         m_end = AutofillEnd::NoFill;
         m_engine = kCertificate;
@@ -275,7 +277,12 @@ class Portfolio {
         m_decided = t;
         m_end = AutofillEnd::Filled;
         if (m_roundsLeft <= 0) m_stop.request_stop();
+      } else if (m_options.searchRounds > 0 && m_searchRounds >= m_options.searchRounds) {
+        // A budget of work rather than time: the same seed gives up at the same point
+        // however busy the machine is.
+        m_stop.request_stop();
       }
+      m_progress.searchRounds = m_searchRounds;
     } else {
       ++m_improveRounds;
       if (m_exact && !m_exactRanked && !m_exact->fills.empty()) {
@@ -440,6 +447,14 @@ std::string AutofillEndText(AutofillEnd end) {
       return "No empty answer to fill";
   }
   return {};
+}
+
+int SearchRoundsOfWork(std::uint64_t candidates, std::uint64_t roundWork) {
+  int rounds = 0;
+  for (std::uint64_t weighed = 0; weighed < candidates; ++rounds)
+    weighed += std::max<std::uint64_t>(roundWork, 1) * kSearchRoundScale
+               << std::min(rounds / kGrowthRounds, kMaxDoublings);
+  return std::max(rounds, 1);
 }
 
 AutofillResult RunAutofill(const AutofillProblem& problem, const AutofillWordSource& words,

@@ -46,6 +46,8 @@ struct AutofillOptions {
   bool exact = true;                 // run the exact engine beside them
   int improveRounds = 150;           // most rounds of improvement after the first fill
   std::uint64_t roundWork = 600000;  // candidates a chain weighs in an improvement round
+  int searchRounds = 0;              // rounds without a fill before it gives up; 0: no limit
+  bool weighing = true;              // look for letter weights that prove there is no fill
   SearchDeadline::Clock clock;       // what the time limit is measured on; empty: steady clock
 };
 
@@ -63,6 +65,7 @@ struct AutofillProgress {
   int rows = 0;             // rows to fill
   int fills = 0;            // fills found so far
   int lettersOff = -1;      // the local search's best cost so far (0 once filled)
+  int searchRounds = 0;     // rounds of fixed work spent before the first fill or the proof
 };
 
 enum class AutofillEnd {
@@ -88,6 +91,10 @@ using AutofillWordSource = std::function<const std::vector<AutofillWord>&(char i
 
 // The text that reports an end ("No fill exists", ...).
 std::string AutofillEndText(AutofillEnd end);
+
+// The search rounds (AutofillOptions::searchRounds) in which one chain weighs at least this
+// many candidates: the rounds grow as a search goes on.
+int SearchRoundsOfWork(std::uint64_t candidates, std::uint64_t roundWork);
 
 // Fills every slot so that the pool is used up: a portfolio of the exact engine
 // (RunExactFill) and several local-search chains (LocalFillChain), each on its own

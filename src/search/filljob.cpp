@@ -21,10 +21,16 @@ FillRequest WindowFillRequest(std::vector<int> rows, int maxRarity, double secon
 
 FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     const std::string& dictDir) {
+  auto dictionary = std::make_shared<AutofillDictionary>(dictDir, &doc.host());
+  for (const auto& list : request.wordLists) dictionary->AddListEntries(list);
+  return PrepareFill(doc, request, std::move(dictionary));
+}
+
+FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
+                    std::shared_ptr<AutofillDictionary> dictionary) {
   FillJob job;
   job.rows = request.rows;
-  job.dictionary = std::make_shared<AutofillDictionary>(dictDir, &doc.host());
-  for (const auto& list : request.wordLists) job.dictionary->AddListEntries(list);
+  job.dictionary = std::move(dictionary);
   job.problem = MakeRefillProblem(doc, request.rows);
   AutofillOptions& options = job.options;
   PrepareAutofillOptions(doc, options, request.rows);

@@ -54,6 +54,10 @@ struct FillJob {
 // word lists are read into the dictionary of `dictDir`.
 FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     const std::string& dictDir);
+// The same with a dictionary already read, shared with other jobs (its word lists stay as
+// they are; the request's lists are not added).
+FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
+                    std::shared_ptr<AutofillDictionary> dictionary);
 
 // The answer table still has the rows and the pool the job was prepared from.
 bool FillStillFits(const PuzzleDocument& doc, const FillJob& job);

@@ -31,6 +31,8 @@
 #include "app/panes/wordlistpane.h"
 #include "app/print/gridsvgexport.h"
 #include "app/print/printroom.h"
+#include "app/quotes/quoteimporting.h"
+#include "app/quotes/quoteranking.h"
 #include "app/search/searchcontroller.h"
 #include "app/search/searchhooks.h"
 #include "app/widgets/bottombar.h"
@@ -97,6 +99,8 @@ void OpenAutofillDialog(WindowParts& w) {
 using Rule = std::function<bool(const WindowParts&)>;
 // A puzzle is loaded or made.
 const Rule kNeedsPuzzle = [](const WindowParts& w) { return w.doc->PuzzleExists; };
+// The quotes file has lines.
+const Rule kNeedsQuotes = [](const WindowParts& w) { return w.session->QuotesEditor.size() > 0; };
 // The answer row at the caret holds a word beyond its initial.
 const Rule kNeedsFilledRow = [](const WindowParts& w) {
   return w.doc->PuzzleExists && w.lookups->CurrentAnswer().size() > 1;
@@ -192,6 +196,7 @@ std::vector<ActionRow> ActionRows() {
        [](W& w) {
          if (IpuzPuzzle1Click(w)) w.puzzleCommands->NewPuzzleShown();
        }},
+      {names::kImportQuotations, "&Open", "Import Quotations\u2026", "", [](W& w) { ImportQuotations(*w.host, w.session->CurrentDir); }},
       {"Quotes1", "&Open", "Quotes", "",
        [](W& w) {
          if (OpenQuotesFile(*w.session, *w.host)) w.viewCommands->Quotes3Click();
@@ -255,6 +260,7 @@ std::vector<ActionRow> ActionRows() {
          if (!w.lookups->StartCompanion(LookUpCommands::PuzzleManagerProgram(), {})) w.dialogs->PuzzlebyBrowsing1Click();
        }},
       {"ReloadWordLists1", "&Tools", "Reload Word Lists", "", [](W& w) { w.listCommands->ReloadLists(); }},
+      {names::kRankQuotes, "&Tools", "Rank Quotes", "", [](W& w) { RankQuotesClick(w); }, false, kNeedsQuotes},
       {names::kAutofill, "&Tools", "Autofill", "F9", [](W& w) { w.search->Autofill1Click(); }},
       {"AutofillDialog1", "&Tools", "Autofill Options...", "Ctrl+F9", [](W& w) { OpenAutofillDialog(w); }},
       {"FillAgain1", "&Tools", "Fill Again", "Shift+F9", [](W& w) { w.search->FillAgain(); }},
