@@ -23,7 +23,7 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 echo "clang-format: $(git ls-files '*.cpp' '*.h' | wc -l) files formatted"
 
 # Modules analysed: their folders under src/.
-modules=(core files formats search clues settings render rtf print cli app)
+modules=(core files formats search clues settings render rtf print cli quotes app)
 if [ -n "$since" ] && git rev-parse -q --verify "$since^{commit}" >/dev/null; then
   changed=$(git diff --name-only "$since" HEAD -- src | cut -d/ -f2 | sort -u)
   picked=()

@@ -142,23 +142,8 @@ TEST_F(HeuristicThreadsTest, AnotherPuzzleOpenedWhileTheListsAreReadDropsTheLate
 
 // The search's own worker is not waited for either: opening another puzzle while the
 // brute force runs returns, and the old search's end never reaches the new puzzle's lists.
-// The letter files give the search millions of steps: thousands of two-letter words that
-// fit the pool but never use it up, and one word of a third of the pool's letters each.
 TEST_F(HeuristicThreadsTest, AnotherPuzzleOpenedWhileTheSearchRunsDropsItsLateEnd) {
-  const PuzzleDocument& doc = window->doc();
-  std::string pool;
-  for (char c = 'A'; c <= 'Z'; ++c)
-    pool.append(static_cast<std::size_t>(std::max(0, doc.P.PoolOf(c))), c);
-  ASSERT_GE(pool.size(), 6u);
-  const std::size_t third = (pool.size() + 2) / 3;
-  std::map<char, std::vector<std::string>> words;
-  const int rows[] = {3, 6, 7};
-  for (std::size_t t = 0; t < 3; ++t) {
-    const std::string initial = doc.KeyWords.At(1, rows[t]).substr(0, 1);
-    auto& file = words[initial.at(0)];
-    file.push_back(initial + pool.substr(t * third, third));
-    file.insert(file.end(), 4000, initial + pool[0]);
-  }
+  const auto words = SlowSearchLetterFiles(window->doc());
   window->searches().SetLetterFileReader([words](const std::string& path) {
     const char initial = UpperCase(std::filesystem::path(path).filename().string()).at(0);
     return std::optional<std::vector<std::string>>(words.at(initial));

@@ -399,6 +399,7 @@ TEST(HeuristicSearchLog, ANewSearchShowsNoneOfThePreviousSearchsWordsWhileItAsks
   };
   host.confirmAnswers.push_back(false);  // no pruning
   window->findChild<QPushButton*>(QStringLiteral("HeuristicButton"))->click();
+  test::WaitForBackground(*window);  // the lists are read behind the window, then it asks
   ASSERT_FALSE(host.questions.empty());
   EXPECT_TRUE(logVisible);
   EXPECT_FALSE(shownAtQuestion.contains(QStringLiteral("OLDWORD")))

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -151,6 +152,29 @@ TEST_F(SaysWhatTest, EveryExportSaysWhereItWroteOrWhyItCouldNot) {
   EXPECT_EQ(host.messages[0].rfind("Could not save file " + nowhere + ": ", 0), 0u)
       << host.messages[0];
   EXPECT_EQ(MessagePanel(), ToQString(host.messages[0]));
+}
+
+TEST_F(SaysWhatTest, TheMessagePanelShowsWhereAPageWentAtTheStartSize) {
+  window->resize(805, 587);
+  const std::string pdf = Path("a folder with a rather long name, as users have/page.pdf");
+  ASSERT_TRUE(QDir().mkpath(
+      dir.filePath(QStringLiteral("a folder with a rather long name, as users have"))));
+  host.fileAnswers.push_back(pdf);
+  Trigger("PrintToPdf");
+  ASSERT_TRUE(MessagePanel().contains(ToQString(pdf)));
+  const QList<QLabel*> panels = Find<PanelBar>("StatusBar1")->findChildren<QLabel*>();
+  ASSERT_GE(panels.size(), 4);
+  const QLabel* message = panels[2];
+  // What the panel shows fits it, begins with what was written and ends with the file's
+  // name; the whole text is in the tooltip.
+  EXPECT_LE(message->fontMetrics().horizontalAdvance(message->text()),
+            message->contentsRect().width());
+  EXPECT_TRUE(message->text().startsWith(QStringLiteral("PDF"))) << message->text().toStdString();
+  EXPECT_TRUE(message->text().endsWith(QStringLiteral("/page.pdf")))
+      << message->text().toStdString();
+  EXPECT_EQ(message->toolTip(), MessagePanel());
+  EXPECT_GT(message->width(), panels[3]->width()) << "the message takes the larger share";
+  EXPECT_EQ(window->width(), 805) << "a long message never widens the window";
 }
 
 class AutofillOptionsTest : public PuzzleWindowTest {};

@@ -152,30 +152,14 @@ TEST_F(SearchWindowTest, TheButtonStartsAgainAfterAnEarlyEndAndItsReportStays) {
   EXPECT_FALSE(MessagePanel().startsWith(QStringLiteral("This can take a long time")));
 }
 
-// Esc in the window stops the search while it runs. The test's own dictionary gives the
-// search millions of steps before its one solution: each list holds thousands of
-// two-letter words that fit the pool but never use it up, and one word of a third of the
-// pool's letters (the three together are the solution, met at the end of the loops).
+// Esc in the window stops the search while it runs, on letter files that give it millions
+// of steps before its one solution.
 TEST_F(SearchWindowTest, EscStopsARunningSearch) {
-  const PuzzleDocument& doc = window->doc();
-  std::string pool;
-  for (char c = 'A'; c <= 'Z'; ++c)
-    pool.append(static_cast<std::size_t>(std::max(0, doc.P.PoolOf(c))), c);
-  ASSERT_GE(pool.size(), 6u);
-  const std::size_t third = (pool.size() + 2) / 3;
-  std::map<char, std::string> letterFiles;
-  const int rows[] = {3, 6, 7};
-  for (std::size_t t = 0; t < 3; ++t) {
-    const char initial = doc.KeyWords.At(1, rows[t]).at(0);
-    std::string& file = letterFiles[initial];
-    file += std::string(1, initial) + pool.substr(t * third, third) + "\n";
-    for (int i = 0; i < 4000; ++i) file += std::string(1, initial) + pool[0] + "\n";
-  }
   QTemporaryDir dict;
-  for (const auto& [initial, words] : letterFiles) {
+  for (const auto& [initial, words] : test::SlowSearchLetterFiles(window->doc())) {
     QFile file(dict.filePath(QString(QLatin1Char(initial)) + QStringLiteral(".txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(words.data(), static_cast<qint64>(words.size()));
+    for (const std::string& word : words) file.write((word + "\n").c_str());
   }
   window->sources().DictDir = dict.path().toStdString() + "/";
 

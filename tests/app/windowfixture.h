@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <atomic>
 #include <chrono>
+#include <map>
 #include <memory>
 #include <thread>
 
@@ -65,6 +66,27 @@ class ProgramDir {
 
 // Waits until the window's long scan has handed over its result; the ceiling only guards
 // against a hang.
+// Letter files that give the heuristic search millions of steps before its one solution:
+// the lists of rows D, G and H each hold thousands of two-letter words that fit the pool
+// but never use it up, and one word of a third of the pool's letters (the three together
+// are the solution, met at the end of the loops). Keyed by initial.
+inline std::map<char, std::vector<std::string>> SlowSearchLetterFiles(const PuzzleDocument& doc) {
+  std::string pool;
+  for (char c = 'A'; c <= 'Z'; ++c)
+    pool.append(static_cast<std::size_t>(std::max(0, doc.P.PoolOf(c))), c);
+  EXPECT_GE(pool.size(), 6u);
+  const std::size_t third = (pool.size() + 2) / 3;
+  std::map<char, std::vector<std::string>> words;
+  const int rows[] = {3, 6, 7};
+  for (std::size_t t = 0; t < 3; ++t) {
+    const std::string initial = doc.KeyWords.At(1, rows[t]).substr(0, 1);
+    auto& file = words[initial.at(0)];
+    file.push_back(initial + pool.substr(t * third, third));
+    file.insert(file.end(), 4000, initial + pool[0]);
+  }
+  return words;
+}
+
 inline void WaitForBackground(MainWindow& window) {
   BackgroundWork& work = window.searches().background();
   for (int i = 0; i < 6000 && work.running(); ++i) QTest::qWait(20);

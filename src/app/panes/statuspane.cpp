@@ -78,7 +78,9 @@ StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
   m_statusBar1 = new PanelBar(
       QStringLiteral("StatusBar1"),
       {QStringLiteral("Row"), QStringLiteral("Col"), QString(), QStringLiteral("Chars")},
-      {60, 60, 160, 0});
+      // The message panel says what was written where and how long work goes: it takes
+      // twice the share of the pool letters' panel.
+      {60, 60, -2, -1});
   m_progress = new QProgressBar;
   m_progress->setObjectName(QStringLiteral("AutofillProgress"));
   m_progress->setFixedWidth(180);

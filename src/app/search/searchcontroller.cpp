@@ -94,8 +94,7 @@ void SearchController::HeuristicButtonClick() {
       OpenWordListEditor(lists);
     };
   }
-  // The log of a search about to start is shown empty, not with the last search's words
-  // while the preparation asks its questions.
+  // A search about to start shows its log empty, not the last search's words.
   if (NumEmpty(m_doc) == 3) {
     m_sources.List(4).Items.clear();
     if (m_hooks.listsChanged) m_hooks.listsChanged();

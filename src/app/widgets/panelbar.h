@@ -8,7 +8,9 @@ class QLabel;
 
 namespace quotella {
 
-// A status bar made of text panels; a width of 0 lets a panel take the rest.
+// A status bar made of text panels; a positive width is fixed, 0 or -n takes n shares of
+// the rest. A text longer than its panel is shortened in the middle, so a path keeps its
+// start and its file name; the whole text is in the tooltip and in panel().
 class PanelBar : public QFrame {
   Q_OBJECT
  public:
@@ -25,9 +27,12 @@ class PanelBar : public QFrame {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void Show(std::size_t index);
   std::vector<QLabel*> m_labels;
+  std::vector<QString> m_texts;
 };
 
 }  // namespace quotella
