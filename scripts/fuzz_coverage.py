@@ -13,9 +13,10 @@ import sys
 # expression on the demangled name; "." for the whole file).
 READERS = [
     ("puzzle file", "puzzlefile", "src/files/puzzlefile.cpp",
-     r"LoadPuzzleFromEditor|PrepareLoad|ScanSections|ScanWrittenLayout|ForEachTagIn|"
-     r"ParseNumberMapLine|TextAfter|LineAfter|WordFitsRow|LayStoredWord|CheckStoredLabels|"
-     r"SectionLines"),
+     r"LoadPuzzleFromEditor|PrepareLoad|ParseNumberMapLine|WordFitsRow|LayStoredWord|"
+     r"CheckStoredLabels"),
+    ("puzzle file sections", "puzzlefile", "src/files/puzzlesections.cpp",
+     r"ScanSections|ScanWrittenLayout|ForEachTagIn|ExactTag|TextAfter|LineAfter|SectionLines"),
     ("puzzle grid section", "puzzlefile", "src/files/gridsection.cpp",
      r"ReadGridShape|ApplyGridShape|GridShows"),
     ("settings text", "settings", "src/settings/initext.cpp",
