@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "core/letterfold.h"
 #include "core/linestore.h"
 #include "core/tpuzzle.h"
+#include "search/scoredlist.h"
 
 namespace quotella {
 
@@ -66,6 +68,9 @@ struct WordSources {
 
   std::array<WordList, 4> Lists;  // word lists 1..4 at 0..3
   std::vector<std::string> Candidates;
+  // The constructor's scored lists named in the settings. Replaced as a whole when they are
+  // read again, never changed in place: a fill or scan in a worker keeps the one it began with.
+  std::shared_ptr<const ScoredWords> Scored = std::make_shared<const ScoredWords>();
 
   std::string ProgramDir;  // ends in a separator
   std::string DictDir;     // ends in a separator; empty means ProgramDir
