@@ -262,10 +262,17 @@ bool ScoredWords::RuledOut(std::string_view word) const {
 }
 
 std::vector<std::string> LoadScoredWords(ScoredWords& words) {
+  std::size_t readable = 0;
+  return LoadScoredWords(words, readable);
+}
+
+std::vector<std::string> LoadScoredWords(ScoredWords& words, std::size_t& readable) {
   std::vector<std::string> messages;
   words.table.Clear();
+  readable = 0;
   for (const std::string& file : words.files) {
     const ScoredListRead read = words.table.AddFile(file, words.defaultScore);
+    if (read.readable) ++readable;
     if (!read.readable) {
       messages.push_back("Could not read the scored word list " + file);
     } else if (read.badLines > 0) {

@@ -90,6 +90,8 @@ struct ScoredWords {
 //   "The scored word list PATH has N bad lines (the first is line L: TEXT); they were skipped"
 // The lists that could be read are used either way.
 std::vector<std::string> LoadScoredWords(ScoredWords& words);
+// The same, counting into readable the named files that could be read.
+std::vector<std::string> LoadScoredWords(ScoredWords& words, std::size_t& readable);
 
 // Adds entries to the list file at path (created when missing), keeping everything the
 // file holds: a word already in the file gets the new score on its own line (its text
