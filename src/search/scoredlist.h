@@ -95,7 +95,9 @@ std::vector<std::string> LoadScoredWords(ScoredWords& words, std::size_t& readab
 
 // Adds entries to the list file at path (created when missing), keeping everything the
 // file holds: a word already in the file gets the new score on its own line (its text
-// kept as written), a new word is added at the end as "WORD;SCORE". Written atomically.
+// kept as written; every line holding it, so that no older, higher score outlives the
+// change), a new word is added at the end as "WORD;SCORE". The file keeps its encoding and
+// line ends (a new file is UTF-8 with CR LF). Written atomically.
 SaveResult AddToScoredListFile(const std::string& path, const std::vector<ScoredEntry>& entries);
 
 }  // namespace quotella
