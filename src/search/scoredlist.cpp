@@ -100,12 +100,17 @@ ParsedLine ParseLine(std::string_view line, int defaultScore, std::string& word)
   return parsed;
 }
 
-// Lines of a text, as ForEachLine cuts them (near enough to reserve for).
-std::size_t CountLines(std::string_view text) {
-  std::size_t lines = 1;
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// Lines of a text that are neither empty nor notes: the most entries it can hold. A file
+// of empty lines or notes reserves no room in the table.
+std::size_t CountEntryLines(std::string_view text) {
+  std::size_t lines = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-      ++lines;
+    const bool lineStart = i == 0 || IsLineEnd(text[i - 1]);
+    if (lineStart && !IsLineEnd(text[i]) && text[i] != '#') ++lines;
   }
   return lines;
 }
@@ -177,7 +182,7 @@ class WantedScores {
 ScoredListRead ScoredList::AddText(std::string_view text, int defaultScore) {
   ScoredListRead read;
   defaultScore = ClampScore(defaultScore);
-  m_scores.reserve(m_scores.size() + CountLines(text));
+  m_scores.reserve(m_scores.size() + CountEntryLines(text));
   std::string word;
   std::size_t number = 0;
   ForEachLine(text, [&](std::string_view line) {
