@@ -18,7 +18,7 @@ runs="${FUZZ_RUNS:--1}"
 shift || true
 build=build/fuzz
 all=(puzzlefile settings quoteline textfiles rtf ipuz synopsis familiarity offensive
-     recentpuzzles dictrewrite)
+     recentpuzzles dictrewrite scoredlist)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUOTELLA_BUILD_FUZZ=ON -DQUOTELLA_BUILD_TESTS=OFF -DQUOTELLA_BUILD_GUI=OFF >/dev/null

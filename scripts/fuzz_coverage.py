@@ -39,6 +39,7 @@ READERS = [
     ("recent-puzzles line", "recentpuzzles", "src/settings/recentpuzzles.cpp", r"."),
     ("dictionary rewrite", "dictrewrite", "src/search/wordlisteditor.cpp",
      r"Expunge|KillItems|FindInLetterFile|Initial|CopyChecks"),
+    ("scored word list", "scoredlist", "src/search/scoredlist.cpp", r"."),
 ]
 
 ROW = re.compile(r"^(?P<name>.+?)\s+\d+\s+\d+\s+(?:[\d.]+%|-)\s+(?P<lines>\d+)\s+(?P<miss>\d+)"

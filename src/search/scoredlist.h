@@ -57,6 +57,9 @@ class ScoredList {
 
   // Every entry in alphabetical order.
   std::vector<ScoredEntry> Sorted() const;
+  // The entries whose word starts with initial (A-Z) and scores at least minScore, best
+  // score first, equal scores alphabetical.
+  std::vector<ScoredEntry> BestWithInitial(char initial, int minScore) const;
   // The text of a list holding every entry: "WORD;SCORE" lines in alphabetical order, LF.
   std::string Text() const;
 
@@ -87,10 +90,14 @@ struct ScoredWords {
 //   "The scored word list PATH has N bad lines (the first is line L: TEXT); they were skipped"
 // The lists that could be read are used either way.
 std::vector<std::string> LoadScoredWords(ScoredWords& words);
+// The same, counting into readable the named files that could be read.
+std::vector<std::string> LoadScoredWords(ScoredWords& words, std::size_t& readable);
 
 // Adds entries to the list file at path (created when missing), keeping everything the
 // file holds: a word already in the file gets the new score on its own line (its text
-// kept as written), a new word is added at the end as "WORD;SCORE". Written atomically.
+// kept as written; every line holding it, so that no older, higher score outlives the
+// change), a new word is added at the end as "WORD;SCORE". The file keeps its encoding and
+// line ends (a new file is UTF-8 with CR LF). Written atomically.
 SaveResult AddToScoredListFile(const std::string& path, const std::vector<ScoredEntry>& entries);
 
 }  // namespace quotella

@@ -15,6 +15,7 @@
 #include "files/quotesfile.h"
 #include "heapcounter.h"
 #include "search/autofillsource.h"
+#include "search/scoredlist.h"
 #include "search/wordlists.h"
 #include "search/wordsource.h"
 #include "settings/settingsstore.h"
@@ -97,6 +98,17 @@ TEST_F(HostileFiles, FamiliarityAndOffensiveListsOfEmptyLinesKeepOnlyTheirEntrie
   EXPECT_LT(HeapOverFileSize(), 4.0);
   EXPECT_EQ(words.size(), 1u);
   EXPECT_EQ(words.count("BADWORD"), 1u);
+}
+
+TEST_F(HostileFiles, ScoredListOfEmptyLinesKeepsOnlyItsEntries) {
+  const std::string path = Write("scored.txt", "wren;80\r\nice cream\r\n", "# mine\r\n");
+  ScoredList list;
+  StartCounting();
+  const ScoredListRead read = list.AddFile(path, 50);
+  EXPECT_LT(HeapOverFileSize(), 4.0);
+  EXPECT_EQ(read.entries, 2u);
+  EXPECT_EQ(read.badLines, 0u);
+  EXPECT_EQ(list.Text(), "ICECREAM;50\nWREN;80\n");
 }
 
 TEST_F(HostileFiles, WordListOfEmptyLinesKeepsEveryLineInBoundedMemory) {
