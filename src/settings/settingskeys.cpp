@@ -42,6 +42,12 @@ void ReadColourIfNumber(Store store, Value value) {
   if (auto c = ParseIniInt(value)) store.Values().*Field = *c;
 }
 
+// A score of 0-100; anything else leaves the score as it is.
+void ReadScore(Value value, int& target) {
+  if (auto n = ParseIniInt(value); n && *n >= kLowestWordScore && *n <= kHighestWordScore)
+    target = *n;
+}
+
 template <int List>
 SettingsKey WordListKey(int readStep, int writeStep) {
   constexpr std::size_t kIndex = List - 1;
@@ -157,6 +163,31 @@ std::vector<SettingsKey> MakeKeys() {
            store.Values().RecoverySeconds = *n;
        },
        false, kFirstAutofillStep + 2},
+      {"[scored lists]", nullptr,
+       "the constructor's scored word lists, each path in double quotes (a bare name lies in the "
+       "program folder)",
+       [](S s) { return JoinQuotedPaths(s.ScoredListFiles); }, 27,
+       [](Store store, Value v) {
+         std::vector<std::string> files;
+         for (const std::string& name : SplitQuotedPaths(v))
+           files.push_back(store.InProgramDir(name));
+         store.Values().ScoredListFiles = std::move(files);
+       },
+       false, kFirstScoredListStep},
+      {"[scored min score]", nullptr, "least score of a listed word autofill takes (0 to 100)",
+       [](S s) { return Number(s.MinWordScore); }, 28,
+       [](Store store, Value v) { ReadScore(v, store.Values().MinWordScore); }, false,
+       kFirstScoredListStep + 1},
+      {"[scored default score]", nullptr,
+       "score of a scored-list line holding a word alone (0 to 100)",
+       [](S s) { return Number(s.ListWordScore); }, 29,
+       [](Store store, Value v) { ReadScore(v, store.Values().ListWordScore); }, false,
+       kFirstScoredListStep + 2},
+      {"[autofill dictionary words]", nullptr,
+       "autofill may also take dictionary words when scored lists are named",
+       [](S s) { return Flag(s.DictionaryWordsAllowed); }, 30,
+       [](Store store, Value v) { ReadFlag(v, store.Values().DictionaryWordsAllowed); }, false,
+       kFirstScoredListStep + 3},
       {"[title]", nullptr, "title box (read only)",
        [](S s) { return s.Title ? *s.Title : std::string("(unchanged)"); }, 6,
        [](Store store, Value v) { store.Values().Title = Trim(v); }},
