@@ -66,6 +66,16 @@ double RoundSignificant(double value, int significant) {
   return std::round(value * scale) / scale;
 }
 
+// The lines that end an explanation of a scan that found nothing: the conditions it met.
+void AppendConditionLines(const ScanConditions& c, std::vector<std::string>& out) {
+  out.push_back(c.on ? "meeting these conditions " : "scanning with NO conditions ");
+  if (!c.on) return;
+  out.push_back("");
+  out.push_back("Conditions: Must contain " + c.mustHave);
+  if (c.maxLength > 0) out.push_back("Maximum length: " + std::to_string(c.maxLength));
+  if (c.minLength > 0) out.push_back("Minimum length: " + std::to_string(c.minLength));
+}
+
 }  // namespace
 
 std::string FixedNumber(double value, int significant, int decimals) {
@@ -138,17 +148,51 @@ int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n) {
     }
   }
   if (found > 0) return found;
-  const ScanConditions& c = doc.Conditions;
   src.Candidates.push_back("No words found in word list " + std::to_string(n));
   src.Candidates.push_back("(" + src.List(n).FileName + ")");
-  src.Candidates.push_back(c.on ? "meeting these conditions " : "scanning with NO conditions ");
-  if (c.on) {
-    src.Candidates.push_back("");
-    src.Candidates.push_back("Conditions: Must contain " + c.mustHave);
-    if (c.maxLength > 0) src.Candidates.push_back("Maximum length: " + std::to_string(c.maxLength));
-    if (c.minLength > 0) src.Candidates.push_back("Minimum length: " + std::to_string(c.minLength));
-  }
+  AppendConditionLines(doc.Conditions, src.Candidates);
   return 0;
+}
+
+namespace {
+
+std::string ScoredListNames(const ScoredWords& words) {
+  std::string names;
+  for (const auto& file : words.files) names += (names.empty() ? "" : ", ") + BaseName(file);
+  return names;
+}
+
+void ExplainNoScoredWords(const PuzzleDocument& doc, const ScoredWords& words,
+                          std::vector<std::string>& out) {
+  out.push_back("No words found in the scored word lists");
+  if (words.files.empty()) out.push_back("(no scored word list is named)");
+  for (const auto& file : words.files) out.push_back("(" + file + ")");
+  out.push_back("scoring at least " + std::to_string(words.minScore));
+  AppendConditionLines(doc.Conditions, out);
+}
+
+}  // namespace
+
+int ScanScoredLists(PuzzleDocument& doc, WordSources& src) {
+  const ScoredWords empty;
+  const ScoredWords& words = src.Scored ? *src.Scored : empty;
+  src.WordListFileLabel = ScoredListNames(words);
+  src.WordListFileLabelVisible = true;
+  src.Candidates.clear();
+  const int row = doc.view().CurRow;
+  const std::string initial = UpperCase(std::string(1, RowInitial(doc, row)));
+  int found = 0;
+  if (initial[0] != 0) {
+    for (auto& entry : words.table.BestWithInitial(initial[0], words.minScore)) {
+      if (IsAnswerWord(entry.word) && WordFits(doc, entry.word, row, &doc.Conditions)) {
+        src.Candidates.push_back(std::move(entry.word));
+        ++found;
+      }
+    }
+  }
+  if (found == 0) ExplainNoScoredWords(doc, words, src.Candidates);
+  ShowCandidates(src);
+  return found;
 }
 
 int ScanListCommand(PuzzleDocument& doc, WordSources& src, int n) {

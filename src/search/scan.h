@@ -31,6 +31,13 @@ int ScanWordlist(PuzzleDocument& doc, WordSources& src, int n);
 // scans, shows the candidates. No sound. Returns the number of fitting entries.
 int ScanListCommand(PuzzleDocument& doc, WordSources& src, int n);
 
+// "Scan Scored Lists": names the scored lists over the side picture, empties the
+// candidates and appends the words of *src.Scored at or above its minimum that start with
+// the row's letter and fit (with the conditions switch), best score first, equal scores
+// alphabetical; or the explanatory lines when none fits. Shows the candidates; no sound.
+// Returns the number of fitting words.
+int ScanScoredLists(PuzzleDocument& doc, WordSources& src);
+
 // The statistics of a clicked candidate: the vowel outlook for the pool status panel
 // "Vowel %" and the five panels of the candidate status bar.
 struct CandidateStats {

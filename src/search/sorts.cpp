@@ -109,6 +109,27 @@ void SortByRarity(const Tpuzzle& p, std::vector<std::string>& list) {
   SortKeyedDescending(list, 5);
 }
 
+void SortByScore(std::vector<std::string>& list, const ScoredWords& words) {
+  struct Ranked {
+    int score;
+    std::string word;
+  };
+  std::vector<Ranked> ranked;
+  ranked.reserve(list.size());
+  for (auto& w : list) ranked.push_back({words.table.ScoreOf(w), std::move(w)});
+  // Stable: the unlisted (score -1) keep their order at the end.
+  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+    if (a.score != b.score) return a.score > b.score;
+    return a.score >= 0 && LessNoCase(a.word, b.word);
+  });
+  for (std::size_t i = 0; i < list.size(); ++i) list[i] = std::move(ranked[i].word);
+}
+
+std::string CandidateScoreText(const ScoredWords& words, const std::string& candidate) {
+  const int score = words.table.ScoreOf(candidate);
+  return score < 0 ? std::string() : std::to_string(score);
+}
+
 void SortCandidates(PuzzleDocument& doc, WordSources& src, CandidateSort sort) {
   switch (sort) {
     case CandidateSort::Length:
@@ -130,6 +151,9 @@ void SortCandidates(PuzzleDocument& doc, WordSources& src, CandidateSort sort) {
       break;
     case CandidateSort::Rarity:
       SortByRarity(doc.P, src.Candidates);
+      break;
+    case CandidateSort::Score:
+      if (src.Scored) SortByScore(src.Candidates, *src.Scored);
       break;
   }
 }

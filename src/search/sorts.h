@@ -31,8 +31,15 @@ void SortbyProblemChars(const Tpuzzle& p, std::vector<std::string>& list, bool a
 // reverse alphabetical order.
 void SortByRarity(const Tpuzzle& p, std::vector<std::string>& list);
 
-// The sort commands of the candidates' context menu, with their sounds.
-enum class CandidateSort { Length, VowelPercent, AllProblems, PrimaryProblems, Rarity };
+// Highest score in the constructor's scored lists first, equal scores alphabetical; the
+// candidates the lists do not hold follow in their order.
+void SortByScore(std::vector<std::string>& list, const ScoredWords& words);
+// The score shown beside a candidate ("90"); "" when the lists do not hold it.
+std::string CandidateScoreText(const ScoredWords& words, const std::string& candidate);
+
+// The sort commands of the candidates' context menu, with their sounds. Score sorts by the
+// word sources' scored lists.
+enum class CandidateSort { Length, VowelPercent, AllProblems, PrimaryProblems, Rarity, Score };
 void SortCandidates(PuzzleDocument& doc, WordSources& src, CandidateSort sort);
 
 // The problem-letter search: its two parameters last for the run.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/construction.h"
 #include "search/searchcommands.h"
 #include "search_fixture.h"
 
@@ -218,6 +219,73 @@ TEST_F(ScanTest, ScanCommandReadsWordListsAndGivesStatistics) {
   EXPECT_EQ(RunScan(doc, request, "GYPWBVKXJQZ", out), 0);
   EXPECT_EQ(out.size(), 6u);
   EXPECT_EQ(out[4], "Len 5");
+}
+
+// The puzzle of a real quotation (rows LORDBYRON SHEWALKSINBEAUTY; the quotation has no
+// X, J, Q or Z) with a scored list; the caret on row A (L).
+class ScoredScanTest : public ::testing::Test {
+ protected:
+  ScoredScanTest() : doc(host) {
+    EXPECT_EQ(QuotesEditorDblClick(doc, test::kByronLine), DblClickResult::Made);
+    doc.view().CurRow = 0;
+    host.sounds.clear();
+    auto words = std::make_shared<ScoredWords>();
+    words->files = {"/lists/mine.txt", "/lists/theirs.txt"};
+    words->table.AddText(
+        "LIGHT;90\nLA;80\nLANE;70\nLAKE;70\nLAMB;60\nLOT;40\nLUXURY;99\n"
+        "BRIGHT;95\nL;100\n",
+        50);
+    src.Scored = words;
+  }
+  FakeHost host;
+  PuzzleDocument doc;
+  WordSources src;
+};
+
+TEST_F(ScoredScanTest, TakesTheRowsFittingWordsAtTheMinimumBestFirst) {
+  src.Candidates = {"old"};
+  EXPECT_EQ(ScanScoredLists(doc, src), 5);
+  // LOT is under the minimum, LUXURY needs an X, BRIGHT starts another row, L is one letter.
+  EXPECT_EQ(src.Candidates, (Lines{"LIGHT", "LA", "LAKE", "LANE", "LAMB"}));
+  EXPECT_EQ(src.WordListFileLabel, "mine.txt, theirs.txt");
+  EXPECT_TRUE(src.WordListFileLabelVisible);
+  EXPECT_EQ(src.Pane, ListPane::Candidates);
+  EXPECT_TRUE(host.sounds.empty());
+
+  doc.Conditions = {true, "A", 0, 4};
+  EXPECT_EQ(ScanScoredLists(doc, src), 4);
+  EXPECT_EQ(src.Candidates, (Lines{"LA", "LAKE", "LANE", "LAMB"}));
+  doc.Conditions.on = false;
+  doc.view().CurRow = 4;  // B
+  EXPECT_EQ(ScanScoredLists(doc, src), 1);
+  EXPECT_EQ(src.Candidates, (Lines{"BRIGHT"}));
+}
+
+TEST_F(ScoredScanTest, ExplainsAScanThatFindsNothing) {
+  doc.Conditions = {true, "ee", 5, 0};
+  EXPECT_EQ(ScanScoredLists(doc, src), 0);
+  EXPECT_EQ(src.Candidates,
+            (Lines{"No words found in the scored word lists", "(/lists/mine.txt)",
+                   "(/lists/theirs.txt)", "scoring at least 50", "meeting these conditions ", "",
+                   "Conditions: Must contain ee", "Minimum length: 5"}));
+  src.Scored = std::make_shared<const ScoredWords>();
+  doc.Conditions.on = false;
+  EXPECT_EQ(ScanScoredLists(doc, src), 0);
+  EXPECT_EQ(src.Candidates,
+            (Lines{"No words found in the scored word lists", "(no scored word list is named)",
+                   "scoring at least 50", "scanning with NO conditions "}));
+}
+
+TEST_F(ScoredScanTest, AWordListScanSortsByScoreWithTheUnlistedLast) {
+  src.List(2).Items = {"lady", "lake", "lamb", "lane", "last", "light", "lot"};
+  ScanListCommand(doc, src, 2);
+  SortCandidates(doc, src, CandidateSort::Score);
+  // Listed words by score, ties alphabetical (LOT too: sorting ignores the minimum), then
+  // the unlisted in the order the scan met them.
+  EXPECT_EQ(src.Candidates, (Lines{"LIGHT", "LAKE", "LANE", "LAMB", "LOT", "LADY", "LAST"}));
+  EXPECT_EQ(CandidateScoreText(*src.Scored, "LIGHT"), "90");
+  EXPECT_EQ(CandidateScoreText(*src.Scored, "lot"), "40");
+  EXPECT_EQ(CandidateScoreText(*src.Scored, "LADY"), "");
 }
 
 }  // namespace
