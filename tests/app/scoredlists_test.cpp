@@ -16,13 +16,16 @@
 #include <fstream>
 #include <set>
 
+#include "app/commands/editorsync.h"
 #include "app/commands/puzzlecommands.h"
 #include "app/dialogs/generalsettingsdialog.h"
+#include "app/window/actiontable.h"
 #include "app/window/names.h"
 #include "app/wordscores/scoredlistroom.h"
 #include "app/wordscores/scoredlistsgroup.h"
 #include "core/answertable.h"
 #include "core/assignment.h"
+#include "files/filesession.h"
 #include "search/heuristic.h"
 #include "search/wordlists.h"
 #include "settings/settingsstore.h"
