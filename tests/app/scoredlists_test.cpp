@@ -125,7 +125,9 @@ TEST_F(ScoredListsTest, TheSettingsGroupKeepsWhatTheUserChoseThroughCloseAndExit
   EXPECT_EQ(Scored().table.ScoreOf("cherry"), 90);
   auto* count = Find<QLabel>("ScoredCount");
   EXPECT_TRUE(count->isVisible());
-  EXPECT_EQ(count->text(), QStringLiteral("Scored lists: 3 words, 2 at 45 or more"));
+  EXPECT_EQ(count->text(), QStringLiteral("Scored: 3 words, 2 at 45+"));
+  EXPECT_TRUE(count->toolTip().startsWith(
+      QStringLiteral("Scored lists: 3 words, 2 at 45 or more\n") + QString::fromStdString(mine)));
 
   // Shown again, the window holds the same choices.
   dialog = OpenGeneralSettings();
@@ -162,8 +164,7 @@ TEST_F(ScoredListsTest, ADamagedOrMissingListIsToldOnceByFileAndLineAndTheOthers
   EXPECT_EQ(Scored().table.ScoreOf("PEAR"), 50);
   EXPECT_EQ(Scored().table.ScoreOf("QUAIL"), 55);
   EXPECT_EQ(Scored().table.ScoreOf("OKAPI"), -1);
-  EXPECT_EQ(Find<QLabel>("ScoredCount")->text(),
-            QStringLiteral("Scored lists: 4 words, 4 at 50 or more"));
+  EXPECT_EQ(Find<QLabel>("ScoredCount")->text(), QStringLiteral("Scored: 4 words, 4 at 50+"));
 
   // Reading the same lists again does not tell the same problems again; a new one is told.
   host.Clear();
@@ -197,6 +198,42 @@ TEST_F(ScoredListsTest, NoListNamedMeansNoCountAndAnEmptyTable) {
   EXPECT_FALSE(Scored().Active());
   EXPECT_EQ(Scored().table.Count(), 0u);
   EXPECT_FALSE(Find<QLabel>("ScoredCount")->isVisible());
+}
+
+// The lists are read behind the window: the window's thread only takes the result, and of
+// two reads asked for one after the other, only the newer one's result is taken.
+TEST_F(ScoredListsTest, ReadingIsBehindTheWindowAndTheNewestChoiceWins) {
+  WaitForLists();
+  const std::string big = Path("big.txt");
+  std::string text;
+  for (int i = 0; i < 20000; ++i) {
+    std::string word = "W";
+    for (int n = i; n > 0; n /= 26) word += static_cast<char>('A' + n % 26);
+    text += word + ";" + std::to_string(i % 101) + "\r\n";
+  }
+  Spit(big, text);
+  const std::string small = Path("small.txt");
+  Spit(small, "ONE;10\r\nTWO;20\r\n");
+
+  const auto before = window->sources().Scored;
+  int taken = 0;
+  const auto counting =
+      QObject::connect(&room(), &ScoredListRoom::listsRead, [&taken] { ++taken; });
+  window->settings().Values().ScoredListFiles = {small};
+  room().ReadLists();
+  EXPECT_TRUE(room().reading());
+  EXPECT_EQ(window->sources().Scored, before);  // nothing is taken until the result is in
+  // Chosen again before the first read is in: the small list's result, which comes first,
+  // is dropped.
+  window->settings().Values().ScoredListFiles = {big};
+  room().SettingsApplied();
+  WaitForLists();
+  QTest::qWait(20);
+  QObject::disconnect(counting);
+  EXPECT_EQ(taken, 1);
+  EXPECT_THAT(Scored().files, ElementsAre(big));
+  EXPECT_EQ(Scored().table.Count(), 20000u);
+  EXPECT_EQ(Scored().table.ScoreOf("WB"), 1);
 }
 
 TEST_F(ScoredListsTest, AWordListIsSavedWithTheScoresInUseAndItsNotes) {

@@ -119,16 +119,21 @@ void ScoredListRoom::ReadLists() {
 
 void ScoredListRoom::ListsRead(const ScoredListReader::Result& result) {
   m_parts.sources->Scored = result.words;
-  // A list's problem is told once; reading the lists again does not repeat it.
-  for (const std::string& message : result.messages)
-    if (m_told.insert(message).second) m_parts.host->Message(message);
   const ScoredWords& words = *result.words;
   m_count->setVisible(words.Active());
-  m_count->setText(ToQString(ScoredCountText(words.table.Count(), result.usable, words.minScore)));
-  QStringList files;
+  const auto count = [&](bool brief) {
+    return ToQString(ScoredCountText(words.table.Count(), result.usable, words.minScore, brief));
+  };
+  // The status bar shows the count briefly; its tooltip says it in full and names the lists.
+  m_count->setText(count(true));
+  QStringList files{count(false)};
   for (const std::string& file : words.files) files << ToQString(file);
   m_count->setToolTip(files.join(QLatin1Char('\n')));
   emit listsRead();
+  // The lists are in use before a message box waits for the user. A list's problem is told
+  // once; reading the lists again does not repeat it.
+  for (const std::string& message : result.messages)
+    if (m_told.insert(message).second) m_parts.host->Message(message);
 }
 
 void ScoredListRoom::SaveListWithScores(int n) {

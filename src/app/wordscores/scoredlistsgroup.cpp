@@ -33,6 +33,7 @@ ScoredListsGroup::ScoredListsGroup(QWidget* parent)
   // Long paths are cut in the middle, so that the folder's start and the file's name show;
   // the whole path is the item's tooltip.
   m_files->setTextElideMode(Qt::ElideMiddle);
+  m_files->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   m_add = new QPushButton(QStringLiteral("Add\u2026"), this);
   m_add->setObjectName(QStringLiteral("ScoredListAddButton"));
   m_remove = new QPushButton(QStringLiteral("Remove"), this);

@@ -63,9 +63,9 @@ std::vector<ScoredEntry> FilledAnswers(const PuzzleDocument& doc, int score) {
   return answers;
 }
 
-std::string ScoredCountText(std::size_t words, std::size_t usable, int minScore) {
-  return "Scored lists: " + Grouped(words) + " words, " + Grouped(usable) + " at " +
-         std::to_string(minScore) + " or more";
+std::string ScoredCountText(std::size_t words, std::size_t usable, int minScore, bool brief) {
+  return (brief ? "Scored: " : "Scored lists: ") + Grouped(words) + " words, " + Grouped(usable) +
+         " at " + std::to_string(minScore) + (brief ? "+" : " or more");
 }
 
 }  // namespace quotella

@@ -24,7 +24,8 @@ std::string ScoredListFileText(const WordList& list, const ScoredList& scored, i
 // order.
 std::vector<ScoredEntry> FilledAnswers(const PuzzleDocument& doc, int score);
 
-// "Scored lists: 48,211 words, 31,907 at 50 or more".
-std::string ScoredCountText(std::size_t words, std::size_t usable, int minScore);
+// "Scored lists: 48,211 words, 31,907 at 50 or more"; brief, as the status bar has room
+// for: "Scored: 48,211 words, 31,907 at 50+".
+std::string ScoredCountText(std::size_t words, std::size_t usable, int minScore, bool brief);
 
 }  // namespace quotella
