@@ -50,6 +50,50 @@ std::string WithTrailingSeparator(const std::string& dir) {
   return dir + '/';
 }
 
+std::string JoinQuotedPaths(const std::vector<std::string>& paths) {
+  std::string value;
+  for (const std::string& path : paths) {
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos) continue;
+    if (!value.empty()) value += ' ';
+    value += '"';
+    for (char c : path) {
+      if (c == '"') value += '"';
+      value += c;
+    }
+    value += '"';
+  }
+  return value;
+}
+
+std::vector<std::string> SplitQuotedPaths(const std::string& value) {
+  const std::string t = Trim(value);
+  if (t.empty()) return {};
+  if (t[0] != '"') return {t};
+  std::vector<std::string> paths;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    // Between paths only blanks are expected; whatever else stands there is passed by.
+    if (t[i] != '"') {
+      ++i;
+      continue;
+    }
+    std::string path;
+    for (++i; i < t.size(); ++i) {
+      if (t[i] != '"') {
+        path += t[i];
+      } else if (i + 1 < t.size() && t[i + 1] == '"') {
+        path += '"';
+        ++i;
+      } else {
+        ++i;
+        break;
+      }
+    }
+    if (!path.empty()) paths.push_back(path);
+  }
+  return paths;
+}
+
 std::optional<int> ParseIniInt(const std::string& text) {
   const std::string t = Trim(text);
   if (t.empty()) return std::nullopt;

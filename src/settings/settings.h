@@ -34,6 +34,13 @@ inline constexpr int kDefaultAutofillSeconds = 10;
 inline constexpr int kDefaultRecoverySeconds = 30;
 inline constexpr int kMinRecoverySeconds = 5;
 inline constexpr int kMaxRecoverySeconds = 600;
+// The constructor's scored word lists: the least score autofill takes, the score of a line
+// holding a word alone, and the range of a score. The word-score table declares the same
+// values; the window checks that they agree.
+inline constexpr int kFreshMinWordScore = 50;
+inline constexpr int kFreshListWordScore = 50;
+inline constexpr int kLowestWordScore = 0;
+inline constexpr int kHighestWordScore = 100;
 
 // Every value the settings file feeds, as plain data. The window and the other modules
 // apply what they own from here (colours, fonts, word lists, the quotes file, title and
@@ -81,6 +88,14 @@ struct Settings {
 
   // At most this often a recovery copy of unsaved work is written.
   int RecoverySeconds = kDefaultRecoverySeconds;
+
+  // The constructor's scored word lists, in order (a bare name lies in the program folder),
+  // the least score autofill takes, the score of a line holding a word alone, and whether
+  // autofill may also take words of the dictionary.
+  std::vector<std::string> ScoredListFiles;
+  int MinWordScore = kFreshMinWordScore;
+  int ListWordScore = kFreshListWordScore;
+  bool DictionaryWordsAllowed = true;
 };
 
 class SettingsStore;
@@ -107,12 +122,13 @@ struct SettingsKey {
 
 // The write steps of each writer: colours, then the file names, flags and fonts of the
 // answer table, then the clue list's font (appended when missing, else read), then the
-// Autofill dialog's choices.
+// Autofill dialog's choices, then the scored word lists.
 inline constexpr int kFirstColourStep = 1;
 inline constexpr int kFirstVariableStep = 10;
 inline constexpr int kFirstClueFontStep = 30;
 inline constexpr int kFirstAutofillStep = 40;
-inline constexpr int kWriteStepsEnd = 50;
+inline constexpr int kFirstScoredListStep = 50;
+inline constexpr int kWriteStepsEnd = 60;
 
 // All keys, in the order of a fresh settings file, then the keys it does not carry.
 const std::vector<SettingsKey>& SettingsKeys();
@@ -130,6 +146,14 @@ std::string FileNamePart(const std::string& path);
 std::string FolderPart(const std::string& path);
 // The path with a trailing '/' added when it lacks one (empty stays empty).
 std::string WithTrailingSeparator(const std::string& dir);
+
+// Several paths as one value line: each in double quotes (a quote inside doubled),
+// separated by a blank, so that blanks, commas, semicolons and any letters survive. A path
+// holding a line break cannot stand on one line and is left out.
+std::string JoinQuotedPaths(const std::vector<std::string>& paths);
+// The paths of such a value; a value that does not start with a quote is one path as
+// written (trimmed), and an empty value none.
+std::vector<std::string> SplitQuotedPaths(const std::string& value);
 
 // A decimal integer, blanks around it allowed; nullopt for anything else.
 std::optional<int> ParseIniInt(const std::string& text);

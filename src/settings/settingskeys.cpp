@@ -42,6 +42,12 @@ void ReadColourIfNumber(Store store, Value value) {
   if (auto c = ParseIniInt(value)) store.Values().*Field = *c;
 }
 
+// A score of 0-100; anything else leaves the score as it is.
+void ReadScore(Value value, int& target) {
+  if (auto n = ParseIniInt(value); n && *n >= kLowestWordScore && *n <= kHighestWordScore)
+    target = *n;
+}
+
 template <int List>
 SettingsKey WordListKey(int readStep, int writeStep) {
   constexpr std::size_t kIndex = List - 1;
@@ -60,13 +66,44 @@ SettingsKey ColourKey(const char* key, const char* meaning, int readStep, int wr
       readStep, &ReadColour<Field, Fallback>,       true,    writeStep};
 }
 
+// The constructor's scored word lists, read after everything else and written last.
+std::vector<SettingsKey> ScoredListKeys() {
+  return {
+      {"[scored lists]", nullptr,
+       "the constructor's scored word lists, each path in double quotes (a bare name lies in the "
+       "program folder)",
+       [](S s) { return JoinQuotedPaths(s.ScoredListFiles); }, 27,
+       [](Store store, Value v) {
+         std::vector<std::string> files;
+         for (const std::string& name : SplitQuotedPaths(v))
+           files.push_back(store.InProgramDir(name));
+         store.Values().ScoredListFiles = std::move(files);
+       },
+       false, kFirstScoredListStep},
+      {"[scored min score]", nullptr, "least score of a listed word autofill takes (0 to 100)",
+       [](S s) { return Number(s.MinWordScore); }, 28,
+       [](Store store, Value v) { ReadScore(v, store.Values().MinWordScore); }, false,
+       kFirstScoredListStep + 1},
+      {"[scored default score]", nullptr,
+       "score of a scored-list line holding a word alone (0 to 100)",
+       [](S s) { return Number(s.ListWordScore); }, 29,
+       [](Store store, Value v) { ReadScore(v, store.Values().ListWordScore); }, false,
+       kFirstScoredListStep + 2},
+      {"[autofill dictionary words]", nullptr,
+       "autofill may also take dictionary words when scored lists are named",
+       [](S s) { return Flag(s.DictionaryWordsAllowed); }, 30,
+       [](Store store, Value v) { ReadFlag(v, store.Values().DictionaryWordsAllowed); }, false,
+       kFirstScoredListStep + 3},
+  };
+}
+
 // Reading follows the file's meaning: the answer table's font and the Autofill limits,
 // the quotes file, title and byline, the last file and the flags, the letter order and
 // the problem letters, the word lists, the folders, then the colours. Writing puts the
 // colours first, then the names, flags and fonts, as a file lacking them gets them
 // appended in that order.
 std::vector<SettingsKey> MakeKeys() {
-  return {
+  std::vector<SettingsKey> keys = {
       {"[initial directory]", Blank, "current folder of the file dialogs and of the program",
        [](S s) { return s.CurrentDir; }, 17,
        [](Store store, Value v) { store.ReadInitialDirectory(v); }, false, 16},
@@ -164,6 +201,9 @@ std::vector<SettingsKey> MakeKeys() {
        [](S s) { return s.Byline ? *s.Byline : std::string("(unchanged)"); }, 7,
        [](Store store, Value v) { store.Values().Byline = Trim(v); }},
   };
+  const std::vector<SettingsKey> scored = ScoredListKeys();
+  keys.insert(keys.end(), scored.begin(), scored.end());
+  return keys;
 }
 
 // The keys whose step, as `step` gives it, lies in [first, last), in step order.

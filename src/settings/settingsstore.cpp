@@ -135,7 +135,22 @@ void SettingsStore::ParseIniFile() {
     m_form.LoadLast = m_values.LoadLastFile;
     m_form.LaunchAtStartup = m_values.LaunchAtStartup;
     m_form.DictDir = m_values.DictDir;
+    ScoredChoicesToForm();
   }
+}
+
+void SettingsStore::ScoredChoicesToForm() {
+  m_form.ScoredFiles = m_values.ScoredListFiles;
+  m_form.MinScore = m_values.MinWordScore;
+  m_form.ListScore = m_values.ListWordScore;
+  m_form.DictionaryWords = m_values.DictionaryWordsAllowed;
+}
+
+void SettingsStore::ScoredChoicesFromForm() {
+  m_values.ScoredListFiles = m_form.ScoredFiles;
+  m_values.MinWordScore = std::clamp(m_form.MinScore, kLowestWordScore, kHighestWordScore);
+  m_values.ListWordScore = std::clamp(m_form.ListScore, kLowestWordScore, kHighestWordScore);
+  m_values.DictionaryWordsAllowed = m_form.DictionaryWords;
 }
 
 void SettingsStore::ReadQuotesFile(const std::string& value) {
@@ -261,12 +276,17 @@ bool SettingsStore::SimplySaveIniFile() {
   return SaveIniFileReporting({});
 }
 
-bool SettingsStore::SaveIniFileReporting(const std::string& failure) {
+void SettingsStore::WriteAllKeys() {
   SetColorSettings();
   SetIniVariables();
   SetFontSettings();
-  // The Autofill dialog's choices, after everything a fresh file and the fonts carry.
+  // The Autofill dialog's choices and the scored lists, after everything a fresh file and
+  // the fonts carry.
   WriteKeys(kFirstAutofillStep, kWriteStepsEnd);
+}
+
+bool SettingsStore::SaveIniFileReporting(const std::string& failure) {
+  WriteAllKeys();
   const std::string reason = WriteView(m_values.IniFileName, m_view);
   if (!reason.empty() && !failure.empty())
     ReportWriteFailure(failure, m_values.IniFileName, reason);
@@ -294,9 +314,9 @@ void SettingsStore::OpenIniFile() {
 }
 
 bool SettingsStore::SaveInitFile() {
-  SetColorSettings();
-  SetIniVariables();
-  SetFontSettings();
+  // Every value in force goes into the text first: the text is applied again below, and a
+  // choice left out would fall back to what the file held before.
+  WriteAllKeys();
   bool saved = false;
   const auto path = m_host.SaveFileName("Save Initialization File", kFileFilter,
                                         FolderPart(m_values.IniFileName), m_values.IniFileName);
@@ -355,6 +375,7 @@ void SettingsStore::CreateGeneralSettings() {
   m_form.Copyright = s.CopyrightText;
   m_form.LoadLast = s.LoadLastFile;
   m_form.LaunchAtStartup = s.LaunchAtStartup;
+  ScoredChoicesToForm();
   m_form.Visible = false;
   m_formCreated = true;
 }
@@ -365,12 +386,19 @@ void SettingsStore::ShowGeneralSettings() {
   m_form.Visible = true;
 }
 
+void SettingsStore::NameScoredList(const std::string& path) {
+  auto& files = m_values.ScoredListFiles;
+  if (std::find(files.begin(), files.end(), path) == files.end()) files.push_back(path);
+  if (m_formCreated) m_form.ScoredFiles = files;
+}
+
 void SettingsStore::CloseGeneralSettings() {
   Settings& s = m_values;
   s.QuotesFile = m_form.QuotesName;
   s.WordListFiles = m_form.ListNames;
   s.DictDir = m_form.DictDir;
   s.CopyrightText = m_form.Copyright;
+  ScoredChoicesFromForm();
   m_form.Visible = false;
 }
 
@@ -386,6 +414,7 @@ void SettingsStore::SaveGeneralSettings() {
   s.QuotesFile = f.QuotesName;
   s.WordListFiles = f.ListNames;
   s.CopyrightText = f.Copyright;
+  ScoredChoicesFromForm();
 
   // The letter frequency must hold 26 characters; cancelling keeps the order in force.
   std::string freq = Trim(f.LetterFrequency);

@@ -36,6 +36,12 @@ struct GeneralSettingsForm {
   std::string Copyright;
   bool LoadLast = false;
   bool LaunchAtStartup = false;
+  // The scored word lists, their least score for autofill, the score of a word alone, and
+  // whether autofill may also take dictionary words.
+  std::vector<std::string> ScoredFiles;
+  int MinScore = kFreshMinWordScore;
+  int ListScore = kFreshListWordScore;
+  bool DictionaryWords = true;
   bool Visible = false;
 };
 
@@ -90,10 +96,14 @@ class SettingsStore {
   // The General Settings window: created once after the first read, shown on demand.
   void CreateGeneralSettings();
   void ShowGeneralSettings();
-  // "Close": take the file boxes, the dictionary folder and the copyright, then hide.
+  // "Close": take the file boxes, the dictionary folder, the copyright and the scored
+  // lists' choices, then hide.
   void CloseGeneralSettings();
   // "Save Ini": take every box, save the settings file and reload the files it names.
   void SaveGeneralSettings();
+  // A scored list the user made from the window joins the lists named, in the values and
+  // in the General Settings window's boxes.
+  void NameScoredList(const std::string& path);
 
   // The frequency order in force and the problem letters it gives, onto the document.
   void ApplyLetterOrder();
@@ -112,11 +122,16 @@ class SettingsStore {
   void ReadQuoteWinColor(const std::string& value);
 
  private:
+  // The scored lists' choices between the values and the form.
+  void ScoredChoicesToForm();
+  void ScoredChoicesFromForm();
   void ApplyFrequency(const std::string& order);
   void ApplyNumProblems(int n);
   // Writes the values into the view and saves it to IniFileName; a failure is reported
   // with the given text, when there is one.
   bool SaveIniFileReporting(const std::string& failure);
+  // Every writer: colours, names and flags, the clue font, then the later keys.
+  void WriteAllKeys();
   // The keys of write steps [first, last) with the values in force.
   void WriteKeys(int first, int last);
   // The failure of a write, with the path and the reason after the program's text.

@@ -188,13 +188,15 @@ TEST_F(SettingsFileTest, DefaultFileHasThirtyEightLinesAndGainsTheFourFontKeysAt
   next->ReadIniFile(ini);
   next->SaveAtExit();
   const auto saved = IniLines();
-  ASSERT_EQ(saved.size(), 52u);
+  ASSERT_EQ(saved.size(), 60u);
   EXPECT_THAT(std::vector<std::string>(saved.begin() + 38, saved.begin() + 46),
               ElementsAre("[KEYFONT]", "Arial", "[KEYFONTSIZE]", "10", "[CLUEFONT]", "Arial",
                           "[CLUEFONTSIZE]", "10"));
-  EXPECT_THAT(std::vector<std::string>(saved.begin() + 46, saved.end()),
-              ElementsAre("[autofill rarity]", "70", "[autofill time limit]", "10",
-                          "[recovery interval]", "30"));
+  EXPECT_THAT(
+      std::vector<std::string>(saved.begin() + 46, saved.end()),
+      ElementsAre("[autofill rarity]", "70", "[autofill time limit]", "10", "[recovery interval]",
+                  "30", "[scored lists]", "", "[scored min score]", "50", "[scored default score]",
+                  "50", "[autofill dictionary words]", "TRUE"));
   EXPECT_THAT(host.messages, IsEmpty());
 }
 
@@ -931,7 +933,8 @@ TEST_F(SettingsFileTest, SavingAFileThatLacksKeysAppendsThemInTheWritersOrder) {
                   "[loadlastfile]", "[quotefile]", "[wordlist1]", "[wordlist2]", "[wordlist3]",
                   "[wordlist4]", "[initial directory]", "[dictionary directory]", "[NUMPROBLEMS]",
                   "[KEYFONT]", "[KEYFONTSIZE]", "[CLUEFONT]", "[CLUEFONTSIZE]", "[autofill rarity]",
-                  "[autofill time limit]", "[recovery interval]"));
+                  "[autofill time limit]", "[recovery interval]", "[scored lists]",
+                  "[scored min score]", "[scored default score]", "[autofill dictionary words]"));
   // Read back, every value is the one that was written.
   auto back = Store();
   back->ReadIniFile(ini);
@@ -953,6 +956,146 @@ TEST_F(SettingsFileTest, AFailedSaveOfTheSettingsSaysWhereAndWhy) {
   host.Clear();
   EXPECT_FALSE(store->SimplySaveIniFile());
   EXPECT_THAT(host.messages, IsEmpty());
+}
+
+}  // namespace
+}  // namespace quotella
+
+namespace quotella {
+namespace {
+
+// ---- The scored word lists ----
+
+TEST(QuotedPaths, EveryPathComesBackWhateverItsLetters) {
+  const std::vector<std::string> paths = {
+      "/home/ewa/S\xC5\x82owniki/moja lista.txt",
+      "/tmp/a, b; c/\"quoted\" list.txt",
+      "/data/\xD0\xA1\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0/\xE8\xAF\x8D.txt",
+      " leading and trailing blanks ",
+      "/x/\"\"",
+  };
+  EXPECT_EQ(SplitQuotedPaths(JoinQuotedPaths(paths)), paths);
+  EXPECT_EQ(JoinQuotedPaths({"/a b/c.txt", "/d\"e"}), "\"/a b/c.txt\" \"/d\"\"e\"");
+
+  // A path that cannot stand on one line is left out rather than breaking the file.
+  EXPECT_EQ(SplitQuotedPaths(JoinQuotedPaths({"/a\nb.txt", "/c.txt"})),
+            std::vector<std::string>{"/c.txt"});
+  // Written by hand: one bare path (commas and all), an open quote, separators other than
+  // a blank, nothing.
+  EXPECT_EQ(SplitQuotedPaths("  /my lists/a, b.txt  "),
+            std::vector<std::string>{"/my lists/a, b.txt"});
+  EXPECT_EQ(SplitQuotedPaths("\"/a.txt\" \"/b c.txt"),
+            (std::vector<std::string>{"/a.txt", "/b c.txt"}));
+  EXPECT_EQ(SplitQuotedPaths("\"/a.txt\",\"/b.txt\";\"\""),
+            (std::vector<std::string>{"/a.txt", "/b.txt"}));
+  EXPECT_THAT(SplitQuotedPaths("   "), IsEmpty());
+}
+
+TEST_F(SettingsFileTest, ScoredListChoicesAreSavedAndReadBackAndAbsentKeysMeanTheDefaults) {
+  WriteIni({"[quotewincolor]", "1"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  const Settings fresh;
+  EXPECT_THAT(store->Values().ScoredListFiles, IsEmpty());
+  EXPECT_EQ(store->Values().MinWordScore, fresh.MinWordScore);
+  EXPECT_EQ(store->Values().ListWordScore, fresh.ListWordScore);
+  EXPECT_TRUE(store->Values().DictionaryWordsAllowed);
+
+  const std::vector<std::string> files = {dir +
+                                              "Wa\xC5\x82\xC4\x99sa \xC5\x81\xC3\xB3"
+                                              "d\xC5\xBA/my list.txt",
+                                          "/lists/crosswords, 2026; \"best\".txt",
+                                          "/\xE5\x8D\x95\xE8\xAF\x8D/\xD0\xB0.txt"};
+  store->Values().ScoredListFiles = files;
+  store->Values().MinWordScore = 0;
+  store->Values().ListWordScore = 100;
+  store->Values().DictionaryWordsAllowed = false;
+  store->SaveAtExit();
+
+  auto back = Store();
+  back->ReadIniFile(ini);
+  EXPECT_EQ(back->Values().ScoredListFiles, files);
+  EXPECT_EQ(back->Values().MinWordScore, 0);
+  EXPECT_EQ(back->Values().ListWordScore, 100);
+  EXPECT_FALSE(back->Values().DictionaryWordsAllowed);
+  EXPECT_THAT(host.messages, IsEmpty());
+}
+
+TEST_F(SettingsFileTest, ScoredListValuesOutOfRangeOrBareNamesAreReadSafely) {
+  WriteIni({"[scored lists]", "\"mine.txt\" \"/abs/theirs.txt\"", "[scored min score]", "101",
+            "[scored default score]", "sixty", "[autofill dictionary words]", "perhaps",
+            "[quotewincolor]", "1"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  // A bare name lies in the program folder, as the word lists' names do.
+  EXPECT_THAT(store->Values().ScoredListFiles, ElementsAre(dir + "mine.txt", "/abs/theirs.txt"));
+  EXPECT_EQ(store->Values().MinWordScore, kFreshMinWordScore);
+  EXPECT_EQ(store->Values().ListWordScore, kFreshListWordScore);
+  EXPECT_TRUE(store->Values().DictionaryWordsAllowed);
+
+  WriteIni({"[scored min score]", " -1 ", "[scored default score]", " 0 ",
+            "[autofill dictionary words]", " false ", "[quotewincolor]", "1"});
+  store->ReadIniFile(ini);
+  EXPECT_EQ(store->Values().MinWordScore, kFreshMinWordScore);
+  EXPECT_EQ(store->Values().ListWordScore, 0);
+  EXPECT_FALSE(store->Values().DictionaryWordsAllowed);
+}
+
+// The General Settings window's choices survive its Close and its Save Ini, which applies
+// the saved text again: a choice missing from that text would fall back to the old file.
+TEST_F(SettingsFileTest, GeneralSettingsKeepTheScoredListChoicesThroughCloseAndSaveIni) {
+  WriteIni({"[scored lists]", "\"/old/list.txt\"", "[scored min score]", "40", "[autofill rarity]",
+            "50", "[quotewincolor]", "1"});
+  auto store = Store();
+  store->ReadIniFile(ini);
+  store->CreateGeneralSettings();
+  EXPECT_THAT(store->Form().ScoredFiles, ElementsAre("/old/list.txt"));
+  EXPECT_EQ(store->Form().MinScore, 40);
+
+  store->Form().ScoredFiles = {"/new/\xC3\xA9t\xC3\xA9 list.txt", "/new/two.txt"};
+  store->Form().MinScore = 250;  // out of range: held at the top
+  store->Form().ListScore = 65;
+  store->Form().DictionaryWords = false;
+  store->CloseGeneralSettings();
+  EXPECT_EQ(store->Values().MinWordScore, 100);
+  EXPECT_EQ(store->Values().ListWordScore, 65);
+
+  store->Values().AutofillRarity = 60;  // chosen in the Autofill dialog meanwhile
+  store->Form().MinScore = 75;
+  store->Form().LetterFrequency = kDefaultFileFreqOrder;
+  host.fileAnswers = {ini};
+  store->SaveGeneralSettings();
+  EXPECT_THAT(store->Values().ScoredListFiles,
+              ElementsAre("/new/\xC3\xA9t\xC3\xA9 list.txt", "/new/two.txt"));
+  EXPECT_EQ(store->Values().MinWordScore, 75);
+  EXPECT_FALSE(store->Values().DictionaryWordsAllowed);
+  EXPECT_EQ(store->Values().AutofillRarity, 60);
+  const IniText saved(IniLines());
+  EXPECT_EQ(saved.GetIniValue("[scored lists]"),
+            "\"/new/\xC3\xA9t\xC3\xA9 list.txt\" \"/new/two.txt\"");
+  EXPECT_EQ(saved.GetIniValue("[scored min score]"), "75");
+  EXPECT_EQ(saved.GetIniValue("[autofill rarity]"), "60");
+}
+
+TEST(SettingsCli, CheckShowsTheScoredListKeys) {
+  char tmpl[] = "/tmp/quotella-check-XXXXXX";
+  const int fd = ::mkstemp(tmpl);
+  ASSERT_GE(fd, 0);
+  const std::string text =
+      "[scored lists]\r\n\"/a b/m\xC3\xB3j.txt\"\r\n[scored min score]\r\n70\r\n";
+  EXPECT_EQ(::write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  ::close(fd);
+  int rc = -1;
+  const auto report = RunCli(std::string("settings --check ") + tmpl, &rc);
+  std::remove(tmpl);
+  EXPECT_EQ(rc, 0);
+  EXPECT_NE(report.find("[scored lists] \"\"/a b/m\xC3\xB3j.txt\"\" -> "), std::string::npos)
+      << report;
+  EXPECT_NE(report.find("[scored min score] \"70\" -> least score of a listed word autofill takes "
+                        "(0 to 100): 70\n"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("[scored default score] (absent) -> "), std::string::npos);
 }
 
 }  // namespace

@@ -27,6 +27,8 @@
 #include "app/widgets/tablemodels.h"
 #include "app/window/windowrequests.h"
 #include "app/window/windowsettings.h"
+#include "app/wordscores/scoredlistsgroup.h"
+#include "app/wordscores/scoredlisttext.h"
 #include "core/clues.h"
 #include "core/textio.h"
 #include "files/filesession.h"
@@ -97,6 +99,11 @@ GeneralSettingsDialog* DialogCommands::MakeGeneralSettings() {
       v.QuotesFile = *chosen;
     else
       v.WordListFiles[static_cast<std::size_t>(index - 1)] = *chosen;
+  });
+  connect(dialog->scoredLists(), &ScoredListsGroup::addRequested, this, [this, dialog] {
+    const auto chosen = m_host.OpenFileName("Add Scored Word List", kScoredListFilter,
+                                            m_settings.Values().CurrentDir);
+    if (chosen) dialog->scoredLists()->addFile(ToQString(*chosen));
   });
   connect(dialog, &GeneralSettingsDialog::colourRequested, this,
           [this](int colour) { ColourRequested(colour); });

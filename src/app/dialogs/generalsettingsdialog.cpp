@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/wordscores/scoredlistsgroup.h"
 #include "render/qtext.h"
 
 namespace quotella {
@@ -104,10 +105,19 @@ GeneralSettingsDialog::GeneralSettingsDialog(QWidget* parent) : QDialog(parent) 
   buttons->addWidget(m_save);
   buttons->addWidget(m_close);
 
+  // The scored lists stand beside the boxes: below them the window would be taller than
+  // the main window.
+  m_scored = new ScoredListsGroup(this);
+  auto* boxes = new QVBoxLayout;
+  boxes->addLayout(form);
+  boxes->addLayout(colours);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(boxes, 3);
+  columns->addWidget(m_scored, 2);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(heading);
-  layout->addLayout(form);
-  layout->addLayout(colours);
+  layout->addLayout(columns);
   layout->addLayout(buttons);
 }
 
@@ -121,6 +131,7 @@ void GeneralSettingsDialog::load(const GeneralSettingsForm& form) {
   m_copyright->setText(ToQString(form.Copyright));
   m_loadLast->setChecked(form.LoadLast);
   m_launch->setChecked(form.LaunchAtStartup);
+  m_scored->load(form);
 }
 
 void GeneralSettingsDialog::store(GeneralSettingsForm& form) const {
@@ -133,6 +144,7 @@ void GeneralSettingsDialog::store(GeneralSettingsForm& form) const {
   form.Copyright = ToUtf8(m_copyright->text());
   form.LoadLast = m_loadLast->isChecked();
   form.LaunchAtStartup = m_launch->isChecked();
+  m_scored->store(form);
 }
 
 bool GeneralSettingsDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace quotella {
 
+class ScoredListsGroup;
+
 // "General Settings": the most used entries of the settings file in boxes. The window
 // copies the store's form into the boxes when it shows the dialog and back before
 // "Close" or "Save Ini" act on it. Not modal; it stays above the main window.
@@ -30,6 +32,8 @@ class GeneralSettingsDialog : public QDialog {
   QCheckBox* copyrightUnderBylineBox() const { return m_underByline; }
   QCheckBox* copyrightOnLastPageBox() const { return m_lastPage; }
   QPushButton* saveButton() const { return m_save; }
+  // The constructor's scored word lists and their choices.
+  ScoredListsGroup* scoredLists() const { return m_scored; }
 
  signals:
   void closeRequested();
@@ -54,6 +58,7 @@ class GeneralSettingsDialog : public QDialog {
   QCheckBox* m_lastPage = nullptr;
   QPushButton* m_close = nullptr;
   QPushButton* m_save = nullptr;
+  ScoredListsGroup* m_scored = nullptr;
 };
 
 }  // namespace quotella

@@ -51,6 +51,7 @@
 #include "app/window/windowhost.h"
 #include "app/window/windowloader.h"
 #include "app/window/windowsettings.h"
+#include "app/wordscores/scoredlistroom.h"
 #include "core/assignment.h"
 #include "core/geometry.h"
 #include "files/filesession.h"
@@ -246,10 +247,12 @@ void MainWindow::BuildTables() {
                                                  *m_sync, *m_viewCommands, *this,
                                                  *m_actions->mainMenu(QStringLiteral("&Open")));
   p.recent = m_recent.get();
+  m_scoredLists = std::make_unique<ScoredListRoom>(m_parts);
+  p.scoredLists = m_scoredLists.get();
   m_windowSettings = std::make_unique<WindowSettings>(
       WindowSettingsParts{*this, *this, *m_doc, *m_session, *m_sources, *m_settings, *p.answer,
                           *p.lists, *p.quote, *p.gridView, *m_sync, *m_viewCommands, *m_rarity,
-                          *m_print, *m_recent},
+                          *m_print, *m_recent, [this] { m_scoredLists->SettingsApplied(); }},
       m_programDir);
   p.windowSettings = m_windowSettings.get();
   m_dialogs = std::make_unique<DialogCommands>(*m_doc, *m_session, *m_settings, *m_host, *p.answer,

@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow, public WindowRequests {
   RecentPuzzlesMenu& recent() { return *m_recent; }
   // Undo and redo of the puzzle (Edit menu).
   EditHistory& editHistory() { return *m_editHistory; }
+  // The constructor's scored lists: their reading, count and commands.
+  ScoredListRoom& scoredLists() { return *m_scoredLists; }
   // The recovery copies of unsaved work and the offer of those a crash left.
   RecoveryKeeper& recovery() { return *m_recovery; }
 
@@ -138,6 +140,7 @@ class MainWindow : public QMainWindow, public WindowRequests {
   std::unique_ptr<ActionTable> m_actions;
   std::unique_ptr<ViewTable> m_views;
   std::unique_ptr<RecentPuzzlesMenu> m_recent;
+  std::unique_ptr<ScoredListRoom> m_scoredLists;
   std::unique_ptr<WindowSettings> m_windowSettings;
   std::unique_ptr<DialogCommands> m_dialogs;
   std::unique_ptr<EditHistory> m_editHistory;

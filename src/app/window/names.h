@@ -23,6 +23,10 @@ inline constexpr char kSoundToggle[] = "SoundToggle1";
 inline constexpr char kUndo[] = "Undo1";
 inline constexpr char kWordwrap[] = "Wordwrap3";
 inline constexpr char kWriteDeskClue[] = "WriteDeskClue1";
+// The constructor's scored lists: word list n saved with scores, the answers added.
+inline constexpr const char* kSaveListWithScores[4] = {"ScoredWordlist12", "ScoredWordlist22",
+                                                       "ScoredWordlist32", "ScoredWordlist42"};
+inline constexpr char kAddAnswersToMyList[] = "AddAnswersToMyList1";
 
 // Views.
 inline constexpr char kBitmapView[] = "Bitmap";

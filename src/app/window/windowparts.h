@@ -27,6 +27,7 @@ class PuzzleDocument;
 class QuotePane;
 class RarityColouring;
 class RecentPuzzlesMenu;
+class ScoredListRoom;
 class SearchController;
 class SettingsStore;
 class StatusPane;
@@ -83,6 +84,7 @@ struct WindowParts {
   DialogCommands* dialogs = nullptr;
   EditHistory* editHistory = nullptr;
   ClueDeskRoom* clueRoom = nullptr;
+  ScoredListRoom* scoredLists = nullptr;
   ActionTable* actions = nullptr;
 };
 

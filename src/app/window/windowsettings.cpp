@@ -104,6 +104,7 @@ void WindowSettings::ApplyToRooms() {
   m_p.sync.PushEditors();
   m_p.sync.PushLists();
   m_p.sync.PushIniText();
+  if (m_p.applied) m_p.applied();
 }
 
 void WindowSettings::NoteSessionFiles() {

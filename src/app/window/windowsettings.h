@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QMainWindow;
 
@@ -43,6 +44,8 @@ struct WindowSettingsParts {
   RarityColouring& rarity;
   PrintRoom& print;
   RecentPuzzlesMenu& recent;
+  // Runs whenever the settings have been applied to the rooms (the scored lists follow).
+  std::function<void()> applied;
 };
 
 // Start-up and the settings file as the window sees them: reads the settings, prepares
@@ -56,8 +59,8 @@ class WindowSettings {
   void StartUp(const WindowOptions& options, const ProgramPaths& paths);
   void Apply();
   // What General Settings changed, without the settings file being read again: the
-  // dictionary folder, the list files, colours and fonts. The puzzle file, the folder, the
-  // title and the byline in use stay.
+  // dictionary folder, the list files, the scored lists, colours and fonts. The puzzle file, the
+  // folder, the title and the byline in use stay.
   void ApplyToRooms();
   // The puzzle file and the folder in use into the settings, before they are written.
   void NoteSessionFiles();
