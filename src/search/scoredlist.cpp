@@ -281,9 +281,11 @@ std::vector<std::string> LoadScoredWords(ScoredWords& words, std::size_t& readab
     if (!read.readable) {
       messages.push_back("Could not read the scored word list " + file);
     } else if (read.badLines > 0) {
-      messages.push_back("The scored word list " + file + " has " + std::to_string(read.badLines) +
-                         " bad lines (the first is line " + std::to_string(read.firstBadLine) +
-                         ": " + ShownLine(read.firstBadText) + "); they were skipped");
+      messages.push_back(
+          "The scored word list " + file + " has " + std::to_string(read.badLines) +
+          (read.badLines == 1 ? " bad line (line " : " bad lines (the first is line ") +
+          std::to_string(read.firstBadLine) + ": " + ShownLine(read.firstBadText) +
+          (read.badLines == 1 ? "); it was skipped" : "); they were skipped"));
     }
   }
   return messages;

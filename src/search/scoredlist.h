@@ -88,6 +88,7 @@ struct ScoredWords {
 // that could not be read or had bad lines, naming the file and the first bad line:
 //   "Could not read the scored word list PATH"
 //   "The scored word list PATH has N bad lines (the first is line L: TEXT); they were skipped"
+//   ("... has 1 bad line (line L: TEXT); it was skipped" for one)
 // The lists that could be read are used either way.
 std::vector<std::string> LoadScoredWords(ScoredWords& words);
 // The same, counting into readable the named files that could be read.

@@ -113,8 +113,10 @@ TEST(ScoredListFiles, LoadingMergesTheNamedFilesAndNamesTheOnesThatFailed) {
   TempDir tmp;
   tmp.Write("mine.txt", "OTTER;40\nWREN\n");
   tmp.Write("theirs.txt", "otter;75\nBADGER;200\nVOLE;30\nMOLE;x\n");
+  tmp.Write("once.txt", "# one slip\nSHREW;;\n");
   ScoredWords words;
-  words.files = {tmp.Path("mine.txt"), tmp.Path("gone.txt"), tmp.Path("theirs.txt")};
+  words.files = {tmp.Path("mine.txt"), tmp.Path("gone.txt"), tmp.Path("theirs.txt"),
+                 tmp.Path("once.txt")};
   words.defaultScore = 60;
   words.minScore = 40;
   words.table.Put("STALE", 99);
@@ -122,7 +124,9 @@ TEST(ScoredListFiles, LoadingMergesTheNamedFilesAndNamesTheOnesThatFailed) {
   EXPECT_EQ(messages,
             (Lines{"Could not read the scored word list " + tmp.Path("gone.txt"),
                    "The scored word list " + tmp.Path("theirs.txt") +
-                       " has 2 bad lines (the first is line 2: BADGER;200); they were skipped"}));
+                       " has 2 bad lines (the first is line 2: BADGER;200); they were skipped",
+                   "The scored word list " + tmp.Path("once.txt") +
+                       " has 1 bad line (line 2: SHREW;;); it was skipped"}));
   EXPECT_EQ(words.table.Text(), "OTTER;75\nVOLE;30\nWREN;60\n");
   // The minimum decides what is usable and what the constructor ruled out.
   EXPECT_EQ(words.UsableScore("OTTER"), 75);
@@ -143,7 +147,7 @@ TEST(ScoredListFiles, ALongBadLineIsCutInTheMessage) {
   words.files = {tmp.Path("long.txt")};
   const Lines messages = LoadScoredWords(words);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find(std::string(78, 'X') + "\xC3\xA9...); they were skipped"),
+  EXPECT_NE(messages[0].find(std::string(78, 'X') + "\xC3\xA9...); it was skipped"),
             std::string::npos);
 }
 
