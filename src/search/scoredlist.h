@@ -57,6 +57,9 @@ class ScoredList {
 
   // Every entry in alphabetical order.
   std::vector<ScoredEntry> Sorted() const;
+  // The entries whose word starts with initial (A-Z) and scores at least minScore, best
+  // score first, equal scores alphabetical.
+  std::vector<ScoredEntry> BestWithInitial(char initial, int minScore) const;
   // The text of a list holding every entry: "WORD;SCORE" lines in alphabetical order, LF.
   std::string Text() const;
 
