@@ -73,8 +73,8 @@ ScoredArgs ReadScoredArgs(const EngineArgs& args, const std::string& command) {
   const bool scoreOptions = !args.Value("--min-score").empty() ||
                             !args.Value("--default-score").empty() || args.Has("--no-dictionary");
   if (!named && scoreOptions) {
-    result.ok = false;
-    UsageError(command, "--min-score, --default-score and --no-dictionary need --scored LIST");
+    result.failure =
+        UsageError(command, "--min-score, --default-score and --no-dictionary need --scored LIST");
     return result;
   }
   if (!named) return result;
@@ -82,7 +82,7 @@ ScoredArgs ReadScoredArgs(const EngineArgs& args, const std::string& command) {
   const auto minScore = ScoreOption(args, command, "--min-score", kDefaultMinScore);
   const auto defaultScore = ScoreOption(args, command, "--default-score", kDefaultListScore);
   if (!minScore || !defaultScore) {
-    result.ok = false;
+    result.failure = 2;
     return result;
   }
   words->files = files->second;
@@ -95,7 +95,7 @@ ScoredArgs ReadScoredArgs(const EngineArgs& args, const std::string& command) {
     std::cerr << "quotella-cli: " << command
               << ": no scored word could be read, and --no-dictionary leaves nothing to fill "
                  "with\n";
-    result.ok = false;
+    result.failure = 1;
     return result;
   }
   result.scored = std::move(words);

@@ -42,7 +42,7 @@ inline const std::set<std::string> kScoredFlags{"--no-dictionary"};
 
 // What the scored-list options ask for.
 struct ScoredArgs {
-  bool ok = true;                             // false: the error has been printed
+  int failure = 0;  // the exit status of an error already printed (2: usage); 0: none
   std::shared_ptr<const ScoredWords> scored;  // null: no --scored
 };
 

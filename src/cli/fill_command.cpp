@@ -230,7 +230,7 @@ int RunFill(const std::vector<std::string>& args) {
     }
   }
   const ScoredArgs scored = ReadScoredArgs(*a, "fill");
-  if (!scored.ok) return 1;
+  if (scored.failure != 0) return scored.failure;
   request.scored = scored.scored;
   const FillJob job = PrepareFill(doc, request, dictDir);
   if (job.rarityIgnored)

@@ -30,7 +30,9 @@ TEST(WordStanding, AScoredWordRanksWithListWordsTheHigherScoreFirstAndBeforeEver
         ASSERT_GE(cost, WordPenalty(60, true, familiarSize, known));
         ASSERT_EQ(WordPenalty(60, true, familiarSize, known, score), 0.0);
         // The higher score costs less.
-        if (score > 0) ASSERT_LT(cost, WordPenalty(60, false, familiarSize, known, score - 1));
+        if (score > 0) {
+          ASSERT_LT(cost, WordPenalty(60, false, familiarSize, known, score - 1));
+        }
         // Even a word at the lowest minimum costs no more than a familiar word.
         ASSERT_LE(cost, mostFamiliar) << score;
         for (int size = 10; size <= 100; ++size) {
