@@ -78,9 +78,14 @@ struct FillReport {
   bool scored = false;  // the fill drew on scored lists: their scores are shown
 };
 
+// An answer's score in the scored lists the fill drew on; -1 when it has none.
+int AnswerScore(const FillReport& report, const std::string& word) {
+  return report.scored ? report.job.dictionary->ScoreOf(word) : -1;
+}
+
 // " (scored 80)" after an answer of the scored lists; "" for any other.
 std::string ScoreNote(const FillReport& report, const std::string& word) {
-  const int score = report.scored ? report.job.dictionary->ScoreOf(word) : -1;
+  const int score = AnswerScore(report, word);
   return score < 0 ? std::string() : " (scored " + std::to_string(score) + ")";
 }
 
@@ -113,7 +118,7 @@ void PrintFillJson(const FillReport& report) {
     nlohmann::json scores = nlohmann::json::object();
     for (std::size_t s = 0; s < f.words.size(); ++s) {
       words[rowLabel(s)] = f.words[s];
-      const int score = report.scored ? report.job.dictionary->ScoreOf(f.words[s]) : -1;
+      const int score = AnswerScore(report, f.words[s]);
       if (score >= 0) scores[rowLabel(s)] = score;
     }
     nlohmann::json fill{{"score", f.score}, {"familiar", f.familiar}, {"words", words}};
