@@ -113,13 +113,6 @@ TEST_F(ScoredFill, WithoutTheDictionaryAPuzzleTheListsCannotFillSaysWhy) {
   EXPECT_NE(result.reason.find("No word fits the answer starting with T"), std::string::npos)
       << result.reason;
   EXPECT_NE(result.reason.find(kScoredOnlyReason), std::string::npos) << result.reason;
-
-  // With TEAL listed the lists fill it alone.
-  const AutofillResult alone =
-      RunFill(Prepare(test::ScoredTable({{"SATE", 80}, {"ALE", 60}, {"TEAL", 50}}, 50, false)));
-  ASSERT_EQ(alone.end, AutofillEnd::Filled);
-  EXPECT_EQ(alone.fills.at(0).words, (std::vector<std::string>{"SATE", "TEAL", "ALE"}));
-  EXPECT_TRUE(alone.reason.empty());
 }
 
 TEST_F(ScoredFill, TheWindowsRequestCarriesTheNamedListsAndASharedDictionaryKeepsItsOwn) {

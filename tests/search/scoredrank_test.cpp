@@ -50,31 +50,23 @@ TEST(WordStanding, AScoredWordRanksWithListWordsTheHigherScoreFirstAndBeforeEver
   }
 }
 
-// Row T of pool E A: TEA is the commonest word, TAE a scored one.
-TEST(Autofill, EveryEngineTakesAScoredWordBeforeTheDictionarysAndTheHigherScoreFirst) {
-  const AutofillProblem p = ProblemOf("T", "AE");
-  const Words words{{'T', {{"TAE", 60, false, true, 55}, {"TEA", 10}, {"TOE", 10, false, true}}}};
+// Pool A E I T over rows S and T: SIT+TAE or SAT+TIE. SIT (95) and SAT (60) are scored,
+// rare and unknown to WordNet or common; TAE is scored 60, TIE the commonest word unscored.
+TEST(Autofill, EveryEngineTakesScoredWordsBeforeTheDictionarysTheHigherScoreFirst) {
+  const AutofillProblem p = ProblemOf("ST", "AEIT");
+  const Words words{{'S', {{"SAT", 10, false, true, 60}, {"SIT", 70, false, false, 95}}},
+                    {'T', {{"TIE", 10}, {"TAE", 70, false, false, 60}}}};
   const FillCandidates cands(p, SourceOf(words), test::SmallProblemOptions());
-  EXPECT_EQ(cands.Table(0).words, (std::vector<std::string>{"TAE", "TEA"}));
-  EXPECT_EQ(RunExactFill(p, SourceOf(words), test::SmallProblemOptions()).fills.at(0).words,
-            std::vector<std::string>{"TAE"});
-  const AutofillResult best = RunAutofill(p, SourceOf(words), test::SmallProblemOptions());
-  ASSERT_EQ(best.fills.size(), 1u);
-  EXPECT_EQ(best.fills[0].words, std::vector<std::string>{"TAE"});
-  EXPECT_EQ(best.fills[0].scored, 1);
-  EXPECT_EQ(best.fills[0].MeanScore(), 55.0);
-
-  // Two scored words: the higher score first in every order, whatever their sizes.
-  const AutofillProblem two = ProblemOf("ST", "AEIT");
-  const Words scored{{'S', {{"SAT", 10, false, true, 60}, {"SIT", 70, false, false, 95}}},
-                     {'T', {{"TIE", 10, false, true, 60}, {"TAE", 70, false, false, 95}}}};
-  const std::vector<std::string> high{"SIT", "TAE"};
-  EXPECT_EQ(RunExactFill(two, SourceOf(scored), test::SmallProblemOptions(5)).fills.at(0).words,
-            high);
-  const AutofillResult fill = RunAutofill(two, SourceOf(scored), test::SmallProblemOptions(5));
+  EXPECT_EQ(cands.Table(0).words, (std::vector<std::string>{"SIT", "SAT"}));
+  EXPECT_EQ(cands.Table(1).words, (std::vector<std::string>{"TAE", "TIE"}));
+  const std::vector<std::string> scored{"SIT", "TAE"};
+  EXPECT_EQ(RunExactFill(p, SourceOf(words), test::SmallProblemOptions(5)).fills.at(0).words,
+            scored);
+  const AutofillResult fill = RunAutofill(p, SourceOf(words), test::SmallProblemOptions(5));
   ASSERT_EQ(fill.end, AutofillEnd::Filled);
-  EXPECT_EQ(fill.fills[0].words, high);
-  EXPECT_EQ(fill.fills[0].scoreSum, 190);
+  EXPECT_EQ(fill.fills[0].words, scored);
+  EXPECT_EQ(fill.fills[0].scored, 2);
+  EXPECT_EQ(fill.fills[0].MeanScore(), 77.5);
   EXPECT_EQ(fill.fills[0].familiar, 2);  // the constructor's words count as familiar
 }
 
