@@ -6,6 +6,9 @@
 //
 // QUOTELLA_BENCH_EXACT=1 runs the exact engine alone, as autofill was before the
 // portfolio, for comparison; QUOTELLA_BENCH_SEED=N gives the local search another seed.
+// QUOTELLA_BENCH_SCORED=MIN fills from a scored list made of every dictionary word with a
+// random score from 0 to 100 (the same scores every run), taking the words scored MIN or
+// more; the table then adds each fill's scored answers and their mean score.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -13,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <random>
 #include <set>
 
 #include "bench_support.h"
@@ -46,6 +51,8 @@ struct Row {
   bool noQuoteWord = true;
   std::uint64_t nodes = 0;
   bool laid = false;
+  int scored = 0;  // answers of the fill with a score
+  int scoreSum = 0;
 };
 
 std::vector<Row> g_rows;
@@ -53,6 +60,21 @@ std::string g_dictDir;
 const WordNet* g_wordnet = nullptr;
 bool g_exactOnly = false;
 std::uint64_t g_seed = 1;
+std::shared_ptr<const ScoredWords> g_scored;  // null: the dictionary alone
+
+// Every word of the dictionary's letter files, A to Z in file order, with a score drawn
+// from a fixed-seed generator, so that every run has the same list.
+std::shared_ptr<const ScoredWords> RandomScoredList(const std::string& dictDir, int minScore) {
+  auto words = std::make_shared<ScoredWords>();
+  words->files = {"random scores"};
+  words->minScore = minScore;
+  std::mt19937 rng(20261210);
+  std::uniform_int_distribution<int> score(kMinWordScore, kMaxWordScore);
+  for (char c = 'A'; c <= 'Z'; ++c)
+    if (const auto letter = LoadLetterWords(dictDir, c))
+      for (const auto& w : *letter) words->table.Put(w, score(rng));
+  return words;
+}
 
 void FillOne(benchmark::State& state, const std::string& set, const std::string& line) {
   Row row;
@@ -66,6 +88,7 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
       return;
     }
     AutofillDictionary dict(g_dictDir);
+    dict.UseScoredWords(g_scored);
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
     options.timeLimit = 10.0;
@@ -84,14 +107,21 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
     row.nodes = result.progress.nodes;
     if (!result.fills.empty()) {
       const auto& fill = result.fills.front();
-      row.familiar = 100.0 * fill.familiar / static_cast<double>(fill.words.size());
+      // Familiar by the dictionary's sizes: the fill's own count takes scored words as
+      // familiar too.
+      int familiar = 0;
       std::set<std::string> stems;
       for (const auto& w : fill.words) {
+        const int size = dict.Sizes().SizeOf(w);
+        familiar += size > 0 && size <= options.familiarSize;
         row.defined += g_wordnet->Knows(w) ? 1 : 0;
         row.distinctStems &= stems.insert(StemOf(w)).second;
         row.noQuoteWord &= options.exclude.count(w) == 0;
       }
+      row.familiar = 100.0 * familiar / static_cast<double>(fill.words.size());
       row.laid = LayFill(doc, problem, fill);
+      row.scored = fill.scored;
+      row.scoreSum = fill.scoreSum;
     }
   }
   const bool decided = row.end == AutofillEnd::Filled || row.end == AutofillEnd::NoFill;
@@ -99,6 +129,7 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
   state.counters["decided_s"] = row.decided;
   state.counters["familiar%"] = row.familiar;
   state.counters["nodes"] = static_cast<double>(row.nodes);
+  if (g_scored) state.counters["mean_score"] = row.scored ? 1.0 * row.scoreSum / row.scored : 0;
   g_rows.push_back(row);
 }
 
@@ -116,6 +147,11 @@ int main(int argc, char** argv) {
   g_exactOnly = exact != nullptr && std::string(exact) == "1";
   if (const char* seed = std::getenv("QUOTELLA_BENCH_SEED"))
     g_seed = std::strtoull(seed, nullptr, 10);
+  if (const char* scored = std::getenv("QUOTELLA_BENCH_SCORED")) {
+    g_scored = RandomScoredList(g_dictDir, std::clamp(std::atoi(scored), 0, 100));
+    std::cerr << "scored list: " << g_scored->table.Count() << " words, minimum score "
+              << g_scored->minScore << "\n";
+  }
   const WordNet wordnet;
   if (!wordnet.available()) std::cerr << wordnet.problem() << "\n";
   g_wordnet = &wordnet;
@@ -138,13 +174,15 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
 
   int decided = 0, filled = 0, within2 = 0, familiarWords = 0, words = 0, defined = 0;
+  int scoredWords = 0, scoreSum = 0;
   bool clean = true;
   std::vector<double> times;
   std::printf(
       "\n| # | set | author | rows | pool | result | decided (s) | total (s) | engine | familiar "
       "%% "
-      "| WordNet %% | laid |\n");
-  std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+      "| WordNet %% | laid |%s\n",
+      g_scored ? " scored | mean score |" : "");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|%s\n", g_scored ? "---|---|" : "");
   for (std::size_t k = 0; k < g_rows.size(); ++k) {
     const Row& r = g_rows[k];
     const bool ok = r.end == AutofillEnd::Filled || r.end == AutofillEnd::NoFill;
@@ -157,13 +195,18 @@ int main(int argc, char** argv) {
       words += r.rows;
       defined += r.defined;
       clean &= r.distinctStems && r.noQuoteWord && r.laid;
+      scoredWords += r.scored;
+      scoreSum += r.scoreSum;
     }
     const double wordnetShare =
         r.end == AutofillEnd::Filled && r.rows ? 100.0 * r.defined / r.rows : 0.0;
-    std::printf("| %zu | %s | %s | %d | %d | %s | %.2f | %.2f | %s | %.0f | %.0f | %s |\n", k + 1,
+    std::printf("| %zu | %s | %s | %d | %d | %s | %.2f | %.2f | %s | %.0f | %.0f | %s |", k + 1,
                 r.set.c_str(), r.quote.c_str(), r.rows, r.pool, AutofillEndText(r.end).c_str(),
                 r.decided, r.seconds, r.engine.empty() ? "-" : r.engine.c_str(), r.familiar,
                 wordnetShare, r.laid ? "yes" : "-");
+    if (g_scored)
+      std::printf(" %d | %.1f |", r.scored, r.scored ? 1.0 * r.scoreSum / r.scored : 0.0);
+    std::printf("\n");
   }
   std::sort(times.begin(), times.end());
   const double median = times.empty() ? 0 : times[times.size() / 2];
@@ -174,5 +217,8 @@ int main(int argc, char** argv) {
       decided, g_rows.size(), within2, filled, median, familiarWords, words,
       words ? 100.0 * familiarWords / words : 0.0, defined, words,
       words ? 100.0 * defined / words : 0.0, clean ? "yes" : "no");
+  if (g_scored)
+    std::printf("Scored answers %d of %d, mean score %.1f (minimum %d)\n", scoredWords, words,
+                scoredWords ? 1.0 * scoreSum / scoredWords : 0.0, g_scored->minScore);
   return 0;
 }

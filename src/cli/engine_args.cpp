@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/wordsearch_support.h"
 #include "core/construction.h"
 
 namespace quotella::cli {
@@ -49,6 +50,56 @@ bool LoadEnginePuzzle(CliPuzzle& puzzle, const EngineArgs& args, const std::stri
     return true;
   }
   return LoadForCommand(puzzle, args.positional.front());
+}
+
+namespace {
+
+// A score option's value; nullopt (after the usage error) when it is not 0-100.
+std::optional<int> ScoreOption(const EngineArgs& args, const std::string& command,
+                               const std::string& option, int fallback) {
+  const std::string v = args.Value(option);
+  if (v.empty()) return fallback;
+  const auto n = IntArg(v, kMinWordScore, kMaxWordScore);
+  if (!n) UsageError(command, option + " takes a whole number from 0 to 100");
+  return n;
+}
+
+}  // namespace
+
+ScoredArgs ReadScoredArgs(const EngineArgs& args, const std::string& command) {
+  ScoredArgs result;
+  const auto files = args.values.find("--scored");
+  const bool named = files != args.values.end();
+  const bool scoreOptions = !args.Value("--min-score").empty() ||
+                            !args.Value("--default-score").empty() || args.Has("--no-dictionary");
+  if (!named && scoreOptions) {
+    result.failure =
+        UsageError(command, "--min-score, --default-score and --no-dictionary need --scored LIST");
+    return result;
+  }
+  if (!named) return result;
+  auto words = std::make_shared<ScoredWords>();
+  const auto minScore = ScoreOption(args, command, "--min-score", kDefaultMinScore);
+  const auto defaultScore = ScoreOption(args, command, "--default-score", kDefaultListScore);
+  if (!minScore || !defaultScore) {
+    result.failure = 2;
+    return result;
+  }
+  words->files = files->second;
+  words->minScore = *minScore;
+  words->defaultScore = *defaultScore;
+  words->dictionaryAllowed = !args.Has("--no-dictionary");
+  for (const auto& message : LoadScoredWords(*words))
+    std::cerr << "quotella-cli: " << message << "\n";
+  if (!words->dictionaryAllowed && words->table.Empty()) {
+    std::cerr << "quotella-cli: " << command
+              << ": no scored word could be read, and --no-dictionary leaves nothing to fill "
+                 "with\n";
+    result.failure = 1;
+    return result;
+  }
+  result.scored = std::move(words);
+  return result;
 }
 
 }  // namespace quotella::cli

@@ -68,13 +68,34 @@ int PrintAlternatives(CliPuzzle& puzzle, const EngineArgs& a, const FillJob& job
 // where it was saved.
 struct FillReport {
   const PuzzleDocument& doc;
+  const FillJob& job;
   const AutofillProblem& problem;
   const AutofillResult& result;
   const std::vector<int>& rows;  // the rows a partial fill shows: all, or those of --rows
   double seconds = 0;
   int partialRows = 0;
   std::string saved;
+  bool scored = false;  // the fill drew on scored lists: their scores are shown
 };
+
+// An answer's score in the scored lists the fill drew on; -1 when it has none.
+int AnswerScore(const FillReport& report, const std::string& word) {
+  return report.scored ? report.job.dictionary->ScoreOf(word) : -1;
+}
+
+// " (scored 80)" after an answer of the scored lists; "" for any other.
+std::string ScoreNote(const FillReport& report, const std::string& word) {
+  const int score = AnswerScore(report, word);
+  return score < 0 ? std::string() : " (scored " + std::to_string(score) + ")";
+}
+
+// ", mean score 72.5 of 4 scored answers"; "" without scored lists.
+std::string MeanScoreNote(const FillReport& report, const AutofillFill& fill) {
+  if (!report.scored) return {};
+  if (fill.scored == 0) return ", no scored answer";
+  return ", mean score " + Fixed(fill.MeanScore(), 1) + " of " + std::to_string(fill.scored) +
+         " scored answer" + (fill.scored == 1 ? "" : "s");
+}
 
 void PrintFillJson(const FillReport& report) {
   const AutofillResult& result = report.result;
@@ -94,8 +115,19 @@ void PrintFillJson(const FillReport& report) {
   j["fills"] = nlohmann::json::array();
   for (const auto& f : result.fills) {
     nlohmann::json words = nlohmann::json::object();
-    for (std::size_t s = 0; s < f.words.size(); ++s) words[rowLabel(s)] = f.words[s];
-    j["fills"].push_back({{"score", f.score}, {"familiar", f.familiar}, {"words", words}});
+    nlohmann::json scores = nlohmann::json::object();
+    for (std::size_t s = 0; s < f.words.size(); ++s) {
+      words[rowLabel(s)] = f.words[s];
+      const int score = AnswerScore(report, f.words[s]);
+      if (score >= 0) scores[rowLabel(s)] = score;
+    }
+    nlohmann::json fill{{"score", f.score}, {"familiar", f.familiar}, {"words", words}};
+    if (report.scored) {
+      fill["scores"] = scores;
+      fill["scored"] = f.scored;
+      fill["meanScore"] = f.MeanScore();
+    }
+    j["fills"].push_back(fill);
   }
   if (result.fills.empty()) {
     nlohmann::json words = nlohmann::json::object();
@@ -115,9 +147,10 @@ void PrintFillText(const FillReport& report) {
   for (std::size_t k = 0; k < result.fills.size(); ++k) {
     const auto& f = result.fills[k];
     std::cout << "Fill " << k + 1 << ": score " << f.score << ", familiar " << f.familiar << " of "
-              << f.words.size() << "\n";
+              << f.words.size() << MeanScoreNote(report, f) << "\n";
     for (std::size_t s = 0; s < f.words.size(); ++s)
-      PrintLine(std::cout, "  " + doc.Label(problem.rowSlots[s].row) + " " + f.words[s]);
+      PrintLine(std::cout, "  " + doc.Label(problem.rowSlots[s].row) + " " + f.words[s] +
+                               ScoreNote(report, f.words[s]));
   }
   if (result.fills.empty() && partialRows > 0) {
     std::cout << "Best partial fill: " << partialRows << " rows\n";
@@ -135,10 +168,11 @@ void PrintFillText(const FillReport& report) {
 }
 
 int RunFill(const std::vector<std::string>& args) {
-  const auto a = ParseEngineArgs(
-      "fill", args, {"--json", "--yes"},
-      {"-o", "--min-length", "--max-length", "--solutions", "--fills", "--time-limit", "--rows",
-       "--quote", "--dict", "--words", "--max-rarity", "--seed", "--alternatives"});
+  const auto a =
+      ParseEngineArgs("fill", args, {"--json", "--yes", "--no-dictionary"},
+                      {"-o", "--min-length", "--max-length", "--solutions", "--fills",
+                       "--time-limit", "--rows", "--quote", "--dict", "--words", "--max-rarity",
+                       "--seed", "--alternatives", "--scored", "--min-score", "--default-score"});
   if (!a) return 2;
   const bool quote = !a->Value("--quote").empty();
   if (a->positional.size() != (quote ? 0u : 1u))
@@ -200,6 +234,9 @@ int RunFill(const std::vector<std::string>& args) {
       request.wordLists.push_back(std::move(*lines));
     }
   }
+  const ScoredArgs scored = ReadScoredArgs(*a, "fill");
+  if (scored.failure != 0) return scored.failure;
+  request.scored = scored.scored;
   const FillJob job = PrepareFill(doc, request, dictDir);
   if (job.rarityIgnored)
     std::cerr << "quotella-cli: " << dictDir << " has no " << kFamiliarityFileName
@@ -210,7 +247,7 @@ int RunFill(const std::vector<std::string>& args) {
   // empty row, so that the rows not named can still be filled from what is left.
   const AutofillProblem& problem = job.problem;
   const auto start = std::chrono::steady_clock::now();
-  const AutofillResult result = RunAutofill(problem, job.Source(), job.options);
+  const AutofillResult result = quotella::RunFill(job);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -236,7 +273,9 @@ int RunFill(const std::vector<std::string>& args) {
     }
   }
 
-  const FillReport report{doc, problem, result, request.rows, seconds, partialRows, saved};
+  const FillReport report{doc,         job,          problem,
+                          result,      request.rows, seconds,
+                          partialRows, saved,        request.scored != nullptr};
   if (a->Has("--json"))
     PrintFillJson(report);
   else
@@ -249,6 +288,7 @@ const Registration reg{
      "  quotella-cli fill P.qtl [-o OUT.qtl] [--rows A,C,AA] [--max-rarity 50|60|70]\n"
      "                  [--time-limit S] [--seed N] [--fills K] [--min-length N]\n"
      "                  [--max-length N] [--words LIST.txt] [--dict DIR] [--json] [--yes]\n"
+     "                  [--scored LIST [--min-score N] [--default-score N] [--no-dictionary]]\n"
      "  quotella-cli fill P.qtl --alternatives LABEL [--max-rarity 50|60|70] [--json]\n"
      "  quotella-cli fill --quote \"Author@Work@Quotation\" [the same options]\n"
      "      fill every empty answer so that the pool is used up (--rows: refill and lay\n"
@@ -259,6 +299,12 @@ const Registration reg{
      "      --words lists come first; --max-rarity leaves out rarer dictionary words (70, the\n"
      "      default, leaves out none, nor does any limit on a dictionary without\n"
      "      familiarity.txt).\n"
+     "      --scored names a scored word list (\"WORD;SCORE\" lines, scores 0-100; repeat it\n"
+     "      for more): its words scored --min-score (default 50) or more come before any\n"
+     "      dictionary word, the higher score first, and its words scored lower are never\n"
+     "      used; a line with a word alone scores --default-score (default 50). With\n"
+     "      --no-dictionary only the scored lists and the --words lists are drawn on. The\n"
+     "      report shows each listed answer's score and the fill's mean score.\n"
      "      --alternatives lists every word that can replace that row's answer, alone or\n"
      "      trading letters with one other row. --solutions is another name for --fills.",
      RunFill}};

@@ -365,6 +365,7 @@ class Portfolio {
     }
     if (result.fills.empty() && m_exact && !m_exact->fills.empty())
       result.fills.push_back(m_exact->fills.front());
+    for (auto& fill : result.fills) m_cands.NoteScores(fill);
     if (!result.fills.empty()) {
       result.end = AutofillEnd::Filled;
       m_progress.lettersOff = 0;
@@ -390,6 +391,7 @@ class Portfolio {
         if (partial.choice[s] != LocalFillChain::kNone)
           familiar += m_cands.Table(s).familiar[partial.choice[s]];
       result.partial.familiar = familiar;
+      m_cands.NoteScores(result.partial);
       m_progress.bestDepth = std::max(m_progress.bestDepth, kept);
     }
     result.progress = m_progress;

@@ -18,6 +18,7 @@ struct AutofillWord {
   int size = 0;           // its SCOWL size (10 = most common); 0 = unknown
   bool fromList = false;  // one of the user's word lists holds it: preferred to any other
   bool known = true;      // WordNet knows it (true when the dictionary does not say)
+  int score = -1;         // its score in the constructor's scored lists (0-100); -1: in none
 };
 
 // One answer row to fill: its table row and its initial.
@@ -56,6 +57,11 @@ struct AutofillFill {
   int familiar = 0;                // words that are familiar or from a word list
   int score = 0;                   // higher is better
   double penalty = 0;              // lower is better (see FillCandidates::Penalty)
+  int scored = 0;                  // words that have a score in the constructor's lists
+  int scoreSum = 0;                // the sum of their scores
+
+  // The mean score of the scored words; 0 when none is scored.
+  double MeanScore() const { return scored > 0 ? static_cast<double>(scoreSum) / scored : 0.0; }
 };
 
 struct AutofillProgress {

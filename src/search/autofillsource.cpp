@@ -66,17 +66,48 @@ void AutofillDictionary::AddListEntries(const std::vector<std::string>& entries)
   m_words.clear();
 }
 
+void AutofillDictionary::UseScoredWords(std::shared_ptr<const ScoredWords> words) {
+  m_scored.reset();
+  m_scoredWords.clear();
+  if (words && words->Active()) {
+    for (auto& entry : words->table.Sorted())
+      if (IsAnswerWord(entry.word) && entry.score >= words->minScore)
+        m_scoredWords[entry.word[0]].push_back(std::move(entry));
+    m_scored = std::move(words);
+  }
+  m_words.clear();
+}
+
+int AutofillDictionary::ScoreOf(const std::string& word) const {
+  return m_scored ? m_scored->UsableScore(word) : -1;
+}
+
+bool AutofillDictionary::RuledOut(const std::string& word) const {
+  return m_scored && m_scored->RuledOut(word);
+}
+
+AutofillWord AutofillDictionary::Described(const std::string& word, bool fromList) const {
+  return {word, m_familiarity.SizeOf(word), fromList, m_known.Knows(word), ScoreOf(word)};
+}
+
+bool AutofillDictionary::Offered(const std::string& word) const {
+  return IsAnswerWord(word) && m_offensive.count(word) == 0 && !RuledOut(word);
+}
+
 const std::vector<AutofillWord>& AutofillDictionary::Words(char initial) {
   auto it = m_words.find(initial);
   if (it != m_words.end()) return it->second;
   std::vector<AutofillWord> words;
   for (const auto& w : m_listWords)
-    if (w[0] == initial && m_offensive.count(w) == 0)
-      words.push_back({w, m_familiarity.SizeOf(w), true, m_known.Knows(w)});
+    if (w[0] == initial && Offered(w)) words.push_back(Described(w, true));
+  const auto scored = m_scoredWords.find(initial);
+  if (scored != m_scoredWords.end())
+    for (const auto& entry : scored->second)
+      if (Offered(entry.word)) words.push_back(Described(entry.word, false));
+  if (ScoredOnly()) return m_words.emplace(initial, std::move(words)).first->second;
   if (auto letter = LoadLetterWords(m_dir, initial)) {
-    for (auto& w : *letter)
-      if (IsAnswerWord(w) && m_offensive.count(w) == 0)
-        words.push_back({w, m_familiarity.SizeOf(w), false, m_known.Knows(w)});
+    for (auto& w : *letter)  // a scored word is offered above, once
+      if (Offered(w) && ScoreOf(w) < 0) words.push_back(Described(w, false));
   } else {
     m_unreadable.push_back(FindLetterFile(m_dir, initial));
   }

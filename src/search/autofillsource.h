@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -10,6 +11,7 @@
 #include "core/host.h"
 #include "search/autofill.h"
 #include "search/knownwords.h"
+#include "search/scoredlist.h"
 #include "search/wordsource.h"
 
 namespace quotella {
@@ -31,9 +33,11 @@ std::string_view BundledOffensiveText();
 // without its own list).
 std::string NoOffensiveListWarning(const std::string& dictDir);
 
-// The words autofill draws from: the user's word lists (preferred) and the dictionary's
-// letter files with their familiarity and whether WordNet knows them, less the offensive words (the
-// list names their forms too). Letter files are read when an initial is first asked for.
+// The words autofill draws from: the user's word lists (preferred), the constructor's scored
+// lists (the words at or above their minimum score) and the dictionary's letter files with
+// their familiarity and whether WordNet knows them, less the offensive words (the list names
+// their forms too) and the words the scored lists rule out. Letter files are read when an
+// initial is first asked for.
 class AutofillDictionary {
  public:
   // dictDir ends in a separator; its familiarity, known-word and offensive-word files are
@@ -44,6 +48,15 @@ class AutofillDictionary {
 
   // Entries of a word list (free text, normalised here); they rank before any other word.
   void AddListEntries(const std::vector<std::string>& entries);
+  // The constructor's scored lists (none when words is empty or names no list): every word
+  // at or above the minimum is offered with its score, dictionary or not; a word listed
+  // below it never is; and when the lists do not allow the dictionary, only their words and
+  // the word-list entries are offered.
+  void UseScoredWords(std::shared_ptr<const ScoredWords> words);
+  // Only the scored lists and the word lists are drawn from.
+  bool ScoredOnly() const { return m_scored && !m_scored->dictionaryAllowed; }
+  // The word's score in the scored lists when at or above the minimum; -1 otherwise.
+  int ScoreOf(const std::string& word) const;
 
   const std::vector<AutofillWord>& Words(char initial);
   AutofillWordSource Source() {
@@ -66,6 +79,12 @@ class AutofillDictionary {
   std::unordered_set<std::string> m_offensive;
   bool m_bundledBlocklist = false;
   std::vector<std::string> m_listWords;
+  std::shared_ptr<const ScoredWords> m_scored;             // null: no scored list
+  std::map<char, std::vector<ScoredEntry>> m_scoredWords;  // usable entries by initial
+
+  bool RuledOut(const std::string& word) const;
+  AutofillWord Described(const std::string& word, bool fromList) const;
+  bool Offered(const std::string& word) const;
   std::map<char, std::vector<AutofillWord>> m_words;
   std::vector<std::string> m_unreadable;
 };

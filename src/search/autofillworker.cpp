@@ -11,11 +11,9 @@ AutofillWorker::~AutofillWorker() {
 }
 
 void AutofillWorker::Start(std::shared_ptr<const FillJob> job, ProgressFn progress, DoneFn done) {
-  Launch(
-      [job = std::move(job), progress = std::move(progress)](std::stop_token stop) {
-        return RunAutofill(job->problem, job->Source(), job->options, std::move(stop), progress);
-      },
-      std::move(done), false);
+  Launch([job = std::move(job), progress = std::move(progress)](
+             std::stop_token stop) { return RunFill(*job, std::move(stop), progress); },
+         std::move(done), false);
 }
 
 void AutofillWorker::Start(AutofillProblem problem, AutofillWordSource source,

@@ -81,6 +81,7 @@ struct Cand {
   unsigned char len;  // letters taken from the pool
   unsigned char group;
   unsigned char standing;  // WordStanding: the order the candidates are tried in
+  unsigned char unscored;  // 0 for a plain list word, 101 - score for a scored one, else 101
   unsigned char size;      // SCOWL size, 100 when unknown
   std::uint32_t word;      // index into the slot data's words
   std::uint32_t stem;      // two candidates of one stem never fill two slots
@@ -214,14 +215,19 @@ class Search {
       cand.len = static_cast<unsigned char>(length - 1);
       cand.size = static_cast<unsigned char>(w.size > 0 && w.size < 100 ? w.size : 100);
       const bool familiar = w.size > 0 && w.size <= m_options.familiarSize;
-      cand.group = w.fromList ? kListWord : familiar ? kFamiliar : kOther;
+      const bool scored = !w.fromList && w.score >= 0;
+      cand.group = w.fromList || scored ? kListWord : familiar ? kFamiliar : kOther;
+      cand.unscored = static_cast<unsigned char>(w.fromList ? 0
+                                                 : scored   ? 101 - std::min(w.score, 100)
+                                                            : 101);
       cand.standing = static_cast<unsigned char>(
-          WordStanding(w.size, w.fromList, m_options.familiarSize, w.known));
+          WordStanding(w.size, w.fromList, m_options.familiarSize, w.known, w.score));
       auto [it, fresh] = seen.emplace(s, pending.size());
       if (!fresh) {
         Cand& old = pending[it->second].cand;  // the same word twice: keep its best standing
         old.group = std::min(old.group, cand.group);
         old.standing = std::min(old.standing, cand.standing);
+        old.unscored = std::min(old.unscored, cand.unscored);
         old.size = std::min(old.size, cand.size);
         continue;
       }
@@ -229,6 +235,7 @@ class Search {
     }
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
       if (a.cand.standing != b.cand.standing) return a.cand.standing < b.cand.standing;
+      if (a.cand.unscored != b.cand.unscored) return a.cand.unscored < b.cand.unscored;
       if (a.cand.size != b.cand.size) return a.cand.size < b.cand.size;
       return a.word < b.word;
     });
@@ -512,11 +519,11 @@ class Search {
     return true;
   }
 
-  // A word's share of a fill's score, in the order of its standing: a list word the most,
-  // then a word WordNet knows (more when familiar, the commoner the more), then one it does
-  // not know (only for being familiar).
+  // A word's share of a fill's score, in the order of its standing: a plain list word the
+  // most, a scored one from 300 to 320 by its score, then a word WordNet knows (more when
+  // familiar, the commoner the more), then one it does not know (only for being familiar).
   static int ScoreOf(const Cand& c) {
-    if (c.group == kListWord) return 320;
+    if (c.group == kListWord) return 320 - c.unscored / 5;
     const int familiar = c.group == kFamiliar ? 100 - c.size / 5 : 0;
     return (c.standing <= 2 ? 200 : 0) + familiar;
   }

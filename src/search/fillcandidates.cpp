@@ -54,6 +54,7 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
       std::string word;
       float penalty;
       bool familiar;
+      int score;
       LetterCounts counts;
     };
     std::vector<Entry> entries;
@@ -82,17 +83,19 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
       }
       if (!ok || options.exclude.count(s) != 0) continue;
       if (!options.excludeStems.empty() && options.excludeStems.count(StemOf(s)) != 0) continue;
-      const auto penalty =
-          static_cast<float>(WordPenalty(w.size, w.fromList, options.familiarSize, w.known));
-      const bool familiar = w.fromList || (w.size > 0 && w.size <= options.familiarSize);
+      const auto penalty = static_cast<float>(
+          WordPenalty(w.size, w.fromList, options.familiarSize, w.known, w.score));
+      const bool listed = w.fromList || w.score >= 0;
+      const bool familiar = listed || (w.size > 0 && w.size <= options.familiarSize);
       auto [pos, fresh] = seen.emplace(s, entries.size());
       if (!fresh) {  // the same word twice: keep its best standing
         Entry& old = entries[pos->second];
         old.penalty = std::min(old.penalty, penalty);
         old.familiar = old.familiar || familiar;
+        old.score = std::max(old.score, w.score);
         continue;
       }
-      entries.push_back({s, penalty, familiar, c});
+      entries.push_back({s, penalty, familiar, w.score, c});
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
       if (a.penalty != b.penalty) return a.penalty < b.penalty;
@@ -120,6 +123,7 @@ FillCandidates::FillCandidates(const AutofillProblem& problem, const AutofillWor
       t.maxLength = std::max(t.maxLength, len);
       t.penalty.push_back(e.penalty);
       t.familiar.push_back(e.familiar ? 1 : 0);
+      t.score.push_back(static_cast<std::int8_t>(std::clamp(e.score, -1, 100)));
       const std::string stem = StemOf(e.word);
       auto s = stems.emplace(stem, static_cast<std::uint32_t>(stems.size())).first;
       t.stem.push_back(s->second);
@@ -231,6 +235,18 @@ double FillCandidates::Penalty(const std::vector<std::string>& words, int* famil
   }
   if (familiar) *familiar = f;
   return p + LengthPenalty(lengths);
+}
+
+void FillCandidates::NoteScores(AutofillFill& fill) const {
+  fill.scored = 0;
+  fill.scoreSum = 0;
+  for (std::size_t s = 0; s < fill.words.size() && s < Slots(); ++s) {
+    const FillWordTable& t = Table(s);
+    const auto it = t.index.find(fill.words[s]);
+    if (it == t.index.end() || t.score[it->second] < 0) continue;
+    ++fill.scored;
+    fill.scoreSum += t.score[it->second];
+  }
 }
 
 }  // namespace quotella

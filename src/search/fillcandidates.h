@@ -33,6 +33,7 @@ struct FillWordTable {
   std::vector<float> penalty;       // WordPenalty of the word
   std::vector<std::uint32_t> stem;  // stem id, shared by all tables of one FillCandidates
   std::vector<std::uint8_t> familiar;
+  std::vector<std::int8_t> score;  // the word's score in the constructor's lists; -1: none
   std::vector<std::pair<std::uint64_t, std::uint32_t>> byHash;  // sorted (hash, word)
   std::unordered_map<std::string, std::uint32_t> index;
 
@@ -74,6 +75,8 @@ class FillCandidates {
   double Penalty(const std::vector<std::uint32_t>& choice, int* familiar = nullptr) const;
   // The same for a fill of words; a word outside the tables costs the most.
   double Penalty(const std::vector<std::string>& words, int* familiar = nullptr) const;
+  // Sets the fill's count and sum of scored words from the tables' scores.
+  void NoteScores(AutofillFill& fill) const;
 
   static std::uint64_t LetterKey(std::size_t letter);
 

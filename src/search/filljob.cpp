@@ -16,6 +16,7 @@ FillRequest WindowFillRequest(std::vector<int> rows, int maxRarity, double secon
   request.fills = 8;
   request.minLength = 3;
   for (const auto& list : sources.Lists) request.wordLists.push_back(list.Items.ToVector());
+  if (sources.Scored && sources.Scored->Active()) request.scored = sources.Scored;
   return request;
 }
 
@@ -23,6 +24,7 @@ FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     const std::string& dictDir) {
   auto dictionary = std::make_shared<AutofillDictionary>(dictDir, &doc.host());
   for (const auto& list : request.wordLists) dictionary->AddListEntries(list);
+  dictionary->UseScoredWords(request.scored);
   return PrepareFill(doc, request, std::move(dictionary));
 }
 
@@ -43,6 +45,17 @@ FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
   job.rarityIgnored = limited && job.dictionary->Sizes().Empty();
   options.maxSize = limited && !job.rarityIgnored ? request.maxRarity : 0;
   return job;
+}
+
+AutofillResult RunFill(const FillJob& job, std::stop_token stop,
+                       const std::function<void(const AutofillProgress&)>& progress) {
+  AutofillResult result =
+      RunAutofill(job.problem, job.Source(), job.options, std::move(stop), progress);
+  const bool unfilled = result.end == AutofillEnd::NoFill || result.end == AutofillEnd::TimeLimit;
+  if (unfilled && job.dictionary->ScoredOnly())
+    result.reason =
+        result.reason.empty() ? kScoredOnlyReason : result.reason + ". " + kScoredOnlyReason;
+  return result;
 }
 
 bool FillStillFits(const PuzzleDocument& doc, const FillJob& job) {

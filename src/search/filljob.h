@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -25,13 +27,14 @@ struct FillRequest {
   int minLength = 3;           // whole word; 0: no limit
   int maxLength = 0;           // 0: no limit
   std::vector<std::vector<std::string>> wordLists;  // entries of the user's word lists
+  std::shared_ptr<const ScoredWords> scored;        // the constructor's scored lists; null: none
 };
 
 struct WordSources;
 
 // The request the window's Autofill, Fill Again and row fill make: eight fills (Fill Again
 // lays the next ones in rank), answers of three letters or more, the entries of the four
-// word lists first.
+// word lists first, and the scored lists the settings name.
 FillRequest WindowFillRequest(std::vector<int> rows, int maxRarity, double seconds,
                               std::uint64_t seed, const WordSources& sources);
 
@@ -51,13 +54,22 @@ struct FillJob {
 
 // The slots are the empty rows and the named rows (whose letters go back to the pool for the
 // search); the options avoid the words the other rows hold and the quotation's words. The
-// word lists are read into the dictionary of `dictDir`.
+// word lists and the scored lists are read into the dictionary of `dictDir`.
 FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     const std::string& dictDir);
 // The same with a dictionary already read, shared with other jobs (its word lists stay as
 // they are; the request's lists are not added).
 FillJob PrepareFill(const PuzzleDocument& doc, const FillRequest& request,
                     std::shared_ptr<AutofillDictionary> dictionary);
+
+// Why a fill from the scored lists alone may find nothing.
+inline constexpr const char* kScoredOnlyReason =
+    "Words come only from the scored word lists: the dictionary is not used";
+
+// Runs the job's search. When it ends without a fill and the job draws on the scored lists
+// alone, the result's reason says so.
+AutofillResult RunFill(const FillJob& job, std::stop_token stop = {},
+                       const std::function<void(const AutofillProgress&)>& progress = {});
 
 // The answer table still has the rows and the pool the job was prepared from.
 bool FillStillFits(const PuzzleDocument& doc, const FillJob& job);

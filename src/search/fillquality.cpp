@@ -57,13 +57,14 @@ std::unordered_set<std::string> QuotationWords(const std::string& quotation) {
   return words;
 }
 
-int WordStanding(int size, bool fromList, int familiarSize, bool known) {
-  if (fromList) return 0;
+int WordStanding(int size, bool fromList, int familiarSize, bool known, int score) {
+  if (fromList || score >= 0) return 0;
   const bool familiar = size > 0 && size <= familiarSize;
   return (known ? 1 : 3) + (familiar ? 0 : 1);
 }
 
-double WordPenalty(int size, bool fromList, int familiarSize, bool known) {
+double WordPenalty(int size, bool fromList, int familiarSize, bool known, int score) {
+  if (!fromList && score >= 0) return kScoredSpan * (100 - std::min(score, 100)) / 100.0;
   // Familiar words cost under 1, rarer ones 2 to 3, unsized ones 3.5: an unknown word's
   // extra cost is more than that whole span.
   constexpr double kRareCost = 2.0;
