@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/panes/wordlistpane.h"
+#include "bench_offscreen.h"
 #include "search/scoredlist.h"
 #include "search/wordlists.h"
 
@@ -64,10 +65,5 @@ BENCHMARK(BM_ScrollCandidates)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quotella::bench::RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,24 +36,16 @@ constexpr const char* kLongLine =
     "farmers home, and the village gathers beneath the yellow lamps to argue about rain, "
     "harvests, weddings and the price of bread.";
 
-class ScoredCandidatesTest : public WindowTest {
+class ScoredCandidatesTest : public PuzzleWindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window->command(QStringLiteral("Quotes3"))->trigger();
-    auto* editor = Find<QPlainTextEdit>("QuotesEditor");
-    editor->setPlainText(QString::fromUtf8(kLongLine));
-    const QRect line = editor->cursorRect(QTextCursor(editor->document()));
-    QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));
-    QApplication::processEvents();
+    MakePuzzleOf(QString::fromUtf8(kLongLine));
     ASSERT_TRUE(window->doc().PuzzleExists);
     ASSERT_EQ(window->doc().P.NumWords, 45);
-    host.Clear();
     CaretTo(0);  // row A: the G of Gabriel
   }
-  PuzzleDocument& doc() { return window->doc(); }
   QListWidget* candidates() { return window->listPane()->candidates(); }
-  KeyTableView* table() { return Find<KeyTableView>("KeyWords"); }
   void CaretTo(int row) {
     table()->setFocus();
     table()->setCurrentIndex(table()->model()->index(row, 2));
