@@ -16,6 +16,7 @@
 #include "app/commands/puzzlecommands.h"
 #include "app/widgets/tablemodels.h"
 #include "app/window/mainwindow.h"
+#include "bench_offscreen.h"
 #include "bench_support.h"
 #include "core/document.h"
 
@@ -100,10 +101,5 @@ BENCHMARK(BM_KeystrokeWithRefresh)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quotella::bench::RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

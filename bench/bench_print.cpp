@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "bench_offscreen.h"
 #include "bench_support.h"
 #include "print/pageprinter.h"
 #include "support/handpuzzle.h"
@@ -61,10 +62,5 @@ BENCHMARK(BM_PrintLargePuzzleToPdf)->Unit(benchmark::kMillisecond);
 }  // namespace quotella::bench
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quotella::bench::RunOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

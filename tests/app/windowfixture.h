@@ -180,9 +180,13 @@ class PuzzleWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
+    MakePuzzleOf(QString::fromLatin1(kLine));
+  }
+  // Writes the line into the quotes editor and double-clicks it, as a user makes a puzzle.
+  void MakePuzzleOf(const QString& quotesLine) {
     window->command(QStringLiteral("Quotes3"))->trigger();
     auto* editor = Find<QPlainTextEdit>("QuotesEditor");
-    editor->setPlainText(QString::fromLatin1(kLine));
+    editor->setPlainText(quotesLine);
     // Double-click the middle of the only line.
     const QRect line = editor->cursorRect(QTextCursor(editor->document()));
     QTest::mouseDClick(editor->viewport(), Qt::LeftButton, {}, line.center() + QPoint(20, 0));

@@ -104,9 +104,19 @@ void AnswerCommands::ScanList(int n) {
   if (!m_doc.PuzzleExists) return;
   m_listCommands.setLastWordList(n);
   ScanListCommand(m_doc, m_sources, n);
+  ShowScannedCandidates();
+}
+
+void AnswerCommands::ScanScoredLists() {
+  if (!m_doc.PuzzleExists || !m_sources.Scored->Active()) return;
+  quotella::ScanScoredLists(m_doc, m_sources);
+  ShowScannedCandidates();
+}
+
+void AnswerCommands::ShowScannedCandidates() {
   m_sync.PushLists();
   m_viewCommands.CandidatesButtonClick();
-  // The scanned list's file name stands above the candidates until another view opens.
+  // The scanned list's name stands above the candidates until another view opens.
   QLabel* label = m_status.wordListFileLabel();
   label->setText(ToQString(m_sources.WordListFileLabel));
   label->setVisible(m_sources.WordListFileLabelVisible);

@@ -52,11 +52,17 @@ class AnswerCommands : public QObject {
   void LockPopupClick();
   void ScanDictionary();
   void ScanList(int n);
+  // "Scan Scored Lists": the row's words from the constructor's scored lists, best first.
+  // Nothing happens while no puzzle is made or no scored list is in use.
+  void ScanScoredLists();
   void SelectTableCell(int col, int row);
   // A new puzzle has no swap in progress.
   void ResetSwap() { m_swap = SwapState{}; }
 
  private:
+  // A list scan's candidates on view, with the scanned list named above them.
+  void ShowScannedCandidates();
+
   PuzzleDocument& m_doc;
   WordSources& m_sources;
   AnswerPane& m_answer;

@@ -5,9 +5,25 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/controls.h"
+#include "app/widgets/scoredelegate.h"
 #include "search/wordlists.h"
 
 namespace quotella {
+
+namespace {
+
+// A word from the constructor's scored lists shows its score beside it.
+void ShowScores(QListWidget* list) {
+  list->setItemDelegate(new ScoreDelegate(list));
+}
+
+// The scores shown follow the lists the sources hold now.
+void FollowScores(QListWidget* list, const std::shared_ptr<const ScoredWords>& scored) {
+  auto* delegate = qobject_cast<ScoreDelegate*>(list->itemDelegate());
+  if (delegate && delegate->setScoredWords(scored)) list->viewport()->update();
+}
+
+}  // namespace
 
 WordListPane::WordListPane(QWidget* parent) : Pane(QStringLiteral("WordListPane"), parent) {
   auto* layout = new QVBoxLayout(this);
@@ -15,12 +31,14 @@ WordListPane::WordListPane(QWidget* parent) : Pane(QStringLiteral("WordListPane"
   m_candidates = new QListWidget(this);
   m_candidates->setObjectName(QStringLiteral("Candidates"));
   m_candidates->hide();
+  ShowScores(m_candidates);
   layout->addWidget(m_candidates);
   track(m_candidates);
   for (int i = 0; i < 4; ++i) {
     auto* list = new QListWidget(this);
     list->setObjectName(QStringLiteral("Wordlist%1").arg(i + 1));
     list->hide();
+    ShowScores(list);
     layout->addWidget(list);
     track(list);
     m_wordLists[static_cast<std::size_t>(i)] = list;
@@ -70,6 +88,8 @@ void WordListPane::fill(const WordSources& sources) {
   };
   for (std::size_t i = 0; i < 4; ++i) fillOne(i, m_wordLists[i], sources.Lists[i].Items);
   fillOne(4, m_candidates, sources.Candidates);
+  for (QListWidget* list : m_wordLists) FollowScores(list, sources.Scored);
+  FollowScores(m_candidates, sources.Scored);
 }
 
 void WordListPane::showProgressLog(bool show) {

@@ -28,7 +28,8 @@ class WordListPane : public Pane {
   bool anyVisible() const;
   // Fills the word lists and the candidates from the sources, keeping each selection. A
   // list whose items did not change since it was last filled is left alone, so a long
-  // search that reports often does not rebuild lists of thousands of words.
+  // search that reports often does not rebuild lists of thousands of words. A word of the
+  // scored lists in use shows its score beside it (painted, never part of the item's text).
   void fill(const WordSources& sources);
   // The clue lines of the puzzle.
   void setClues(const QString& text);

@@ -109,6 +109,16 @@ const Rule kNeedsFilledRow = [](const WindowParts& w) {
 const Rule kNeedsCandidate = [](const WindowParts& w) {
   return w.lists->candidates()->currentItem() != nullptr;
 };
+// The constructor's scored lists are in use (named in the settings).
+bool ScoredListsInUse(const WindowParts& w) {
+  return w.sources->Scored && w.sources->Scored->Active();
+}
+const Rule kNeedsScoredLists = [](const WindowParts& w) {
+  return w.doc->PuzzleExists && ScoredListsInUse(w);
+};
+const Rule kNeedsScoredCandidates = [](const WindowParts& w) {
+  return ScoredListsInUse(w) && !w.lists->candidates()->isHidden();
+};
 // An item of word list n is chosen.
 Rule NeedsListItem(int n) {
   return [n](const WindowParts& w) { return w.lists->wordList(n)->currentItem() != nullptr; };
@@ -307,6 +317,7 @@ std::vector<ActionRow> ActionRows() {
       {"ScanList21", "KeyWordsPopup", "Scan List 2", "F2", [](W& w) { w.answers->ScanList(2); }, false, kNeedsPuzzle},
       {"ScanList31", "KeyWordsPopup", "Scan List 3", "F3", [](W& w) { w.answers->ScanList(3); }, false, kNeedsPuzzle},
       {"ScanList41", "KeyWordsPopup", "Scan List 4", "F4", [](W& w) { w.answers->ScanList(4); }, false, kNeedsPuzzle},
+      {names::kScanScoredLists, "KeyWordsPopup", "Scan Scored Lists", "F8", [](W& w) { w.answers->ScanScoredLists(); }, false, kNeedsScoredLists},
       {"MajorProblemScan", "KeyWordsPopup", "Find Words using most Problem Chars", "",
        [](W& w) { w.answers->MajorProblemScanClick(w.search->background()); }, false, kNeedsPuzzle},
       {"ClearWord1", "KeyWordsPopup", "Clear Word", "Ctrl+C",
@@ -327,6 +338,7 @@ std::vector<ActionRow> ActionRows() {
       {"SortbyVowelPercent1", "CandidatesPopup", "Sort by Vowel Percent", "", [](W& w) { SortCandidates(*w.doc, *w.sources, CandidateSort::VowelPercent); w.sync->PushLists(); }},
       {"SortbyAllProblemChars1", "CandidatesPopup", "Sort by All Problem Chars", "", [](W& w) { SortCandidates(*w.doc, *w.sources, CandidateSort::AllProblems); w.sync->PushLists(); }},
       {"SortbyRarityScore1", "CandidatesPopup", "Sort by Rarity Score", "", [](W& w) { SortCandidates(*w.doc, *w.sources, CandidateSort::Rarity); w.sync->PushLists(); }},
+      {names::kSortByScore, "CandidatesPopup", "Sort by Score", "", [](W& w) { SortCandidates(*w.doc, *w.sources, CandidateSort::Score); w.sync->PushLists(); }, false, kNeedsScoredCandidates},
       {"SortbyPrimaryProblemChars1", "CandidatesPopup", "Sort by Primary Problem Chars", "", [](W& w) { SortCandidates(*w.doc, *w.sources, CandidateSort::PrimaryProblems); w.sync->PushLists(); }},
       {"MerriamWebsterLookup1", "CandidatesPopup", "Merriam-Webster Lookup", "", [](W& w) { w.lookups->OpenAddress(CandidateMerriamLookup(w.lookups->CurrentCandidate())); }},
       {"GoogleLookup3", "CandidatesPopup", "Google Lookup", "", [](W& w) { w.lookups->OpenAddress(CandidateGoogleLookup(*w.host, w.lookups->CurrentCandidate())); }},

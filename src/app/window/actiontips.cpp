@@ -119,6 +119,9 @@ const Tips& AllTips() {
         {"CopyKeyword", "Copies the answer at the caret (needs a word in the row)"},
         {"WriteClue1", "Copies the answer at the caret (needs a word in the row)"},
         {"ScanConditional", "Turns the automatic row advance on or off"},
+        {"ScanScoredLists1",
+         "Fills the candidates from the scored word lists for the row at the caret, best first "
+         "(needs a puzzle and scored lists)"},
         {"MajorProblemScan", "Finds words that use the most problem letters (needs a puzzle)"},
         {"ClearWord1", "Clears the answer at the caret"},
         {"ToggleConditons1", "Turns the search conditions on or off"},
@@ -135,6 +138,9 @@ const Tips& AllTips() {
         {"SortbyVowelPercent1", "Sorts the candidates by their share of vowels"},
         {"SortbyAllProblemChars1", "Sorts the candidates by the problem letters they use"},
         {"SortbyRarityScore1", "Sorts the candidates by rarity"},
+        {"SortbyScore1",
+         "Sorts the candidates by their score in the scored word lists, best first (needs "
+         "scored lists and the candidates on view)"},
         {"SortbyPrimaryProblemChars1", "Sorts the candidates by the primary problem letters"},
         {"MerriamWebsterLookup1", "Looks up the chosen candidate at Merriam-Webster"},
         {"GoogleLookup3", "Searches the web for the chosen candidate"},
