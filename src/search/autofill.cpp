@@ -57,6 +57,9 @@ constexpr int kWeighingBatch = 10;
 // end in a fill.
 constexpr std::uint64_t kRestartUnit = 1'000'000'000;
 
+// The best fills whose costliest answers are traded away before the fills are ranked.
+constexpr std::size_t kRepairedFills = 8;
+
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
 const char* const kCertificate = "certificate";
@@ -273,9 +276,14 @@ class Portfolio {
       m_roundWork = m_options.roundWork * kSearchRoundScale
                     << std::min(m_searchRounds / kGrowthRounds, kMaxDoublings);
       if (best) {
-        // The chains improve from the first fill with its costliest answers traded away.
-        if (Repair(*best)) m_firstFills.push_back(*best);
+        // The chains improve from the first fill as found: one with its costliest answers
+        // traded away joins the fills to choose from, but as a start it holds the chains in
+        // its neighbourhood.
         m_startFill = *best;
+        if (RankedFill repaired = *best; Repair(repaired)) {
+          if (repaired.penalty < best->penalty) best = repaired;
+          m_firstFills.push_back(std::move(repaired));
+        }
         m_phase = Phase::Improve;
         m_roundsLeft = m_options.improveRounds;
         m_exactExtraRounds = m_searchRounds <= kExactExtraRounds ? kExactExtraRounds : 0;
@@ -380,9 +388,10 @@ class Portfolio {
     };
     std::stable_sort(all.begin(), all.end(), byPenalty);
     const std::size_t wanted = static_cast<std::size_t>(std::max(m_options.solutions, 1));
-    // The fills to be offered, with what the improvement left of their costliest answers
-    // traded away.
-    for (std::size_t k = 0, n = std::min(wanted, all.size()); k < n; ++k) {
+    // The best fills met, with what the improvement left of their costliest answers traded
+    // away: a fill a little worse may repair into a better one.
+    for (std::size_t k = 0, n = std::min(std::max(wanted, kRepairedFills), all.size()); k < n;
+         ++k) {
       RankedFill repaired = all[k];
       if (Repair(repaired)) all.push_back(std::move(repaired));
     }

@@ -26,9 +26,9 @@ namespace quotella {
 // fixed, so equal input gives equal trades.
 class FillRepair {
  public:
-  // Candidates weighed for one answer before it is given up: about a tenth of a second. A
+  // Candidates weighed for one answer before it is given up: a few tenths of a second. A
   // trade of a long answer may take most of that to find; an answer without one costs all.
-  static constexpr std::uint64_t kAnswerWork = 10'000'000;
+  static constexpr std::uint64_t kAnswerWork = 30'000'000;
 
   explicit FillRepair(const FillCandidates& candidates, std::uint64_t answerWork = kAnswerWork);
 
