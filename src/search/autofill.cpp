@@ -59,6 +59,14 @@ constexpr std::uint64_t kRestartUnit = 1'000'000'000;
 
 // The best fills whose costliest answers are traded away before the fills are ranked.
 constexpr std::size_t kRepairedFills = 8;
+// The repair weighs at most what a chain weighs in the improvement's rounds (and one more),
+// a third of that for one answer: a few tenths of a second by default, and a small share of
+// a quotation's budget when quotations are ranked.
+constexpr std::uint64_t kRepairAnswerShare = 3;
+
+std::uint64_t RepairWork(const AutofillOptions& options) {
+  return static_cast<std::uint64_t>(std::max(options.improveRounds, 0) + 1) * options.roundWork;
+}
 
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
@@ -100,7 +108,7 @@ class Portfolio {
         m_deadline(std::move(stop), options.timeLimit, options.clock),
         m_progressFn(progress),
         m_cands(problem, words, options, [this] { return m_deadline.StopRequested(); }),
-        m_repair(m_cands) {
+        m_repair(m_cands, RepairWork(options) / kRepairAnswerShare, RepairWork(options)) {
     m_repair.SetHalt([this] { return m_deadline.Passed(); });
     m_progress.rows = static_cast<int>(problem.rowSlots.size());
   }

@@ -15,9 +15,11 @@ constexpr int kBitShift = 48;
 
 }  // namespace
 
-FillRepair::FillRepair(const FillCandidates& candidates, std::uint64_t answerWork)
+FillRepair::FillRepair(const FillCandidates& candidates, std::uint64_t answerWork,
+                       std::uint64_t totalWork)
     : m_cands(candidates),
       m_answerWork(answerWork),
+      m_totalWork(totalWork),
       m_stemUse(candidates.StemCount(), 0),
       m_thirdBits((std::size_t{1} << (64 - kBitShift)) / 64, 0) {}
 
@@ -44,7 +46,7 @@ std::vector<std::size_t> FillRepair::Targets(const std::vector<std::uint32_t>& c
 
 bool FillRepair::Repair(std::vector<std::uint32_t>& choice) {
   const std::size_t slots = std::min(choice.size(), m_cands.Slots());
-  if (slots < 3) return false;
+  if (slots < 3 || m_work >= m_totalWork) return false;
   std::fill(m_stemUse.begin(), m_stemUse.end(), 0);
   for (std::size_t s = 0; s < slots; ++s) ++m_stemUse[m_cands.Table(s).stem[choice[s]]];
   bool changed = false;
@@ -102,7 +104,7 @@ bool FillRepair::FindTrade(std::vector<std::uint32_t>& choice, std::size_t targe
 }
 
 bool FillRepair::Spent() {
-  return Halting() || m_work >= m_workEnd;
+  return Halting() || m_work >= m_workEnd || m_work >= m_totalWork;
 }
 
 // The words of table t, cheapest first, that cost under `most` and fit inside `room`.

@@ -26,11 +26,11 @@ namespace quotella {
 // fixed, so equal input gives equal trades.
 class FillRepair {
  public:
-  // Candidates weighed for one answer before it is given up: a few tenths of a second. A
-  // trade of a long answer may take most of that to find; an answer without one costs all.
-  static constexpr std::uint64_t kAnswerWork = 30'000'000;
-
-  explicit FillRepair(const FillCandidates& candidates, std::uint64_t answerWork = kAnswerWork);
+  // `totalWork` is the most candidates it weighs over all its repairs, `answerWork` the most
+  // for one answer, which is then given up (a trade of a long answer may take most of it to
+  // find; an answer without one costs all). Counted in work, so that where it stops does not
+  // depend on how busy the machine is.
+  FillRepair(const FillCandidates& candidates, std::uint64_t answerWork, std::uint64_t totalWork);
 
   // Asked every few thousand candidates weighed; true ends Repair at once, with the trades
   // made so far.
@@ -61,10 +61,11 @@ class FillRepair {
   void Fitting(const FillWordTable& t, const Letters& room, float most,
                std::vector<std::uint32_t>& out);
   bool Halting();
-  bool Spent();  // halted, or the work for one answer is used up
+  bool Spent();  // halted, or the work for one answer or for all is used up
 
   const FillCandidates& m_cands;
   std::uint64_t m_answerWork;
+  std::uint64_t m_totalWork;
   std::vector<std::uint16_t> m_stemUse;
   std::array<std::vector<std::uint32_t>, 3> m_fits;  // the words that fit, per trade tried
   std::vector<std::uint64_t> m_thirdBits;

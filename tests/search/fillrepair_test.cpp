@@ -23,6 +23,8 @@ using test::SourceOf;
 using test::Verified;
 using Words = test::AutofillWords;
 
+constexpr std::uint64_t kWork = 2'000'000;  // candidates weighed for one answer
+
 // Rows B, C, D filled BAX COT DEN, where BAX is a word WordNet does not know. No two rows
 // can trade their letters for other words; all three can: BOT CAN DEX.
 Words RotationWords() {
@@ -52,7 +54,7 @@ std::vector<std::string> Repaired(const AutofillProblem& p, const Words& words,
                                   const std::vector<std::string>& start) {
   const FillCandidates cands(p, SourceOf(words), options);
   std::vector<std::uint32_t> choice = IndicesOf(cands, start);
-  FillRepair(cands).Repair(choice);
+  FillRepair(cands, kWork, kWork).Repair(choice);
   return WordsOf(cands, choice);
 }
 
@@ -101,9 +103,6 @@ TEST(FillRepair, NeverBringsInAnExcludedWordOrASecondWordOfOneStem) {
 // A real puzzle with the bundled dictionary: the local search's first fill, repaired.
 class RepairedRealFill : public ::testing::Test {
  protected:
-  // Work for one answer: enough for the trades of short rows, little under a sanitiser.
-  static constexpr std::uint64_t kWork = 2'000'000;
-
   void SetUp() override {
     if (!HasDictionary(m_dictDir)) GTEST_SKIP() << "no dictionary in " << m_dictDir;
     InitPuzzleDefaults(m_doc);
@@ -157,7 +156,7 @@ class RepairedRealFill : public ::testing::Test {
 
 TEST_F(RepairedRealFill, KeepsThePoolAndTheAvoidListsAndCostsNoMore) {
   std::vector<std::uint32_t> choice = m_first;
-  EXPECT_TRUE(FillRepair(*m_cands, kWork).Repair(choice));
+  EXPECT_TRUE(FillRepair(*m_cands, kWork, 4 * kWork).Repair(choice));
   ExpectSoundFill(choice);
   EXPECT_LE(m_cands->Penalty(choice), m_cands->Penalty(m_first));
   // Some answer WordNet does not know is traded for words it knows.
@@ -166,7 +165,7 @@ TEST_F(RepairedRealFill, KeepsThePoolAndTheAvoidListsAndCostsNoMore) {
 
 TEST_F(RepairedRealFill, AHaltEndsTheRepairAtOnceWithASoundFill) {
   std::vector<std::uint32_t> whole = m_first;
-  FillRepair unhalted(*m_cands, kWork);
+  FillRepair unhalted(*m_cands, kWork, 4 * kWork);
   unhalted.Repair(whole);
   // Between two questions: every few thousand candidates, or the words of three rows.
   std::size_t most = 0;
@@ -176,7 +175,7 @@ TEST_F(RepairedRealFill, AHaltEndsTheRepairAtOnceWithASoundFill) {
   ASSERT_GT(unhalted.Work(), 3 * apart);
   int asked = 0;
   std::vector<std::uint32_t> choice = m_first;
-  FillRepair repair(*m_cands, kWork);
+  FillRepair repair(*m_cands, kWork, 4 * kWork);
   repair.SetHalt([&asked] { return ++asked >= 3; });
   repair.Repair(choice);
   EXPECT_EQ(asked, 3);
