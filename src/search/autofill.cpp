@@ -9,10 +9,12 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "search/exactfill.h"
 #include "search/fillcandidates.h"
+#include "search/fillrepair.h"
 #include "search/letterweighing.h"
 #include "search/localfill.h"
 #include "search/luby.h"
@@ -55,6 +57,17 @@ constexpr int kWeighingBatch = 10;
 // end in a fill.
 constexpr std::uint64_t kRestartUnit = 1'000'000'000;
 
+// The best fills whose costliest answers are traded away before the fills are ranked.
+constexpr std::size_t kRepairedFills = 8;
+// The repair weighs at most what a chain weighs in the improvement's rounds (and one more),
+// a third of that for one answer: a few tenths of a second by default, and a small share of
+// a quotation's budget when quotations are ranked.
+constexpr std::uint64_t kRepairAnswerShare = 3;
+
+std::uint64_t RepairWork(const AutofillOptions& options) {
+  return static_cast<std::uint64_t>(std::max(options.improveRounds, 0) + 1) * options.roundWork;
+}
+
 const char* const kLocalEngine = "local search";
 const char* const kExactEngine = "exact search";
 const char* const kCertificate = "certificate";
@@ -94,7 +107,9 @@ class Portfolio {
         m_callerStop(stop),
         m_deadline(std::move(stop), options.timeLimit, options.clock),
         m_progressFn(progress),
-        m_cands(problem, words, options, [this] { return m_deadline.StopRequested(); }) {
+        m_cands(problem, words, options, [this] { return m_deadline.StopRequested(); }),
+        m_repair(m_cands, RepairWork(options) / kRepairAnswerShare, RepairWork(options)) {
+    m_repair.SetHalt([this] { return m_deadline.Passed(); });
     m_progress.rows = static_cast<int>(problem.rowSlots.size());
   }
 
@@ -269,7 +284,14 @@ class Portfolio {
       m_roundWork = m_options.roundWork * kSearchRoundScale
                     << std::min(m_searchRounds / kGrowthRounds, kMaxDoublings);
       if (best) {
+        // The chains improve from the first fill as found: one with its costliest answers
+        // traded away joins the fills to choose from, but as a start it holds the chains in
+        // its neighbourhood.
         m_startFill = *best;
+        if (RankedFill repaired = *best; Repair(repaired)) {
+          if (repaired.penalty < best->penalty) best = repaired;
+          m_firstFills.push_back(std::move(repaired));
+        }
         m_phase = Phase::Improve;
         m_roundsLeft = m_options.improveRounds;
         m_exactExtraRounds = m_searchRounds <= kExactExtraRounds ? kExactExtraRounds : 0;
@@ -291,19 +313,23 @@ class Portfolio {
       }
       // Improvement ends after its rounds, or sooner once the best fill stopped getting
       // better for a while.
-      double best = m_startFill.penalty;
-      int familiar = m_startFill.familiar;
+      const RankedFill* bestFill = &m_startFill;
       for (const auto& f : m_firstFills)
-        if (f.penalty < best) {
-          best = f.penalty;
-          familiar = f.familiar;
-        }
+        if (f.penalty < bestFill->penalty) bestFill = &f;
       for (const auto& c : m_chains)
-        if (!c->Fills().empty() && c->Fills().front().penalty < best) {
-          best = c->Fills().front().penalty;
-          familiar = c->Fills().front().familiar;
-        }
+        if (!c->Fills().empty() && c->Fills().front().penalty < bestFill->penalty)
+          bestFill = &c->Fills().front();
+      double best = bestFill->penalty;
+      int familiar = bestFill->familiar;
       if (best < m_bestPenalty - 1e-9) {
+        // Each new best fill has its costliest answers traded away at once: the
+        // improvement often runs until the time limit, leaving no time after it.
+        RankedFill repaired = *bestFill;
+        if (Repair(repaired)) {
+          best = repaired.penalty;
+          familiar = repaired.familiar;
+          m_firstFills.push_back(std::move(repaired));
+        }
         m_bestPenalty = best;
         m_stale = 0;
       } else {
@@ -343,6 +369,19 @@ class Portfolio {
     }
   }
 
+  // Trades the costliest answers of a fill for cheaper ones with the same letters, then
+  // polishes the pairs again; true when it changed. A stop or the deadline ends it at once.
+  // A fill is weighed once: one met again (or a repair's own outcome) is left as it is.
+  bool Repair(RankedFill& fill) {
+    if (m_deadline.Passed() || m_chains.empty() || !m_repaired.insert(fill.choice).second)
+      return false;
+    if (!m_repair.Repair(fill.choice)) return false;
+    m_chains.front()->Polish(fill.choice);
+    fill.penalty = m_cands.Penalty(fill.choice, &fill.familiar);
+    m_repaired.insert(fill.choice);
+    return true;
+  }
+
   AutofillResult Collect() {
     AutofillResult result;
     Report(Elapsed());
@@ -352,10 +391,19 @@ class Portfolio {
     result.decided = m_decided;
     std::vector<RankedFill> all = m_firstFills;
     for (const auto& c : m_chains) all.insert(all.end(), c->Fills().begin(), c->Fills().end());
-    std::stable_sort(all.begin(), all.end(), [](const RankedFill& a, const RankedFill& b) {
+    const auto byPenalty = [](const RankedFill& a, const RankedFill& b) {
       return a.penalty < b.penalty;
-    });
+    };
+    std::stable_sort(all.begin(), all.end(), byPenalty);
     const std::size_t wanted = static_cast<std::size_t>(std::max(m_options.solutions, 1));
+    // The best fills met, with what the improvement left of their costliest answers traded
+    // away: a fill a little worse may repair into a better one.
+    for (std::size_t k = 0, n = std::min(std::max(wanted, kRepairedFills), all.size()); k < n;
+         ++k) {
+      RankedFill repaired = all[k];
+      if (Repair(repaired)) all.push_back(std::move(repaired));
+    }
+    std::stable_sort(all.begin(), all.end(), byPenalty);
     for (const auto& f : all) {
       if (result.fills.size() >= wanted) break;
       AutofillFill fill = FillOf(m_cands, f);
@@ -405,6 +453,7 @@ class Portfolio {
   SearchDeadline m_deadline;  // the caller's stop and the time limit
   const std::function<void(const AutofillProgress&)>& m_progressFn;
   FillCandidates m_cands;
+  FillRepair m_repair;  // remembers the answers it found no trade for
 
   std::stop_source m_stop;  // the one stop of every thread of the portfolio
   std::barrier<RoundEnd>* m_round = nullptr;
@@ -421,6 +470,7 @@ class Portfolio {
   Phase m_phase = Phase::Search;
   RankedFill m_startFill;
   std::vector<RankedFill> m_firstFills;
+  std::set<std::vector<std::uint32_t>> m_repaired;  // fills the repair has weighed
   int m_roundsLeft = 0;
   double m_bestPenalty = 0;
   int m_stale = 0;

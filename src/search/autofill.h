@@ -107,7 +107,11 @@ int SearchRoundsOfWork(std::uint64_t candidates, std::uint64_t roundWork);
 // thread, sharing one stop token. They work in rounds of fixed work and meet after each;
 // the first round in which any of them finds a fill starts the improvement, in which the
 // chains start from the best fill of that round and keep the best distinct fills they
-// meet for a fixed number of rounds. The outcome therefore depends on the seed and never
+// meet for a fixed number of rounds. The first fill, each new best fill and the best fills
+// at the end have their costliest answers (words WordNet does not know) traded for cheaper
+// ones by refilling three rows from the letters they hold (FillRepair), within an amount of
+// work that follows the improvement's (improveRounds and roundWork); the chains go on from
+// the fills they found. The outcome therefore depends on the seed and never
 // on thread timing, unless the time limit or a stop cuts it short. NoFill comes only from
 // a proof: a cheap certificate or the exact engine trying everything. A stop or the time
 // limit is noticed inside the rounds (every few thousand candidates or nodes), so the search

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/construction.h"
 #include "core/document.h"
 #include "search/autofill.h"
+#include "search/fillquality.h"
 
 namespace quotella::test {
 
@@ -24,6 +26,21 @@ inline AutofillWordSource SourceOf(const AutofillWords& words) {
     auto it = words.find(initial);
     return it == words.end() ? none : it->second;
   };
+}
+
+// The check a fill must pass whatever engine made it: one word per slot with the slot's
+// initial, no two of one stem, and the letters after the initials exactly the pool.
+inline bool Verified(const AutofillProblem& p, const std::vector<std::string>& words) {
+  if (words.size() != p.rowSlots.size()) return false;
+  LetterCounts used{};
+  std::set<std::string> stems;
+  for (std::size_t s = 0; s < words.size(); ++s) {
+    if (words[s].empty() || words[s][0] != p.rowSlots[s].initial) return false;
+    if (!stems.insert(StemOf(words[s])).second) return false;
+    for (std::size_t k = 1; k < words[s].size(); ++k)
+      ++used[static_cast<std::size_t>(LetterIndex(words[s][k]))];
+  }
+  return used == p.pool;
 }
 
 // A clock that moves on by `step` at every reading: a time limit on it is a budget of work

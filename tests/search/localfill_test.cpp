@@ -28,21 +28,7 @@ using Words = test::AutofillWords;
 using test::MakeRandomProblem;
 using test::RandomProblem;
 using test::SourceOf;
-
-// The check a fill must pass whatever engine made it: one word per slot with the slot's
-// initial, no two of one stem, and the letters after the initials exactly the pool.
-bool Verified(const AutofillProblem& p, const std::vector<std::string>& words) {
-  if (words.size() != p.rowSlots.size()) return false;
-  LetterCounts used{};
-  std::set<std::string> stems;
-  for (std::size_t s = 0; s < words.size(); ++s) {
-    if (words[s].empty() || words[s][0] != p.rowSlots[s].initial) return false;
-    if (!stems.insert(StemOf(words[s])).second) return false;
-    for (std::size_t k = 1; k < words[s].size(); ++k)
-      ++used[static_cast<std::size_t>(LetterIndex(words[s][k]))];
-  }
-  return used == p.pool;
-}
+using test::Verified;
 
 TEST(LocalSearch, NeverReturnsAFillThatBreaksThePoolAndAgreesWithTheExactEngine) {
   std::mt19937 rng(11);
