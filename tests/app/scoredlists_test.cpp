@@ -19,6 +19,7 @@
 #include "app/commands/editorsync.h"
 #include "app/commands/puzzlecommands.h"
 #include "app/dialogs/generalsettingsdialog.h"
+#include "app/widgets/scoredelegate.h"
 #include "app/window/actiontable.h"
 #include "app/window/names.h"
 #include "app/wordscores/scoredlistroom.h"
@@ -378,6 +379,26 @@ TEST_F(AddAnswersTest, AListThatCannotBeWrittenIsSaidSoAndNothingChanges) {
   EXPECT_THAT(window->settings().Values().ScoredListFiles, IsEmpty());
   EXPECT_FALSE(Scored().Active());
   EXPECT_EQ(Slurp(Path("blocked")), "a file, not a folder");
+}
+
+TEST_F(AddAnswersTest, ListsJustReadEnableTheScoredScanAndShowTheirScoresAtOnce) {
+  MakeLongPuzzle();
+  WaitForLists();
+  window->ShowView(QStringLiteral("Candidates"));
+  window->sources().Candidates = {"MIND", "MAKE"};
+  window->editors().PushLists();
+  ASSERT_FALSE(window->command(QStringLiteral("ScanScoredLists1"))->isEnabled());
+  const std::string list = Path("list.txt");
+  Spit(list, "MIND;80\r\n");
+  NameLists(JoinQuotedPaths({list}));
+  // Nothing else happens in the window (no caret move, no edit): the read alone does it.
+  EXPECT_TRUE(window->command(QStringLiteral("ScanScoredLists1"))->isEnabled());
+  auto* candidates = Find<QListWidget>("Candidates");
+  ASSERT_EQ(candidates->count(), 2);
+  auto* delegate = qobject_cast<ScoreDelegate*>(candidates->itemDelegate());
+  ASSERT_NE(delegate, nullptr);
+  EXPECT_EQ(delegate->scoreText(candidates->model()->index(0, 0)), QStringLiteral("80"));
+  EXPECT_EQ(delegate->scoreText(candidates->model()->index(1, 0)), QString());
 }
 
 }  // namespace

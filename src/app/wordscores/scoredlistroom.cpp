@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "app/commands/editorsync.h"
 #include "app/commands/viewcommands.h"
 #include "app/dialogs/generalsettingsdialog.h"
 #include "app/window/actiontable.h"
@@ -129,6 +130,9 @@ void ScoredListRoom::ListsRead(const ScoredListReader::Result& result) {
   QStringList files{count(false)};
   for (const std::string& file : words.files) files << ToQString(file);
   m_count->setToolTip(files.join(QLatin1Char('\n')));
+  // The scores beside the shown words and the commands that need scored lists follow at once.
+  if (m_parts.sync) m_parts.sync->PushLists();
+  if (m_parts.actions) m_parts.actions->updateEnabled();
   emit listsRead();
   // The lists are in use before a message box waits for the user. A list's problem is told
   // once; reading the lists again does not repeat it.
