@@ -37,7 +37,7 @@ grep -qx -- "--stats" <<<"$got" && { echo "FAIL: export offers scan's --stats"; 
 expect "fill options by prefix" "$(printf -- '--max-length\n--max-rarity')" "$(complete_line fill P.qtl --max)"
 
 # An option's fixed values, from its usage "--sort length|vowels|...".
-expect "scan --sort values" "$(printf 'length\nprimary\nproblems\nrarity\nvowels')" \
+expect "scan --sort values" "$(printf 'length\nprimary\nproblems\nrarity\nscore\nvowels')" \
   "$(complete_line scan P.qtl A --sort "")"
 expect "export --paper values" "$(printf 'a4\nlegal\nletter')" "$(complete_line export P.qtl --pdf --paper "")"
 expect "export --copyright values" "last-page" "$(complete_line export P.qtl --pdf --copyright la)"
