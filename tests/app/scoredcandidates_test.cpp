@@ -163,7 +163,38 @@ TEST_F(ScoredCandidatesTest, ScanScoredListsFillsThePaneWithTheRowsListedWordsBe
   // The scan is named above the candidates, as a list scan names its list.
   QLabel* label = window->statusPane()->wordListFileLabel();
   EXPECT_TRUE(label->isVisible());
-  EXPECT_TRUE(label->text().contains(QStringLiteral("favoris.txt"))) << label->text().toStdString();
+  EXPECT_TRUE(label->toolTip().contains(QStringLiteral("favoris.txt")))
+      << label->toolTip().toStdString();
+  EXPECT_FALSE(label->text().isEmpty()) << label->width();
+}
+
+TEST_F(ScoredCandidatesTest, ALongListNameAboveTheCandidatesLeavesTheQuoteWindowItsRoom) {
+  const std::string name =
+      "moje bardzo d\u0142ugie s\u0142owa do \u0142amig\u0142\u00f3wek i krzy\u017c\u00f3wek.txt";
+  auto words = std::make_shared<ScoredWords>();
+  words->files = {"/home/wa\u0142\u0119sa/" + name};
+  words->table.Put(std::string("G") + PoolLetters()[0], 90);
+  window->sources().Scored = words;
+  window->editors().PushLists();
+  window->RefreshViews();
+  QWidget* quote = Find<QWidget>("QuotePane");
+  const QRect before = quote->geometry();
+
+  CaretTo(0);
+  window->command(QStringLiteral("ScanScoredLists1"))->trigger();
+  QApplication::processEvents();
+  QLabel* label = window->statusPane()->wordListFileLabel();
+  ASSERT_TRUE(label->isVisible());
+  EXPECT_TRUE(label->toolTip().contains(QString::fromStdString(name)))
+      << label->toolTip().toStdString();
+  EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+  EXPECT_GE(label->width(), 40) << label->text().toStdString();
+  // The status area beside the quote window keeps to its side of it.
+  EXPECT_EQ(quote->geometry(), before);
+  const QWidget* status = window->statusPane();
+  const QPoint statusLeft = status->mapTo(window.get(), QPoint(0, 0));
+  const QPoint quoteRight = quote->mapTo(window.get(), QPoint(quote->width(), 0));
+  EXPECT_GE(statusLeft.x(), quoteRight.x());
 }
 
 TEST_F(ScoredCandidatesTest, DoubleClickOnAScoredCandidateLaysInTheBareWord) {

@@ -117,9 +117,8 @@ void AnswerCommands::ShowScannedCandidates() {
   m_sync.PushLists();
   m_viewCommands.CandidatesButtonClick();
   // The scanned list's name stands above the candidates until another view opens.
-  QLabel* label = m_status.wordListFileLabel();
-  label->setText(ToQString(m_sources.WordListFileLabel));
-  label->setVisible(m_sources.WordListFileLabelVisible);
+  m_status.showScannedListName(ToQString(m_sources.WordListFileLabel),
+                               m_sources.WordListFileLabelVisible);
 }
 
 void AnswerCommands::KeyWordsDblClick(int col, int row) {

@@ -1,16 +1,26 @@
 #include "app/panes/statuspane.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/widgets/controls.h"
 #include "app/widgets/panelbar.h"
 
 namespace quotella {
+namespace {
+
+// The most the scanned list's name takes of the row it shares with the candidate bar.
+constexpr int kListNameWidth = 110;
+constexpr int kListNameMinWidth = 40;
+
+}  // namespace
 
 StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("StatusArea"));
@@ -39,6 +49,11 @@ StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
   m_listLabel->setObjectName(QStringLiteral("ListLabel"));
   m_wordListFileLabel = new QLabel(this);
   m_wordListFileLabel->setObjectName(QStringLiteral("WordListFileLabel"));
+  // It takes what room the candidate bar and the button leave, up to kListNameWidth.
+  m_wordListFileLabel->setMinimumWidth(kListNameMinWidth);
+  m_wordListFileLabel->setMaximumWidth(kListNameWidth);
+  m_wordListFileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  m_wordListFileLabel->installEventFilter(this);
   m_wordListFileLabel->hide();
   m_addItemField = new QLineEdit(this);
   m_addItemField->setObjectName(QStringLiteral("AddItemEdit"));
@@ -68,7 +83,7 @@ StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
   area->addStretch(1);
   auto* listHead = new QHBoxLayout;
   listHead->addWidget(m_listLabel);
-  listHead->addWidget(m_wordListFileLabel);
+  listHead->addWidget(m_wordListFileLabel, 1);
   listHead->addWidget(m_addItemField, 1);
   listHead->addWidget(m_searchStatus, 1);
   listHead->addWidget(m_candidateStatus, 1);
@@ -85,6 +100,24 @@ StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
   m_progress->setObjectName(QStringLiteral("AutofillProgress"));
   m_progress->setFixedWidth(180);
   m_progress->hide();
+}
+
+void StatusPane::showScannedListName(const QString& name, bool visible) {
+  m_listName = name;
+  m_wordListFileLabel->setToolTip(name);
+  elideListName();
+  m_wordListFileLabel->setVisible(visible);
+}
+
+void StatusPane::elideListName() {
+  const int room = std::min(m_wordListFileLabel->width(), kListNameWidth);
+  m_wordListFileLabel->setText(
+      m_wordListFileLabel->fontMetrics().elidedText(m_listName, Qt::ElideMiddle, room));
+}
+
+bool StatusPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_wordListFileLabel && event->type() == QEvent::Resize) elideListName();
+  return QWidget::eventFilter(watched, event);
 }
 
 PanelBar* StatusPane::bar(StatusBar which) const {

@@ -36,10 +36,20 @@ class StatusPane : public QWidget {
   QProgressBar* progress() const { return m_progress; }
   QLabel* listLabel() const { return m_listLabel; }
   QLabel* wordListFileLabel() const { return m_wordListFileLabel; }
+  // Names the scanned list (or lists) above the candidates: a long name is shortened in the
+  // middle to the label's room, whole in its tooltip, so that the bars beside it keep theirs.
+  void showScannedListName(const QString& name, bool visible);
   QLineEdit* addItemField() const { return m_addItemField; }
   QPushButton* heuristicButton() const { return m_heuristicButton; }
 
+ protected:
+  // The scanned list's name is shortened anew whenever its label is resized.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void elideListName();
+
+  QString m_listName;
   PanelBar* m_charStatus1 = nullptr;
   PanelBar* m_charStatus2 = nullptr;
   PanelBar* m_printStatus1 = nullptr;
