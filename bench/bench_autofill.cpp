@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <random>
 #include <set>
@@ -33,6 +32,7 @@
 #include "search/autofillsource.h"
 #include "search/exactfill.h"
 #include "search/fillquality.h"
+#include "search/knownfill.h"
 
 namespace {
 
@@ -68,18 +68,6 @@ std::shared_ptr<const ScoredWords> g_scored;  // null: the dictionary alone
 bool g_knownOnly = false;
 double g_timeLimit = 10.0;
 
-// The source's words that WordNet knows, with the user's list and scored words.
-AutofillWordSource KnownOnly(AutofillWordSource all) {
-  auto kept = std::make_shared<std::map<char, std::vector<AutofillWord>>>();
-  return [all = std::move(all), kept](char initial) -> const std::vector<AutofillWord>& {
-    auto [it, added] = kept->try_emplace(initial);
-    if (added)
-      for (const auto& w : all(initial))
-        if (w.known || w.fromList || w.score >= 0) it->second.push_back(w);
-    return it->second;
-  };
-}
-
 // Every word of the dictionary's letter files, A to Z in file order, with a score drawn
 // from a fixed-seed generator, so that every run has the same list.
 std::shared_ptr<const ScoredWords> RandomScoredList(const std::string& dictDir, int minScore) {
@@ -114,7 +102,7 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
     PrepareAutofillOptions(doc, options);
     row.rows = static_cast<int>(problem.rowSlots.size());
     for (int n : problem.pool) row.pool += n;
-    const AutofillWordSource source = g_knownOnly ? KnownOnly(dict.Source()) : dict.Source();
+    const AutofillWordSource source = g_knownOnly ? KnownWordsOf(dict.Source()) : dict.Source();
     for (char c = 'A'; c <= 'Z'; ++c) source(c);  // the dictionary is read before timing
     const auto start = std::chrono::steady_clock::now();
     const AutofillResult result = g_exactOnly ? RunExactFill(problem, source, options)
