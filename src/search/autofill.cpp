@@ -289,15 +289,7 @@ class Portfolio {
         // traded away joins the fills to choose from, but as a start it holds the chains in
         // its neighbourhood.
         m_startFill = *best;
-        if (RankedFill repaired = *best; Repair(repaired)) {
-          if (repaired.penalty < best->penalty) best = repaired;
-          m_firstFills.push_back(std::move(repaired));
-        }
-        // Answers no trade removes may still give way to a fill of known words only.
-        if (auto known = KnownOnly(*best)) {
-          if (known->penalty < best->penalty) best = *known;
-          m_firstFills.push_back(std::move(*known));
-        }
+        best = WithAlternatives(*best);
         m_phase = Phase::Improve;
         m_roundsLeft = m_options.improveRounds;
         m_exactExtraRounds = m_searchRounds <= kExactExtraRounds ? kExactExtraRounds : 0;
@@ -386,6 +378,21 @@ class Portfolio {
     fill.penalty = m_cands.Penalty(fill.choice, &fill.familiar);
     m_repaired.insert(fill.choice);
     return true;
+  }
+
+  // The first fill with its costliest answers traded away, and a fill of known words only:
+  // both join the fills to choose from. The cheapest of the three.
+  RankedFill WithAlternatives(RankedFill best) {
+    if (RankedFill repaired = best; Repair(repaired)) {
+      if (repaired.penalty < best.penalty) best = repaired;
+      m_firstFills.push_back(std::move(repaired));
+    }
+    // Answers no trade removes may still give way to a fill of known words only.
+    if (auto known = KnownOnly(best)) {
+      if (known->penalty < best.penalty) best = *known;
+      m_firstFills.push_back(std::move(*known));
+    }
+    return best;
   }
 
   // When the first fill still holds costly answers (words WordNet does not know) after its

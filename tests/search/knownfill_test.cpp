@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "autofill_fixture.h"
-#include "core/construction.h"
-#include "core/document.h"
+#include "realfill_fixture.h"
 #include "search/autofill.h"
 #include "search/autofillsource.h"
 #include "search/knownfill.h"
-#include "support/fakehost.h"
 
 namespace quotella {
 namespace {
@@ -68,39 +66,22 @@ TEST(KnownFill, AutofillKeepsItsFillWhenTheKnownWordsCannotFillThePuzzle) {
 }
 
 // A long real puzzle (18 rows) with the bundled dictionary and WordNet's marks.
-class KnownRealFill : public ::testing::Test {
+class KnownRealFill : public test::RealFillTest {
  protected:
   void SetUp() override {
-    if (!HasDictionary(m_dictDir)) GTEST_SKIP() << "no dictionary in " << m_dictDir;
-    InitPuzzleDefaults(m_doc);
-    ResetPuzzle(m_doc);
-    ASSERT_EQ(QuotesEditorDblClick(m_doc,
-                                   "Coleridge@Kubla Khan@In Xanadu did Kubla Khan A stately "
-                                   "pleasure-dome decree: Where Alph, the sacred river, ran "
-                                   "Through caverns measureless to man Down to a sunless sea. So "
-                                   "twice five miles of fertile ground With walls and towers "
-                                   "were girdled round; And there were gardens bright with "
-                                   "sinuous rills."),
-              DblClickResult::Made);
-    m_problem = MakeAutofillProblem(m_doc);
-    PrepareAutofillOptions(m_doc, m_options);
+    MakeFrom(
+        "Coleridge@Kubla Khan@In Xanadu did Kubla Khan A stately "
+        "pleasure-dome decree: Where Alph, the sacred river, ran "
+        "Through caverns measureless to man Down to a sunless sea. So "
+        "twice five miles of fertile ground With walls and towers "
+        "were girdled round; And there were gardens bright with "
+        "sinuous rills.");
   }
 
   void ExpectKnownSoundFill(const std::vector<std::string>& words) const {
-    EXPECT_TRUE(Verified(m_problem, words));
-    for (const auto& w : words) {
-      EXPECT_TRUE(m_dict.Known().Knows(w)) << w;
-      EXPECT_EQ(m_options.exclude.count(w), 0u) << w;
-      EXPECT_EQ(m_options.excludeStems.count(StemOf(w)), 0u) << w;
-    }
+    ExpectSoundFill(words);
+    for (const auto& w : words) EXPECT_TRUE(m_dict.Known().Knows(w)) << w;
   }
-
-  std::string m_dictDir = QUOTELLA_PROGRAM_DIR "/";
-  test::FakeHost m_host;
-  PuzzleDocument m_doc{m_host};
-  AutofillDictionary m_dict{m_dictDir};
-  AutofillProblem m_problem;
-  AutofillOptions m_options;
 };
 
 TEST_F(KnownRealFill, FindsASoundFillOfKnownWordsAndAHaltEndsTheSearchAtOnce) {
