@@ -9,6 +9,8 @@
 // QUOTELLA_BENCH_SCORED=MIN fills from a scored list made of every dictionary word with a
 // random score from 0 to 100 (the same scores every run), taking the words scored MIN or
 // more; the table then adds each fill's scored answers and their mean score.
+// QUOTELLA_BENCH_KNOWN=1 offers only the words WordNet knows (and list or scored words),
+// to show whether an all-known fill exists; QUOTELLA_BENCH_LIMIT=S sets the time limit.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -30,6 +32,7 @@
 #include "search/autofillsource.h"
 #include "search/exactfill.h"
 #include "search/fillquality.h"
+#include "search/knownfill.h"
 
 namespace {
 
@@ -46,7 +49,8 @@ struct Row {
   double seconds = 0;
   std::string engine;
   double familiar = 0;
-  int defined = 0;  // answers of the fill that WordNet defines
+  int defined = 0;        // answers of the fill that WordNet defines
+  std::string undefined;  // the others, space-separated
   bool distinctStems = true;
   bool noQuoteWord = true;
   std::uint64_t nodes = 0;
@@ -61,6 +65,8 @@ const WordNet* g_wordnet = nullptr;
 bool g_exactOnly = false;
 std::uint64_t g_seed = 1;
 std::shared_ptr<const ScoredWords> g_scored;  // null: the dictionary alone
+bool g_knownOnly = false;
+double g_timeLimit = 10.0;
 
 // Every word of the dictionary's letter files, A to Z in file order, with a score drawn
 // from a fixed-seed generator, so that every run has the same list.
@@ -91,15 +97,16 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
     dict.UseScoredWords(g_scored);
     const AutofillProblem problem = MakeAutofillProblem(doc);
     AutofillOptions options;
-    options.timeLimit = 10.0;
+    options.timeLimit = g_timeLimit;
     options.seed = g_seed;
     PrepareAutofillOptions(doc, options);
     row.rows = static_cast<int>(problem.rowSlots.size());
     for (int n : problem.pool) row.pool += n;
-    for (char c = 'A'; c <= 'Z'; ++c) dict.Words(c);  // the dictionary is read before timing
+    const AutofillWordSource source = g_knownOnly ? KnownWordsOf(dict.Source()) : dict.Source();
+    for (char c = 'A'; c <= 'Z'; ++c) source(c);  // the dictionary is read before timing
     const auto start = std::chrono::steady_clock::now();
-    const AutofillResult result = g_exactOnly ? RunExactFill(problem, dict.Source(), options)
-                                              : RunAutofill(problem, dict.Source(), options);
+    const AutofillResult result = g_exactOnly ? RunExactFill(problem, source, options)
+                                              : RunAutofill(problem, source, options);
     row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     row.end = result.end;
     row.decided = g_exactOnly ? row.seconds : result.decided;
@@ -114,7 +121,10 @@ void FillOne(benchmark::State& state, const std::string& set, const std::string&
       for (const auto& w : fill.words) {
         const int size = dict.Sizes().SizeOf(w);
         familiar += size > 0 && size <= options.familiarSize;
-        row.defined += g_wordnet->Knows(w) ? 1 : 0;
+        if (g_wordnet->Knows(w))
+          ++row.defined;
+        else
+          row.undefined += " " + w;
         row.distinctStems &= stems.insert(StemOf(w)).second;
         row.noQuoteWord &= options.exclude.count(w) == 0;
       }
@@ -147,6 +157,10 @@ int main(int argc, char** argv) {
   g_exactOnly = exact != nullptr && std::string(exact) == "1";
   if (const char* seed = std::getenv("QUOTELLA_BENCH_SEED"))
     g_seed = std::strtoull(seed, nullptr, 10);
+  if (const char* known = std::getenv("QUOTELLA_BENCH_KNOWN"))
+    g_knownOnly = std::string(known) == "1";
+  if (const char* limit = std::getenv("QUOTELLA_BENCH_LIMIT"))
+    g_timeLimit = std::max(0.1, std::atof(limit));
   if (const char* scored = std::getenv("QUOTELLA_BENCH_SCORED")) {
     g_scored = RandomScoredList(g_dictDir, std::clamp(std::atoi(scored), 0, 100));
     std::cerr << "scored list: " << g_scored->table.Count() << " words, minimum score "
@@ -208,6 +222,11 @@ int main(int argc, char** argv) {
       std::printf(" %d | %.1f |", r.scored, r.scored ? 1.0 * r.scoreSum / r.scored : 0.0);
     std::printf("\n");
   }
+  std::printf("\n");
+  for (std::size_t k = 0; k < g_rows.size(); ++k)
+    if (!g_rows[k].undefined.empty())
+      std::printf("#%zu %s: not in WordNet:%s\n", k + 1, g_rows[k].quote.c_str(),
+                  g_rows[k].undefined.c_str());
   std::sort(times.begin(), times.end());
   const double median = times.empty() ? 0 : times[times.size() / 2];
   std::printf(

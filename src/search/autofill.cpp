@@ -15,6 +15,7 @@
 #include "search/exactfill.h"
 #include "search/fillcandidates.h"
 #include "search/fillrepair.h"
+#include "search/knownfill.h"
 #include "search/letterweighing.h"
 #include "search/localfill.h"
 #include "search/luby.h"
@@ -288,10 +289,7 @@ class Portfolio {
         // traded away joins the fills to choose from, but as a start it holds the chains in
         // its neighbourhood.
         m_startFill = *best;
-        if (RankedFill repaired = *best; Repair(repaired)) {
-          if (repaired.penalty < best->penalty) best = repaired;
-          m_firstFills.push_back(std::move(repaired));
-        }
+        best = WithAlternatives(*best);
         m_phase = Phase::Improve;
         m_roundsLeft = m_options.improveRounds;
         m_exactExtraRounds = m_searchRounds <= kExactExtraRounds ? kExactExtraRounds : 0;
@@ -380,6 +378,36 @@ class Portfolio {
     fill.penalty = m_cands.Penalty(fill.choice, &fill.familiar);
     m_repaired.insert(fill.choice);
     return true;
+  }
+
+  // The first fill with its costliest answers traded away, and a fill of known words only:
+  // both join the fills to choose from. The cheapest of the three.
+  RankedFill WithAlternatives(RankedFill best) {
+    if (RankedFill repaired = best; Repair(repaired)) {
+      if (repaired.penalty < best.penalty) best = repaired;
+      m_firstFills.push_back(std::move(repaired));
+    }
+    // Answers no trade removes may still give way to a fill of known words only.
+    if (auto known = KnownOnly(best)) {
+      if (known->penalty < best.penalty) best = *known;
+      m_firstFills.push_back(std::move(*known));
+    }
+    return best;
+  }
+
+  // When the first fill still holds costly answers (words WordNet does not know) after its
+  // repair: a fill of known words only, searched for within the repair's amount of work,
+  // which joins the fills to choose from. A stop or the deadline ends the search at once.
+  std::optional<RankedFill> KnownOnly(const RankedFill& best) {
+    if (m_deadline.Passed() || m_chains.empty() || !m_repair.Worth(best.choice))
+      return std::nullopt;
+    const KnownFill known(m_problem, m_words, m_options, [this] { return m_deadline.Passed(); });
+    const auto words = known.Find(RepairWork(m_options));
+    auto fill = words ? Ranked(m_cands, *words) : std::nullopt;
+    if (!fill) return std::nullopt;
+    m_chains.front()->Polish(fill->choice);
+    fill->penalty = m_cands.Penalty(fill->choice, &fill->familiar);
+    return fill;
   }
 
   AutofillResult Collect() {

@@ -41,6 +41,9 @@ class FillRepair {
   // not weighed again in a later one.
   bool Repair(std::vector<std::uint32_t>& choice);
 
+  // Some answer of the fill is costly enough to trade away (a word WordNet does not know).
+  bool Worth(const std::vector<std::uint32_t>& choice) const { return !Targets(choice).empty(); }
+
   // Candidates weighed so far.
   std::uint64_t Work() const { return m_work; }
 

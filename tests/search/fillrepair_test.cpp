@@ -7,6 +7,7 @@
 #include "autofill_fixture.h"
 #include "core/construction.h"
 #include "core/document.h"
+#include "realfill_fixture.h"
 #include "search/autofill.h"
 #include "search/autofillsource.h"
 #include "search/fillcandidates.h"
@@ -101,22 +102,15 @@ TEST(FillRepair, NeverBringsInAnExcludedWordOrASecondWordOfOneStem) {
 }
 
 // A real puzzle with the bundled dictionary: the local search's first fill, repaired.
-class RepairedRealFill : public ::testing::Test {
+class RepairedRealFill : public test::RealFillTest {
  protected:
   void SetUp() override {
-    if (!HasDictionary(m_dictDir)) GTEST_SKIP() << "no dictionary in " << m_dictDir;
-    InitPuzzleDefaults(m_doc);
-    ResetPuzzle(m_doc);
-    ASSERT_EQ(QuotesEditorDblClick(m_doc,
-                                   "George Eliot@Silas Marner@In old days there were angels who "
-                                   "came and took men by the hand and led them away from the "
-                                   "city of destruction. We see no white-winged angels now. But "
-                                   "yet men are led away from threatening destruction: a hand is "
-                                   "put into theirs, which leads them forth gently towards a "
-                                   "calm and bright land."),
-              DblClickResult::Made);
-    m_problem = MakeAutofillProblem(m_doc);
-    PrepareAutofillOptions(m_doc, m_options);
+    MakeFrom(
+        "George Eliot@Silas Marner@In old days there were angels who came and took men by the "
+        "hand and led them away from the city of destruction. We see no white-winged angels now. "
+        "But yet men are led away from threatening destruction: a hand is put into theirs, which "
+        "leads them forth gently towards a calm and bright land.");
+    if (IsSkipped() || HasFatalFailure()) return;
     m_cands.emplace(m_problem, m_dict.Source(), m_options);
     // The first fill of the first seed whose fill holds words WordNet does not know.
     for (std::uint64_t seed = 1; seed <= 40 && Unknown(m_first) < 2; ++seed) {
@@ -136,20 +130,9 @@ class RepairedRealFill : public ::testing::Test {
   }
 
   void ExpectSoundFill(const std::vector<std::uint32_t>& choice) const {
-    const std::vector<std::string> words = WordsOf(*m_cands, choice);
-    EXPECT_TRUE(Verified(m_problem, words));
-    for (const auto& w : words) {
-      EXPECT_EQ(m_options.exclude.count(w), 0u) << w;
-      EXPECT_EQ(m_options.excludeStems.count(StemOf(w)), 0u) << w;
-    }
+    RealFillTest::ExpectSoundFill(WordsOf(*m_cands, choice));
   }
 
-  std::string m_dictDir = QUOTELLA_PROGRAM_DIR "/";
-  test::FakeHost m_host;
-  PuzzleDocument m_doc{m_host};
-  AutofillDictionary m_dict{m_dictDir};
-  AutofillProblem m_problem;
-  AutofillOptions m_options;
   std::optional<FillCandidates> m_cands;
   std::vector<std::uint32_t> m_first;
 };
